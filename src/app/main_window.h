@@ -1,0 +1,125 @@
+#pragma once
+// The main window: project name and file boxes, the message panel, the
+// slide area and the menu bar through which every other window and every
+// calculation is reached.
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "app/windows.h"
+#include "common/program.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/menu.h"
+#include "forms/picture_box.h"
+
+namespace app {
+
+// The data-directory file in the settings folder.
+std::string DataDirFilePath();
+
+class frmMain : public forms::Form {
+ public:
+  frmMain(common::Program& prog, forms::Platform& platform, Windows& windows);
+  ~frmMain() override;
+
+  // Message panel: set NewMsg, then ShowMessage.
+  std::array<std::string, 23> MsgLine;
+  std::string NewMsg;
+  void ShowMessage();
+  void ShowSplashText();
+
+  // Menu commands.
+  void mnuOpenData_Click();
+  void mnuFNew_Click();
+  void mnuFileOpen_Click();
+  void mnuFileSave_Click();
+  void mnuFileClose_Click();
+  void mnuFileExit_Click();
+  void mnuEditBldg_Click();
+  void mnuEditBEUInput_Click();
+  void mnuRunReset_Click();
+  void mnuEditWeights_Click();
+  void MnuPrintInSum_Click();
+  void MnuPrintInSumExcel_Click();
+  void mnuWSelected_Click();
+  void mnuRunOprEgy_Click();
+  void mnuRunLCA_Click();
+  void mnuRunLCC_Click();
+  void mnuViewEgy_Click();
+  void mnuViewLCC_Click();
+  void mnuViewRes_Click();
+  void mnuSSCh1_Click();
+  void mnuSSCh2_Click();
+  void mnuSSEnd_Click();
+
+  // Project name.
+  void cmdEnterProjName_Click();
+  void AcceptProjName();
+
+  // Slide show.
+  void cboSldLst_Click();
+  void cmdLsSld_Click();
+  void cmdNxSld_Click();
+  void Image1_Click();
+  void PicMain_Click();
+  int NoOfSld() const { return noOfSld_; }
+  int CurSld() const { return curSld_; }
+
+  bool LogFileOpen() const { return logFile_ != nullptr; }
+
+  // Controls.
+  forms::Label lblProjName;
+  forms::TextBox txtProjName;
+  forms::CommandButton cmdEnterProjName;
+  forms::Label lblProjFName;
+  forms::TextBox txtProjFName;
+  forms::CommandButton cmdEndSldShow;
+  forms::PictureBox PicMain;
+  forms::Image Image1;
+  forms::CommandButton cmdLsSld;
+  forms::Label lblLsSld;
+  forms::ComboBox cboSldLst;
+  forms::Label lblNxSld;
+  forms::CommandButton cmdNxSld;
+
+  // Menus.
+  forms::Menu mnuFile, mnuOpenData, OpenL0, mnuFNew, mnuL1, mnuFileOpen, mnuFileSave,
+      mnuFileClose, FileL2, mnuFileExit;
+  forms::Menu mnuEdit, mnuEditBldg, mnuEditBEUInput, EditL1, mnuRunReset, EditL2, mnuEditWeights;
+  forms::Menu MnuPrint, MnuPrintInSum, MnuPrintInSumExcel, mnuWSelected;
+  forms::Menu mnuRun, mnuRunOprEgy, mnuRunLCA, mnuRunLCC;
+  forms::Menu mnuRL1, mnuViewEgy, mnuViewLCC, mnuViewRes;
+  forms::Menu mnuViewSS, mnuSSCh1, mnuSSCh2, mnuSSEnd;
+
+ protected:
+  void Form_Load() override;
+  void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+ private:
+  void WireHandlers();
+  void OpenChapter(const std::string& chapterFile);
+  void ShowSlide();
+  void CloseLogFile();
+  void StartupHook();
+  // Close with its question; false when the user cancelled.
+  bool CloseProject();
+  // The project file through the project-folder rule; false on failure
+  // (reported in a message box).
+  bool WriteProjFile();
+  bool ReadProjFile();
+
+  common::Program& prog_;
+  Windows& windows_;
+  std::FILE* logFile_ = nullptr;
+
+  // Slide show state.
+  std::string chapterFile_;
+  std::string chapterTitle_;
+  int noOfSld_ = 0;
+  int curSld_ = 0;
+  std::array<std::string, 301> sldTitle_{};
+  std::array<std::string, 301> sldFile_{};
+};
+
+}  // namespace app

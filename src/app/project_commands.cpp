@@ -1,0 +1,200 @@
+// The project commands of the main window: Enter, Open, New, Save, Close.
+#include <sys/stat.h>
+
+#include "app/main_window.h"
+#include "assessment/results.h"
+#include "assessment/selection.h"
+#include "building/project_file.h"
+#include "common/file_names.h"
+#include "common/paths.h"
+#include "common/project_paths.h"
+
+namespace app {
+
+namespace {
+constexpr const char* kProjectFilter = "LCA project files (*.PRJ)|*.PRJ";
+
+std::string FolderPart(std::string path) {
+  ModInpCtl::ExtractDirectory(path);
+  return path;
+}
+std::string FilePart(std::string path) {
+  ModInpCtl::ExtractFileName(path);
+  return path;
+}
+}  // namespace
+
+void frmMain::AcceptProjName() {
+  if (txtProjName.Text().empty()) {
+    MsgBox("Project Name missing!");
+    return;
+  }
+  prog_.building.Bldg.ProjName = txtProjName.Text();
+  windows_.frmBldgSysInput().Show();
+  prog_.building.ProjSaved = false;
+}
+
+void frmMain::cmdEnterProjName_Click() {
+  auto& b = prog_.building;
+  if (txtProjName.Text().empty()) {
+    MsgBox("Project name missing!");
+    return;
+  }
+  if (b.ProjDir.empty()) {
+    MsgBox("Select Folder for Project file and Enter a Project File Name");
+    auto chosen = GetPlatform().OpenFileDialog({"Open Project File", kProjectFilter, "", ""});
+    if (!chosen) {
+      MsgBox("Failed to set project file!!");
+      return;
+    }
+    b.ProjDir = FolderPart(*chosen);
+    b.Bldg.ProjFile = FilePart(*chosen);
+    txtProjFName.SetText(b.ProjDir + b.Bldg.ProjFile);
+    ModCal::ResetAllSelections(prog_.assess.sel);
+  }
+  if (!b.DatabaseLoaded) {
+    MsgBox("Select Main LCIA Library to open");
+    mnuOpenData_Click();
+  }
+  if (b.DatabaseLoaded) {
+    AcceptProjName();
+  } else {
+    MsgBox("Main LCIA database not loaded!!");
+  }
+  NewMsg = "   Proceeded to edit project data";
+  ShowMessage();
+}
+
+// Reads the chosen project file before anything else changes: a file that
+// cannot be read leaves the open project as it was.
+void frmMain::mnuFileOpen_Click() {
+  auto& b = prog_.building;
+  NewMsg = "   Load main project input file";
+  ShowMessage();
+  auto chosen = GetPlatform().OpenFileDialog({"Open Project File", kProjectFilter, b.DataDir, ""});
+  if (!chosen) {
+    MsgBox("Failed to open or read project file!!");
+    return;
+  }
+  common::BldgRec bldg = b.Bldg;
+  bldg.ProjFile = FilePart(*chosen);
+  std::string error;
+  b.CurFileName = bldg.ProjFile;
+  if (building::ReadProjectFile(*chosen, bldg, error) == building::ReadStatus::Failed) {
+    MsgBox("Error encountered in reading project file!");
+    return;
+  }
+  b.ProjDir = FolderPart(*chosen);
+  txtProjFName.SetText(b.ProjDir + bldg.ProjFile);
+  auto& sel = prog_.assess.sel;
+  sel.SkipAllFdn = sel.SkipAllFlr = sel.SkipAllSer = 0;
+  ModCal::ResetAllSelections(sel);
+  b.Bldg = std::move(bldg);
+  txtProjName.SetText(b.Bldg.ProjName);
+  if (!b.DatabaseLoaded) mnuOpenData_Click();
+  mnuRunLCA.SetChecked(false);
+  mnuRunOprEgy.SetChecked(false);
+  mnuRunLCC.SetChecked(false);
+  NewMsg = "   Project file loaded";
+  ShowMessage();
+}
+
+// New asks Close's question first; Cancel there ends New. The project
+// folder is taken only once it has been created.
+void frmMain::mnuFNew_Click() {
+  auto& b = prog_.building;
+  if (!CloseProject()) return;
+  auto folder = GetPlatform().OpenFileDialog(
+      {"Select Parent Directory and Enter New Folder Name", "", b.DataDir, ""});
+  std::string projDir;
+  if (folder && !folder->empty()) {
+    projDir = *folder;
+    if (projDir.back() != '/' && projDir.back() != '\\') projDir += '/';
+  }
+  if (projDir.empty() || mkdir(common::ToNativeSeparators(projDir).c_str(), 0777) != 0) {
+    MsgBox("Failed to create the Folder! A Folder of the same name may already exist.");
+    return;
+  }
+  b.ProjDir = projDir;
+  auto file = GetPlatform().OpenFileDialog({"Enter Project Filename", "LCA Project Files (*.PRJ)|*.PRJ", b.ProjDir, ""});
+  if (!file) {
+    MsgBox("Failed to create new project file!");
+    return;
+  }
+  txtProjFName.SetText(*file);
+  b.Bldg.ProjFile = FilePart(*file);
+  auto& sel = prog_.assess.sel;
+  sel.SkipAllFdn = sel.SkipAllFlr = sel.SkipAllSer = 0;
+  ModCal::ResetAllSelections(sel);
+  ReadProjFile();
+}
+
+void frmMain::mnuFileSave_Click() {
+  auto& b = prog_.building;
+  NewMsg = "   Save main project data file";
+  ShowMessage();
+  if (txtProjName.Text().empty()) {
+    MsgBox("Project name missing!");
+    return;
+  }
+  std::string preset = txtProjFName.Text().empty() ? txtProjName.Text() + ".PRJ" : txtProjFName.Text();
+  auto chosen = GetPlatform().SaveFileDialog({"Save Project File As", kProjectFilter, "", preset});
+  if (!chosen) return;
+  std::string file = *chosen;
+  std::string ext = file.size() >= 4 ? file.substr(file.size() - 4) : file;
+  if (ext != ".prj" && ext != ".PRJ") file += ".prj";
+  b.Bldg.ProjFile = file;
+  txtProjFName.SetText(file);
+  b.Bldg.ProjName = txtProjName.Text();
+  if (!WriteProjFile()) return;
+  NewMsg = "   Project data saved";
+  ShowMessage();
+}
+
+void frmMain::mnuFileClose_Click() { CloseProject(); }
+
+bool frmMain::CloseProject() {
+  auto& b = prog_.building;
+  NewMsg = "   Close project";
+  ShowMessage();
+  if (!b.ProjSaved &&
+      MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) == forms::MsgResult::Cancel)
+    return false;
+  txtProjName.SetText("");
+  txtProjFName.SetText("");
+  b.Bldg.ProjFile.clear();
+  b.ProjDir.clear();
+  if (!b.DataDir.empty()) common::ChangeFolder(b.DataDir);
+  ModCal::ResetAllSelections(prog_.assess.sel);
+  ModCal::ClearProjectResults(prog_);
+  NewMsg = "   Project closed";
+  ShowMessage();
+  b.ProjSaved = true;
+  return true;
+}
+
+bool frmMain::WriteProjFile() {
+  auto& b = prog_.building;
+  std::string path = common::ResolveProjectFile(b.Bldg.ProjFile, b.ProjDir);
+  std::string error;
+  if (!building::WriteProjectFile(path, b.Bldg, error)) {
+    MsgBox("Error encountered in writing project file!");
+    return false;
+  }
+  b.ProjSaved = true;
+  return true;
+}
+
+bool frmMain::ReadProjFile() {
+  auto& b = prog_.building;
+  b.CurFileName = b.Bldg.ProjFile;
+  std::string path = common::ResolveProjectFile(b.Bldg.ProjFile, b.ProjDir);
+  std::string error;
+  if (building::ReadProjectFile(path, b.Bldg, error) == building::ReadStatus::Failed) {
+    MsgBox("Error encountered in reading project file!");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace app

@@ -1,0 +1,109 @@
+// The slide show in the main window: two chapters of explanatory slides
+// shown in place of the message panel.
+#include <string>
+
+#include "app/main_window.h"
+#include "common/data_file.h"
+#include "common/paths.h"
+
+namespace app {
+
+void frmMain::mnuSSCh1_Click() { OpenChapter(".\\Ch1\\Ch1Slides.txt"); }
+void frmMain::mnuSSCh2_Click() { OpenChapter(".\\Ch2\\Ch2Slides.txt"); }
+
+// Opens a chapter; a failure part-way ends the command silently and leaves
+// what was done before it (titles listed so far stay in the list).
+void frmMain::OpenChapter(const std::string& chapterFile) {
+  const std::string& dataDir = prog_.building.DataDir;
+  if (dataDir.empty()) {
+    MsgBox("Open the Main Library File First!");
+    return;
+  }
+  if (common::CurrentFolder() != common::ToNativeSeparators(dataDir)) common::ChangeFolder(dataDir);
+  cboSldLst.Clear();
+  cboSldLst.SetVisible(true);
+  cmdEndSldShow.SetVisible(true);
+
+  chapterFile_ = chapterFile;
+  auto text = common::ReadWholeFile(common::ToNativeSeparators(chapterFile));
+  if (!text) return;
+  common::DataReader in(std::move(*text));
+  common::Integer count = 0;
+  if (!in.Read(chapterTitle_) || !in.Read(count)) return;
+  if (count < 0 || count > 300) return;
+  noOfSld_ = 0;
+  for (int i = 1; i <= count; ++i) {
+    std::string title, file, note;
+    if (!in.Read(title) || !in.Read(file) || !in.Read(note)) return;
+    sldTitle_[static_cast<size_t>(i)] = title;
+    sldFile_[static_cast<size_t>(i)] = file;
+    cboSldLst.AddItem(title);
+  }
+  noOfSld_ = count;
+  lblNxSld.SetVisible(true);
+  cmdNxSld.SetVisible(true);
+  lblLsSld.SetVisible(true);
+  cmdLsSld.SetVisible(true);
+  if (noOfSld_ == 0) return;
+  curSld_ = 1;
+  cboSldLst.SetListIndex(0);
+  Image1.SetVisible(true);
+  ShowSlide();
+}
+
+// Shows the current slide's picture when it can be loaded.
+void frmMain::ShowSlide() {
+  if (curSld_ < 1 || curSld_ > noOfSld_) return;
+  std::string path = common::ToNativeSeparators(sldFile_[static_cast<size_t>(curSld_)]);
+  auto found = common::FindExisting(path);
+  if (found && GetPlatform().CanLoadPicture(*found)) Image1.SetPicture(*found);
+}
+
+void frmMain::cboSldLst_Click() {
+  if (cboSldLst.ListIndex() < 0) return;
+  curSld_ = cboSldLst.ListIndex() + 1;
+  ShowSlide();
+}
+
+void frmMain::cmdLsSld_Click() {
+  if (curSld_ <= 1) return;
+  --curSld_;
+  ShowSlide();
+  cboSldLst.SetListIndex(curSld_ - 1);
+}
+
+void frmMain::cmdNxSld_Click() {
+  if (curSld_ >= noOfSld_) return;
+  ++curSld_;
+  ShowSlide();
+  cboSldLst.SetListIndex(curSld_ - 1);
+}
+
+void frmMain::Image1_Click() { Image1.SetVisible(false); }
+
+void frmMain::PicMain_Click() {
+  std::string path = curSld_ != 0 ? sldFile_[static_cast<size_t>(curSld_)]
+                                  : prog_.building.DataDir + "FrontPic.emf";
+  auto found = common::FindExisting(common::ToNativeSeparators(path));
+  if (!found || !GetPlatform().CanLoadPicture(*found)) return;
+  Image1.SetPicture(*found);
+  Image1.SetVisible(true);
+}
+
+void frmMain::mnuSSEnd_Click() {
+  cboSldLst.Clear();
+  cboSldLst.SetVisible(false);
+  cmdNxSld.SetVisible(false);
+  lblNxSld.SetVisible(false);
+  cmdLsSld.SetVisible(false);
+  lblLsSld.SetVisible(false);
+  Image1.SetVisible(false);
+  cmdEndSldShow.SetVisible(false);
+  curSld_ = 0;
+  noOfSld_ = 0;
+  const std::string& projDir = prog_.building.ProjDir;
+  if (!projDir.empty() && common::CurrentFolder() != common::ToNativeSeparators(projDir))
+    common::ChangeFolder(projDir);
+}
+
+}  // namespace app

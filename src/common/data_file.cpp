@@ -1,0 +1,225 @@
+#include "common/data_file.h"
+
+#include <cmath>
+
+#include "common/number_text.h"
+
+namespace common {
+
+// ---- DataWriter ----
+
+void DataWriter::Separate() {
+  if (lineStarted_) text_ += ',';
+  lineStarted_ = true;
+}
+
+DataWriter& DataWriter::Str(std::string_view text) {
+  Separate();
+  text_ += '"';
+  text_ += text;
+  text_ += '"';
+  return *this;
+}
+
+DataWriter& DataWriter::Int(long value) {
+  Separate();
+  text_ += std::to_string(value);
+  return *this;
+}
+
+DataWriter& DataWriter::Sng(float value) {
+  Separate();
+  text_ += DisplayText(value);
+  return *this;
+}
+
+DataWriter& DataWriter::Dbl(double value) {
+  Separate();
+  text_ += DisplayText(value);
+  return *this;
+}
+
+DataWriter& DataWriter::Bool(bool value) {
+  Separate();
+  text_ += value ? "#TRUE#" : "#FALSE#";
+  return *this;
+}
+
+DataWriter& DataWriter::EndLine() {
+  text_ += "\r\n";
+  lineStarted_ = false;
+  return *this;
+}
+
+DataWriter& DataWriter::Line(std::string_view text) {
+  if (lineStarted_) EndLine();
+  text_ += text;
+  return EndLine();
+}
+
+// ---- DataReader ----
+
+void DataReader::Fail(std::string_view what) {
+  if (!error_.empty()) return;
+  // Reading an item also consumes its line end, so name the line the item
+  // stood on rather than the line after it.
+  error_ = std::string(what) + " (line " + std::to_string(itemLine_) + ")";
+}
+
+void DataReader::SkipBlanks() {
+  while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+}
+
+bool DataReader::AtLineEnd() const {
+  return pos_ >= text_.size() || text_[pos_] == '\r' || text_[pos_] == '\n';
+}
+
+void DataReader::ConsumeLineEnd() {
+  if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
+  if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+  ++line_;
+}
+
+bool DataReader::AtEnd() const {
+  for (size_t i = pos_; i < text_.size(); ++i) {
+    char c = text_[i];
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\x1a') return false;
+  }
+  return true;
+}
+
+bool DataReader::NextItem(std::string& item, Kind& kind) {
+  if (!Ok()) return false;
+  itemLine_ = line_;
+  if (pos_ >= text_.size() || (text_[pos_] == '\x1a')) {
+    Fail("unexpected end of file");
+    return false;
+  }
+  SkipBlanks();
+  item.clear();
+  if (pos_ < text_.size() && text_[pos_] == '"') {
+    kind = Kind::Quoted;
+    size_t close = text_.find('"', pos_ + 1);
+    size_t lineEnd = text_.find_first_of("\r\n", pos_ + 1);
+    if (close == std::string::npos || (lineEnd != std::string::npos && lineEnd < close)) {
+      Fail("unterminated text item");
+      return false;
+    }
+    item.assign(text_, pos_ + 1, close - pos_ - 1);
+    pos_ = close + 1;
+    SkipBlanks();
+    if (!AtLineEnd() && text_[pos_] != ',') {
+      Fail("unexpected characters after a text item");
+      return false;
+    }
+  } else {
+    kind = Kind::Bare;
+    size_t start = pos_;
+    while (!AtLineEnd() && text_[pos_] != ',') ++pos_;
+    size_t end = pos_;
+    while (end > start && (text_[end - 1] == ' ' || text_[end - 1] == '\t')) --end;
+    item.assign(text_, start, end - start);
+  }
+  if (pos_ < text_.size() && text_[pos_] == ',') {
+    ++pos_;
+  } else {
+    ConsumeLineEnd();
+  }
+  return true;
+}
+
+bool DataReader::Read(std::string& out) {
+  std::string item;
+  Kind kind;
+  if (!NextItem(item, kind)) return false;
+  out = std::move(item);
+  return true;
+}
+
+bool DataReader::ReadNumber(double& out) {
+  std::string item;
+  Kind kind;
+  if (!NextItem(item, kind)) return false;
+  if (kind == Kind::Quoted) {
+    Fail("a number was expected but a text was found");
+    return false;
+  }
+  if (item.empty()) {
+    Fail("a number is missing");
+    return false;
+  }
+  if (item == "#TRUE#") {
+    out = -1;
+    return true;
+  }
+  if (item == "#FALSE#") {
+    out = 0;
+    return true;
+  }
+  if (!ParseNumber(item, out)) {
+    Fail("\"" + item + "\" is not a number");
+    return false;
+  }
+  return true;
+}
+
+bool DataReader::Read(Integer& out) {
+  double v;
+  if (!ReadNumber(v)) return false;
+  auto i = ToInteger(v);
+  if (!i) {
+    Fail("a whole number is out of range");
+    return false;
+  }
+  out = *i;
+  return true;
+}
+
+bool DataReader::Read(Long& out) {
+  double v;
+  if (!ReadNumber(v)) return false;
+  auto i = ToLong(v);
+  if (!i) {
+    Fail("a whole number is out of range");
+    return false;
+  }
+  out = *i;
+  return true;
+}
+
+bool DataReader::Read(Single& out) {
+  double v;
+  if (!ReadNumber(v)) return false;
+  auto s = ToSingle(v);
+  if (!s) {
+    Fail("a number is out of range");
+    return false;
+  }
+  out = *s;
+  return true;
+}
+
+bool DataReader::Read(double& out) { return ReadNumber(out); }
+
+bool DataReader::ReadBool(bool& out) {
+  double v;
+  if (!ReadNumber(v)) return false;
+  out = v != 0;
+  return true;
+}
+
+bool DataReader::ReadLine(std::string& out) {
+  if (!Ok()) return false;
+  itemLine_ = line_;
+  if (pos_ >= text_.size()) {
+    Fail("unexpected end of file");
+    return false;
+  }
+  size_t start = pos_;
+  while (!AtLineEnd()) ++pos_;
+  out.assign(text_, start, pos_ - start);
+  ConsumeLineEnd();
+  return true;
+}
+
+}  // namespace common

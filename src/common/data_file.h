@@ -1,0 +1,72 @@
+#pragma once
+// The program's data-file form: comma-separated items, strings in double
+// quotes, numbers bare with "." as decimal point, each statement on one line
+// ended by CR LF. Read back item by item in the order written.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/value_types.h"
+
+namespace common {
+
+class DataWriter {
+ public:
+  DataWriter& Str(std::string_view text);
+  DataWriter& Int(long value);
+  DataWriter& Sng(float value);
+  DataWriter& Dbl(double value);
+  DataWriter& Bool(bool value);  // #TRUE# / #FALSE#
+  // Ends the statement (CR LF); an empty statement writes an empty line.
+  DataWriter& EndLine();
+  // A raw line as it stands (reports), ended by CR LF.
+  DataWriter& Line(std::string_view text);
+
+  const std::string& Text() const { return text_; }
+
+ private:
+  void Separate();
+  std::string text_;
+  bool lineStarted_ = false;
+};
+
+// Reads items from a text held in memory. Every read returns false on
+// failure (end of data, a missing item, text that is not a number, a value
+// out of range); the first failure sticks: later reads fail too and Error()
+// tells what and where (the line of the item last read, also for Fail()).
+class DataReader {
+ public:
+  explicit DataReader(std::string text) : text_(std::move(text)) {}
+
+  bool Read(std::string& out);
+  bool Read(Integer& out);
+  bool Read(Long& out);
+  bool Read(Single& out);
+  bool Read(double& out);
+  bool ReadBool(bool& out);
+  // A whole line as it stands, without its line end.
+  bool ReadLine(std::string& out);
+
+  bool Ok() const { return error_.empty(); }
+  const std::string& Error() const { return error_; }
+  // True when only blanks and line ends remain.
+  bool AtEnd() const;
+  int LineNumber() const { return line_; }
+  void Fail(std::string_view what);
+
+ private:
+  enum class Kind { Quoted, Bare };
+  bool NextItem(std::string& item, Kind& kind);
+  bool ReadNumber(double& out);
+  void SkipBlanks();
+  bool AtLineEnd() const;
+  void ConsumeLineEnd();
+
+  std::string text_;
+  size_t pos_ = 0;
+  int line_ = 1;
+  int itemLine_ = 1;  // line where the item last read began
+  std::string error_;
+};
+
+}  // namespace common

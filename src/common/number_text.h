@@ -1,0 +1,39 @@
+#pragma once
+// Number text shared by windows, reports and data files.
+//
+// Display form: the general text of a value, at most 7 significant digits
+// for a Single and 15 for a Double, no trailing zeros, exponent form when the
+// decimal exponent is below -4 or reaches the digit count
+// ("0.5", "3.141593", "1.234568E+07", "6.123234E-17").
+// Short form: a blank (or the minus sign) in front and no zero before the
+// point (" .5", "-.5", " 2"), the form of the old Str function.
+// Print form of reports: the short form followed by one blank (" .5 ").
+#include <string>
+#include <string_view>
+
+namespace common {
+
+std::string DisplayText(float value);
+std::string DisplayText(double value);
+std::string DisplayTextInt(long value);
+
+std::string ShortText(float value);
+std::string ShortText(double value);
+std::string ShortTextInt(long value);
+
+std::string PrintText(float value);
+std::string PrintText(double value);
+std::string PrintTextInt(long value);
+
+// The leading-number rule for typed text: leading blanks are skipped and the
+// longest leading run that forms a number is taken ("12ab" -> 12,
+// "1,500" -> 1, "1D3" -> 1000); text without one gives 0. Never fails;
+// a magnitude beyond the Double range saturates to the largest Double.
+double LeadingNumber(std::string_view text);
+
+// Parses a whole token as a number (a data-file item): optional sign,
+// digits with an optional point, optional exponent with E or D.
+// Returns false when the token is not exactly one finite number.
+bool ParseNumber(std::string_view token, double& out);
+
+}  // namespace common

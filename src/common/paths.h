@@ -1,0 +1,45 @@
+#pragma once
+// Files and folders on this system: the settings folder that takes the
+// place of the root of drive C, separators, case-insensitive lookup of
+// supplied files, the current folder, and safe writing.
+#include <optional>
+#include <string>
+
+namespace common {
+
+// The settings folder with a trailing "/": $OSTREVO_HOME, else
+// $XDG_CONFIG_HOME/ostrevo/, else ~/.config/ostrevo/.
+std::string SettingsFolder();
+
+// Turns "\" into "/" (names read from supplied or stored files).
+std::string ToNativeSeparators(std::string path);
+
+// The name of an existing file for `path`: the exact name first, then a
+// case-insensitive match of the file name (and of each folder) in the same
+// folder. nullopt when none exists.
+std::optional<std::string> FindExisting(const std::string& path);
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+
+// The process's current folder with a trailing "/".
+std::string CurrentFolder();
+// Makes `folder` current; false when it does not exist.
+bool ChangeFolder(const std::string& folder);
+// Creates a folder (and its parents); true when it exists afterwards.
+bool MakeFolder(const std::string& folder);
+
+// True when a name typed by the user is a plain name that cannot climb
+// out of its folder (no separator, not "." or "..", not empty).
+bool IsPlainName(const std::string& name);
+
+// Reads a whole file (found by FindExisting); nullopt with a reason when
+// it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr);
+
+// Writes `content` to a temporary file in the target's folder and renames
+// it over the target only after a complete write, so a failed save never
+// damages the old file. False with a reason on failure.
+bool WriteFileSafely(const std::string& path, const std::string& content,
+                     std::string* error = nullptr);
+
+}  // namespace common

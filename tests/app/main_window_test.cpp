@@ -1,0 +1,258 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "common/paths.h"
+#include "forms/menu.h"
+#include "support/scripted_platform.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using forms::MsgResult;
+using testsupport::ScriptedPlatform;
+
+class MainWindowTest : public testing::Test {
+ protected:
+  MainWindowTest() {
+    setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
+  }
+  ~MainWindowTest() override { unsetenv("OSTREVO_HOME"); }
+
+  // Starts the program: the main window's load runs.
+  app::frmMain& Start() {
+    main.Show();
+    return main;
+  }
+  std::string PanelLine(int i) const { return main.PicMain.PrintedTexts().at(static_cast<size_t>(i)); }
+
+  testsupport::TempFolder folder;
+  ScriptedPlatform platform;
+  common::Program prog;
+  app::Windows windows{prog, platform};
+  app::frmMain main{prog, platform, windows};
+};
+
+TEST_F(MainWindowTest, PanelAfterStartShowsRuleAndHint) {
+  Start();
+  ASSERT_EQ(main.PicMain.PrintedTexts().size(), 23u);
+  std::string rule = " " + std::string(72, '-') + " ";
+  EXPECT_EQ(PanelLine(1), rule);
+  EXPECT_EQ(PanelLine(2), "              LCA/LCC Program for Buildings (V1.2 6-2006)             ");
+  EXPECT_EQ(PanelLine(3), rule);
+  EXPECT_EQ(PanelLine(7), "   This is a computer program for life cycle assessment (LCA) and      ");
+  EXPECT_EQ(PanelLine(20), rule);
+  EXPECT_EQ(PanelLine(21), "");
+  EXPECT_EQ(PanelLine(22), "   First step: Open LCIA/LCC Database using the File Menu");
+  EXPECT_TRUE(prog.building.DataDir.empty());
+  EXPECT_TRUE(platform.Dialogs().empty());
+}
+
+TEST_F(MainWindowTest, SeventeenMessagesScrollTheOpeningTextOut) {
+  Start();
+  for (int k = 1; k <= 17; ++k) {
+    main.NewMsg = "   message " + std::to_string(k);
+    main.ShowMessage();
+  }
+  EXPECT_EQ(PanelLine(2), "              LCA/LCC Program for Buildings (V1.2 6-2006)             ");
+  EXPECT_EQ(PanelLine(4), "");
+  EXPECT_EQ(PanelLine(5), "   First step: Open LCIA/LCC Database using the File Menu");
+  for (int k = 1; k <= 17; ++k) EXPECT_EQ(PanelLine(5 + k), "   message " + std::to_string(k));
+  // The pending message is kept: showing again repeats it.
+  main.ShowMessage();
+  EXPECT_EQ(PanelLine(21), "   message 17");
+  EXPECT_EQ(PanelLine(22), "   message 17");
+}
+
+TEST_F(MainWindowTest, LoadSetsDefaultsAndCreatesTheLogFile) {
+  Start();
+  EXPECT_TRUE(main.LogFileOpen());
+  EXPECT_TRUE(common::FileExists(folder.Path() + "Ostrevo.LOG"));
+  EXPECT_FLOAT_EQ(prog.assess.factors.WgtFtr[0], 0.55556f);
+  EXPECT_FLOAT_EQ(prog.assess.factors.EgyPrice[0], 0.92f);
+  EXPECT_TRUE(prog.building.ProjSaved);
+  EXPECT_FALSE(main.cmdEndSldShow.Visible());
+  EXPECT_FALSE(main.Image1.Visible());
+  EXPECT_FALSE(main.cboSldLst.Visible());
+}
+
+TEST_F(MainWindowTest, StartsInAFolderThatCannotTakeTheLogFile) {
+  // A folder in the way of the log file cannot be opened as a file, even by root.
+  common::MakeFolder(folder.Path() + "Ostrevo.LOG");
+  Start();
+  EXPECT_FALSE(main.LogFileOpen());
+  EXPECT_EQ(PanelLine(22), "   First step: Open LCIA/LCC Database using the File Menu");
+  main.mnuFileExit.Click();
+  EXPECT_TRUE(platform.ProgramEnded());
+}
+
+TEST_F(MainWindowTest, MenuTreeCaptions) {
+  Start();
+  std::vector<std::string> expected = {
+      "&File", "Open LCIA/LCC &Database", "-", "Cre&at New Project", "-", "&Open Project",
+      "&Save Project", "&Close Project", "-", "E&xit",
+      "&Edit", "&Building and System LCA Input", "&Energy Use Modelling Input", "-",
+      "&Reset Selection for Assessment", "-", "LCA &Weightings and Cost Para.",
+      "&Write", "&Input Summary", "&Input Summary (Excel)", "&Selected Components and Elements",
+      "&Run", "Calculate Operating &Energy Use", "Calculate Life Cycle &Impact", "Calculate Life Cycle &Cost",
+      "&View", "Operating Energy Results", "LCC Results", "Overall Results",
+      "&SlideShow", "About &LCA", "About this &Program", "&End Slide Show"};
+  std::vector<std::string> got;
+  for (forms::Menu* top : main.Menus()) {
+    got.push_back(top->Caption());
+    for (forms::Menu* entry : top->Items()) got.push_back(entry->Caption());
+  }
+  EXPECT_EQ(got, expected);
+  EXPECT_FALSE(main.MnuPrintInSum.Enabled());
+  EXPECT_EQ(main.Caption(), "LCA/LCC for VL Commercial Buildings");
+}
+
+TEST_F(MainWindowTest, ExitRightAfterStartAsksNothing) {
+  Start();
+  main.mnuFileExit.Click();
+  EXPECT_TRUE(platform.ProgramEnded());
+  EXPECT_TRUE(platform.Messages().empty());
+  EXPECT_FALSE(main.LogFileOpen());
+}
+
+TEST_F(MainWindowTest, ExitAfterAcceptedNameAsksAndCancelKeepsRunning) {
+  Start();
+  main.txtProjName.SetText("Office");
+  main.AcceptProjName();
+  EXPECT_EQ(prog.building.Bldg.ProjName, "Office");
+  EXPECT_FALSE(prog.building.ProjSaved);
+  ASSERT_FALSE(platform.ShownForms().empty());
+  EXPECT_EQ(platform.ShownForms().back().form, "frmBldgSysInput");
+
+  platform.ExpectMessage("Quit program without saving?", MsgResult::Cancel);
+  main.mnuFileExit.Click();
+  EXPECT_FALSE(platform.ProgramEnded());
+  EXPECT_TRUE(main.LogFileOpen());
+
+  platform.ExpectMessage("Quit program without saving?", MsgResult::OK);
+  main.mnuFileExit.Click();
+  EXPECT_TRUE(platform.ProgramEnded());
+}
+
+TEST_F(MainWindowTest, ClosingByTheFrameGoesThroughExit) {
+  Start();
+  main.txtProjName.SetText("Office");
+  main.AcceptProjName();
+  platform.ExpectMessage("Quit program without saving?", MsgResult::Cancel);
+  main.UserClose();
+  EXPECT_TRUE(main.IsLoaded());
+  EXPECT_FALSE(platform.ProgramEnded());
+}
+
+TEST_F(MainWindowTest, AcceptWithoutNameComplains) {
+  Start();
+  platform.ExpectMessage("Project Name missing!");
+  main.AcceptProjName();
+  EXPECT_TRUE(prog.building.ProjSaved);
+}
+
+TEST_F(MainWindowTest, CancelledSelectionSummaryDoesNothing) {
+  Start();
+  platform.ExpectOpenDialog(std::nullopt);
+  main.mnuWSelected.Click();
+  EXPECT_EQ(PanelLine(22), "   First step: Open LCIA/LCC Database using the File Menu");
+  EXPECT_TRUE(prog.assess.SelSumFile.empty());
+  ASSERT_EQ(platform.Dialogs().size(), 1u);
+  EXPECT_EQ(platform.Dialogs()[0].title, "Generate Selection Summary Report");
+  EXPECT_EQ(platform.Dialogs()[0].filter, "Input Summary Report (*.TXT)|*.TXT");
+}
+
+TEST_F(MainWindowTest, WeightingsShowTheWindowThenPostTheMessage) {
+  Start();
+  main.mnuEditWeights.Click();
+  ASSERT_FALSE(platform.ShownForms().empty());
+  EXPECT_EQ(platform.ShownForms().back().form, "frmNormWgt");
+  EXPECT_FALSE(platform.ShownForms().back().modal);
+  EXPECT_EQ(PanelLine(22), "   Viewed weighting factors");
+}
+
+TEST_F(MainWindowTest, OperatingEnergyRunShowsBothWindowsModally) {
+  Start();
+  main.mnuRunOprEgy.Click();
+  ASSERT_GE(platform.ShownForms().size(), 3u);
+  auto& shown = platform.ShownForms();
+  EXPECT_EQ(shown[shown.size() - 2].form, "frmEgyCal");
+  EXPECT_TRUE(shown[shown.size() - 2].modal);
+  EXPECT_EQ(shown.back().form, "frmEgyResult");
+  EXPECT_TRUE(shown.back().modal);
+  EXPECT_EQ(PanelLine(21), "   Proceeded to calculate operating energy use");
+  EXPECT_EQ(PanelLine(22), "   Returned from operating energy calculation");
+  EXPECT_TRUE(main.mnuRunOprEgy.Checked());
+}
+
+class SlideShowTest : public MainWindowTest {
+ protected:
+  void WriteChapter(int slides) {
+    std::string text = "\"About LCA\"\r\n" + std::to_string(slides) + "\r\n";
+    for (int i = 1; i <= slides; ++i)
+      text += "\"Slide " + std::to_string(i) + "\",\"Ch1\\S" + std::to_string(i) + ".png\",\"note\"\r\n";
+    folder.Write("data/Ch1/Ch1Slides.txt", text);
+    for (int i = 1; i <= slides; ++i) folder.Write("data/Ch1/S" + std::to_string(i) + ".png", "x");
+    prog.building.DataDir = folder.Path() + "data/";
+  }
+};
+
+TEST_F(SlideShowTest, ChapterNeedsTheDatabaseFolder) {
+  Start();
+  platform.ExpectMessage("Open the Main Library File First!");
+  main.mnuSSCh1.Click();
+  EXPECT_FALSE(main.cboSldLst.Visible());
+}
+
+TEST_F(SlideShowTest, NextAndLastStopAtTheEnds) {
+  Start();
+  WriteChapter(3);
+  main.mnuSSCh1.Click();
+  ASSERT_EQ(main.NoOfSld(), 3);
+  EXPECT_EQ(main.CurSld(), 1);
+  EXPECT_EQ(main.cboSldLst.ListCount(), 3);
+  EXPECT_TRUE(main.Image1.Visible());
+  EXPECT_NE(main.Image1.PicturePath().find("S1.png"), std::string::npos);
+  main.cmdLsSld.Click();
+  EXPECT_EQ(main.CurSld(), 1);
+  main.cmdNxSld.Click();
+  main.lblNxSld.Click();
+  EXPECT_EQ(main.CurSld(), 3);
+  EXPECT_EQ(main.cboSldLst.ListIndex(), 2);
+  main.cmdNxSld.Click();
+  EXPECT_EQ(main.CurSld(), 3);
+  main.cboSldLst.SetListIndex(1);
+  EXPECT_EQ(main.CurSld(), 2);
+  EXPECT_NE(main.Image1.PicturePath().find("S2.png"), std::string::npos);
+  main.Image1.Click();
+  EXPECT_FALSE(main.Image1.Visible());
+  main.PicMain.Click();
+  EXPECT_TRUE(main.Image1.Visible());
+}
+
+TEST_F(SlideShowTest, EndHidesEverythingAndReturnsToTheProjectFolder) {
+  Start();
+  WriteChapter(2);
+  main.mnuSSCh1.Click();
+  prog.building.ProjDir = folder.Path();
+  main.cmdEndSldShow.Click();
+  EXPECT_EQ(main.NoOfSld(), 0);
+  EXPECT_EQ(main.CurSld(), 0);
+  EXPECT_FALSE(main.cboSldLst.Visible());
+  EXPECT_FALSE(main.cmdNxSld.Visible());
+  EXPECT_FALSE(main.Image1.Visible());
+  EXPECT_EQ(main.cboSldLst.ListCount(), 0);
+  EXPECT_EQ(common::CurrentFolder(), folder.Path());
+}
+
+TEST_F(SlideShowTest, ChapterOfThreeHundredSlidesLoadsCompletely) {
+  Start();
+  WriteChapter(300);
+  main.mnuSSCh1.Click();
+  EXPECT_EQ(main.NoOfSld(), 300);
+  EXPECT_EQ(main.cboSldLst.ListCount(), 300);
+}
+
+}  // namespace
