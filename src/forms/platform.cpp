@@ -1,0 +1,37 @@
+#include "forms/platform.h"
+
+#include "common/file_names.h"
+#include "common/paths.h"
+
+namespace forms {
+
+std::optional<std::string> Platform::OpenFileDialog(const FileDialogRequest& request) {
+  auto chosen = ShowOpenDialog(request);
+  if (chosen) {
+    std::string folder = *chosen;
+    ModInpCtl::ExtractDirectory(folder);
+    if (!folder.empty()) common::ChangeFolder(folder);
+  }
+  return chosen;
+}
+
+std::optional<std::string> Platform::SaveFileDialog(const FileDialogRequest& request) {
+  return ShowSaveDialog(request);
+}
+
+std::vector<FilterEntry> ParseFilter(const std::string& filter) {
+  std::vector<FilterEntry> out;
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= filter.size() && !filter.empty()) {
+    size_t bar = filter.find('|', start);
+    parts.push_back(filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    if (bar == std::string::npos) break;
+    start = bar + 1;
+  }
+  for (size_t i = 0; i + 1 < parts.size(); i += 2) out.push_back({parts[i], parts[i + 1]});
+  if (parts.size() % 2 == 1 && !parts.back().empty()) out.push_back({parts.back(), "*"});
+  return out;
+}
+
+}  // namespace forms

@@ -1,0 +1,70 @@
+#pragma once
+// Everything the windows need of the windowing system goes through this
+// interface: message boxes, file dialogs, showing forms, pictures, the
+// clipboard, font metrics. Qt renders it for real; tests script it.
+#include <optional>
+#include <string>
+
+#include "forms/control.h"
+
+namespace forms {
+
+class Form;
+class PictureBox;
+
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class MsgResult { OK, Cancel, Yes, No };
+
+struct FileDialogRequest {
+  std::string title;
+  std::string filter;         // "Description|*.EXT" pairs, as the windows give them
+  std::string initialFolder;  // empty: the current folder
+  std::string fileName;       // preset name
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons,
+                               const std::string& title) = 0;
+
+  // Open and save dialogs: the chosen path, or nullopt when cancelled.
+  // After an open dialog the chosen file's folder becomes the current folder.
+  std::optional<std::string> OpenFileDialog(const FileDialogRequest& request);
+  std::optional<std::string> SaveFileDialog(const FileDialogRequest& request);
+
+  // Shows a form; a modal show returns when the form is hidden or unloaded.
+  virtual void ShowForm(Form& form, bool modal) = 0;
+  virtual void HideForm(Form& form) = 0;
+  // The form was unloaded: its window goes away (the Form object stays).
+  virtual void UnloadForm(Form& form) = 0;
+
+  // True when the file can be shown as a picture (bitmap, PNG, SVG, EMF).
+  virtual bool CanLoadPicture(const std::string& path) = 0;
+  // Puts the picture box's drawing on the clipboard as a picture.
+  virtual void PutClipboardPicture(const PictureBox& picture) = 0;
+  virtual void ClearClipboard() = 0;
+
+  // Font metrics in twips.
+  virtual double TextWidthTwips(const Font& font, const std::string& text) = 0;
+  virtual double TextHeightTwips(const Font& font) = 0;
+
+  // Lets the screen catch up during a long run.
+  virtual void RepaintNow() = 0;
+  // Ends the program: every window closes.
+  virtual void EndProgram() = 0;
+
+ protected:
+  virtual std::optional<std::string> ShowOpenDialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> ShowSaveDialog(const FileDialogRequest& request) = 0;
+};
+
+// Splits a "Description|*.EXT|Description|*.EXT" filter into pairs.
+struct FilterEntry {
+  std::string description;
+  std::string pattern;
+};
+std::vector<FilterEntry> ParseFilter(const std::string& filter);
+
+}  // namespace forms
