@@ -88,13 +88,15 @@ void ScriptedPlatform::ShowForm(forms::Form& form, bool modal) {
   auto it = modalScripts_.find(form.Name());
   if (it == modalScripts_.end() || it->second.empty()) {
     form.UserClose();
-    return;
+  } else {
+    auto script = std::move(it->second.front());
+    it->second.pop_front();
+    script(form);
   }
-  auto script = std::move(it->second.front());
-  it->second.pop_front();
-  script(form);
+  // A modal form still open here would keep the real program waiting in it,
+  // also when Form_QueryUnload refused the close by the frame.
   if (form.Visible()) {
-    ADD_FAILURE() << "Modal form " << form.Name() << " was left open by its script";
+    ADD_FAILURE() << "Modal form " << form.Name() << " was left open";
     form.Hide();
   }
 }

@@ -27,7 +27,8 @@ class ScriptedPlatform : public forms::Platform {
   void ExpectSaveDialog(std::optional<std::string> path);
   // The next modal showing of the form named `formName` runs `script`; the
   // script ends the form (hides or unloads it). Without a script a modal
-  // form is closed at once as by its frame.
+  // form is closed at once as by its frame. A modal form still open
+  // afterwards fails the test (the program would wait in it).
   void OnModal(const std::string& formName, std::function<void(forms::Form&)> script);
   // Answer every message box with OK without failing (recorded all the same).
   void AllowAnyMessage(bool allow = true) { allowAny_ = allow; }
