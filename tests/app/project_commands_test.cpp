@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/main_window.h"
+#include "common/paths.h"
+#include "support/lcia_fixture.h"
+#include "support/scripted_platform.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using forms::MsgResult;
+
+class ProjectCommandsTest : public testing::Test {
+ protected:
+  ProjectCommandsTest() {
+    home = folder.Path() + "home/";
+    setenv("OSTREVO_HOME", home.c_str(), 1);
+    dataDir = folder.Path() + "data/";
+    folder.Write("data/MATLCIA.IDB", testsupport::SmallLciaFile());
+    folder.Write("data/MATLCIA.ILF", testsupport::SmallLciaFile());
+    common::MakeFolder(folder.Path() + "work");
+    common::ChangeFolder(folder.Path() + "work");
+  }
+  ~ProjectCommandsTest() override { unsetenv("OSTREVO_HOME"); }
+
+  void RecordDataDir(const std::string& dir) { folder.Write("home/Ostrevo_Str.TXT", "\"" + dir + "\"\r\n"); }
+  // Starts with the sample database recorded, so it loads at once.
+  void StartWithDatabase() {
+    RecordDataDir(dataDir);
+    main.Show();
+    ASSERT_TRUE(prog.building.DatabaseLoaded);
+  }
+  std::string Panel(int fromEnd) const {
+    auto lines = main.PicMain.PrintedTexts();
+    return lines.at(lines.size() - 1 - static_cast<size_t>(fromEnd));
+  }
+  void WriteProject(const std::string& relative, int fdnCount = 1) {
+    std::string text = "\"X.PRJ\"\r\n\"Tower\",900\r\n" + std::to_string(fdnCount) + "\r\n";
+    for (int i = 0; i < fdnCount && i < 12; ++i) text += "\"F.FDN\",\"Piles\",1\r\n";
+    text += "0\r\n0\r\n";
+    folder.Write(relative, text);
+  }
+
+  testsupport::TempFolder folder;
+  std::string home, dataDir;
+  testsupport::ScriptedPlatform platform;
+  std::unique_ptr<common::Program> progPtr = std::make_unique<common::Program>();
+  common::Program& prog = *progPtr;
+  app::Windows windows{prog, platform};
+  app::frmMain main{prog, platform, windows};
+};
+
+TEST_F(ProjectCommandsTest, StartWithRecordedFolderLoadsWithoutDialog) {
+  StartWithDatabase();
+  EXPECT_TRUE(platform.Dialogs().empty());
+  EXPECT_EQ(Panel(2), "   First step: Open LCIA/LCC Database using the File Menu");
+  EXPECT_EQ(Panel(1), "   Load LCIA profile file");
+  EXPECT_EQ(Panel(0), "   LCIA profile file loaded");
+  EXPECT_EQ(prog.building.DataDir, dataDir);
+  EXPECT_EQ(prog.building.LCIAProfFile, dataDir + "MATLCIA.ILF");
+  EXPECT_EQ(prog.building.FabLibFile, dataDir + "FABRIC/FABRIC.ELB");
+  EXPECT_EQ(prog.building.ElecLibDir, dataDir + "ELECTSER/");
+  EXPECT_TRUE(main.mnuOpenData.Checked());
+  EXPECT_EQ(prog.assess.mat.MatIdx[502], 7);
+  EXPECT_EQ(folder.Read("home/Ostrevo_Str.TXT"), "\"" + dataDir + "\"\r\n");
+  EXPECT_EQ(common::CurrentFolder(), dataDir);
+}
+
+TEST_F(ProjectCommandsTest, RecordedFolderThatIsGoneIsSkippedQuietly) {
+  RecordDataDir(folder.Path() + "gone/");
+  main.Show();
+  EXPECT_TRUE(prog.building.DataDir.empty());
+  EXPECT_FALSE(prog.building.DatabaseLoaded);
+  EXPECT_TRUE(platform.Messages().empty());
+  EXPECT_EQ(Panel(0), "   First step: Open LCIA/LCC Database using the File Menu");
+}
+
+TEST_F(ProjectCommandsTest, DatabaseChosenInTheDialog) {
+  main.Show();
+  folder.Write("other/MYDB.IDB", testsupport::SmallLciaFile());
+  folder.Write("other/MYDB.ILF", testsupport::SmallLciaFile());
+  platform.ExpectOpenDialog(folder.Path() + "other/MYDB.IDB");
+  main.mnuOpenData.Click();
+  EXPECT_EQ(platform.Dialogs().back().title, "Select LCIA Database");
+  EXPECT_EQ(platform.Dialogs().back().filter, "LCIA database files (*.IDB)|*.IDB");
+  EXPECT_EQ(prog.building.LCIAProfFile, folder.Path() + "other/MYDB.ILF");
+  EXPECT_EQ(prog.building.DataDir, folder.Path() + "other/");
+  EXPECT_TRUE(prog.building.DatabaseLoaded);
+}
+
+TEST_F(ProjectCommandsTest, FailedLoadsChangeNothing) {
+  StartWithDatabase();
+  auto before = prog.assess.mat.MatIdx;
+  folder.Write("bad/MATLCIA.IDB", "3\r\n1,\"A\"\r\n");
+  folder.Write("bad/MATLCIA.ILF", "3\r\n1,\"A\"\r\n");
+  common::ChangeFolder(folder.Path() + "bad");
+  platform.ExpectMessage("No material LCIA profile file loaded!!");
+  main.mnuOpenData.Click();
+  EXPECT_EQ(prog.building.DataDir, dataDir);
+  EXPECT_EQ(prog.assess.mat.MatIdx, before);
+  EXPECT_EQ(Panel(0), "   Load LCIA profile file");
+  EXPECT_EQ(folder.Read("home/Ostrevo_Str.TXT"), "\"" + dataDir + "\"\r\n");
+
+  common::ChangeFolder(folder.Path() + "work");
+  platform.ExpectOpenDialog(std::nullopt);
+  platform.ExpectMessage("No material LCIA profile file loaded!!");
+  main.mnuOpenData.Click();
+  EXPECT_EQ(prog.building.DataDir, dataDir);
+  EXPECT_TRUE(main.mnuOpenData.Checked());
+}
+
+TEST_F(ProjectCommandsTest, UnwritableDataDirectoryFileKeepsTheLoad) {
+  folder.Write("blocked", "a file where the settings folder should be");
+  setenv("OSTREVO_HOME", (folder.Path() + "blocked").c_str(), 1);
+  common::ChangeFolder(dataDir);
+  main.Show();
+  platform.AllowAnyMessage();
+  main.mnuOpenData.Click();
+  EXPECT_TRUE(prog.building.DatabaseLoaded);
+  EXPECT_EQ(prog.building.DataDir, dataDir);
+  EXPECT_EQ(prog.building.FdnLibDir, dataDir + "FOUND/");
+  ASSERT_EQ(platform.Messages().size(), 1u);
+}
+
+TEST_F(ProjectCommandsTest, EnterNamesTheProjectFileAndOpensTheBuildingWindow) {
+  StartWithDatabase();
+  platform.ExpectMessage("Project name missing!");
+  main.cmdEnterProjName.Click();
+
+  main.txtProjName.SetText("Tower");
+  platform.ExpectMessage("Select Folder for Project file and Enter a Project File Name");
+  platform.ExpectOpenDialog(folder.Path() + "work/TOWER.PRJ");
+  main.cmdEnterProjName.Click();
+  EXPECT_EQ(prog.building.ProjDir, folder.Path() + "work/");
+  EXPECT_EQ(prog.building.Bldg.ProjFile, "TOWER.PRJ");
+  EXPECT_EQ(main.txtProjFName.Text(), folder.Path() + "work/TOWER.PRJ");
+  EXPECT_EQ(prog.building.Bldg.ProjName, "Tower");
+  EXPECT_FALSE(prog.building.ProjSaved);
+  EXPECT_EQ(platform.ShownForms().back().form, "frmBldgSysInput");
+  EXPECT_EQ(Panel(0), "   Proceeded to edit project data");
+
+  // A second Enter asks for no file.
+  main.mnuEditBldg.Click();
+  EXPECT_EQ(platform.Dialogs().size(), 1u);
+}
+
+TEST_F(ProjectCommandsTest, EnterWithoutDatabase) {
+  main.Show();
+  main.txtProjName.SetText("Tower");
+  platform.ExpectMessage("Select Folder for Project file and Enter a Project File Name");
+  platform.ExpectOpenDialog(std::nullopt);
+  platform.ExpectMessage("Failed to set project file!!");
+  main.cmdEnterProjName.Click();
+  EXPECT_TRUE(prog.building.ProjDir.empty());
+
+  platform.ExpectMessage("Select Folder for Project file and Enter a Project File Name");
+  platform.ExpectOpenDialog(folder.Path() + "work/TOWER.PRJ");
+  platform.ExpectMessage("Select Main LCIA Library to open");
+  platform.ExpectOpenDialog(std::nullopt);
+  platform.ExpectMessage("No material LCIA profile file loaded!!");
+  platform.ExpectMessage("Main LCIA database not loaded!!");
+  main.cmdEnterProjName.Click();
+  EXPECT_TRUE(prog.building.ProjSaved);
+}
+
+TEST_F(ProjectCommandsTest, OpenReadsTheProject) {
+  StartWithDatabase();
+  WriteProject("proj/X.PRJ");
+  main.mnuRunLCA.SetChecked(true);
+  main.mnuRunLCC.SetChecked(true);
+  prog.assess.sel.SkipAllFlr = 1;
+  platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
+  main.mnuFileOpen.Click();
+  EXPECT_EQ(platform.Dialogs().back().initialFolder, dataDir);
+  EXPECT_EQ(prog.building.ProjDir, folder.Path() + "proj/");
+  EXPECT_EQ(prog.building.Bldg.ProjFile, "X.PRJ");
+  EXPECT_EQ(prog.building.Bldg.NoOfFdnGrp, 1);
+  EXPECT_EQ(main.txtProjName.Text(), "Tower");
+  EXPECT_EQ(prog.assess.sel.SkipAllFlr, 0);
+  EXPECT_EQ(prog.assess.sel.FlrGrpAssess[0], 1.0f);
+  EXPECT_FALSE(main.mnuRunLCA.Checked());
+  EXPECT_FALSE(main.mnuRunLCC.Checked());
+  EXPECT_EQ(Panel(1), "   Load main project input file");
+  EXPECT_EQ(Panel(0), "   Project file loaded");
+  EXPECT_TRUE(prog.building.ProjSaved);
+}
+
+TEST_F(ProjectCommandsTest, OpenOfABrokenFileKeepsTheOpenProject) {
+  StartWithDatabase();
+  WriteProject("proj/X.PRJ");
+  platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
+  main.mnuFileOpen.Click();
+  common::BldgRec before = prog.building.Bldg;
+
+  WriteProject("bad/B.PRJ", 11);
+  platform.ExpectOpenDialog(folder.Path() + "bad/B.PRJ");
+  platform.ExpectMessage("Error encountered in reading project file!");
+  main.mnuFileOpen.Click();
+  EXPECT_EQ(prog.building.Bldg, before);
+  EXPECT_EQ(prog.building.ProjDir, folder.Path() + "proj/");
+  EXPECT_EQ(main.txtProjFName.Text(), folder.Path() + "proj/X.PRJ");
+
+  platform.ExpectOpenDialog(std::nullopt);
+  platform.ExpectMessage("Failed to open or read project file!!");
+  main.mnuFileOpen.Click();
+}
+
+TEST_F(ProjectCommandsTest, SaveAppendsTheExtensionAndWritesWhereChosen) {
+  StartWithDatabase();
+  WriteProject("proj/X.PRJ");
+  platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
+  main.mnuFileOpen.Click();
+
+  struct Case {
+    std::string chosen, written;
+  } cases[] = {
+      {folder.Path() + "elsewhere/A", folder.Path() + "elsewhere/A.prj"},
+      {folder.Path() + "elsewhere/B.PRJ", folder.Path() + "elsewhere/B.PRJ"},
+      {folder.Path() + "elsewhere/C.prj", folder.Path() + "elsewhere/C.prj"},
+      {folder.Path() + "elsewhere/D.Prj", folder.Path() + "elsewhere/D.Prj.prj"},
+  };
+  common::MakeFolder(folder.Path() + "elsewhere");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    platform.ExpectSaveDialog(c.chosen);
+    main.mnuFileSave.Click();
+    EXPECT_TRUE(common::FileExists(c.written));
+    EXPECT_EQ(prog.building.Bldg.ProjFile, c.written);
+    EXPECT_EQ(Panel(0), "   Project data saved");
+  }
+  EXPECT_EQ(platform.Dialogs().back().fileName, folder.Path() + "elsewhere/C.prj");
+  EXPECT_EQ(prog.building.ProjDir, folder.Path() + "proj/");
+}
+
+TEST_F(ProjectCommandsTest, FailedSaveIsNotReportedAsSaved) {
+  StartWithDatabase();
+  main.txtProjName.SetText("Tower");
+  main.AcceptProjName();
+  platform.ExpectSaveDialog(folder.Path() + "missing-folder/T.PRJ");
+  platform.ExpectMessage("Error encountered in writing project file!");
+  main.mnuFileSave.Click();
+  EXPECT_EQ(Panel(0), "   Save main project data file");
+  EXPECT_FALSE(prog.building.ProjSaved);
+  EXPECT_EQ(platform.Dialogs().back().fileName, "Tower.PRJ");
+}
+
+TEST_F(ProjectCommandsTest, CloseAsksOnlyWhenUnsaved) {
+  StartWithDatabase();
+  main.txtProjName.SetText("Tower");
+  main.AcceptProjName();
+  prog.building.ProjDir = folder.Path() + "work/";
+  prog.assess.LCAResult.BldgCost[0] = 5;
+  platform.ExpectMessage("Close project without saving?", MsgResult::Cancel);
+  main.mnuFileClose.Click();
+  EXPECT_EQ(main.txtProjName.Text(), "Tower");
+  EXPECT_EQ(prog.building.ProjDir, folder.Path() + "work/");
+
+  platform.ExpectMessage("Close project without saving?", MsgResult::OK);
+  main.mnuFileClose.Click();
+  EXPECT_EQ(main.txtProjName.Text(), "");
+  EXPECT_TRUE(prog.building.ProjDir.empty());
+  EXPECT_TRUE(prog.building.ProjSaved);
+  EXPECT_EQ(prog.assess.LCAResult.BldgCost[0], 0);
+  EXPECT_EQ(prog.building.Bldg.ProjName, "Tower");  // the record stays in memory
+  EXPECT_EQ(common::CurrentFolder(), dataDir);
+  EXPECT_EQ(Panel(0), "   Project closed");
+
+  main.mnuFileClose.Click();  // saved: no question
+}
+
+TEST_F(ProjectCommandsTest, NewEndsOnCancelAndCreatesTheFolder) {
+  StartWithDatabase();
+  main.txtProjName.SetText("Tower");
+  main.AcceptProjName();
+  platform.ExpectMessage("Close project without saving?", MsgResult::Cancel);
+  main.mnuFNew.Click();
+  EXPECT_TRUE(platform.Dialogs().empty());
+  EXPECT_EQ(main.txtProjName.Text(), "Tower");
+
+  common::MakeFolder(folder.Path() + "taken");
+  platform.ExpectMessage("Close project without saving?", MsgResult::OK);
+  platform.ExpectOpenDialog(folder.Path() + "taken");
+  platform.ExpectMessage("Failed to create the Folder! A Folder of the same name may already exist.");
+  main.mnuFNew.Click();
+  EXPECT_TRUE(prog.building.ProjDir.empty());
+
+  prog.building.Bldg.NoOfSerGrp = 3;
+  platform.ExpectOpenDialog(folder.Path() + "fresh");
+  platform.ExpectOpenDialog(folder.Path() + "fresh/NEW.PRJ");
+  main.mnuFNew.Click();
+  EXPECT_TRUE(common::FolderExists(folder.Path() + "fresh"));
+  EXPECT_EQ(prog.building.ProjDir, folder.Path() + "fresh/");
+  EXPECT_EQ(platform.Dialogs().back().title, "Enter Project Filename");
+  EXPECT_EQ(platform.Dialogs().back().initialFolder, folder.Path() + "fresh/");
+  EXPECT_EQ(prog.building.Bldg.ProjFile, "NEW.PRJ");
+  EXPECT_EQ(prog.building.Bldg.NoOfSerGrp, 0);
+  EXPECT_EQ(main.txtProjFName.Text(), folder.Path() + "fresh/NEW.PRJ");
+}
+
+}  // namespace
