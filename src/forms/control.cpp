@@ -12,6 +12,7 @@ Control::Control(Container& parent, std::string name, int index)
 }
 
 Control::~Control() {
+  if (view_) view_->ModelDestroyed();
   auto& c = parent_.children_;
   c.erase(std::remove(c.begin(), c.end(), this), c.end());
 }

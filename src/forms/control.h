@@ -25,6 +25,9 @@ class ControlView {
  public:
   virtual ~ControlView() = default;
   virtual void Changed(Prop what) = 0;
+  // The control or form is being destroyed: the view forgets it and never
+  // calls it again (for a form, its controls and menus are already gone).
+  virtual void ModelDestroyed() {}
 };
 
 struct Font {

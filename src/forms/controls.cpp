@@ -101,10 +101,9 @@ void ListControl::SetList(int i, const std::string& text) {
 }
 
 void ListControl::AddItem(const std::string& text, int index) {
-  if (index < 0 || index > ListCount()) {
-    if (index > ListCount()) CheckRow(index);
-    index = ListCount();
-  }
+  // -1 appends; any other index must lie in 0..ListCount().
+  if (index < -1 || index > ListCount()) CheckRow(index);
+  if (index == -1) index = ListCount();
   items_.insert(items_.begin() + index, text);
   itemData_.insert(itemData_.begin() + index, 0);
   if (listIndex_ >= index) ++listIndex_;

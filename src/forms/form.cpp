@@ -8,7 +8,9 @@ namespace forms {
 
 Form::Form(Platform& platform, std::string name) : platform_(platform), name_(std::move(name)) {}
 
-Form::~Form() = default;
+Form::~Form() {
+  if (view_) view_->ModelDestroyed();
+}
 
 void Form::Notify(Prop what) {
   if (view_) view_->Changed(what);

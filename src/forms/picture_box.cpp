@@ -21,8 +21,8 @@ PictureBox::PictureBox(Container& parent, std::string name, int index)
 
 void PictureBox::Cls() {
   drawing_.clear();
-  currentX_ = scale_.left;
-  currentY_ = scale_.top;
+  currentX_ = GetScale().left;
+  currentY_ = GetScale().top;
   Notify(Prop::Drawing);
 }
 
@@ -32,23 +32,26 @@ void PictureBox::Scale(double x1, double y1, double x2, double y2) {
   userScale_ = true;
 }
 
-void PictureBox::ScaleTwips() {
-  scale_ = {0, 0, static_cast<double>(Width() > 0 ? Width() : 1),
-            static_cast<double>(Height() > 0 ? Height() : 1)};
-  userScale_ = false;
+void PictureBox::ScaleTwips() { userScale_ = false; }
+
+// Twips are taken from the size at the time of use, not at the time the
+// scale was set: the box is usually created empty and laid out later.
+UserScale PictureBox::GetScale() const {
+  if (userScale_) return scale_;
+  return {0, 0, static_cast<double>(Width() > 0 ? Width() : 1),
+          static_cast<double>(Height() > 0 ? Height() : 1)};
 }
 
 void PictureBox::Add(DrawOp op) {
-  op.scale = scale_;
+  op.scale = GetScale();
   drawing_.push_back(std::move(op));
   Notify(Prop::Drawing);
 }
 
 void PictureBox::Print(const std::string& text, bool newLine) {
-  if (!userScale_) ScaleTwips();  // twips follow the current size
   Add({DrawOp::Kind::Text, currentX_, currentY_, currentX_, currentY_, foreColor_, text, Font(), {}});
   if (newLine) {
-    currentX_ = scale_.left;
+    currentX_ = GetScale().left;
     currentY_ += TextHeight(text);
   } else {
     currentX_ += TextWidth(text);
@@ -70,14 +73,14 @@ void PictureBox::DrawBox(double x1, double y1, double x2, double y2, Colour colo
 double PictureBox::TextWidth(const std::string& text) const {
   double twips = Control::OwnerForm().GetPlatform().TextWidthTwips(Font(), text);
   double w = Width() > 0 ? Width() : 1;
-  return twips * scale_.width / w;
+  return twips * GetScale().width / w;
 }
 
 double PictureBox::TextHeight(const std::string& text) const {
   (void)text;
   double twips = Control::OwnerForm().GetPlatform().TextHeightTwips(Font());
   double h = Height() > 0 ? Height() : 1;
-  return twips * scale_.height / h;
+  return twips * GetScale().height / h;
 }
 
 void PictureBox::SetBackColor(Colour c) {

@@ -45,7 +45,8 @@ class PictureBox : public Control, public Container {
   void Scale(double x1, double y1, double x2, double y2);
   // Back to twips with (0, 0) at the upper-left corner.
   void ScaleTwips();
-  const UserScale& GetScale() const { return scale_; }
+  // The coordinate system in effect; in twips it follows the current size.
+  UserScale GetScale() const;
 
   double CurrentX() const { return currentX_; }
   double CurrentY() const { return currentY_; }
@@ -82,7 +83,7 @@ class PictureBox : public Control, public Container {
  private:
   void Add(DrawOp op);
   std::vector<DrawOp> drawing_;
-  UserScale scale_;
+  UserScale scale_;  // used only while userScale_
   bool userScale_ = false;
   double currentX_ = 0, currentY_ = 0;
   Colour foreColor_ = 0x000000;

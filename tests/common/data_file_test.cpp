@@ -1,0 +1,153 @@
+// The data-file form: exact bytes written, round trips of every item kind,
+// line ends, and every way a read can fail.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/data_file.h"
+
+namespace common {
+namespace {
+
+TEST(DataWriter, WritesExactBytes) {
+  DataWriter w;
+  w.Str("a").Int(1).Sng(0.5f).EndLine();
+  w.EndLine();
+  w.Dbl(-2.5).Bool(true).Bool(false).Str("").EndLine();
+  w.Int(3).Line("raw line");
+  EXPECT_EQ(w.Text(), "\"a\",1,0.5\r\n\r\n-2.5,#TRUE#,#FALSE#,\"\"\r\n3\r\nraw line\r\n");
+}
+
+TEST(DataFile, EveryItemKindRoundTrips) {
+  DataWriter w;
+  w.Str("Wall, external").Str("").Int(-32768).Int(2147483647).EndLine();
+  w.Sng(3.141593f).Sng(1.234568e7f).Sng(-0.5f).Dbl(0.123456789012345).Dbl(1e-300).EndLine();
+  w.Bool(true).Bool(false).EndLine();
+
+  DataReader r(w.Text());
+  std::string s1, s2;
+  Integer i = 0;
+  Long l = 0;
+  Single f1 = 0, f2 = 0, f3 = 0;
+  double d1 = 0, d2 = 0;
+  bool b1 = false, b2 = true;
+  ASSERT_TRUE(r.Read(s1) && r.Read(s2) && r.Read(i) && r.Read(l)) << r.Error();
+  ASSERT_TRUE(r.Read(f1) && r.Read(f2) && r.Read(f3) && r.Read(d1) && r.Read(d2)) << r.Error();
+  ASSERT_TRUE(r.ReadBool(b1) && r.ReadBool(b2)) << r.Error();
+  EXPECT_EQ(s1, "Wall, external");
+  EXPECT_EQ(s2, "");
+  EXPECT_EQ(i, -32768);
+  EXPECT_EQ(l, 2147483647);
+  EXPECT_EQ(f1, 3.141593f);
+  EXPECT_EQ(f2, 1.234568e7f);
+  EXPECT_EQ(f3, -0.5f);
+  EXPECT_EQ(d1, 0.123456789012345);
+  EXPECT_EQ(d2, 1e-300);
+  EXPECT_TRUE(b1);
+  EXPECT_FALSE(b2);
+  EXPECT_TRUE(r.AtEnd());
+  EXPECT_TRUE(r.Ok());
+}
+
+TEST(DataReader, ItemsRunOverLinesWithAnyLineEnd) {
+  for (const char* eol : {"\r\n", "\n", "\r"}) {
+    SCOPED_TRACE(testing::PrintToString(eol));
+    std::string text = std::string("\"x\", .5 ,0.5") + eol + "-3" + eol + "1.234568E+07,1D3" + eol;
+    DataReader r(text);
+    std::string s;
+    double a = 0, b = 0, e = 0, g = 0;
+    Integer c = 0;
+    ASSERT_TRUE(r.Read(s) && r.Read(a) && r.Read(b) && r.Read(c) && r.Read(e) && r.Read(g)) << r.Error();
+    EXPECT_EQ(s, "x");
+    EXPECT_EQ(a, 0.5);
+    EXPECT_EQ(b, 0.5);
+    EXPECT_EQ(c, -3);
+    EXPECT_EQ(e, 12345680);
+    EXPECT_EQ(g, 1000);
+    EXPECT_TRUE(r.AtEnd());
+    EXPECT_EQ(r.LineNumber(), 4);
+  }
+}
+
+TEST(DataReader, ReadLineTakesTheLineAsItStands) {
+  DataReader r("first, \"line\"\r\nsecond\n");
+  std::string a, b, c;
+  ASSERT_TRUE(r.ReadLine(a) && r.ReadLine(b));
+  EXPECT_EQ(a, "first, \"line\"");
+  EXPECT_EQ(b, "second");
+  EXPECT_FALSE(r.ReadLine(c));
+}
+
+enum class Want { Text, Int, Sng, Dbl };
+
+struct FailCase {
+  const char* name;
+  const char* text;
+  int goodItems;  // items read as `want` before the failing one
+  Want want;
+  const char* errorPart;
+  int line;
+};
+
+TEST(DataReader, FailuresAreStickyAndNameTheLine) {
+  const FailCase cases[] = {
+      {"end of file", "1\r\n", 1, Want::Int, "end of file", 2},
+      {"truncated record", "1,2", 2, Want::Int, "end of file", 2},
+      {"unterminated quote", "\"ok\"\r\n\"abc,1\r\n", 1, Want::Text, "unterminated", 2},
+      {"junk after quote", "\"a\"b,1\r\n", 0, Want::Text, "after a text", 1},
+      {"quoted number", "1\r\n\"2\"\r\n", 1, Want::Int, "text was found", 2},
+      {"not a number", "1\r\nabc\r\n", 1, Want::Dbl, "\"abc\" is not a number", 2},
+      {"partial number", "12ab\r\n", 0, Want::Dbl, "not a number", 1},
+      {"Integer out of range", "1\r\n40000\r\n", 1, Want::Int, "out of range", 2},
+      {"Integer out of range mid line", "1,40000,2\r\n", 1, Want::Int, "out of range", 1},
+      {"Single out of range", "1E39\r\n", 0, Want::Sng, "out of range", 1},
+      {"empty number item", "1,,2\r\n", 1, Want::Int, "missing", 1},
+      {"number too large", "1E400\r\n", 0, Want::Dbl, "not a number", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DataReader r(c.text);
+    auto read = [&]() {
+      std::string s;
+      Integer i;
+      Single f;
+      double d;
+      switch (c.want) {
+        case Want::Text: return r.Read(s);
+        case Want::Int: return r.Read(i);
+        case Want::Sng: return r.Read(f);
+        case Want::Dbl: return r.Read(d);
+      }
+      return false;
+    };
+    for (int k = 0; k < c.goodItems; ++k) ASSERT_TRUE(read()) << r.Error();
+    EXPECT_FALSE(read());
+    EXPECT_FALSE(r.Ok());
+    EXPECT_NE(r.Error().find(c.errorPart), std::string::npos) << r.Error();
+    EXPECT_NE(r.Error().find("(line " + std::to_string(c.line) + ")"), std::string::npos) << r.Error();
+    // Sticky: the next read fails too and the first reason stays.
+    std::string first = r.Error();
+    std::string s;
+    EXPECT_FALSE(r.Read(s));
+    EXPECT_FALSE(r.ReadLine(s));
+    EXPECT_EQ(r.Error(), first);
+  }
+}
+
+TEST(DataReader, FailedReadLeavesTheTargetAsItWas) {
+  DataReader r("40000,abc\r\n");
+  Integer i = 7;
+  EXPECT_FALSE(r.Read(i));
+  EXPECT_EQ(i, 7);
+}
+
+TEST(DataReader, CallerFailureNamesTheLineOfTheLastItem) {
+  DataReader r("1\r\n99\r\n");
+  Integer a, count;
+  ASSERT_TRUE(r.Read(a) && r.Read(count));
+  r.Fail("count beyond its array");
+  EXPECT_EQ(r.Error(), "count beyond its array (line 2)");
+}
+
+}  // namespace
+}  // namespace common
