@@ -75,6 +75,9 @@ struct ElementLibrary {
   std::array<Integer, 301> ElmLibNo{};
   std::array<Integer, 301> ElmLibRow{};
   std::string ElmLibHead;
+  // True for each type number the last load read; the other entries of
+  // ElmLibRow say nothing.
+  std::array<bool, 301> ElmLibLoaded{};
 };
 
 // Material values of the element shown: row 0 the defaults, row 1 the

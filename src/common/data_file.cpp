@@ -33,6 +33,12 @@ DataWriter& DataWriter::Sng(float value) {
   return *this;
 }
 
+DataWriter& DataWriter::SngExact(float value) {
+  Separate();
+  text_ += ExactText(value);
+  return *this;
+}
+
 DataWriter& DataWriter::Dbl(double value) {
   Separate();
   text_ += DisplayText(value);

@@ -10,11 +10,20 @@
 
 namespace common {
 
+// True when `text` can be written as a quoted item: a double quote or a
+// line break would end the item or the statement early.
+inline bool IsDataText(std::string_view text) {
+  return text.find_first_of("\"\r\n") == std::string_view::npos;
+}
+
 class DataWriter {
  public:
   DataWriter& Str(std::string_view text);
   DataWriter& Int(long value);
   DataWriter& Sng(float value);
+  // A Single in the shortest text that reads back as the same value (up to
+  // 9 significant digits), for files that must round-trip exactly.
+  DataWriter& SngExact(float value);
   DataWriter& Dbl(double value);
   DataWriter& Bool(bool value);  // #TRUE# / #FALSE#
   // Ends the statement (CR LF); an empty statement writes an empty line.

@@ -119,6 +119,17 @@ std::string DisplayText(float value) { return GeneralSingle(value); }
 std::string DisplayText(double value) { return General(value, 15); }
 std::string DisplayTextInt(long value) { return std::to_string(value); }
 
+std::string ExactText(float value) {
+  if (value == 0) return "0";
+  if (!std::isfinite(value)) return General(value, 7);
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general);
+  std::string text(buf, res.ptr);
+  for (char& c : text)
+    if (c == 'e') c = 'E';
+  return text;
+}
+
 std::string ShortText(float value) { return Shorten(GeneralSingle(value)); }
 std::string ShortText(double value) { return Shorten(General(value, 15)); }
 std::string ShortTextInt(long value) { return Shorten(std::to_string(value)); }

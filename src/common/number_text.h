@@ -16,6 +16,9 @@ namespace common {
 std::string DisplayText(float value);
 std::string DisplayText(double value);
 std::string DisplayTextInt(long value);
+// The shortest text that reads back as the same Single ("0.1", "1234.5677",
+// "1.2345678E+07"): for data files that must round-trip exactly.
+std::string ExactText(float value);
 
 std::string ShortText(float value);
 std::string ShortText(double value);

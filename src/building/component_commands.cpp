@@ -1,0 +1,98 @@
+#include "building/component_commands.h"
+
+#include <algorithm>
+
+#include "building/component_file.h"
+#include "building/file_naming.h"
+#include "common/file_names.h"
+#include "common/number_text.h"
+#include "common/project_paths.h"
+
+namespace building {
+namespace {
+
+ComponentBoxes BoxesOf(const common::CompRec& comp) {
+  ComponentBoxes b;
+  b.compName = comp.CompName;
+  b.compTypeIndex = comp.CompType;
+  b.compNo = common::DisplayText(comp.CompQty);
+  for (int i = 0; i < comp.NoOfElm; ++i) b.elementNames.push_back(comp.CompElmName[i]);
+  return b;
+}
+
+}  // namespace
+
+bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentBoxes& boxes) {
+  if (boxes.compTypeIndex < 0) {
+    form.MsgBox("Component type not defined!!");
+    return false;
+  }
+  if (boxes.compName.empty()) {
+    form.MsgBox("Component Name not defined!!");
+    return false;
+  }
+  if (boxes.compNo.empty()) {
+    form.MsgBox("No. of Identical Components not defined!!");
+    return false;
+  }
+  auto kind = SetCompFileKind(st);
+  // An unknown group type has no file kind: nothing can be named or written.
+  if (!kind) return false;
+
+  common::CompRec comp = st.CurComp;
+  comp.CompType = static_cast<common::Integer>(boxes.compTypeIndex);
+  comp.CompFile = SaveFileName(comp.CompFile, boxes.compName, kind->DefExt);
+  comp.CompName = boxes.compName;
+  auto qty = common::ToSingle(common::LeadingNumber(boxes.compNo));
+  comp.CompQty = qty.value_or(0);
+  comp.NoOfElm = static_cast<common::Integer>(std::min<size_t>(boxes.elementNames.size(), 21));
+
+  std::string error;
+  bool fits = qty && boxes.compTypeIndex <= 19 && boxes.elementNames.size() <= 20;
+  if (!fits || !WriteComponentFile(common::ResolveProjectFile(comp.CompFile, st.ProjDir), comp,
+                                   kind->FileType, error)) {
+    form.MsgBox("Error in saving component data!!");
+    return false;
+  }
+  st.CurComp = std::move(comp);
+  return true;
+}
+
+ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form, const std::string& compFile) {
+  std::string bare = compFile;
+  ModInpCtl::ExtractFileName(bare);
+  st.CurFileName = bare;
+
+  common::CompRec read = st.CurComp;
+  ReadOutcome out = ReadComponentFile(common::ResolveProjectFile(bare, st.ProjDir), st.FileType, read);
+  switch (out.status) {
+    case FileRead::Ok:
+      read.CompFile = bare;
+      st.CurComp = std::move(read);
+      return {CommandRead::Read, BoxesOf(st.CurComp)};
+    case FileRead::WrongKind:
+      form.MsgBox(ComponentKindMessage(compFile, out.kindFound, st.FileType));
+      return {CommandRead::WrongKind, {}};
+    case FileRead::Failed:
+      form.MsgBox("Error in reading component data!!");
+      return {CommandRead::Failed, {}};
+    case FileRead::NotOpened:
+      break;
+  }
+  return {CommandRead::NotOpened, {}};
+}
+
+ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form) {
+  std::string name = st.CurComp.CompFile;
+  return ReadCompFile(st, form, name);
+}
+
+ComponentRead LoadCompFile(common::BuildingState& st, forms::Form& form) {
+  auto kind = SetCompFileKind(st);
+  auto chosen = form.GetPlatform().OpenFileDialog(
+      {"Load Component", kind ? kind->FileFilter : "", st.ProjDir, ""});
+  if (!chosen) return {CommandRead::Cancelled, {}};
+  return ReadCompFile(st, form, *chosen);
+}
+
+}  // namespace building

@@ -1,0 +1,49 @@
+#pragma once
+// The component editor's component-file commands, without the window: the
+// texts of its boxes come in, what it shows afterwards comes back.
+// Messages and dialogs go through the window `form`.
+#include <string>
+#include <vector>
+
+#include "building/file_reading.h"
+#include "common/building_state.h"
+#include "forms/form.h"
+
+namespace building {
+
+// The component boxes of the editor.
+struct ComponentBoxes {
+  std::string compName;   // txtCompName
+  int compTypeIndex = -1;  // cboCompType list index
+  std::string compNo;     // txtCompNo
+  std::vector<std::string> elementNames;  // lstElm, line i = element slot i
+};
+
+// How a read or load command ended; Cancelled only for a cancelled dialog.
+enum class CommandRead { Read, Cancelled, NotOpened, WrongKind, Failed };
+
+struct ComponentRead {
+  CommandRead result = CommandRead::Failed;
+  ComponentBoxes shown;  // the boxes to show after Read
+};
+
+// "Save Component": validates the boxes, settles the file name and writes
+// CurComp with its first elementNames.size() elements. True after a
+// complete write, and only then do CompFile (bare name), CompName,
+// CompType, CompQty and NoOfElm change.
+bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentBoxes& boxes);
+
+// Reads the component file `compFile` (file part, then the project-folder
+// rule) into CurComp against st.FileType. On Read CurComp holds the file,
+// CompFile its bare name. A file of another kind or a malformed one is
+// reported and leaves CurComp exactly as it was; a file that cannot be
+// opened is not reported here (NotOpened).
+ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form, const std::string& compFile);
+// The same for the file CurComp.CompFile names.
+ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form);
+
+// "Load Component": the open dialog (filter of the kind, starting in the
+// project folder), then ReadCompFile of the chosen file.
+ComponentRead LoadCompFile(common::BuildingState& st, forms::Form& form);
+
+}  // namespace building

@@ -1,0 +1,73 @@
+#include "building/element_commands.h"
+
+#include "building/element_file.h"
+#include "building/file_naming.h"
+#include "common/file_names.h"
+#include "common/project_paths.h"
+
+namespace building {
+
+bool SaveElmFile(common::BuildingState& st, int compTypeListIndex) {
+  auto kind = SetElmFileKind(st, compTypeListIndex);
+  // Without a name there is nothing to name the file after.
+  if (!kind || (st.CurElm.ElmFile.empty() && st.CurElm.ElmName.empty())) return false;
+  common::ElmRec elm = st.CurElm;
+  elm.ElmFile = SaveFileName(elm.ElmFile, elm.ElmName, kind->DefExt);
+  std::string error;
+  if (!WriteElementFile(common::ResolveProjectFile(elm.ElmFile, st.ProjDir), elm, kind->FileType, error))
+    return false;
+  st.CurElm.ElmFile = elm.ElmFile;
+  return true;
+}
+
+ElementRead ReadElmFile(common::BuildingState& st, forms::Form& form, const std::string& elmFile) {
+  std::string bare = elmFile;
+  ModInpCtl::ExtractFileName(bare);
+  st.CurFileName = bare;
+
+  common::ElmRec read = st.CurElm;
+  ReadOutcome out = ReadElementFile(common::ResolveProjectFile(elmFile, st.ProjDir), st.FileType, read);
+  switch (out.status) {
+    case FileRead::Ok:
+      break;
+    case FileRead::WrongKind:
+      form.MsgBox(ElementKindMessage(elmFile, st.GrpTypeName));
+      return {CommandRead::WrongKind, {}};
+    case FileRead::Failed:
+      form.MsgBox(ElementReadErrorMessage(elmFile));
+      return {CommandRead::Failed, {}};
+    case FileRead::NotOpened:
+      return {CommandRead::NotOpened, {}};
+  }
+  read.ElmFile = bare;
+  st.CurElm = std::move(read);
+
+  ElementShown shown;
+  shown.elmName = st.CurElm.ElmName;
+  shown.library = ModInpCtl::LoadElmLib(st);
+  std::string libFile = ElementLibraryFile(st, st.GrpType, st.CompTypeIdx);
+  if (shown.library == LibraryLoad::NotOpened) {
+    form.MsgBox(LibraryNotOpenedMessage(libFile));
+  } else if (!HasElementType(st.lib, st.CurElm.ElmTypeNo)) {
+    form.MsgBox(TypeNotInLibraryMessage(st.CurElm.ElmTypeNo, libFile));
+  } else {
+    shown.typeInLibrary = true;
+    shown.typeName = ElementTypeName(st.lib, st.CurElm.ElmTypeNo);
+  }
+  return {CommandRead::Read, shown};
+}
+
+ElementRead ReadElmFile(common::BuildingState& st, forms::Form& form) {
+  std::string name = st.CurElm.ElmFile;
+  return ReadElmFile(st, form, name);
+}
+
+ElementRead LoadElmFile(common::BuildingState& st, forms::Form& form, int compTypeListIndex) {
+  auto kind = SetElmFileKind(st, compTypeListIndex);
+  auto chosen = form.GetPlatform().OpenFileDialog(
+      {"Load Element", kind ? kind->FileFilter : "", st.ProjDir, ""});
+  if (!chosen) return {CommandRead::Cancelled, {}};
+  return ReadElmFile(st, form, *chosen);
+}
+
+}  // namespace building

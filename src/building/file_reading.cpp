@@ -1,0 +1,45 @@
+#include "building/file_reading.h"
+
+#include "common/paths.h"
+
+namespace building {
+
+std::optional<common::DataReader> OpenDataFile(const std::string& path, ReadOutcome& out) {
+  auto text = common::ReadWholeFile(path, &out.error);
+  if (!text) {
+    out.status = FileRead::NotOpened;
+    return std::nullopt;
+  }
+  return common::DataReader(std::move(*text));
+}
+
+bool ReadKindHead(common::DataReader& in, common::Integer expected, ReadOutcome& out) {
+  std::string ownName;
+  if (!in.Read(ownName) || !in.Read(out.kindFound)) {
+    Fail(out, in);
+    return false;
+  }
+  if (out.kindFound != expected) {
+    out.status = FileRead::WrongKind;
+    return false;
+  }
+  return true;
+}
+
+ReadOutcome& Fail(ReadOutcome& out, const common::DataReader& in) {
+  out.status = FileRead::Failed;
+  out.error = in.Error();
+  return out;
+}
+
+bool ReadInRange(common::DataReader& in, common::Integer& value, int lo, int hi, const char* what) {
+  if (!in.Read(value)) return false;
+  if (value < lo || value > hi) {
+    in.Fail(std::string(what) + " " + std::to_string(value) + " is outside " + std::to_string(lo) +
+            ".." + std::to_string(hi));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace building
