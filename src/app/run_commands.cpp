@@ -1,6 +1,9 @@
 // The Run menu: the life-cycle impact and cost runs, the operating-energy
 // calculation, and the reset of the selection for assessment.
 #include "app/main_window.h"
+#include "assessment/calculation.h"
+#include "assessment/results.h"
+#include "assessment/selection.h"
 
 namespace app {
 
@@ -14,8 +17,71 @@ void frmMain::mnuRunOprEgy_Click() {
   mnuRunOprEgy.SetChecked(true);
 }
 
-void frmMain::mnuRunLCA_Click() {}
-void frmMain::mnuRunLCC_Click() {}
-void frmMain::mnuRunReset_Click() {}
+// Runs the stages of one mode; false (after showing the stage's error
+// text) when a stage failed. The menu entry's check mark goes off at the
+// start, so results of a failed run never look complete.
+bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char* commenced,
+                        const char* completed) {
+  if (prog_.building.Bldg.ProjFile.empty()) {
+    MsgBox("Open a project file first!!");
+    return false;
+  }
+  if (prog_.building.DataDir.empty() || !prog_.building.DatabaseLoaded) {
+    MsgBox("Directory for main LCIA database file not set!!");
+    return false;
+  }
+  entry.SetChecked(false);
+  NewMsg = "";
+  ShowMessage();
+  NewMsg = commenced;
+  ShowMessage();
+  std::string errText;
+  ModCal::ClearResults(prog_.assess, mode);
+  ModCal::RunContext run;
+  for (int stage = 1; stage <= lastStage; ++stage) {
+    NewMsg = "   Stage " + std::to_string(stage) + " in progress";
+    ShowMessage();
+    GetPlatform().RepaintNow();
+    ModCal::CalcStage(prog_, mode, stage, errText, run);
+    if (!errText.empty()) {
+      MsgBox(errText);
+      return false;
+    }
+    for (const std::string& warning : run.warnings) {
+      NewMsg = warning;
+      ShowMessage();
+    }
+    run.warnings.clear();
+  }
+  NewMsg = completed;
+  ShowMessage();
+  entry.SetChecked(true);
+  return true;
+}
+
+void frmMain::mnuRunLCA_Click() {
+  RunStages(ModCal::kModeAssessment, 4, mnuRunLCA, "   Impact calculation commenced ...",
+            "   Impact calculation completed");
+}
+
+void frmMain::mnuRunLCC_Click() {
+  if (!RunStages(ModCal::kModeCosting, 3, mnuRunLCC, "   LCC calculation commenced ...",
+                 "   LCC calculation completed"))
+    return;
+  // A cost window left open from an earlier run shows this run's costs.
+  windows_.frmLCCResult().CostingRunEnded();
+  mnuViewLCC_Click();
+}
+
+void frmMain::mnuRunReset_Click() {
+  if (MsgBox("All previously setting will be reset - Go ahead?", forms::MsgButtons::OKCancel) !=
+      forms::MsgResult::OK)
+    return;
+  NewMsg = "   Reset selection";
+  ShowMessage();
+  ModCal::ResetAllSelections(prog_.assess.sel);
+  NewMsg = "   Selection reset";
+  ShowMessage();
+}
 
 }  // namespace app

@@ -21,12 +21,32 @@ forms::Form& Windows::frmEgyCalInput() {
   return Placeholder(egyCalInput_, "frmEgyCalInput", "Energy Use Modelling Input");
 }
 forms::Form& Windows::frmSelCons() { return Placeholder(selCons_, "frmSelCons", "Constructions"); }
-forms::Form& Windows::frmNormWgt() { return Placeholder(normWgt_, "frmNormWgt", "Weighting Factors"); }
+
+assessment::frmCostPara& Windows::frmCostPara() {
+  if (!costPara_) costPara_ = std::make_unique<assessment::frmCostPara>(prog_, platform_);
+  return *costPara_;
+}
+
+assessment::frmNormWgt& Windows::frmNormWgt() {
+  if (!normWgt_) normWgt_ = std::make_unique<assessment::frmNormWgt>(prog_, platform_, frmCostPara());
+  return *normWgt_;
+}
+
 forms::Form& Windows::frmEgyCal() { return Placeholder(egyCal_, "frmEgyCal", "Operating Energy Calculation"); }
 forms::Form& Windows::frmEgyResult() {
   return Placeholder(egyResult_, "frmEgyResult", "Operating Energy Results");
 }
-forms::Form& Windows::frmLCCResult() { return Placeholder(lccResult_, "frmLCCResult", "LCC Results"); }
-forms::Form& Windows::frmResult() { return Placeholder(result_, "frmResult", "Overall Results"); }
+
+assessment::frmLCCResult& Windows::frmLCCResult() {
+  if (!lccResult_) lccResult_ = std::make_unique<assessment::frmLCCResult>(prog_, platform_);
+  return *lccResult_;
+}
+
+assessment::frmResult& Windows::frmResult() {
+  if (!result_) result_ = std::make_unique<assessment::frmResult>(prog_, platform_, [this] { frmCharts().Show(); });
+  return *result_;
+}
+
+forms::Form& Windows::frmCharts() { return Placeholder(charts_, "frmCharts", "LCIA/LCC Results (Charts)"); }
 
 }  // namespace app

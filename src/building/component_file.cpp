@@ -34,9 +34,10 @@ std::optional<CompFileKind> SetCompFileKind(common::BuildingState& st) {
   return kind;
 }
 
-ReadOutcome ReadComponentFile(const std::string& path, Integer fileType, common::CompRec& comp) {
+ReadOutcome ReadComponentFile(const std::string& path, Integer fileType, common::CompRec& comp,
+        common::FileCache* cache) {
   ReadOutcome out;
-  auto in = OpenDataFile(path, out);
+  auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
   if (!ReadKindHead(*in, fileType, out)) return out;
 

@@ -28,7 +28,8 @@ std::optional<CompFileKind> SetCompFileKind(common::BuildingState& st);
 // Reads the component at `path` into `comp`, which changes only when the
 // whole file was read (CompFile stays the caller's; element slots beyond
 // the count keep what they held).
-ReadOutcome ReadComponentFile(const std::string& path, common::Integer fileType, common::CompRec& comp);
+ReadOutcome ReadComponentFile(const std::string& path, common::Integer fileType, common::CompRec& comp,
+        common::FileCache* cache = nullptr);
 
 // The file's text; line 1 holds comp.CompFile.
 std::string ComponentFileText(const common::CompRec& comp, common::Integer fileType);

@@ -33,9 +33,10 @@ std::optional<ElmFileKind> SetElmFileKind(common::BuildingState& st, int compTyp
   return kind;
 }
 
-ReadOutcome ReadElementFile(const std::string& path, Integer fileType, common::ElmRec& elm) {
+ReadOutcome ReadElementFile(const std::string& path, Integer fileType, common::ElmRec& elm,
+        common::FileCache* cache) {
   ReadOutcome out;
-  auto in = OpenDataFile(path, out);
+  auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
   if (!ReadKindHead(*in, fileType, out)) return out;
 

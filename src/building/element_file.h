@@ -29,7 +29,8 @@ std::optional<ElmFileKind> SetElmFileKind(common::BuildingState& st, int compTyp
 // file was read (ElmFile stays the caller's). Value and remark slots after
 // the terminating empty value are emptied, so nothing of an element read
 // before survives in them.
-ReadOutcome ReadElementFile(const std::string& path, common::Integer fileType, common::ElmRec& elm);
+ReadOutcome ReadElementFile(const std::string& path, common::Integer fileType, common::ElmRec& elm,
+        common::FileCache* cache = nullptr);
 
 // The file's text; line 1 holds elm.ElmFile.
 std::string ElementFileText(const common::ElmRec& elm, common::Integer fileType);

@@ -4,7 +4,16 @@
 
 namespace building {
 
-std::optional<common::DataReader> OpenDataFile(const std::string& path, ReadOutcome& out) {
+std::optional<common::DataReader> OpenDataFile(const std::string& path, ReadOutcome& out,
+                                               common::FileCache* cache) {
+  if (cache) {
+    const auto& text = cache->Text(path, &out.error);
+    if (!text) {
+      out.status = FileRead::NotOpened;
+      return std::nullopt;
+    }
+    return common::DataReader(*text);
+  }
   auto text = common::ReadWholeFile(path, &out.error);
   if (!text) {
     out.status = FileRead::NotOpened;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/data_file.h"
+#include "common/file_cache.h"
 #include "common/value_types.h"
 
 namespace building {
@@ -24,8 +25,9 @@ struct ReadOutcome {
 };
 
 // The file's text as data items; nullopt (and `out` NotOpened) when it
-// cannot be read.
-std::optional<common::DataReader> OpenDataFile(const std::string& path, ReadOutcome& out);
+// cannot be read. With a cache the text is read once per run.
+std::optional<common::DataReader> OpenDataFile(const std::string& path, ReadOutcome& out,
+                                               common::FileCache* cache = nullptr);
 
 // Reads the file's own name (dropped) and its kind code. False with `out`
 // set when either is missing or the code is not `expected`.

@@ -25,9 +25,10 @@ const GroupKind* GroupKindOf(Integer grpType) {
   return nullptr;
 }
 
-ReadOutcome ReadGroupFile(const std::string& path, Integer grpType, common::GroupRec& grp) {
+ReadOutcome ReadGroupFile(const std::string& path, Integer grpType, common::GroupRec& grp,
+        common::FileCache* cache) {
   ReadOutcome out;
-  auto in = OpenDataFile(path, out);
+  auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
   if (!ReadKindHead(*in, grpType, out)) return out;
 

@@ -27,7 +27,8 @@ const GroupKind* GroupKindOf(common::Integer grpType);
 // Reads the group at `path` into `grp`, which changes only when the whole
 // file was read: name, number, count and the components listed (entries
 // beyond them keep what they held). GrpFile is the caller's.
-ReadOutcome ReadGroupFile(const std::string& path, common::Integer grpType, common::GroupRec& grp);
+ReadOutcome ReadGroupFile(const std::string& path, common::Integer grpType, common::GroupRec& grp,
+        common::FileCache* cache = nullptr);
 
 // The file's text; line 1 holds grp.GrpFile.
 std::string GroupFileText(const common::GroupRec& grp, common::Integer grpType);

@@ -22,9 +22,10 @@ std::optional<std::string> UserValueFileName(const std::string& elmFile) {
   return elmFile.substr(0, cut) + "_" + elmFile.substr(cut);
 }
 
-ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines, UserValueFile& file) {
+ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines, UserValueFile& file,
+        common::FileCache* cache) {
   ReadOutcome out;
-  auto in = OpenDataFile(path, out);
+  auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
   UserValueFile r;
   if (!ReadInRange(*in, r.InForce, 0, kMaxMaterials, "a material count")) return Fail(out, *in);

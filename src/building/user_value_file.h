@@ -31,7 +31,8 @@ struct UserValueFile {
 // Reads line 1, then `lines` material lines (0..10), or as many as line 1
 // says when `lines` is nullopt. `file` changes only when all were read;
 // line 1 outside 0..10 or a material number outside 0..510 fails the read.
-ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines, UserValueFile& file);
+ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines, UserValueFile& file,
+        common::FileCache* cache = nullptr);
 
 // The file's text for positions 1..file.Count.
 std::string UserValueFileText(const UserValueFile& file);

@@ -17,6 +17,10 @@ struct FactorTables {
   std::array<Single, 11> NormFtr{}, DefNormFtr{}, UsrNormFtr{};
   std::array<Single, 3> CostPara{}, DefCostPara{}, UsrCostPara{};
   std::array<Single, 2> EgyPrice{}, DefEgyPrice{}, UsrEgyPrice{};
+  // Set by the weighting factors window at each opening: a typed value
+  // differs from the one in use and has not been applied; which option was
+  // chosen in this opening (the cost parameters window shows the same).
+  bool FtrChanged = false, DefFtrSelected = false, UsrFtrSelected = false;
 };
 
 // The material table loaded from the LCIA database and profile files:
@@ -50,6 +54,10 @@ struct AssessmentState {
   MaterialTable mat;
   SelectionTables sel;
   FactorTables factors;
+
+  // Working sums of the calculation: the group and the component being computed.
+  GrpSumRec GrpSum;
+  CompSumRec CompSum;
 
   LCAResultRec LCAResult;
   GroupResultRec GroupResult;

@@ -114,6 +114,9 @@ struct BuildingState {
   std::string GrpTypeName;      // "Foundation", "Floor", "Services"
   Integer CompTypeIdx = 0;      // component type within the group type
   Integer FileType = 0;         // kind code expected of the file being read
+  Integer SelGrpIdx = -1;       // the group's row in its building list
+  Integer SelCompIdx = 0;       // the component's row in its group
+  Integer SelElmIdx = 0;        // the element's row in its component
   std::array<std::string, 20> CompTypeName{};
   ElementLibrary lib;
   ElementMaterialValues elmMat;

@@ -1,0 +1,70 @@
+#include "assessment/lcc_file.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "common/data_file.h"
+
+namespace assessment {
+
+using common::Single;
+
+namespace {
+
+// Full digits below 1E+15, else the exponent form ("1.5E+15").
+std::string LccNumber(Single v) {
+  if (v == 0) return "0";
+  char buf[80];
+  auto fmt = std::fabs(v) < 1e15f ? std::chars_format::fixed : std::chars_format::scientific;
+  auto res = std::to_chars(buf, buf + sizeof buf, v, fmt);
+  std::string text(buf, res.ptr);
+  for (char& c : text)
+    if (c == 'e') c = 'E';
+  return text;
+}
+
+constexpr size_t kStageOrder[kLccStages] = {1, 2, 3, 4, 0};
+
+}  // namespace
+
+std::string FormatLccFile(const LccValues& v) {
+  common::DataWriter w;
+  for (size_t s = 0; s < kLccStages; ++s)
+    for (size_t row = 0; row < kLccRows; ++row) w.Line(LccNumber(v[row][s]));
+  return w.Text();
+}
+
+bool ParseLccFile(const std::string& text, LccValues& out, std::string& error) {
+  LccValues v{};
+  common::DataReader r(text);
+  for (size_t s = 0; s < kLccStages; ++s)
+    for (size_t row = 0; row < kLccRows; ++row) r.Read(v[row][s]);
+  if (r.Ok() && !r.AtEnd()) r.Fail("the file holds more than 60 numbers");
+  if (!r.Ok()) {
+    error = r.Error();
+    return false;
+  }
+  out = v;
+  return true;
+}
+
+std::string DefaultLccFileName(const std::string& projFile) {
+  if (projFile.size() < 3) return "";
+  return projFile.substr(0, projFile.size() - 3) + "LCC";
+}
+
+std::string FormatLccTable(const std::array<std::string, kLccStages>& stageCaption,
+                           const std::array<std::string, kLccRows>& rowCaption, const LccValues& v) {
+  common::DataWriter w;
+  w.Str("");
+  for (size_t s : kStageOrder) w.Str(stageCaption[s]);
+  w.EndLine();
+  for (size_t row = 0; row < kLccRows; ++row) {
+    w.Str(rowCaption[row]);
+    for (size_t s : kStageOrder) w.Sng(v[row][s]);
+    w.EndLine();
+  }
+  return w.Text();
+}
+
+}  // namespace assessment

@@ -1,0 +1,70 @@
+#include "assessment/result_table.h"
+
+#include "common/data_file.h"
+#include "common/number_text.h"
+
+namespace assessment {
+
+const std::array<const char*, 13> TabCatName = {
+    "",
+    " 1. Abiotic Depl'n ",
+    " 2. Global Warming ",
+    " 3. Ozone Depl'n ",
+    " 4. Hum Toxicity ",
+    " 5. F W A Ecotox ",
+    " 6. Mar A Ecotox ",
+    " 7. Terri Ecotox ",
+    " 8. Phc Oxid'n ",
+    " 9. Acidification ",
+    "10. Eutrophication",
+    "11. Energy Use",
+    "12. Solid Waste"};
+
+const std::array<const char*, 13> TabCatUnit = {
+    "",         "kg Sb eq.",    "kg CO2 eq.",   "kg CFC-11 eq.", "kg 1,4-DB eq.",
+    "kg 1,4-DB eq.", "kg 1,4-DB eq.", "kg 1,4-DB eq.", "kg C2H2",   "kg SO2 eq.",
+    "kg PO4 eq.", "MJ",         "kg"};
+
+std::string FormatResultTable(const ResultTableContent& c) {
+  common::DataWriter w;
+  auto num = [&](const std::string& box) { w.Dbl(common::LeadingNumber(box)); };
+  auto blanks = [&](int n) {
+    for (int i = 0; i < n; ++i) w.Str("");
+  };
+  w.Str("Project:").Str(c.projName);
+  blanks(3);
+  w.EndLine();
+  blanks(5);
+  w.EndLine();
+  w.Str("Case").Str("Building Parts").Str("").Str("").Str("Life Cycle Stage").EndLine();
+  for (const auto& t : c.choice) w.Str(t);
+  w.EndLine();
+  blanks(5);
+  w.EndLine();
+  w.Str("LCIA/LCC Results");
+  blanks(4);
+  w.EndLine();
+  w.Str("Impact Categories").Str("Characterised").Str("Unit").Str("Normalised").Str("Weighted").EndLine();
+  for (size_t k = 1; k <= 10; ++k) {
+    w.Str(TabCatName[k]);
+    num(c.characterised[k]);
+    w.Str(TabCatUnit[k]);
+    num(c.normalised[k]);
+    num(c.weighted[k]);
+    w.EndLine();
+  }
+  w.Str(TabCatName[11]);
+  num(c.energy);
+  w.Str(TabCatUnit[11]).Str(c.totalCaption);
+  num(c.weightedTotal);
+  w.EndLine();
+  w.Str(TabCatName[12]);
+  num(c.waste);
+  w.Str(TabCatUnit[12]).Str(c.costCaption);
+  num(c.cost);
+  w.EndLine();
+  w.Str("").Str("").Str("").Str("Total LCA/LCC Score").Str(c.score).EndLine();
+  return w.Text();
+}
+
+}  // namespace assessment

@@ -1,0 +1,245 @@
+// One stage of the calculation for the whole building: the groups of each
+// kind for stages 1, 2 and 4; the annual operating energy for stage 3.
+// Every cell is booked at its stage and added to the life-cycle total
+// (stage 0).
+#include "assessment/calculation.h"
+#include "assessment/factors.h"
+#include "assessment/results.h"
+
+namespace ModCal {
+namespace {
+
+using common::Array2;
+using common::Array3;
+using common::Single;
+
+void Add(Single& cell, double v) { cell = static_cast<Single>(cell + v); }
+
+// The cells of one kind of group: whole-kind cells, per-group cells and
+// per-type cells (none for foundations).
+template <size_t G, size_t T>
+struct KindCells {
+  Array2<Single, 5, 11>& imp;
+  std::array<Single, 5>& egy;
+  std::array<Single, 5>& waste;
+  std::array<Single, 5>& cost;
+  Array3<Single, G, 5, 11>& grpImp;
+  Array2<Single, G, 5>& grpEgy;
+  Array2<Single, G, 5>& grpWaste;
+  Array2<Single, G, 5>& grpCost;
+  Array3<Single, T, 5, 11>* typeImp;
+  Array2<Single, T, 5>* typeEgy;
+  Array2<Single, T, 5>* typeWaste;
+  Array2<Single, T, 5>* typeCost;
+};
+
+struct KindInfo {
+  int grpType;
+  const char* grpTypeName;
+  common::Integer skip;
+  int count;
+};
+
+template <size_t G, size_t T, size_t N>
+void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run,
+              const KindInfo& kind, const std::array<std::string, N>& files,
+              const std::array<Single, N>& qtys, const std::array<Single, N>& assess,
+              KindCells<G, T> cells) {
+  auto& b = prog.building;
+  auto& sum = prog.assess.GrpSum;
+  if (kind.skip != 0 || kind.count <= 0) return;
+  const size_t s = static_cast<size_t>(stage);
+  for (int g = 0; g < kind.count && g < static_cast<int>(N); ++g) {
+    const size_t gi = static_cast<size_t>(g);
+    if (!(assess[gi] > 0)) continue;
+    b.CurGrp.GrpFile = files[gi];
+    b.GrpTypeName = kind.grpTypeName;
+    b.GrpType = static_cast<common::Integer>(kind.grpType);
+    b.SelGrpIdx = static_cast<common::Integer>(g);
+    if (mode == kModeCosting) {
+      sum.GrpCost = 0;
+    } else {
+      for (size_t k = 1; k <= 10; ++k) sum.GrpImp[k] = 0;
+      sum.GrpEgy = sum.GrpWaste = 0;
+    }
+    CalcGrp(prog, mode, stage, errText, run);
+    if (!errText.empty()) {
+      errText += " Impacting calculation terminated!!";
+      return;
+    }
+    const double q = qtys[gi];
+    auto book = [&](Single& groupCell, Single& groupTotal, Single& kindCell, Single& kindTotal, double v) {
+      groupCell = static_cast<Single>(v);
+      Add(groupTotal, v);
+      Add(kindCell, v);
+      Add(kindTotal, v);
+    };
+    if (mode == kModeCosting) {
+      double v = static_cast<Single>(q * sum.GrpCost);
+      book(cells.grpCost[gi][s], cells.grpCost[gi][0], cells.cost[s], cells.cost[0], v);
+    } else {
+      for (size_t k = 1; k <= 10; ++k) {
+        double v = static_cast<Single>(q * sum.GrpImp[k]);
+        book(cells.grpImp[gi][s][k], cells.grpImp[gi][0][k], cells.imp[s][k], cells.imp[0][k], v);
+      }
+      double e = static_cast<Single>(q * sum.GrpEgy);
+      book(cells.grpEgy[gi][s], cells.grpEgy[gi][0], cells.egy[s], cells.egy[0], e);
+      double w = static_cast<Single>(q * sum.GrpWaste);
+      book(cells.grpWaste[gi][s], cells.grpWaste[gi][0], cells.waste[s], cells.waste[0], w);
+    }
+    if (!cells.typeImp) continue;
+    // Per-type totals over the components this group computed.
+    const auto& grp = b.CurGrp;
+    for (int c = 0; c < grp.NoOfComp; ++c) {
+      const size_t ci = static_cast<size_t>(c);
+      const int t = grp.GrpCompType[ci];
+      if (t < 0 || t >= static_cast<int>(T)) {
+        errText = "Component type " + std::to_string(t) + " out of range Err with " + grp.GrpFile +
+                  " Impacting calculation terminated!!";
+        return;
+      }
+      const size_t ti = static_cast<size_t>(t);
+      const double cq = grp.GrpCompQty[ci];
+      if (mode == kModeCosting) {
+        double v = static_cast<Single>(cq * sum.GrpCompCost[ci] * q);
+        Add((*cells.typeCost)[ti][s], v);
+        Add((*cells.typeCost)[ti][0], v);
+      } else {
+        for (size_t k = 1; k <= 10; ++k) {
+          double v = static_cast<Single>(sum.GrpCompImp[ci][k] * cq * q);
+          Add((*cells.typeImp)[ti][s][k], v);
+          Add((*cells.typeImp)[ti][0][k], v);
+        }
+        double e = static_cast<Single>(sum.GrpCompEgy[ci] * cq * q);
+        Add((*cells.typeEgy)[ti][s], e);
+        Add((*cells.typeEgy)[ti][0], e);
+        double w = static_cast<Single>(sum.GrpCompWaste[ci] * cq * q);
+        Add((*cells.typeWaste)[ti][s], w);
+        Add((*cells.typeWaste)[ti][0], w);
+      }
+    }
+  }
+}
+
+// Stage 3: the annual energy of the services over the 50-year life,
+// electricity per services type and town gas per system.
+void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, RunContext& run) {
+  auto& r = prog.assess.LCAResult;
+  const auto& nac = prog.plant.NAC;
+  const auto& mat = prog.assess.mat;
+  const auto& ann = prog.sim.AnnEgy;
+  if (nac.NoOfGasSys < 0 || nac.NoOfGasSys > 10) {
+    errText = "No. of town gas systems out of range Impacting calculation terminated!!";
+    return;
+  }
+  for (int j = 1; j <= nac.NoOfGasSys; ++j) {
+    int t = nac.GasSubSys[static_cast<size_t>(j)];
+    if (t < 0 || t > 4) {
+      errText = "Sub-system of town gas system " + std::to_string(j) +
+                " out of range Impacting calculation terminated!!";
+      return;
+    }
+  }
+  auto book = [&](size_t t, double energy, const std::array<double, 10>* factors) {
+    if (mode == kModeCosting) {
+      Add(r.SerTypeCost[t][3], energy);
+      Add(r.SerTypeCost[t][0], energy);
+      Add(r.SerCost[3], energy);
+      Add(r.SerCost[0], energy);
+      return;
+    }
+    Add(r.SerTypeEgy[t][3], energy);
+    Add(r.SerTypeEgy[t][0], energy);
+    Add(r.SerEgy[3], energy);
+    Add(r.SerEgy[0], energy);
+    for (size_t c = 1; c <= 10; ++c) {
+      double v = static_cast<Single>((*factors)[c - 1] * energy);
+      Add(r.SerTypeImp[t][3][c], v);
+      Add(r.SerTypeImp[t][0][c], v);
+      Add(r.SerImp[3][c], v);
+      Add(r.SerImp[0][c], v);
+    }
+  };
+  auto factorsOf = [&](int no) {
+    std::array<double, 10> f{};
+    const size_t row = static_cast<size_t>(mat.MatIdx[static_cast<size_t>(no)]);
+    for (size_t c = 0; c < 10; ++c) f[c] = mat.MatImpFtr[row][c];
+    return f;
+  };
+
+  if (mode == kModeCosting) {
+    const double F = EnergyPresentWorthFactor(prog.assess.factors);
+    const auto& price = prog.assess.factors.EgyPrice;
+    for (size_t k = 0; k <= 4; ++k) book(k, static_cast<Single>(F * ann[k] * price[0]), nullptr);
+    for (int j = 1; j <= nac.NoOfGasSys; ++j) {
+      const size_t js = static_cast<size_t>(j);
+      book(static_cast<size_t>(nac.GasSubSys[js]), static_cast<Single>(F * nac.GasEgy[js] * price[1]), nullptr);
+    }
+    return;
+  }
+
+  // Materials the database lacks give zero impacts; say so once.
+  std::string missing;
+  for (int no : {501, 502})
+    if (mat.MatIdx[static_cast<size_t>(no)] == 0) missing += missing.empty() ? std::to_string(no) : " and " + std::to_string(no);
+  if (!missing.empty())
+    run.warnings.push_back("   Warning: material " + missing +
+                           " not in the LCIA database; operating energy impacts booked as 0");
+
+  const auto electricity = factorsOf(501);
+  const auto gas = factorsOf(502);
+  for (size_t k = 0; k <= 4; ++k) book(k, static_cast<Single>(ann[k] * 3.6 * 50.0), &electricity);
+  for (int j = 1; j <= nac.NoOfGasSys; ++j) {
+    const size_t js = static_cast<size_t>(j);
+    book(static_cast<size_t>(nac.GasSubSys[js]), static_cast<Single>(nac.GasEgy[js] * 50.0), &gas);
+  }
+}
+
+}  // namespace
+
+void CalcStage(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run) {
+  auto& b = prog.building;
+  auto& sel = prog.assess.sel;
+  auto& r = prog.assess.LCAResult;
+  auto& gr = prog.assess.GroupResult;
+  const auto& bldg = b.Bldg;
+  if (stage < 1 || stage > 4) {
+    errText = "Stage out of range";
+    return;
+  }
+  if (stage != 3) {
+    KindCells<10, 1> fdn{r.FdnImp, r.FdnEgy, r.FdnWaste, r.FdnCost, gr.FdnGrpImp, gr.FdnGrpEgy,
+                         gr.FdnGrpWaste, gr.FdnGrpCost, nullptr, nullptr, nullptr, nullptr};
+    KindCells<20, 3> flr{r.FlrImp, r.FlrEgy, r.FlrWaste, r.FlrCost, gr.FlrGrpImp, gr.FlrGrpEgy,
+                         gr.FlrGrpWaste, gr.FlrGrpCost, &r.FlrTypeImp, &r.FlrTypeEgy, &r.FlrTypeWaste,
+                         &r.FlrTypeCost};
+    KindCells<20, 5> ser{r.SerImp, r.SerEgy, r.SerWaste, r.SerCost, gr.SerGrpImp, gr.SerGrpEgy,
+                         gr.SerGrpWaste, gr.SerGrpCost, &r.SerTypeImp, &r.SerTypeEgy, &r.SerTypeWaste,
+                         &r.SerTypeCost};
+    CalcKind(prog, mode, stage, errText, run, {100, "Foundations", sel.SkipAllFdn, bldg.NoOfFdnGrp},
+             bldg.FdnGrpFile, bldg.FdnGrpQty, sel.FdnGrpAssess, fdn);
+    if (!errText.empty()) return;
+    CalcKind(prog, mode, stage, errText, run, {200, "Floors", sel.SkipAllFlr, bldg.NoOfFlrGrp},
+             bldg.FlrGrpFile, bldg.FlrGrpQty, sel.FlrGrpAssess, flr);
+    if (!errText.empty()) return;
+    CalcKind(prog, mode, stage, errText, run, {300, "Services", sel.SkipAllSer, bldg.NoOfSerGrp},
+             bldg.SerGrpFile, bldg.SerGrpQty, sel.SerGrpAssess, ser);
+    if (!errText.empty()) return;
+  } else {
+    CalcOperatingEnergy(prog, mode, errText, run);
+    if (!errText.empty()) return;
+  }
+  // Building totals of this stage and of the life cycle.
+  for (size_t s : {static_cast<size_t>(stage), size_t{0}}) {
+    if (mode == kModeCosting) {
+      r.BldgCost[s] = static_cast<Single>(static_cast<double>(r.FlrCost[s]) + r.FdnCost[s] + r.SerCost[s]);
+      continue;
+    }
+    for (size_t k = 1; k <= 10; ++k)
+      r.BldgImp[s][k] = static_cast<Single>(static_cast<double>(r.FlrImp[s][k]) + r.FdnImp[s][k] + r.SerImp[s][k]);
+    r.BldgEgy[s] = static_cast<Single>(static_cast<double>(r.FlrEgy[s]) + r.FdnEgy[s] + r.SerEgy[s]);
+    r.BldgWaste[s] = static_cast<Single>(static_cast<double>(r.FlrWaste[s]) + r.FdnWaste[s] + r.SerWaste[s]);
+  }
+}
+
+}  // namespace ModCal

@@ -1,0 +1,36 @@
+#include "assessment/weighting_file.h"
+
+#include "assessment/factor_checks.h"
+#include "common/data_file.h"
+
+namespace assessment {
+
+std::string FormatWeightingFile(const WeightingValues& v) {
+  common::DataWriter w;
+  for (auto x : v.wgtFtr) w.SngExact(x).EndLine();
+  for (auto x : v.costPara) w.SngExact(x).EndLine();
+  return w.Text();
+}
+
+bool ParseWeightingFile(const std::string& text, WeightingValues& out, std::string& error) {
+  WeightingValues v;
+  common::DataReader r(text);
+  for (auto& x : v.wgtFtr) r.Read(x);
+  for (auto& x : v.costPara) r.Read(x);
+  if (r.Ok() && !r.AtEnd()) r.Fail("the file holds more than 14 numbers");
+  if (!r.Ok()) {
+    error = r.Error();
+    return false;
+  }
+  for (size_t i = 0; i < v.costPara.size(); ++i) {
+    std::string why = CheckCostParameter(static_cast<int>(i), v.costPara[i]);
+    if (!why.empty()) {
+      error = why;
+      return false;
+    }
+  }
+  out = v;
+  return true;
+}
+
+}  // namespace assessment

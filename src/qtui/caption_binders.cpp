@@ -1,0 +1,232 @@
+// Binders of the controls that show a caption: command buttons, labels,
+// check boxes, option buttons and frames.
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include "forms/controls.h"
+#include "forms/menu.h"
+#include "qtui/binder.h"
+#include "qtui/fonts.h"
+
+namespace qtui {
+
+namespace {
+
+Qt::Alignment ToQtAlignment(forms::Alignment a) {
+  switch (a) {
+    case forms::Alignment::Right: return Qt::AlignRight;
+    case forms::Alignment::Center: return Qt::AlignHCenter;
+    case forms::Alignment::Left: break;
+  }
+  return Qt::AlignLeft;
+}
+
+bool IsCaptionProp(forms::Prop p) {
+  return p == forms::Prop::Caption || p == forms::Prop::Geometry || p == forms::Prop::Font ||
+         p == forms::Prop::Style;
+}
+
+// The room a caption has inside a check box or option button.
+double IndicatorRoom(const QWidget* w, QStyle::PixelMetric indicator) {
+  const QStyle* style = w->style();
+  return style->pixelMetric(indicator, nullptr, w) +
+         style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) + 2;
+}
+
+class CommandButtonBinder : public Binder {
+ public:
+  CommandButtonBinder(forms::Control& control, QWidget* parent)
+      : Binder(control), button_(new QPushButton(parent)) {
+    button_->setAutoDefault(false);
+    SetWidget(button_);
+    Route(button_);
+    connect(button_, &QPushButton::clicked, this, [this] {
+      auto* b = As<forms::CommandButton>();
+      Call([b] { b->Click(); });
+    });
+  }
+
+ protected:
+  void Update(forms::Prop what) override {
+    if (IsCaptionProp(what)) ShowCaption();
+  }
+  void SyncAll() override { ShowCaption(); }
+
+ private:
+  void ShowCaption() {
+    const auto& b = *As<forms::CommandButton>();
+    button_->setText(ToQString(b.Caption()));
+    const QSizeF room(button_->width() - 8, button_->height() - 4);
+    button_->setFont(FitFont(ToQFont(b.Font()), ToQString(forms::PlainCaption(b.Caption())), room, false));
+  }
+  QPushButton* button_;
+};
+
+class LabelBinder : public Binder {
+ public:
+  LabelBinder(forms::Control& control, QWidget* parent) : Binder(control), label_(new QLabel(parent)) {
+    label_->setTextFormat(Qt::PlainText);
+    label_->setWordWrap(true);
+    label_->setMargin(0);
+    SetWidget(label_);
+    label_->installEventFilter(this);
+  }
+
+ protected:
+  void Update(forms::Prop what) override {
+    if (IsCaptionProp(what)) ShowCaption();
+  }
+  void SyncAll() override { ShowCaption(); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == label_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        label_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+      auto* l = As<forms::Label>();
+      if (l != nullptr) {
+        Call([l] {
+          if (l->Usable() && l->OnClick) l->OnClick();
+        });
+      }
+    }
+    return Binder::eventFilter(watched, event);
+  }
+
+ private:
+  void ShowCaption() {
+    const auto& l = *As<forms::Label>();
+    const QString text = ToQString(forms::PlainCaption(l.Caption()));
+    label_->setText(text);
+    label_->setAlignment(ToQtAlignment(l.Alignment()) | Qt::AlignTop);
+    if (l.BorderStyle()) {
+      label_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      label_->setLineWidth(1);
+    } else {
+      label_->setFrameStyle(QFrame::NoFrame);
+    }
+    const int frame = l.BorderStyle() ? 2 * label_->frameWidth() : 0;
+    const QSizeF room(label_->width() - frame, label_->height() - frame);
+    label_->setFont(FitFont(ToQFont(l.Font()), text, room, true));
+  }
+  QLabel* label_;
+};
+
+class CheckBoxBinder : public Binder {
+ public:
+  CheckBoxBinder(forms::Control& control, QWidget* parent) : Binder(control), box_(new QCheckBox(parent)) {
+    SetWidget(box_);
+    Route(box_);
+    connect(box_, &QCheckBox::clicked, this, [this] {
+      auto* c = As<forms::CheckBox>();
+      if (Call([c] { c->Click(); })) ShowValue();
+    });
+  }
+
+ protected:
+  void Update(forms::Prop what) override {
+    if (what == forms::Prop::Value) ShowValue();
+    if (IsCaptionProp(what)) ShowCaption();
+  }
+  void SyncAll() override {
+    ShowCaption();
+    ShowValue();
+  }
+
+ private:
+  void ShowValue() {
+    const int v = As<forms::CheckBox>()->Value();
+    QSignalBlocker block(box_);
+    box_->setTristate(v == 2);
+    box_->setCheckState(v == 0 ? Qt::Unchecked : v == 1 ? Qt::Checked : Qt::PartiallyChecked);
+  }
+  void ShowCaption() {
+    const auto& c = *As<forms::CheckBox>();
+    box_->setText(ToQString(c.Caption()));
+    const QSizeF room(box_->width() - IndicatorRoom(box_, QStyle::PM_IndicatorWidth), box_->height());
+    box_->setFont(FitFont(ToQFont(c.Font()), ToQString(forms::PlainCaption(c.Caption())), room, false));
+  }
+  QCheckBox* box_;
+};
+
+// Option buttons are exclusive by the model's rule (same container), not by
+// Qt's auto-exclusivity.
+class OptionButtonBinder : public Binder {
+ public:
+  OptionButtonBinder(forms::Control& control, QWidget* parent)
+      : Binder(control), button_(new QRadioButton(parent)) {
+    button_->setAutoExclusive(false);
+    SetWidget(button_);
+    Route(button_);
+    connect(button_, &QRadioButton::clicked, this, [this] {
+      auto* o = As<forms::OptionButton>();
+      if (Call([o] { o->Click(); })) ShowValue();
+    });
+  }
+
+ protected:
+  void Update(forms::Prop what) override {
+    if (what == forms::Prop::Value) ShowValue();
+    if (IsCaptionProp(what)) ShowCaption();
+  }
+  void SyncAll() override {
+    ShowCaption();
+    ShowValue();
+  }
+
+ private:
+  void ShowValue() {
+    QSignalBlocker block(button_);
+    button_->setChecked(As<forms::OptionButton>()->Value());
+  }
+  void ShowCaption() {
+    const auto& o = *As<forms::OptionButton>();
+    button_->setText(ToQString(o.Caption()));
+    const QSizeF room(button_->width() - IndicatorRoom(button_, QStyle::PM_ExclusiveIndicatorWidth),
+                      button_->height());
+    button_->setFont(FitFont(ToQFont(o.Font()), ToQString(forms::PlainCaption(o.Caption())), room, false));
+  }
+  QRadioButton* button_;
+};
+
+class FrameBinder : public Binder {
+ public:
+  FrameBinder(forms::Control& control, QWidget* parent) : Binder(control), box_(new QGroupBox(parent)) {
+    SetWidget(box_);
+  }
+
+ protected:
+  void Update(forms::Prop what) override {
+    if (what == forms::Prop::Caption) SyncAll();
+  }
+  void SyncAll() override { box_->setTitle(ToQString(As<forms::Frame>()->Caption())); }
+
+ private:
+  QGroupBox* box_;
+};
+
+}  // namespace
+
+std::unique_ptr<Binder> MakeCommandButtonBinder(forms::Control& control, QWidget* parent) {
+  return std::make_unique<CommandButtonBinder>(control, parent);
+}
+std::unique_ptr<Binder> MakeLabelBinder(forms::Control& control, QWidget* parent) {
+  return std::make_unique<LabelBinder>(control, parent);
+}
+std::unique_ptr<Binder> MakeCheckBoxBinder(forms::Control& control, QWidget* parent) {
+  return std::make_unique<CheckBoxBinder>(control, parent);
+}
+std::unique_ptr<Binder> MakeOptionButtonBinder(forms::Control& control, QWidget* parent) {
+  return std::make_unique<OptionButtonBinder>(control, parent);
+}
+std::unique_ptr<Binder> MakeFrameBinder(forms::Control& control, QWidget* parent) {
+  return std::make_unique<FrameBinder>(control, parent);
+}
+
+}  // namespace qtui

@@ -1,0 +1,183 @@
+// Binders of the drawn controls: lines, images and picture boxes.
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+#include <optional>
+
+#include "forms/controls.h"
+#include "forms/picture_box.h"
+#include "qtui/binder.h"
+#include "qtui/fonts.h"
+#include "qtui/picture_loader.h"
+#include "qtui/picture_painter.h"
+
+namespace qtui {
+
+namespace {
+
+// A straight line between two points of the widget.
+class LineView : public QWidget {
+ public:
+  explicit LineView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+  }
+  void SetLine(QPoint from, QPoint to, int width) {
+    from_ = from;
+    to_ = to;
+    width_ = width;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), width_ <= 1 ? 0 : width_, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(from_, to_);
+  }
+
+ private:
+  QPoint from_, to_;
+  int width_ = 1;
+};
+
+class LineBinder : public Binder {
+ public:
+  LineBinder(forms::Control& control, QWidget* parent) : Binder(control), view_(new LineView(parent)) {
+    SetWidget(view_);
+  }
+
+ protected:
+  // The widget covers the line's bounding box, with room for its width.
+  void ApplyGeometry() override {
+    const auto& l = *As<forms::Line>();
+    const QPoint a(ToPixels(l.X1()), ToPixels(l.Y1()));
+    const QPoint b(ToPixels(l.X2()), ToPixels(l.Y2()));
+    const int pad = std::max(1, l.BorderWidth());
+    const QRect box = QRect(a, b).normalized().adjusted(-pad, -pad, pad, pad);
+    view_->setGeometry(box);
+    view_->SetLine(a - box.topLeft(), b - box.topLeft(), l.BorderWidth());
+  }
+  void Update(forms::Prop what) override {
+    if (what == forms::Prop::Style) ApplyGeometry();
+  }
+  void SyncAll() override {}
+
+ private:
+  LineView* view_;
+};
+
+// A picture from a file, drawn at its natural size or stretched.
+class ImageView : public QWidget {
+ public:
+  explicit ImageView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+  }
+  void SetPicture(std::optional<Picture> picture, bool stretch) {
+    picture_ = std::move(picture);
+    stretch_ = stretch;
+    update();
+  }
+  bool HasPicture() const { return picture_.has_value(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!picture_) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF target = stretch_ ? QRectF(rect()) : QRectF(QPointF(0, 0), picture_->NaturalSize());
+    picture_->Paint(p, target);
+  }
+
+ private:
+  std::optional<Picture> picture_;
+  bool stretch_ = false;
+};
+
+class ImageBinder : public Binder {
+ public:
+  ImageBinder(forms::Control& control, QWidget* parent) : Binder(control), view_(new ImageView(parent)) {
+    SetWidget(view_);
+  }
+
+ protected:
+  void Update(forms::Prop what) override {
+    if (what == forms::Prop::Picture || what == forms::Prop::Style) SyncAll();
+  }
+  void SyncAll() override {
+    const auto& image = *As<forms::Image>();
+    view_->SetPicture(Picture::Load(image.PicturePath()), image.Stretch());
+  }
+
+ private:
+  ImageView* view_;
+};
+
+// A picture box paints its drawing list; it also holds controls.
+class PictureView : public QWidget {
+ public:
+  explicit PictureView(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+  void SetModel(const forms::PictureBox* box) {
+    box_ = box;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    if (box_ == nullptr) {
+      p.fillRect(rect(), Qt::white);
+      return;
+    }
+    p.fillRect(rect(), ToQColor(box_->BackColor()));
+    PaintDrawing(p, box_->Drawing(), QSizeF(size()));
+    if (box_->BorderStyle()) {
+      p.setPen(QPen(palette().color(QPalette::Dark), 0));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+  }
+
+ private:
+  const forms::PictureBox* box_ = nullptr;
+};
+
+class PictureBoxBinder : public Binder {
+ public:
+  PictureBoxBinder(forms::Control& control, QWidget* parent) : Binder(control), view_(new PictureView(parent)) {
+    SetWidget(view_);
+    view_->SetModel(As<forms::PictureBox>());
+  }
+  ~PictureBoxBinder() override {
+    if (view_) view_->SetModel(nullptr);
+  }
+
+ protected:
+  void Update(forms::Prop what) override {
+    if (what == forms::Prop::Drawing || what == forms::Prop::Style) view_->update();
+  }
+  void SyncAll() override { view_->update(); }
+  void OnDetached() override {
+    if (view_) view_->SetModel(nullptr);
+  }
+
+ private:
+  QPointer<PictureView> view_;
+};
+
+}  // namespace
+
+std::unique_ptr<Binder> MakeLineBinder(forms::Control& control, QWidget* parent) {
+  return std::make_unique<LineBinder>(control, parent);
+}
+std::unique_ptr<Binder> MakeImageBinder(forms::Control& control, QWidget* parent) {
+  return std::make_unique<ImageBinder>(control, parent);
+}
+std::unique_ptr<Binder> MakePictureBoxBinder(forms::Control& control, QWidget* parent) {
+  return std::make_unique<PictureBoxBinder>(control, parent);
+}
+
+}  // namespace qtui

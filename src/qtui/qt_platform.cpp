@@ -1,0 +1,161 @@
+#include "qtui/qt_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QObject>
+#include <QTimer>
+
+#include "forms/form.h"
+#include "forms/menu.h"
+#include "forms/picture_box.h"
+#include "qtui/file_dialogs.h"
+#include "qtui/fonts.h"
+#include "qtui/form_window.h"
+#include "qtui/guard.h"
+#include "qtui/message_box.h"
+#include "qtui/picture_loader.h"
+#include "qtui/picture_painter.h"
+
+namespace qtui {
+
+QtPlatform::QtPlatform() : context_(std::make_unique<QObject>()) {}
+
+QtPlatform::~QtPlatform() {
+  std::map<const forms::Form*, FormWindow*> windows;
+  windows.swap(windows_);
+  for (auto& [form, window] : windows) delete window;  // detaches from the model
+  DeleteDiscarded();
+}
+
+FormWindow* QtPlatform::Find(const forms::Form& form) const {
+  auto it = windows_.find(&form);
+  return it == windows_.end() ? nullptr : it->second;
+}
+
+forms::MsgResult QtPlatform::MessageBox(const std::string& text, forms::MsgButtons buttons,
+                                        const std::string& title) {
+  return ShowMessageBox(text, buttons, title);
+}
+
+void QtPlatform::ShowForm(forms::Form& form, bool modal) {
+  if (ended_) return;
+  FormWindow* window = Find(form);
+  if (window == nullptr) {
+    window = new FormWindow(form, [this](FormWindow& w) {
+      // The Form object is being destroyed: drop its window.
+      for (auto it = windows_.begin(); it != windows_.end(); ++it) {
+        if (it->second == &w) {
+          windows_.erase(it);
+          break;
+        }
+      }
+      Discard(&w);
+    });
+    windows_[&form] = window;
+  }
+  if (modal) {
+    if (window->isVisible() && window->windowModality() != Qt::ApplicationModal) window->hide();
+    window->setWindowModality(Qt::ApplicationModal);
+  } else if (!window->isVisible()) {
+    window->setWindowModality(Qt::NonModal);
+  }
+  if (window->isVisible()) {
+    window->raise();  // shown again: to the front
+  } else {
+    window->show();
+  }
+  window->activateWindow();
+  if (!modal) return;
+
+  QPointer<FormWindow> guard(window);
+  QEventLoop loop;
+  QEventLoop* outer = window->ModalLoop();
+  window->SetModalLoop(&loop);
+  if (form.Visible() && form.IsLoaded() && !ended_) loop.exec(QEventLoop::DialogExec);
+  if (guard) guard->SetModalLoop(outer);
+}
+
+void QtPlatform::HideForm(forms::Form& form) {
+  FormWindow* window = Find(form);
+  if (window == nullptr) return;
+  window->hide();
+  if (QEventLoop* loop = window->ModalLoop()) loop->quit();
+}
+
+void QtPlatform::UnloadForm(forms::Form& form) {
+  FormWindow* window = Find(form);
+  if (window == nullptr) return;
+  windows_.erase(&form);
+  Discard(window);
+  if (endWhenLastUnloaded_ && windows_.empty()) {
+    WhenIdle(context_.get(), [this] {
+      if (windows_.empty() && !ended_) QCoreApplication::exit(0);
+    });
+  }
+}
+
+void QtPlatform::Discard(FormWindow* window) {
+  if (QEventLoop* loop = window->ModalLoop()) loop->quit();
+  window->Detach();
+  window->hide();
+  discarded_.emplace_back(window);
+  WhenIdle(context_.get(), [this] { DeleteDiscarded(); });
+}
+
+void QtPlatform::DeleteDiscarded() {
+  std::vector<QPointer<FormWindow>> discarded;
+  discarded.swap(discarded_);
+  for (QPointer<FormWindow>& w : discarded) delete w.data();
+}
+
+bool QtPlatform::CanLoadPicture(const std::string& path) { return Picture::Load(path).has_value(); }
+
+void QtPlatform::PutClipboardPicture(const forms::PictureBox& picture) {
+  QGuiApplication::clipboard()->setImage(RenderDrawing(picture));
+}
+
+void QtPlatform::ClearClipboard() { QGuiApplication::clipboard()->clear(); }
+
+double QtPlatform::TextWidthTwips(const forms::Font& font, const std::string& text) {
+  return qtui::TextWidthTwips(font, text);
+}
+
+double QtPlatform::TextHeightTwips(const forms::Font& font) { return qtui::TextHeightTwips(font); }
+
+void QtPlatform::RepaintNow() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+void QtPlatform::EndProgram() {
+  ended_ = true;
+  for (auto& [form, window] : windows_) {
+    window->hide();
+    if (QEventLoop* loop = window->ModalLoop()) loop->quit();
+  }
+  if (QCoreApplication::instance() == nullptr) return;
+  QCoreApplication::exit(0);
+  // Also when the program's event loop has not started yet.
+  QTimer::singleShot(0, context_.get(), [] { QCoreApplication::exit(0); });
+}
+
+QWidget* QtPlatform::WindowOf(const forms::Form& form) const { return Find(form); }
+
+QWidget* QtPlatform::WidgetOf(const forms::Control& control) const {
+  FormWindow* window = Find(control.OwnerForm());
+  return window == nullptr ? nullptr : window->WidgetOf(control);
+}
+
+QAction* QtPlatform::ActionOf(const forms::Menu& menu) const {
+  FormWindow* window = Find(menu.OwnerForm());
+  return window == nullptr ? nullptr : window->ActionOf(menu);
+}
+
+std::optional<std::string> QtPlatform::ShowOpenDialog(const forms::FileDialogRequest& request) {
+  return RunFileDialog(request, true);
+}
+
+std::optional<std::string> QtPlatform::ShowSaveDialog(const forms::FileDialogRequest& request) {
+  return RunFileDialog(request, false);
+}
+
+}  // namespace qtui

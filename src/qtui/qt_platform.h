@@ -1,0 +1,78 @@
+#pragma once
+// The Qt 6 Widgets implementation of forms::Platform: renders any Form as
+// a real window with one widget per control, bound both ways; message
+// boxes, Qt's own file dialogs, pictures (bitmap, PNG, JPEG, SVG, EMF),
+// the clipboard and font metrics. A QApplication must exist first.
+#include <QPointer>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/platform.h"
+
+class QAction;
+class QObject;
+class QWidget;
+
+namespace forms {
+class Menu;
+}
+
+namespace qtui {
+
+class FormWindow;
+
+class QtPlatform : public forms::Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+  QtPlatform(const QtPlatform&) = delete;
+  QtPlatform& operator=(const QtPlatform&) = delete;
+
+  forms::MsgResult MessageBox(const std::string& text, forms::MsgButtons buttons,
+                              const std::string& title) override;
+  // The window is built at the first showing after a load; a modal showing
+  // runs an event loop until the form hides or unloads.
+  void ShowForm(forms::Form& form, bool modal) override;
+  void HideForm(forms::Form& form) override;
+  // The window and its widgets go (deleted once no handler runs).
+  void UnloadForm(forms::Form& form) override;
+  bool CanLoadPicture(const std::string& path) override;
+  void PutClipboardPicture(const forms::PictureBox& picture) override;
+  void ClearClipboard() override;
+  double TextWidthTwips(const forms::Font& font, const std::string& text) override;
+  double TextHeightTwips(const forms::Font& font) override;
+  void RepaintNow() override;
+  // Every window closes and every event loop ends (modal ones included).
+  void EndProgram() override;
+
+  // The program's event loop ends when the last form window is unloaded,
+  // as a program ends when its last form unloads (on by default).
+  void SetEndWhenLastFormUnloaded(bool on) { endWhenLastUnloaded_ = on; }
+
+  // The window of a form, the widget of a control, the action of a menu
+  // entry; nullptr when not built (never shown, or unloaded).
+  QWidget* WindowOf(const forms::Form& form) const;
+  QWidget* WidgetOf(const forms::Control& control) const;
+  QAction* ActionOf(const forms::Menu& menu) const;
+
+ protected:
+  std::optional<std::string> ShowOpenDialog(const forms::FileDialogRequest& request) override;
+  std::optional<std::string> ShowSaveDialog(const forms::FileDialogRequest& request) override;
+
+ private:
+  FormWindow* Find(const forms::Form& form) const;
+  // Hidden and unbound at once; deleted from the event loop once no handler runs.
+  void Discard(FormWindow* window);
+  void DeleteDiscarded();
+
+  std::map<const forms::Form*, FormWindow*> windows_;
+  std::vector<QPointer<FormWindow>> discarded_;
+  std::unique_ptr<QObject> context_;  // owner of the platform's timers
+  bool ended_ = false;
+  bool endWhenLastUnloaded_ = true;
+};
+
+}  // namespace qtui
