@@ -4,26 +4,40 @@
 // energy use, solid waste) or the costing (mode 3: cost). Errors travel as
 // text: each level appends " Err with " and its file, the stage
 // " Impacting calculation terminated!!".
-#include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
 #include "building/element_default_file.h"
+#include "building/file_reading.h"
+#include "building/user_value_file.h"
 #include "common/file_cache.h"
 #include "common/program.h"
 
 namespace ModCal {
 
-// What a run keeps from stage to stage: the texts of the files it read and
-// the element default data files it parsed (nothing changes them while the
-// run goes on), and the warnings to show in the message panel.
+// What a run keeps from stage to stage, since nothing changes the files
+// while it goes on: the files it looked up and read, the element default
+// data files it parsed, each element as read (with its user values), and
+// the warnings to show in the message panel.
 struct RunContext {
+  RunContext() { elements.reserve(4096); }
   common::FileCache files;
   struct Defaults {
     building::DefaultsStatus status;
     building::ElementDefaults data;
   };
-  std::map<std::string, Defaults> defaults;
+  common::TextMap<Defaults> defaults;
+  struct Element {
+    building::FileRead status = building::FileRead::NotOpened;
+    common::ElmRec rec;
+    building::FileRead userStatus = building::FileRead::NotOpened;
+    building::UserValueFile user;
+    const Defaults* defaults = nullptr;  // library elements
+  };
+  // By expected kind, component type and element file.
+  common::TextMap<Element> elements;
+  std::string key;  // reused to build the lookup keys
   std::vector<std::string> warnings;
 };
 

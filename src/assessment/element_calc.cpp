@@ -10,14 +10,16 @@
 #include "assessment/results.h"
 #include "building/element_file.h"
 #include "building/element_library.h"
-#include "building/user_value_file.h"
 #include "common/number_text.h"
+#include "common/paths.h"
+#include "common/project_paths.h"
 
 namespace ModCal {
 namespace {
 
 using common::Integer;
 using common::Single;
+using Element = RunContext::Element;
 
 constexpr const char* kOperationsLibraryError = "Error reading operations library.";
 
@@ -26,18 +28,60 @@ const RunContext::Defaults& DefaultsOf(RunContext& run, const std::string& path)
   auto it = run.defaults.find(path);
   if (it != run.defaults.end()) return it->second;
   RunContext::Defaults d{building::DefaultsStatus::Malformed, {}};
-  if (const auto& text = run.files.Text(path)) d.status = building::ParseElementDefaults(*text, d.data);
+  if (auto found = run.files.Find(path))
+    if (auto text = common::ReadFileAt(*found)) d.status = building::ParseElementDefaults(std::move(*text), d.data);
   return run.defaults.emplace(path, std::move(d)).first->second;
+}
+
+// The path of a file named in an element, by the project-folder rule; each
+// element is read once per run, so the name needs no memo.
+std::string PathOf(RunContext& run, const std::string& name, const std::string& projDir) {
+  return common::ResolveProjectFile(name, projDir, [&run](const std::string& p) { return run.files.Find(p).has_value(); });
 }
 
 // Reads the element's user-value file (`lines` material lines, or as many
 // as its first line says).
-building::FileRead ReadUserValues(common::Program& prog, RunContext& run, std::optional<int> lines,
-                                  building::UserValueFile& uv) {
-  auto name = building::UserValueFileName(prog.building.CurElm.ElmFile);
-  if (!name) return building::FileRead::NotOpened;
-  const std::string& path = run.files.Resolve(*name, prog.building.ProjDir);
-  return building::ReadUserValueFile(path, lines, uv, &run.files).status;
+void ReadUserValues(common::Program& prog, RunContext& run, std::optional<int> lines, Element& e) {
+  auto name = building::UserValueFileName(e.rec.ElmFile);
+  if (!name) return;
+  auto found = run.files.Find(PathOf(run, *name, prog.building.ProjDir));
+  if (!found) return;
+  e.userStatus = building::ReadUserValueFile(*found, lines, e.user).status;
+}
+
+// Reads the element file, and its user values and default data file, once
+// per run.
+Element& ElementOf(common::Program& prog, int mode, RunContext& run) {
+  auto& b = prog.building;
+  std::string& key = run.key;
+  key.clear();
+  key += std::to_string(b.FileType);
+  key += '|';
+  key += std::to_string(b.CompTypeIdx);
+  key += '|';
+  key += b.CurElm.ElmFile;
+  auto it = run.elements.find(key);
+  const bool fresh = it == run.elements.end();
+  if (fresh) it = run.elements.emplace(key, Element{}).first;
+  Element& e = it->second;
+  if (!fresh) return e;
+  e.rec.ElmFile = b.CurElm.ElmFile;
+  auto found = run.files.Find(PathOf(run, b.CurElm.ElmFile, b.ProjDir));
+  if (!found) return e;
+  e.status = building::ReadElementFile(*found, b.FileType, e.rec).status;
+  if (e.status != building::FileRead::Ok) return e;
+  if (e.rec.ElmTypeNo == 0) {
+    ReadUserValues(prog, run, std::nullopt, e);
+    return e;
+  }
+  std::string folder = building::ElementLibraryFolder(b, static_cast<Integer>(b.FileType - 20), b.CompTypeIdx);
+  if (folder.empty()) return e;
+  std::string name =
+      folder + building::ElementDefaultFileName(e.rec.ElmTypeNo, mode == kModeCosting ? ".CST" : ".IMP");
+  e.defaults = &DefaultsOf(run, run.files.Resolve(name, b.ProjDir));
+  if (e.defaults->status == building::DefaultsStatus::Ok)
+    ReadUserValues(prog, run, static_cast<int>(e.defaults->data.materials.size()), e);
+  return e;
 }
 
 std::optional<Single> ValueOf(const std::string& text) {
@@ -62,28 +106,23 @@ void TakeUserRow(common::ElementMaterialValues& mat, const building::UserValueFi
 
 // A generic element names up to four materials in its own values:
 // material no., quantity, wastage %, life, in four rows each.
-std::string CalcGeneric(common::Program& prog, int mode, int stage, RunContext& run) {
+std::string CalcGeneric(common::Program& prog, int mode, int stage, const Element& e) {
   auto& b = prog.building;
   auto& mat = b.elmMat;
-  const auto& elm = b.CurElm;
+  const auto& elm = e.rec;
   // User values apply to the materials the file lists and no others; what
   // an earlier element left in row 1 is cleared first.
   mat.ElmUserValFlag = false;
   ClearUserRow(mat);
-  building::UserValueFile uv;
   int userCount = 0;
-  switch (ReadUserValues(prog, run, std::nullopt, uv)) {
-    case building::FileRead::Ok:
-      if (uv.InForce > 0) {
-        TakeUserRow(mat, uv);
-        userCount = uv.Count;
-        mat.ElmUserValFlag = true;
-      }
-      break;
-    case building::FileRead::NotOpened:
-      break;
-    default:
-      return "Error in reading the user values of " + elm.ElmFile;
+  if (e.userStatus == building::FileRead::Ok) {
+    if (e.user.InForce > 0) {
+      TakeUserRow(mat, e.user);
+      userCount = e.user.Count;
+      mat.ElmUserValFlag = true;
+    }
+  } else if (e.userStatus != building::FileRead::NotOpened) {
+    return "Error in reading the user values of " + elm.ElmFile;
   }
   for (int m = 0; m < 4; ++m) {
     const size_t row = static_cast<size_t>(4 * m);
@@ -118,26 +157,22 @@ std::string CalcGeneric(common::Program& prog, int mode, int stage, RunContext& 
 // A library element takes its materials and formulas from the default data
 // file of its type; user values in force replace material, wastage, life
 // and unit cost.
-std::string CalcLibrary(common::Program& prog, int mode, int stage, RunContext& run) {
+std::string CalcLibrary(common::Program& prog, int mode, int stage, const Element& e) {
   auto& b = prog.building;
   auto& mat = b.elmMat;
   const auto& table = prog.assess.mat;
-  std::string folder = building::ElementLibraryFolder(b, static_cast<Integer>(b.FileType - 20), b.CompTypeIdx);
-  if (folder.empty()) return kOperationsLibraryError;
-  std::string name = folder + building::ElementDefaultFileName(b.CurElm.ElmTypeNo, mode == kModeCosting ? ".CST" : ".IMP");
-  const auto& defaults = DefaultsOf(run, run.files.Resolve(name, b.ProjDir));
-  if (defaults.status == building::DefaultsStatus::NoMaterial) return "No. of Mat'l in Elm. = 0";
-  if (defaults.status != building::DefaultsStatus::Ok) return kOperationsLibraryError;
-  const auto& materials = defaults.data.materials;
-  const int n = static_cast<int>(materials.size());
+  if (!e.defaults) return kOperationsLibraryError;
+  if (e.defaults->status == building::DefaultsStatus::NoMaterial) return "No. of Mat'l in Elm. = 0";
+  if (e.defaults->status != building::DefaultsStatus::Ok) return kOperationsLibraryError;
+  const auto& materials = e.defaults->data.materials;
+  const size_t n = materials.size();
 
+  // A user-value file that is missing, short or at 0 leaves the defaults.
   mat.ElmUserValFlag = false;
-  building::UserValueFile uv;
-  if (ReadUserValues(prog, run, n, uv) == building::FileRead::Ok && uv.InForce != 0) {
-    TakeUserRow(mat, uv);
-    for (int m = 1; m <= n; ++m) {
-      const auto& d = materials[static_cast<size_t>(m - 1)];
-      const size_t i = static_cast<size_t>(m);
+  if (e.userStatus == building::FileRead::Ok && e.user.InForce != 0) {
+    TakeUserRow(mat, e.user);
+    for (size_t i = 1; i <= n; ++i) {
+      const auto& d = materials[i - 1];
       mat.ElmMatNo[0][i] = d.matNo;
       mat.ElmMatUCost[0][i] = table.MatUCost[static_cast<size_t>(table.MatIdx[static_cast<size_t>(d.matNo)])];
       mat.ElmMatWas[0][i] = d.wastage;
@@ -148,15 +183,14 @@ std::string CalcLibrary(common::Program& prog, int mode, int stage, RunContext& 
 
   std::vector<std::pair<Integer, Integer>> substitutions;
   if (mat.ElmUserValFlag)
-    for (size_t j = 1; j <= static_cast<size_t>(n); ++j) substitutions.emplace_back(mat.ElmMatNo[0][j], mat.ElmMatNo[1][j]);
+    for (size_t j = 1; j <= n; ++j) substitutions.emplace_back(mat.ElmMatNo[0][j], mat.ElmMatNo[1][j]);
 
-  for (int m = 1; m <= n; ++m) {
-    const auto& d = materials[static_cast<size_t>(m - 1)];
-    const size_t i = static_cast<size_t>(m);
+  for (size_t i = 1; i <= n; ++i) {
+    const auto& d = materials[i - 1];
     MaterialUse use;
     use.matNo = mat.ElmUserValFlag ? mat.ElmMatNo[1][i] : d.matNo;
     if (use.matNo < 0 || use.matNo > 510) return kOperationsLibraryError;
-    FormulaContext context{table, b.CurElm.ElmValue, mat.ElmUserValFlag ? &substitutions : nullptr};
+    FormulaContext context{table, e.rec.ElmValue, mat.ElmUserValFlag ? &substitutions : nullptr};
     auto qty = EvaluateFormula(d.formula, context);
     if (!qty) return kOperationsLibraryError;
     use.quantity = *qty;
@@ -173,9 +207,8 @@ std::string CalcLibrary(common::Program& prog, int mode, int stage, RunContext& 
 
 void CalcElm(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run) {
   auto& b = prog.building;
-  const std::string& path = run.files.Resolve(b.CurElm.ElmFile, b.ProjDir);
-  auto read = building::ReadElementFile(path, b.FileType, b.CurElm, &run.files);
-  switch (read.status) {
+  const Element& e = ElementOf(prog, mode, run);
+  switch (e.status) {
     case building::FileRead::Ok:
       break;
     case building::FileRead::WrongKind:
@@ -185,7 +218,8 @@ void CalcElm(common::Program& prog, int mode, int stage, std::string& errText, R
       errText = "Error in reading element file " + b.CurElm.ElmFile;
       return;
   }
-  errText = b.CurElm.ElmTypeNo == 0 ? CalcGeneric(prog, mode, stage, run) : CalcLibrary(prog, mode, stage, run);
+  b.CurElm = e.rec;
+  errText = e.rec.ElmTypeNo == 0 ? CalcGeneric(prog, mode, stage, e) : CalcLibrary(prog, mode, stage, e);
 }
 
 }  // namespace ModCal

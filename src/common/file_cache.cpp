@@ -1,15 +1,65 @@
 #include "common/file_cache.h"
 
+#include <dirent.h>
+
+#include "common/file_names.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
 
 namespace common {
 
+const FileCache::FolderIndex& FileCache::Index(std::string_view folder) {
+  auto it = folders_.find(folder);
+  if (it != folders_.end()) return it->second;
+  FolderIndex index;
+  std::string dirName(folder.empty() ? std::string_view(".") : folder);
+  if (DIR* dir = opendir(dirName.c_str())) {
+    index.listed = true;
+    std::string prefix(folder);
+    while (dirent* entry = readdir(dir)) {
+      std::string name = entry->d_name;
+      bool regular = entry->d_type == DT_REG ||
+                     ((entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) && FileExists(prefix + name));
+      if (!regular) continue;
+      std::string key = name;
+      ModInpCtl::ToLowerCase(key);
+      index.lowered.emplace(std::move(key), name);
+      index.names.insert(std::move(name));
+    }
+    closedir(dir);
+  }
+  return folders_.emplace(std::string(folder), std::move(index)).first->second;
+}
+
+std::optional<std::string> FileCache::Find(std::string_view rawPath) {
+  std::string path = ToNativeSeparators(std::string(rawPath));
+  const size_t sep = path.find_last_of('/');
+  const std::string_view folder = sep == std::string::npos ? std::string_view() : std::string_view(path).substr(0, sep + 1);
+  const std::string_view name = std::string_view(path).substr(folder.size());
+  const FolderIndex& index = Index(folder);
+  if (!index.listed) return FindExisting(path);  // a folder spelt in another case, or unreadable
+  if (index.names.find(name) != index.names.end()) return path;
+  std::string key(name);
+  ModInpCtl::ToLowerCase(key);
+  auto match = index.lowered.find(key);
+  if (match == index.lowered.end()) return std::nullopt;
+  return std::string(folder) + match->second;
+}
+
 const std::optional<std::string>& FileCache::Text(const std::string& path, std::string* error) {
   auto it = texts_.find(path);
   if (it == texts_.end()) {
+    // The exact name first (callers mostly pass names found already),
+    // then the name as the folder spells it.
     Entry entry;
-    entry.text = ReadWholeFile(path, &entry.error);
+    entry.text = ReadFileAt(ToNativeSeparators(path), &entry.error);
+    if (!entry.text) {
+      if (auto found = Find(path)) {
+        entry.text = ReadFileAt(*found, &entry.error);
+      } else {
+        entry.error = "file not found: " + path;
+      }
+    }
     it = texts_.emplace(path, std::move(entry)).first;
   }
   if (error && !it->second.text) *error = it->second.error;
@@ -17,9 +67,15 @@ const std::optional<std::string>& FileCache::Text(const std::string& path, std::
 }
 
 const std::string& FileCache::Resolve(const std::string& name, const std::string& projDir) {
-  std::string key = projDir + '\n' + name;
-  auto it = resolved_.find(key);
-  if (it == resolved_.end()) it = resolved_.emplace(key, ResolveProjectFile(name, projDir)).first;
+  if (projDir != projDir_) {
+    resolved_.clear();
+    projDir_ = projDir;
+  }
+  auto it = resolved_.find(name);
+  if (it == resolved_.end()) {
+    auto exists = [this](const std::string& path) { return Find(path).has_value(); };
+    it = resolved_.emplace(name, ResolveProjectFile(name, projDir, exists)).first;
+  }
   return it->second;
 }
 

@@ -9,8 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace common {
 namespace fs = std::filesystem;
@@ -134,18 +132,30 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
     if (error) *error = "file not found: " + path;
     return std::nullopt;
   }
-  std::ifstream in(*found, std::ios::binary);
-  if (!in) {
-    if (error) *error = "cannot open " + *found;
+  return ReadFileAt(*found, error);
+}
+
+std::optional<std::string> ReadFileAt(const std::string& path, std::string* error) {
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (error) *error = "cannot open " + path + ": " + std::strerror(errno);
     return std::nullopt;
   }
-  std::ostringstream buf;
-  buf << in.rdbuf();
-  if (in.bad()) {
-    if (error) *error = "cannot read " + *found;
-    return std::nullopt;
+  std::string text;
+  char buf[16384];
+  for (;;) {
+    ssize_t n = read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      if (error) *error = "cannot read " + path + ": " + std::strerror(errno);
+      close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    text.append(buf, static_cast<size_t>(n));
   }
-  return buf.str();
+  close(fd);
+  return text;
 }
 
 bool WriteFileSafely(const std::string& rawPath, const std::string& content, std::string* error) {

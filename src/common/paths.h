@@ -34,7 +34,10 @@ bool IsPlainName(const std::string& name);
 
 // Reads a whole file (found by FindExisting); nullopt with a reason when
 // it cannot be read.
+
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr);
+// Reads the file at exactly `path`, with no lookup.
+std::optional<std::string> ReadFileAt(const std::string& path, std::string* error = nullptr);
 
 // Writes `content` to a temporary file in the target's folder and renames
 // it over the target only after a complete write, so a failed save never
