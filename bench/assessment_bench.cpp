@@ -16,6 +16,7 @@
 #include "assessment/lcia_database.h"
 #include "assessment/results.h"
 #include "assessment/selection.h"
+#include "building/element_library.h"
 #include "bench/large_project.h"
 #include "building/project_file.h"
 #include "common/paths.h"
@@ -33,11 +34,7 @@ struct LargeProject {
     std::string error;
     if (!ModCal::LoadLCIADatabase(prog->assess.mat, data + "MATLCIA.ILF", data + "MATLCIA.IDB", error)) std::abort();
     b.DataDir = data;
-    b.FdnLibDir = data + "FOUND/";
-    b.FabLibDir = data + "FABRIC/";
-    b.ContLibDir = data + "CONTENTS/";
-    b.MechLibDir = data + "MECHASER/";
-    b.ElecLibDir = data + "ELECTSER/";
+    building::SetLibraryPaths(b);
     b.ProjDir = folder;
     b.Bldg.ProjFile = "LARGE.PRJ";
     if (building::ReadProjectFile(folder + "LARGE.PRJ", b.Bldg, error) != building::ReadStatus::Ok) std::abort();

@@ -2,6 +2,7 @@
 // directory, and the data-directory file read at start-up.
 #include "app/main_window.h"
 #include "assessment/lcia_database.h"
+#include "building/element_library.h"
 #include "common/data_file.h"
 #include "common/file_names.h"
 #include "common/paths.h"
@@ -12,18 +13,6 @@ namespace {
 constexpr const char* kDataDirFileName = "Ostrevo_Str.TXT";
 constexpr const char* kNoDatabase = "No material LCIA profile file loaded!!";
 
-void SetLibraryPaths(common::BuildingState& b) {
-  b.FdnLibDir = b.DataDir + "FOUND/";
-  b.FdnLibFile = b.FdnLibDir + "FOUND.ELB";
-  b.FabLibDir = b.DataDir + "FABRIC/";
-  b.FabLibFile = b.FabLibDir + "FABRIC.ELB";
-  b.ContLibDir = b.DataDir + "CONTENTS/";
-  b.ContLibFile = b.ContLibDir + "CONTENTS.ELB";
-  b.MechLibDir = b.DataDir + "MECHASER/";
-  b.MechLibFile = b.MechLibDir + "MECHASER.ELB";
-  b.ElecLibDir = b.DataDir + "ELECTSER/";
-  b.ElecLibFile = b.ElecLibDir + "ELECTSER.ELB";
-}
 }  // namespace
 
 std::string DataDirFilePath() { return common::SettingsFolder() + kDataDirFileName; }
@@ -60,7 +49,7 @@ void frmMain::mnuOpenData_Click() {
   b.LCIADbFile = dbFile;
   b.LCIAProfFile = profFile;
   b.DatabaseLoaded = true;
-  SetLibraryPaths(b);
+  building::SetLibraryPaths(b);
   NewMsg = "   LCIA profile file loaded";
   ShowMessage();
   mnuOpenData.SetChecked(true);

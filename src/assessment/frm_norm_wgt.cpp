@@ -1,5 +1,6 @@
 #include "assessment/frm_norm_wgt.h"
 
+#include "assessment/category_captions.h"
 #include "assessment/project_folder.h"
 #include "assessment/weighting_file.h"
 #include "common/paths.h"
@@ -13,18 +14,11 @@ namespace {
 
 constexpr const char* kQuestion = "Save and Apply Weighting Factor/Cost Para. Values?";
 
-const char* const kRowCaption[11] = {
-    "Equivalent % Increase in Life Cycle Impact for each % Increase in Life Cycle Cost",
-    "  1. Abiotic Depletion",
-    "  2. Global Warming",
-    "  3. Ozone Layer Depletion",
-    "  4. Human Toxicity",
-    "  5. Fresh Water Aquatic Ecotoxicity",
-    "  6. Marine Aquatic Ecotoxicity",
-    "  7. Terrestrial Ecotoxicity",
-    "  8. Photochemical Oxidation",
-    "  9. Acidification",
-    "10. Eutrophication"};
+// Row 0 is the weight of cost; rows 1..10 the categories.
+const char* RowCaption(int i) {
+  return i == 0 ? "Equivalent % Increase in Life Cycle Impact for each % Increase in Life Cycle Cost"
+                : ModCal::kCategoryCaption[static_cast<size_t>(i)];
+}
 
 }  // namespace
 
@@ -58,7 +52,7 @@ frmNormWgt::frmNormWgt(common::Program& prog, forms::Platform& platform, frmCost
   lblNormHead.Move(7080, 240, 1815, 495);
   for (size_t i = 0; i <= 10; ++i) {
     int top = i == 0 ? 720 : 1320 + 360 * static_cast<int>(i - 1);
-    lblWgtFtr[i].SetCaption(kRowCaption[i]);
+    lblWgtFtr[i].SetCaption(RowCaption(i));
     lblWgtFtr[i].Move(240, top, 4920, i == 0 ? 495 : 285);
     txtWgtFtr[i].Move(5280, top, 1575, 285);
     txtNormFtr[i].Move(7080, top, 1575, 285);

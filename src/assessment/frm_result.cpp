@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "assessment/category_captions.h"
 #include "assessment/project_folder.h"
 #include "assessment/result_table.h"
 #include "common/number_text.h"
@@ -30,19 +31,12 @@ const std::vector<std::vector<const char*>> kClasses = {
     {"All Services.", "HVAC", "Elec. & Lgt.", "Fire Sers.", "Lifts & Esca.", "P & D", "Select ........"}};
 const char* const kMessages[] = {"Data computed for the REFERENCE Case.", "Data computed for the ALTERNATIVE Case.",
                                  "Data computed for the CURRENT Case."};
-const char* const kCatCaption[13] = {"",
-                                     "  1. Abiotic Depletion",
-                                     "  2. Global Warming",
-                                     "  3. Ozone Layer Depletion",
-                                     "  4. Human Toxicity",
-                                     "  5. Fresh Water Aquatic Ecotoxicity",
-                                     "  6. Marine Aquatic Ecotoxicity",
-                                     "  7. Terrestrial Ecotoxicity",
-                                     "  8. Photochemical Oxidation",
-                                     "  9. Acidification",
-                                     "10. Eutrophication",
-                                     "11. Energy Use",
-                                     "12. Solid Waste"};
+// Rows 1..10 the categories, then energy use and solid waste.
+const char* CatCaption(int k) {
+  if (k == 11) return "11. Energy Use";
+  if (k == 12) return "12. Solid Waste";
+  return ModCal::kCategoryCaption[static_cast<size_t>(k)];
+}
 
 std::string ChosenText(const forms::ComboBox& cbo) {
   return cbo.ListIndex() < 0 ? std::string() : cbo.List(cbo.ListIndex());
@@ -141,7 +135,7 @@ void frmResult::Layout() {
   lblUnit[0].SetVisible(false);
   for (size_t k = 1; k <= 12; ++k) {
     int top = kFirstRow + kRowStep * static_cast<int>(k - 1);
-    lblCat[k].SetCaption(kCatCaption[k]);
+    lblCat[k].SetCaption(CatCaption(k));
     lblCat[k].Move(kColCaption, top, 3120, kBoxHeight);
     lblUnit[k].SetCaption(TabCatUnit[k]);
     lblUnit[k].Move(kColUnit, top, 1215, kBoxHeight);

@@ -68,6 +68,19 @@ std::array<std::string, 20> CompTypeNamesOf(Integer grpType) {
   return names;
 }
 
+void SetLibraryPaths(common::BuildingState& st) {
+  st.FdnLibDir = st.DataDir + "FOUND/";
+  st.FdnLibFile = st.FdnLibDir + "FOUND.ELB";
+  st.FabLibDir = st.DataDir + "FABRIC/";
+  st.FabLibFile = st.FabLibDir + "FABRIC.ELB";
+  st.ContLibDir = st.DataDir + "CONTENTS/";
+  st.ContLibFile = st.ContLibDir + "CONTENTS.ELB";
+  st.MechLibDir = st.DataDir + "MECHASER/";
+  st.MechLibFile = st.MechLibDir + "MECHASER.ELB";
+  st.ElecLibDir = st.DataDir + "ELECTSER/";
+  st.ElecLibFile = st.ElecLibDir + "ELECTSER.ELB";
+}
+
 std::string ElementLibraryFile(const common::BuildingState& st, Integer grpType, Integer compTypeIdx) {
   switch (LibraryOf(grpType, compTypeIdx)) {
     case Library::Foundation: return st.FdnLibFile;

@@ -20,6 +20,10 @@ enum class LibraryLoad { Opened, NotOpened };
 // all empty for any other code.
 std::array<std::string, 20> CompTypeNamesOf(common::Integer grpType);
 
+// The ten library paths under st.DataDir: FOUND, FABRIC, CONTENTS,
+// MECHASER and ELECTSER, each a folder and its library file.
+void SetLibraryPaths(common::BuildingState& st);
+
 // The library file, and its folder, that serve a group type and component
 // type index, from the library paths of `st`; empty for an unknown group
 // type.

@@ -18,6 +18,7 @@
 #include "assessment/lcia_database.h"
 #include "assessment/results.h"
 #include "assessment/selection.h"
+#include "building/element_library.h"
 #include "common/data_file.h"
 #include "common/paths.h"
 #include "support/lcia_fixture.h"
@@ -113,11 +114,7 @@ struct SmallProject {
         folder.Write(std::string("data/") + lib + "/E1" + ext,
                      "1\r\n\"Steel\"\r\n2\r\n2\r\n1,0,\"a\",\"b\"\r\n2,3,\"c\",\"d\"\r\n10\r\n50\r\n");
     b.DataDir = data;
-    b.FdnLibDir = data + "FOUND/";
-    b.FabLibDir = data + "FABRIC/";
-    b.ContLibDir = data + "CONTENTS/";
-    b.MechLibDir = data + "MECHASER/";
-    b.ElecLibDir = data + "ELECTSER/";
+    building::SetLibraryPaths(b);
     b.ProjDir = folder.Path() + "proj/";
     common::MakeFolder(b.ProjDir);
     ModCal::SetDefaultFactors(prog->assess.factors);

@@ -10,6 +10,7 @@
 #include "assessment/lcia_database.h"
 #include "assessment/results.h"
 #include "assessment/selection.h"
+#include "building/element_library.h"
 #include "building/project_file.h"
 
 namespace {
@@ -23,11 +24,7 @@ class SampleProjectTest : public testing::Test {
     std::string error;
     EXPECT_TRUE(ModCal::LoadLCIADatabase(prog->assess.mat, data + "MATLCIA.ILF", data + "MATLCIA.IDB", error));
     b.DataDir = data;
-    b.FdnLibDir = data + "FOUND/";
-    b.FabLibDir = data + "FABRIC/";
-    b.ContLibDir = data + "CONTENTS/";
-    b.MechLibDir = data + "MECHASER/";
-    b.ElecLibDir = data + "ELECTSER/";
+    building::SetLibraryPaths(b);
     b.ProjDir = root + "/samples/office/";
     b.Bldg.ProjFile = "OFFICE.PRJ";
     EXPECT_EQ(building::ReadProjectFile(b.ProjDir + "OFFICE.PRJ", b.Bldg, error), building::ReadStatus::Ok);
