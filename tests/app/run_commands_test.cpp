@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/main_window.h"
+#include "support/scripted_platform.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using forms::MsgResult;
+
+// The main window on the sample data, with the sample office project open.
+class RunCommandsTest : public testing::Test {
+ protected:
+  RunCommandsTest() {
+    setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
+    folder.Write("home/Ostrevo_Str.TXT", std::string("\"") + OSTREVO_SOURCE_DIR + "/data/\"\r\n");
+  }
+  ~RunCommandsTest() override { unsetenv("OSTREVO_HOME"); }
+
+  void StartWithSampleProject() {
+    main.Show();
+    platform.ExpectOpenDialog(std::string(OSTREVO_SOURCE_DIR) + "/samples/office/OFFICE.PRJ");
+    main.mnuFileOpen.Click();
+    ASSERT_EQ(prog.building.Bldg.NoOfFlrGrp, 3);
+  }
+  std::vector<std::string> LastLines(size_t n) const {
+    auto lines = main.PicMain.PrintedTexts();
+    return {lines.end() - static_cast<long>(n), lines.end()};
+  }
+
+  testsupport::TempFolder folder;
+  testsupport::ScriptedPlatform platform;
+  std::unique_ptr<common::Program> progPtr = std::make_unique<common::Program>();
+  common::Program& prog = *progPtr;
+  app::Windows windows{prog, platform};
+  app::frmMain main{prog, platform, windows};
+};
+
+TEST_F(RunCommandsTest, ChecksComeInOrder) {
+  setenv("OSTREVO_HOME", (folder.Path() + "empty").c_str(), 1);
+  main.Show();
+  platform.ExpectMessage("Open a project file first!!");
+  main.mnuRunLCA.Click();
+  prog.building.Bldg.ProjFile = "X.PRJ";
+  platform.ExpectMessage("Directory for main LCIA database file not set!!");
+  main.mnuRunLCC.Click();
+  EXPECT_FALSE(main.mnuRunLCC.Checked());
+}
+
+TEST_F(RunCommandsTest, ImpactRunWritesItsProgressAndChecksTheEntry) {
+  StartWithSampleProject();
+  main.mnuRunLCA.Click();
+  EXPECT_EQ(LastLines(7), (std::vector<std::string>{"", "   Impact calculation commenced ...",
+                                                    "   Stage 1 in progress", "   Stage 2 in progress",
+                                                    "   Stage 3 in progress", "   Stage 4 in progress",
+                                                    "   Impact calculation completed"}));
+  EXPECT_TRUE(main.mnuRunLCA.Checked());
+  EXPECT_GT(prog.assess.LCAResult.BldgImp[0][2], 0);
+  EXPECT_EQ(prog.assess.LCAResult.BldgCost[1], 0);
+}
+
+TEST_F(RunCommandsTest, CostRunStopsAtStageThreeAndOpensTheCostWindow) {
+  StartWithSampleProject();
+  main.mnuRunLCC.Click();
+  EXPECT_EQ(LastLines(6), (std::vector<std::string>{"", "   LCC calculation commenced ...",
+                                                    "   Stage 1 in progress", "   Stage 2 in progress",
+                                                    "   Stage 3 in progress", "   LCC calculation completed"}));
+  EXPECT_TRUE(main.mnuRunLCC.Checked());
+  EXPECT_EQ(platform.ShownForms().back().form, "frmLCCResult");
+  EXPECT_GT(prog.assess.LCAResult.BldgCost[1], 0);
+}
+
+TEST_F(RunCommandsTest, AFailedStageShowsItsTextAndLeavesTheEntryUnchecked) {
+  StartWithSampleProject();
+  main.mnuRunLCA.Click();
+  ASSERT_TRUE(main.mnuRunLCA.Checked());
+  prog.plant.NAC.NoOfGasSys = 1;
+  prog.plant.NAC.GasSubSys[1] = 7;
+  platform.ExpectMessage("Sub-system of town gas system 1 out of range Impacting calculation terminated!!");
+  main.mnuRunLCA.Click();
+  EXPECT_EQ(LastLines(1)[0], "   Stage 3 in progress");
+  EXPECT_FALSE(main.mnuRunLCA.Checked());
+}
+
+TEST_F(RunCommandsTest, ResetAsksFirst) {
+  StartWithSampleProject();
+  prog.assess.sel.FlrGrpAssess[1] = 0;
+  platform.ExpectMessage("All previously setting will be reset - Go ahead?", MsgResult::Cancel);
+  main.mnuRunReset.Click();
+  EXPECT_EQ(prog.assess.sel.FlrGrpAssess[1], 0);
+  platform.ExpectMessage("All previously setting will be reset - Go ahead?", MsgResult::OK);
+  main.mnuRunReset.Click();
+  EXPECT_EQ(prog.assess.sel.FlrGrpAssess[1], 1.0f);
+  EXPECT_EQ(LastLines(2), (std::vector<std::string>{"   Reset selection", "   Selection reset"}));
+}
+
+}  // namespace
