@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide results of the operating energy simulation.
 #include <array>
+#include <string>
 
 #include "common/value_types.h"
 
@@ -12,6 +13,10 @@ struct SimulationState {
   std::array<Single, 6> AnnEgy{};
   std::array<Single, 8> ACEgy{};
   std::array<Single, 3> ZnElecEgy{};
+
+  // The simulations' error convention: SimErr non-zero and SimErrMsg says why.
+  Integer SimErr = 0;
+  std::string SimErrMsg;
 };
 
 }  // namespace common
