@@ -127,8 +127,12 @@ bool IsPlainName(const std::string& name) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error) {
-  auto found = FindExisting(path);
-  if (!found) {
+  // The exact name first; only a name the folder spells otherwise needs
+  // the case-insensitive search.
+  std::string native = ToNativeSeparators(path);
+  if (auto text = ReadFileAt(native)) return text;
+  auto found = FindExisting(native);
+  if (!found || *found == native) {
     if (error) *error = "file not found: " + path;
     return std::nullopt;
   }
