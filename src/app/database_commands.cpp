@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "assessment/lcia_database.h"
 #include "building/element_library.h"
+#include "common/data_dir_file.h"
 #include "common/data_file.h"
 #include "common/file_names.h"
 #include "common/paths.h"
@@ -10,12 +11,11 @@
 namespace app {
 
 namespace {
-constexpr const char* kDataDirFileName = "Ostrevo_Str.TXT";
 constexpr const char* kNoDatabase = "No material LCIA profile file loaded!!";
 
 }  // namespace
 
-std::string DataDirFilePath() { return common::SettingsFolder() + kDataDirFileName; }
+std::string DataDirFilePath() { return common::DataDirFilePath(); }
 
 // A load that fails reports it and changes nothing: the material table,
 // DataDir and the library paths stay as they were.
@@ -65,13 +65,8 @@ void frmMain::mnuOpenData_Click() {
 // At start: the data-directory file names the data folder; the database
 // found there is loaded. A folder that no longer exists is skipped quietly.
 void frmMain::StartupHook() {
-  auto text = common::ReadWholeFile(DataDirFilePath());
-  if (!text) return;
-  common::DataReader in(std::move(*text));
-  std::string folder;
-  if (!in.Read(folder) || folder.empty()) return;
-  folder = common::ToNativeSeparators(folder);
-  if (!common::FolderExists(folder) || !common::ChangeFolder(folder)) return;
+  auto folder = common::ReadDataDirFile();
+  if (!folder || !common::FolderExists(*folder) || !common::ChangeFolder(*folder)) return;
   mnuOpenData_Click();
 }
 

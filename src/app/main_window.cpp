@@ -2,6 +2,8 @@
 
 #include "assessment/factors.h"
 #include "assessment/selection_report.h"
+#include "building/input_summary.h"
+#include "building/input_summary_workbook.h"
 
 namespace app {
 
@@ -89,6 +91,7 @@ frmMain::frmMain(common::Program& prog, forms::Platform& platform, Windows& wind
   // The text report of the input summary is not offered to the user.
   MnuPrintInSum.SetEnabled(false);
   WireHandlers();
+  windows_.SetMainWindow(this);
 }
 
 frmMain::~frmMain() { CloseLogFile(); }
@@ -185,8 +188,35 @@ void frmMain::mnuViewEgy_Click() { windows_.frmEgyResult().Show(true); }
 void frmMain::mnuViewLCC_Click() { windows_.frmLCCResult().Show(); }
 void frmMain::mnuViewRes_Click() { windows_.frmResult().Show(); }
 
-void frmMain::MnuPrintInSum_Click() {}
-void frmMain::MnuPrintInSumExcel_Click() {}
+// The text report (its menu entry is not offered to the user). A cancelled
+// dialog ends the command silently.
+void frmMain::MnuPrintInSum_Click() {
+  NewMsg = "   Print input summary";
+  ShowMessage();
+  auto chosen =
+      GetPlatform().OpenFileDialog({"Generate Input Summary Report", "Input Summary Report (*.TXT)|*.TXT", "", ""});
+  if (!chosen) return;
+  prog_.building.InpSumFile = *chosen;
+  if (!ModInpCtl::WriteInputSummary(prog_.building, *this)) return;
+  NewMsg = "   Input summary printed";
+  ShowMessage();
+}
+
+// The workbook; a cancelled dialog is told as the command's failure.
+void frmMain::MnuPrintInSumExcel_Click() {
+  NewMsg = "   Export input summary (Excel)";
+  ShowMessage();
+  auto chosen = GetPlatform().OpenFileDialog(
+      {"Generate Input Summary to Excel", "Input Summary (Excel) (*.xls)|*.xls", "", ""});
+  if (!chosen) {
+    MsgBox("Cancel was selected.");
+    return;
+  }
+  prog_.building.InpSumFile = ModInpCtl::WorkbookFileName(*chosen);
+  if (!ModInpCtl::WriteInputSummaryExcel(prog_.building, *this)) return;
+  NewMsg = "   Input summary exported";
+  ShowMessage();
+}
 
 void frmMain::mnuWSelected_Click() {
   forms::FileDialogRequest request;
@@ -197,7 +227,7 @@ void frmMain::mnuWSelected_Click() {
   prog_.assess.SelSumFile = *chosen;
   NewMsg = "   Print selection summary";
   ShowMessage();
-  ModCal::WriteSelectionReport(prog_, *this);
+  if (!ModCal::WriteSelectionReport(prog_, *this)) return;
   NewMsg = "   Selection summary printed";
   ShowMessage();
 }

@@ -84,6 +84,8 @@ void frmMain::mnuFileOpen_Click() {
     MsgBox("Error encountered in reading project file!");
     return;
   }
+  // The building window showed the project now replaced.
+  windows_.frmBldgSysInput().Unload();
   b.ProjDir = FolderPart(*chosen);
   txtProjFName.SetText(b.ProjDir + bldg.ProjFile);
   auto& sel = prog_.assess.sel;
@@ -160,6 +162,7 @@ bool frmMain::CloseProject() {
   if (!b.ProjSaved &&
       MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) == forms::MsgResult::Cancel)
     return false;
+  windows_.frmBldgSysInput().Unload();  // it showed the project being closed
   txtProjName.SetText("");
   txtProjFName.SetText("");
   b.Bldg.ProjFile.clear();

@@ -3,16 +3,16 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "common/data_file.h"
 #include "common/paths.h"
+#include "common/slide_chapter_file.h"
 
 namespace app {
 
 void frmMain::mnuSSCh1_Click() { OpenChapter(".\\Ch1\\Ch1Slides.txt"); }
 void frmMain::mnuSSCh2_Click() { OpenChapter(".\\Ch2\\Ch2Slides.txt"); }
 
-// Opens a chapter; a failure part-way ends the command silently and leaves
-// what was done before it (titles listed so far stay in the list).
+// Opens a chapter; a chapter file that cannot be read whole ends the command
+// silently, with the list emptied and the End button shown.
 void frmMain::OpenChapter(const std::string& chapterFile) {
   const std::string& dataDir = prog_.building.DataDir;
   if (dataDir.empty()) {
@@ -25,21 +25,17 @@ void frmMain::OpenChapter(const std::string& chapterFile) {
   cmdEndSldShow.SetVisible(true);
 
   chapterFile_ = chapterFile;
-  auto text = common::ReadWholeFile(common::ToNativeSeparators(chapterFile));
-  if (!text) return;
-  common::DataReader in(std::move(*text));
-  common::Integer count = 0;
-  if (!in.Read(chapterTitle_) || !in.Read(count)) return;
-  if (count < 0 || count > 300) return;
-  noOfSld_ = 0;
-  for (int i = 1; i <= count; ++i) {
-    std::string title, file, note;
-    if (!in.Read(title) || !in.Read(file) || !in.Read(note)) return;
-    sldTitle_[static_cast<size_t>(i)] = title;
-    sldFile_[static_cast<size_t>(i)] = file;
-    cboSldLst.AddItem(title);
+  std::string error;
+  auto chapter = common::ReadSlideChapter(chapterFile, error);
+  if (!chapter) return;
+  chapterTitle_ = chapter->Title;
+  noOfSld_ = static_cast<int>(chapter->Slides.size());
+  for (int i = 1; i <= noOfSld_; ++i) {
+    const common::SlideEntry& slide = chapter->Slides[static_cast<size_t>(i - 1)];
+    sldTitle_[static_cast<size_t>(i)] = slide.Title;
+    sldFile_[static_cast<size_t>(i)] = slide.Picture;
+    cboSldLst.AddItem(slide.Title);
   }
-  noOfSld_ = count;
   lblNxSld.SetVisible(true);
   cmdNxSld.SetVisible(true);
   lblLsSld.SetVisible(true);

@@ -14,13 +14,77 @@ forms::Form& Windows::Placeholder(std::unique_ptr<forms::Form>& slot, const std:
   return *slot;
 }
 
-forms::Form& Windows::frmBldgSysInput() {
-  return Placeholder(bldgSysInput_, "frmBldgSysInput", "Building and System LCA Input");
+building::frmBldgSysInput& Windows::frmBldgSysInput() {
+  if (!bldgSysInput_)
+    bldgSysInput_ = std::make_unique<building::frmBldgSysInput>(prog_, platform_, frmAddGroup(), [this] {
+      if (main_) main_->Show();
+    });
+  return *bldgSysInput_;
 }
-forms::Form& Windows::frmEgyCalInput() {
-  return Placeholder(egyCalInput_, "frmEgyCalInput", "Energy Use Modelling Input");
+
+building::frmAddGroup& Windows::frmAddGroup() {
+  if (!addGroup_)
+    addGroup_ = std::make_unique<building::frmAddGroup>(prog_, platform_,
+                                                        [this]() -> forms::Form& { return frmGroupComp(); });
+  return *addGroup_;
 }
-forms::Form& Windows::frmSelCons() { return Placeholder(selCons_, "frmSelCons", "Constructions"); }
+
+building::frmGroupComp& Windows::frmGroupComp() {
+  if (!groupComp_) {
+    building::GroupCompLinks links;
+    links.elmSelect = [this]() -> building::frmElmSelect& { return frmElmSelect(); };
+    links.matLib = [this]() -> building::frmMatLib& { return frmMatLib(); };
+    links.inpMatData = [this]() -> building::frmInpMatData& { return frmInpMatData(); };
+    links.selCons = [this]() -> forms::Form& { return frmSelCons(); };
+    groupComp_ = std::make_unique<building::frmGroupComp>(prog_, platform_, std::move(links));
+  }
+  return *groupComp_;
+}
+
+building::frmElmSelect& Windows::frmElmSelect() {
+  if (!elmSelect_) elmSelect_ = std::make_unique<building::frmElmSelect>(prog_, platform_);
+  return *elmSelect_;
+}
+
+building::frmMatLib& Windows::frmMatLib() {
+  if (!matLib_) matLib_ = std::make_unique<building::frmMatLib>(prog_, platform_);
+  return *matLib_;
+}
+
+building::frmInpMatData& Windows::frmInpMatData() {
+  if (!inpMatData_)
+    inpMatData_ = std::make_unique<building::frmInpMatData>(
+        prog_, platform_, [this]() -> building::frmMatLib& { return frmMatLib(); });
+  return *inpMatData_;
+}
+energy_input::frmEgyCalInput& Windows::frmEgyCalInput() {
+  if (!egyCalInput_) {
+    energy_input::frmEgyCalInput::Windows opens;
+    opens.frmSelCons = [this]() -> forms::Form& { return frmSelCons(); };
+    opens.frmShMask = [this]() -> forms::Form& { return frmShMask(); };
+    opens.frmSIZn = [this]() -> forms::Form& { return frmSIZn(); };
+    opens.frmCPlt = [this]() -> forms::Form& { return frmCPlt(); };
+    egyCalInput_ = std::make_unique<energy_input::frmEgyCalInput>(prog_, platform_, std::move(opens));
+  }
+  return *egyCalInput_;
+}
+
+energy_input::frmSelCons& Windows::frmSelCons() {
+  if (!selCons_)
+    selCons_ = std::make_unique<energy_input::frmSelCons>(prog_, platform_,
+                                                          [this]() -> forms::Form& { return frmMatLib(); });
+  return *selCons_;
+}
+
+energy_input::frmShMask& Windows::frmShMask() {
+  if (!shMask_) shMask_ = std::make_unique<energy_input::frmShMask>(prog_, platform_);
+  return *shMask_;
+}
+
+energy_input::frmSIZn& Windows::frmSIZn() {
+  if (!siZn_) siZn_ = std::make_unique<energy_input::frmSIZn>(prog_, platform_);
+  return *siZn_;
+}
 
 assessment::frmCostPara& Windows::frmCostPara() {
   if (!costPara_) costPara_ = std::make_unique<assessment::frmCostPara>(prog_, platform_);
@@ -32,9 +96,13 @@ assessment::frmNormWgt& Windows::frmNormWgt() {
   return *normWgt_;
 }
 
-forms::Form& Windows::frmEgyCal() { return Placeholder(egyCal_, "frmEgyCal", "Operating Energy Calculation"); }
-forms::Form& Windows::frmEgyResult() {
-  return Placeholder(egyResult_, "frmEgyResult", "Operating Energy Results");
+simulation::frmEgyCal& Windows::frmEgyCal() {
+  if (!egyCal_) egyCal_ = std::make_unique<simulation::frmEgyCal>(prog_, platform_);
+  return *egyCal_;
+}
+simulation::frmEgyResult& Windows::frmEgyResult() {
+  if (!egyResult_) egyResult_ = std::make_unique<simulation::frmEgyResult>(prog_, platform_);
+  return *egyResult_;
 }
 
 assessment::frmLCCResult& Windows::frmLCCResult() {
@@ -47,6 +115,14 @@ assessment::frmResult& Windows::frmResult() {
   return *result_;
 }
 
-forms::Form& Windows::frmCharts() { return Placeholder(charts_, "frmCharts", "LCIA/LCC Results (Charts)"); }
+assessment::frmCharts& Windows::frmCharts() {
+  if (!charts_) charts_ = std::make_unique<assessment::frmCharts>(prog_, platform_);
+  return *charts_;
+}
+
+plant_input::frmCPlt& Windows::frmCPlt() {
+  if (!cplt_) cplt_ = std::make_unique<plant_input::frmCPlt>(prog_, platform_);
+  return *cplt_;
+}
 
 }  // namespace app

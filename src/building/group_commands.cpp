@@ -37,10 +37,11 @@ bool ReadGrpFile(common::BuildingState& st, forms::Form& form) {
   return ReadGrpFile(st, form, name);
 }
 
-bool LoadGrpFile(common::BuildingState& st, forms::Form& form) {
+bool LoadGrpFile(common::BuildingState& st, forms::Form& form, bool* cancelled) {
   const GroupKind* kind = GroupKindOf(st.GrpType);
   auto chosen = form.GetPlatform().OpenFileDialog(
       {"Load a " + st.GrpTypeName + " File", kind ? kind->GrpFileFilter : "", st.ProjDir, ""});
+  if (cancelled) *cancelled = !chosen;
   if (!chosen) return false;
   return ReadGrpFile(st, form, *chosen);
 }

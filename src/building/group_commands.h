@@ -19,8 +19,9 @@ bool ReadGrpFile(common::BuildingState& st, forms::Form& form, const std::string
 bool ReadGrpFile(common::BuildingState& st, forms::Form& form);
 
 // "Load": the open dialog, then ReadGrpFile of the chosen file. False when
-// cancelled (nothing changes) or when the read failed.
-bool LoadGrpFile(common::BuildingState& st, forms::Form& form);
+// cancelled (nothing changes; *cancelled set when given) or when the read
+// failed.
+bool LoadGrpFile(common::BuildingState& st, forms::Form& form, bool* cancelled = nullptr);
 
 // The editor's boxes that a save takes.
 struct GroupBoxes {

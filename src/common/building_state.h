@@ -124,6 +124,13 @@ struct BuildingState {
   // Picker exchange.
   Integer SelItemNo = 0;
   std::string SelItemName;
+
+  std::string InpSumFile;  // the input summary report or workbook being written
+
+  // The material and thickness dialog: 1 asks for a material, any other
+  // value for a thickness (m), which it returns in InpMatThk.
+  Integer InpMatMode = 0;
+  Single InpMatThk = 0;
 };
 
 }  // namespace common

@@ -87,6 +87,9 @@ struct EnergyInputState {
   Array2<Single, 3, kMaxLayers + 1> CurLayProp{};
 
   std::string EciFile, AssFile, ConsFile;
+
+  // The zone the air-side system window shows when it loads.
+  Integer SIZnCurZn = 0;
 };
 
 }  // namespace common

@@ -147,6 +147,29 @@ double LeadingNumber(std::string_view text) {
   return Convert(rest.substr(0, n));
 }
 
+double LeadingNumberAnyBlanks(std::string_view text) {
+  std::string packed;
+  for (char c : text)
+    if (c != ' ' && c != '\t' && c != '\n') packed += c;
+  if (packed.size() >= 2 && packed[0] == '&') {
+    char radix = packed[1];
+    int base = (radix == 'H' || radix == 'h') ? 16 : (radix == 'O' || radix == 'o') ? 8 : 0;
+    if (base == 0) return 0;
+    double value = 0;
+    for (size_t i = 2; i < packed.size(); ++i) {
+      char c = packed[i];
+      int digit = (c >= '0' && c <= '9')   ? c - '0'
+                  : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                  : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                                           : base;
+      if (digit >= base) break;
+      value = std::min(value * base + digit, DBL_MAX);
+    }
+    return value;
+  }
+  return LeadingNumber(packed);
+}
+
 bool ParseNumber(std::string_view token, double& out) {
   size_t n = ScanNumber(token);
   if (n == 0 || n != token.size()) return false;

@@ -33,6 +33,10 @@ std::string PrintTextInt(long value);
 // "1,500" -> 1, "1D3" -> 1000); text without one gives 0. Never fails;
 // a magnitude beyond the Double range saturates to the largest Double.
 double LeadingNumber(std::string_view text);
+// The same rule as the building window reads its floor area: blanks, tabs
+// and line feeds are dropped wherever they stand ("1 200" -> 1200), and a
+// leading &H or &O reads a hexadecimal or octal whole number ("&H1F" -> 31).
+double LeadingNumberAnyBlanks(std::string_view text);
 
 // Parses a whole token as a number (a data-file item): optional sign,
 // digits with an optional point, optional exponent with E or D.

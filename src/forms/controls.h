@@ -34,11 +34,14 @@ class Label : public Control {
   void SetAlignment(forms::Alignment a);
   bool BorderStyle() const { return border_; }
   void SetBorderStyle(bool border);
-  // The user's click on the label.
+  // The user's click and double-click on the label.
   void Click() {
     if (Usable() && OnClick) OnClick();
   }
-  std::function<void()> OnClick;
+  void DblClick() {
+    if (Usable() && OnDblClick) OnDblClick();
+  }
+  std::function<void()> OnClick, OnDblClick;
 
  private:
   std::string caption_;

@@ -91,9 +91,10 @@ void Form::MoveFocus(Control* to) {
   }
 }
 
-void Form::KeyDown(Control* target, int keyCode, int shift) {
+int Form::KeyDown(Control* target, int keyCode, int shift) {
   if (keyPreview_) Form_KeyDown(keyCode, shift);
   if (keyCode != 0 && target && target->OnKeyDown) target->OnKeyDown(keyCode, shift);
+  return keyCode;
 }
 
 void Form::PreviewKeyPress(int& keyAscii) {

@@ -56,7 +56,8 @@ class Form : public Container {
   void ClearFocus() { active_ = nullptr; }
 
   // Keys from the platform: the form's previews first, then the control's.
-  void KeyDown(Control* target, int keyCode, int shift);
+  // Returns the key code the handlers left (0 when one swallowed it).
+  int KeyDown(Control* target, int keyCode, int shift);
   void PreviewKeyPress(int& keyAscii);
 
   // Menus.

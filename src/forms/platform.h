@@ -2,10 +2,12 @@
 // Everything the windows need of the windowing system goes through this
 // interface: message boxes, file dialogs, showing forms, pictures, the
 // clipboard, font metrics. Qt renders it for real; tests script it.
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "forms/control.h"
+#include "forms/workbook.h"
 
 namespace forms {
 
@@ -45,6 +47,10 @@ class Platform {
   // Puts the picture box's drawing on the clipboard as a picture.
   virtual void PutClipboardPicture(const PictureBox& picture) = 0;
   virtual void ClearClipboard() = 0;
+
+  // A new, empty spreadsheet workbook; nullptr when this platform can make
+  // none.
+  virtual std::unique_ptr<Workbook> NewWorkbook() { return nullptr; }
 
   // Font metrics in twips.
   virtual double TextWidthTwips(const Font& font, const std::string& text) = 0;

@@ -1,7 +1,14 @@
 #pragma once
 // The central plant input file (.WSS) and the non-air-conditioning services
 // input file (.NAC). Readers fill the records only when the whole file was
-// read; a failure leaves them as they were and says why in `error`.
+// read; a failure leaves them as they were and says why in `error`. Items
+// beyond a file's counts and the fields no file holds (element 0, row 1,
+// the annual energy) keep what they held.
+//
+// Counts lie within 0..10 and type codes within their lists, in a file as
+// in a record to be written; a writer refuses a record that breaks these
+// rules, or a name holding a double quote or a line break, and writes
+// nothing. Every write goes through a temporary file.
 #include <string>
 
 #include "common/plant_state.h"

@@ -3,12 +3,14 @@
 
 #include "qtui/qt_platform.h"
 #include "slideviewer/frm_slide_show.h"
+#include "slideviewer/slide_tables.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Vistrel");
   qtui::QtPlatform platform;
-  slideviewer::frmMain window(platform);
+  slideviewer::ModSldpara slides;
+  slideviewer::frmMain window(platform, slides);
   window.Show();
   return QApplication::exec();
 }

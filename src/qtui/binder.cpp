@@ -91,11 +91,14 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
 bool Binder::KeyPressed(QKeyEvent* event) {
   forms::Control* c = control_;
   const int code = KeyDownCode(*event);
+  // The key as the handlers left it: a form that previews keys may replace
+  // it or swallow it (0), and the control then acts on that.
+  int left = code;
   if (code != 0) {
     const int shift = ShiftState(event->modifiers());
-    if (!Call([c, code, shift] { c->OwnerForm().KeyDown(c, code, shift); })) return true;
+    if (!Call([c, code, shift, &left] { left = c->OwnerForm().KeyDown(c, code, shift); })) return true;
   }
-  if (AfterKeyDown(event, code)) return true;
+  if (AfterKeyDown(event, left)) return true;
   const int typed = KeyPressAscii(*event);
   if (typed == 0) return false;
   int result = typed;

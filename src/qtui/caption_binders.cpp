@@ -96,6 +96,10 @@ class LabelBinder : public Binder {
         });
       }
     }
+    if (watched == label_ && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      if (auto* l = As<forms::Label>()) Call([l] { l->DblClick(); });
+    }
     return Binder::eventFilter(watched, event);
   }
 

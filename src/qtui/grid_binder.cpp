@@ -20,6 +20,7 @@
 #include "forms/keys.h"
 #include "qtui/binder.h"
 #include "qtui/fonts.h"
+#include "qtui/key_codes.h"
 
 namespace qtui {
 
@@ -143,6 +144,9 @@ class GridBinder : public Binder {
   bool AfterKeyDown(QKeyEvent* event, int keyCode) override {
     auto* g = As<forms::Grid>();
     if (g == nullptr) return true;
+    // A key that the handlers swallowed moves nothing; a character still
+    // goes on to KeyPress.
+    if (keyCode == 0) return KeyPressAscii(*event) == 0;
     namespace k = forms::keys;
     const bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
     const int firstRow = g->FixedRows() < g->Rows() ? g->FixedRows() : 0;

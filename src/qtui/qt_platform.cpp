@@ -17,6 +17,7 @@
 #include "qtui/message_box.h"
 #include "qtui/picture_loader.h"
 #include "qtui/picture_painter.h"
+#include "qtui/xlsx_workbook.h"
 
 namespace qtui {
 
@@ -117,6 +118,8 @@ void QtPlatform::PutClipboardPicture(const forms::PictureBox& picture) {
 }
 
 void QtPlatform::ClearClipboard() { QGuiApplication::clipboard()->clear(); }
+
+std::unique_ptr<forms::Workbook> QtPlatform::NewWorkbook() { return std::make_unique<XlsxWorkbook>(); }
 
 double QtPlatform::TextWidthTwips(const forms::Font& font, const std::string& text) {
   return qtui::TextWidthTwips(font, text);

@@ -42,6 +42,8 @@ class QtPlatform : public forms::Platform {
   bool CanLoadPicture(const std::string& path) override;
   void PutClipboardPicture(const forms::PictureBox& picture) override;
   void ClearClipboard() override;
+  // A workbook written as an .xlsx file.
+  std::unique_ptr<forms::Workbook> NewWorkbook() override;
   double TextWidthTwips(const forms::Font& font, const std::string& text) override;
   double TextHeightTwips(const forms::Font& font) override;
   void RepaintNow() override;

@@ -1,18 +1,15 @@
 #include "simulation/simulation_runs.h"
 
-// Until the simulations are built, a run reports that it cannot be made.
+#include "simulation/calendar.h"
+#include "simulation/cooling_load_sim.h"
+#include "simulation/plant_sim.h"
+
 namespace ModRoutine {
-void BCLSim(common::Program& prog, simulation::RunLog& log) {
-  (void)log;
-  prog.sim.SimErr = -1;
-  prog.sim.SimErrMsg = "BCLSim: the cooling-load simulation is not available";
-}
+void BCLSim(common::Program& prog, simulation::RunLog& log) { RunCoolingLoad(prog, log, simulation::kWeatherYear); }
 }  // namespace ModRoutine
 
 namespace ModACPlt {
 void RunPlantSimulation(common::Program& prog, simulation::RunLog& log) {
-  (void)log;
-  prog.sim.SimErr = -1;
-  prog.sim.SimErrMsg = "RunPlantSimulation: the plant simulation is not available";
+  RunPlant(prog, log, simulation::kWeatherYear);
 }
 }  // namespace ModACPlt

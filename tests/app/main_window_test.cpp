@@ -175,6 +175,7 @@ TEST_F(MainWindowTest, WeightingsShowTheWindowThenPostTheMessage) {
 
 TEST_F(MainWindowTest, OperatingEnergyRunShowsBothWindowsModally) {
   Start();
+  platform.ExpectMessage("Open a Project File first!");
   main.mnuRunOprEgy.Click();
   ASSERT_GE(platform.ShownForms().size(), 3u);
   auto& shown = platform.ShownForms();

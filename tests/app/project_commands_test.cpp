@@ -270,6 +270,23 @@ TEST_F(ProjectCommandsTest, CloseAsksOnlyWhenUnsaved) {
   main.mnuFileClose.Click();  // saved: no question
 }
 
+TEST_F(ProjectCommandsTest, OpenAndCloseTakeDownTheBuildingWindowOfTheOldProject) {
+  StartWithDatabase();
+  main.txtProjName.SetText("Tower");
+  main.AcceptProjName();
+  ASSERT_TRUE(windows.frmBldgSysInput().Visible());
+  WriteProject("proj/X.PRJ");
+  platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
+  main.mnuFileOpen.Click();
+  EXPECT_FALSE(windows.frmBldgSysInput().IsLoaded());
+
+  main.mnuEditBldg.Click();
+  ASSERT_TRUE(windows.frmBldgSysInput().Visible());
+  platform.ExpectMessage("Close project without saving?", MsgResult::OK);
+  main.mnuFileClose.Click();
+  EXPECT_FALSE(windows.frmBldgSysInput().IsLoaded());
+}
+
 TEST_F(ProjectCommandsTest, NewEndsOnCancelAndCreatesTheFolder) {
   StartWithDatabase();
   main.txtProjName.SetText("Tower");

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -67,13 +70,42 @@ TEST(ProgramsSmoke, CalculatorButtonsReachTheModel) {
   EXPECT_EQ(dynamic_cast<QLineEdit*>(platform.WidgetOf(window.txtValue[0]))->text(), "3.141593");
 }
 
+// Vistrel on the supplied data folder: a chapter chosen in the real
+// drop-down lists its slides and draws slide 1; Find selects a slide.
 TEST(ProgramsSmoke, SlideViewerWindow) {
+  testsupport::TempFolder folder;
+  setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
+  folder.Write("home/Ostrevo_Str.TXT", "\"" OSTREVO_SOURCE_DIR "/data/\"\r\n");
   qtui::QtPlatform platform;
   platform.SetEndWhenLastFormUnloaded(false);
-  slideviewer::frmMain window(platform);
+  slideviewer::ModSldpara slides;
+  slideviewer::frmMain window(platform, slides);
   window.Show();
   EXPECT_EQ(platform.WindowOf(window)->windowTitle(), "Slide Show");
-  EXPECT_NE(dynamic_cast<QLabel*>(platform.WidgetOf(window.lblMessage)), nullptr);
+  auto* message = dynamic_cast<QLabel*>(platform.WidgetOf(window.lblMessage));
+  ASSERT_NE(message, nullptr);
+  EXPECT_EQ(message->text(), "Click Select Chapter dropdown list to select chapter");
+
+  auto* chapters = dynamic_cast<QComboBox*>(platform.WidgetOf(window.cboChLst));
+  ASSERT_NE(chapters, nullptr);
+  ASSERT_EQ(chapters->count(), 3);
+  emit chapters->activated(1);
+  auto* list = dynamic_cast<QListWidget*>(platform.WidgetOf(window.lstSlides));
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->count(), slides.NoOfSld + 1);
+  EXPECT_EQ(list->currentRow(), 1);
+  EXPECT_EQ(chapters->currentIndex(), 0);
+  const QImage picture = platform.WidgetOf(window.Image1)->grab().toImage();
+  EXPECT_EQ(picture.size(), QSize(800, 600));  // 12000 x 9000 twips
+  EXPECT_NE(picture.pixelColor(20, 20), picture.pixelColor(400, 300));
+
+  QTest::keyClicks(dynamic_cast<QLineEdit*>(platform.WidgetOf(window.txtSrch)), "Weighting");
+  auto* find = dynamic_cast<QPushButton*>(platform.WidgetOf(window.cmdSrch));
+  ASSERT_NE(find, nullptr);
+  EXPECT_EQ(find->text(), "Find");
+  QTest::mouseClick(find, Qt::LeftButton);
+  EXPECT_EQ(list->currentItem()->text(), "6 Weighting into One Score");
+  unsetenv("OSTREVO_HOME");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "forms/picture_box.h"
+
 namespace testsupport {
 
 ScriptedPlatform::~ScriptedPlatform() {
@@ -110,8 +112,8 @@ bool ScriptedPlatform::CanLoadPicture(const std::string& path) {
 }
 
 void ScriptedPlatform::PutClipboardPicture(const forms::PictureBox& picture) {
-  (void)picture;
   ++clipboardPictures_;
+  clipboardDrawingOps_ = picture.Drawing().size();
 }
 
 // A fixed-pitch approximation: each character 0.6 of the font size wide.
@@ -120,5 +122,66 @@ double ScriptedPlatform::TextWidthTwips(const forms::Font& font, const std::stri
 }
 
 double ScriptedPlatform::TextHeightTwips(const forms::Font& font) { return font.Size * 20.0 * 1.2; }
+
+namespace {
+
+// Records into the platform's copy, which outlives the workbook.
+class RecordingWorkbook : public forms::Workbook {
+ public:
+  RecordingWorkbook(std::shared_ptr<ScriptedPlatform::RecordedWorkbook> rec, std::string refuseName,
+                    std::string refuseSave)
+      : rec_(std::move(rec)), refuseName_(std::move(refuseName)), refuseSave_(std::move(refuseSave)) {}
+  bool SetSheetName(const std::string& name, std::string& error) override {
+    if (!refuseName_.empty()) {
+      error = refuseName_;
+      return false;
+    }
+    rec_->sheetName = name;
+    return true;
+  }
+  void SetText(int row, int col, const std::string& text) override {
+    rec_->numbers.erase({row, col});
+    rec_->texts[{row, col}] = text;
+  }
+  void SetNumber(int row, int col, double value) override {
+    rec_->texts.erase({row, col});
+    rec_->numbers[{row, col}] = value;
+  }
+  void SetRowBold(int row) override { rec_->boldRows.insert(row); }
+  void SetColumnWidth(int col, double width) override { rec_->widths[col] = width; }
+  bool SaveAs(const std::string& path, std::string& error) override {
+    if (!refuseSave_.empty()) {
+      error = refuseSave_;
+      return false;
+    }
+    rec_->savedAs = path;
+    return true;
+  }
+
+ private:
+  std::shared_ptr<ScriptedPlatform::RecordedWorkbook> rec_;
+  std::string refuseName_, refuseSave_;
+};
+
+}  // namespace
+
+std::unique_ptr<forms::Workbook> ScriptedPlatform::NewWorkbook() {
+  workbooks_.push_back(std::make_shared<RecordedWorkbook>());
+  auto book = std::make_unique<RecordingWorkbook>(workbooks_.back(), refuseSheetName_, refuseSave_);
+  refuseSheetName_.clear();
+  refuseSave_.clear();
+  return book;
+}
+
+std::string ScriptedPlatform::RecordedWorkbook::Text(int row, int col) const {
+  auto it = texts.find({row, col});
+  return it == texts.end() ? std::string() : it->second;
+}
+
+std::optional<double> ScriptedPlatform::RecordedWorkbook::Number(int row, int col) const {
+  auto it = numbers.find({row, col});
+  if (it == numbers.end()) return std::nullopt;
+  return it->second;
+}
 
 }  // namespace testsupport

@@ -6,7 +6,9 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,9 @@ class ScriptedPlatform : public forms::Platform {
   void OnModal(const std::string& formName, std::function<void(forms::Form&)> script);
   // Answer every message box with OK without failing (recorded all the same).
   void AllowAnyMessage(bool allow = true) { allowAny_ = allow; }
+  // The next workbook refuses its sheet name, or its save, with `description`.
+  void RefuseSheetName(const std::string& description) { refuseSheetName_ = description; }
+  void RefuseWorkbookSave(const std::string& description) { refuseSave_ = description; }
 
   // ---- the record ----
   struct Shown {
@@ -43,6 +48,22 @@ class ScriptedPlatform : public forms::Platform {
   const std::vector<Shown>& ShownForms() const { return shown_; }
   bool ProgramEnded() const { return ended_; }
   int ClipboardPictures() const { return clipboardPictures_; }
+  int ClipboardClears() const { return clipboardClears_; }
+  // The number of drawing operations of the last picture put on the clipboard.
+  size_t ClipboardDrawingOps() const { return clipboardDrawingOps_; }
+  // Every workbook made, with what was written into it.
+  struct RecordedWorkbook {
+    std::string sheetName;
+    std::map<std::pair<int, int>, std::string> texts;
+    std::map<std::pair<int, int>, double> numbers;
+    std::set<int> boldRows;
+    std::map<int, double> widths;
+    std::string savedAs;  // empty until saved
+    std::string Text(int row, int col) const;
+    std::optional<double> Number(int row, int col) const;
+    bool Empty(int row, int col) const { return !texts.count({row, col}) && !numbers.count({row, col}); }
+  };
+  const std::vector<std::shared_ptr<RecordedWorkbook>>& Workbooks() const { return workbooks_; }
   // True when every scripted answer was used.
   bool ScriptDone() const;
 
@@ -54,7 +75,8 @@ class ScriptedPlatform : public forms::Platform {
   void UnloadForm(forms::Form& form) override;
   bool CanLoadPicture(const std::string& path) override;
   void PutClipboardPicture(const forms::PictureBox& picture) override;
-  void ClearClipboard() override {}
+  void ClearClipboard() override { ++clipboardClears_; }
+  std::unique_ptr<forms::Workbook> NewWorkbook() override;
   double TextWidthTwips(const forms::Font& font, const std::string& text) override;
   double TextHeightTwips(const forms::Font& font) override;
   void RepaintNow() override {}
@@ -84,6 +106,10 @@ class ScriptedPlatform : public forms::Platform {
   std::vector<Shown> shown_;
   bool ended_ = false;
   int clipboardPictures_ = 0;
+  int clipboardClears_ = 0;
+  size_t clipboardDrawingOps_ = 0;
+  std::vector<std::shared_ptr<RecordedWorkbook>> workbooks_;
+  std::string refuseSheetName_, refuseSave_;
 };
 
 }  // namespace testsupport

@@ -1,0 +1,96 @@
+#include "energy_input/construction_file.h"
+
+#include "common/data_file.h"
+#include "common/paths.h"
+
+namespace energy_input {
+namespace {
+
+using common::ConstructionTables;
+using common::DataReader;
+using common::Integer;
+using common::kMaxConstructions;
+using common::kMaxLayers;
+
+bool ReadRanged(DataReader& in, Integer& value, int lo, int hi, const std::string& what) {
+  if (!in.Read(value)) return false;
+  if (value < lo || value > hi) {
+    in.Fail(what + " of " + std::to_string(value) + " lies outside " + std::to_string(lo) + " to " +
+            std::to_string(hi));
+    return false;
+  }
+  return true;
+}
+
+bool ReadTables(DataReader& in, ConstructionTables& t) {
+  if (!ReadRanged(in, t.NoOfCons, 0, kMaxConstructions, "a construction count")) return false;
+  for (int c = 1; c <= t.NoOfCons; ++c) {
+    if (!in.Read(t.ConsName[c]) || !in.Read(t.ConsType[c]) ||
+        !ReadRanged(in, t.ConsNLay[c], 0, kMaxLayers, "a layer count of construction " + std::to_string(c)) ||
+        !in.Read(t.ConsSurf[0][c]) || !in.Read(t.ConsSurf[1][c]))
+      return false;
+    for (int j = 1; j <= t.ConsNLay[c]; ++j) {
+      if (!in.Read(t.LayMatNo[c][j]) || !in.Read(t.LayMatName[c][j]) || !in.Read(t.LayThk[c][j]) ||
+          !in.Read(t.LayProp[0][c][j]) || !in.Read(t.LayProp[1][c][j]) || !in.Read(t.LayProp[2][c][j]))
+        return false;
+    }
+  }
+  return true;
+}
+
+bool CheckTables(const ConstructionTables& t, std::string& error) {
+  if (t.NoOfCons < 0 || t.NoOfCons > kMaxConstructions) {
+    error = "a construction count of " + std::to_string(t.NoOfCons) + " lies outside 0 to 50";
+    return false;
+  }
+  for (int c = 1; c <= t.NoOfCons; ++c) {
+    if (t.ConsNLay[c] < 0 || t.ConsNLay[c] > kMaxLayers) {
+      error = "construction " + std::to_string(c) + " has a layer count of " + std::to_string(t.ConsNLay[c]);
+      return false;
+    }
+    if (!common::IsDataText(t.ConsName[c])) {
+      error = "the construction name \"" + t.ConsName[c] + "\" holds a double quote or a line break";
+      return false;
+    }
+    for (int j = 1; j <= t.ConsNLay[c]; ++j) {
+      if (!common::IsDataText(t.LayMatName[c][j])) {
+        error = "the material name \"" + t.LayMatName[c][j] + "\" holds a double quote or a line break";
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadConstructionFile(const std::string& path, ConstructionTables& tables, std::string& error) {
+  auto text = common::ReadWholeFile(path, &error);
+  if (!text) return false;
+  DataReader in(std::move(*text));
+  // Constructions above the count read keep what they held.
+  ConstructionTables read = tables;
+  if (!ReadTables(in, read)) {
+    error = in.Error();
+    return false;
+  }
+  tables = std::move(read);
+  return true;
+}
+
+bool WriteConstructionFile(const std::string& path, const ConstructionTables& t, std::string& error) {
+  if (!CheckTables(t, error)) return false;
+  common::DataWriter w;
+  w.Int(t.NoOfCons).EndLine();
+  for (int c = 1; c <= t.NoOfCons; ++c) {
+    w.Str(t.ConsName[c]).Int(t.ConsType[c]).Int(t.ConsNLay[c]).EndLine();
+    w.SngExact(t.ConsSurf[0][c]).SngExact(t.ConsSurf[1][c]).EndLine();
+    for (int j = 1; j <= t.ConsNLay[c]; ++j) {
+      w.Int(t.LayMatNo[c][j]).Str(t.LayMatName[c][j]).SngExact(t.LayThk[c][j]);
+      w.SngExact(t.LayProp[0][c][j]).SngExact(t.LayProp[1][c][j]).SngExact(t.LayProp[2][c][j]).EndLine();
+    }
+  }
+  return common::WriteFileSafely(path, w.Text(), &error);
+}
+
+}  // namespace energy_input

@@ -1,0 +1,237 @@
+#include "energy_input/energy_model_files.h"
+
+#include <string_view>
+
+#include "common/data_file.h"
+#include "common/paths.h"
+#include "energy_input/energy_codes.h"
+
+namespace energy_input {
+namespace {
+
+using common::DataReader;
+using common::DataWriter;
+using common::EnergyModel;
+using common::Integer;
+using common::kMaxFabrics;
+using common::kMaxRooms;
+using common::kMaxZones;
+
+constexpr std::string_view kModelHead = "Energy Calculation Input for Project: ";
+constexpr std::string_view kAirSideHead = "Air-side System Input File for Project: ";
+
+std::string Where(int z, int r = 0, int c = 0) {
+  std::string s = " (zone " + std::to_string(z);
+  if (r > 0) s += ", room " + std::to_string(r);
+  if (c > 0) s += ", component " + std::to_string(c);
+  return s + ")";
+}
+
+// Reads a whole number and checks it against lo..hi; a value outside is
+// an error of the file, so nothing is ever stored beyond an array.
+bool ReadRanged(DataReader& in, Integer& value, int lo, int hi, const std::string& what) {
+  if (!in.Read(value)) return false;
+  if (value < lo || value > hi) {
+    in.Fail(what + " of " + std::to_string(value) + " lies outside " + std::to_string(lo) + " to " +
+            std::to_string(hi));
+    return false;
+  }
+  return true;
+}
+
+bool ReadModel(DataReader& in, EnergyModel& m, common::PerFabric<std::string>& masks) {
+  std::string head;
+  if (!in.Read(head)) return false;
+  if (!ReadRanged(in, m.NoOfZn, 0, kMaxZones, "a zone count")) return false;
+  for (int z = 1; z <= m.NoOfZn; ++z) {
+    if (!in.Read(m.ZnName[z]) || !in.Read(m.ZnNIdent[z]) ||
+        !ReadRanged(in, m.ZnNRm[z], 0, kMaxRooms, "a room count" + Where(z)))
+      return false;
+    for (int r = 1; r <= m.ZnNRm[z]; ++r) {
+      // The type comes before the number of identical rooms.
+      if (!in.Read(m.RmName[z][r]) ||
+          !ReadRanged(in, m.RmType[z][r], 0, MaxCode(kRoomTypes), "a room type" + Where(z, r)) ||
+          !in.Read(m.RmNIdent[z][r]) || !in.Read(m.RmArea[z][r]) || !in.Read(m.RmHgt[z][r]) ||
+          !in.Read(m.RmNOcc[z][r]) || !in.Read(m.RmVent[z][r]) || !in.Read(m.RmTemp[z][r]) ||
+          !in.Read(m.RmRH[z][r]) || !in.Read(m.RmLgtW[z][r]) || !in.Read(m.RmEqpW[z][r]) ||
+          !ReadRanged(in, m.RmNFab[z][r], 0, kMaxFabrics, "a fabric component count" + Where(z, r)))
+        return false;
+      for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
+        if (!in.Read(m.FabName[z][r][c]) || !in.Read(m.FabArea[z][r][c]) ||
+            !ReadRanged(in, m.FabType[z][r][c], 0, MaxCode(kFabricTypes), "a component type" + Where(z, r, c)) ||
+            !ReadRanged(in, m.FabCons[z][r][c], 0, common::kMaxConstructions,
+                        "a construction number" + Where(z, r, c)) ||
+            !ReadRanged(in, m.FabOrient[z][r][c], 0, MaxCode(kOrientations), "an orientation" + Where(z, r, c)) ||
+            !in.Read(masks[z][r][c]))
+          return false;
+      }
+    }
+  }
+  return true;
+}
+
+// The counts that the files are written and read with must lie within the
+// arrays; a model that breaks them is refused before anything is touched.
+bool CheckCounts(const EnergyModel& m, std::string& error) {
+  if (m.NoOfZn < 0 || m.NoOfZn > kMaxZones) {
+    error = "a zone count of " + std::to_string(m.NoOfZn) + " lies outside 0 to 20";
+    return false;
+  }
+  for (int z = 1; z <= m.NoOfZn; ++z) {
+    if (m.ZnNRm[z] < 0 || m.ZnNRm[z] > kMaxRooms) {
+      error = "a room count of " + std::to_string(m.ZnNRm[z]) + " lies outside 0 to 12" + Where(z);
+      return false;
+    }
+    for (int r = 1; r <= m.ZnNRm[z]; ++r) {
+      if (m.RmNFab[z][r] < 0 || m.RmNFab[z][r] > kMaxFabrics) {
+        error = "a fabric component count of " + std::to_string(m.RmNFab[z][r]) + " lies outside 0 to 10" +
+                Where(z, r);
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool CheckCode(int code, int hi, const std::string& what, std::string& error) {
+  if (code >= 0 && code <= hi) return true;
+  error = what + " of " + std::to_string(code) + " lies outside 0 to " + std::to_string(hi);
+  return false;
+}
+
+// Nothing is written that the reader would refuse.
+bool CheckCodes(const EnergyModel& m, std::string& error) {
+  for (int z = 1; z <= m.NoOfZn; ++z) {
+    for (int r = 1; r <= m.ZnNRm[z]; ++r) {
+      if (!CheckCode(m.RmType[z][r], MaxCode(kRoomTypes), "a room type" + Where(z, r), error)) return false;
+      for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
+        if (!CheckCode(m.FabType[z][r][c], MaxCode(kFabricTypes), "a component type" + Where(z, r, c), error) ||
+            !CheckCode(m.FabCons[z][r][c], common::kMaxConstructions, "a construction number" + Where(z, r, c),
+                       error) ||
+            !CheckCode(m.FabOrient[z][r][c], MaxCode(kOrientations), "an orientation" + Where(z, r, c), error))
+          return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool CheckText(const std::string& text, const std::string& what, std::string& error) {
+  if (common::IsDataText(text)) return true;
+  error = what + " \"" + text + "\" holds a double quote or a line break";
+  return false;
+}
+
+bool CheckModelTexts(const std::string& projName, const EnergyModel& m,
+                     const common::PerFabric<std::string>& masks, std::string& error) {
+  if (!CheckText(projName, "the project name", error)) return false;
+  for (int z = 1; z <= m.NoOfZn; ++z) {
+    if (!CheckText(m.ZnName[z], "the zone name", error)) return false;
+    for (int r = 1; r <= m.ZnNRm[z]; ++r) {
+      if (!CheckText(m.RmName[z][r], "the room name", error)) return false;
+      for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
+        if (!CheckText(m.FabName[z][r][c], "the component name", error) ||
+            !CheckText(masks[z][r][c], "the shading mask name", error))
+          return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadEnergyModelFile(const std::string& path, EnergyModel& model, common::PerFabric<std::string>& shadingMasks,
+                         std::string& error) {
+  auto text = common::ReadWholeFile(path, &error);
+  if (!text) return false;
+  DataReader in(std::move(*text));
+  // Fields the file does not reach keep what the model held.
+  EnergyModel read = model;
+  common::PerFabric<std::string> masks = shadingMasks;
+  if (!ReadModel(in, read, masks)) {
+    error = in.Error();
+    return false;
+  }
+  model = std::move(read);
+  shadingMasks = std::move(masks);
+  return true;
+}
+
+bool WriteEnergyModelFile(const std::string& path, const std::string& projName, const EnergyModel& m,
+                          const common::PerFabric<std::string>& masks, std::string& error) {
+  if (!CheckCounts(m, error) || !CheckCodes(m, error) || !CheckModelTexts(projName, m, masks, error)) return false;
+  DataWriter w;
+  w.Str(std::string(kModelHead) + projName).EndLine();
+  w.Int(m.NoOfZn).EndLine();
+  for (int z = 1; z <= m.NoOfZn; ++z) {
+    w.Str(m.ZnName[z]).EndLine();
+    w.SngExact(m.ZnNIdent[z]).EndLine();
+    w.Int(m.ZnNRm[z]).EndLine();
+    for (int r = 1; r <= m.ZnNRm[z]; ++r) {
+      w.Str(m.RmName[z][r]).Int(m.RmType[z][r]).SngExact(m.RmNIdent[z][r]).EndLine();
+      w.SngExact(m.RmArea[z][r]).SngExact(m.RmHgt[z][r]).EndLine();
+      w.SngExact(m.RmNOcc[z][r]).SngExact(m.RmVent[z][r]).EndLine();
+      w.SngExact(m.RmTemp[z][r]).SngExact(m.RmRH[z][r]).EndLine();
+      w.SngExact(m.RmLgtW[z][r]).SngExact(m.RmEqpW[z][r]).EndLine();
+      w.Int(m.RmNFab[z][r]).EndLine();
+      for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
+        w.Str(m.FabName[z][r][c]).EndLine();
+        w.SngExact(m.FabArea[z][r][c]).EndLine();
+        w.Int(m.FabType[z][r][c]).EndLine();
+        w.Int(m.FabCons[z][r][c]).EndLine();
+        w.Int(m.FabOrient[z][r][c]).EndLine();
+        w.Str(masks[z][r][c]).EndLine();
+      }
+    }
+  }
+  return common::WriteFileSafely(path, w.Text(), &error);
+}
+
+bool ReadAirSideFile(const std::string& path, const EnergyModel& model, common::AirSideSystemData& airSide,
+                     std::string& error) {
+  if (!CheckCounts(model, error)) return false;
+  auto text = common::ReadWholeFile(path, &error);
+  if (!text) return false;
+  DataReader in(std::move(*text));
+  common::AirSideSystemData read = airSide;
+  std::string head;
+  bool ok = in.Read(head);
+  for (int z = 1; ok && z <= model.NoOfZn; ++z) {
+    ok = ReadRanged(in, read.ASTyp[z], 0, MaxCode(kAirSideTypes), "an air-side system type" + Where(z)) &&
+         ReadRanged(in, read.FATyp[z], 0, MaxCode(kFreshAirTypes), "a fresh-air type" + Where(z)) &&
+         in.Read(read.DsgSensLd[0][z][0]) && in.Read(read.DsgTotLd[0][z][0]) && in.Read(read.DsgSAFlow[0][z][0]) &&
+         in.Read(read.DsgFanPres[0][z]) && in.Read(read.DsgFanPwr[0][z]) && in.Read(read.DsgCHWFlow[0][z]);
+    for (int r = 1; ok && r <= model.ZnNRm[z]; ++r)
+      ok = in.Read(read.DsgSensLd[0][z][r]) && in.Read(read.DsgTotLd[0][z][r]) && in.Read(read.DsgSAFlow[0][z][r]);
+  }
+  if (!ok) {
+    error = in.Error();
+    return false;
+  }
+  airSide = std::move(read);
+  return true;
+}
+
+bool WriteAirSideFile(const std::string& path, const std::string& projName, const EnergyModel& model,
+                      const common::AirSideSystemData& a, std::string& error) {
+  if (!CheckCounts(model, error) || !CheckText(projName, "the project name", error)) return false;
+  for (int z = 1; z <= model.NoOfZn; ++z) {
+    if (!CheckCode(a.ASTyp[z], MaxCode(kAirSideTypes), "an air-side system type" + Where(z), error) ||
+        !CheckCode(a.FATyp[z], MaxCode(kFreshAirTypes), "a fresh-air type" + Where(z), error))
+      return false;
+  }
+  DataWriter w;
+  w.Str(std::string(kAirSideHead) + projName).EndLine();
+  for (int z = 1; z <= model.NoOfZn; ++z) {
+    w.Int(a.ASTyp[z]).Int(a.FATyp[z]).EndLine();
+    w.SngExact(a.DsgSensLd[0][z][0]).SngExact(a.DsgTotLd[0][z][0]).EndLine();
+    w.SngExact(a.DsgSAFlow[0][z][0]).SngExact(a.DsgFanPres[0][z]).SngExact(a.DsgFanPwr[0][z]);
+    w.SngExact(a.DsgCHWFlow[0][z]).EndLine();
+    for (int r = 1; r <= model.ZnNRm[z]; ++r)
+      w.SngExact(a.DsgSensLd[0][z][r]).SngExact(a.DsgTotLd[0][z][r]).SngExact(a.DsgSAFlow[0][z][r]).EndLine();
+  }
+  return common::WriteFileSafely(path, w.Text(), &error);
+}
+
+}  // namespace energy_input

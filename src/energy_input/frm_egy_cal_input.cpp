@@ -1,0 +1,786 @@
+#include "energy_input/frm_egy_cal_input.h"
+
+#include <string>
+
+#include "common/file_names.h"
+#include "common/number_text.h"
+#include "common/paths.h"
+#include "common/project_paths.h"
+#include "energy_input/energy_codes.h"
+#include "energy_input/energy_file_names.h"
+#include "energy_input/energy_model_files.h"
+#include "energy_input/energy_model_items.h"
+#include "energy_input/project_constructions.h"
+#include "energy_input/typed_input.h"
+#include "forms/control_array.h"
+
+namespace energy_input {
+
+using common::Integer;
+
+namespace {
+
+constexpr const char* kEciFilter = "Energy Calculation Input File (*.ECI)|*.ECI";
+constexpr const char* kAssTitle = "Air Side Air-conditioning System Input File";
+constexpr const char* kAssFilter = "Air Side AC System Input File (*.ASS)|*.ASS";
+constexpr const char* kEciReadError = "Error reading energy calcuation input data file!!";
+constexpr const char* kAssReadError = "Error reading air-side AC system input data file!!";
+constexpr const char* kEciWriteError = "Error writing energy input data!!";
+constexpr const char* kAssWriteError = "Error writing air-side AC system input data!!";
+
+template <std::size_t N>
+void FillCodes(forms::ComboBox& list, const std::array<std::string_view, N>& captions) {
+  list.Clear();
+  for (auto c : captions) list.AddItem(std::string(c));
+}
+
+// A stored code as a list position; codes are kept within their lists.
+void ShowCode(forms::ComboBox& list, int code) {
+  if (list.ListCount() == 0) return;
+  list.SetListIndex(code >= 0 && code < list.ListCount() ? code : 0);
+}
+
+// A list position as a code: a typed text chooses no entry, which is "not set".
+Integer CodeOf(const forms::ComboBox& list) { return static_cast<Integer>(list.ListIndex() < 0 ? 0 : list.ListIndex()); }
+
+}  // namespace
+
+frmEgyCalInput::frmEgyCalInput(common::Program& prog, forms::Platform& platform, Windows windows)
+    : Form(platform, "frmEgyCalInput"),
+      fraZn(*this, "fraZn"),
+      fraRm(*this, "fraRm"),
+      fraFab(*this, "fraFab"),
+      lblNZn(fraZn, "lblNZn"),
+      lblZNo(fraZn, "lblZNo"),
+      lblZnNam(fraZn, "lblZnNam"),
+      lblNIZn(fraZn, "lblNIZn"),
+      lblNRmIZ(fraZn, "lblNRmIZ"),
+      txtNZn(fraZn, "txtNZn"),
+      txtZnNam(fraZn, "txtZnNam"),
+      txtNIZn(fraZn, "txtNIZn"),
+      txtNRmIZ(fraZn, "txtNRmIZ"),
+      cboZNo(fraZn, "cboZNo"),
+      cmdEntNZn(fraZn, "cmdEntNZn"),
+      cmdAZn(fraZn, "cmdAZn"),
+      cmdDZn(fraZn, "cmdDZn"),
+      cmdEntNRm(fraZn, "cmdEntNRm"),
+      cmdEAC(fraZn, "cmdEAC"),
+      lblRmNo(fraRm, "lblRmNo"),
+      lblRmNam(fraRm, "lblRmNam"),
+      lblRmTyp(fraRm, "lblRmTyp"),
+      lblNIdRm(fraRm, "lblNIdRm"),
+      lblRmArea(fraRm, "lblRmArea"),
+      lblRmHgt(fraRm, "lblRmHgt"),
+      lblNOcc(fraRm, "lblNOcc"),
+      lblVent(fraRm, "lblVent"),
+      lblTemp(fraRm, "lblTemp"),
+      lblRH(fraRm, "lblRH"),
+      lblLgtW(fraRm, "lblLgtW"),
+      lblEqpW(fraRm, "lblEqpW"),
+      lblNFabComp(fraRm, "lblNFabComp"),
+      cboRmNo(fraRm, "cboRmNo"),
+      cboRmTyp(fraRm, "cboRmTyp"),
+      txtRmNam(fraRm, "txtRmNam"),
+      txtNIdRm(fraRm, "txtNIdRm"),
+      txtRmArea(fraRm, "txtRmArea"),
+      txtRmHgt(fraRm, "txtRmHgt"),
+      txtNOcc(fraRm, "txtNOcc"),
+      txtVent(fraRm, "txtVent"),
+      txtTemp(fraRm, "txtTemp"),
+      txtRH(fraRm, "txtRH"),
+      txtLgtW(fraRm, "txtLgtW"),
+      txtEqpW(fraRm, "txtEqpW"),
+      txtNFabComp(fraRm, "txtNFabComp"),
+      cmdARm(fraRm, "cmdARm"),
+      cmdDRm(fraRm, "cmdDRm"),
+      cmdEntRmChar(fraRm, "cmdEntRmChar"),
+      lblFabComp(fraFab, "lblFabComp"),
+      lblCompL(fraFab, "lblCompL"),
+      lblCompA(fraFab, "lblCompA"),
+      lblCompTyp(fraFab, "lblCompTyp"),
+      lblCompC(fraFab, "lblCompC"),
+      lblOrient(fraFab, "lblOrient"),
+      lblShMask(fraFab, "lblShMask"),
+      cboFabComp(fraFab, "cboFabComp"),
+      cboCompTyp(fraFab, "cboCompTyp"),
+      cboOrient(fraFab, "cboOrient"),
+      txtCompL(fraFab, "txtCompL"),
+      txtCompA(fraFab, "txtCompA"),
+      txtShMask(fraFab, "txtShMask"),
+      txtCompC(forms::MakeControlArray<forms::TextBox, 2>(fraFab, "txtCompC")),
+      cmdAExWall(fraFab, "cmdAExWall"),
+      cmdDExWall(fraFab, "cmdDExWall"),
+      cmdSelCons(fraFab, "cmdSelCons"),
+      cmdSelShM(fraFab, "cmdSelShM"),
+      cmdEntComp(fraFab, "cmdEntComp"),
+      mnuF(*this, nullptr, "mnuF", "File"),
+      mnuFLoad(*this, &mnuF, "mnuFLoad", "Load Building Data"),
+      mnuFSave(*this, &mnuF, "mnuFSave", "Save Building Data"),
+      mnuFReturn(*this, &mnuF, "mnuFReturn", "Return"),
+      mnuE(*this, nullptr, "mnuE", "Edit"),
+      mnuEConstr(*this, &mnuE, "mnuEConstr", "Fabric Constructions"),
+      mnuEShMask(*this, &mnuE, "mnuEShMask", "Shading Mask"),
+      mnuESIZn(*this, &mnuE, "mnuESIZn", "Air-side A/C System in Selected Zone"),
+      mnuECPlt(*this, &mnuE, "mnuECPlt", "Central Plants"),
+      mnuDirRet(*this, nullptr, "mnuDirRet", "Return"),
+      prog_(prog),
+      egy_(prog.energyInput),
+      windows_(std::move(windows)) {
+  Layout();
+
+  txtNZn.OnChange = [this] { cmdEntNZn.SetFontBold(true); };
+  txtNRmIZ.OnChange = [this] { cmdEntNRm.SetFontBold(true); };
+  txtNFabComp.OnChange = [this] { cmdEntRmChar.SetFontBold(true); };
+  for (forms::TextBox* box : {&txtZnNam, &txtRmNam, &txtCompL, &txtShMask})
+    box->OnChange = [this, box] { RefuseBreakingText(*this, *box); };
+
+  cmdEntNZn.OnClick = [this] { cmdEntNZn_Click(); };
+  cmdEntNRm.OnClick = [this] { cmdEntNRm_Click(); };
+  cmdEntRmChar.OnClick = [this] { cmdEntRmChar_Click(); };
+  cmdEntComp.OnClick = [this] { cmdEntComp_Click(); };
+  cboZNo.OnClick = [this] { cboZNo_Click(); };
+  cboRmNo.OnClick = [this] { cboRmNo_Click(); };
+  cboFabComp.OnClick = [this] { cboFabComp_Click(); };
+  cboCompTyp.OnClick = [this] { cboCompTyp_Click(); };
+  cmdAZn.OnClick = [this] { cmdAZn_Click(); };
+  cmdARm.OnClick = [this] { cmdARm_Click(); };
+  cmdAExWall.OnClick = [this] { cmdAExWall_Click(); };
+  cmdDZn.OnClick = [this] { cmdDZn_Click(); };
+  cmdDRm.OnClick = [this] { cmdDRm_Click(); };
+  cmdDExWall.OnClick = [this] { cmdDExWall_Click(); };
+  cmdSelCons.OnClick = [this] { cmdSelCons_Click(); };
+  cmdSelShM.OnClick = [this] { cmdSelShM_Click(); };
+  cmdEAC.OnClick = [this] { cmdEAC_Click(); };
+  mnuFLoad.OnClick = [this] { mnuFLoad_Click(); };
+  mnuFSave.OnClick = [this] { mnuFSave_Click(); };
+  mnuFReturn.OnClick = [this] { mnuFReturn_Click(); };
+  mnuDirRet.OnClick = [this] { mnuFReturn_Click(); };
+  mnuEConstr.OnClick = [this] { mnuEConstr_Click(); };
+  mnuEShMask.OnClick = [this] { mnuEShMask_Click(); };
+  mnuESIZn.OnClick = [this] { mnuESIZn_Click(); };
+  mnuECPlt.OnClick = [this] { mnuECPlt_Click(); };
+}
+
+void frmEgyCalInput::Layout() {
+  SetCaption("Inputs for Energy Calculation");
+  SetClientSize(9960, 7320);
+
+  fraZn.SetCaption("Zone Characteristics");
+  fraZn.Move(120, 120, 9720, 1680);
+  lblNZn.SetCaption("Total No. of Unique Zones in Building (Max. 20) >");
+  lblNZn.Move(120, 330, 3960, 255);
+  txtNZn.Move(4200, 300, 615, 285);
+  cmdEntNZn.SetCaption("Enter");
+  cmdEntNZn.Move(4920, 270, 855, 345);
+  cmdEAC.SetCaption("Edit AC for the Zone >");
+  cmdEAC.Move(7200, 270, 2295, 345);
+  lblZNo.SetCaption("Select Zone >");
+  lblZNo.Move(120, 750, 1215, 255);
+  cboZNo.Move(1440, 720, 855, 315);
+  cmdAZn.SetCaption("Add");
+  cmdAZn.Move(2400, 705, 615, 345);
+  cmdDZn.SetCaption("Del");
+  cmdDZn.Move(3120, 705, 615, 345);
+  txtZnNam.Move(4200, 720, 3015, 285);
+  lblZnNam.SetCaption("< Zone Name");
+  lblZnNam.Move(7320, 750, 1215, 255);
+  lblNIZn.SetCaption("# of Identical Zones >");
+  lblNIZn.Move(120, 1230, 1815, 255);
+  txtNIZn.Move(2040, 1200, 855, 285);
+  lblNRmIZ.SetCaption("No. of Unique Rooms in Zone (Max. 12) >");
+  lblNRmIZ.Move(3120, 1230, 3255, 255);
+  txtNRmIZ.Move(6480, 1200, 615, 285);
+  cmdEntNRm.SetCaption("Enter");
+  cmdEntNRm.Move(7200, 1170, 855, 345);
+
+  fraRm.SetCaption("Room Characteristics");
+  fraRm.Move(120, 1920, 9720, 2700);
+  lblRmNo.SetCaption("Select Room >");
+  lblRmNo.Move(120, 330, 1215, 255);
+  cboRmNo.Move(1440, 300, 855, 315);
+  cmdARm.SetCaption("Add");
+  cmdARm.Move(2400, 285, 615, 345);
+  cmdDRm.SetCaption("Del");
+  cmdDRm.Move(3120, 285, 615, 345);
+  // Two rows of fields, each label above its box.
+  struct Field {
+    forms::Label& label;
+    const char* caption;
+    forms::Control& box;
+    int width;
+  };
+  auto place = [](std::initializer_list<Field> row, int top) {
+    int left = 120;
+    for (const Field& f : row) {
+      f.label.SetCaption(f.caption);
+      f.label.Move(left, top, f.width, 255);
+      f.box.Move(left, top + 255, f.width, f.box.Kind() == forms::ControlKind::ComboBox ? 315 : 285);
+      left += f.width + 120;
+    }
+  };
+  place({{lblRmNam, "Room Name", txtRmNam, 2295},
+         {lblRmTyp, "Room Type", cboRmTyp, 1935},
+         {lblNIdRm, "# of Identical Rms", txtNIdRm, 1575},
+         {lblRmArea, "Area (sqm)", txtRmArea, 1095},
+         {lblRmHgt, "Height (m)", txtRmHgt, 1095}},
+        780);
+  place({{lblNOcc, "# of Occupants", txtNOcc, 1335},
+         {lblVent, "Vent. Rate (l/s-p)", txtVent, 1455},
+         {lblTemp, "Rm Temp (C)", txtTemp, 1215},
+         {lblRH, "Rm RH (%)", txtRH, 1095},
+         {lblLgtW, "Lgt Ld (W/sqm)", txtLgtW, 1335},
+         {lblEqpW, "Eqp Ld (W/sqm)", txtEqpW, 1335}},
+        1440);
+  lblNFabComp.SetCaption("No. of Fabric Components (Max. 10) >");
+  lblNFabComp.Move(120, 2190, 3015, 255);
+  txtNFabComp.Move(3240, 2160, 615, 285);
+  cmdEntRmChar.SetCaption("Enter");
+  cmdEntRmChar.Move(3960, 2130, 855, 345);
+
+  fraFab.SetCaption("Fabric Component Characteristics");
+  fraFab.Move(120, 4740, 9720, 2460);
+  lblFabComp.SetCaption("Select Fabric Component >");
+  lblFabComp.Move(120, 330, 2055, 255);
+  cboFabComp.Move(2280, 300, 855, 315);
+  cmdAExWall.SetCaption("Add");
+  cmdAExWall.Move(3240, 285, 615, 345);
+  cmdDExWall.SetCaption("Del");
+  cmdDExWall.Move(3960, 285, 615, 345);
+  place({{lblCompL, "Component Name", txtCompL, 2535},
+         {lblCompA, "Area (sqm)", txtCompA, 1095},
+         {lblCompTyp, "Component Type", cboCompTyp, 1815}},
+        780);
+  lblCompC.SetCaption("Construction >");
+  lblCompC.Move(120, 1530, 1215, 255);
+  txtCompC[0].Move(1440, 1500, 615, 285);
+  txtCompC[1].Move(2160, 1500, 3015, 285);
+  txtCompC[1].SetLocked(true);
+  cmdSelCons.SetCaption("Sel");
+  cmdSelCons.Move(5280, 1470, 615, 345);
+  cboOrient.Move(6120, 1500, 975, 315);
+  lblOrient.SetCaption("< Orientation");
+  lblOrient.Move(7200, 1530, 1215, 255);
+  lblShMask.SetCaption("Shading Mask >");
+  lblShMask.Move(120, 2010, 1215, 255);
+  txtShMask.Move(1440, 1980, 3735, 285);
+  cmdSelShM.SetCaption("Sel");
+  cmdSelShM.Move(5280, 1950, 615, 345);
+  cmdEntComp.SetCaption("Enter");
+  cmdEntComp.Move(8520, 1950, 975, 345);
+
+  // The Enter buttons start bold: no count has been taken yet.
+  for (forms::CommandButton* b : {&cmdEntNZn, &cmdEntNRm, &cmdEntRmChar, &cmdEntComp}) b->SetFontBold(true);
+}
+
+// ---- internal steps ----
+
+void frmEgyCalInput::FillNumbers(forms::ComboBox& list, int n) {
+  list.Clear();
+  for (int i = 1; i <= n; ++i) list.AddItem(std::to_string(i));
+}
+
+int frmEgyCalInput::TypedCount(const forms::TextBox& box) {
+  auto n = TypedInteger(box.Text());
+  return n ? *n : -1;
+}
+
+void frmEgyCalInput::ClearEgyModel() {
+  mEgyModel = common::EnergyModel{};
+  egy_.FabShMask = {};
+  for (forms::TextBox* box : {&txtNZn, &txtZnNam, &txtNIZn, &txtNRmIZ, &txtNIdRm}) box->SetText("");
+  cboZNo.Clear();
+  mCurZn = 0;
+  ClearRmControls();
+  ClearFabCompControls();
+  for (forms::CommandButton* b : {&cmdEntNZn, &cmdEntNRm, &cmdEntRmChar, &cmdEntComp}) b->SetFontBold(false);
+}
+
+void frmEgyCalInput::EmptyRmFields() {
+  for (forms::TextBox* box : {&txtRmNam, &txtNIdRm, &txtRmArea, &txtRmHgt, &txtNOcc, &txtVent, &txtTemp, &txtRH,
+                              &txtLgtW, &txtEqpW, &txtNFabComp})
+    box->SetText("");
+  ShowCode(cboRmTyp, 0);
+}
+
+void frmEgyCalInput::ClearRmControls() {
+  cboRmNo.Clear();
+  mCurRm = 0;
+  EmptyRmFields();
+}
+
+void frmEgyCalInput::EmptyFabCompFields() {
+  for (forms::TextBox* box : {&txtCompL, &txtCompA, &txtCompC[0], &txtCompC[1], &txtShMask}) box->SetText("");
+  ShowCode(cboCompTyp, 0);
+  ShowCode(cboOrient, 0);
+}
+
+void frmEgyCalInput::ClearFabCompControls() {
+  cboFabComp.Clear();
+  mCurFab = 0;
+  EmptyFabCompFields();
+}
+
+// The zone boxes into the zone shown. A room count typed but not entered
+// is taken only when the model can hold it.
+void frmEgyCalInput::StoreZnData() {
+  if (mCurZn < 1 || mCurZn > common::kMaxZones) return;
+  mEgyModel.ZnName[mCurZn] = txtZnNam.Text();
+  StoreTyped(*this, txtNIZn, mEgyModel.ZnNIdent[mCurZn]);
+  int n = TypedCount(txtNRmIZ);
+  if (n >= 0 && n <= common::kMaxRooms) mEgyModel.ZnNRm[mCurZn] = static_cast<Integer>(n);
+}
+
+void frmEgyCalInput::StoreRmData() {
+  if (mCurZn < 1 || mCurRm < 1) return;
+  const size_t z = static_cast<size_t>(mCurZn), r = static_cast<size_t>(mCurRm);
+  auto& m = mEgyModel;
+  m.RmName[z][r] = txtRmNam.Text();
+  m.RmType[z][r] = CodeOf(cboRmTyp);
+  StoreTyped(*this, txtNIdRm, m.RmNIdent[z][r]);
+  StoreTyped(*this, txtRmArea, m.RmArea[z][r]);
+  StoreTyped(*this, txtRmHgt, m.RmHgt[z][r]);
+  StoreTyped(*this, txtNOcc, m.RmNOcc[z][r]);
+  StoreTyped(*this, txtVent, m.RmVent[z][r]);
+  StoreTyped(*this, txtTemp, m.RmTemp[z][r]);
+  StoreTyped(*this, txtRH, m.RmRH[z][r]);
+  StoreTyped(*this, txtLgtW, m.RmLgtW[z][r]);
+  StoreTyped(*this, txtEqpW, m.RmEqpW[z][r]);
+  // A component count typed but not entered is taken only when the model
+  // can hold it.
+  int n = TypedCount(txtNFabComp);
+  if (n >= 0 && n <= common::kMaxFabrics) m.RmNFab[z][r] = static_cast<Integer>(n);
+}
+
+void frmEgyCalInput::StoreFabCompData() {
+  if (mCurZn < 1 || mCurRm < 1 || mCurFab < 1) return;
+  const size_t z = static_cast<size_t>(mCurZn), r = static_cast<size_t>(mCurRm), c = static_cast<size_t>(mCurFab);
+  auto& m = mEgyModel;
+  m.FabName[z][r][c] = txtCompL.Text();
+  StoreTyped(*this, txtCompA, m.FabArea[z][r][c]);
+  m.FabType[z][r][c] = CodeOf(cboCompTyp);
+  // A construction number outside the tables would name no construction.
+  int cons = TypedCount(txtCompC[0]);
+  if (cons >= 0 && cons <= common::kMaxConstructions) m.FabCons[z][r][c] = static_cast<Integer>(cons);
+  m.FabOrient[z][r][c] = CodeOf(cboOrient);
+  egy_.FabShMask[z][r][c] = txtShMask.Text();
+}
+
+void frmEgyCalInput::ShowZnData() {
+  const size_t z = static_cast<size_t>(mCurZn);
+  txtZnNam.SetText(mEgyModel.ZnName[z]);
+  ShowNumber(txtNIZn, mEgyModel.ZnNIdent[z]);
+  txtNRmIZ.SetText(common::DisplayTextInt(mEgyModel.ZnNRm[z]));
+}
+
+// ---- loading ----
+
+void frmEgyCalInput::Form_Load() {
+  egy_.ConsFormMode = 0;
+  txtNZn.SetText("");
+  cboZNo.Clear();
+  txtZnNam.SetText("");
+  txtNIZn.SetText("");
+  txtNRmIZ.SetText("");
+  mCurZn = 0;
+  FillCodes(cboRmTyp, kRoomTypes);
+  ClearRmControls();
+  FillCodes(cboCompTyp, kFabricTypes);
+  FillCodes(cboOrient, kOrientations);
+  ClearFabCompControls();
+  mEgyModel = egy_.EgyModel;
+  mUnsaved = true;
+
+  const std::string& projFile = prog_.building.Bldg.ProjFile;
+  if (projFile.empty()) return;
+  egy_.ConsFile = EnergyFileName(projFile, "CON");
+  egy_.EciFile = EnergyFileName(projFile, "ECI");
+  egy_.AssFile = EnergyFileName(projFile, "ASS");
+
+  ConsLoadResult cons = ReadProjectConstructions(prog_);
+  if (cons.outcome == ConsLoad::Failed) MsgBox(cons.message);
+  if (cons.outcome != ConsLoad::Read) return;
+
+  for (forms::CommandButton* b : {&cmdEntNZn, &cmdEntNRm, &cmdEntRmChar, &cmdEntComp}) b->SetFontBold(false);
+  if (common::FindExisting(egy_.EciFile)) mnuFLoad_Click();
+}
+
+// ---- counts ----
+
+void frmEgyCalInput::cmdEntNZn_Click() {
+  int n = TypedCount(txtNZn);
+  if (n < 1 || n > common::kMaxZones) {
+    MsgBox("No. of Zones outside range!");
+    return;
+  }
+  cmdEntNZn.SetFontBold(false);
+  mEgyModel.NoOfZn = static_cast<Integer>(n);
+  FillNumbers(cboZNo, n);
+  cboZNo.SetListIndex(0);
+}
+
+void frmEgyCalInput::cmdEntNRm_Click() {
+  if (mCurZn < 1) return;
+  int n = TypedCount(txtNRmIZ);
+  cmdEntNRm.SetFontBold(false);
+  if (n < 1 || n > common::kMaxRooms) {
+    MsgBox("No. of Rooms outside range!");
+    return;
+  }
+  const size_t z = static_cast<size_t>(mCurZn);
+  mEgyModel.ZnName[z] = txtZnNam.Text();
+  StoreTyped(*this, txtNIZn, mEgyModel.ZnNIdent[z]);
+  mEgyModel.ZnNRm[z] = static_cast<Integer>(n);
+  StoreFabCompData();
+  StoreRmData();
+  ClearFabCompControls();
+  ClearRmControls();
+  FillNumbers(cboRmNo, n);
+}
+
+void frmEgyCalInput::cmdEntRmChar_Click() {
+  cmdEntRmChar.SetFontBold(false);
+  if (mCurZn < 1 || mCurRm < 1) return;
+  int n = TypedCount(txtNFabComp);
+  if (n < 1 || n > common::kMaxFabrics) {
+    MsgBox("No. of Fabric Components outside range!");
+    return;
+  }
+  StoreRmData();
+  StoreFabCompData();
+  ClearFabCompControls();
+  FillNumbers(cboFabComp, n);
+}
+
+void frmEgyCalInput::cmdEntComp_Click() { StoreFabCompData(); }
+
+// ---- selections ----
+
+void frmEgyCalInput::cboZNo_Click() {
+  if (mCurZn > 0) {
+    StoreFabCompData();
+    StoreRmData();
+    ClearFabCompControls();
+    ClearRmControls();
+    StoreZnData();
+  }
+  mCurZn = cboZNo.ListIndex() + 1;
+  if (mCurZn < 1) {
+    txtZnNam.SetText("");
+    txtNIZn.SetText("");
+    txtNRmIZ.SetText("");
+    return;
+  }
+  ShowZnData();
+  int rooms = mEgyModel.ZnNRm[static_cast<size_t>(mCurZn)];
+  if (rooms >= 1 && rooms <= common::kMaxRooms) cmdEntNRm_Click();
+}
+
+void frmEgyCalInput::cboRmNo_Click() {
+  if (mCurZn >= 1 && mCurRm >= 1) {
+    StoreFabCompData();
+    StoreRmData();
+    ClearFabCompControls();
+  }
+  mCurRm = cboRmNo.ListIndex() + 1;
+  if (mCurZn < 1 || mCurRm < 1) {
+    ClearRmControls();
+    return;
+  }
+  const size_t z = static_cast<size_t>(mCurZn), r = static_cast<size_t>(mCurRm);
+  const auto& m = mEgyModel;
+  txtRmNam.SetText(m.RmName[z][r]);
+  ShowCode(cboRmTyp, m.RmType[z][r]);
+  ShowNumber(txtNIdRm, m.RmNIdent[z][r]);
+  ShowNumber(txtRmArea, m.RmArea[z][r]);
+  ShowNumber(txtRmHgt, m.RmHgt[z][r]);
+  ShowNumber(txtNOcc, m.RmNOcc[z][r]);
+  ShowNumber(txtVent, m.RmVent[z][r]);
+  ShowNumber(txtTemp, m.RmTemp[z][r]);
+  ShowNumber(txtRH, m.RmRH[z][r]);
+  ShowNumber(txtLgtW, m.RmLgtW[z][r]);
+  ShowNumber(txtEqpW, m.RmEqpW[z][r]);
+  txtNFabComp.SetText(common::DisplayTextInt(m.RmNFab[z][r]));
+  int fabs = m.RmNFab[z][r];
+  if (fabs >= 1 && fabs <= common::kMaxFabrics) cmdEntRmChar_Click();
+}
+
+void frmEgyCalInput::cboFabComp_Click() {
+  if (mCurZn < 1 || mCurRm < 1) return;
+  if (mCurFab > 0) StoreFabCompData();
+  mCurFab = cboFabComp.ListIndex() + 1;
+  if (mCurFab < 1) return;
+  const size_t z = static_cast<size_t>(mCurZn), r = static_cast<size_t>(mCurRm), c = static_cast<size_t>(mCurFab);
+  const auto& m = mEgyModel;
+  txtCompL.SetText(m.FabName[z][r][c]);
+  ShowNumber(txtCompA, m.FabArea[z][r][c]);
+  // The type first: choosing a roof or floor sets the orientation, and
+  // the stored orientation must be what shows.
+  ShowCode(cboCompTyp, m.FabType[z][r][c]);
+  int cons = m.FabCons[z][r][c];
+  txtCompC[0].SetText(common::DisplayTextInt(cons));
+  const auto& tables = egy_.cons;
+  txtCompC[1].SetText(cons >= 1 && cons <= tables.NoOfCons ? tables.ConsName[static_cast<size_t>(cons)] : "");
+  ShowCode(cboOrient, m.FabOrient[z][r][c]);
+  txtShMask.SetText(egy_.FabShMask[z][r][c]);
+}
+
+void frmEgyCalInput::cboCompTyp_Click() {
+  int type = cboCompTyp.ListIndex();
+  if (type == kRoof || type == kFloorCeiling) cboOrient.SetListIndex(kHorizontal);
+}
+
+// ---- add and delete ----
+
+void frmEgyCalInput::cmdAZn_Click() {
+  if (mCurZn < 1) return;
+  const int n = cboZNo.ListCount();
+  if (n >= common::kMaxZones) {
+    MsgBox("No. of Zones already reached the Maximum No.!");
+    return;
+  }
+  StoreZnData();
+  StoreFabCompData();
+  StoreRmData();
+  ClearFabCompControls();
+  ClearRmControls();
+  txtZnNam.SetText("");
+  txtNIZn.SetText("");
+  txtNRmIZ.SetText("");
+  const int s = mCurZn;
+  if (!InsertZone(mEgyModel, egy_.FabShMask, s, n)) return;
+  mEgyModel.NoOfZn = static_cast<Integer>(n + 1);
+  cboZNo.AddItem(std::to_string(n + 1));
+  // Selecting the new zone stores the emptied boxes into it.
+  mCurZn = s + 1;
+  cboZNo.SetListIndex(s);
+}
+
+void frmEgyCalInput::cmdARm_Click() {
+  if (mCurZn < 1 || mCurRm < 1) return;
+  const int n = cboRmNo.ListCount();
+  if (n >= common::kMaxRooms) {
+    MsgBox("No. of Rooms per Zone already reached the Maximum No.!");
+    return;
+  }
+  StoreFabCompData();
+  ClearFabCompControls();
+  StoreRmData();
+  const int s = mCurRm;
+  if (!InsertRoom(mEgyModel, egy_.FabShMask, mCurZn, s, n)) return;
+  mEgyModel.ZnNRm[static_cast<size_t>(mCurZn)] = static_cast<Integer>(n + 1);
+  txtNRmIZ.SetText(std::to_string(n + 1));
+  EmptyRmFields();
+  cboRmNo.AddItem(std::to_string(n + 1));
+  mCurRm = s + 1;
+  cboRmNo.SetListIndex(s);
+}
+
+void frmEgyCalInput::cmdAExWall_Click() {
+  if (mCurZn < 1 || mCurRm < 1 || mCurFab < 1) return;
+  const int n = cboFabComp.ListCount();
+  if (n >= common::kMaxFabrics) {
+    MsgBox("No. of Constructions already reached the Maximum No.!");
+    return;
+  }
+  cmdEntComp_Click();
+  const int s = mCurFab;
+  if (!InsertComponent(mEgyModel, egy_.FabShMask, mCurZn, mCurRm, s, n)) return;
+  mEgyModel.RmNFab[static_cast<size_t>(mCurZn)][static_cast<size_t>(mCurRm)] = static_cast<Integer>(n + 1);
+  txtNFabComp.SetText(std::to_string(n + 1));
+  EmptyFabCompFields();
+  cboFabComp.AddItem(std::to_string(n + 1));
+  mCurFab = s + 1;
+  cboFabComp.SetListIndex(s);
+}
+
+void frmEgyCalInput::cmdDZn_Click() {
+  if (mCurZn < 1) return;
+  if (MsgBox("Delete all data for the selected Zone?", forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
+  const int n = cboZNo.ListCount(), s = mCurZn;
+  txtZnNam.SetText("");
+  txtNIZn.SetText("");
+  txtNRmIZ.SetText("");
+  ClearRmControls();
+  ClearFabCompControls();
+  RemoveZone(mEgyModel, egy_.FabShMask, s, n);
+  mEgyModel.NoOfZn = static_cast<Integer>(n - 1);
+  txtNZn.SetText(std::to_string(n - 1));
+  mCurZn = 0;
+  FillNumbers(cboZNo, n - 1);
+}
+
+void frmEgyCalInput::cmdDRm_Click() {
+  if (mCurZn < 1 || mCurRm < 1) return;
+  if (MsgBox("Delete all data for the selected Room?", forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
+  const int n = cboRmNo.ListCount(), s = mCurRm;
+  ClearRmControls();
+  ClearFabCompControls();
+  RemoveRoom(mEgyModel, egy_.FabShMask, mCurZn, s, n);
+  mEgyModel.ZnNRm[static_cast<size_t>(mCurZn)] = static_cast<Integer>(n - 1);
+  txtNRmIZ.SetText(std::to_string(n - 1));
+  FillNumbers(cboRmNo, n - 1);
+}
+
+void frmEgyCalInput::cmdDExWall_Click() {
+  if (mCurZn < 1 || mCurRm < 1 || mCurFab < 1) return;
+  if (MsgBox("Delete selected Fabric Component?", forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
+  const int n = cboFabComp.ListCount(), s = mCurFab;
+  ClearFabCompControls();
+  RemoveComponent(mEgyModel, egy_.FabShMask, mCurZn, mCurRm, s, n);
+  mEgyModel.RmNFab[static_cast<size_t>(mCurZn)][static_cast<size_t>(mCurRm)] = static_cast<Integer>(n - 1);
+  txtNFabComp.SetText(std::to_string(n - 1));
+  FillNumbers(cboFabComp, n - 1);
+}
+
+// ---- construction and shading mask of the component ----
+
+void frmEgyCalInput::cmdSelCons_Click() {
+  auto& bldg = prog_.building;
+  bldg.SelItemNo = TypedInteger(txtCompC[0].Text()).value_or(0);
+  egy_.ConsFormMode = 0;
+  if (windows_.frmSelCons) windows_.frmSelCons().Show(true);
+  if (bldg.SelItemNo >= 1) {
+    txtCompC[0].SetText(std::to_string(bldg.SelItemNo));
+    txtCompC[1].SetText(bldg.SelItemName);
+  }
+}
+
+void frmEgyCalInput::cmdSelShM_Click() {
+  forms::FileDialogRequest request;
+  request.title = "Select Shading Mask for a Window";
+  request.filter = "Shading Mask File (*.SHM)|*.SHM";
+  auto chosen = GetPlatform().OpenFileDialog(request);
+  if (!chosen || chosen->empty()) return;
+  std::string name = *chosen;
+  ModInpCtl::ExtractFileName(name);
+  txtShMask.SetText(name);
+}
+
+// ---- the other windows ----
+
+void frmEgyCalInput::cmdEAC_Click() { mnuESIZn_Click(); }
+
+void frmEgyCalInput::mnuESIZn_Click() {
+  if (mCurZn <= 0) return;
+  egy_.SIZnCurZn = static_cast<Integer>(mCurZn);
+  egy_.EgyModel = mEgyModel;
+  if (windows_.frmSIZn) windows_.frmSIZn().Show(true);
+}
+
+void frmEgyCalInput::mnuEConstr_Click() {
+  egy_.ConsFormMode = 1;
+  egy_.CurNLay = 0;
+  if (windows_.frmSelCons) windows_.frmSelCons().Show(true);
+}
+
+void frmEgyCalInput::mnuEShMask_Click() {
+  if (windows_.frmShMask) windows_.frmShMask().Show();
+}
+
+void frmEgyCalInput::mnuECPlt_Click() {
+  egy_.EgyModel = mEgyModel;
+  if (windows_.frmCPlt) windows_.frmCPlt().Show(true);
+}
+
+// ---- files ----
+
+void frmEgyCalInput::ShowLoadedModel() {
+  txtNZn.SetText(common::DisplayTextInt(mEgyModel.NoOfZn));
+  cmdEntNZn_Click();
+  if (mEgyModel.NoOfZn < 1 || mEgyModel.ZnNRm[1] < 1 || cboRmNo.ListCount() < 1) return;
+  cboRmNo.SetListIndex(0);
+  if (mEgyModel.RmNFab[1][1] >= 1 && cboFabComp.ListCount() >= 1) cboFabComp.SetListIndex(0);
+}
+
+void frmEgyCalInput::mnuFLoad_Click() {
+  const std::string& projDir = prog_.building.ProjDir;
+  forms::FileDialogRequest request;
+  request.title = "Open Energy Calculation Input File";
+  request.filter = kEciFilter;
+  request.fileName = egy_.EciFile;
+  auto chosen = GetPlatform().OpenFileDialog(request);
+  if (!chosen || chosen->empty()) {
+    MsgBox(kEciReadError);
+    return;
+  }
+  egy_.EciFile = *chosen;
+  // The whole file is read before anything is cleared: a file that cannot
+  // be read leaves the window, the model and the shading masks as they were.
+  common::EnergyModel model = egy_.EgyModel;
+  ShadingMasks masks{};
+  std::string why;
+  if (!ReadEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), model, masks, why)) {
+    MsgBox(kEciReadError);
+    return;
+  }
+  ClearEgyModel();
+  egy_.EgyModel = std::move(model);
+  egy_.FabShMask = std::move(masks);
+  mEgyModel = egy_.EgyModel;
+  ShowLoadedModel();
+
+  request.title = kAssTitle;
+  request.filter = kAssFilter;
+  request.fileName = egy_.AssFile;
+  chosen = GetPlatform().OpenFileDialog(request);
+  if (!chosen || chosen->empty()) {
+    MsgBox(kAssReadError);
+    return;
+  }
+  egy_.AssFile = *chosen;
+  if (!ReadAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), egy_.EgyModel, egy_.ASSys, why))
+    MsgBox(kAssReadError);
+}
+
+bool frmEgyCalInput::SaveBuildingData() {
+  cmdEntNRm_Click();
+  const std::string& projDir = prog_.building.ProjDir;
+  const std::string& projName = prog_.building.Bldg.ProjName;
+  forms::FileDialogRequest request;
+  request.title = "Save Energy Calculation Input File";
+  request.filter = kEciFilter;
+  request.fileName = egy_.EciFile;
+  auto chosen = GetPlatform().SaveFileDialog(request);
+  if (!chosen || chosen->empty()) {
+    MsgBox(kEciWriteError);
+    return false;
+  }
+  egy_.EciFile = *chosen;
+  egy_.EgyModel = mEgyModel;
+  std::string why;
+  if (!WriteEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), projName, egy_.EgyModel,
+                            egy_.FabShMask, why)) {
+    MsgBox(kEciWriteError);
+    return false;
+  }
+
+  request.title = kAssTitle;
+  request.filter = kAssFilter;
+  request.fileName = egy_.AssFile;
+  chosen = GetPlatform().SaveFileDialog(request);
+  if (!chosen || chosen->empty()) {
+    MsgBox(kAssWriteError);
+    return false;
+  }
+  egy_.AssFile = *chosen;
+  if (!WriteAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), projName, egy_.EgyModel, egy_.ASSys,
+                        why)) {
+    MsgBox(kAssWriteError);
+    return false;
+  }
+  mUnsaved = false;
+  return true;
+}
+
+void frmEgyCalInput::mnuFSave_Click() { SaveBuildingData(); }
+
+void frmEgyCalInput::mnuFReturn_Click() {
+  if (mUnsaved) {
+    auto answer = MsgBox("Save data before closing this form?", forms::MsgButtons::YesNoCancel);
+    if (answer == forms::MsgResult::Cancel) return;
+    if (answer == forms::MsgResult::Yes) SaveBuildingData();
+  }
+  Unload();
+}
+
+}  // namespace energy_input

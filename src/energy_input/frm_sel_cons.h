@@ -1,0 +1,79 @@
+#pragma once
+// The construction window: builds, changes, deletes and saves the
+// project's constructions (edit mode) or picks the construction of a
+// fabric component (select mode). It works on the program-wide
+// construction tables and the one-construction edit buffer.
+#include <array>
+#include <functional>
+
+#include "common/program.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/menu.h"
+
+namespace energy_input {
+
+class frmSelCons : public forms::Form {
+ public:
+  // `frmMatLib`: the material picker, shown modally.
+  frmSelCons(common::Program& prog, forms::Platform& platform, std::function<forms::Form&()> frmMatLib);
+
+  forms::Label lblCons, lblNCons, lblConsNam, lblElmIC, lblDefine, lblNElmInC, lblElmNo, lblMat, lblMatThk;
+  std::array<forms::Label, 3> lblProp;
+  forms::Label lblAbsorpOut, lblAbsorpIn;
+  forms::ListBox lstCons, lstElmIC;
+  forms::TextBox txtNCons, txtConsNam, txtNElmInC, txtMatNo, txtMatNam, txtMatThk;
+  std::array<forms::TextBox, 3> txtProp;  // density, conductivity, specific heat
+  std::array<forms::TextBox, 2> txtAbs;   // outside, inside (or shading coefficient)
+  forms::OptionButton OptWall, OptWindow;
+  forms::ComboBox cboElmNo;
+  forms::CommandButton cmdEntNo, cmdAddLay, cmdDelLay, cmdSelMat, cmdAdd, cmdChg, cmdDel, cmdClr, cmdOkay;
+  forms::Menu mnuF, mnuFSaveAll, mnuExit;
+
+  void lstCons_Click();
+  void cboElmNo_Click();
+  void cmdEntNo_Click();
+  void cmdAddLay_Click();
+  void cmdDelLay_Click();
+  void cmdSelMat_Click();
+  void cmdAdd_Click();
+  void cmdChg_Click();
+  void cmdDel_Click();
+  void cmdClr_Click();
+  void cmdOkay_Click();
+  void mnuFSaveAll_Click();
+  void mnuExit_Click();
+  void OptWall_Click();
+  void OptWindow_Click();
+
+  // Empties the edit buffer and sets the unsaved mark.
+  void ClearConsBuffer();
+
+  int CurrentLayer() const { return mCurLay; }
+  int SelectedConstruction() const { return mSelCons; }
+  bool UnsavedMark() const { return mUnsaved; }
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void Layout();
+  void StoreLayData();
+  void ShowLayData();
+  void EmptyLayerBoxes();
+  void Describe(int k);
+  // The buffer into construction c, layers 1..lastLayer.
+  void StoreBufferAs(int c, int lastLayer);
+  void ListedCountChanged();
+
+  common::Program& prog_;
+  common::EnergyInputState& egy_;
+  std::function<forms::Form&()> frmMatLib_;
+
+  bool mEditMode = false;
+  int mCurLay = 0;    // the layer shown in the layer controls; 0 none
+  int mSelCons = 0;   // the construction last loaded from the list in edit mode
+  bool mUnsaved = false;
+};
+
+}  // namespace energy_input

@@ -1,0 +1,32 @@
+#pragma once
+// What the energy-input windows take from their text boxes: numbers by the
+// leading-number rule, names that will stand between double quotes in a
+// data file.
+#include <optional>
+#include <string_view>
+
+#include "common/value_types.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+
+namespace energy_input {
+
+// The leading number of a text as a Single; nullopt beyond the Single range.
+std::optional<common::Single> TypedSingle(std::string_view text);
+// The leading number rounded to a whole number, halves to the even
+// neighbour; nullopt beyond the Integer range.
+std::optional<common::Integer> TypedInteger(std::string_view text);
+
+// Stores the number in `box` into `field`. A number beyond the Single range
+// leaves `field` as it was and tells the user so.
+void StoreTyped(forms::Form& form, const forms::TextBox& box, common::Single& field);
+
+// For the Change handler of a box whose text is written into a data file
+// between double quotes: a double quote or a line break would end the item
+// early, so it is taken out again and the user is told.
+void RefuseBreakingText(forms::Form& form, forms::TextBox& box);
+
+// Shows a number in its display form.
+void ShowNumber(forms::TextBox& box, common::Single value);
+
+}  // namespace energy_input

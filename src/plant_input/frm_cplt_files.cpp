@@ -1,0 +1,73 @@
+// Load Plant Data and Save Plant Data of the central plant window: the
+// central plant input file first, then the non-AC services input file.
+#include "plant_input/frm_cplt.h"
+#include "plant_input/plant_files.h"
+
+namespace plant_input {
+namespace {
+
+constexpr const char* kPlantFilter = "Central Plant Input Data File (*.WSS)|*.WSS";
+constexpr const char* kServicesFilter = "Non-AC Services Input Data File (*.NAC)|*.NAC";
+
+}  // namespace
+
+// Each file is read whole before the record takes it: a cancelled dialog
+// or a file that cannot be read leaves its record as it was, and a file
+// that cannot be read says why. The window then shows the records as they
+// stand, whatever was on screen before.
+void frmCPlt::mnuFLoad_Click() {
+  if (mCellEditing) return;
+  auto& platform = GetPlatform();
+  std::string error;
+  if (auto path = platform.OpenFileDialog({"Read Central Plant Input Data", kPlantFilter, "", plant_.WssFile})) {
+    plant_.WssFile = *path;
+    if (!ReadCentralPlantFile(*path, plant_.CPlt, error)) {
+      MsgBox("The central plant input file could not be read: " + error + ". The plant data are unchanged.");
+    } else if (auto nac = platform.OpenFileDialog(
+                   {"Read Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile})) {
+      plant_.NacFile = *nac;
+      if (!ReadServicesFile(*nac, plant_.NAC, error))
+        MsgBox("The non-AC services input file could not be read: " + error + ". The services data are unchanged.");
+    }
+  }
+  mCPlt = plant_.CPlt;
+  mNAC = plant_.NAC;
+  SetPlantMenus();
+}
+
+void frmCPlt::mnuFSave_Click() {
+  if (mCellEditing) return;
+  Save();
+}
+
+// The program-wide records take the window's data first, even when the
+// user then cancels. A cancelled dialog ends the save quietly; a file that
+// cannot be written says why and leaves the edits marked unsaved.
+frmCPlt::SaveOutcome frmCPlt::Save() {
+  plant_.CPlt = mCPlt;
+  plant_.NAC = mNAC;
+  auto& platform = GetPlatform();
+  const std::string& projName = prog_.building.Bldg.ProjName;
+  std::string error;
+  SaveOutcome outcome = SaveOutcome::Cancelled;
+  if (auto path = platform.SaveFileDialog({"Save Central Plant Input Data", kPlantFilter, "", plant_.WssFile})) {
+    plant_.WssFile = *path;
+    if (!WriteCentralPlantFile(*path, projName, plant_.CPlt, error)) {
+      MsgBox("The central plant input file could not be saved: " + error + ".");
+      outcome = SaveOutcome::Failed;
+    } else if (auto nac = platform.SaveFileDialog(
+                   {"Save Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile})) {
+      plant_.NacFile = *nac;
+      if (!WriteServicesFile(*nac, projName, plant_.NAC, error)) {
+        MsgBox("The non-AC services input file could not be saved: " + error + ".");
+        outcome = SaveOutcome::Failed;
+      } else {
+        outcome = SaveOutcome::Saved;
+      }
+    }
+  }
+  if (outcome != SaveOutcome::Failed) mDataChanged = false;
+  return outcome;
+}
+
+}  // namespace plant_input

@@ -1,0 +1,198 @@
+#include "simulation/air_side.h"
+
+#include <cmath>
+
+#include "simulation/chiller_plant.h"
+#include "simulation/psychrometrics.h"
+#include "simulation/solvers.h"
+
+namespace ModACPlt {
+
+void ASSFWCF(common::SimulationState& sim) {
+  auto& p = sim.plant;
+  auto& v = p.PltVar;
+  const int t = static_cast<int>(std::nearbyint(v[1]));
+  Single power = 0;
+  if (t == kConstantVolume) {
+    power = 1;
+  } else if (t == kVavInletVanes || t == kVavVariableSpeed) {
+    if (v[18] < v[12]) {
+      const Single fr = v[18] / v[12];
+      CopyCurve(p.FanSysPresCrv, p.PolyCoef);
+      const Single pr = EvalPoly(p.PolyCoef, fr);  // pressure ratio the ducts demand
+      if (t == kVavInletVanes) {
+        CopyCurve(p.FanPresCrv[2], p.CrvCoef);
+        Single vane = 0;
+        sim.SimErr = 0;
+        SYZ29(sim, fr, vane, pr);
+        if (sim.SimErr != 0) {
+          sim.SimErrMsg += " ASSFWCF: Failed to solve for IGV angle!";
+          return;
+        }
+        CopyCurve(p.FanPwrCrv[2], p.CrvCoef);
+        power = EvalBiQuadratic(p.CrvCoef, fr, vane);
+      } else {
+        CopyCurve(p.FanPresCrv[3], p.PolyCoef);
+        Single x = 0, s = 0;
+        if (fr > 0) {
+          p.PolyCoef[3] = p.PolyCoef[3] - pr / (fr * fr);
+          sim.SimErr = 0;
+          SZ1N(sim, fr, x);
+          if (sim.SimErr != 0) {
+            sim.SimErrMsg += " ASSFWCF: Failed to solve for fan speed!";
+            return;
+          }
+          s = fr / x;  // x is the flow ratio per unit speed
+        } else {
+          // No flow: the speed whose shut-off pressure meets the ducts' demand.
+          Single shutOff = EvalPoly(p.PolyCoef, 0);
+          Single s2 = shutOff > 0 ? pr / shutOff : 0;
+          s = s2 > 0 ? std::sqrt(s2) : 0;
+        }
+        CopyCurve(p.FanPwrCrv[3], p.PolyCoef);
+        power = static_cast<Single>(std::pow(static_cast<double>(s), 3) * EvalPoly(p.PolyCoef, x));
+      }
+    } else {
+      power = 1;
+    }
+  }
+  // Coil: chilled-water flow ratio from the load ratio. Without a design
+  // load any load counts as full load.
+  const Single coilLoad = v[17] + v[16];
+  Single ratio;
+  if (v[11] > 0)
+    ratio = coilLoad / v[11];
+  else
+    ratio = coilLoad > 0 ? 1.0f : 0.0f;
+  if (ratio < 1) {
+    CopyCurve(p.CoilFlowCrv, p.PolyCoef);
+    v[20] = EvalPoly(p.PolyCoef, ratio);
+  } else {
+    v[20] = 1;
+  }
+  v[21] = power;
+}
+
+void SimAirSideSystem(common::Program& prog, int z) {
+  auto& sim = prog.sim;
+  auto& p = sim.plant;
+  auto& as = prog.energyInput.ASSys;
+  auto& em = prog.energyInput.EgyModel;
+  const int type = as.ASTyp[z];
+
+  as.DsgSensLd[1][z][0] = 0;
+  as.DsgSAFlow[1][z][0] = 0;
+  sim.RmLatLd[z][0] = 0;
+  p.RmVentFlow[z][0] = 0;
+  Single identSum = 0;
+  for (int r = 1; r <= em.ZnNRm[z]; ++r) {
+    if (type == kConstantVolume) {
+      as.DsgSAFlow[1][z][r] = as.DsgSAFlow[0][z][r];
+    } else if (type == kVavInletVanes || type == kVavVariableSpeed) {
+      // Variable volume down to 30 % of the design load and flow; a room
+      // without a design load runs at that minimum.
+      const Single design = as.DsgSensLd[0][z][r];
+      Single f = design > 0 ? as.DsgSensLd[1][z][r] / design : p.VAVMinFrac;
+      if (f < p.VAVMinFrac) f = p.VAVMinFrac;
+      as.DsgSensLd[1][z][r] = f * design;
+      as.DsgSAFlow[1][z][r] = f * as.DsgSAFlow[0][z][r];
+    } else {
+      as.DsgSAFlow[1][z][r] = 0;
+    }
+    if (sim.RmLatLd[z][r] < 0) sim.RmLatLd[z][r] = 0;
+    as.DsgTotLd[1][z][r] = sim.RmLatLd[z][r] + as.DsgSensLd[1][z][r];
+    const Single n = em.RmNIdent[z][r];
+    as.DsgSensLd[1][z][0] += as.DsgSensLd[1][z][r] * n;
+    sim.RmLatLd[z][0] += sim.RmLatLd[z][r] * n;
+    as.DsgSAFlow[1][z][0] += as.DsgSAFlow[1][z][r] * n;
+    p.RmVentFlow[z][0] += p.RmVentFlow[z][r] * n;
+    identSum += n;
+  }
+
+  // Return air: the rooms' design states weighted by their supply flows (by
+  // their numbers when the zone has no supply air).
+  Single sumT = 0, sumH = 0, weight = as.DsgSAFlow[1][z][0];
+  const bool byFlow = weight > 0;
+  if (!byFlow) weight = identSum;
+  for (int r = 1; r <= em.ZnNRm[z]; ++r) {
+    const Single f = byFlow ? as.DsgSAFlow[1][z][r] : 1.0f;
+    sumT += f * em.RmTemp[z][r] * em.RmNIdent[z][r];
+    sumH += f * p.RmEnth[z][r] * em.RmNIdent[z][r];
+  }
+  if (weight > 0) {
+    em.RmTemp[z][0] = sumT / weight;
+    p.RmEnth[z][0] = sumH / weight;
+  }
+
+  // Outdoor air.
+  const Single flow = p.RmVentFlow[z][0];
+  Single addS = 0, addL = 0, subS = 0, subL = 0, total = 0;
+  if (as.FATyp[z] == kLocalOutdoorAir) {
+    CalCoilLoads(em.RmTemp[z][0], p.RmEnth[z][0], sim.OutTdb, p.OutH, flow, addS, addL, total);
+  } else if (as.FATyp[z] == kPretreatedAir) {
+    Single tSup = p.FASupplyTemp, hSup = p.FASupplyEnth;
+    if (sim.OutTdb < p.FASupplyTemp) tSup = sim.OutTdb, hSup = p.OutH;
+    CalCoilLoads(tSup, hSup, em.RmTemp[z][0], p.RmEnth[z][0], flow, subS, subL, total);
+  }
+  Single sens = as.DsgSensLd[1][z][0] + addS - subS;
+  as.DsgSensLd[1][z][0] = sens < 0 ? 0 : sens;
+  Single lat = sim.RmLatLd[z][0] + addL - subL;
+  sim.RmLatLd[z][0] = lat < 0 ? 0 : lat;
+
+  as.DsgSensLd[1][z][0] = p.FanHeatFactor * as.DsgSensLd[1][z][0];
+  as.DsgTotLd[1][z][0] = sim.RmLatLd[z][0] + as.DsgSensLd[1][z][0];
+
+  p.PltVar[1] = static_cast<Single>(type);
+  p.PltVar[11] = as.DsgTotLd[0][z][0];
+  p.PltVar[12] = as.DsgSAFlow[0][z][0];
+  p.PltVar[16] = as.DsgSensLd[1][z][0];
+  p.PltVar[17] = sim.RmLatLd[z][0];
+  p.PltVar[18] = as.DsgSAFlow[1][z][0];
+  ASSFWCF(sim);
+  if (sim.SimErr != 0) return;
+
+  as.DsgCHWFlow[1][z] = p.PltVar[20] * as.DsgCHWFlow[0][z];
+  as.DsgCHWFlow[1][0] += prog.energyInput.EgyModel.ZnNIdent[z] * as.DsgCHWFlow[1][z];
+  as.DsgFanPwr[1][z] = p.PltVar[21] * as.DsgFanPwr[0][z];
+  as.DsgFanPwr[1][0] += prog.energyInput.EgyModel.ZnNIdent[z] * as.DsgFanPwr[1][z];
+}
+
+void SimFreshAirSystem(common::Program& prog) {
+  auto& sim = prog.sim;
+  auto& p = sim.plant;
+  auto& cp = prog.plant.CPlt;
+  cp.FAUSensCap[0] = cp.FAUTotCap[0] = cp.FAUFlow[0] = cp.FAUFanPower[0] = cp.FAUChWFlow[0] = 0;
+  const int n = cp.NoOfFAU;
+  if (n < 1) return;
+
+  // Units in operation for the outdoor-air demand.
+  const Single demand = p.RmVentFlow[0][0];
+  const RunningUnits run = StageUnits(demand, cp.FAUFlow, n);
+  for (int k = run.First; k <= run.Last; ++k) {
+    cp.FAUFlow[0] += cp.FAUFlow[k];
+    cp.FAUFanPower[0] += cp.FAUFanPower[k];
+  }
+  // At or below the supply temperature the units only move air.
+  if (sim.OutTdb <= p.FASupplyTemp) return;
+
+  Single qs = 0, ql = 0, qt = 0;
+  CalCoilLoads(p.FASupplyTemp, p.FASupplyEnth, sim.OutTdb, p.OutH, demand, qs, ql, qt);
+  cp.FAUTotCap[0] = qt;
+  cp.FAUSensCap[0] = p.FanHeatFactor * qs;
+  if (ql < 0) ql = 0;
+  cp.FAUTotCap[0] = cp.FAUSensCap[0] + ql;
+
+  for (int k = run.First; k <= run.Last; ++k) {
+    const Single share = cp.FAUFlow[k] / cp.FAUFlow[0];
+    p.PltVar[1] = kConstantVolume;
+    p.PltVar[11] = cp.FAUTotCap[k];
+    p.PltVar[12] = cp.FAUFlow[k];
+    p.PltVar[16] = cp.FAUSensCap[0] * share;
+    p.PltVar[17] = ql * share;
+    p.PltVar[18] = cp.FAUFlow[k];
+    ASSFWCF(sim);
+    cp.FAUChWFlow[0] += p.PltVar[20] * cp.FAUChWFlow[k];
+  }
+}
+
+}  // namespace ModACPlt

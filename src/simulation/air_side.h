@@ -1,0 +1,29 @@
+#pragma once
+// The hourly air-side models: each zone's air-handling system (coil loads,
+// supply-air flows, fan power and chilled-water flow) and the fresh-air
+// handling units of the central plant. Loads in kW, air flows in m3/s, water
+// flows in kg/s.
+#include "common/program.h"
+
+namespace ModACPlt {
+
+// Air-side system types (ASTyp): 0 not set, 1 CAV or FCU, 2 VAV with inlet
+// guide vanes, 3 VAV with variable fan speed. Fresh-air types (FATyp): 0 not
+// set, 1 local outdoor air intake, 2 central pretreated.
+constexpr int kConstantVolume = 1, kVavInletVanes = 2, kVavVariableSpeed = 3;
+constexpr int kLocalOutdoorAir = 1, kPretreatedAir = 2;
+
+// Fan and coil model on PltVar: (1) system type, (11) design total coil load,
+// (12) design supply flow, (16) sensible and (17) latent coil load of the
+// hour, (18) supply flow of the hour -> (20) chilled-water flow ratio, (21)
+// fan power ratio. Fails through SimErr when the fan cannot be solved.
+void ASSFWCF(common::SimulationState& sim);
+
+// The air-side system of zone z for the hour; adds its fan power and
+// chilled-water flow to DsgFanPwr(1, 0) and DsgCHWFlow(1, 0).
+void SimAirSideSystem(common::Program& prog, int z);
+
+// The fresh-air units for the building's outdoor-air flow of the hour.
+void SimFreshAirSystem(common::Program& prog);
+
+}  // namespace ModACPlt

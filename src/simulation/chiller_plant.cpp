@@ -1,0 +1,263 @@
+#include "simulation/chiller_plant.h"
+
+#include <cmath>
+#include <string>
+
+#include "common/number_text.h"
+#include "simulation/plant_defaults.h"
+#include "simulation/solvers.h"
+
+namespace ModACPlt {
+namespace {
+
+int SlotInt(Single v, int lo, int hi) {
+  int i = static_cast<int>(std::nearbyint(v));
+  return i < lo ? lo : (i > hi ? hi : i);
+}
+
+void Fail(common::SimulationState& sim, std::string msg) {
+  sim.SimErr = -1;
+  sim.SimErrMsg = std::move(msg);
+}
+
+// Runs the pump model for each running pump of a list and books flow, head
+// and power in row 1; false (message appended) when a pump fails.
+bool RunPumps(common::SimulationState& sim, const RunningUnits& run, Single demand, Single loopRated,
+              const common::ItemIntegers* types, Single fixedType, common::ItemRows& flow, common::ItemRows& pres,
+              common::ItemRows& power, const char* what) {
+  auto& p = sim.plant;
+  Single rated = 0;
+  for (int k = run.First; k <= run.Last; ++k) rated += flow[0][k];
+  Single fr = demand / rated;
+  for (int k = run.First; k <= run.Last; ++k) {
+    p.PltVar[1] = types ? (*types)[k] : fixedType;
+    p.PltVar[10] = fr;
+    p.PltVar[11] = demand / loopRated;
+    sim.SimErr = 0;
+    PmpWCal(sim);
+    if (sim.SimErr != 0) {
+      sim.SimErrMsg += std::string(" CPCSIM: Unable to calculate ") + what + " power for unit #:" +
+                       common::ShortTextInt(k);
+      return false;
+    }
+    flow[1][k] = fr * flow[0][k];
+    pres[1][k] = pres[0][k] * p.PltVar[21];
+    power[1][k] = p.PltVar[20] * power[0][k];
+    power[1][0] += power[1][k];
+  }
+  return true;
+}
+
+}  // namespace
+
+void CalChrPartLoad(common::SimulationState& sim) {
+  auto& p = sim.plant;
+  const int kind = SlotInt(p.PltVar[2], 0, 1);
+  const int type = SlotInt(p.PltVar[1], 0, 2);
+  CopyCurve(p.ChrCrv[kind][type], p.CrvCoef);
+  p.PltVar[20] = p.PltVar[10] <= 1 ? EvalBiQuadratic(p.CrvCoef, p.PltVar[10], p.PltVar[3]) : 1;
+}
+
+void PmpWCal(common::SimulationState& sim) {
+  auto& p = sim.plant;
+  const Single fr = p.PltVar[10];
+  const int type = static_cast<int>(std::nearbyint(p.PltVar[1]));
+  Single power = 0, head = 0;
+  if (fr >= 1 || type == 0) {
+    power = 1;
+  } else if (type == 1) {
+    CopyCurve(p.PmpPwrCrv[1], p.PolyCoef);
+    power = EvalPoly(p.PolyCoef, fr);
+  } else if (type == 2) {
+    // Speed at which the pump curve meets the head the loop demands.
+    CopyCurve(p.PmpSysHeadCrv, p.PolyCoef);
+    const Single hr = EvalPoly(p.PolyCoef, p.PltVar[11]);
+    CopyCurve(p.PmpHeadCrv[2], p.PolyCoef);
+    Single x = 0, s = 0;
+    if (fr > 0) {
+      p.PolyCoef[3] = p.PolyCoef[3] - hr / (fr * fr);
+      sim.SimErr = 0;
+      SZ1N(sim, fr, x);
+      if (sim.SimErr != 0) {
+        sim.SimErrMsg += " PmpWCal: Failed to solve for pump speed!";
+        return;
+      }
+      s = fr / x;
+    } else {
+      // No flow: the pump turns at the speed whose shut-off head meets the
+      // loop's demand (the limit of the model as the flow goes to 0).
+      Single shutOff = EvalPoly(p.PolyCoef, 0);
+      Single s2 = shutOff > 0 ? hr / shutOff : 0;
+      s = s2 > 0 ? std::sqrt(s2) : 0;
+    }
+    CopyCurve(p.PmpPwrCrv[2], p.PolyCoef);
+    power = static_cast<Single>(std::pow(static_cast<double>(s), 3) * EvalPoly(p.PolyCoef, x));
+    head = hr;
+  }
+  p.PltVar[20] = power;
+  p.PltVar[21] = head;
+}
+
+RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int count) {
+  if (count < 1) return {1, 0};
+  if (demand <= rated[count]) return {count, count};
+  Single sum = 0;
+  int k = 0;
+  while (k < count && sum < demand) {
+    ++k;
+    sum = sum + rated[k];
+  }
+  return {1, k};
+}
+
+void CPCSIM(common::Program& prog) {
+  auto& sim = prog.sim;
+  auto& p = sim.plant;
+  auto& cp = prog.plant.CPlt;
+  const int type = cp.HRSType;
+
+  // 1. Working values of the hour.
+  for (int k = 1; k <= 10; ++k) cp.ChrCap[1][k] = 0;
+  cp.ChrPower[1].fill(0);
+  cp.ChrChWFlow[0] = cp.ChrCWFlow[0] = 0;
+  p.HXUA[0] = 0;
+  cp.PLPFlow[0] = cp.PLPPower[0] = 0;
+  for (int k = 1; k <= 10; ++k) cp.SLPFlow[1][k] = 0;
+  cp.SLPPres[1].fill(0);
+  cp.SLPPower[1].fill(0);
+  cp.CWPFlow[0] = cp.CWPPower[0] = 0;
+  cp.SWPPower[1].fill(0);
+  cp.CTCap[0] = cp.CTFlow[0] = cp.CTFanPower[0] = 0;
+
+  // 2. Secondary chilled-water pumps of a two-loop system.
+  if (cp.ChWPSType > 0) {
+    const Single demand = cp.SLPFlow[1][0];
+    RunningUnits run = StageUnits(demand, cp.SLPFlow[0], cp.NoOfSLP);
+    if (!RunPumps(sim, run, demand, cp.SLPFlow[0][0], nullptr, cp.ChWPSType, cp.SLPFlow, cp.SLPPres, cp.SLPPower,
+                  "SLP"))
+      return;
+  }
+
+  // 3. Chillers.
+  const Single load = cp.ChrCap[1][0];
+  RunningUnits chillers = StageUnits(load, cp.ChrCap[0], cp.NoOfChr);
+  Single ratedCap = 0;
+  for (int k = chillers.First; k <= chillers.Last; ++k) {
+    ratedCap += cp.ChrCap[0][k];
+    cp.ChrChWFlow[0] += cp.ChrChWFlow[k];
+    cp.ChrCWFlow[0] += cp.ChrCWFlow[k];
+    p.HXUA[0] += p.HXUA[k];
+  }
+  const Single plr = load / ratedCap;
+
+  // 4. Primary pumps at constant speed.
+  RunningUnits plp = StageUnits(cp.ChrChWFlow[0], cp.PLPFlow, cp.NoOfPLP);
+  for (int k = plp.First; k <= plp.Last; ++k) {
+    cp.PLPFlow[0] += cp.PLPFlow[k];
+    cp.PLPPower[0] += cp.PLPPower[k];
+  }
+
+  // 5. Condenser water pumps.
+  if (NeedsCondenserPumps(type) && cp.NoOfCWP > 0) {
+    RunningUnits cwp = StageUnits(cp.ChrCWFlow[0], cp.CWPFlow, cp.NoOfCWP);
+    for (int k = cwp.First; k <= cwp.Last; ++k) {
+      cp.CWPFlow[0] += cp.CWPFlow[k];
+      cp.CWPPower[0] += cp.CWPPower[k];
+    }
+  }
+
+  // 6. Seawater pumps.
+  if (NeedsSeawaterPumps(type) && cp.NoOfSWP >= 1) {
+    cp.SWPFlow[1][0] = type == kDirectSeawater ? cp.ChrCWFlow[0] : p.SWToCWFlowRatio * cp.CWPFlow[0];
+    const Single demand = cp.SWPFlow[1][0];
+    RunningUnits run = StageUnits(demand, cp.SWPFlow[0], cp.NoOfSWP);
+    if (!RunPumps(sim, run, demand, cp.SWPFlow[0][0], &cp.SWPType, 0, cp.SWPFlow, cp.SWPPres, cp.SWPPower, "SWP"))
+      return;
+  }
+
+  // 7. Cooling towers, fans at full power.
+  if (NeedsCoolingTowers(type) && cp.NoOfCT >= 1) {
+    const Single demand = type == kCoolingTowers ? cp.ChrCWFlow[0] : p.SWToCWFlowRatio * cp.CWPFlow[0];
+    RunningUnits run = StageUnits(demand, cp.CTFlow, cp.NoOfCT);
+    for (int k = run.First; k <= run.Last; ++k) {
+      cp.CTFlow[0] += cp.CTFlow[k];
+      cp.CTFanPower[0] += cp.CTFanPower[k];
+    }
+  }
+
+  // 8. Chiller loads.
+  for (int k = chillers.First; k <= chillers.Last; ++k) cp.ChrCap[1][k] = plr * cp.ChrCap[0][k];
+
+  // 9. Condenser entering temperature.
+  Single tCE;
+  if (type == kAirCooled) {
+    tCE = sim.OutTdb;
+  } else if (type == kDirectSeawater) {
+    tCE = p.SeaWaterTemp;
+  } else {
+    Single guess = p.SeaWaterTemp + 2.0f;
+    int passes = 0;
+    for (;;) {
+      tCE = guess;
+      Single heat = 0;  // heat rejected, kW
+      for (int k = chillers.First; k <= chillers.Last; ++k) {
+        p.PltVar[1] = cp.ChrType[k];
+        p.PltVar[2] = 1;
+        p.PltVar[3] = tCE;
+        p.PltVar[10] = plr;
+        CalChrPartLoad(sim);
+        cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[20];
+        heat += cp.ChrCap[1][k] + cp.ChrPower[1][k];
+      }
+      // Water entering (tIn) and leaving (tOut) the heat sink.
+      Single tIn, tOut;
+      if (NeedsCoolingTowers(type)) {
+        Single range = static_cast<Single>(heat / (cp.CTFlow[0] * kWaterCp));
+        CopyCurve(p.CTCrv, p.CrvCoef);
+        tIn = EvalBiQuadratic(p.CrvCoef, sim.OutTwb, range) + p.CTOffset;
+        tOut = tIn + range;
+      } else {
+        tIn = p.SeaWaterTemp;
+        tOut = static_cast<Single>(heat / (cp.SWPFlow[1][0] * kWaterCp) + p.SeaWaterTemp);
+      }
+      Single next;
+      if (NeedsHeatExchanger(type)) {
+        Single tCL = static_cast<Single>(heat / (cp.ChrCWFlow[0] * kWaterCp) + tCE);
+        Single a = heat / p.HXUA[0];
+        Single dtc = tCE - tIn;
+        Single dth = tCL - tOut;
+        if (std::fabs(dth - dtc) >= 0.1f) {
+          if (dth == 0 || dtc == 0) return Fail(sim, "CPCSIM: HX model problem 01");
+          Single rho = dth / dtc;
+          if (rho < 0) return Fail(sim, "CPCSIM: HX model problem 02");
+          next = static_cast<Single>(tIn + dth - a * std::log(static_cast<double>(rho)));
+        } else {
+          next = tIn + dtc;
+        }
+      } else {
+        next = tIn;
+      }
+      ++passes;
+      guess = (next + guess) * 0.5f;
+      if (std::fabs(next - guess) < 0.05f) {
+        tCE = next;
+        break;
+      }
+      if (passes > 300) return Fail(sim, "CPCSIM: No. of iteration exceeded 300");
+    }
+  }
+
+  // 10. Chiller powers at the final condenser temperature.
+  cp.ChrPower[1][0] = 0;
+  for (int k = chillers.First; k <= chillers.Last; ++k) {
+    p.PltVar[1] = cp.ChrType[k];
+    p.PltVar[2] = type != kAirCooled ? 1 : 0;
+    p.PltVar[3] = tCE;
+    p.PltVar[10] = plr;
+    CalChrPartLoad(sim);
+    cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[20];
+    cp.ChrPower[1][0] += cp.ChrPower[1][k];
+  }
+}
+
+}  // namespace ModACPlt

@@ -1,0 +1,36 @@
+#pragma once
+// The central chilled-water plant of one hour: which chillers, pumps and
+// cooling towers run, the condenser entering temperature found by iterating
+// the heat rejection through the towers and/or a seawater heat exchanger, and
+// the power of each part of the plant (kW).
+#include "common/program.h"
+
+namespace ModACPlt {
+
+using common::Single;
+
+// Chiller part-load model on PltVar: (1) chiller type, (2) condenser kind (0
+// air, 1 water), (3) condenser entering temperature (degC), (10) part-load
+// ratio -> (20) power ratio before normalisation (1 above full load).
+void CalChrPartLoad(common::SimulationState& sim);
+
+// Pump model on PltVar: (1) pump type (0 constant speed and flow, 1 constant
+// speed variable flow, 2 variable speed), (10) the pump's flow ratio, (11) the
+// loop's flow ratio -> (20) power ratio, (21) head ratio (variable speed
+// only). Fails through SimErr when the speed cannot be solved.
+void PmpWCal(common::SimulationState& sim);
+
+// Units that run to meet a demand: units First..Last (none when Last < First).
+struct RunningUnits {
+  int First = 1, Last = 0;
+};
+// The staging rule: the last unit alone when the demand does not exceed its
+// rating; otherwise units 1, 2, ... while the sum of those running is below
+// the demand (all of them when even their sum stays below).
+RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int count);
+
+// The plant of the hour for the load CPlt.ChrCap(1, 0) and the secondary
+// flow demand CPlt.SLPFlow(1, 0).
+void CPCSIM(common::Program& prog);
+
+}  // namespace ModACPlt

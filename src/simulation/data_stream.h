@@ -1,0 +1,64 @@
+#pragma once
+// Streaming access to the long data files of the simulations (weather, room
+// and zone loads, annual cooling loads, plant output): files are read and
+// written in blocks of whole lines through common::DataReader and
+// common::DataWriter, so no file is held whole in memory.
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "common/data_file.h"
+
+namespace simulation {
+
+class BlockReader {
+ public:
+  // Opens an existing file; false with the reason when it cannot be read.
+  bool Open(const std::string& path, std::string& error);
+  // The reader positioned at the start of the next line, or nullptr at the
+  // end of the file (or when the file cannot be read further: see Error()).
+  common::DataReader* Line();
+  // The file line at which the reader stands.
+  int LineNumber() const;
+  // Why reading failed, with the file line: the reader's reason, or the file's.
+  std::string Error() const;
+  void Close();
+
+ private:
+  bool LoadBlock();
+
+  std::ifstream in_;
+  std::string carry_;  // the start of a line cut off at the end of the last block
+  std::optional<common::DataReader> reader_;
+  int baseLine_ = 1;   // file line of the block's first line
+  int blockLines_ = 0; // lines in the current block
+  std::string ioError_;
+};
+
+// Writes a file through a temporary file beside it, renamed over the target
+// by Commit; a writer destroyed without Commit removes its temporary file.
+class BlockWriter {
+ public:
+  BlockWriter() = default;
+  BlockWriter(const BlockWriter&) = delete;
+  BlockWriter& operator=(const BlockWriter&) = delete;
+  ~BlockWriter();
+
+  bool Open(const std::string& path, std::string& error);
+  // The current block: write items and end each statement there.
+  common::DataWriter& Out() { return out_; }
+  // Writes the block to the file once it has grown large; false on failure.
+  bool Flush(bool force = false);
+  // Writes what remains and puts the file in place of the target.
+  bool Commit(std::string& error);
+  // Drops the temporary file.
+  void Abandon();
+
+ private:
+  std::string path_, tmp_;
+  int fd_ = -1;
+  common::DataWriter out_;
+  std::string ioError_;
+};
+
+}  // namespace simulation

@@ -1,0 +1,41 @@
+#pragma once
+// The energy use result file (.EUR): one value per line, the annual energy
+// of the air-conditioning parts (8), of the zones' lighting and equipment
+// (3), then for each of the six system lists its count and that many
+// values. The lists' totals, names and inputs are not stored.
+//
+// And the run log file: the lines of a run log, one per line.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/plant_state.h"
+#include "common/program.h"
+#include "common/value_types.h"
+
+namespace simulation {
+
+// What the result file holds, lists in the order of kListCodes.
+struct EnergyUseResults {
+  std::array<common::Single, 8> ACEgy{};
+  std::array<common::Single, 3> ZnElecEgy{};
+  std::array<common::Integer, 6> count{};
+  std::array<common::ItemSingles, 6> egy{};  // element 0 the list's total
+
+  bool operator==(const EnergyUseResults&) const = default;
+};
+
+EnergyUseResults TakeEnergyUse(common::Program& prog);
+void PutEnergyUse(const EnergyUseResults& results, common::Program& prog);
+
+std::string FormatEnergyUseFile(const EnergyUseResults& results);
+
+// Reads a result file over `results`: each list with a count above 0 gets
+// its values and its total as their sum; a list with a count of 0 or less
+// keeps its values and total. `results` changes only when the whole file
+// was read; a count above 10 is refused.
+bool ParseEnergyUseFile(const std::string& text, EnergyUseResults& results, std::string& why);
+
+std::string FormatRunLog(const std::vector<std::string>& lines);
+
+}  // namespace simulation

@@ -1,0 +1,385 @@
+#include "simulation/frm_egy_cal.h"
+
+#include <cmath>
+
+#include "common/number_text.h"
+#include "forms/control_array.h"
+#include "simulation/system_lists.h"
+
+namespace simulation {
+
+using common::Single;
+
+namespace {
+
+const char* const kIdlePrompt = "Select System from Menu for Calculation";
+const char* const kCalculatePrompt = "Click Calculate to Proceed.";
+
+const std::array<const char*, 8> kACRows{
+    "Whole Air Conditioning System (kWh)", "Air Side Systems (Fans) (kWh)",
+    "Chillers (kWh)",                      "Primary Loop Chilled Water Pumps (kWh)",
+    "Secondary Loop Chilled Water Pumps (kWh)", "Condenser Water Pumps (kWh)",
+    "Seawater Pumps (kWh)",                "Cooling Towers (kWh)"};
+const std::array<const char*, 3> kZoneRows{"Annual Electricity Consumption (kWh)", "Lighting in Zones(kWh)",
+                                           "Equipment in Zones (kWh)"};
+
+const char* Unit(int code) { return code == 8 ? "MJ" : "kWh"; }
+
+}  // namespace
+
+frmEgyCal::frmEgyCal(common::Program& prog, forms::Platform& platform)
+    : Form(platform, "frmEgyCal"),
+      lblHead(*this, "lblHead"),
+      lblMsg(*this, "lblMsg"),
+      lblItem(forms::MakeControlArray<forms::Label, 11>(*this, "lblItem")),
+      txtItem(forms::MakeControlArray<forms::TextBox, 11>(*this, "txtItem")),
+      cmdGO(*this, "cmdGO"),
+      cmdAsTyped(*this, "cmdAsTyped"),
+      cmdOK(*this, "cmdOK"),
+      lstRun(*this, "lstRun"),
+      cmdEndRun(*this, "cmdEndRun"),
+      lstRunRpt(*this, "lstRunRpt"),
+      mnuF(*this, nullptr, "mnuF", "File"),
+      mnuFLoad(*this, &mnuF, "mnuFLoad", "Load Previous Results"),
+      mnuFSave(*this, &mnuF, "mnuFSave", "Save Current Results"),
+      mnuFExit(*this, &mnuF, "mnuFExit", "Exit"),
+      mnuM(*this, nullptr, "mnuM", "Calculate"),
+      mnuMAll(*this, &mnuM, "mnuMAll", "All Systems, One-by-one"),
+      mnuML0(*this, &mnuM, "mnuML0", "-"),
+      mnuMAC(*this, &mnuM, "mnuMAC", "Air Conditioning"),
+      mnuMElec(*this, &mnuM, "mnuMElec", "Elect. && Lighting"),
+      mnuML1(*this, &mnuM, "mnuML1", "-"),
+      mnuMAAC(*this, &mnuM, "mnuMAAC", "Additional HVAC"),
+      mnuMAElec(*this, &mnuM, "mnuMAElec", "Additional Elect. && Lgt"),
+      mnuMFSer(*this, &mnuM, "mnuMFSer", "Fire Services"),
+      mnuMLift(*this, &mnuM, "mnuMLift", "Lifts and Escalators"),
+      mnuMPaD(*this, &mnuM, "mnuMPaD", "P && D"),
+      mnuMGasS(*this, &mnuM, "mnuMGasS", "Systems using Town Gas"),
+      mnuDirExit(*this, nullptr, "mnuDirExit", "Exit"),
+      prog_(prog) {
+  SetCaption("Operating Energy Calculation");
+  SetClientSize(8055, 5400);
+  lblHead.Move(240, 120, 7575, 375);
+  lblHead.SetFontBold(true);
+  for (size_t i = 0; i < lblItem.size(); ++i) {
+    int top = 600 + 330 * static_cast<int>(i);
+    lblItem[i].Move(240, top, 4935, 285);
+    txtItem[i].Move(5280, top, 2535, 285);
+    txtItem[i].SetAlignment(forms::Alignment::Right);
+  }
+  lblMsg.Move(240, 4320, 7575, 285);
+  cmdGO.SetCaption("Calculate");
+  cmdGO.Move(240, 4800, 1335, 375);
+  cmdEndRun.SetCaption("Close");
+  cmdEndRun.Move(3120, 4800, 1215, 375);
+  cmdAsTyped.SetCaption("Enter Changes");
+  cmdAsTyped.Move(4560, 4800, 1575, 375);
+  cmdOK.SetCaption("OK");
+  cmdOK.Move(6480, 4800, 1335, 375);
+  lstRun.Move(240, 600, 7575, 4125);
+  lstRunRpt.Move(240, 600, 1935, 495);
+
+  mnuFLoad.OnClick = [this] { mnuFLoad_Click(); };
+  mnuFSave.OnClick = [this] { mnuFSave_Click(); };
+  mnuFExit.OnClick = [this] { mnuFExit_Click(); };
+  mnuMAll.OnClick = [this] { mnuMAll_Click(); };
+  mnuMAC.OnClick = [this] { mnuMAC_Click(); };
+  mnuMElec.OnClick = [this] { mnuMElec_Click(); };
+  mnuMAAC.OnClick = [this] { mnuMAAC_Click(); };
+  mnuMAElec.OnClick = [this] { mnuMAElec_Click(); };
+  mnuMFSer.OnClick = [this] { mnuMFSer_Click(); };
+  mnuMLift.OnClick = [this] { mnuMLift_Click(); };
+  mnuMPaD.OnClick = [this] { mnuMPaD_Click(); };
+  mnuMGasS.OnClick = [this] { mnuMGasS_Click(); };
+  mnuDirExit.OnClick = [this] { mnuDirExit_Click(); };
+  cmdGO.OnClick = [this] { cmdGO_Click(); };
+  cmdAsTyped.OnClick = [this] { cmdAsTyped_Click(); };
+  cmdOK.OnClick = [this] { cmdOK_Click(); };
+  cmdEndRun.OnClick = [this] { cmdEndRun_Click(); };
+  lstRun.OnClick = [this] { lstRun_Click(); };
+  lstRunRpt.OnClick = [this] { lstRunRpt_Click(); };
+}
+
+void frmEgyCal::Form_Load() {
+  AllSysMode = false;
+  ResetScreen();
+  // A log left from an earlier opening is gone; the prompt shows again.
+  lblMsg.SetVisible(true);
+  lstRun.SetVisible(false);
+  cmdEndRun.SetVisible(false);
+  lstRunRpt.Clear();
+  lstRunRpt.AddItem("Save Run Log");
+  lstRunRpt.AddItem("Exit");
+  lstRunRpt.SetVisible(false);
+  AnnHrs = DefaultAnnHrs();
+  if (prog_.building.Bldg.ProjFile.empty()) {
+    MsgBox("Open a Project File first!");
+    return;
+  }
+  ReadInputs();
+}
+
+void frmEgyCal::ResetScreen() {
+  lblHead.SetCaption("");
+  lblMsg.SetCaption(kIdlePrompt);
+  for (size_t i = 0; i < lblItem.size(); ++i) {
+    lblItem[i].SetCaption("");
+    lblItem[i].SetVisible(false);
+    txtItem[i].SetText("");
+    txtItem[i].SetVisible(false);
+  }
+  cmdGO.SetVisible(false);
+  cmdOK.SetVisible(false);
+  cmdAsTyped.SetVisible(false);
+  mnuM.SetEnabled(true);
+  mnuDirExit.SetEnabled(true);
+}
+
+// ---- Views ----
+
+void frmEgyCal::BeginView(int code, const std::string& heading) {
+  SysNo = code;
+  lblHead.SetCaption(heading);
+  mnuM.SetEnabled(false);
+  mnuDirExit.SetEnabled(false);
+  cmdOK.SetVisible(true);
+  cmdAsTyped.SetVisible(true);
+}
+
+void frmEgyCal::ShowRow(int i, const std::string& caption, Single value) {
+  auto k = static_cast<size_t>(i);
+  lblItem[k].SetCaption(caption);
+  lblItem[k].SetVisible(true);
+  txtItem[k].SetVisible(true);
+  txtItem[k].SetText(common::DisplayText(value));
+}
+
+void frmEgyCal::OfferCalculate() {
+  cmdGO.SetVisible(true);
+  lblMsg.SetCaption(kCalculatePrompt);
+  cmdGO.SetFocus();
+}
+
+void frmEgyCal::mnuMAC_Click() {
+  BeginView(1, "Annual Energy Use for Air Conditioning");
+  for (size_t i = 0; i < kACRows.size(); ++i) ShowRow(static_cast<int>(i), kACRows[i], prog_.sim.ACEgy[i]);
+  OfferCalculate();
+}
+
+void frmEgyCal::mnuMElec_Click() {
+  BeginView(3, "Annual Energy Use for Lighting && Equipment in Building Zones");
+  for (size_t i = 0; i < kZoneRows.size(); ++i) ShowRow(static_cast<int>(i), kZoneRows[i], prog_.sim.ZnElecEgy[i]);
+  OfferCalculate();
+}
+
+// A list: its total, and each system's value, read back at once so that
+// the total is the sum of the values as shown.
+void frmEgyCal::ShowList(int code, const std::string& heading) {
+  BeginView(code, heading);
+  auto list = ListOf(prog_.plant, code);
+  std::string unit = Unit(code);
+  ShowRow(0, "Total of all Systems (" + unit + ")", (*list->egy)[0]);
+  if (*list->count < 1) {
+    lblMsg.SetCaption("No such systems defined");
+    return;
+  }
+  for (int i = 1; i <= SystemCount(*list->count); ++i) {
+    auto k = static_cast<size_t>(i);
+    ShowRow(i, common::ShortTextInt(i) + ": " + (*list->names)[k] + " (" + unit + ")", (*list->egy)[k]);
+  }
+  cmdAsTyped_Click();
+  OfferCalculate();
+}
+
+void frmEgyCal::ShowListValues(int code) {
+  auto list = ListOf(prog_.plant, code);
+  for (int i = 0; i <= SystemCount(*list->count); ++i)
+    txtItem[static_cast<size_t>(i)].SetText(common::DisplayText((*list->egy)[static_cast<size_t>(i)]));
+}
+
+void frmEgyCal::mnuMAAC_Click() { ShowList(2, "Annual Energy Use of Additional HVAC Systems"); }
+void frmEgyCal::mnuMAElec_Click() { ShowList(4, "Annual Energy Use of Additional Elec. && Lgt. Systems"); }
+void frmEgyCal::mnuMFSer_Click() { ShowList(5, "Annual Energy Use of Fire Services Systems"); }
+void frmEgyCal::mnuMLift_Click() { ShowList(6, "Annual Energy Use of Lift and Escalator Systems"); }
+void frmEgyCal::mnuMPaD_Click() { ShowList(7, "Annual Energy Use of P && D Systems"); }
+void frmEgyCal::mnuMGasS_Click() { ShowList(8, "Annual Energy Use of Systems using Town Gas"); }
+
+void frmEgyCal::mnuMAll_Click() {
+  AllSysMode = true;
+  mnuMAC_Click();
+}
+
+// ---- Calculate ----
+
+void frmEgyCal::CalcNonACEgy(int code) {
+  std::string error = simulation::CalcNonACEgy(prog_.plant, code);
+  if (!error.empty()) MsgBox(error);
+}
+
+void frmEgyCal::CalcGasEgy() {
+  std::string error = simulation::CalcGasEgy(prog_.plant.NAC);
+  if (!error.empty()) MsgBox(error);
+}
+
+void frmEgyCal::CalcZnElecEgy() {
+  std::string error = simulation::CalcZnElecEgy(prog_.energyInput.EgyModel, AnnHrs, prog_.sim.ZnElecEgy);
+  if (!error.empty()) MsgBox(error);
+}
+
+void frmEgyCal::cmdGO_Click() {
+  switch (SysNo) {
+    case 1:
+      lblMsg.SetVisible(false);
+      lstRun.Clear();
+      lstRun.Move(240, 600, 7575, 4125);
+      lstRun.SetVisible(true);
+      lstRun.ZOrder();
+      prog_.sim.SimErr = 0;
+      RunSimulation();
+      if (prog_.sim.SimErr == 0) {
+        cmdEndRun.Move(3120, 4800);
+        cmdEndRun.SetVisible(true);
+        for (size_t i = 0; i < kACRows.size(); ++i)
+          txtItem[i].SetText(common::DisplayText(prog_.sim.ACEgy[i]));
+      } else {
+        lstRun.AddItem(prog_.sim.SimErrMsg);
+      }
+      break;
+    case 2:
+    case 4:
+    case 5:
+    case 6:
+    case 7: {
+      auto list = ListOf(prog_.plant, SysNo);
+      if (*list->count > 0) {
+        CalcNonACEgy(SysNo);
+        ShowListValues(SysNo);
+      }
+      break;
+    }
+    case 3:
+      CalcZnElecEgy();
+      for (size_t i = 0; i < kZoneRows.size(); ++i) txtItem[i].SetText(common::DisplayText(prog_.sim.ZnElecEgy[i]));
+      break;
+    case 8:
+      if (prog_.plant.NAC.NoOfGasSys > 0) {
+        CalcGasEgy();
+        ShowListValues(8);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+// ---- Enter Changes ----
+
+std::optional<Single> frmEgyCal::TypedValue(int i) {
+  auto k = static_cast<size_t>(i);
+  auto value = common::ToSingle(common::LeadingNumber(txtItem[k].Text()));
+  if (!value) MsgBox(forms::PlainCaption(lblItem[k].Caption()) + ": the number is too large. Nothing is stored.");
+  return value;
+}
+
+namespace {
+
+// Takes boxes 1..n as the parts and their single-precision sum as element 0.
+template <size_t N>
+bool SumParts(std::array<Single, N>& values, int n) {
+  Single sum = 0;
+  for (int i = 1; i <= n; ++i) sum += values[static_cast<size_t>(i)];
+  if (!std::isfinite(sum)) return false;
+  values[0] = sum;
+  return true;
+}
+
+const char* const kTotalTooLarge = "The total is too large to be held. Nothing is stored.";
+
+}  // namespace
+
+bool frmEgyCal::EnterList(int code) {
+  auto list = ListOf(prog_.plant, code);
+  common::ItemSingles egy = *list->egy;
+  if (*list->count < 1) {
+    auto total = TypedValue(0);
+    if (!total) return false;
+    egy[0] = *total;
+    *list->egy = egy;
+    return true;
+  }
+  int n = SystemCount(*list->count);
+  for (int i = 1; i <= n; ++i) {
+    auto v = TypedValue(i);
+    if (!v) return false;
+    egy[static_cast<size_t>(i)] = *v;
+  }
+  if (!SumParts(egy, n)) {
+    MsgBox(kTotalTooLarge);
+    return false;
+  }
+  *list->egy = egy;
+  txtItem[0].SetText(common::DisplayText(egy[0]));
+  return true;
+}
+
+void frmEgyCal::cmdAsTyped_Click() {
+  if (SysNo == 1 || SysNo == 3) {
+    std::array<Single, 8> parts{};
+    int n = SysNo == 1 ? 7 : 2;
+    for (int i = 1; i <= n; ++i) {
+      auto v = TypedValue(i);
+      if (!v) return;
+      parts[static_cast<size_t>(i)] = *v;
+    }
+    if (!SumParts(parts, n)) {
+      MsgBox(kTotalTooLarge);
+      return;
+    }
+    for (int i = 0; i <= n; ++i) {
+      auto k = static_cast<size_t>(i);
+      if (SysNo == 1) {
+        prog_.sim.ACEgy[k] = parts[k];
+      } else {
+        prog_.sim.ZnElecEgy[k] = parts[k];
+      }
+    }
+    txtItem[0].SetText(common::DisplayText(parts[0]));
+  } else if (ListOf(prog_.plant, SysNo)) {
+    EnterList(SysNo);
+  }
+}
+
+// ---- OK and Exit ----
+
+void frmEgyCal::cmdOK_Click() {
+  ResetScreen();
+  if (!AllSysMode) return;
+  switch (SysNo) {
+    case 1: mnuMElec_Click(); break;
+    case 3: mnuMAAC_Click(); break;
+    case 2: mnuMAElec_Click(); break;
+    case 4: mnuMFSer_Click(); break;
+    case 5: mnuMLift_Click(); break;
+    case 6: mnuMPaD_Click(); break;
+    case 7: mnuMGasS_Click(); break;
+    default: AllSysMode = false; break;
+  }
+}
+
+// The totals as they stand become the annual energy of the assessment.
+void frmEgyCal::mnuFExit_Click() {
+  auto& s = prog_.sim;
+  const auto& c = prog_.plant.CPlt;
+  const auto& n = prog_.plant.NAC;
+  s.AnnEgy[0] = s.ACEgy[0] + c.AddHVACEgy[0];
+  s.AnnEgy[1] = n.AddElecEgy[0] + s.ZnElecEgy[0];
+  s.AnnEgy[2] = n.FSEgy[0];
+  s.AnnEgy[3] = n.LiftEgy[0];
+  s.AnnEgy[4] = n.PDEgy[0];
+  s.AnnEgy[5] = n.GasEgy[0];
+  Unload();
+}
+
+void frmEgyCal::mnuDirExit_Click() { mnuFExit_Click(); }
+
+}  // namespace simulation

@@ -1,0 +1,141 @@
+// The files of the energy calculation window: the input files it reads
+// on loading, the energy use result file and the run log file.
+#include "common/paths.h"
+#include "common/project_paths.h"
+#include "energy_input/energy_file_names.h"
+#include "energy_input/energy_model_files.h"
+#include "plant_input/plant_files.h"
+#include "simulation/energy_use_file.h"
+#include "simulation/frm_egy_cal.h"
+
+namespace simulation {
+
+namespace {
+
+const char* const kNoProject = "Open a Project File first!";
+const char* const kEurFilter = "Energy User Calculation Result File (*.EUR)|*.EUR";
+
+}  // namespace
+
+bool frmEgyCal::ReadInputFile(std::string& path, const forms::FileDialogRequest& request, const std::string& failure,
+                              const std::function<bool(const std::string&, std::string&)>& read) {
+  auto chosen = GetPlatform().OpenFileDialog(request);
+  if (!chosen || chosen->empty()) return false;
+  std::string why;
+  if (!read(common::ResolveProjectFile(*chosen, prog_.building.ProjDir), why)) {
+    MsgBox("The " + failure + " could not be read (" + why + "). No value was changed.");
+    return false;
+  }
+  path = *chosen;
+  return true;
+}
+
+// Asks for and reads each input whose path is not yet known. A failed or
+// cancelled energy calculation input file, or services file, ends the
+// reading; a failed air-side file goes on with the central plant.
+void frmEgyCal::ReadInputs() {
+  auto& ei = prog_.energyInput;
+  auto& plant = prog_.plant;
+  if (ei.EciFile.empty()) {
+    bool read = ReadInputFile(
+        ei.EciFile, {"Open Energy Calculation Input File", "Energy Calculation Input File (*.ECI)|*.ECI", "", ""},
+        "energy calculation input file", [&](const std::string& file, std::string& why) {
+          common::EnergyModel model = ei.EgyModel;
+          common::PerFabric<std::string> masks = ei.FabShMask;
+          if (!energy_input::ReadEnergyModelFile(file, model, masks, why)) return false;
+          ei.EgyModel = std::move(model);
+          ei.FabShMask = std::move(masks);
+          return true;
+        });
+    if (!read) return;
+  }
+  if (ei.ConsFile.empty()) ei.ConsFile = energy_input::EnergyFileName(prog_.building.Bldg.ProjFile, "CON");
+  if (ei.AssFile.empty()) {
+    ReadInputFile(ei.AssFile,
+                  {"Air Side Air-conditioning System Input File", "Air Side AC System Input File (*.ASS)|*.ASS", "",
+                   ""},
+                  "air-side system input file", [&](const std::string& file, std::string& why) {
+                    common::AirSideSystemData airSide = ei.ASSys;
+                    if (!energy_input::ReadAirSideFile(file, ei.EgyModel, airSide, why)) return false;
+                    ei.ASSys = airSide;
+                    return true;
+                  });
+  }
+  if (plant.WssFile.empty()) {
+    // Only named here: the plant simulation reads it.
+    auto chosen = GetPlatform().OpenFileDialog(
+        {"Read Central Plant Input Data", "Central Plant Input Data File (*.WSS)|*.WSS", "", ""});
+    if (chosen) plant.WssFile = *chosen;
+  }
+  if (plant.NacFile.empty()) {
+    ReadInputFile(plant.NacFile,
+                  {"Read Input Data For Non-AC Services", "Non-AC Services Input Data File (*.NAC)|*.NAC", "", ""},
+                  "non-AC services input file", [&](const std::string& file, std::string& why) {
+                    common::NonACServicesData nac = plant.NAC;
+                    if (!plant_input::ReadServicesFile(file, nac, why)) return false;
+                    // The annual energy of the systems is not input: it stays.
+                    nac.AddElecEgy = plant.NAC.AddElecEgy;
+                    nac.FSEgy = plant.NAC.FSEgy;
+                    nac.LiftEgy = plant.NAC.LiftEgy;
+                    nac.PDEgy = plant.NAC.PDEgy;
+                    nac.GasEgy = plant.NAC.GasEgy;
+                    plant.NAC = std::move(nac);
+                    return true;
+                  });
+  }
+}
+
+// ---- The energy use result file ----
+
+void frmEgyCal::DeriveEurFile() {
+  if (EurFile.empty()) EurFile = energy_input::EnergyFileName(prog_.building.Bldg.ProjFile, "EUR");
+}
+
+void frmEgyCal::mnuFSave_Click() {
+  if (prog_.building.Bldg.ProjFile.empty()) {
+    MsgBox(kNoProject);
+    return;
+  }
+  DeriveEurFile();
+  auto chosen = GetPlatform().SaveFileDialog({"Save Energy Use Calculation Results", kEurFilter, "", EurFile});
+  if (!chosen || chosen->empty()) return;
+  EurFile = *chosen;
+  std::string why;
+  if (!common::WriteFileSafely(*chosen, FormatEnergyUseFile(TakeEnergyUse(prog_)), &why))
+    MsgBox("The energy use results were not saved: " + why + ".");
+}
+
+// The values show the next time a system is shown.
+void frmEgyCal::mnuFLoad_Click() {
+  if (prog_.building.Bldg.ProjFile.empty()) {
+    MsgBox(kNoProject);
+    return;
+  }
+  DeriveEurFile();
+  auto chosen = GetPlatform().OpenFileDialog({"Load Energy Use Calculation Results", kEurFilter, "", EurFile});
+  if (!chosen || chosen->empty()) return;
+  EurFile = *chosen;
+  std::string why;
+  auto text = common::ReadWholeFile(common::ResolveProjectFile(*chosen, prog_.building.ProjDir), &why);
+  EnergyUseResults results = TakeEnergyUse(prog_);
+  if (!text || !ParseEnergyUseFile(*text, results, why)) {
+    MsgBox("The energy use results could not be loaded (" + why + "). No value was changed.");
+    return;
+  }
+  PutEnergyUse(results, prog_);
+}
+
+// ---- The run log file ----
+
+bool frmEgyCal::SaveRunLog() {
+  auto chosen = GetPlatform().SaveFileDialog({"Save Run Log", "Run Log File (*.TXT)|*.TXT", "", ""});
+  std::vector<std::string> lines;
+  for (int i = 0; i < lstRun.ListCount(); ++i) lines.push_back(lstRun.List(i));
+  if (!chosen || chosen->empty() || !common::WriteFileSafely(*chosen, FormatRunLog(lines))) {
+    MsgBox("Error in printing run log!!");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace simulation

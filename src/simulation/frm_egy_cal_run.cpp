@@ -1,0 +1,95 @@
+// The air-conditioning run of the energy calculation window: the
+// cooling-load simulation, then the plant simulation, each reporting into
+// the run log list, and the small list of run log actions.
+#include "common/paths.h"
+#include "simulation/frm_egy_cal.h"
+
+namespace simulation {
+
+namespace {
+
+// The simulations' progress lines go to the window's run log, which is
+// repainted after each so the user sees the run advance.
+class ListRunLog : public RunLog {
+ public:
+  ListRunLog(forms::ListBox& list, forms::Platform& platform) : list_(list), platform_(platform) {}
+  void Add(const std::string& line) override {
+    list_.AddItem(line);
+    platform_.RepaintNow();
+  }
+  void Clear() override { list_.Clear(); }
+
+ private:
+  forms::ListBox& list_;
+  forms::Platform& platform_;
+};
+
+}  // namespace
+
+void frmEgyCal::Log(const std::string& line) { lstRun.AddItem(line); }
+
+// A run ended by a Cancel or No answer leaves SimErr at 0.
+void frmEgyCal::RunSimulation() {
+  auto& sim = prog_.sim;
+  ListRunLog log(lstRun, GetPlatform());
+  bool coolingLoads = true;
+  if (common::FindExisting("AnHSpCL.TXT")) {
+    switch (MsgBox("Cooling load data file already exits. Re-calculate and overwrite the file?",
+                   forms::MsgButtons::YesNoCancel)) {
+      case forms::MsgResult::Cancel:
+        return;
+      case forms::MsgResult::No:
+        coolingLoads = false;
+        break;
+      default:
+        break;
+    }
+  }
+  if (coolingLoads) {
+    Log("Started to calculate cooling load");
+    GetPlatform().RepaintNow();
+    coolingLoadRun(prog_, log);
+    if (sim.SimErr != 0) {
+      Log(sim.SimErrMsg);
+      Log("Cooling load calculation terminated.");
+      return;
+    }
+    Log("Cooling load calculation completed");
+  }
+  if (MsgBox("Proceed to predict air-conditioning energy use?", forms::MsgButtons::YesNo) != forms::MsgResult::Yes)
+    return;
+  Log("Started to calculate A/C energy use");
+  plantRun(prog_, log);
+  if (sim.SimErr == 0) {
+    Log("A/C energy use calculation completed");
+  } else {
+    Log(sim.SimErrMsg);
+    Log("A/C energy use calculation terminated.");
+  }
+}
+
+void frmEgyCal::cmdEndRun_Click() {
+  lstRun.SetVisible(false);
+  cmdEndRun.SetVisible(false);
+  lblMsg.SetVisible(true);
+}
+
+// A click on the log offers its actions at the log's top left corner.
+void frmEgyCal::lstRun_Click() {
+  if (lstRun.ListIndex() < 0) return;
+  lstRunRpt.Move(240, 600);
+  lstRunRpt.SetVisible(true);
+  lstRunRpt.ZOrder();
+}
+
+void frmEgyCal::lstRunRpt_Click() {
+  int choice = lstRunRpt.ListIndex();
+  if (choice < 0) return;
+  // Neither list keeps the choice, so the same row can be chosen again.
+  lstRunRpt.SetListIndex(-1);
+  if (choice == 0 && !SaveRunLog()) return;
+  lstRunRpt.SetVisible(false);
+  lstRun.SetListIndex(-1);
+}
+
+}  // namespace simulation

@@ -1,0 +1,268 @@
+#include "simulation/plant_sim.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "common/number_text.h"
+#include "common/paths.h"
+#include "common/project_paths.h"
+#include "energy_input/energy_model_files.h"
+#include "plant_input/plant_files.h"
+#include "simulation/air_side.h"
+#include "simulation/chiller_plant.h"
+#include "simulation/cooling_load_sim.h"
+#include "simulation/data_stream.h"
+#include "simulation/load_constants.h"
+#include "simulation/plant_defaults.h"
+#include "simulation/psychrometrics.h"
+
+namespace ModACPlt {
+namespace {
+
+void Fail(common::SimulationState& sim, std::string msg) {
+  sim.SimErr = -1;
+  sim.SimErrMsg = std::move(msg);
+}
+
+// Checks what the hourly models need of the energy model and the air-side
+// systems of the zones that can operate.
+bool CheckZones(common::Program& prog) {
+  auto& sim = prog.sim;
+  const auto& em = prog.energyInput.EgyModel;
+  const auto& as = prog.energyInput.ASSys;
+  if (em.NoOfZn < 0 || em.NoOfZn > common::kMaxZones) {
+    Fail(sim, "RunPlantSimulation: The number of zones must lie between 0 and 20!");
+    return false;
+  }
+  for (int z = 1; z <= em.NoOfZn; ++z) {
+    const std::string zone = "Zone \"" + em.ZnName[z] + "\"";
+    if (em.ZnNRm[z] < 0 || em.ZnNRm[z] > common::kMaxRooms) {
+      Fail(sim, "RunPlantSimulation: " + zone + " has more than 12 rooms!");
+      return false;
+    }
+    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
+      if (em.RmType[z][r] < 0 || em.RmType[z][r] > ModRoutine::kMaxRoomType) {
+        Fail(sim, "RunPlantSimulation: Room \"" + em.RmName[z][r] + "\" of " + zone + " has an unknown room type!");
+        return false;
+      }
+    }
+    if (as.ASTyp[z] < 0 || as.ASTyp[z] > kVavVariableSpeed) {
+      Fail(sim, "RunPlantSimulation: " + zone + " has an unknown air-side system type!");
+      return false;
+    }
+    if (as.FATyp[z] < 0 || as.FATyp[z] > kPretreatedAir) {
+      Fail(sim, "RunPlantSimulation: " + zone + " has an unknown fresh-air type!");
+      return false;
+    }
+  }
+  return true;
+}
+
+// Reads one hour of the annual hourly cooling load file: the outdoor values,
+// then each room's loads (kW) into DsgSensLd(1, z, r) and RmLatLd(z, r).
+bool ReadHour(common::Program& prog, simulation::BlockReader& in) {
+  auto& sim = prog.sim;
+  const auto& em = prog.energyInput.EgyModel;
+  auto& as = prog.energyInput.ASSys;
+  const std::string file = ModRoutine::kAnnualLoadFileName;
+  auto readFail = [&]() {
+    Fail(sim, "RunPlantSimulation: Failed to read cooling load data file " + file + ": " + in.Error());
+    return false;
+  };
+  auto mismatch = [&]() {
+    Fail(sim, "RunPlantSimulation: The cooling load data file " + file +
+                  " does not match the energy model (line" + common::ShortTextInt(in.LineNumber() - 1) + ")!");
+    return false;
+  };
+  common::DataReader* r = in.Line();
+  if (!r) return readFail();
+  common::Integer month = 0, day = 0, hour = 0;
+  r->Read(month);
+  r->Read(day);
+  r->Read(hour);
+  r->Read(sim.OutTdb);
+  r->Read(sim.OutWxItem2);
+  r->Read(sim.OutTwb);
+  r->Read(sim.OutW);
+  if (!r->Ok()) return readFail();
+  for (int z = 1; z <= em.NoOfZn; ++z) {
+    r = in.Line();
+    common::Integer zone = 0, rooms = 0;
+    if (r) r->Read(zone), r->Read(rooms);
+    if (!r || !r->Ok()) return readFail();
+    if (zone != z || rooms != em.ZnNRm[z]) return mismatch();
+    for (int rm = 1; rm <= em.ZnNRm[z]; ++rm) {
+      r = in.Line();
+      common::Integer room = 0;
+      common::Single sens = 0, lat = 0, airT = 0;
+      if (r) r->Read(room), r->Read(sens), r->Read(lat), r->Read(airT);
+      if (!r || !r->Ok()) return readFail();
+      if (room != rm) return mismatch();
+      as.DsgSensLd[1][z][rm] = sens / 1000;
+      sim.RmLatLd[z][rm] = lat / 1000;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal) {
+  (void)log;
+  auto& sim = prog.sim;
+  auto& p = sim.plant;
+  auto& ei = prog.energyInput;
+  auto& em = ei.EgyModel;
+  auto& as = ei.ASSys;
+  auto& cp = prog.plant.CPlt;
+  const std::string& projDir = prog.building.ProjDir;
+
+  sim.ACEgy.fill(0);
+  {
+    std::string error;
+    if (!energy_input::ReadAirSideFile(common::ResolveProjectFile(ei.AssFile, projDir), em, as, error))
+      return Fail(sim, "RunPlantSimulation: Failed to read air-side system input file " + ei.AssFile + ": " + error);
+  }
+  {
+    std::string error;
+    if (!plant_input::ReadCentralPlantFile(common::ResolveProjectFile(prog.plant.WssFile, projDir), cp, error))
+      return Fail(sim, "RunPlantSimulation: Failed to read central plant input file " + prog.plant.WssFile + ": " +
+                           error);
+  }
+  if (!CheckZones(prog)) return;
+  SimPrep(prog);
+  if (sim.SimErr != 0) return;
+
+  // Operating hours of the zones and the office flags.
+  sim.DayOfWeek = 6;
+  ModRoutine::SetSchedHrs(sim);
+  sim.ZnOpHrs[0][0] = 25;
+  sim.ZnOpHrs[1][0] = -1;
+  bool officeBuilding = true;
+  std::array<bool, common::kMaxZones + 1> officeZone{};
+  for (int z = 1; z <= em.NoOfZn; ++z) {
+    sim.ZnOpHrs[0][z] = 25;
+    sim.ZnOpHrs[1][z] = -1;
+    officeZone[z] = true;
+    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
+      const int t = em.RmType[z][r];
+      sim.ZnOpHrs[0][z] = std::min(sim.ZnOpHrs[0][z], sim.SchedHrs[0][t]);
+      sim.ZnOpHrs[1][z] = std::max(sim.ZnOpHrs[1][z], sim.SchedHrs[1][t]);
+      if (t > ModRoutine::kOfficeRoom) officeZone[z] = false;
+    }
+    if (!officeZone[z]) officeBuilding = false;
+    sim.ZnOpHrs[0][0] = std::min(sim.ZnOpHrs[0][0], sim.ZnOpHrs[0][z]);
+    sim.ZnOpHrs[1][0] = std::max(sim.ZnOpHrs[1][0], sim.ZnOpHrs[1][z]);
+  }
+
+  const std::string inName = ModRoutine::kAnnualLoadFileName;
+  const std::string inPath = common::ResolveProjectFile(inName, projDir);
+  simulation::BlockReader in;
+  {
+    auto found = common::FindExisting(inPath);
+    std::string error;
+    if (!found || !in.Open(*found, error))
+      return Fail(sim, "RunPlantSimulation: Failed to open cooling load data file " + inName + "!");
+  }
+  const std::string outPath = common::ResolveProjectFile(kPlantOutputFileName, projDir);
+  simulation::BlockWriter out;
+  {
+    std::string error;
+    if (!out.Open(outPath, error))
+      return Fail(sim, "RunPlantSimulation: Failed to create " + outPath + ": " + error);
+  }
+
+  int dayOfYear = 0;
+  bool stopped = false;
+  for (int month = 1; month <= 12 && !stopped; ++month) {
+    for (int day = 1; day <= cal.MonthDays[month] && !stopped; ++day) {
+      ++dayOfYear;
+      p.SeaWaterTemp = static_cast<common::Single>(CalSeaWaterTemp(static_cast<common::Integer>(dayOfYear)));
+      simulation::AdvanceDayOfWeek(sim.DayOfWeek);
+      for (int h = 1; h <= 24 && !stopped; ++h) {
+        as.DsgFanPwr[1][0] = 0;
+        as.DsgCHWFlow[1][0] = 0;
+        cp.FAUFanPower[0] = 0;
+        if (!ReadHour(prog, in)) {
+          stopped = true;
+          break;
+        }
+        p.OutH = static_cast<common::Single>(MoistAirEnthalpy(sim.OutTdb, sim.OutW));
+
+        int start = cp.StartHour, stop = cp.StopHour;
+        if (officeBuilding) {
+          if (sim.DayOfWeek == 0) start = 25, stop = -1;
+          if (sim.DayOfWeek == 6) stop = 13;
+        }
+        if (!(start < h && h <= stop)) continue;
+
+        cp.ChrCap[1][0] = 0;
+        p.RmVentFlow[0][0] = 0;
+        for (int z = 1; z <= em.NoOfZn; ++z) {
+          bool operates = sim.ZnOpHrs[0][z] < h && h <= sim.ZnOpHrs[1][z];
+          if (officeZone[z] && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h >= 15))) operates = false;
+          if (!operates) continue;
+          SimAirSideSystem(prog, z);
+          if (sim.SimErr != 0) break;
+          cp.ChrCap[1][0] += em.ZnNIdent[z] * as.DsgTotLd[1][z][0];
+          p.RmVentFlow[0][0] += p.RmVentFlow[z][0] * em.ZnNIdent[z];
+        }
+        if (sim.SimErr != 0) {
+          stopped = true;
+          break;
+        }
+        SimFreshAirSystem(prog);
+        if (sim.SimErr != 0) {
+          stopped = true;
+          break;
+        }
+        cp.ChrCap[1][0] += cp.FAUTotCap[0];
+        cp.SLPFlow[1][0] = as.DsgCHWFlow[1][0] + cp.FAUChWFlow[0];
+        cp.ChrCap[1][0] = cp.ChrCap[1][0] * p.PlantFactor;
+        CPCSIM(prog);
+        if (sim.SimErr != 0) {
+          stopped = true;
+          break;
+        }
+        out.Out()
+            .Int(month)
+            .Int(day)
+            .Int(h)
+            .Sng(cp.ChrCap[1][0])
+            .Sng(as.DsgFanPwr[1][0])
+            .Sng(cp.FAUFanPower[0])
+            .Sng(cp.ChrPower[1][0])
+            .Sng(cp.PLPPower[0])
+            .Sng(cp.SLPPower[1][0])
+            .Sng(cp.CWPPower[0])
+            .Sng(cp.SWPPower[1][0])
+            .Sng(cp.CTFanPower[0])
+            .EndLine();
+        if (!out.Flush()) {
+          out.Abandon();
+          return Fail(sim, "RunPlantSimulation: Failed to write " + outPath + "!");
+        }
+        sim.ACEgy[1] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
+        sim.ACEgy[2] += cp.ChrPower[1][0];
+        sim.ACEgy[3] += cp.PLPPower[0];
+        sim.ACEgy[4] += cp.SLPPower[1][0];
+        sim.ACEgy[5] += cp.CWPPower[0];
+        sim.ACEgy[6] += cp.SWPPower[1][0];
+        sim.ACEgy[7] += cp.CTFanPower[0];
+      }
+    }
+  }
+  in.Close();
+  // A run that stopped keeps the lines of the hours completed before.
+  std::string error;
+  if (!out.Commit(error)) {
+    if (!stopped) Fail(sim, "RunPlantSimulation: Failed to write " + outPath + ": " + error);
+    return;
+  }
+  if (stopped) return;
+  auto& e = sim.ACEgy;
+  e[0] = e[2] + e[1] + e[3] + e[4] + e[5] + e[6] + e[7];
+}
+
+}  // namespace ModACPlt

@@ -1,0 +1,36 @@
+#pragma once
+// The sun on the room's fabric: incidence angles, glass transmittance, the
+// hourly beam and diffuse gains through the windows (reduced by their
+// shading masks) and the sol-air temperatures that drive the outside faces.
+// Orientation codes: 1 N, 2 NE, 3 E, 4 SE, 5 S, 6 SW, 7 W, 8 NW, 9 horizontal
+// (0 not set); azimuths in radians from south towards west.
+#include <string>
+
+#include "common/program.h"
+
+namespace ModRoutine {
+
+using common::Integer;
+using common::Single;
+
+// Component types: 0 not set, 1 Roof, 2 Window, 3 External Wall, 4 Floor/Ceiling, 5 Partition.
+constexpr int kRoof = 1, kWindow = 2, kExtWall = 3, kFloorCeiling = 4, kPartition = 5;
+constexpr int kHorizontal = 9;
+
+// Cosine of the angle of incidence of the sun on a surface of that
+// orientation, never below 0.
+double CalSolarAngles(Single azi, Single alt, Integer orient);
+// Transmittance of glass for direct radiation at an incidence cosine.
+Single CalGlassTrans(const common::CoolingLoadModelState& m, Single cosi);
+
+// The shading mask of a window, read once per run; nullptr with SimErr set
+// when the file is missing or unreadable.
+const common::ShadingMaskData* FindShadingMask(common::Program& prog, const std::string& name);
+
+// Beam and diffuse gain through each window of the room for the hour.
+void CalSolGain(common::Program& prog);
+// The temperature driving the outside face of roofs, windows, external walls
+// and partitions.
+void CalSolAirTemp(common::Program& prog);
+
+}  // namespace ModRoutine

@@ -1,0 +1,259 @@
+#include "simulation/wall_conduction.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "common/number_text.h"
+#include "simulation/load_constants.h"
+
+namespace ModRoutine {
+namespace {
+
+struct LayerData {
+  Integer mat = 0;
+  Single t = 0, rho = 0, k = 0, cp = 0;
+  Single alpha = 0;  // thermal diffusivity, m2/s (layers with mass only)
+  bool massless = false;
+  int n = 0;         // sub-layers 1..3
+  Single dx = 0;     // sub-layer thickness, m
+};
+
+// Surface test of a layer next to a film h: the first of 3, 2, 1 sub-layers
+// with Fo <= 1 / (2 (1 + Bi)); 0 when even one sub-layer is unstable.
+int TrialSurface(const LayerData& ly, Single h) {
+  for (int n = 3; n >= 1; --n) {
+    Single dx = ly.t / static_cast<Single>(n);
+    Single fo = CalRatioSq(ly.alpha, kTimeStep, dx);
+    Single bi = dx * h / ly.k;
+    Single limit = 1 / (2 * (1 + bi));
+    if (fo <= limit) return n;
+  }
+  return 0;
+}
+
+// Interface test between an outer layer p and an inner layer q for the layer
+// being trialled (p when trialOuter, else q); the other layer keeps its
+// sub-layer thickness and adds its capacity unless it is massless.
+int TrialInterface(const LayerData& p, const LayerData& q, bool trialOuter) {
+  const LayerData& tr = trialOuter ? p : q;
+  const LayerData& ot = trialOuter ? q : p;
+  for (int n = 3; n >= 1; --n) {
+    Single dxTr = tr.t / static_cast<Single>(n);
+    Single cap = tr.rho * tr.cp * dxTr;
+    if (!ot.massless) cap = cap + ot.rho * ot.cp * ot.dx;
+    Single dxP = trialOuter ? dxTr : p.dx;
+    Single dxQ = trialOuter ? q.dx : dxTr;
+    Single a = kTimeStep * p.k / (cap * dxP);
+    Single b = kTimeStep * q.k / (cap * dxQ);
+    Single sum = a + b;
+    if (sum <= 0.5f) return n;
+  }
+  return 0;
+}
+
+void SetNode(common::CoolingLoadModelState& m, int c, int node, Single a, Single b, Single cc) {
+  m.NodeCoefA[c][node] = a;
+  m.NodeCoefB[c][node] = b;
+  m.NodeCoefC[c][node] = cc;
+}
+
+bool Fail(common::SimulationState& sim, const std::string& msg) {
+  sim.SimErr = -1;
+  sim.SimErrMsg = msg;
+  return false;
+}
+
+std::string ConsLabel(const common::ConstructionTables& ct, int n) {
+  return "construction" + common::ShortTextInt(n) + " (" + ct.ConsName[n] + ")";
+}
+
+// Lays out component c. False (with SimErr set) on unusable layer data.
+bool SetupComponent(common::Program& prog, int c) {
+  auto& ei = prog.energyInput;
+  auto& m = prog.sim.load;
+  const Single ho = kOutsideFilm, hi = kInsideFilm;
+  const int cons = m.CurFabCons[c];
+  if (cons < 0 || cons > common::kMaxConstructions || ei.cons.ConsNLay[cons] < 1 ||
+      ei.cons.ConsNLay[cons] > common::kMaxLayers)
+    return Fail(prog.sim, "SetupWallNodes: Component" + common::ShortTextInt(c) + " has no usable construction!");
+  LoadConstruction(ei, static_cast<Integer>(cons));
+  const int L = ei.CurNLay;
+  std::array<LayerData, common::kMaxLayers + 1> ly{};
+  for (int l = 1; l <= L; ++l) {
+    LayerData& d = ly[l];
+    GetLayerProps(ei, static_cast<Integer>(l), d.mat, d.t, d.rho, d.k, d.cp);
+    bool usable = std::isfinite(d.t) && std::isfinite(d.k) && std::isfinite(d.rho) && std::isfinite(d.cp) &&
+                  d.t > 0 && d.k > 0 && d.rho >= 0 && d.cp >= 0;
+    if (!usable)
+      return Fail(prog.sim, "SetupWallNodes: Layer" + common::ShortTextInt(l) + " of " +
+                                ConsLabel(ei.cons, cons) +
+                                " needs a positive thickness and conductivity and no negative density or "
+                                "specific heat!");
+    if (d.mat >= 1) d.alpha = CalQuotient(d.k, d.rho, d.cp);
+  }
+
+  // Inner surface layer alone.
+  if (ly[L].mat <= 0) {
+    ly[L].massless = true;
+    ly[L].n = 1;
+  } else {
+    ly[L].n = TrialSurface(ly[L], hi);
+    if (ly[L].n == 0) ly[L].massless = true, ly[L].n = 1;
+  }
+  ly[L].dx = ly[L].t / static_cast<Single>(ly[L].n);
+  // Outwards, each layer against its inner neighbour.
+  for (int l = L - 1; l >= 1; --l) {
+    if (ly[l].mat <= 0) {
+      ly[l].massless = true;
+      ly[l].n = 1;
+    } else {
+      ly[l].n = TrialInterface(ly[l], ly[l + 1], true);
+      if (ly[l].n == 0) ly[l].massless = true, ly[l].n = 1;
+    }
+    ly[l].dx = ly[l].t / static_cast<Single>(ly[l].n);
+  }
+  // Outer surface layer alone.
+  if (ly[1].mat <= 0 || ly[1].massless) {
+    ly[1].massless = true;
+    ly[1].n = 1;
+  } else {
+    int r = TrialSurface(ly[1], ho);
+    if (r == 0)
+      ly[1].massless = true, ly[1].n = 1;
+    else
+      ly[1].n = std::min(ly[1].n, r);
+  }
+
+  // Layer 1 and the outside surface node.
+  m.LayEndNode[c][1] = static_cast<Integer>(1 + ly[1].n);
+  ly[1].dx = ly[1].t / static_cast<Single>(ly[1].n);
+  {
+    const LayerData& d = ly[1];
+    Single bio = d.dx * ho / d.k;
+    if (!d.massless) {
+      Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
+      Single a = 2 * fo * bio, cc = 2 * fo;
+      SetNode(m, c, 1, a, a + cc - 1, cc);
+      for (int node = 2; node <= m.LayEndNode[c][1] - 1; ++node) SetNode(m, c, node, fo, 2 * fo - 1, fo);
+    } else {
+      Single u = d.k / d.dx + ho;
+      SetNode(m, c, 1, ho / u, 0, d.k / (u * d.dx));
+    }
+  }
+  // Layers 2..L and the nodes at their outer interfaces.
+  for (int l = 2; l <= L; ++l) {
+    LayerData& d = ly[l];
+    const LayerData& p = ly[l - 1];
+    if (!d.massless) {
+      int r = TrialInterface(p, d, false);
+      if (r == 0)
+        d.massless = true, d.n = 1;
+      else
+        d.n = std::min(d.n, r);
+    }
+    const int i = m.LayEndNode[c][l - 1];
+    if (i + d.n > common::kMaxNodes)
+      return Fail(prog.sim, "SetupWallNodes: " + ConsLabel(ei.cons, cons) + " needs more than" +
+                                common::ShortTextInt(common::kMaxNodes) + " wall nodes!");
+    m.LayEndNode[c][l] = static_cast<Integer>(i + d.n);
+    d.dx = d.t / static_cast<Single>(d.n);
+    if (!d.massless || !p.massless) {
+      Single cap = 0;
+      if (!d.massless) {
+        cap = d.rho * d.cp * d.dx;
+        if (!p.massless) cap = cap + p.rho * p.cp * p.dx;
+      } else {
+        cap = p.rho * p.cp * p.dx;
+      }
+      Single a = kTimeStep * p.k / (cap * p.dx);
+      Single b = kTimeStep * d.k / (cap * d.dx);
+      Single ca = 2 * a, cc = 2 * b;
+      SetNode(m, c, i, ca, ca + cc - 1, cc);
+      if (!d.massless && d.n >= 2) {
+        Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
+        for (int node = i + 1; node <= m.LayEndNode[c][l] - 1; ++node) SetNode(m, c, node, fo, 2 * fo - 1, fo);
+      }
+    } else {
+      Single s = d.k * p.dx + p.k * d.dx;
+      SetNode(m, c, i, p.k * d.dx / s, 0, d.k * p.dx / s);
+    }
+  }
+  // The room-side surface node.
+  {
+    const LayerData& d = ly[L];
+    const int i = m.LayEndNode[c][L];
+    if (!d.massless) {
+      Single bii = d.dx * hi / d.k;
+      Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
+      Single a = 2 * fo, cc = 2 * fo * bii;
+      SetNode(m, c, i, a, a + cc - 1, cc);
+    } else {
+      Single u = d.dx * hi + d.k;
+      SetNode(m, c, i, d.k / u, 0, d.dx * hi / u);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+Single CalRatioSq(Single a, Single b, Single c) {
+  return static_cast<Single>(static_cast<double>(a * b) / (static_cast<double>(c) * c));
+}
+
+Single CalQuotient(Single a, Single b, Single c) { return a / (b * c); }
+
+void LoadConstruction(common::EnergyInputState& ei, Integer n) {
+  const auto& ct = ei.cons;
+  ei.CurNLay = ct.ConsNLay[n];
+  ei.CurSurf[0] = ct.ConsSurf[0][n];
+  ei.CurSurf[1] = ct.ConsSurf[1][n];
+  for (int l = 1; l <= ei.CurNLay && l <= common::kMaxLayers; ++l) {
+    ei.CurLayMatNo[l] = ct.LayMatNo[n][l];
+    ei.CurLayThk[l] = ct.LayThk[n][l];
+    for (int q = 0; q < 3; ++q) ei.CurLayProp[q][l] = ct.LayProp[q][n][l];
+  }
+}
+
+void GetLayerProps(const common::EnergyInputState& ei, Integer l, Integer& mat, Single& t, Single& rho, Single& k,
+                   Single& cp) {
+  mat = ei.CurLayMatNo[l];
+  t = ei.CurLayThk[l];
+  if (mat >= 1) {
+    rho = ei.CurLayProp[0][l];
+    k = ei.CurLayProp[1][l];
+    cp = ei.CurLayProp[2][l];
+  } else {
+    // An air gap (a negative material number is taken as one as well).
+    rho = 0;
+    k = static_cast<Single>(5.5798 * t + 0.023472);
+    cp = 0;
+  }
+}
+
+void SetupWallNodes(common::Program& prog) {
+  auto& m = prog.sim.load;
+  for (auto& row : m.LayEndNode) row.fill(1);
+  for (int c = 1; c <= m.CurNFab; ++c)
+    if (!SetupComponent(prog, c)) return;
+}
+
+void StepWallNodes(common::Program& prog) {
+  auto& m = prog.sim.load;
+  const auto& ct = prog.energyInput.cons;
+  for (int c = 1; c <= m.CurNFab; ++c) {
+    const int L = ct.ConsNLay[m.CurFabCons[c]];
+    const int last = m.LayEndNode[c][L];
+    const auto& T = m.NodeTemp[0][c];
+    auto& Tn = m.NodeTemp[1][c];
+    const auto& A = m.NodeCoefA[c];
+    const auto& B = m.NodeCoefB[c];
+    const auto& C = m.NodeCoefC[c];
+    Tn[1] = A[1] * m.SurfRefTemp[c][0] - B[1] * T[1] + C[1] * T[2];
+    for (int n = 2; n <= last - 1; ++n) Tn[n] = A[n] * T[n - 1] - B[n] * T[n] + C[n] * T[n + 1];
+    Tn[last] = A[last] * T[last - 1] - B[last] * T[last] + C[last] * m.SurfRefTemp[c][1];
+  }
+}
+
+}  // namespace ModRoutine

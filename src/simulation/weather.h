@@ -1,0 +1,21 @@
+#pragma once
+// The weather file "VLW1989.TXT" of the data directory: 8,760 lines of 19
+// items, one per hour in calendar order: hour stamp (Long); outdoor dry bulb
+// (degC), a second outdoor value, wet bulb (degC), humidity ratio (kg/kg);
+// direct solar irradiance on orientation codes 0..9 (W/m2); diffuse
+// irradiance on a horizontal and on a vertical surface (W/m2); solar altitude
+// and azimuth (rad, azimuth from south towards west).
+#include <string>
+
+#include "common/data_file.h"
+#include "common/simulation_state.h"
+
+namespace ModRoutine {
+
+inline constexpr const char* kWeatherFileName = "VLW1989.TXT";
+
+// Reads one weather line into the hour stamp, the outdoor values and the
+// solar values of the cooling-load model; false when the line is malformed.
+bool ReadWeatherHour(common::DataReader& r, common::Long& stamp, common::SimulationState& sim);
+
+}  // namespace ModRoutine

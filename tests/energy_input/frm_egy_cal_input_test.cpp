@@ -1,0 +1,513 @@
+#include "common/paths.h"
+#include "energy_input/frm_egy_cal_input.h"
+
+#include <gtest/gtest.h>
+
+#include "energy_fixture.h"
+#include "energy_input/construction_file.h"
+#include "energy_input/energy_model_files.h"
+#include "support/scripted_platform.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using forms::MsgResult;
+using Masks = common::PerFabric<std::string>;
+
+constexpr const char* kEciReadError = "Error reading energy calcuation input data file!!";
+
+// A window the energy input opens, standing in for the real one.
+class StandIn : public forms::Form {
+ public:
+  using Form::Form;
+};
+
+class EnergyInputWindow : public testing::Test {
+ protected:
+  EnergyInputWindow() {
+    prog.building.Bldg.ProjName = "Tower";
+    prog.building.ProjDir = folder.Path();
+  }
+
+  // Writes the project's three files and opens the window, which loads them.
+  void OpenWith(const common::EnergyModel& model, const Masks& masks, bool withConstructions = true) {
+    std::string error;
+    if (withConstructions) {
+      ASSERT_TRUE(energy_input::WriteConstructionFile(folder.Path() + "T.CON", energytest::SomeConstructions(3), error));
+    }
+    ASSERT_TRUE(energy_input::WriteEnergyModelFile(folder.Path() + "T.ECI", "Tower", model, masks, error));
+    ASSERT_TRUE(energy_input::WriteAirSideFile(folder.Path() + "T.ASS", "Tower", model, common::AirSideSystemData{},
+                                               error));
+    prog.building.Bldg.ProjFile = "T.PRJ";
+    if (withConstructions) {
+      platform.ExpectOpenDialog(folder.Path() + "T.ECI");
+      platform.ExpectOpenDialog(folder.Path() + "T.ASS");
+    }
+    w.Show();
+  }
+  void OpenWith(int zones) {
+    Masks masks{};
+    common::EnergyModel m = energytest::SmallModel(zones, &masks);
+    OpenWith(m, masks);
+  }
+  const common::EnergyModel& M() const { return w.WorkingModel(); }
+  const Masks& ShMasks() const { return prog.energyInput.FabShMask; }
+
+  testsupport::TempFolder folder;
+  testsupport::ScriptedPlatform platform;
+  common::Program prog;
+  StandIn selCons{platform, "frmSelCons"}, shMask{platform, "frmShMask"}, siZn{platform, "frmSIZn"},
+      cPlt{platform, "frmCPlt"};
+  energy_input::frmEgyCalInput w{prog, platform,
+                                 {[this]() -> forms::Form& { return selCons; }, [this]() -> forms::Form& { return shMask; },
+                                  [this]() -> forms::Form& { return siZn; }, [this]() -> forms::Form& { return cPlt; }}};
+};
+
+TEST_F(EnergyInputWindow, ZoneCountOutsideItsRange) {
+  w.Show();
+  EXPECT_EQ(w.Caption(), "Inputs for Energy Calculation");
+  for (const char* typed : {"0", "21", "many", ""}) {
+    SCOPED_TRACE(typed);
+    w.txtNZn.SetText(typed);
+    platform.ExpectMessage("No. of Zones outside range!");
+    w.cmdEntNZn.Click();
+    EXPECT_TRUE(w.cmdEntNZn.Font().Bold);
+    EXPECT_EQ(w.cboZNo.ListCount(), 0);
+  }
+  w.txtNZn.SetText("20");
+  w.cmdEntNZn.Click();
+  EXPECT_FALSE(w.cmdEntNZn.Font().Bold);
+  EXPECT_EQ(w.cboZNo.ListCount(), 20);
+  EXPECT_EQ(w.CurZn(), 1);
+  EXPECT_EQ(M().NoOfZn, 20);
+}
+
+TEST_F(EnergyInputWindow, FabricComponentCount) {
+  w.Show();
+  w.txtNZn.SetText("1");
+  w.cmdEntNZn.Click();
+  w.txtZnNam.SetText("Podium");
+  w.txtNRmIZ.SetText("1");
+  EXPECT_TRUE(w.cmdEntNRm.Font().Bold);
+  w.cmdEntNRm.Click();
+  EXPECT_FALSE(w.cmdEntNRm.Font().Bold);
+  EXPECT_EQ(M().ZnName[1], "Podium");
+  w.cboRmNo.SetListIndex(0);
+  w.txtNFabComp.SetText("11");
+  platform.ExpectMessage("No. of Fabric Components outside range!");
+  w.cmdEntRmChar.Click();
+  EXPECT_EQ(w.cboFabComp.ListCount(), 0);
+  w.txtNFabComp.SetText("10");
+  w.cmdEntRmChar.Click();
+  ASSERT_EQ(w.cboFabComp.ListCount(), 10);
+  EXPECT_EQ(w.cboFabComp.List(0), "1");
+  EXPECT_EQ(w.cboFabComp.List(9), "10");
+  EXPECT_EQ(w.cboFabComp.ListIndex(), -1);
+  EXPECT_EQ(M().RmNFab[1][1], 10);
+}
+
+TEST_F(EnergyInputWindow, LoadShowsTheFirstZoneRoomAndComponent) {
+  OpenWith(3);
+  EXPECT_FALSE(w.cmdEntNZn.Font().Bold);
+  EXPECT_EQ(w.txtNZn.Text(), "3");
+  EXPECT_EQ(w.CurZn(), 1);
+  EXPECT_EQ(w.CurRm(), 1);
+  EXPECT_EQ(w.CurFab(), 1);
+  EXPECT_EQ(w.txtZnNam.Text(), "Zone 1");
+  EXPECT_EQ(w.txtRmNam.Text(), "Z1R1");
+  EXPECT_EQ(w.cboRmTyp.Text(), "Office");
+  EXPECT_EQ(w.txtCompL.Text(), "Z1R1C1");
+  EXPECT_EQ(w.txtCompC[0].Text(), "1");
+  EXPECT_EQ(w.txtCompC[1].Text(), "Cons 1");
+  EXPECT_EQ(w.txtShMask.Text(), "Z1R1C1.SHM");
+  EXPECT_EQ(prog.energyInput.ConsFile, "T.CON");
+  EXPECT_EQ(prog.energyInput.EciFile, folder.Path() + "T.ECI");
+  EXPECT_EQ(prog.energyInput.cons.NoOfCons, 3);
+  EXPECT_EQ(prog.energyInput.EgyModel, M());
+}
+
+TEST_F(EnergyInputWindow, AddZoneAfterTheSecondOfThree) {
+  OpenWith(3);
+  w.cboZNo.SetListIndex(1);
+  w.cmdAZn.Click();
+  EXPECT_EQ(M().NoOfZn, 4);
+  EXPECT_EQ(M().ZnName[1], "Zone 1");
+  EXPECT_EQ(M().ZnName[2], "Zone 2");
+  EXPECT_EQ(M().ZnName[3], "");
+  EXPECT_EQ(M().ZnNRm[3], 0);
+  EXPECT_EQ(M().RmName[3][1], "");
+  EXPECT_EQ(ShMasks()[3][1][1], "");
+  EXPECT_EQ(M().ZnName[4], "Zone 3");
+  EXPECT_EQ(M().ZnNRm[4], 3);
+  EXPECT_EQ(M().RmName[4][3], "Z3R3");
+  EXPECT_EQ(ShMasks()[4][1][1], "Z3R1C1.SHM");
+  EXPECT_EQ(w.CurZn(), 3);
+  EXPECT_EQ(w.cboZNo.ListIndex(), 2);
+  EXPECT_EQ(w.cboZNo.ListCount(), 4);
+  EXPECT_EQ(w.txtZnNam.Text(), "");
+  EXPECT_EQ(w.txtNIZn.Text(), "0");
+  EXPECT_EQ(w.txtNRmIZ.Text(), "0");
+  EXPECT_EQ(w.txtNZn.Text(), "3");
+}
+
+TEST_F(EnergyInputWindow, DeleteTheFirstOfThreeZones) {
+  OpenWith(3);
+  platform.ExpectMessage("Delete all data for the selected Zone?", MsgResult::Cancel);
+  w.cmdDZn.Click();
+  EXPECT_EQ(M().NoOfZn, 3);
+  EXPECT_EQ(w.CurZn(), 1);
+
+  platform.ExpectMessage("Delete all data for the selected Zone?", MsgResult::OK);
+  w.cmdDZn.Click();
+  EXPECT_EQ(M().NoOfZn, 2);
+  EXPECT_EQ(M().ZnName[1], "Zone 2");
+  EXPECT_EQ(M().ZnName[2], "Zone 3");
+  EXPECT_EQ(M().RmName[2][3], "Z3R3");
+  EXPECT_EQ(ShMasks()[2][1][1], "Z3R1C1.SHM");
+  EXPECT_EQ(M().ZnName[3], "");
+  EXPECT_EQ(M().ZnNRm[3], 0);
+  EXPECT_EQ(M().FabName[3][3][1], "");
+  EXPECT_EQ(ShMasks()[3][1][1], "");
+  EXPECT_EQ(w.txtNZn.Text(), "2");
+  EXPECT_TRUE(w.cmdEntNZn.Font().Bold);
+  EXPECT_EQ(w.cboZNo.ListCount(), 2);
+  EXPECT_EQ(w.cboZNo.ListIndex(), -1);
+  EXPECT_EQ(w.CurZn(), 0);
+  EXPECT_EQ(w.txtZnNam.Text(), "");
+  EXPECT_EQ(w.cboRmNo.ListCount(), 0);
+
+  // Without a selected zone Add and Del do nothing.
+  w.cmdAZn.Click();
+  w.cmdDZn.Click();
+  EXPECT_EQ(M().NoOfZn, 2);
+}
+
+TEST_F(EnergyInputWindow, AddWithNoZonesDoesNothing) {
+  w.Show();
+  w.cmdAZn.Click();
+  w.cmdARm.Click();
+  w.cmdAExWall.Click();
+  EXPECT_EQ(M().NoOfZn, 0);
+  EXPECT_EQ(w.cboZNo.ListCount(), 0);
+}
+
+TEST_F(EnergyInputWindow, RoomsAddedAndDeletedMoveTheirComponents) {
+  OpenWith(3);
+  w.cboZNo.SetListIndex(2);
+  w.cboRmNo.SetListIndex(1);
+  w.cmdARm.Click();
+  EXPECT_EQ(M().ZnNRm[3], 4);
+  EXPECT_EQ(w.txtNRmIZ.Text(), "4");
+  EXPECT_EQ(M().RmName[3][3], "");
+  EXPECT_EQ(M().RmNFab[3][3], 0);
+  EXPECT_EQ(M().FabName[3][3][1], "");
+  EXPECT_EQ(M().RmName[3][4], "Z3R3");
+  EXPECT_EQ(M().FabName[3][4][3], "Z3R3C3");
+  EXPECT_EQ(ShMasks()[3][4][1], "Z3R3C1.SHM");
+  EXPECT_EQ(w.CurRm(), 3);
+  EXPECT_EQ(w.cboRmNo.ListIndex(), 2);
+
+  w.cboRmNo.SetListIndex(0);
+  platform.ExpectMessage("Delete all data for the selected Room?", MsgResult::OK);
+  w.cmdDRm.Click();
+  EXPECT_EQ(M().ZnNRm[3], 3);
+  EXPECT_EQ(M().RmName[3][1], "Z3R2");
+  EXPECT_EQ(M().RmName[3][3], "Z3R3");
+  EXPECT_EQ(M().RmName[3][4], "");
+  EXPECT_EQ(ShMasks()[3][4][1], "");
+  EXPECT_EQ(w.txtNRmIZ.Text(), "3");
+  EXPECT_EQ(w.cboRmNo.ListCount(), 3);
+  EXPECT_EQ(w.cboRmNo.ListIndex(), -1);
+  EXPECT_EQ(w.CurRm(), 0);
+  EXPECT_EQ(w.CurZn(), 3);
+}
+
+TEST_F(EnergyInputWindow, ComponentsAddedAndDeletedKeepTheirShadingMasks) {
+  OpenWith(3);
+  w.cboZNo.SetListIndex(2);
+  w.cboRmNo.SetListIndex(2);
+  w.cboFabComp.SetListIndex(0);
+  w.txtCompL.SetText("Renamed");
+  w.cmdAExWall.Click();
+  EXPECT_EQ(M().FabName[3][3][1], "Renamed");  // stored before the insert
+  EXPECT_EQ(ShMasks()[3][3][1], "Z3R3C1.SHM");
+  EXPECT_EQ(M().FabName[3][3][2], "");
+  EXPECT_EQ(M().FabCons[3][3][2], 0);
+  EXPECT_EQ(M().FabName[3][3][3], "Z3R3C2");
+  EXPECT_EQ(M().RmNFab[3][3], 4);
+  EXPECT_EQ(w.txtNFabComp.Text(), "4");
+  EXPECT_EQ(w.CurFab(), 2);
+
+  w.cboFabComp.SetListIndex(0);
+  platform.ExpectMessage("Delete selected Fabric Component?", MsgResult::OK);
+  w.cmdDExWall.Click();
+  EXPECT_EQ(M().RmNFab[3][3], 3);
+  EXPECT_EQ(M().FabName[3][3][1], "");
+  EXPECT_EQ(ShMasks()[3][3][1], "");
+  EXPECT_EQ(M().FabName[3][3][3], "Z3R3C3");
+  EXPECT_EQ(M().FabName[3][3][4], "");
+  EXPECT_EQ(w.cboFabComp.ListCount(), 3);
+  EXPECT_EQ(w.cboFabComp.ListIndex(), -1);
+}
+
+TEST_F(EnergyInputWindow, AddIsRefusedAtEachMaximum) {
+  OpenWith(20);
+  platform.ExpectMessage("No. of Zones already reached the Maximum No.!");
+  w.cmdAZn.Click();
+  w.cboZNo.SetListIndex(11);  // zone 12: 12 rooms
+  w.cboRmNo.SetListIndex(9);  // room 10: 10 components
+  platform.ExpectMessage("No. of Rooms per Zone already reached the Maximum No.!");
+  w.cmdARm.Click();
+  w.cboFabComp.SetListIndex(0);
+  platform.ExpectMessage("No. of Constructions already reached the Maximum No.!");
+  w.cmdAExWall.Click();
+  EXPECT_EQ(M().NoOfZn, 20);
+  EXPECT_EQ(M().ZnNRm[12], 12);
+  EXPECT_EQ(M().RmNFab[12][10], 10);
+}
+
+TEST_F(EnergyInputWindow, RoofTurnsHorizontalButAStoredOrientationShows) {
+  Masks masks{};
+  common::EnergyModel m = energytest::SmallModel(2, &masks);
+  m.FabType[2][2][2] = 1;  // a roof facing south
+  m.FabOrient[2][2][2] = 5;
+  OpenWith(m, masks);
+  w.cboZNo.SetListIndex(1);
+  w.cboRmNo.SetListIndex(1);
+  w.cboFabComp.SetListIndex(1);
+  EXPECT_EQ(w.cboCompTyp.Text(), "Roof");
+  EXPECT_EQ(w.cboOrient.Text(), "S");
+  w.cboCompTyp.SetListIndex(3);  // an external wall keeps its orientation
+  EXPECT_EQ(w.cboOrient.Text(), "S");
+  w.cboCompTyp.SetListIndex(4);
+  EXPECT_EQ(w.cboOrient.Text(), "Hori.");
+  w.cmdEntComp.Click();
+  EXPECT_EQ(M().FabType[2][2][2], 4);
+  EXPECT_EQ(M().FabOrient[2][2][2], 9);
+}
+
+TEST_F(EnergyInputWindow, AChosenConstructionIsStoredWhenAnotherComponentIsSelected) {
+  OpenWith(3);
+  w.cboZNo.SetListIndex(2);
+  w.cboRmNo.SetListIndex(2);
+  w.cboFabComp.SetListIndex(0);
+  platform.OnModal("frmSelCons", [&](forms::Form& f) {
+    EXPECT_EQ(prog.energyInput.ConsFormMode, 0);
+    EXPECT_EQ(prog.building.SelItemNo, 1);  // the component's construction
+    prog.building.SelItemNo = 2;
+    prog.building.SelItemName = "Cons 2";
+    f.Unload();
+  });
+  w.cmdSelCons.Click();
+  EXPECT_EQ(w.txtCompC[0].Text(), "2");
+  EXPECT_EQ(w.txtCompC[1].Text(), "Cons 2");
+  EXPECT_EQ(M().FabCons[3][3][1], 1);
+  w.cboFabComp.SetListIndex(1);
+  EXPECT_EQ(M().FabCons[3][3][1], 2);
+  // Nothing chosen: the boxes stay.
+  platform.OnModal("frmSelCons", [&](forms::Form& f) {
+    prog.building.SelItemNo = 0;
+    f.Unload();
+  });
+  w.cmdSelCons.Click();
+  EXPECT_EQ(w.txtCompC[0].Text(), "2");
+}
+
+TEST_F(EnergyInputWindow, ShadingMaskChosenWithoutItsFolder) {
+  OpenWith(1);
+  platform.ExpectOpenDialog(std::nullopt);
+  w.cmdSelShM.Click();
+  EXPECT_EQ(w.txtShMask.Text(), "Z1R1C1.SHM");
+  platform.ExpectOpenDialog("/elsewhere/masks/WEST.SHM");
+  w.cmdSelShM.Click();
+  EXPECT_EQ(platform.Dialogs().back().title, "Select Shading Mask for a Window");
+  EXPECT_EQ(platform.Dialogs().back().filter, "Shading Mask File (*.SHM)|*.SHM");
+  EXPECT_EQ(w.txtShMask.Text(), "WEST.SHM");
+  w.cmdEntComp.Click();
+  EXPECT_EQ(ShMasks()[1][1][1], "WEST.SHM");
+}
+
+TEST_F(EnergyInputWindow, LoadingZeroZones) {
+  OpenWith(common::EnergyModel{}, Masks{}, false);
+  std::string error;
+  ASSERT_TRUE(energy_input::WriteConstructionFile(folder.Path() + "T.CON", energytest::SomeConstructions(1), error));
+  w.Unload();
+  platform.ExpectOpenDialog(folder.Path() + "T.ECI");
+  platform.ExpectMessage("No. of Zones outside range!");
+  platform.ExpectOpenDialog(folder.Path() + "T.ASS");
+  w.Show();
+  EXPECT_EQ(w.txtNZn.Text(), "0");
+  EXPECT_EQ(w.cboZNo.ListCount(), 0);
+  EXPECT_EQ(w.CurZn(), 0);
+  EXPECT_TRUE(platform.ScriptDone());
+}
+
+TEST_F(EnergyInputWindow, MissingConstructionFileLoadsNothingAndSaysNothing) {
+  OpenWith(energytest::SmallModel(2), Masks{}, false);
+  EXPECT_TRUE(platform.Dialogs().empty());
+  EXPECT_TRUE(platform.Messages().empty());
+  EXPECT_EQ(w.cboZNo.ListCount(), 0);
+  EXPECT_TRUE(w.cmdEntNZn.Font().Bold);
+  EXPECT_EQ(prog.energyInput.EciFile, "T.ECI");
+}
+
+TEST_F(EnergyInputWindow, UnreadableConstructionFileIsReported) {
+  folder.Write("T.CON", "3\r\n\"Only one\",0,0\r\n0.5,0.5\r\n");
+  prog.energyInput.cons = energytest::SomeConstructions(2);
+  prog.building.Bldg.ProjFile = "T.PRJ";
+  platform.AllowAnyMessage();
+  w.Show();
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  EXPECT_NE(platform.Messages()[0].find("T.CON could not be read"), std::string::npos);
+  EXPECT_EQ(prog.energyInput.cons, energytest::SomeConstructions(2));
+}
+
+// A file that cannot be read leaves the window, the model and the shading
+// masks as they were.
+TEST_F(EnergyInputWindow, FailedLoadChangesNothing) {
+  OpenWith(2);
+  w.txtZnNam.SetText("Typed, not stored");
+  const common::EnergyModel model = prog.energyInput.EgyModel;
+  const Masks masks = ShMasks();
+  folder.Write("B.ECI", "\"h\"\r\n2\r\n\"Z\"\r\n");
+  for (std::optional<std::string> chosen : {std::optional<std::string>(folder.Path() + "B.ECI"),
+                                            std::optional<std::string>(), std::optional<std::string>("NONE.ECI")}) {
+    platform.ExpectOpenDialog(chosen);
+    platform.ExpectMessage(kEciReadError);
+    w.mnuFLoad.Click();
+    EXPECT_EQ(w.txtZnNam.Text(), "Typed, not stored");
+    EXPECT_EQ(w.CurZn(), 1);
+    EXPECT_EQ(prog.energyInput.EgyModel, model);
+    EXPECT_EQ(ShMasks(), masks);
+  }
+  // The model read stays when the air-side file fails.
+  common::AirSideSystemData airSide;
+  airSide.ASTyp[1] = 2;
+  prog.energyInput.ASSys = airSide;
+  folder.Write("B.ASS", "\"h\"\r\n1,1\r\n");
+  platform.ExpectOpenDialog(folder.Path() + "T.ECI");
+  platform.ExpectOpenDialog(folder.Path() + "B.ASS");
+  platform.ExpectMessage("Error reading air-side AC system input data file!!");
+  w.mnuFLoad.Click();
+  EXPECT_EQ(w.txtZnNam.Text(), "Zone 1");
+  EXPECT_EQ(prog.energyInput.ASSys, airSide);
+}
+
+TEST_F(EnergyInputWindow, SaveWithARoomCountOutOfRangeStillWritesBothFiles) {
+  OpenWith(1);
+  w.txtRmNam.SetText("Renamed room");
+  w.txtNRmIZ.SetText("13");
+  platform.ExpectMessage("No. of Rooms outside range!");
+  platform.ExpectSaveDialog(folder.Path() + "NEW.ECI");
+  platform.ExpectSaveDialog(folder.Path() + "NEW.ASS");
+  w.mnuFSave.Click();
+  EXPECT_FALSE(w.Unsaved());
+  EXPECT_EQ(platform.Dialogs()[2].title, "Save Energy Calculation Input File");
+  EXPECT_EQ(platform.Dialogs()[2].fileName, folder.Path() + "T.ECI");
+  EXPECT_EQ(platform.Dialogs()[3].title, "Air Side Air-conditioning System Input File");
+  EXPECT_EQ(prog.energyInput.EciFile, folder.Path() + "NEW.ECI");
+  common::EnergyModel read;
+  Masks masks{};
+  std::string error;
+  ASSERT_TRUE(energy_input::ReadEnergyModelFile(folder.Path() + "NEW.ECI", read, masks, error)) << error;
+  EXPECT_EQ(read.RmName[1][1], "Z1R1");  // the shown room was not stored: the count was refused
+  EXPECT_TRUE(common::FileExists(folder.Path() + "NEW.ASS"));
+  EXPECT_EQ(folder.Read("NEW.ECI").rfind("\"Energy Calculation Input for Project: Tower\"", 0), 0u);
+
+  // After one complete save Return closes without asking.
+  w.mnuFReturn.Click();
+  EXPECT_FALSE(w.IsLoaded());
+}
+
+TEST_F(EnergyInputWindow, SaveFailuresKeepTheDataUnsaved) {
+  OpenWith(1);
+  platform.ExpectSaveDialog(std::nullopt);
+  platform.ExpectMessage("Error writing energy input data!!");
+  w.mnuFSave.Click();
+  platform.ExpectSaveDialog(folder.Path() + "OK.ECI");
+  platform.ExpectSaveDialog(folder.Path() + "no/such/folder/X.ASS");
+  platform.ExpectMessage("Error writing air-side AC system input data!!");
+  w.mnuFSave.Click();
+  EXPECT_TRUE(w.Unsaved());
+  EXPECT_TRUE(common::FileExists(folder.Path() + "OK.ECI"));
+}
+
+TEST_F(EnergyInputWindow, ReturnAsksWhileUnsaved) {
+  OpenWith(1);
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::Cancel);
+  w.mnuDirRet.Click();
+  EXPECT_TRUE(w.IsLoaded());
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::No);
+  w.mnuFReturn.Click();
+  EXPECT_FALSE(w.IsLoaded());
+
+  platform.ExpectOpenDialog(folder.Path() + "T.ECI");
+  platform.ExpectOpenDialog(folder.Path() + "T.ASS");
+  w.Show();
+  EXPECT_TRUE(w.Unsaved());
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::Yes);
+  platform.ExpectSaveDialog(std::nullopt);
+  platform.ExpectMessage("Error writing energy input data!!");
+  w.mnuFReturn.Click();  // Yes closes whatever the save's outcome
+  EXPECT_FALSE(w.IsLoaded());
+}
+
+// A count typed but not entered is stored by a selection only when the
+// model can hold it.
+TEST_F(EnergyInputWindow, TypedCountsBeyondTheModelAreNotStored) {
+  OpenWith(3);
+  w.cboZNo.SetListIndex(2);
+  w.txtNRmIZ.SetText("25");
+  w.cboZNo.SetListIndex(0);
+  EXPECT_EQ(M().ZnNRm[3], 3);
+  w.cboZNo.SetListIndex(2);
+  w.cboRmNo.SetListIndex(1);
+  w.txtNFabComp.SetText("11");
+  w.cboRmNo.SetListIndex(0);
+  EXPECT_EQ(M().RmNFab[3][2], 2);
+  w.txtNFabComp.SetText("0");  // within the model: stored as it stands
+  w.cboRmNo.SetListIndex(1);
+  EXPECT_EQ(M().RmNFab[3][1], 0);
+}
+
+TEST_F(EnergyInputWindow, OpeningTheOtherWindows) {
+  OpenWith(2);
+  w.cboZNo.SetListIndex(1);
+  w.txtZnNam.SetText("Typed zone");
+  platform.OnModal("frmSIZn", [&](forms::Form& f) {
+    EXPECT_EQ(prog.energyInput.SIZnCurZn, 2);
+    EXPECT_EQ(prog.energyInput.EgyModel, w.WorkingModel());
+    f.Unload();
+  });
+  w.cmdEAC.Click();
+  platform.OnModal("frmCPlt", [&](forms::Form& f) { f.Unload(); });
+  w.mnuECPlt.Click();
+  prog.energyInput.CurNLay = 4;
+  platform.OnModal("frmSelCons", [&](forms::Form& f) {
+    EXPECT_EQ(prog.energyInput.ConsFormMode, 1);
+    EXPECT_EQ(prog.energyInput.CurNLay, 0);
+    f.Unload();
+  });
+  w.mnuEConstr.Click();
+  w.mnuEShMask.Click();
+  ASSERT_FALSE(platform.ShownForms().empty());
+  EXPECT_EQ(platform.ShownForms().back().form, "frmShMask");
+  EXPECT_FALSE(platform.ShownForms().back().modal);
+  EXPECT_TRUE(platform.ScriptDone());
+
+  // Without a zone the air-side window is not shown.
+  platform.ExpectMessage("Delete all data for the selected Zone?", MsgResult::OK);
+  w.cmdDZn.Click();
+  size_t shown = platform.ShownForms().size();
+  w.mnuESIZn.Click();
+  EXPECT_EQ(platform.ShownForms().size(), shown);
+}
+
+TEST_F(EnergyInputWindow, NamesCannotBreakTheFile) {
+  w.Show();
+  platform.ExpectMessage("A name cannot hold a double quote or a line break; it is left out.");
+  w.txtZnNam.SetText("The \"North\" wing");
+  EXPECT_EQ(w.txtZnNam.Text(), "The North wing");
+}
+
+}  // namespace
