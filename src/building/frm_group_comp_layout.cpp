@@ -1,7 +1,7 @@
 // The component and element editor: its controls, their places (twips)
 // and captions, and the wiring of the handlers.
 #include "building/frm_group_comp.h"
-#include "energy_input/typed_input.h"
+#include "forms/typed_input.h"
 
 namespace building {
 
@@ -103,10 +103,10 @@ frmGroupComp::frmGroupComp(common::Program& prog, forms::Platform& platform, Gro
   // component files: a double quote or a line break is taken out again.
   txtmsgCell.OnChange = [this] {
     txtmsgCell_Change();
-    energy_input::RefuseBreakingText(*this, txtmsgCell);
+    forms::RefuseBreakingText(*this, txtmsgCell);
   };
-  txtCompName.OnChange = [this] { energy_input::RefuseBreakingText(*this, txtCompName); };
-  txtElmName.OnChange = [this] { energy_input::RefuseBreakingText(*this, txtElmName); };
+  txtCompName.OnChange = [this] { forms::RefuseBreakingText(*this, txtCompName); };
+  txtElmName.OnChange = [this] { forms::RefuseBreakingText(*this, txtElmName); };
   txtmsgCell.OnKeyPress = [this](int& key) { txtmsgCell_KeyPress(key); };
   cmdEnter.OnClick = [this] { cmdEnter_Click(); };
   cmdClrTxt.OnClick = [this] { cmdClrTxt_Click(); };

@@ -13,7 +13,7 @@
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
-#include "energy_input/typed_input.h"
+#include "forms/typed_input.h"
 
 namespace building {
 namespace {
@@ -145,9 +145,9 @@ void frmGroupComp::StoreUserBoxes() {
   if (CurMatIdx < 1 || CurMatIdx > 10) return;
   auto& mat = st_.elmMat;
   const size_t m = static_cast<size_t>(CurMatIdx);
-  energy_input::StoreTyped(*this, txtLifeU, mat.ElmMatLife[1][m]);
-  energy_input::StoreTyped(*this, txtWasU, mat.ElmMatWas[1][m]);
-  energy_input::StoreTyped(*this, txtUCostU, mat.ElmMatUCost[1][m]);
+  forms::StoreTyped(*this, txtLifeU, mat.ElmMatLife[1][m]);
+  forms::StoreTyped(*this, txtWasU, mat.ElmMatWas[1][m]);
+  forms::StoreTyped(*this, txtUCostU, mat.ElmMatUCost[1][m]);
 }
 
 void frmGroupComp::cboMNoInElm_Click() {

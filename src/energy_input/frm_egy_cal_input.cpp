@@ -11,7 +11,7 @@
 #include "energy_input/energy_model_files.h"
 #include "energy_input/energy_model_items.h"
 #include "energy_input/project_constructions.h"
-#include "energy_input/typed_input.h"
+#include "forms/typed_input.h"
 #include "forms/control_array.h"
 
 namespace energy_input {
@@ -280,7 +280,7 @@ void frmEgyCalInput::FillNumbers(forms::ComboBox& list, int n) {
 }
 
 int frmEgyCalInput::TypedCount(const forms::TextBox& box) {
-  auto n = TypedInteger(box.Text());
+  auto n = forms::TypedInteger(box.Text());
   return n ? *n : -1;
 }
 
@@ -636,7 +636,7 @@ void frmEgyCalInput::cmdDExWall_Click() {
 
 void frmEgyCalInput::cmdSelCons_Click() {
   auto& bldg = prog_.building;
-  bldg.SelItemNo = TypedInteger(txtCompC[0].Text()).value_or(0);
+  bldg.SelItemNo = forms::TypedInteger(txtCompC[0].Text()).value_or(0);
   egy_.ConsFormMode = 0;
   if (windows_.frmSelCons) windows_.frmSelCons().Show(true);
   if (bldg.SelItemNo >= 1) {

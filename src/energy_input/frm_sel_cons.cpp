@@ -7,7 +7,7 @@
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_file_names.h"
 #include "energy_input/project_constructions.h"
-#include "energy_input/typed_input.h"
+#include "forms/typed_input.h"
 #include "forms/control_array.h"
 
 namespace energy_input {
@@ -235,7 +235,7 @@ void frmSelCons::StoreLayData() {
   if (mCurLay < 1 || mCurLay > kMaxLayers) return;
   const size_t L = static_cast<size_t>(mCurLay);
   egy_.CurConsType = OptWindow.Value() ? 1 : 0;
-  if (auto no = TypedInteger(txtMatNo.Text())) egy_.CurLayMatNo[L] = *no;
+  if (auto no = forms::TypedInteger(txtMatNo.Text())) egy_.CurLayMatNo[L] = *no;
   egy_.CurLayMatName[L] = txtMatNam.Text();
   StoreTyped(*this, txtMatThk, egy_.CurLayThk[L]);
   // The surface values belong to the construction: every layer stores them.
@@ -273,7 +273,7 @@ void frmSelCons::cboElmNo_Click() {
 }
 
 void frmSelCons::cmdEntNo_Click() {
-  auto n = TypedInteger(txtNElmInC.Text());
+  auto n = forms::TypedInteger(txtNElmInC.Text());
   if (n && *n < 1) return;
   if (!n || *n > kMaxLayers) {
     MsgBox(kTooManyLayers);

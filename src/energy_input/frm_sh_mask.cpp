@@ -4,7 +4,7 @@
 #include "common/project_paths.h"
 #include "energy_input/energy_codes.h"
 #include "energy_input/shading_mask_file.h"
-#include "energy_input/typed_input.h"
+#include "forms/typed_input.h"
 
 namespace energy_input {
 
@@ -100,7 +100,7 @@ void frmShMask::Form_Load() {
 }
 
 bool frmShMask::ReadBox(const forms::TextBox& box, Single& value) {
-  auto v = TypedSingle(box.Text());
+  auto v = forms::TypedSingle(box.Text());
   if (!v) {
     MsgBox("The number " + box.Text() + " is too large; no shading mask is generated.");
     return false;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "energy_input/energy_codes.h"
-#include "energy_input/typed_input.h"
+#include "forms/typed_input.h"
 #include "forms/control_array.h"
 
 namespace energy_input {

@@ -1,11 +1,11 @@
-#include "energy_input/typed_input.h"
+#include "forms/typed_input.h"
 
 #include <string>
 
 #include "common/data_file.h"
 #include "common/number_text.h"
 
-namespace energy_input {
+namespace forms {
 
 std::optional<common::Single> TypedSingle(std::string_view text) {
   return common::ToSingle(common::LeadingNumber(text));
@@ -34,4 +34,4 @@ void RefuseBreakingText(forms::Form& form, forms::TextBox& box) {
 
 void ShowNumber(forms::TextBox& box, common::Single value) { box.SetText(common::DisplayText(value)); }
 
-}  // namespace energy_input
+}  // namespace forms

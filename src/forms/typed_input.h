@@ -1,5 +1,5 @@
 #pragma once
-// What the energy-input windows take from their text boxes: numbers by the
+// What windows take from their text boxes: numbers by the
 // leading-number rule, names that will stand between double quotes in a
 // data file.
 #include <optional>
@@ -9,7 +9,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 
-namespace energy_input {
+namespace forms {
 
 // The leading number of a text as a Single; nullopt beyond the Single range.
 std::optional<common::Single> TypedSingle(std::string_view text);
@@ -29,4 +29,4 @@ void RefuseBreakingText(forms::Form& form, forms::TextBox& box);
 // Shows a number in its display form.
 void ShowNumber(forms::TextBox& box, common::Single value);
 
-}  // namespace energy_input
+}  // namespace forms
