@@ -1,6 +1,7 @@
 #include "assessment/frm_charts.h"
 
 #include "assessment/case_result.h"
+#include "assessment/result_table.h"
 #include "forms/control_array.h"
 
 namespace assessment {
@@ -9,17 +10,6 @@ namespace {
 
 constexpr const char* kStages[] = {"Whole Life Cycle", "As Built", "Operating (Mat'l.)", "Operating (Energy)",
                                    "Demolition Waste"};
-constexpr const char* kCategories[] = {"All",
-                                       " 1. Abiotic Depl'n ",
-                                       " 2. Global Warming ",
-                                       " 3. Ozone Depl'n ",
-                                       " 4. Hum Toxicity ",
-                                       " 5. F W A Ecotox ",
-                                       " 6. Mar A Ecotox ",
-                                       " 7. Terri Ecotox ",
-                                       " 8. Phc Oxid'n ",
-                                       " 9. Acidification ",
-                                       "10. Eutrophication"};
 constexpr const char* kValueKinds[] = {"Weighted", "Characterised", "Normalised"};
 // The palette colour of each entry of the colour table.
 constexpr int kPaletteOf[] = {0, 7, 13, 9, 4, 14, 3, 12, 1, 10, 5};
@@ -174,7 +164,9 @@ void frmCharts::Form_Load() {
     for (const auto& name : StageName) cbo.AddItem(name);
     cbo.SetListIndex(0);
   }
-  for (size_t c = 0; c < CatName.size(); ++c) CatName[c] = kCategories[c];
+  // "All", then the categories as the result table names them.
+  CatName[0] = "All";
+  for (size_t c = 1; c < CatName.size(); ++c) CatName[c] = TabCatName[c];
   cboCat.Clear();
   for (const auto& name : CatName) cboCat.AddItem(name);
   cboCat.SetListIndex(0);

@@ -42,12 +42,12 @@ ReadOutcome ReadComponentFile(const std::string& path, Integer fileType, common:
   if (!ReadKindHead(*in, fileType, out)) return out;
 
   common::CompRec r = comp;
-  if (!in->Read(r.CompName) || !ReadInRange(*in, r.CompType, 0, kMaxCompType, "a component type") ||
-      !in->Read(r.CompQty) || !ReadInRange(*in, r.NoOfElm, 0, kMaxElements, "an element count"))
+  if (!in->Read(r.CompName) || !in->ReadInRange(r.CompType, 0, kMaxCompType, "a component type") ||
+      !in->Read(r.CompQty) || !in->ReadInRange(r.NoOfElm, 0, kMaxElements, "an element count"))
     return Fail(out, *in);
   for (int i = 0; i < r.NoOfElm; ++i) {
     if (!in->Read(r.CompElmFile[i]) || !in->Read(r.CompElmName[i]) ||
-        !ReadInRange(*in, r.CompElmTypeNo[i], -1, kMaxElementType, "an element type"))
+        !in->ReadInRange(r.CompElmTypeNo[i], -1, kMaxElementType, "an element type"))
       return Fail(out, *in);
   }
   comp = std::move(r);

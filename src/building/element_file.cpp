@@ -42,7 +42,7 @@ ReadOutcome ReadElementFile(const std::string& path, Integer fileType, common::E
 
   common::ElmRec r;
   r.ElmFile = elm.ElmFile;
-  if (!in->Read(r.ElmName) || !ReadInRange(*in, r.ElmTypeNo, 0, kMaxElementType, "an element type"))
+  if (!in->Read(r.ElmName) || !in->ReadInRange(r.ElmTypeNo, 0, kMaxElementType, "an element type"))
     return Fail(out, *in);
   for (int k = 0;; ++k) {
     if (k == kSlots) {

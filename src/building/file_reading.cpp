@@ -41,14 +41,4 @@ ReadOutcome& Fail(ReadOutcome& out, const common::DataReader& in) {
   return out;
 }
 
-bool ReadInRange(common::DataReader& in, common::Integer& value, int lo, int hi, const char* what) {
-  if (!in.Read(value)) return false;
-  if (value < lo || value > hi) {
-    in.Fail(std::string(what) + " " + std::to_string(value) + " is outside " + std::to_string(lo) +
-            ".." + std::to_string(hi));
-    return false;
-  }
-  return true;
-}
-
 }  // namespace building

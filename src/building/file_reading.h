@@ -36,8 +36,4 @@ bool ReadKindHead(common::DataReader& in, common::Integer expected, ReadOutcome&
 // Marks `out` Failed with the reader's error.
 ReadOutcome& Fail(ReadOutcome& out, const common::DataReader& in);
 
-// Reads an Integer and checks lo <= value <= hi; a value outside fails the
-// reader, naming `what`.
-bool ReadInRange(common::DataReader& in, common::Integer& value, int lo, int hi, const char* what);
-
 }  // namespace building

@@ -34,11 +34,11 @@ ReadOutcome ReadGroupFile(const std::string& path, Integer grpType, common::Grou
 
   common::GroupRec r = grp;
   if (!in->Read(r.GrpName) || !in->Read(r.GrpQty) ||
-      !ReadInRange(*in, r.NoOfComp, 0, kMaxComponents, "a component count"))
+      !in->ReadInRange(r.NoOfComp, 0, kMaxComponents, "a component count"))
     return Fail(out, *in);
   for (int i = 0; i < r.NoOfComp; ++i) {
     if (!in->Read(r.GrpCompFile[i]) || !in->Read(r.GrpCompName[i]) ||
-        !ReadInRange(*in, r.GrpCompType[i], 0, kMaxCompType, "a component type") ||
+        !in->ReadInRange(r.GrpCompType[i], 0, kMaxCompType, "a component type") ||
         !in->Read(r.GrpCompQty[i]))
       return Fail(out, *in);
   }

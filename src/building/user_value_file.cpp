@@ -28,7 +28,7 @@ ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines,
   auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
   UserValueFile r;
-  if (!ReadInRange(*in, r.InForce, 0, kMaxMaterials, "a material count")) return Fail(out, *in);
+  if (!in->ReadInRange(r.InForce, 0, kMaxMaterials, "a material count")) return Fail(out, *in);
   r.Count = lines.value_or(r.InForce);
   if (r.Count < 0 || r.Count > kMaxMaterials) {
     out.status = FileRead::Failed;
@@ -36,7 +36,7 @@ ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines,
     return out;
   }
   for (int m = 1; m <= r.Count; ++m) {
-    if (!ReadInRange(*in, r.MatNo[m], 0, kMaxMaterialNo, "a material number") || !in->Read(r.MatWas[m]) ||
+    if (!in->ReadInRange(r.MatNo[m], 0, kMaxMaterialNo, "a material number") || !in->Read(r.MatWas[m]) ||
         !in->Read(r.MatLife[m]) || !in->Read(r.MatUCost[m]))
       return Fail(out, *in);
   }

@@ -207,6 +207,18 @@ bool DataReader::Read(Single& out) {
 
 bool DataReader::Read(double& out) { return ReadNumber(out); }
 
+bool DataReader::ReadInRange(Integer& out, int lo, int hi, std::string_view what) {
+  Integer value = 0;
+  if (!Read(value)) return false;
+  if (value < lo || value > hi) {
+    Fail(std::string(what) + " of " + std::to_string(value) + " lies outside " + std::to_string(lo) + " to " +
+         std::to_string(hi));
+    return false;
+  }
+  out = value;
+  return true;
+}
+
 bool DataReader::ReadBool(bool& out) {
   double v;
   if (!ReadNumber(v)) return false;

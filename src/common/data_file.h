@@ -53,6 +53,9 @@ class DataReader {
   bool Read(Single& out);
   bool Read(double& out);
   bool ReadBool(bool& out);
+  // An Integer that must lie within lo..hi; a value outside fails the read,
+  // naming `what`, so nothing is ever stored beyond an array.
+  bool ReadInRange(Integer& out, int lo, int hi, std::string_view what);
   // A whole line as it stands, without its line end.
   bool ReadLine(std::string& out);
 

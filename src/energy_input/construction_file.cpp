@@ -12,21 +12,11 @@ using common::Integer;
 using common::kMaxConstructions;
 using common::kMaxLayers;
 
-bool ReadRanged(DataReader& in, Integer& value, int lo, int hi, const std::string& what) {
-  if (!in.Read(value)) return false;
-  if (value < lo || value > hi) {
-    in.Fail(what + " of " + std::to_string(value) + " lies outside " + std::to_string(lo) + " to " +
-            std::to_string(hi));
-    return false;
-  }
-  return true;
-}
-
 bool ReadTables(DataReader& in, ConstructionTables& t) {
-  if (!ReadRanged(in, t.NoOfCons, 0, kMaxConstructions, "a construction count")) return false;
+  if (!in.ReadInRange(t.NoOfCons, 0, kMaxConstructions, "a construction count")) return false;
   for (int c = 1; c <= t.NoOfCons; ++c) {
     if (!in.Read(t.ConsName[c]) || !in.Read(t.ConsType[c]) ||
-        !ReadRanged(in, t.ConsNLay[c], 0, kMaxLayers, "a layer count of construction " + std::to_string(c)) ||
+        !in.ReadInRange(t.ConsNLay[c], 0, kMaxLayers, "a layer count of construction " + std::to_string(c)) ||
         !in.Read(t.ConsSurf[0][c]) || !in.Read(t.ConsSurf[1][c]))
       return false;
     for (int j = 1; j <= t.ConsNLay[c]; ++j) {

@@ -27,41 +27,29 @@ std::string Where(int z, int r = 0, int c = 0) {
   return s + ")";
 }
 
-// Reads a whole number and checks it against lo..hi; a value outside is
-// an error of the file, so nothing is ever stored beyond an array.
-bool ReadRanged(DataReader& in, Integer& value, int lo, int hi, const std::string& what) {
-  if (!in.Read(value)) return false;
-  if (value < lo || value > hi) {
-    in.Fail(what + " of " + std::to_string(value) + " lies outside " + std::to_string(lo) + " to " +
-            std::to_string(hi));
-    return false;
-  }
-  return true;
-}
-
 bool ReadModel(DataReader& in, EnergyModel& m, common::PerFabric<std::string>& masks) {
   std::string head;
   if (!in.Read(head)) return false;
-  if (!ReadRanged(in, m.NoOfZn, 0, kMaxZones, "a zone count")) return false;
+  if (!in.ReadInRange(m.NoOfZn, 0, kMaxZones, "a zone count")) return false;
   for (int z = 1; z <= m.NoOfZn; ++z) {
     if (!in.Read(m.ZnName[z]) || !in.Read(m.ZnNIdent[z]) ||
-        !ReadRanged(in, m.ZnNRm[z], 0, kMaxRooms, "a room count" + Where(z)))
+        !in.ReadInRange(m.ZnNRm[z], 0, kMaxRooms, "a room count" + Where(z)))
       return false;
     for (int r = 1; r <= m.ZnNRm[z]; ++r) {
       // The type comes before the number of identical rooms.
       if (!in.Read(m.RmName[z][r]) ||
-          !ReadRanged(in, m.RmType[z][r], 0, MaxCode(kRoomTypes), "a room type" + Where(z, r)) ||
+          !in.ReadInRange(m.RmType[z][r], 0, MaxCode(kRoomTypes), "a room type" + Where(z, r)) ||
           !in.Read(m.RmNIdent[z][r]) || !in.Read(m.RmArea[z][r]) || !in.Read(m.RmHgt[z][r]) ||
           !in.Read(m.RmNOcc[z][r]) || !in.Read(m.RmVent[z][r]) || !in.Read(m.RmTemp[z][r]) ||
           !in.Read(m.RmRH[z][r]) || !in.Read(m.RmLgtW[z][r]) || !in.Read(m.RmEqpW[z][r]) ||
-          !ReadRanged(in, m.RmNFab[z][r], 0, kMaxFabrics, "a fabric component count" + Where(z, r)))
+          !in.ReadInRange(m.RmNFab[z][r], 0, kMaxFabrics, "a fabric component count" + Where(z, r)))
         return false;
       for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
         if (!in.Read(m.FabName[z][r][c]) || !in.Read(m.FabArea[z][r][c]) ||
-            !ReadRanged(in, m.FabType[z][r][c], 0, MaxCode(kFabricTypes), "a component type" + Where(z, r, c)) ||
-            !ReadRanged(in, m.FabCons[z][r][c], 0, common::kMaxConstructions,
+            !in.ReadInRange(m.FabType[z][r][c], 0, MaxCode(kFabricTypes), "a component type" + Where(z, r, c)) ||
+            !in.ReadInRange(m.FabCons[z][r][c], 0, common::kMaxConstructions,
                         "a construction number" + Where(z, r, c)) ||
-            !ReadRanged(in, m.FabOrient[z][r][c], 0, MaxCode(kOrientations), "an orientation" + Where(z, r, c)) ||
+            !in.ReadInRange(m.FabOrient[z][r][c], 0, MaxCode(kOrientations), "an orientation" + Where(z, r, c)) ||
             !in.Read(masks[z][r][c]))
           return false;
       }
@@ -198,8 +186,8 @@ bool ReadAirSideFile(const std::string& path, const EnergyModel& model, common::
   std::string head;
   bool ok = in.Read(head);
   for (int z = 1; ok && z <= model.NoOfZn; ++z) {
-    ok = ReadRanged(in, read.ASTyp[z], 0, MaxCode(kAirSideTypes), "an air-side system type" + Where(z)) &&
-         ReadRanged(in, read.FATyp[z], 0, MaxCode(kFreshAirTypes), "a fresh-air type" + Where(z)) &&
+    ok = in.ReadInRange(read.ASTyp[z], 0, MaxCode(kAirSideTypes), "an air-side system type" + Where(z)) &&
+         in.ReadInRange(read.FATyp[z], 0, MaxCode(kFreshAirTypes), "a fresh-air type" + Where(z)) &&
          in.Read(read.DsgSensLd[0][z][0]) && in.Read(read.DsgTotLd[0][z][0]) && in.Read(read.DsgSAFlow[0][z][0]) &&
          in.Read(read.DsgFanPres[0][z]) && in.Read(read.DsgFanPwr[0][z]) && in.Read(read.DsgCHWFlow[0][z]);
     for (int r = 1; ok && r <= model.ZnNRm[z]; ++r)

@@ -22,20 +22,8 @@ constexpr std::string_view kServicesHead = "Non-AC Services Data for Project: ";
 
 // ---- reading ----
 
-// Reads a whole number and checks it against lo..hi; `what` names it in
-// the error.
-bool ReadCode(DataReader& in, Integer& value, int lo, int hi, std::string_view what) {
-  if (!in.Read(value)) return false;
-  if (value < lo || value > hi) {
-    in.Fail(std::string(what) + " of " + std::to_string(value) + " lies outside " + std::to_string(lo) + " to " +
-            std::to_string(hi));
-    return false;
-  }
-  return true;
-}
-
 bool ReadCount(DataReader& in, Integer& count, std::string_view what) {
-  return ReadCode(in, count, 0, kMaxItems, what);
+  return in.ReadInRange(count, 0, kMaxItems, what);
 }
 
 // The file is read whole and dropped line by line: the head line goes
@@ -76,7 +64,7 @@ bool ReadSystems(DataReader& in, Integer& count, ItemNames& name, ItemSingles& p
 }
 
 bool ReadPlant(DataReader& in, common::CentralPlantData& p) {
-  if (!ReadCode(in, p.HRSType, 0, 4, "a plant type") || !ReadCode(in, p.ChWPSType, 0, 2, "a pumping scheme") ||
+  if (!in.ReadInRange(p.HRSType, 0, 4, "a plant type") || !in.ReadInRange(p.ChWPSType, 0, 2, "a pumping scheme") ||
       !in.Read(p.StartHour) || !in.Read(p.StopHour))
     return false;
   for (int k = 1; k <= 4; ++k)
@@ -84,7 +72,7 @@ bool ReadPlant(DataReader& in, common::CentralPlantData& p) {
 
   if (!ReadCount(in, p.NoOfChr, "a chiller count")) return false;
   for (int i = 1; i <= p.NoOfChr; ++i) {
-    if (!ReadCode(in, p.ChrType[i], 0, 2, "a chiller type") || !in.Read(p.ChrCap[0][i]) ||
+    if (!in.ReadInRange(p.ChrType[i], 0, 2, "a chiller type") || !in.Read(p.ChrCap[0][i]) ||
         !in.Read(p.ChrPower[0][i]) || !in.Read(p.ChrChWFlow[i]) || !in.Read(p.ChrCWFlow[i]))
       return false;
   }
@@ -94,7 +82,7 @@ bool ReadPlant(DataReader& in, common::CentralPlantData& p) {
   }
   if (!ReadCount(in, p.NoOfSLP, "a secondary pump count")) return false;
   for (int i = 1; i <= p.NoOfSLP; ++i) {
-    if (!ReadCode(in, p.SLPType[i], 0, 2, "a secondary pump type") || !in.Read(p.SLPFlow[0][i]) ||
+    if (!in.ReadInRange(p.SLPType[i], 0, 2, "a secondary pump type") || !in.Read(p.SLPFlow[0][i]) ||
         !in.Read(p.SLPPres[0][i]) || !in.Read(p.SLPPower[0][i]))
       return false;
   }
@@ -104,7 +92,7 @@ bool ReadPlant(DataReader& in, common::CentralPlantData& p) {
   }
   if (!ReadCount(in, p.NoOfSWP, "a seawater pump count")) return false;
   for (int i = 1; i <= p.NoOfSWP; ++i) {
-    if (!ReadCode(in, p.SWPType[i], 0, 2, "a seawater pump type") || !in.Read(p.SWPFlow[0][i]) ||
+    if (!in.ReadInRange(p.SWPType[i], 0, 2, "a seawater pump type") || !in.Read(p.SWPFlow[0][i]) ||
         !in.Read(p.SWPPres[0][i]) || !in.Read(p.SWPPower[0][i]))
       return false;
   }
@@ -133,7 +121,7 @@ bool ReadServices(DataReader& in, common::NonACServicesData& s) {
     return false;
   if (!ReadCount(in, s.NoOfGasSys, "a town gas system count")) return false;
   for (int i = 1; i <= s.NoOfGasSys; ++i) {
-    if (!ReadName(in, s.GasName[i]) || !ReadCode(in, s.GasSubSys[i], 0, 4, "a services type") ||
+    if (!ReadName(in, s.GasName[i]) || !in.ReadInRange(s.GasSubSys[i], 0, 4, "a services type") ||
         !in.Read(s.GasCap[i]) || !in.Read(s.GasEff[i]) || !in.Read(s.GasHours[i]) || !in.Read(s.GasLF[i]))
       return false;
   }
