@@ -1,6 +1,7 @@
 #include "assessment/frm_charts.h"
 
 #include "assessment/case_result.h"
+#include "assessment/category_captions.h"
 #include "assessment/result_table.h"
 #include "forms/control_array.h"
 
@@ -8,8 +9,6 @@ namespace assessment {
 
 namespace {
 
-constexpr const char* kStages[] = {"Whole Life Cycle", "As Built", "Operating (Mat'l.)", "Operating (Energy)",
-                                   "Demolition Waste"};
 constexpr const char* kValueKinds[] = {"Weighted", "Characterised", "Normalised"};
 // The palette colour of each entry of the colour table.
 constexpr int kPaletteOf[] = {0, 7, 13, 9, 4, 14, 3, 12, 1, 10, 5};
@@ -158,7 +157,7 @@ void frmCharts::Form_Load() {
   RefVal.fill(0);
   AltVal.fill(0);
   CurVal.fill(0);
-  for (size_t s = 0; s < StageName.size(); ++s) StageName[s] = kStages[s];
+  for (size_t s = 0; s < StageName.size(); ++s) StageName[s] = ModCal::kStageName[s];
   for (auto& cbo : cboStage) {
     cbo.Clear();
     for (const auto& name : StageName) cbo.AddItem(name);

@@ -22,8 +22,6 @@ constexpr const char* kTableFailed = "Failed to write results in table!!";
 
 const char* const kCases[] = {"Reference Case", "Alternative Case", "Current Case"};
 const char* const kPortions[] = {"Whole Bldg.", "Foundations", "Floors", "Services"};
-const char* const kStages[] = {"Whole Life Cycle", "As Built", "Operating (Mat'l.)", "Operating (Energy)",
-                               "Demolition Waste"};
 const std::vector<std::vector<const char*>> kClasses = {
     {},
     {"All Foundations", "Select ........"},
@@ -195,7 +193,7 @@ void frmResult::Form_Load() {
   cboPortion.Clear();
   for (const char* p : kPortions) cboPortion.AddItem(p);
   cboStage.Clear();
-  for (const char* s : kStages) cboStage.AddItem(s);
+  for (const char* s : ModCal::kStageName) cboStage.AddItem(s);
   cboClass.Clear();
   cboCGNo.Clear();
   cboSelCase.Clear();

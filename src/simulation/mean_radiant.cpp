@@ -92,7 +92,7 @@ void CalQMRT(common::Program& prog) {
       if (m.SurfSees[i][j]) sum += m.SurfArea[j] * tk[j];
     Single tOth = static_cast<Single>(sum / m.SurfOthArea[i]);
     double tm = (tOth + tk[i]) / 2;
-    q[i] = m.SurfExchFtr[i] * 5.67e-8 * 4 * std::pow(tm, 3) * (tk[i] - tOth);
+    q[i] = m.SurfExchFtr[i] * 5.67e-8 * 4 * (tm * tm * tm) * (tk[i] - tOth);
     total += m.SurfArea[i] * q[i];
   }
   for (int i = 1; i <= ns; ++i) q[i] += total / m.SurfTotArea;
