@@ -2,6 +2,7 @@
 // simulation and the year-long plant simulation of the sample office
 // (samples/office: three zones of six storeys, eleven rooms, shading masks,
 // a water-cooled plant with fresh-air units) on the shipped weather file.
+// Build in Release (or RelWithDebInfo) for figures that mean something.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "common/program.h"
+#include "energy_input/energy_model_files.h"
 #include "simulation/simulation_runs.h"
 
 namespace {
@@ -38,6 +40,12 @@ struct SampleOffice {
     ei.ConsFile = "OFFICE.CON";
     ei.AssFile = "OFFICE.ASS";
     prog->plant.WssFile = "OFFICE.WSS";
+    // The energy calculation window has the air-side systems in memory
+    // before the cooling-load run: their design loads cap the room loads.
+    std::string error;
+    if (!energy_input::ReadEnergyModelFile(folder + ei.EciFile, ei.EgyModel, ei.FabShMask, error) ||
+        !energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error))
+      std::abort();
   }
   ~SampleOffice() {
     std::error_code ec;

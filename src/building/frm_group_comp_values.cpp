@@ -57,10 +57,12 @@ bool frmGroupComp::LoadGenericDefaults() {
     const size_t base = static_cast<size_t>(4 * (m - 1));
     if (elm.ElmValue[base].empty()) break;
     auto number = NumberIn(elm.ElmValue[base]);
-    auto no = number ? common::ToInteger(*number) : std::nullopt;
+    // The material number as a plain value (-1: none), which also keeps
+    // the optimiser from doubting it is set.
+    const int no = number ? common::ToInteger(*number).value_or(-1) : -1;
     auto wastage = NumberIn(elm.ElmValue[base + 2]);
     auto life = NumberIn(elm.ElmValue[base + 3]);
-    const int row = no ? ModCal::MaterialRow(table, *no) : -1;
+    const int row = no >= 0 ? ModCal::MaterialRow(table, no) : -1;
     auto was = wastage ? common::ToSingle(*wastage) : std::nullopt;
     auto years = life ? common::ToSingle(*life) : std::nullopt;
     if (row < 0 || !was || !years) {
@@ -69,7 +71,7 @@ bool frmGroupComp::LoadGenericDefaults() {
       return false;
     }
     const size_t i = static_cast<size_t>(m);
-    mat.ElmMatNo[0][i] = *no;
+    mat.ElmMatNo[0][i] = static_cast<common::Integer>(no);
     mat.ElmMatWas[0][i] = *was;
     mat.ElmMatLife[0][i] = *years;
     mat.ElmMatUCost[0][i] = table.MatUCost[static_cast<size_t>(row)];

@@ -3,6 +3,7 @@
 // fabric components, the hour's weather and schedule fractions, the wall
 // nodes and the cooling-load constants. One room is modelled at a time.
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -72,8 +73,11 @@ struct CoolingLoadModelState {
   std::array<double, kMaxSurfaces + 1> SurfExchFtr{};
   Single SurfTotArea = 0;
 
-  // Shading masks read in this run, by the path they were read from.
+  // Shading masks read in this run, by the path they were read from, and
+  // the mask each window of the room uses (with the name it was found by).
   std::map<std::string, ShadingMaskData, std::less<>> MaskCache;
+  std::array<const ShadingMaskData*, kMaxFabrics + 1> CurFabMask{};
+  std::array<std::string, kMaxFabrics + 1> CurFabMaskName{};
 };
 
 }  // namespace common

@@ -214,7 +214,7 @@ bool SimulateRoom(common::Program& prog, simulation::RunLog& log, const simulati
 
 // The zone load file: per hour the hour stamp and outdoor values, then the
 // three values of each room.
-bool ComposeZone(common::Program& prog, const simulation::SimCalendar& cal, int z, const std::string& zonePath,
+bool ComposeZone(common::Program& prog, const simulation::SimCalendar& cal, const std::string& zonePath,
                  const std::vector<std::string>& roomPaths) {
   auto& sim = prog.sim;
   simulation::BlockReader wx;
@@ -238,7 +238,6 @@ bool ComposeZone(common::Program& prog, const simulation::SimCalendar& cal, int 
     }
     if (!FlushWriter(prog, out, zonePath)) return false;
   }
-  (void)z;
   if (!CommitWriter(prog, out, zonePath)) return false;
   for (int r = 0; r < nRm; ++r) {
     rooms[r].Close();
@@ -340,6 +339,7 @@ void LoadRoom(common::Program& prog, int z, int r) {
     m.CurFabCons[c] = em.FabCons[z][r][c];
     m.CurFabOrient[c] = em.FabOrient[z][r][c];
     m.CurFabShMask[c] = masks[z][r][c];
+    m.CurFabMask[c] = nullptr;
   }
 }
 
@@ -351,6 +351,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
 
   SetLoadModelDefaults(sim);
   m.MaskCache.clear();
+  m.CurFabMask.fill(nullptr);
 
   log.Add("Reading " + ei.EciFile);
   {
@@ -429,7 +430,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
       roomPaths.push_back(common::ResolveProjectFile(name, projDir));
     for (int r = 1; r <= em.ZnNRm[z]; ++r)
       if (!SimulateRoom(prog, log, cal, z, r, roomPaths[r - 1])) return;
-    if (!ComposeZone(prog, cal, z, zonePaths[z - 1], roomPaths)) return;
+    if (!ComposeZone(prog, cal, zonePaths[z - 1], roomPaths)) return;
   }
   if (!ComposeAnnual(prog, cal, zonePaths)) return;
   log.Add("Space Load Calculations Finished!");

@@ -65,13 +65,13 @@ bool ReadHour(common::Program& prog, simulation::BlockReader& in) {
   auto& sim = prog.sim;
   const auto& em = prog.energyInput.EgyModel;
   auto& as = prog.energyInput.ASSys;
-  const std::string file = ModRoutine::kAnnualLoadFileName;
+  const char* file = ModRoutine::kAnnualLoadFileName;
   auto readFail = [&]() {
-    Fail(sim, "RunPlantSimulation: Failed to read cooling load data file " + file + ": " + in.Error());
+    Fail(sim, std::string("RunPlantSimulation: Failed to read cooling load data file ") + file + ": " + in.Error());
     return false;
   };
   auto mismatch = [&]() {
-    Fail(sim, "RunPlantSimulation: The cooling load data file " + file +
+    Fail(sim, std::string("RunPlantSimulation: The cooling load data file ") + file +
                   " does not match the energy model (line" + common::ShortTextInt(in.LineNumber() - 1) + ")!");
     return false;
   };

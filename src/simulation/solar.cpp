@@ -77,8 +77,14 @@ void CalSolGain(common::Program& prog) {
     if (m.CurFabType[c] != kWindow) continue;
     Single F = 1, M = 1;
     if (!m.CurFabShMask[c].empty()) {
-      const common::ShadingMaskData* mask = FindShadingMask(prog, m.CurFabShMask[c]);
-      if (!mask) return;
+      // The mask file is looked up in the first hour of the room and kept.
+      const common::ShadingMaskData* mask = m.CurFabMask[c];
+      if (!mask || m.CurFabMaskName[c] != m.CurFabShMask[c]) {
+        mask = FindShadingMask(prog, m.CurFabShMask[c]);
+        if (!mask) return;
+        m.CurFabMask[c] = mask;
+        m.CurFabMaskName[c] = m.CurFabShMask[c];
+      }
       int ia = -1, ja = -1;
       for (int i = 0; i <= 35; ++i) {
         Single lo = static_cast<Single>(i) * delta;

@@ -132,11 +132,14 @@ std::vector<Room> OfficeFloor(bool roof) {
       {"Meeting Rooms East", 1, 80, 2.8f, 16, 10, 24, 55, 12, 10,
        withRoof({{"East Glazing", 24, kWindow, kLowE, E, "E_FINS.SHM"},
                  {"East Wall", 20, kExtWall, kCladding, E, ""},
-                 {"Partition to Core", 30, kPartitionType, kPartition, W, ""}},
+                 {"Partition to Core", 30, kPartitionType, kPartition, W, ""},
+                 {"Floor Slab", 80, kFloor, kFloorSlab, Hori, ""}},
                 80),
        7.5f + extra, 9.3f + extra, 0.63f + 0.08f * extra},
       {"Core", 5, 120, 2.8f, 0, 0, 28, 60, 8, 2,
-       withRoof({{"West Core Wall", 45, kExtWall, kCladding, W, ""}}, 120), 0, 0, 0},
+       withRoof({{"West Core Wall", 45, kExtWall, kCladding, W, ""}, {"Floor Slab", 120, kFloor, kFloorSlab, Hori, ""}},
+                120),
+       0, 0, 0},
   };
 }
 

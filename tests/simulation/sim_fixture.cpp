@@ -12,13 +12,13 @@
 namespace simtest {
 namespace {
 
-struct LayerSpec {
+struct LayerValues {
   int mat;
   float t, rho, k, cp;
 };
 
 void AddConstruction(common::ConstructionTables& ct, const std::string& name, int type, float out, float in,
-                     const std::vector<LayerSpec>& layers) {
+                     const std::vector<LayerValues>& layers) {
   int c = ++ct.NoOfCons;
   ct.ConsName[c] = name;
   ct.ConsType[c] = static_cast<common::Integer>(type);

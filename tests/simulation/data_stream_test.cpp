@@ -1,0 +1,83 @@
+// Streaming reads and safe writes of the simulations' long files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "simulation/data_stream.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+TEST(BlockReader, LinesRunOnAcrossBlocksAndErrorsNameTheFileLine) {
+  testsupport::TempFolder tmp;
+  std::string text;
+  const int lines = 150000;  // about 2.5 MB: three blocks
+  for (int n = 1; n <= lines; ++n) text += std::to_string(n) + ",\"row\"," + std::to_string(n) + ".25\r\n";
+  text.replace(text.find("\r\n140000,") + 2, 6, "14x000");
+  tmp.Write("long.txt", text);
+  simulation::BlockReader in;
+  std::string error;
+  ASSERT_TRUE(in.Open(tmp.Path() + "long.txt", error)) << error;
+  int n = 0;
+  for (;;) {
+    common::DataReader* r = in.Line();
+    ASSERT_NE(r, nullptr) << in.Error();
+    common::Long a = 0;
+    std::string s;
+    double b = 0;
+    r->Read(a), r->Read(s), r->Read(b);
+    if (!r->Ok()) break;
+    ++n;
+    ASSERT_EQ(a, n);
+    ASSERT_EQ(s, "row");
+    ASSERT_EQ(b, n + 0.25);
+  }
+  EXPECT_EQ(n, 139999);
+  EXPECT_EQ(in.Error(), "\"14x000\" is not a number (line 140000)");
+  EXPECT_EQ(in.Line(), nullptr);
+}
+
+TEST(BlockReader, EndOfFileAndMissingFile) {
+  testsupport::TempFolder tmp;
+  tmp.Write("two.txt", "1\r\n2");  // the last line has no line end
+  simulation::BlockReader in;
+  std::string error;
+  ASSERT_TRUE(in.Open(tmp.Path() + "two.txt", error));
+  common::Integer v = 0;
+  ASSERT_NE(in.Line(), nullptr);
+  in.Line()->Read(v);
+  EXPECT_EQ(v, 1);
+  ASSERT_NE(in.Line(), nullptr);
+  in.Line()->Read(v);
+  EXPECT_EQ(v, 2);
+  EXPECT_EQ(in.Line(), nullptr);
+  EXPECT_EQ(in.Error(), "unexpected end of file (line 3)");  // the line that is missing
+  EXPECT_FALSE(in.Open(tmp.Path() + "none.txt", error));
+}
+
+TEST(BlockWriter, CommitReplacesAbandonKeepsTheOldFile) {
+  testsupport::TempFolder tmp;
+  tmp.Write("out.txt", "old\r\n");
+  const std::string path = tmp.Path() + "out.txt";
+  {
+    simulation::BlockWriter w;
+    std::string error;
+    ASSERT_TRUE(w.Open(path, error));
+    for (int i = 0; i < 100000; ++i) {
+      w.Out().Int(i).Sng(0.5f).Str("x").EndLine();
+      ASSERT_TRUE(w.Flush());
+    }
+    // Dropped without Commit: the old file stays and no temporary is left.
+  }
+  EXPECT_EQ(tmp.Read("out.txt"), "old\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.Path()), {}), 1);
+  simulation::BlockWriter w;
+  std::string error;
+  ASSERT_TRUE(w.Open(path, error));
+  w.Out().Int(7).Sng(1.5f).EndLine();
+  ASSERT_TRUE(w.Commit(error)) << error;
+  EXPECT_EQ(tmp.Read("out.txt"), "7,1.5\r\n");
+  EXPECT_FALSE(w.Open(tmp.Path() + "no/such/folder/x.txt", error));
+}
+
+}  // namespace
