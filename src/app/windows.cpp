@@ -1,18 +1,11 @@
 #include "app/windows.h"
 
-#include "app/placeholder_form.h"
 
 namespace app {
 
 Windows::Windows(common::Program& prog, forms::Platform& platform) : prog_(prog), platform_(platform) {}
 
 Windows::~Windows() = default;
-
-forms::Form& Windows::Placeholder(std::unique_ptr<forms::Form>& slot, const std::string& name,
-                                  const std::string& caption) {
-  if (!slot) slot = std::make_unique<PlaceholderForm>(platform_, name, caption);
-  return *slot;
-}
 
 building::frmBldgSysInput& Windows::frmBldgSysInput() {
   if (!bldgSysInput_)

@@ -61,8 +61,6 @@ class Windows {
   plant_input::frmCPlt& frmCPlt();
 
  private:
-  forms::Form& Placeholder(std::unique_ptr<forms::Form>& slot, const std::string& name,
-                           const std::string& caption);
   common::Program& prog_;
   forms::Platform& platform_;
   forms::Form* main_ = nullptr;
