@@ -261,7 +261,7 @@ bool MakeOfficeEnergySample(const common::MaterialTable& materials, OfficeEnergy
   }
   // A canopy over the shop front; an overhang with short fins over the
   // south office windows; deep fins beside the east windows.
-  s.maskSpecs = {
+  s.maskPlans = {
       {"S_CANOPY", S, {6.0f, 3.2f, 2.0f, 0.4f, 0, 0, 0, 0}},
       {"S_OVHG", S, {3.0f, 2.0f, 0.9f, 0.2f, 0.3f, 0.1f, 0.3f, 0.1f}},
       {"E_FINS", E, {1.5f, 2.2f, 0.3f, 0.1f, 0.6f, 0.05f, 0.6f, 0.05f}},
@@ -274,17 +274,17 @@ bool WriteOfficeEnergySample(const OfficeEnergySample& s, const std::string& fol
       !energy_input::WriteAirSideFile(folder + "OFFICE.ASS", s.projName, s.model, s.airSide, error) ||
       !energy_input::WriteConstructionFile(folder + "OFFICE.CON", s.cons, error))
     return false;
-  for (const MaskSpec& spec : s.maskSpecs) {
+  for (const MaskPlan& plan : s.maskPlans) {
     energy_input::ShadingMask mask{};
-    std::string problem = energy_input::GenerateShadingMask(spec.orientation, spec.shading, mask);
+    std::string problem = energy_input::GenerateShadingMask(plan.orientation, plan.shading, mask);
     if (!problem.empty()) {
-      error = spec.name + ": " + problem;
+      error = plan.name + ": " + problem;
       return false;
     }
     common::Single mean = energy_input::RoundShadingMask(mask);
-    std::string orientation(energy_input::kOrientations[static_cast<size_t>(spec.orientation)]);
-    if (!energy_input::WriteShadingMaskFile(folder + spec.name + ".SHM", mask, mean, orientation,
-                                            spec.shading, spec.name + ".SHM", error))
+    std::string orientation(energy_input::kOrientations[static_cast<size_t>(plan.orientation)]);
+    if (!energy_input::WriteShadingMaskFile(folder + plan.name + ".SHM", mask, mean, orientation,
+                                            plan.shading, plan.name + ".SHM", error))
       return false;
   }
   return true;

@@ -11,7 +11,7 @@
 
 namespace energytest {
 
-struct MaskSpec {
+struct MaskPlan {
   std::string name;  // without ".SHM"
   int orientation;   // 1 N .. 8 NW
   energy_input::WindowShading shading;
@@ -23,7 +23,7 @@ struct OfficeEnergySample {
   common::PerFabric<std::string> masks{};
   common::AirSideSystemData airSide;
   common::ConstructionTables cons;
-  std::vector<MaskSpec> maskSpecs;
+  std::vector<MaskPlan> maskPlans;
 };
 
 // The layers take their names and properties from `materials`; false when

@@ -41,12 +41,12 @@ TEST_F(OfficeSample, FilesReadBackAsGenerated) {
   ASSERT_TRUE(energy_input::ReadConstructionFile(kOffice + "OFFICE.CON", cons, error)) << error;
   EXPECT_EQ(cons, sample.cons);
 
-  for (const auto& spec : sample.maskSpecs) {
-    SCOPED_TRACE(spec.name);
+  for (const auto& plan : sample.maskPlans) {
+    SCOPED_TRACE(plan.name);
     energy_input::ShadingMask read{}, generated{};
     common::Single mean = -1;
-    ASSERT_TRUE(energy_input::ReadShadingMaskFile(kOffice + spec.name + ".SHM", read, mean, error)) << error;
-    ASSERT_EQ(energy_input::GenerateShadingMask(spec.orientation, spec.shading, generated), "");
+    ASSERT_TRUE(energy_input::ReadShadingMaskFile(kOffice + plan.name + ".SHM", read, mean, error)) << error;
+    ASSERT_EQ(energy_input::GenerateShadingMask(plan.orientation, plan.shading, generated), "");
     EXPECT_EQ(energy_input::RoundShadingMask(generated), mean);
     EXPECT_EQ(read, generated);
   }
