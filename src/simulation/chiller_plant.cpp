@@ -1,5 +1,6 @@
 #include "simulation/chiller_plant.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -100,6 +101,7 @@ void PmpWCal(common::SimulationState& sim) {
 
 RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int count) {
   if (count < 1) return {1, 0};
+  count = std::min(count, static_cast<int>(rated.size()) - 1);  // the lists hold ten units
   if (demand <= rated[count]) return {count, count};
   Single sum = 0;
   int k = 0;
