@@ -62,7 +62,7 @@ Element& ElementOf(common::Program& prog, int mode, RunContext& run) {
   key += b.CurElm.ElmFile;
   auto it = run.elements.find(key);
   const bool fresh = it == run.elements.end();
-  if (fresh) it = run.elements.emplace(key, Element{}).first;
+  if (fresh) it = run.elements.try_emplace(key).first;
   Element& e = it->second;
   if (!fresh) return e;
   e.rec.ElmFile = b.CurElm.ElmFile;
