@@ -103,3 +103,44 @@ TEST_F(LciaDatabaseTest, EachLoadStartsFromAnEmptyTable) {
 }
 
 }  // namespace
+
+namespace {
+
+// The supplied fixture pairs of tests/data/lcia: the tiny database loads
+// with the rows and factors its README lists, the misaligned one loads and
+// matches rows by position, and every broken pair is refused leaving the
+// table as it was.
+TEST(LciaFixtures, LoadOrAreRefused) {
+  const std::string dir = std::string(OSTREVO_SOURCE_DIR) + "/tests/data/lcia/";
+  auto table = std::make_unique<common::MaterialTable>();
+  std::string error;
+  auto load = [&](const std::string& name) {
+    return ModCal::LoadLCIADatabase(*table, dir + name + ".ILF", dir + name + ".IDB", error);
+  };
+  ASSERT_TRUE(load("TINY")) << error;
+  EXPECT_EQ(table->MatIdx[201], 4);
+  EXPECT_EQ(table->MatIdx[502], 7);
+  EXPECT_EQ(table->MatName[1], "Concrete");
+  EXPECT_FLOAT_EQ(table->MatImpFtr[1][1], 300);  // kg CO2 eq. per m3 of concrete
+  EXPECT_FLOAT_EQ(table->MatWasteFtr[1][1], 12);
+  EXPECT_FLOAT_EQ(table->MatImpFtr[6][1], 0.2f);  // per MJ of electricity
+  EXPECT_FLOAT_EQ(table->MatUCost[2], 10);
+  const auto tiny = std::make_unique<common::MaterialTable>(*table);
+
+  for (const char* broken : {"BADNUM", "SHORT", "RANGE", "OVER"}) {
+    SCOPED_TRACE(broken);
+    EXPECT_FALSE(load(broken));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(table->MatIdx, tiny->MatIdx);
+    EXPECT_EQ(table->MatImpFtr, tiny->MatImpFtr);
+  }
+
+  ASSERT_TRUE(load("MISALIGN")) << error;
+  EXPECT_EQ(table->MatIdx[3], 3);
+  EXPECT_EQ(table->MatIdx[201], 5);
+  EXPECT_EQ(table->MatListNo[4], 1);
+  EXPECT_FLOAT_EQ(table->MatWasteFtr[1][1], 12);    // concrete's own
+  EXPECT_FLOAT_EQ(table->MatWasteFtr[3][1], 0.05f);  // steel's, now on timber
+}
+
+}  // namespace
