@@ -122,14 +122,18 @@ class LabelBinder : public Binder {
   QLabel* label_;
 };
 
-class CheckBoxBinder : public Binder {
+// Check boxes and option buttons: a caption beside an indicator, fitted to
+// the room the indicator leaves; a click goes to the model's Click().
+template <class ControlModel, class IndicatorWidget>
+class IndicatorBinder : public Binder {
  public:
-  CheckBoxBinder(forms::Control& control, QWidget* parent) : Binder(control), box_(new QCheckBox(parent)) {
+  IndicatorBinder(forms::Control& control, QWidget* parent, QStyle::PixelMetric indicator)
+      : Binder(control), box_(new IndicatorWidget(parent)), indicator_(indicator) {
     SetWidget(box_);
     Route(box_);
-    connect(box_, &QCheckBox::clicked, this, [this] {
-      auto* c = As<forms::CheckBox>();
-      if (Call([c] { c->Click(); })) ShowValue();
+    connect(box_, &IndicatorWidget::clicked, this, [this] {
+      auto* m = this->template As<ControlModel>();
+      if (Call([m] { m->Click(); })) ShowValue();
     });
   }
 
@@ -142,61 +146,47 @@ class CheckBoxBinder : public Binder {
     ShowCaption();
     ShowValue();
   }
+  virtual void ShowValue() = 0;
+  IndicatorWidget* box_;
 
  private:
-  void ShowValue() {
+  void ShowCaption() {
+    const auto& m = *this->template As<ControlModel>();
+    box_->setText(ToQString(m.Caption()));
+    const QSizeF room(box_->width() - IndicatorRoom(box_, indicator_), box_->height());
+    box_->setFont(FitFont(ToQFont(m.Font()), ToQString(forms::PlainCaption(m.Caption())), room, false));
+  }
+  QStyle::PixelMetric indicator_;
+};
+
+class CheckBoxBinder : public IndicatorBinder<forms::CheckBox, QCheckBox> {
+ public:
+  CheckBoxBinder(forms::Control& control, QWidget* parent)
+      : IndicatorBinder(control, parent, QStyle::PM_IndicatorWidth) {}
+
+ protected:
+  void ShowValue() override {
     const int v = As<forms::CheckBox>()->Value();
     QSignalBlocker block(box_);
     box_->setTristate(v == 2);
     box_->setCheckState(v == 0 ? Qt::Unchecked : v == 1 ? Qt::Checked : Qt::PartiallyChecked);
   }
-  void ShowCaption() {
-    const auto& c = *As<forms::CheckBox>();
-    box_->setText(ToQString(c.Caption()));
-    const QSizeF room(box_->width() - IndicatorRoom(box_, QStyle::PM_IndicatorWidth), box_->height());
-    box_->setFont(FitFont(ToQFont(c.Font()), ToQString(forms::PlainCaption(c.Caption())), room, false));
-  }
-  QCheckBox* box_;
 };
 
 // Option buttons are exclusive by the model's rule (same container), not by
 // Qt's auto-exclusivity.
-class OptionButtonBinder : public Binder {
+class OptionButtonBinder : public IndicatorBinder<forms::OptionButton, QRadioButton> {
  public:
   OptionButtonBinder(forms::Control& control, QWidget* parent)
-      : Binder(control), button_(new QRadioButton(parent)) {
-    button_->setAutoExclusive(false);
-    SetWidget(button_);
-    Route(button_);
-    connect(button_, &QRadioButton::clicked, this, [this] {
-      auto* o = As<forms::OptionButton>();
-      if (Call([o] { o->Click(); })) ShowValue();
-    });
+      : IndicatorBinder(control, parent, QStyle::PM_ExclusiveIndicatorWidth) {
+    box_->setAutoExclusive(false);
   }
 
  protected:
-  void Update(forms::Prop what) override {
-    if (what == forms::Prop::Value) ShowValue();
-    if (IsCaptionProp(what)) ShowCaption();
+  void ShowValue() override {
+    QSignalBlocker block(box_);
+    box_->setChecked(As<forms::OptionButton>()->Value());
   }
-  void SyncAll() override {
-    ShowCaption();
-    ShowValue();
-  }
-
- private:
-  void ShowValue() {
-    QSignalBlocker block(button_);
-    button_->setChecked(As<forms::OptionButton>()->Value());
-  }
-  void ShowCaption() {
-    const auto& o = *As<forms::OptionButton>();
-    button_->setText(ToQString(o.Caption()));
-    const QSizeF room(button_->width() - IndicatorRoom(button_, QStyle::PM_ExclusiveIndicatorWidth),
-                      button_->height());
-    button_->setFont(FitFont(ToQFont(o.Font()), ToQString(forms::PlainCaption(o.Caption())), room, false));
-  }
-  QRadioButton* button_;
 };
 
 class FrameBinder : public Binder {

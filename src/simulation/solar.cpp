@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "common/data_file.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
+#include "energy_input/shading_mask_file.h"
 #include "simulation/load_constants.h"
 
 namespace ModRoutine {
@@ -13,17 +13,6 @@ namespace {
 void Fail(common::SimulationState& sim, std::string msg) {
   sim.SimErr = -1;
   sim.SimErrMsg = std::move(msg);
-}
-
-// Reads lines 1..37 of a shading mask file: 36 azimuth columns of nine
-// altitude values each, then the mean.
-bool ReadMask(const std::string& text, common::ShadingMaskData& mask, std::string& error) {
-  common::DataReader r(text);
-  for (auto& column : mask.G)
-    for (auto& v : column) r.Read(v);
-  r.Read(mask.M);
-  if (!r.Ok()) error = r.Error();
-  return r.Ok();
 }
 
 }  // namespace
@@ -60,9 +49,8 @@ const common::ShadingMaskData* FindShadingMask(common::Program& prog, const std:
     return nullptr;
   }
   std::string error;
-  auto text = common::ReadFileAt(*found, &error);
   common::ShadingMaskData mask;
-  if (!text || !ReadMask(*text, mask, error)) {
+  if (!energy_input::ReadShadingMaskFile(*found, mask.G, mask.M, error)) {
     Fail(prog.sim, "CalSolGain: Failed to read shading mask file: " + name + " (" + error + ")");
     return nullptr;
   }
