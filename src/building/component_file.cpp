@@ -81,7 +81,7 @@ bool WriteComponentFile(const std::string& path, const common::CompRec& comp, In
     typesFit = typesFit && comp.CompElmTypeNo[i] >= -1 && comp.CompElmTypeNo[i] <= kMaxElementType;
   }
   if (!textsFit || !typesFit) {
-    error = textsFit ? "a type out of range" : "a name holds a double quote or a line break";
+    error = textsFit ? "a type out of range" : "a name holds a line break";
     return false;
   }
   return common::WriteFileSafely(path, ComponentFileText(comp, fileType), &error);

@@ -86,7 +86,7 @@ bool WriteElementFile(const std::string& path, const common::ElmRec& elm, Intege
     return false;
   }
   if (!textsFit) {
-    error = "a text holds a double quote or a line break";
+    error = "a text holds a line break";
     return false;
   }
   return common::WriteFileSafely(path, ElementFileText(elm, fileType), &error);

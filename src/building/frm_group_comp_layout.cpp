@@ -99,14 +99,14 @@ frmGroupComp::frmGroupComp(common::Program& prog, forms::Platform& platform, Gro
   msgElm.OnDblClick = [this] { msgElm_DblClick(); };
   msgElm.OnEnterCell = [this] { msgElm_EnterCell(); };
   msgElm.OnScroll = [this] { msgElm_Scroll(); };
-  // Names and remarks stand between double quotes in the element and
-  // component files: a double quote or a line break is taken out again.
+  // Names and remarks are items of the element and component files: a line
+  // break is taken out again.
   txtmsgCell.OnChange = [this] {
     txtmsgCell_Change();
-    forms::RefuseBreakingText(*this, txtmsgCell);
+    forms::DropLineBreaks(txtmsgCell);
   };
-  txtCompName.OnChange = [this] { forms::RefuseBreakingText(*this, txtCompName); };
-  txtElmName.OnChange = [this] { forms::RefuseBreakingText(*this, txtElmName); };
+  txtCompName.OnChange = [this] { forms::DropLineBreaks(txtCompName); };
+  txtElmName.OnChange = [this] { forms::DropLineBreaks(txtElmName); };
   txtmsgCell.OnKeyPress = [this](int& key) { txtmsgCell_KeyPress(key); };
   cmdEnter.OnClick = [this] { cmdEnter_Click(); };
   cmdClrTxt.OnClick = [this] { cmdClrTxt_Click(); };

@@ -72,7 +72,7 @@ bool WriteGroupFile(const std::string& path, const common::GroupRec& grp, Intege
     typesFit = typesFit && grp.GrpCompType[i] >= 0 && grp.GrpCompType[i] <= kMaxCompType;
   }
   if (!textsFit || !typesFit) {
-    error = textsFit ? "a component type out of range" : "a name holds a double quote or a line break";
+    error = textsFit ? "a component type out of range" : "a name holds a line break";
     return false;
   }
   return common::WriteFileSafely(path, GroupFileText(grp, grpType), &error);

@@ -16,7 +16,10 @@ void DataWriter::Separate() {
 DataWriter& DataWriter::Str(std::string_view text) {
   Separate();
   text_ += '"';
-  text_ += text;
+  for (char c : text) {
+    if (c == '"') text_ += '"';
+    text_ += c;
+  }
   text_ += '"';
   return *this;
 }
@@ -105,14 +108,24 @@ bool DataReader::NextItem(std::string& item, Kind& kind) {
   item.clear();
   if (pos_ < text_.size() && text_[pos_] == '"') {
     kind = Kind::Quoted;
-    size_t close = text_.find('"', pos_ + 1);
-    size_t lineEnd = text_.find_first_of("\r\n", pos_ + 1);
-    if (close == std::string::npos || (lineEnd != std::string::npos && lineEnd < close)) {
-      Fail("unterminated text item");
-      return false;
+    // One pass to the closing quote; a doubled quote stands for one.
+    size_t i = pos_ + 1;
+    for (;;) {
+      if (i >= text_.size() || text_[i] == '\r' || text_[i] == '\n') {
+        Fail("unterminated text item");
+        return false;
+      }
+      if (text_[i] == '"') {
+        if (i + 1 < text_.size() && text_[i + 1] == '"') {
+          item += '"';
+          i += 2;
+          continue;
+        }
+        break;
+      }
+      item += text_[i++];
     }
-    item.assign(text_, pos_ + 1, close - pos_ - 1);
-    pos_ = close + 1;
+    pos_ = i + 1;
     SkipBlanks();
     if (!AtLineEnd() && text_[pos_] != ',') {
       Fail("unexpected characters after a text item");

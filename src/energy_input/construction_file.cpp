@@ -39,12 +39,12 @@ bool CheckTables(const ConstructionTables& t, std::string& error) {
       return false;
     }
     if (!common::IsDataText(t.ConsName[c])) {
-      error = "the construction name \"" + t.ConsName[c] + "\" holds a double quote or a line break";
+      error = "the construction name \"" + t.ConsName[c] + "\" holds a line break";
       return false;
     }
     for (int j = 1; j <= t.ConsNLay[c]; ++j) {
       if (!common::IsDataText(t.LayMatName[c][j])) {
-        error = "the material name \"" + t.LayMatName[c][j] + "\" holds a double quote or a line break";
+        error = "the material name \"" + t.LayMatName[c][j] + "\" holds a line break";
         return false;
       }
     }

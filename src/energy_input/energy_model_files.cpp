@@ -106,7 +106,7 @@ bool CheckCodes(const EnergyModel& m, std::string& error) {
 
 bool CheckText(const std::string& text, const std::string& what, std::string& error) {
   if (common::IsDataText(text)) return true;
-  error = what + " \"" + text + "\" holds a double quote or a line break";
+  error = what + " \"" + text + "\" holds a line break";
   return false;
 }
 

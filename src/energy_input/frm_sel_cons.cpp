@@ -85,8 +85,8 @@ frmSelCons::frmSelCons(common::Program& prog, forms::Platform& platform, std::fu
   mnuExit.OnClick = [this] { mnuExit_Click(); };
   OptWall.OnClick = [this] { OptWall_Click(); };
   OptWindow.OnClick = [this] { OptWindow_Click(); };
-  txtConsNam.OnChange = [this] { RefuseBreakingText(*this, txtConsNam); };
-  txtMatNam.OnChange = [this] { RefuseBreakingText(*this, txtMatNam); };
+  txtConsNam.OnChange = [this] { DropLineBreaks(txtConsNam); };
+  txtMatNam.OnChange = [this] { DropLineBreaks(txtMatNam); };
 }
 
 void frmSelCons::Layout() {

@@ -23,12 +23,11 @@ void StoreTyped(forms::Form& form, const forms::TextBox& box, common::Single& fi
   form.MsgBox("The number " + box.Text() + " is too large; the value stays " + common::DisplayText(field) + ".");
 }
 
-void RefuseBreakingText(forms::Form& form, forms::TextBox& box) {
+void DropLineBreaks(forms::TextBox& box) {
   if (common::IsDataText(box.Text())) return;
   std::string clean;
   for (char c : box.Text())
-    if (c != '"' && c != '\r' && c != '\n') clean += c;
-  form.MsgBox("A name cannot hold a double quote or a line break; it is left out.");
+    if (c != '\r' && c != '\n') clean += c;
   box.SetText(clean);
 }
 

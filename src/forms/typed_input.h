@@ -21,10 +21,10 @@ std::optional<common::Integer> TypedInteger(std::string_view text);
 // leaves `field` as it was and tells the user so.
 void StoreTyped(forms::Form& form, const forms::TextBox& box, common::Single& field);
 
-// For the Change handler of a box whose text is written into a data file
-// between double quotes: a double quote or a line break would end the item
-// early, so it is taken out again and the user is told.
-void RefuseBreakingText(forms::Form& form, forms::TextBox& box);
+// For the Change handler of a box whose text is written into a data file as
+// one item: a line break (pasted, say) would end the statement early, so it
+// is taken out again quietly, without a message in the middle of typing.
+void DropLineBreaks(forms::TextBox& box);
 
 // Shows a number in its display form.
 void ShowNumber(forms::TextBox& box, common::Single value);

@@ -84,7 +84,6 @@ class frmCPlt : public forms::Form {
   const common::NonACServicesData& WorkingServices() const { return mNAC; }
 
   // The message shown when a system name would break its file.
-  static constexpr const char* kNameRefused = "A system name may not hold a double quote or a line break.";
 
  protected:
   void Form_Load() override;
@@ -120,7 +119,6 @@ class frmCPlt : public forms::Form {
   int mCellLeft = 0, mCellTop = 0;
   common::CentralPlantData mCPlt;
   common::NonACServicesData mNAC;
-  std::string lastGoodName_;
 };
 
 }  // namespace plant_input

@@ -5,6 +5,7 @@
 
 #include "common/data_file.h"
 #include "common/number_text.h"
+#include "forms/typed_input.h"
 #include "plant_input/frm_cplt.h"
 
 namespace plant_input {
@@ -122,16 +123,7 @@ void frmCPlt::msgPlt_Click() {
 
 void frmCPlt::txtNoEq_Change() { cmdNoEq.SetFontBold(true); }
 
-// A name goes between double quotes into its file: a double quote or a line
-// break would cut it short there, so such a name is refused as it is typed.
-void frmCPlt::txtSysNam_Change() {
-  if (common::IsDataText(txtSysNam.Text())) {
-    lastGoodName_ = txtSysNam.Text();
-    return;
-  }
-  MsgBox(kNameRefused);
-  txtSysNam.SetText(lastGoodName_);
-}
+void frmCPlt::txtSysNam_Change() { forms::DropLineBreaks(txtSysNam); }
 
 // ---- Exit ----
 

@@ -40,16 +40,7 @@ std::optional<DataReader> OpenFile(const std::string& path, std::string& error) 
   return in;
 }
 
-// A name must be writable again as it was read: a bare item may hold a
-// double quote that a quoted one cannot.
-bool ReadName(DataReader& in, std::string& name) {
-  if (!in.Read(name)) return false;
-  if (!common::IsDataText(name)) {
-    in.Fail("a system name holds a double quote");
-    return false;
-  }
-  return true;
-}
+bool ReadName(DataReader& in, std::string& name) { return in.Read(name); }
 
 // One group of the services file, or the additional HVAC systems: count,
 // then per system its name on one line and power, hours, load factor on
@@ -142,12 +133,12 @@ bool CheckCode(Integer code, int hi, std::string_view what, std::string& error) 
   return false;
 }
 
-// A name is written between double quotes on a line of its own, so it may
-// hold neither a double quote nor a line break.
+// A name is written as a quoted item on a line of its own, so it may not
+// hold a line break.
 bool CheckNames(const ItemNames& name, Integer count, std::string& error) {
   for (int i = 1; i <= count; ++i) {
     if (!common::IsDataText(name[i])) {
-      error = "the system name \"" + name[i] + "\" holds a double quote or a line break";
+      error = "the system name \"" + name[i] + "\" holds a line break";
       return false;
     }
   }
@@ -156,7 +147,7 @@ bool CheckNames(const ItemNames& name, Integer count, std::string& error) {
 
 bool CheckHead(const std::string& head, std::string& error) {
   if (common::IsDataText(head)) return true;
-  error = "the project name holds a double quote or a line break";
+  error = "the project name holds a line break";
   return false;
 }
 

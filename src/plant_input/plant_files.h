@@ -7,7 +7,7 @@
 //
 // Counts lie within 0..10 and type codes within their lists, in a file as
 // in a record to be written; a writer refuses a record that breaks these
-// rules, or a name holding a double quote or a line break, and writes
+// rules, or a name holding a line break, and writes
 // nothing. Every write goes through a temporary file.
 #include <string>
 

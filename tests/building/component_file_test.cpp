@@ -146,7 +146,7 @@ TEST_F(ComponentCommands, AFailedSaveReportsAndChangesNothing) {
   struct Case {
     building::ComponentBoxes boxes;
   } cases[] = {
-      {{"A \"quoted\" name", 0, "1", {"x"}}},
+      {{"Two\nlines", 0, "1", {"x"}}},
       {{"Fine", 0, "1", std::vector<std::string>(21, "x")}},
       {{"Fine", 0, "1e39", {}}},
   };

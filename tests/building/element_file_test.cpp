@@ -123,7 +123,7 @@ TEST_F(ElementFiles, WriterRefusesWhatCannotBeReadBack) {
       {"a 17th value", [](common::ElmRec& e) { e.ElmValue[16] = "1"; }},
       {"type -1", [](common::ElmRec& e) { e.ElmTypeNo = -1; }},
       {"type 301", [](common::ElmRec& e) { e.ElmTypeNo = 301; }},
-      {"quote in a remark", [](common::ElmRec& e) { e.ElmRemark[0] = "6\" pipe"; }},
+      {"line break in a remark", [](common::ElmRec& e) { e.ElmRemark[0] = "6\r\npipe"; }},
       {"line break in the name", [](common::ElmRec& e) { e.ElmName = "a\nb"; }},
   };
   for (const auto& c : cases) {
@@ -195,7 +195,7 @@ TEST_F(ElementCommands, AFailedSaveChangesNothing) {
   WriteProject("Keep.FLE", "previous contents");
   st.CurElm = SampleElement(2);
   st.CurElm.ElmFile = "Keep.FLE";
-  st.CurElm.ElmRemark[0] = "a \"quoted\" remark";
+  st.CurElm.ElmRemark[0] = "two\nlines";
   const common::ElmRec before = st.CurElm;
   EXPECT_FALSE(building::SaveElmFile(st, 0));
   EXPECT_EQ(st.CurElm, before);

@@ -96,7 +96,7 @@ TEST_F(GroupFiles, WriterRefusesWhatCannotBeReadBack) {
     const char* what;
     void (*spoil)(common::GroupRec&);
   } cases[] = {
-      {"quote in a name", [](common::GroupRec& g) { g.GrpName = "The \"big\" one"; }},
+      {"line break in a name", [](common::GroupRec& g) { g.GrpName = "The big\none"; }},
       {"line break in a file", [](common::GroupRec& g) { g.GrpCompFile[0] = "A\r\nB"; }},
       {"count 102", [](common::GroupRec& g) { g.NoOfComp = 102; }},
       {"type 20", [](common::GroupRec& g) { g.GrpCompType[1] = 20; }},
@@ -261,10 +261,10 @@ TEST_F(GroupCommands, AFailedSaveReportsAndKeepsTheOldFileAndRecord) {
   st.CurGrp = SampleGroup(1);
   st.CurGrp.GrpFile = "Old.FLR";
   WriteProject("Old.FLR", "previous contents");
-  st.CurGrp.GrpName = "Has a \" quote";
+  st.CurGrp.GrpName = "Has a\nline break";
   const common::GroupRec before = st.CurGrp;
   platform.ExpectMessage("Error in writing Floor data");
-  EXPECT_FALSE(building::SaveGrpFile(st, form, {"Has a \" quote", "1", 1}));
+  EXPECT_FALSE(building::SaveGrpFile(st, form, {"Has a\nline break", "1", 1}));
   EXPECT_EQ(st.CurGrp, before);
   EXPECT_EQ(ReadProject("Old.FLR"), "previous contents");
 

@@ -49,6 +49,34 @@ TEST(DataFile, EveryItemKindRoundTrips) {
   EXPECT_TRUE(r.Ok());
 }
 
+TEST(DataFile, DoubleQuotesInTextAreWrittenDoubledAndReadBackAsOne) {
+  struct Case {
+    const char* text;
+    const char* written;
+  } cases[] = {
+      {"12\" brick, \"red\"", "\"12\"\" brick, \"\"red\"\"\""},
+      {"\"", "\"\"\"\""},
+      {"\"\"", "\"\"\"\"\"\""},
+      {"plain, text", "\"plain, text\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    DataWriter w;
+    w.Str(c.text).Int(7).EndLine();
+    EXPECT_EQ(w.Text(), std::string(c.written) + ",7\r\n");
+    DataReader r(w.Text());
+    std::string s;
+    Integer i = 0;
+    ASSERT_TRUE(r.Read(s) && r.Read(i)) << r.Error();
+    EXPECT_EQ(s, c.text);
+    EXPECT_EQ(i, 7);
+    EXPECT_TRUE(r.AtEnd());
+  }
+  EXPECT_TRUE(IsDataText("a \"quoted\" name"));
+  EXPECT_FALSE(IsDataText("two\nlines"));
+  EXPECT_FALSE(IsDataText("two\rlines"));
+}
+
 TEST(DataReader, ItemsRunOverLinesWithAnyLineEnd) {
   for (const char* eol : {"\r\n", "\n", "\r"}) {
     SCOPED_TRACE(testing::PrintToString(eol));

@@ -107,7 +107,7 @@ TEST_F(ConstructionFiles, MalformedFilesLeaveTheTablesAsTheyWere) {
 TEST_F(ConstructionFiles, WriterRefusesWhatTheReaderWouldRefuse) {
   folder.Write("OLD.CON", "old");
   ConstructionTables quoted = energytest::SomeConstructions(2);
-  quoted.ConsName[2] = "The \"best\" wall";
+  quoted.ConsName[2] = "The best\nwall";
   ConstructionTables tooMany = energytest::SomeConstructions(2);
   tooMany.ConsNLay[1] = 21;
   ConstructionTables badLayer = energytest::SomeConstructions(2);

@@ -261,9 +261,9 @@ TEST_F(EnergyModelFiles, WritersRefuseWhatTheReadersWouldRefuse) {
     void (*spoil)(EnergyModel&, Masks&);
   };
   const Case cases[] = {
-      {"quote in a zone name", [](EnergyModel& m, Masks&) { m.ZnName[1] = "The \"best\" zone"; }},
+      {"line break in a zone name", [](EnergyModel& m, Masks&) { m.ZnName[1] = "The best\nzone"; }},
       {"line break in a room name", [](EnergyModel& m, Masks&) { m.RmName[1][1] = "a\r\nb"; }},
-      {"quote in a mask", [](EnergyModel&, Masks& k) { k[1][1][1] = "x\".SHM"; }},
+      {"line break in a mask", [](EnergyModel&, Masks& k) { k[1][1][1] = "x\r.SHM"; }},
       {"21 zones", [](EnergyModel& m, Masks&) { m.NoOfZn = 21; }},
       {"13 rooms", [](EnergyModel& m, Masks&) { m.ZnNRm[1] = 13; }},
       {"11 components", [](EnergyModel& m, Masks&) { m.RmNFab[1][1] = 11; }},
@@ -280,7 +280,7 @@ TEST_F(EnergyModelFiles, WritersRefuseWhatTheReadersWouldRefuse) {
     EXPECT_EQ(folder.Read("OLD.ECI"), "old");
   }
   std::string error;
-  EXPECT_FALSE(energy_input::WriteEnergyModelFile(folder.Path() + "OLD.ECI", "The \"P\"", EnergyModel{}, Masks{},
+  EXPECT_FALSE(energy_input::WriteEnergyModelFile(folder.Path() + "OLD.ECI", "The\r\nP", EnergyModel{}, Masks{},
                                                    error));
   common::AirSideSystemData a;
   a.ASTyp[1] = 4;

@@ -505,9 +505,10 @@ TEST_F(EnergyInputWindow, OpeningTheOtherWindows) {
 
 TEST_F(EnergyInputWindow, NamesCannotBreakTheFile) {
   w.Show();
-  platform.ExpectMessage("A name cannot hold a double quote or a line break; it is left out.");
   w.txtZnNam.SetText("The \"North\" wing");
-  EXPECT_EQ(w.txtZnNam.Text(), "The North wing");
+  EXPECT_EQ(w.txtZnNam.Text(), "The \"North\" wing");
+  w.txtZnNam.SetText("The North\nwing");
+  EXPECT_EQ(w.txtZnNam.Text(), "The Northwing");
 }
 
 }  // namespace

@@ -590,16 +590,14 @@ TEST_F(CPltTest, InPlaceEditorFollowsTheCellAndBlocksTheCommands) {
   EXPECT_FALSE(w->CellEditing());
 }
 
-TEST_F(CPltTest, NamesThatWouldBreakTheFileAreRefusedAsTyped) {
+TEST_F(CPltTest, NamesKeepDoubleQuotesAsTyped) {
   Open();
   w->mnuEAHVAC.Click();
   SetCount("1");
-  platform.ExpectMessage(frmCPlt::kNameRefused);  // at each double quote
-  platform.ExpectMessage(frmCPlt::kNameRefused);
   w->txtSysNam.Type("Fan \"A\"");
-  EXPECT_EQ(w->txtSysNam.Text(), "Fan A");
+  EXPECT_EQ(w->txtSysNam.Text(), "Fan \"A\"");
   w->cmdOK.Click();
-  EXPECT_EQ(Plant().AddHVACName[1], "Fan A");
+  EXPECT_EQ(Plant().AddHVACName[1], "Fan \"A\"");
 }
 
 TEST_F(CPltTest, ExitAsksOnlyAfterAnOkSinceTheLastSave) {
