@@ -63,7 +63,7 @@ TEST(FactorChecks, RatesPricesAndRange) {
   EXPECT_EQ(assessment::CheckEnergyPrice(0, 0.92), "");
   EXPECT_EQ(assessment::CheckEnergyPrice(0, 0),
             "Price of Electricity (VL$/kWh): a price of 0 is not allowed. The value is not stored.");
-  EXPECT_NE(assessment::CheckEnergyPrice(1, 0), "");
+  EXPECT_EQ(assessment::CheckEnergyPrice(1, 0), "");  // town gas is never divided by
   EXPECT_NE(assessment::CheckEnergyPrice(1, -1e40), "");
 }
 
