@@ -100,6 +100,8 @@ class frmCPlt : public forms::Form {
   bool StoreCount(const ItemKind& kind);
   void StorePlant();
   void GoIdle();
+  // The two files of Load, each into its record and the window's copy.
+  void LoadFiles();
   SaveOutcome Save();
   // Asks about unsaved edits before the window closes: false keeps it open.
   bool MayClose();

@@ -12,12 +12,17 @@ constexpr const char* kServicesFilter = "Non-AC Services Input Data File (*.NAC)
 }  // namespace
 
 // Each file is read whole before the record takes it. A cancelled dialog
-// or a plant file that cannot be read (which says why) changes nothing,
+// or a plant file that cannot be read (which says why) changes no data,
 // neither the records nor the window's unsaved edits. Once the plant file
 // is read the window shows it; the services follow only when their file
-// is read too.
+// is read too. Either way the equipment menus follow the window's plant.
 void frmCPlt::mnuFLoad_Click() {
   if (mCellEditing) return;
+  LoadFiles();
+  SetPlantMenus();
+}
+
+void frmCPlt::LoadFiles() {
   auto& platform = GetPlatform();
   std::string error;
   auto path = platform.OpenFileDialog({"Read Central Plant Input Data", kPlantFilter, "", plant_.WssFile});
@@ -28,15 +33,14 @@ void frmCPlt::mnuFLoad_Click() {
     return;
   }
   mCPlt = plant_.CPlt;
-  if (auto nac = platform.OpenFileDialog({"Read Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile})) {
-    plant_.NacFile = *nac;
-    if (ReadServicesFile(*nac, plant_.NAC, error)) {
-      mNAC = plant_.NAC;
-    } else {
-      MsgBox("The non-AC services input file could not be read: " + error + ". The services data are unchanged.");
-    }
+  auto nac = platform.OpenFileDialog({"Read Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile});
+  if (!nac) return;
+  plant_.NacFile = *nac;
+  if (!ReadServicesFile(*nac, plant_.NAC, error)) {
+    MsgBox("The non-AC services input file could not be read: " + error + ". The services data are unchanged.");
+    return;
   }
-  SetPlantMenus();
+  mNAC = plant_.NAC;
 }
 
 void frmCPlt::mnuFSave_Click() {

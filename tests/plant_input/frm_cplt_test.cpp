@@ -768,6 +768,7 @@ TEST_F(CPltTest, CancelledOrFailedLoadsKeepTheRecords) {
   EXPECT_EQ(prog.plant.CPlt, plant_test::OfficePlant());
   EXPECT_EQ(Plant().StartHour, 5);
   EXPECT_TRUE(w->DataChanged());  // Load leaves it alone
+  EXPECT_TRUE(w->mnuECTrs.Enabled());  // the menus follow the window's water-cooled plant
   auto edited = Plant();
 
   // A broken plant file: said so, nothing taken, the services not offered,
