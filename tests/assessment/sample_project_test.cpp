@@ -75,7 +75,8 @@ TEST_F(SampleProjectTest, OperatingEnergyCostOverFiftyYears) {
   for (size_t t = 0; t < 5; ++t) {
     long double expected = factor * prog->sim.AnnEgy[t] * 0.92f;
     if (t == 0) expected += factor * 150000 * 0.21f;
-    EXPECT_NEAR(cost[t][3], static_cast<double>(expected), static_cast<double>(expected) * 1e-6) << "services type " << t;
+    EXPECT_NEAR(cost[t][3], static_cast<double>(expected), static_cast<double>(expected) * 1e-6)
+        << "services type " << t;
   }
 }
 

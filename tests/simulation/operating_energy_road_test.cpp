@@ -111,7 +111,8 @@ TEST_F(OperatingEnergyRoadTest, ZeroGasEfficiencyHandsOverWhatTheWindowShows) {
     w.cmdOK.Click();
     w.mnuDirExit.Click();
   });
-  platform.OnModal("frmEgyResult", [](forms::Form& form) { static_cast<simulation::frmEgyResult&>(form).cmdExit.Click(); });
+  platform.OnModal("frmEgyResult",
+                   [](forms::Form& form) { static_cast<simulation::frmEgyResult&>(form).cmdExit.Click(); });
   main.mnuRunOprEgy.Click();
   ASSERT_TRUE(platform.ScriptDone());
   EXPECT_EQ(prog.sim.AnnEgy[5], 225000.0f);
