@@ -25,7 +25,9 @@ std::string CheckCostParameter(int index, double value) {
 std::string CheckEnergyPrice(int index, double value) {
   const char* caption = kEgyPriceCaption[index];
   if (!common::ToSingle(value)) return TooLarge(caption);
-  if (value == 0) return std::string(caption) + ": a price of 0 is not allowed. The value is not stored.";
+  // Only the electricity price is divided by (the single score); town gas may be free.
+  if (index == 0 && value == 0)
+    return std::string(caption) + ": a price of 0 is not allowed. The value is not stored.";
   return "";
 }
 

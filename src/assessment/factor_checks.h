@@ -1,9 +1,9 @@
 #pragma once
 // The checks on cost parameters and energy prices wherever they enter the
 // program (typed or read from a file): a rate at or below -100 % per annum
-// has no present worth, and a zero price would make the single score a
-// division by zero. Each returns "" when the value is acceptable, else the
-// message to show.
+// has no present worth, and a zero electricity price would make the single
+// score a division by zero (town gas is never divided by). Each returns ""
+// when the value is acceptable, else the message to show.
 #include <string>
 
 namespace assessment {

@@ -1,6 +1,8 @@
 #include "assessment/factors.h"
 
+#include <cfloat>
 #include <cmath>
+#include <optional>
 
 namespace ModCal {
 
@@ -17,29 +19,43 @@ void SetDefaultFactors(common::FactorTables& f) {
   f.EgyPrice = f.UsrEgyPrice = f.DefEgyPrice;
 }
 
-// Rates at or below -100 % have no present worth; the cost parameters
-// window refuses them, and these factors then give 0 rather than divide
-// by zero.
-Single SinglePresentWorthFactor(const common::FactorTables& f, Single n) {
-  double i = f.CostPara[0] / 100.0;
-  double infl = f.CostPara[1] / 100.0;
-  if (1 + infl <= 0 || 1 + i <= 0) return 0;
-  Single x = static_cast<Single>((1 + i) / (1 + infl));
-  double result = 1 / std::pow(static_cast<double>(x), static_cast<double>(n));
-  return std::isfinite(result) ? static_cast<Single>(result) : 0;
+namespace {
+
+// (1 + i) / (1 + f) from the rates in % per annum; nullopt for rates at or
+// below -100 %, which have no present worth (the cost parameters window
+// refuses them), so that the factors give 0 rather than divide by zero.
+std::optional<double> RealGrowth(const common::FactorTables& f) {
+  const double i = f.CostPara[0] / 100.0;
+  const double infl = f.CostPara[1] / 100.0;
+  if (1 + infl <= 0 || 1 + i <= 0) return std::nullopt;
+  return (1 + i) / (1 + infl);
 }
 
-// The real rate r is compared with e (the formula divides by r - e); near
-// r = e the sum tends to 50, one bill a year.
+Single Stored(double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX ? static_cast<Single>(v) : 0; }
+
+}  // namespace
+
+Single SinglePresentWorthFactor(const common::FactorTables& f, Single n) {
+  const auto x = RealGrowth(f);
+  if (!x) return 0;
+  return Stored(1 / std::pow(*x, static_cast<double>(n)));
+}
+
+// The closed form a (1 - a^50) / (1 - a) divides by 1 - a, and near a = 1
+// the difference 1 - a^50 cancels: within 1e-3 of a = 1 the 50 terms are
+// summed instead (by Horner's rule, to a few units of a double's last digit),
+// which gives 50 at a = 1 and joins the closed form without a step.
 Single EnergyPresentWorthFactor(const common::FactorTables& f) {
-  double i = f.CostPara[0] / 100.0;
-  double infl = f.CostPara[1] / 100.0;
-  double e = f.CostPara[2] / 100.0;
-  if (1 + infl <= 0 || 1 + i <= 0) return 0;
-  Single r = static_cast<Single>((1 + i) / (1 + infl) - 1);
-  if (std::fabs(r - e) < 0.0001) return 50;
-  double result = (1 + e) / (r - e) * (1 - std::pow((1 + e) / (1 + r), 50.0));
-  return std::isfinite(result) ? static_cast<Single>(result) : 0;
+  const auto growth = RealGrowth(f);
+  if (!growth) return 0;
+  const double e = f.CostPara[2] / 100.0;
+  const double a = (1 + e) / *growth;
+  if (std::fabs(1 - a) < 1e-3) {
+    double sum = 0;
+    for (int year = 1; year <= 50; ++year) sum = a * (1 + sum);
+    return Stored(sum);
+  }
+  return Stored(a * (1 - std::pow(a, 50.0)) / (1 - a));
 }
 
 }  // namespace ModCal

@@ -182,13 +182,18 @@ void frmLCCResult::ShowColumn(const LccValues& v) {
     for (int row = 0; row < kLccRows; ++row) ShowValue(row, s, v[static_cast<size_t>(row)][static_cast<size_t>(s)]);
 }
 
-std::optional<Single> frmLCCResult::ReadBox(int row, int stage) {
+std::optional<double> frmLCCResult::ReadBoxNumber(int row, int stage) {
   auto& box = Box(row, stage);
-  auto value = common::ToSingle(
-      shown_[static_cast<size_t>(row)][static_cast<size_t>(stage)].Read(box, LccBoxNumber));
-  if (!value && badBox_.empty())
+  double number = shown_[static_cast<size_t>(row)][static_cast<size_t>(stage)].Read(box, LccBoxNumber);
+  if (common::ToSingle(number)) return number;
+  if (badBox_.empty())
     badBox_ = forms::PlainCaption(RowLabel(row).Caption()) + " / " + lblStage[static_cast<size_t>(stage)].Caption();
-  return value;
+  return std::nullopt;
+}
+
+std::optional<Single> frmLCCResult::ReadBox(int row, int stage) {
+  auto number = ReadBoxNumber(row, stage);
+  return number ? common::ToSingle(*number) : std::nullopt;
 }
 
 void frmLCCResult::ReportBadBox(const std::string& consequence) {
@@ -197,12 +202,12 @@ void frmLCCResult::ReportBadBox(const std::string& consequence) {
   badBox_.clear();
 }
 
-std::optional<LccValues> frmLCCResult::ReadAllBoxes(const std::string& consequence) {
-  LccValues v{};
+std::optional<LccNumbers> frmLCCResult::ReadAllBoxes(const std::string& consequence) {
+  LccNumbers v{};
   bool ok = true;
   for (int s = 0; s < kLccStages; ++s)
     for (int row = 0; row < kLccRows; ++row) {
-      auto x = ReadBox(row, s);
+      auto x = ReadBoxNumber(row, s);
       if (x) v[static_cast<size_t>(row)][static_cast<size_t>(s)] = *x;
       ok = ok && x.has_value();
     }
@@ -335,14 +340,17 @@ void frmLCCResult::mnuFExp_Click() {
   auto chosen = GetPlatform().SaveFileDialog(
       {"Export LCC Calculation Results", "LCC Calculation Result File (*.CSV)|*.CSV", "", ""});
   if (!chosen || chosen->empty()) return;
-  auto values = ReadAllBoxes("Nothing is exported.");
-  if (!values) return;
+  auto numbers = ReadAllBoxes("Nothing is exported.");
+  if (!numbers) return;
+  LccValues values{};  // the table holds Singles
+  for (size_t row = 0; row < kLccRows; ++row)
+    for (size_t s = 0; s < kLccStages; ++s) values[row][s] = *common::ToSingle((*numbers)[row][s]);
   std::array<std::string, kLccStages> stageCaption;
   for (size_t s = 0; s < kLccStages; ++s) stageCaption[s] = lblStage[s].Caption();
   std::array<std::string, kLccRows> rowCaption;
   for (int row = 0; row < kLccRows; ++row) rowCaption[static_cast<size_t>(row)] = RowLabel(row).Caption();
   std::string why;
-  if (!common::WriteFileSafely(*chosen, FormatLccTable(stageCaption, rowCaption, *values), &why))
+  if (!common::WriteFileSafely(*chosen, FormatLccTable(stageCaption, rowCaption, values), &why))
     MsgBox("The LCC results were not exported: " + why + ".");
 }
 

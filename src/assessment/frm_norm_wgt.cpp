@@ -167,10 +167,13 @@ bool frmNormWgt::WriteWeightingFile(const std::array<Single, 11>& weights) {
   return written;
 }
 
+// The typed weights become the user's before the dialog, whether or not
+// the file is then written.
 void frmNormWgt::mnuFSave_Click() {
   auto typed = TypedWeights();
   if (!typed) return;
-  if (WriteWeightingFile(*typed)) f_.UsrWgtFtr = *typed;
+  f_.UsrWgtFtr = *typed;
+  WriteWeightingFile(f_.UsrWgtFtr);
 }
 
 void frmNormWgt::mnuFOpen_Click() {

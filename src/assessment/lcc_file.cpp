@@ -1,5 +1,6 @@
 #include "assessment/lcc_file.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 
@@ -11,11 +12,12 @@ using common::Single;
 
 namespace {
 
-// Full digits below 1E+15, else the exponent form ("1.5E+15").
-std::string LccNumber(Single v) {
-  if (v == 0) return "0";
-  char buf[80];
-  auto fmt = std::fabs(v) < 1e15f ? std::chars_format::fixed : std::chars_format::scientific;
+// The shortest text of `v`: full digits below 1E+15, else the exponent
+// form ("1.5E+15").
+template <class T>
+std::string ShortestText(T v) {
+  char buf[400];
+  auto fmt = std::fabs(v) < T(1e15) ? std::chars_format::fixed : std::chars_format::scientific;
   auto res = std::to_chars(buf, buf + sizeof buf, v, fmt);
   std::string text(buf, res.ptr);
   for (char& c : text)
@@ -23,11 +25,24 @@ std::string LccNumber(Single v) {
   return text;
 }
 
+// A Single as the shortest text of that Single; any other value rounded
+// to 15 significant digits first.
+std::string LccNumber(double v) {
+  if (v == 0) return "0";
+  if (std::fabs(v) <= FLT_MAX && static_cast<double>(static_cast<Single>(v)) == v)
+    return ShortestText(static_cast<Single>(v));
+  char buf[40];
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+  double rounded = v;
+  std::from_chars(buf, res.ptr, rounded);
+  return ShortestText(rounded);
+}
+
 constexpr size_t kStageOrder[kLccStages] = {1, 2, 3, 4, 0};
 
 }  // namespace
 
-std::string FormatLccFile(const LccValues& v) {
+std::string FormatLccFile(const LccNumbers& v) {
   common::DataWriter w;
   for (size_t s = 0; s < kLccStages; ++s)
     for (size_t row = 0; row < kLccRows; ++row) w.Line(LccNumber(v[row][s]));

@@ -12,11 +12,14 @@ constexpr int kLccRows = 12;
 constexpr int kLccStages = 5;
 // (row 0..11, stage 0..4); stage 0 is the whole life cycle.
 using LccValues = common::Array2<common::Single, kLccRows, kLccStages>;
+// The same as the boxes' numbers read in double precision, for saving.
+using LccNumbers = common::Array2<double, kLccRows, kLccStages>;
 
 // 60 lines, one number each: for stage 0..4 the twelve rows in order.
-// Each value in full digits (exponent form only from 1E+15), in the
-// shortest text that reads back as the same Single.
-std::string FormatLccFile(const LccValues& v);
+// Each value in full digits (exponent form only from 1E+15): a value that
+// is a Single in the shortest text that reads back as that Single, any
+// other in at most 15 significant digits.
+std::string FormatLccFile(const LccNumbers& v);
 
 // Exactly 60 numbers within the Single range, separated by line ends or
 // commas. All or nothing: `out` is untouched on failure and `error` says why.

@@ -304,6 +304,7 @@ void frmCPlt::cmdNoEq_Click() {
   if (n < 1 || n > kMaxPlantItems) {
     MsgBox(std::string(kind->countRange) + " " + std::to_string(kMaxPlantItems));
     txtNoEq.SetText("");
+    mCountRefused = true;
     return;
   }
   cboEqNo.Clear();
@@ -373,8 +374,14 @@ void frmCPlt::cmdEntCell_Click() {
 
 // A count beyond the arrays would send every later reader past the tenth
 // item, so it is refused here and the view stays open for a correction.
+// A box that the range message emptied stands for the items listed: the
+// stored count, or the list as Add and Del have left it.
 bool frmCPlt::StoreCount(const ItemKind& kind) {
   ItemFields f = FieldsOf(kind.code, mCPlt, mNAC);
+  if (mCountRefused && txtNoEq.Text().empty()) {
+    *f.count = static_cast<Integer>(cboEqNo.ListCount());
+    return true;
+  }
   double n = std::nearbyint(common::LeadingNumber(txtNoEq.Text()));
   if (n < 0 || n > kMaxPlantItems) {
     MsgBox(std::string(kind.countRange) + " " + std::to_string(kMaxPlantItems));

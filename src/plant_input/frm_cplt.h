@@ -100,6 +100,8 @@ class frmCPlt : public forms::Form {
   bool StoreCount(const ItemKind& kind);
   void StorePlant();
   void GoIdle();
+  // The two files of Load, each into its record and the window's copy.
+  void LoadFiles();
   SaveOutcome Save();
   // Asks about unsaved edits before the window closes: false keeps it open.
   bool MayClose();
@@ -115,6 +117,9 @@ class frmCPlt : public forms::Form {
   int mItemNo = 0;
   bool mDataChanged = false;
   bool mCellEditing = false;
+  // The count box was emptied by the range message and not typed in since:
+  // OK then keeps the items listed rather than reading the empty box as 0.
+  bool mCountRefused = false;
   int mEditCol = 0, mEditRow = 0;
   int mCellLeft = 0, mCellTop = 0;
   common::CentralPlantData mCPlt;

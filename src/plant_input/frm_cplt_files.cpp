@@ -11,28 +11,36 @@ constexpr const char* kServicesFilter = "Non-AC Services Input Data File (*.NAC)
 
 }  // namespace
 
-// Each file is read whole before the record takes it: a cancelled dialog
-// or a file that cannot be read leaves its record as it was, and a file
-// that cannot be read says why. The window then shows the records as they
-// stand, whatever was on screen before.
+// Each file is read whole before the record takes it. A cancelled dialog
+// or a plant file that cannot be read (which says why) changes no data,
+// neither the records nor the window's unsaved edits. Once the plant file
+// is read the window shows it; the services follow only when their file
+// is read too. Either way the equipment menus follow the window's plant.
 void frmCPlt::mnuFLoad_Click() {
   if (mCellEditing) return;
+  LoadFiles();
+  SetPlantMenus();
+}
+
+void frmCPlt::LoadFiles() {
   auto& platform = GetPlatform();
   std::string error;
-  if (auto path = platform.OpenFileDialog({"Read Central Plant Input Data", kPlantFilter, "", plant_.WssFile})) {
-    plant_.WssFile = *path;
-    if (!ReadCentralPlantFile(*path, plant_.CPlt, error)) {
-      MsgBox("The central plant input file could not be read: " + error + ". The plant data are unchanged.");
-    } else if (auto nac = platform.OpenFileDialog(
-                   {"Read Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile})) {
-      plant_.NacFile = *nac;
-      if (!ReadServicesFile(*nac, plant_.NAC, error))
-        MsgBox("The non-AC services input file could not be read: " + error + ". The services data are unchanged.");
-    }
+  auto path = platform.OpenFileDialog({"Read Central Plant Input Data", kPlantFilter, "", plant_.WssFile});
+  if (!path) return;
+  plant_.WssFile = *path;
+  if (!ReadCentralPlantFile(*path, plant_.CPlt, error)) {
+    MsgBox("The central plant input file could not be read: " + error + ". The plant data are unchanged.");
+    return;
   }
   mCPlt = plant_.CPlt;
+  auto nac = platform.OpenFileDialog({"Read Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile});
+  if (!nac) return;
+  plant_.NacFile = *nac;
+  if (!ReadServicesFile(*nac, plant_.NAC, error)) {
+    MsgBox("The non-AC services input file could not be read: " + error + ". The services data are unchanged.");
+    return;
+  }
   mNAC = plant_.NAC;
-  SetPlantMenus();
 }
 
 void frmCPlt::mnuFSave_Click() {
@@ -41,8 +49,9 @@ void frmCPlt::mnuFSave_Click() {
 }
 
 // The program-wide records take the window's data first, even when the
-// user then cancels. A cancelled dialog ends the save quietly; a file that
-// cannot be written says why and leaves the edits marked unsaved.
+// user then cancels. A cancelled dialog ends the save quietly and a file
+// that cannot be written says why; either way the edits stay marked
+// unsaved, since the files do not hold them.
 frmCPlt::SaveOutcome frmCPlt::Save() {
   plant_.CPlt = mCPlt;
   plant_.NAC = mNAC;
@@ -66,7 +75,7 @@ frmCPlt::SaveOutcome frmCPlt::Save() {
       }
     }
   }
-  if (outcome != SaveOutcome::Failed) mDataChanged = false;
+  if (outcome == SaveOutcome::Saved) mDataChanged = false;
   return outcome;
 }
 

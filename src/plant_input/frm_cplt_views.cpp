@@ -121,7 +121,10 @@ void frmCPlt::msgPlt_Click() {
   txtData.SetFocus();
 }
 
-void frmCPlt::txtNoEq_Change() { cmdNoEq.SetFontBold(true); }
+void frmCPlt::txtNoEq_Change() {
+  cmdNoEq.SetFontBold(true);
+  mCountRefused = false;
+}
 
 void frmCPlt::txtSysNam_Change() { forms::DropLineBreaks(txtSysNam); }
 
@@ -133,9 +136,9 @@ bool frmCPlt::MayClose() {
     case forms::MsgResult::Cancel:
       return false;
     case forms::MsgResult::Yes:
-      // A save that failed has said why; the window stays open so that the
-      // edits are not lost with it.
-      return Save() != SaveOutcome::Failed;
+      // A save that was cancelled or failed (and said why) wrote nothing
+      // complete: the window stays open so that the edits are not lost.
+      return Save() == SaveOutcome::Saved;
     default:
       return true;
   }

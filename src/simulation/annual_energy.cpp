@@ -57,6 +57,7 @@ std::string CalcGasEgy(common::NonACServicesData& nac) {
   for (int i = 1; i <= SystemCount(nac.NoOfGasSys); ++i) {
     auto k = static_cast<size_t>(i);
     if (nac.GasEff[k] == 0) {
+      for (int j = i; j <= SystemCount(nac.NoOfGasSys); ++j) egy[static_cast<size_t>(j)] = 0;
       nac.GasEgy = egy;
       return "Error: Zero Eff. for Gas System No." + common::ShortTextInt(i);
     }

@@ -29,7 +29,9 @@ std::string CalcNonACEgy(common::PlantState& plant, int code);
 // Town gas: hours x capacity x load factor x 3.6 / efficiency, in MJ. A
 // system with an efficiency of exactly 0 stops the calculation with
 // "Error: Zero Eff. for Gas System No. i": the systems before it keep their
-// new values and the total holds their sum.
+// new values, that system and the later ones get 0 until the input is
+// corrected, and the total holds the sum, so that what the assessment
+// books system by system is the total shown and handed over.
 std::string CalcGasEgy(common::NonACServicesData& nac);
 
 // Lighting (1) and equipment (2) of every room of every zone, with (0)

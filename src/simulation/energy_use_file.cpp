@@ -1,11 +1,24 @@
 #include "simulation/energy_use_file.h"
 
+#include <array>
 #include <cmath>
 
 #include "common/data_file.h"
 #include "simulation/system_lists.h"
 
 namespace simulation {
+
+namespace {
+
+// The lists of kListCodes, as a message names them.
+const std::array<const char*, 6> kListNames{"additional HVAC systems",
+                                            "additional electricity and lighting systems",
+                                            "fire services systems",
+                                            "lift and escalator systems",
+                                            "plumbing and drainage systems",
+                                            "systems using town gas"};
+
+}  // namespace
 
 EnergyUseResults TakeEnergyUse(common::Program& prog) {
   EnergyUseResults r;
@@ -23,9 +36,7 @@ void PutEnergyUse(const EnergyUseResults& results, common::Program& prog) {
   prog.sim.ACEgy = results.ACEgy;
   prog.sim.ZnElecEgy = results.ZnElecEgy;
   for (size_t k = 0; k < kListCodes.size(); ++k) {
-    auto list = ListOf(prog.plant, kListCodes[k]);
-    *list->count = results.count[k];
-    *list->egy = results.egy[k];
+    *ListOf(prog.plant, kListCodes[k])->egy = results.egy[k];
   }
 }
 
@@ -48,11 +59,15 @@ bool ParseEnergyUseFile(const std::string& text, EnergyUseResults& results, std:
   for (size_t k = 0; k < kListCodes.size() && in.Ok(); ++k) {
     common::Integer count = 0;
     if (!in.Read(count)) break;
-    if (count > kMaxSystems) {
-      in.Fail("a count of " + std::to_string(count) + " systems is more than " + std::to_string(kMaxSystems));
+    const std::string systems = std::to_string(count) + " " + kListNames[k];
+    if (count < 0 || count > kMaxSystems) {
+      in.Fail("a count of " + systems + " lies outside 0 to " + std::to_string(kMaxSystems));
       break;
     }
-    r.count[k] = count;
+    if (count != r.count[k]) {
+      in.Fail("the file holds " + systems + " where the project has " + std::to_string(r.count[k]));
+      break;
+    }
     if (count < 1) continue;
     auto& egy = r.egy[k];
     egy[0] = 0;

@@ -26,14 +26,18 @@ struct EnergyUseResults {
 };
 
 EnergyUseResults TakeEnergyUse(common::Program& prog);
+// Puts the energies back; the lists' counts belong to the plant and
+// services input and stay as they are.
 void PutEnergyUse(const EnergyUseResults& results, common::Program& prog);
 
 std::string FormatEnergyUseFile(const EnergyUseResults& results);
 
-// Reads a result file over `results`: each list with a count above 0 gets
-// its values and its total as their sum; a list with a count of 0 or less
-// keeps its values and total. `results` changes only when the whole file
-// was read; a count above 10 is refused.
+// Reads a result file over `results`, whose counts are those of the
+// project's lists: each list with systems gets its values and its total as
+// their sum; a list without systems keeps its total. A file whose count
+// for a list lies outside 0 to 10 or differs from the project's was saved
+// for other systems and is refused. `results` changes only when the whole
+// file was read.
 bool ParseEnergyUseFile(const std::string& text, EnergyUseResults& results, std::string& why);
 
 std::string FormatRunLog(const std::vector<std::string>& lines);

@@ -63,7 +63,7 @@ TEST(FactorChecks, RatesPricesAndRange) {
   EXPECT_EQ(assessment::CheckEnergyPrice(0, 0.92), "");
   EXPECT_EQ(assessment::CheckEnergyPrice(0, 0),
             "Price of Electricity (VL$/kWh): a price of 0 is not allowed. The value is not stored.");
-  EXPECT_NE(assessment::CheckEnergyPrice(1, 0), "");
+  EXPECT_EQ(assessment::CheckEnergyPrice(1, 0), "");  // town gas is never divided by
   EXPECT_NE(assessment::CheckEnergyPrice(1, -1e40), "");
 }
 
@@ -85,8 +85,15 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
+assessment::LccNumbers AsNumbers(const LccValues& v) {
+  assessment::LccNumbers n{};
+  for (size_t row = 0; row < 12; ++row)
+    for (size_t s = 0; s < 5; ++s) n[row][s] = v[row][s];
+  return n;
+}
+
 TEST(LccFile, SixtyLinesInStageOrderAndBack) {
-  auto lines = SplitLines(assessment::FormatLccFile(Sample()));
+  auto lines = SplitLines(assessment::FormatLccFile(AsNumbers(Sample())));
   ASSERT_EQ(lines.size(), 60u);
   EXPECT_EQ(lines[0], "0.25");          // stage 0, Foundation
   EXPECT_EQ(lines[11], "1.5E+15");      // stage 0, Building Total: exponent form from 1E+15
@@ -95,8 +102,34 @@ TEST(LccFile, SixtyLinesInStageOrderAndBack) {
   EXPECT_EQ(lines[3 * 12 + 6], "-1234.5677");
   LccValues back{};
   std::string error;
-  ASSERT_TRUE(assessment::ParseLccFile(assessment::FormatLccFile(Sample()), back, error)) << error;
+  ASSERT_TRUE(assessment::ParseLccFile(assessment::FormatLccFile(AsNumbers(Sample())), back, error)) << error;
   EXPECT_EQ(back, Sample());
+}
+
+// Typed numbers keep their digits, up to fifteen significant ones; a
+// value that is a Single keeps the short text of that Single.
+TEST(LccFile, NumbersInFullUpToFifteenDigits) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {
+      {1234567.89, "1234567.89"},
+      {0.1, "0.1"},
+      {static_cast<double>(0.1f), "0.1"},
+      {-1234.5677, "-1234.5677"},
+      {0.123456789012345678, "0.123456789012346"},
+      {123456789012345.67, "123456789012346"},
+      {987654321.987654321, "987654321.987654"},
+      {999999999999999.9, "1E+15"},
+      {2.5e15, "2.5E+15"},
+      {1.2345678901234567e20, "1.23456789012346E+20"},
+      {-0.000012345, "-0.000012345"},
+  };
+  for (const auto& c : cases) {
+    assessment::LccNumbers n{};
+    n[0][0] = c.value;
+    EXPECT_EQ(SplitLines(assessment::FormatLccFile(n))[0], c.text) << c.value;
+  }
 }
 
 TEST(LccFile, CommasAndLeadingZeros) {

@@ -226,6 +226,25 @@ TEST_F(LccWindowTest, SaveLoadAndExport) {
   EXPECT_NE(csv.find("\r\n\"Lifts && Escal.\","), std::string::npos);
 }
 
+// Save writes each box's number as typed, up to the fifteen digits its
+// lines hold, not rounded to a Single first; values only shown keep
+// their short form; Load reads them back as Singles.
+TEST_F(LccWindowTest, SaveKeepsTheTypedDigits) {
+  w->Box(kRowFdn, 1).Type("1234567.89");
+  w->Box(kRowEnv, 1).Type("0.123456789012345678");
+  w->Box(kRowFram, 1).Type("1.25E+07");
+  platform.ExpectSaveDialog(folder.Path() + "d.LCC");
+  w->mnuFSave.Click();
+  std::string saved = folder.Read("d.LCC");
+  EXPECT_EQ(saved.substr(0, 5), "250\r\n");  // stage 0, Foundation: shown, not typed
+  EXPECT_NE(saved.find("\r\n1234567.89\r\n0.123456789012346\r\n12500000\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\r\n1234.5677\r\n"), std::string::npos);  // a shown Single, to its last digit
+
+  platform.ExpectSaveDialog(folder.Path() + "d.LCC");
+  w->mnuFLoad.Click();
+  EXPECT_EQ(Text(kRowFdn, 1), "1234568");
+}
+
 TEST_F(LccWindowTest, FilesNeedAProjectExceptExport) {
   prog.building.Bldg.ProjFile.clear();
   platform.ExpectMessage("Open a Project File first!");

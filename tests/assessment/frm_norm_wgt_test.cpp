@@ -136,17 +136,23 @@ TEST_F(WeightingWindowTest, BrokenWeightingFileChangesNothing) {
   EXPECT_EQ(w->txtWgtFtr[1].Text(), "0.13");
 }
 
-TEST_F(WeightingWindowTest, SaveMakesTheTypedWeightsTheUsersOnceWritten) {
+// Save takes the typed weights as the user's before its dialog: a
+// cancelled dialog or a failed write still leaves them the user's weights
+// (not the ones in use).
+TEST_F(WeightingWindowTest, SaveMakesTheTypedWeightsTheUsersBeforeItsDialog) {
   w->Show();
   w->txtWgtFtr[2].Type("0.5");
   platform.ExpectSaveDialog(std::nullopt);
   w->mnuFSave.Click();
-  EXPECT_EQ(f.UsrWgtFtr[2], 0.3f);
+  EXPECT_EQ(f.UsrWgtFtr[2], 0.5f);
+  EXPECT_EQ(f.WgtFtr[2], 0.3f);
+  w->txtWgtFtr[2].Type("0.25");
   platform.ExpectSaveDialog(folder.Path() + "gone/w.WGT");  // a folder that is not there
   platform.AllowAnyMessage();
   w->mnuFSave.Click();
   EXPECT_EQ(platform.Messages().size(), 1u);
-  EXPECT_EQ(f.UsrWgtFtr[2], 0.3f);
+  EXPECT_EQ(f.UsrWgtFtr[2], 0.25f);
+  w->txtWgtFtr[2].Type("0.5");
   platform.ExpectSaveDialog(folder.Path() + "w.WGT");
   w->mnuFSave.Click();
   EXPECT_EQ(platform.Dialogs().back().title, "Save Weighting / Cost Para. File");
@@ -165,7 +171,7 @@ TEST_F(WeightingWindowTest, CostParametersRefuseBadValues) {
   };
   const Row rows[] = {
       {true, 0, "0", "Price of Electricity (VL$/kWh): a price of 0 is not allowed. The value is not stored."},
-      {true, 1, "abc", "Price of Town Gas (VL$/MJ): a price of 0 is not allowed. The value is not stored."},
+      {true, 0, "abc", "Price of Electricity (VL$/kWh): a price of 0 is not allowed. The value is not stored."},
       {false, 1, "-100",
        "Inflation Rate (% per annum): a rate must be greater than -100. The value is not stored."},
       {false, 0, "1E39", "Nominal Interest Rate (% per annum): the number is too large. The value is not stored."},
@@ -181,6 +187,17 @@ TEST_F(WeightingWindowTest, CostParametersRefuseBadValues) {
     EXPECT_EQ(f.UsrCostPara, f.DefCostPara);
     cost->Unload();
   }
+}
+
+// Only the electricity price is ever divided by: town gas may cost nothing.
+TEST_F(WeightingWindowTest, CostParametersTakeAFreeTownGas) {
+  cost->Show();
+  cost->txtEgyPrice[1].Type("0");
+  cost->Command1.Click();
+  EXPECT_FALSE(cost->IsLoaded());
+  EXPECT_EQ(f.UsrEgyPrice[1], 0.0f);
+  EXPECT_EQ(f.UsrEgyPrice[0], 0.92f);
+  EXPECT_TRUE(f.FtrChanged);
 }
 
 TEST_F(WeightingWindowTest, CostParametersOkStoresTheValuesInUse) {

@@ -310,6 +310,43 @@ TEST_F(CPltTest, CountBoxMarksItsButtonAndChecksTheRange) {
 
 }
 
+// The range message empties the count box; OK then keeps the items listed
+// (the stored count, or the list as Add and Del left it) instead of taking
+// the empty box for 0 and dropping every item.
+TEST_F(CPltTest, OkAfterARefusedCountKeepsTheList) {
+  prog.plant.CPlt = plant_test::OfficePlant();
+  Open();
+  ConfirmPlantType();
+  w->mnuEChillers.Click();
+  platform.ExpectMessage("No. of Chillers must be within 1 to 10");
+  SetCount("12");
+  EXPECT_EQ(w->txtNoEq.Text(), "");
+  w->cmdOK.Click();
+  EXPECT_FALSE(w->cmdOK.Visible());
+  EXPECT_EQ(Plant().NoOfChr, 2);
+  EXPECT_EQ(Plant().ChrCap, prog.plant.CPlt.ChrCap);
+  EXPECT_EQ(Plant().ChrChWFlow, prog.plant.CPlt.ChrChWFlow);
+
+  // Added to first: the list as it stands, the moved item included.
+  w->mnuEChillers.Click();
+  w->cboEqNo.SetListIndex(1);
+  w->cmdAddEq.Click();
+  platform.ExpectMessage("No. of Chillers must be within 1 to 10");
+  SetCount("0");
+  w->cmdOK.Click();
+  EXPECT_EQ(Plant().NoOfChr, 3);
+  EXPECT_EQ(Plant().ChrCap[0][3], 0);
+
+  // A box emptied by the user, not by the message, still stores 0.
+  w->mnuEChillers.Click();
+  platform.ExpectMessage("No. of Chillers must be within 1 to 10");
+  SetCount("11");
+  w->txtNoEq.Type("2");
+  w->txtNoEq.SetText("");
+  w->cmdOK.Click();
+  EXPECT_EQ(Plant().NoOfChr, 0);
+}
+
 // A count beyond the lists' ten places is refused at OK as well, and the
 // view stays open for a correction.
 TEST_F(CPltTest, OkRefusesACountBeyondTen) {
@@ -635,7 +672,9 @@ TEST_F(CPltTest, ExitAsksOnlyAfterAnOkSinceTheLastSave) {
   EXPECT_TRUE(w->IsLoaded());
 }
 
-TEST_F(CPltTest, YesThenCancelledSaveClosesWithTheRecordsHandedOver) {
+// Yes, then a cancelled save dialog: nothing is written, so the window
+// stays open with its edits still marked unsaved (by either dialog).
+TEST_F(CPltTest, YesThenCancelledSaveKeepsTheWindowAndItsEditsUnsaved) {
   Open();
   w->mnuELiftS.Click();
   SetCount("1");
@@ -644,11 +683,24 @@ TEST_F(CPltTest, YesThenCancelledSaveClosesWithTheRecordsHandedOver) {
   platform.ExpectMessage(kSaveQuestion, MsgResult::Yes);
   platform.ExpectSaveDialog(std::nullopt);
   w->mnuFExit.Click();
-  EXPECT_FALSE(w->IsLoaded());
-  EXPECT_EQ(prog.plant.NAC.NoOfLift, 1);
-  EXPECT_EQ(prog.plant.NAC.LiftName[1], "Lifts");
+  EXPECT_TRUE(w->IsLoaded());
+  EXPECT_TRUE(w->DataChanged());
+  EXPECT_EQ(prog.plant.NAC.LiftName[1], "Lifts");  // handed over before the dialog
   EXPECT_EQ(platform.Dialogs().back().title, "Save Central Plant Input Data");
-  EXPECT_FALSE(std::filesystem::exists(folder.Path() + "OFFICE.WSS"));
+
+  platform.ExpectMessage(kSaveQuestion, MsgResult::Yes);
+  platform.ExpectSaveDialog(folder.Path() + "T.WSS");
+  platform.ExpectSaveDialog(std::nullopt);
+  w->UserClose();
+  EXPECT_TRUE(w->IsLoaded());
+  EXPECT_TRUE(w->DataChanged());
+
+  platform.ExpectMessage(kSaveQuestion, MsgResult::Yes);
+  platform.ExpectSaveDialog(folder.Path() + "T.WSS");
+  platform.ExpectSaveDialog(folder.Path() + "T.NAC");
+  w->mnuFExit.Click();
+  EXPECT_FALSE(w->IsLoaded());
+  EXPECT_TRUE(platform.ScriptDone());
 }
 
 TEST_F(CPltTest, SaveWritesBothFilesAndLoadReadsThemBack) {
@@ -709,14 +761,34 @@ TEST_F(CPltTest, CancelledOrFailedLoadsKeepTheRecords) {
   w->mnuEType.Click();
   Enter(1, "5");
   w->cmdOK.Click();
-  // Cancelling the plant file: the records stay, the window's edits go.
+  // Cancelling the plant file changes nothing: neither the records nor the
+  // window's unsaved edits.
   platform.ExpectOpenDialog(std::nullopt);
   w->mnuFLoad.Click();
   EXPECT_EQ(prog.plant.CPlt, plant_test::OfficePlant());
-  EXPECT_EQ(Plant(), prog.plant.CPlt);
+  EXPECT_EQ(Plant().StartHour, 5);
   EXPECT_TRUE(w->DataChanged());  // Load leaves it alone
+  EXPECT_TRUE(w->mnuECTrs.Enabled());  // the menus follow the window's water-cooled plant
+  auto edited = Plant();
 
-  // A plant file read, the services file cancelled.
+  // A broken plant file: said so, nothing taken, the services not offered,
+  // the window's edits kept.
+  std::string bad = folder.Write("BAD.WSS", "\"head\"\r\n1\r\n0\r\n7,19\r\n");
+  platform.AllowAnyMessage();
+  platform.ExpectOpenDialog(bad);
+  w->mnuFLoad.Click();
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  EXPECT_EQ(platform.Messages()[0].rfind("The central plant input file could not be read: ", 0), 0u)
+      << platform.Messages()[0];
+  EXPECT_EQ(prog.plant.CPlt, plant_test::OfficePlant());
+  EXPECT_EQ(prog.plant.WssFile, bad);
+  EXPECT_EQ(Plant(), edited);
+
+  // A plant file read, the services file cancelled: the window takes the
+  // plant read and keeps its own services edits.
+  w->mnuELiftS.Click();
+  w->txtNoEq.Type("0");
+  w->cmdOK.Click();
   common::CentralPlantData small;
   small.NoOfChr = 1;
   small.ChrCap[0][1] = 99;
@@ -731,18 +803,8 @@ TEST_F(CPltTest, CancelledOrFailedLoadsKeepTheRecords) {
   EXPECT_EQ(prog.plant.CPlt.ChrCap[0][2], 320);  // beyond the count: kept
   EXPECT_EQ(prog.plant.NAC, plant_test::OfficeServices());
   EXPECT_EQ(Plant(), prog.plant.CPlt);
-
-  // A broken plant file: said so, nothing taken, the services not offered.
-  std::string bad = folder.Write("BAD.WSS", "\"head\"\r\n1\r\n0\r\n7,19\r\n");
-  auto before = prog.plant.CPlt;
-  platform.AllowAnyMessage();
-  platform.ExpectOpenDialog(bad);
-  w->mnuFLoad.Click();
-  ASSERT_EQ(platform.Messages().size(), 1u);
-  EXPECT_EQ(platform.Messages()[0].rfind("The central plant input file could not be read: ", 0), 0u)
-      << platform.Messages()[0];
-  EXPECT_EQ(prog.plant.CPlt, before);
-  EXPECT_EQ(prog.plant.WssFile, bad);
+  EXPECT_EQ(Services().NoOfLift, 0);
+  EXPECT_NE(prog.plant.NAC.NoOfLift, 0);
 
   // A broken services file after a good plant file.
   std::string badNac = folder.Write("BAD.NAC", "\"head\"\r\n11\r\n");
@@ -759,11 +821,12 @@ TEST_F(CPltTest, CancelledOrFailedSaves) {
   w->mnuEType.Click();
   Enter(1, "9");
   w->cmdOK.Click();
-  // Cancelled: nothing written, yet the records hold the window's data.
+  // Cancelled: nothing written, yet the records hold the window's data;
+  // the edits are still unsaved.
   platform.ExpectSaveDialog(std::nullopt);
   w->mnuFSave.Click();
   EXPECT_EQ(prog.plant.CPlt.StartHour, 9);
-  EXPECT_FALSE(w->DataChanged());
+  EXPECT_TRUE(w->DataChanged());
 
   // A file that cannot be written says so and the edits stay unsaved; Exit
   // with Yes then keeps the window open.
@@ -780,11 +843,16 @@ TEST_F(CPltTest, CancelledOrFailedSaves) {
   w->mnuFExit.Click();
   EXPECT_TRUE(w->IsLoaded());
 
-  // The plant written, the services file cancelled: the plant file stays.
+  // The plant written, the services file cancelled: the plant file stays,
+  // the services are not saved yet.
   platform.ExpectSaveDialog(folder.Path() + "P.WSS");
   platform.ExpectSaveDialog(std::nullopt);
   w->mnuFSave.Click();
   EXPECT_TRUE(std::filesystem::exists(folder.Path() + "P.WSS"));
+  EXPECT_TRUE(w->DataChanged());
+  platform.ExpectSaveDialog(folder.Path() + "P.WSS");
+  platform.ExpectSaveDialog(folder.Path() + "P.NAC");
+  w->mnuFSave.Click();
   EXPECT_FALSE(w->DataChanged());
 }
 

@@ -101,8 +101,9 @@ INSTANTIATE_TEST_SUITE_P(Systems, GasTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The second of three systems has no efficiency: the first is computed,
-// the message names system 2, the later systems keep their old values and
-// the total is the first system's energy.
+// the message names system 2, and the later systems lose their old values,
+// so that the systems add up to the total (the first system's energy)
+// wherever they are booked.
 TEST(Gas, ZeroEfficiencyStopsAtThatSystem) {
   common::NonACServicesData nac;
   nac.NoOfGasSys = 3;
@@ -110,16 +111,18 @@ TEST(Gas, ZeroEfficiencyStopsAtThatSystem) {
   nac.GasHours = {0, 1000, 10, 10};
   nac.GasLF = {0, 0.5f, 1, 1};
   nac.GasEff = {0, 0.8f, 0, 1};
-  nac.GasEgy = {5, 5, 5, 5};
+  nac.GasEgy = {5, 5, 5, 5, 5};
   EXPECT_EQ(simulation::CalcGasEgy(nac), "Error: Zero Eff. for Gas System No. 2");
   EXPECT_EQ(nac.GasEgy[1], 225000.0f);
   EXPECT_EQ(nac.GasEgy[0], 225000.0f);
-  EXPECT_EQ(nac.GasEgy[2], 5.0f);
-  EXPECT_EQ(nac.GasEgy[3], 5.0f);
+  EXPECT_EQ(nac.GasEgy[2], 0.0f);
+  EXPECT_EQ(nac.GasEgy[3], 0.0f);
+  EXPECT_EQ(nac.GasEgy[4], 5.0f);  // beyond the count: no system
 
   nac.GasEff[1] = 0;
+  nac.GasEgy = {5, 5, 5, 5, 5};
   EXPECT_EQ(simulation::CalcGasEgy(nac), "Error: Zero Eff. for Gas System No. 1");
-  EXPECT_EQ(nac.GasEgy[0], 0.0f);
+  EXPECT_EQ(nac.GasEgy, (common::ItemSingles{0, 0, 0, 0, 5}));
 }
 
 TEST(Gas, NoSystemsGiveAZeroTotal) {

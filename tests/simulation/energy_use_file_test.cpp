@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -34,7 +36,7 @@ TEST(EnergyUseFile, RoundTrip) {
   EnergyUseResults saved;
   saved.ACEgy = {1.23456789e6f, 2, 3, 4, 5, 6, 7, 8};
   saved.ZnElecEgy = {0.1f, 2.5e-7f, 3};
-  saved.count = {2, 0, 1, -1, 10, 3};
+  saved.count = {2, 0, 1, 0, 10, 3};
   saved.egy[0] = {999, 1.5f, 2.25f};
   saved.egy[1] = {42};
   saved.egy[2] = {0, 7};
@@ -72,8 +74,8 @@ class BadEnergyUseFileTest : public testing::TestWithParam<BadFile> {};
 TEST_P(BadEnergyUseFileTest, LeavesEverythingAsItWas) {
   EnergyUseResults r;
   r.ACEgy[0] = 5;
-  r.count[0] = 1;
-  r.egy[0] = {4, 4};
+  r.count[0] = 2;
+  r.egy[0] = {8, 4, 4};
   EnergyUseResults before = r;
   std::string why;
   EXPECT_FALSE(simulation::ParseEnergyUseFile(GetParam().text, r, why));
@@ -87,12 +89,53 @@ INSTANTIATE_TEST_SUITE_P(
     Files, BadEnergyUseFileTest,
     testing::Values(BadFile{"Empty", "", "line 1"},
                     BadFile{"Truncated", kHead + Join({"2", "1"}), "end of file (line 14)"},
-                    BadFile{"NotANumber", kHead + Join({"1", "abc", "0", "0", "0", "0", "0"}), "line 13"},
-                    BadFile{"CountAboveTen", kHead + Join({"0", "11"}), "more than 10"},
+                    BadFile{"NotANumber", kHead + Join({"2", "abc", "0", "0", "0", "0", "0"}), "line 13"},
+                    BadFile{"CountAboveTen", kHead + Join({"2", "4", "5", "11"}), "11 additional electricity"},
                     BadFile{"CountOutOfRange", kHead + Join({"70000"}), "line 12"},
                     BadFile{"TotalTooLarge", kHead + Join({"2", "3E+38", "3E+38", "0", "0", "0", "0", "0"}),
                             "too large"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The file holds energies only: its counts must be those of the project's
+// lists, within 0 to 10, or the file belongs to other systems and is
+// refused whole.
+TEST(EnergyUseFile, CountsMustBeTheRecordsCounts) {
+  struct Case {
+    common::Integer recordCount;
+    const char* fileCount;
+    std::vector<std::string> values;
+    const char* why;  // empty: read
+  } cases[] = {
+      {1, "3", {"7", "8", "9"}, "3 systems using town gas where the project has 1"},
+      {1, "0", {}, "0 systems using town gas where the project has 1"},
+      {0, "1", {"7"}, "1 systems using town gas where the project has 0"},
+      {-3, "-3", {}, "a count of -3 systems using town gas lies outside 0 to 10"},
+      {11, "11", {}, "a count of 11 systems using town gas lies outside 0 to 10"},
+      {2, "2", {"7", "8"}, ""},
+      {0, "0", {}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.recordCount << " / " << c.fileCount);
+    EnergyUseResults r;
+    r.count[5] = c.recordCount;
+    r.egy[5] = {5, 2, 3};
+    EnergyUseResults before = r;
+    std::vector<std::string> lines{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0",
+                                   "0", "0", "0", "0", "0", c.fileCount};
+    lines.insert(lines.end(), c.values.begin(), c.values.end());
+    std::string why;
+    bool read = simulation::ParseEnergyUseFile(Join(lines), r, why);
+    if (std::string(c.why).empty()) {
+      ASSERT_TRUE(read) << why;
+      EXPECT_EQ(r.count[5], c.recordCount);
+      EXPECT_EQ(r.egy[5][0], c.recordCount > 0 ? 15.0f : 5.0f);  // no systems: the total stays
+    } else {
+      EXPECT_FALSE(read);
+      EXPECT_NE(why.find(c.why), std::string::npos) << why;
+      EXPECT_EQ(r, before);
+    }
+  }
+}
 
 TEST(RunLogFile, OneLinePerEntry) {
   EXPECT_EQ(simulation::FormatRunLog({"Started", "", "  done, 3 \"x\""}), "Started\r\n\r\n  done, 3 \"x\"\r\n");

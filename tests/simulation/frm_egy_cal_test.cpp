@@ -603,7 +603,6 @@ TEST_F(EgyCalTest, ResultFileSaveThenLoad) {
 
   prog.sim.ACEgy = {};
   prog.plant.NAC.FSEgy = {};
-  prog.plant.NAC.NoOfFS = 0;
   platform.ExpectOpenDialog(folder.Path() + "T.EUR");
   w.mnuFLoad.Click();
   EXPECT_EQ(platform.Dialogs().back().title, "Load Energy Use Calculation Results");
@@ -625,6 +624,45 @@ TEST_F(EgyCalTest, ResultFileCommandsNeedAProject) {
   EXPECT_TRUE(platform.Dialogs().empty());
   EXPECT_TRUE(w.EurFile.empty());
   EXPECT_EQ(prog.sim.ACEgy[1], 3.0f);
+}
+
+// A file saved for other systems (3 town-gas systems where the project has
+// 1, or a count below 0) is refused whole: no phantom system appears and no
+// count changes.
+TEST_F(EgyCalTest, ResultFileWithOtherCountsIsRefused) {
+  auto& n = prog.plant.NAC;
+  n.NoOfGasSys = 1;
+  n.GasName[1] = "Boiler";
+  n.GasSubSys[1] = 1;
+  n.GasEgy = {10, 10};
+  prog.sim.ACEgy[0] = 7;
+  const auto nacBefore = n;
+  const auto cpltBefore = prog.plant.CPlt;
+  const std::vector<std::string> head(16, "0");  // 8 + 3 values, five empty lists
+  struct Case {
+    const char* file;
+    std::vector<std::string> tail;
+    const char* why;
+  } cases[] = {{"three.EUR", {"3", "1", "2", "3"}, "3 systems using town gas where the project has 1"},
+               {"minus.EUR", {"-3"}, "a count of -3 systems using town gas lies outside 0 to 10"}};
+  w.Show();
+  platform.AllowAnyMessage();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::string text;
+    for (const auto& line : head) text += line + "\r\n";
+    for (const auto& line : c.tail) text += line + "\r\n";
+    (void)folder.Write(c.file, text);
+    platform.ExpectOpenDialog(folder.Path() + c.file);
+    w.mnuFLoad.Click();
+    ASSERT_FALSE(platform.Messages().empty());
+    const std::string& said = platform.Messages().back();
+    EXPECT_EQ(said.rfind("The energy use results could not be loaded (", 0), 0u) << said;
+    EXPECT_NE(said.find(c.why), std::string::npos) << said;
+    EXPECT_EQ(n, nacBefore);
+    EXPECT_EQ(prog.plant.CPlt, cpltBefore);
+    EXPECT_EQ(prog.sim.ACEgy[0], 7.0f);
+  }
 }
 
 TEST_F(EgyCalTest, BadResultFileChangesNothing) {

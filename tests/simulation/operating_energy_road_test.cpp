@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "assessment/calculation.h"
+#include "assessment/results.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -85,6 +87,42 @@ TEST_F(OperatingEnergyRoadTest, OtherWaysOutChangeNothing) {
   EXPECT_EQ(prog.sim.AnnEgy, (std::array<common::Single, 6>{1, 1, 1, 1, 1, 1}));
   EXPECT_EQ(prog.plant.NAC.LiftEgy[0], 15000.0f);
   EXPECT_TRUE(platform.ScriptDone());
+}
+
+// A town-gas system without efficiency stops the town-gas calculation:
+// what stage 3 then books for the systems one by one is the total the
+// window showed and handed over, with no energy left from an earlier run.
+TEST_F(OperatingEnergyRoadTest, ZeroGasEfficiencyHandsOverWhatTheWindowShows) {
+  auto& n = prog.plant.NAC;
+  n.NoOfLift = 0;
+  n.NoOfGasSys = 2;
+  n.GasSubSys = {0, 1, 1};
+  n.GasCap = {0, 100, 50};
+  n.GasHours = {0, 1000, 1000};
+  n.GasLF = {0, 0.5f, 1};
+  n.GasEff = {0, 0.8f, 0};
+  n.GasEgy = {0, 1000, 4000};  // an earlier run's values
+  platform.OnModal("frmEgyCal", [this](forms::Form& form) {
+    auto& w = static_cast<simulation::frmEgyCal&>(form);
+    w.mnuMGasS.Click();
+    platform.ExpectMessage("Error: Zero Eff. for Gas System No. 2");
+    w.cmdGO.Click();
+    EXPECT_EQ(w.txtItem[0].Text(), "225000");
+    w.cmdOK.Click();
+    w.mnuDirExit.Click();
+  });
+  platform.OnModal("frmEgyResult",
+                   [](forms::Form& form) { static_cast<simulation::frmEgyResult&>(form).cmdExit.Click(); });
+  main.mnuRunOprEgy.Click();
+  ASSERT_TRUE(platform.ScriptDone());
+  EXPECT_EQ(prog.sim.AnnEgy[5], 225000.0f);
+
+  ModCal::ClearResults(prog.assess, ModCal::kModeAssessment);
+  ModCal::RunContext run;
+  std::string errText;
+  ModCal::CalcStage(prog, ModCal::kModeAssessment, 3, errText, run);
+  ASSERT_EQ(errText, "");
+  EXPECT_EQ(prog.assess.LCAResult.SerTypeEgy[1][3], 225000.0f * 50);
 }
 
 }  // namespace
