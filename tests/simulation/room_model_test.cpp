@@ -220,6 +220,38 @@ TEST(Enclosure, RoomSideReferenceTemperatures) {
   EXPECT_EQ(roofed->sim.load.SurfRefTemp[3][1], 22);
 }
 
+// The long-wave exchange only moves heat between the surfaces: whatever
+// their temperatures, the area-weighted sum of what they exchange is zero.
+// Without gains each surface's exchange is -h_i (reference - air).
+TEST(Enclosure, RadiantExchangeSumsToZero) {
+  struct Case {
+    const char* what;
+    std::vector<Comp> comps;
+  } cases[] = {
+      {"four walls and a floor, no roof", {{3, 1, 1, 30}, {3, 1, 3, 30}, {3, 1, 5, 30}, {3, 1, 7, 30}, {4, 3, 9, 100}}},
+      {"roof, skylight, wall, window, floor", {{1, 5, 9, 50}, {2, 2, 9, 5}, {3, 1, 5, 20}, {2, 2, 5, 6}, {4, 3, 9, 50}}},
+      {"window wall, partition, floor", {{2, 2, 5, 12}, {3, 1, 5, 30}, {5, 4, 0, 30}, {4, 3, 9, 100}}},
+  };
+  for (const auto& k : cases) {
+    auto prog = Room(k.comps);
+    auto& m = prog->sim.load;
+    for (int c = 1; c <= m.CurNFab; ++c)
+      for (int n = 1; n <= 60; ++n) m.NodeTemp[0][c][n] = 14.0f + 3.5f * static_cast<float>(c);
+    CalQMRT(*prog);
+    ASSERT_EQ(prog->sim.SimErr, 0) << k.what;
+    const int f = m.FloorFab;
+    double sum = 0, scale = 0;
+    for (int i = 1; i <= m.NoOfSurf; ++i) {
+      const float ref = i > m.CurNFab ? m.SurfRefTemp[f][1] : (i == f ? m.SurfRefTemp[f][0] : m.SurfRefTemp[i][1]);
+      const double q = -kInsideFilm * (ref - m.RmAirT) * m.SurfArea[i];
+      sum += q;
+      scale += std::fabs(q);
+    }
+    EXPECT_GT(scale, 100) << k.what;
+    EXPECT_NEAR(sum, 0, scale * 1e-5) << k.what;
+  }
+}
+
 // A room of one floor/ceiling of 50 m2 under a roof of 50 m2, 300 m3, 10
 // people, 1500 W lighting, 2000 W equipment, design state 24 degC.
 std::unique_ptr<common::Program> LoadRoom(int type, float wallT) {
