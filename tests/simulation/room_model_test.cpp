@@ -282,7 +282,8 @@ TEST(RoomLoad, CooledAtTheDesignStateTheBalanceCloses) {
   const double expected = 10.2 * (32 - 24) + 2 * 415 * (28 - 24) + 2250;
   EXPECT_NEAR(m.StepSensLd, expected, 1e-2);
   EXPECT_EQ(m.RmAirT, 24);
-  EXPECT_NEAR(m.StepLatLd, (0.018 - 0.0105) * 0.01 + 550, 1e-4);
+  // Latent: infiltration of 0.01 m3/s at 1.2 kg/m3 and 2,501,000 J/kg, and 55 W a person.
+  EXPECT_NEAR(m.StepLatLd, (0.018 - 0.0105) * 0.01 * 1.2 * 2501000 + 550, 1e-2);
   // The same room floating: the free temperature of the balance with 0.6 air changes.
   const double ua = 1020 * 300 * 0.6 / 3600;
   const double tFree = (32 * ua + 2 * 415 * 28 + 2250) / (2 * 415 + ua);
@@ -349,8 +350,12 @@ TEST(RoomLoad, WithoutOccupantsOnlyInfiltrationIsLatent) {
   m.RmOcc = 0;
   prog->sim.OutW = 0.008f;  // drier outside than the room's design state
   CalRoomLoad(*prog, 12, 1, 1, 4);
-  EXPECT_NEAR(m.StepLatLd, (0.008 - 0.0105) * 0.01, 1e-9);
-  EXPECT_LT(m.StepLatLd, 0);
+  // 0.12 air changes of 300 m3: 0.01 m3/s of air at 1.2 kg/m3 carrying
+  // 0.0025 kg/kg less water, at 2,501,000 J/kg: -75.03 W.
+  EXPECT_NEAR(m.StepLatLd, -75.03, 1e-3);
+  prog->sim.OutW = 0.0185f;
+  CalRoomLoad(*prog, 12, 1, 1, 4);
+  EXPECT_NEAR(m.StepLatLd, 240.096, 1e-3);
 }
 
 }  // namespace
