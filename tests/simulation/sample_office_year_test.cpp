@@ -25,9 +25,10 @@ double Number(const std::string& s) {
 }
 
 // Per room of the annual hourly cooling load file: the annual sensible and
-// latent load (kWh) and the smallest hourly sensible load of 1 January (W).
+// latent load (kWh), and the smallest hourly sensible load (W) and air
+// temperature (degC) of 1 January.
 struct RoomYear {
-  double sens = 0, lat = 0, minSensJan1 = 0;
+  double sens = 0, lat = 0, minSensJan1 = 0, minAirJan1 = 0;
 };
 
 std::vector<std::vector<RoomYear>> RoomYears(const std::string& text, const common::EnergyModel& em) {
@@ -45,7 +46,9 @@ std::vector<std::vector<RoomYear>> RoomYears(const std::string& text, const comm
         const double sens = Number(items.at(1));
         y.sens += sens / 1000;
         y.lat += Number(items.at(2)) / 1000;
-        if (hour < 24) y.minSensJan1 = hour == 0 ? sens : std::min(y.minSensJan1, sens);
+        const double air = Number(items.at(3));
+        if (hour == 0) y.minSensJan1 = sens, y.minAirJan1 = air;
+        if (hour < 24) y.minSensJan1 = std::min(y.minSensJan1, sens), y.minAirJan1 = std::min(y.minAirJan1, air);
       }
     }
   }
@@ -87,8 +90,17 @@ TEST(SampleOfficeYear, BothSimulationsRunToTheEnd) {
   const bool print = std::getenv("OSTREVO_PRINT_SAMPLE_YEAR") != nullptr;
   for (int z = 1; z <= em.NoOfZn && print; ++z)
     for (int r = 1; r <= em.ZnNRm[z]; ++r)
-      std::printf("ROOM %d %d %-22s sens %10.1f lat %9.1f minJan1 %9.1f\n", z, r, em.RmName[z][r].c_str(),
-                  years[z][r].sens, years[z][r].lat, years[z][r].minSensJan1);
+      std::printf("ROOM %d %d %-22s sens %10.1f lat %9.1f minJan1 %9.1f %6.2f\n", z, r, em.RmName[z][r].c_str(),
+                  years[z][r].sens, years[z][r].lat, years[z][r].minSensJan1, years[z][r].minAirJan1);
+
+  // Every room starts the year from walls warmed up on 1 January: no room
+  // is cooled below nothing or starts out cold in Honolulu's winter.
+  for (int z = 1; z <= em.NoOfZn; ++z) {
+    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
+      EXPECT_GE(years[z][r].minSensJan1, 0) << em.RmName[z][r];
+      EXPECT_GT(years[z][r].minAirJan1, 20) << em.RmName[z][r];
+    }
+  }
 
   ModACPlt::RunPlantSimulation(*prog, log);
   ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
