@@ -206,7 +206,9 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
           SimAirSideSystem(prog, z);
           if (sim.SimErr != 0) break;
           cp.ChrCap[1][0] += em.ZnNIdent[z] * as.DsgTotLd[1][z][0];
-          p.RmVentFlow[0][0] += p.RmVentFlow[z][0] * em.ZnNIdent[z];
+          // A zone that draws in its outdoor air locally treats it in its
+          // own coil; the fresh-air units treat everyone else's.
+          if (as.FATyp[z] != kLocalOutdoorAir) p.RmVentFlow[0][0] += p.RmVentFlow[z][0] * em.ZnNIdent[z];
         }
         if (sim.SimErr != 0) {
           stopped = true;
