@@ -131,6 +131,14 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
                            error);
   }
   if (!CheckZones(prog)) return;
+  // The plant runs in the hours h with start < h <= stop of each day; a
+  // start at or after the stop (the untouched 0 and 0, or an overnight
+  // schedule) would give a year without plant hours and no energy.
+  if (cp.StartHour < 0 || cp.StartHour > 23 || cp.StopHour < 1 || cp.StopHour > 24 || cp.StartHour >= cp.StopHour)
+    return Fail(sim, "RunPlantSimulation: Plant Start Hour" + common::ShortTextInt(cp.StartHour) + " and Stop Hour" +
+                         common::ShortTextInt(cp.StopHour) +
+                         " are refused: the start (0-23) must come before the stop (1-24), and the plant does not "
+                         "run across midnight!");
   SimPrep(prog);
   if (sim.SimErr != 0) return;
 

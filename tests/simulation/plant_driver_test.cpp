@@ -259,6 +259,27 @@ INSTANTIATE_TEST_SUITE_P(
                         simtest::WriteInputFiles(p, t.Path());
                       },
                       "SimPrep: Total HR Cap. of Ctrs Insufficient?", false},
+        PlantBadInput{"plant hours left at 0 and 0",
+                      [](common::Program& p, testsupport::TempFolder& t) {
+                        p.plant.CPlt.StartHour = p.plant.CPlt.StopHour = 0;
+                        simtest::WriteInputFiles(p, t.Path());
+                      },
+                      "RunPlantSimulation: Plant Start Hour 0 and Stop Hour 0 are refused: the start (0-23) must "
+                      "come before the stop (1-24), and the plant does not run across midnight!",
+                      false},
+        PlantBadInput{"overnight plant hours",
+                      [](common::Program& p, testsupport::TempFolder& t) {
+                        p.plant.CPlt.StartHour = 20;
+                        p.plant.CPlt.StopHour = 6;
+                        simtest::WriteInputFiles(p, t.Path());
+                      },
+                      "RunPlantSimulation: Plant Start Hour 20 and Stop Hour 6 are refused", false},
+        PlantBadInput{"stop hour beyond the day",
+                      [](common::Program& p, testsupport::TempFolder& t) {
+                        p.plant.CPlt.StopHour = 25;
+                        simtest::WriteInputFiles(p, t.Path());
+                      },
+                      "RunPlantSimulation: Plant Start Hour 7 and Stop Hour 25 are refused", false},
         PlantBadInput{"cooling load file one day short",
                       [](common::Program& p, testsupport::TempFolder& t) {
                         t.Write("AnHSpCL.TXT", LoadFile(p, FirstDays(1)));
