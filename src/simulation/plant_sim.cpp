@@ -20,6 +20,9 @@
 namespace ModACPlt {
 namespace {
 
+// Offices stop after this hour on day 6 of the week, their short day.
+constexpr int kShortDayStop = 13;
+
 void Fail(common::SimulationState& sim, std::string msg) {
   sim.SimErr = -1;
   sim.SimErrMsg = std::move(msg);
@@ -201,7 +204,7 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
         int start = cp.StartHour, stop = cp.StopHour;
         if (officeBuilding) {
           if (sim.DayOfWeek == 0) start = 25, stop = -1;
-          if (sim.DayOfWeek == 6) stop = 13;
+          if (sim.DayOfWeek == 6) stop = kShortDayStop;
         }
         if (!(start < h && h <= stop)) continue;
 
@@ -209,7 +212,9 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
         p.RmVentFlow[0][0] = 0;
         for (int z = 1; z <= em.NoOfZn; ++z) {
           bool operates = sim.ZnOpHrs[0][z] < h && h <= sim.ZnOpHrs[1][z];
-          if (officeZone[z] && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h >= 15))) operates = false;
+          // An office zone is closed on day 0 and, like its rooms, stops
+          // after hour 13 on day 6.
+          if (officeZone[z] && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h > kShortDayStop))) operates = false;
           if (!operates) continue;
           SimAirSideSystem(prog, z);
           if (sim.SimErr != 0) break;

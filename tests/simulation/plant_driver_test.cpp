@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <map>
 
 #include "common/data_file.h"
 #include "sim_fixture.h"
@@ -210,6 +211,39 @@ TEST_F(PlantRun, FreshAirUnitsTreatOnlyThePretreatedZonesAir) {
   float qs = 0, ql = 0, qt = 0;
   ModACPlt::CalCoilLoads(16, 43.6f, 30, prog->sim.plant.OutH, 0.15f, qs, ql, qt);
   EXPECT_NEAR(cp.FAUTotCap[0], 1.05f * qs + ql, 1e-4);
+}
+
+// In a building that is not all offices, an office zone stops on the short
+// day when its rooms stop being cooled: after hour 13.
+TEST_F(PlantRun, OfficeZoneOfAMixedBuildingStopsWithItsRoomsOnTheShortDay) {
+  auto& em = prog->energyInput.EgyModel;
+  auto& as = prog->energyInput.ASSys;
+  em.NoOfZn = 2;
+  em.ZnName[2] = "Offices";
+  em.ZnNIdent[2] = 1;
+  em.ZnNRm[2] = 1;
+  em.RmName[2][1] = "Offices";
+  for (auto* field : {&em.RmNIdent, &em.RmNOcc, &em.RmVent, &em.RmTemp, &em.RmRH}) (*field)[2][1] = (*field)[1][1];
+  em.RmType[2][1] = 1;
+  em.RmType[1][1] = 2;  // a retail zone: not an office building
+  as.ASTyp[2] = 1;
+  as.FATyp[2] = 1;
+  for (int r = 0; r <= 1; ++r) {
+    as.DsgSensLd[0][2][r] = as.DsgSensLd[0][1][r];
+    as.DsgTotLd[0][2][r] = as.DsgTotLd[0][1][r];
+    as.DsgSAFlow[0][2][r] = as.DsgSAFlow[0][1][r];
+  }
+  as.DsgFanPwr[0][2] = 100;  // shows at once while the office zone runs
+  as.DsgCHWFlow[0][2] = as.DsgCHWFlow[0][1];
+  Run(FirstDays(7));
+  ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+  std::map<int, float> fans;  // hour -> fan power of day 7, the short day
+  for (const auto& l : Output())
+    if (l[1] == "7") fans[std::stoi(l[2])] = std::stof(l[4]);
+  ASSERT_EQ(fans.size(), 12u);
+  // The retail zone runs from hour 10, the office zone in hours 9 to 13.
+  for (const auto& [h, fan] : fans)
+    EXPECT_FLOAT_EQ(fan, (h >= 10 ? 1.2f : 0) + (h >= 9 && h <= 13 ? 100 : 0)) << "hour " << h;
 }
 
 struct PlantBadInput {
