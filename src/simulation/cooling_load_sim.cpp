@@ -24,8 +24,8 @@ namespace {
 
 using common::ShortTextInt;
 
-constexpr int kStepsPerHour = 60;  // 3600 s / the 60 s time step
-constexpr int kMaxWarmUpDays = 25;    // repetitions of the first day before the year
+constexpr int kStepsPerHour = 60;       // 3600 s / the 60 s time step
+constexpr int kMaxWarmUpDays = 25;      // repetitions of the first day before the year
 constexpr Single kWarmUpChange = 0.1f;  // K: the walls have settled below this day-to-day change
 
 bool Fail(common::SimulationState& sim, std::string msg) {
@@ -182,9 +182,9 @@ bool SimulateHour(common::Program& prog, int z, int r, int t, int h) {
   return true;
 }
 
-// Largest change of a node temperature of the room since `before`.
 using NodePlane = common::Array2<Single, common::kMaxFabrics + 1, common::kMaxNodes + 1>;
 
+// Largest change of a node temperature of the room since `before`.
 Single LargestNodeChange(const common::Program& prog, const NodePlane& before) {
   const auto& m = prog.sim.load;
   const auto& ct = prog.energyInput.cons;

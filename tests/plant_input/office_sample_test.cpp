@@ -47,7 +47,8 @@ TEST(OfficeSample, FilesAreTheWritersOutputOfTheSampleRecords) {
       << "samples/office/OFFICE.WSS is out of date";
   for (const auto& [name, plant] : SeawaterPlants()) {
     ASSERT_TRUE(WriteCentralPlantFile(folder.Path() + name, kProjName, plant, error));
-    EXPECT_EQ(common::ReadWholeFile(kOffice + name), folder.Read(name)) << "samples/office/" << name << " is out of date";
+    EXPECT_EQ(common::ReadWholeFile(kOffice + name), folder.Read(name))
+        << "samples/office/" << name << " is out of date";
   }
   EXPECT_EQ(common::ReadWholeFile(kOffice + "OFFICE.NAC"), folder.Read("OFFICE.NAC"))
       << "samples/office/OFFICE.NAC is out of date";

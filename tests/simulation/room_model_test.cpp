@@ -229,7 +229,8 @@ TEST(Enclosure, RadiantExchangeSumsToZero) {
     std::vector<Comp> comps;
   } cases[] = {
       {"four walls and a floor, no roof", {{3, 1, 1, 30}, {3, 1, 3, 30}, {3, 1, 5, 30}, {3, 1, 7, 30}, {4, 3, 9, 100}}},
-      {"roof, skylight, wall, window, floor", {{1, 5, 9, 50}, {2, 2, 9, 5}, {3, 1, 5, 20}, {2, 2, 5, 6}, {4, 3, 9, 50}}},
+      {"roof, skylight, wall, window, floor",
+       {{1, 5, 9, 50}, {2, 2, 9, 5}, {3, 1, 5, 20}, {2, 2, 5, 6}, {4, 3, 9, 50}}},
       {"window wall, partition, floor", {{2, 2, 5, 12}, {3, 1, 5, 30}, {5, 4, 0, 30}, {4, 3, 9, 100}}},
   };
   for (const auto& k : cases) {
