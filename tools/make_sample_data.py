@@ -2107,8 +2107,9 @@ class Checker:
         # the composition reaches them.
         energy = {prj_name[:-3] + ext for ext in ("ECI", "ASS", "CON", "WSS", "NAC")}
         # The window shading masks are named by the fabric components of the
-        # energy model.
-        energy |= {f for f in os.listdir(d) if f.upper().endswith(".SHM")}
+        # energy model; variants of the central plant (the seawater plants)
+        # are opened by name in the central plant window.
+        energy |= {f for f in os.listdir(d) if f.upper().endswith((".SHM", ".WSS"))}
         unused = sorted(set(os.listdir(d)) - used - {"README.md"} - energy)
         if unused:
             self.fail("%s: files not reached from the project: %s" % (folder, unused))

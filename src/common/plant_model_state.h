@@ -43,6 +43,7 @@ struct PlantModelState {
 
   Single OutH = 0;          // outdoor enthalpy of the hour, kJ/kg
   Single SeaWaterTemp = 0;  // degC, of the day
+  Single CondEntTemp = 0;   // degC, the condenser entering temperature of the hour
 };
 
 }  // namespace common

@@ -23,7 +23,8 @@ void ASSFWCF(common::SimulationState& sim);
 // chilled-water flow to DsgFanPwr(1, 0) and DsgCHWFlow(1, 0).
 void SimAirSideSystem(common::Program& prog, int z);
 
-// The fresh-air units for the building's outdoor-air flow of the hour.
+// The fresh-air units for the hour's outdoor-air demand RmVentFlow(0, 0): the
+// air of the zones in operation that do not draw theirs in locally.
 void SimFreshAirSystem(common::Program& prog);
 
 }  // namespace ModACPlt

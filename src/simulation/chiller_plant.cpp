@@ -51,6 +51,14 @@ bool RunPumps(common::SimulationState& sim, const RunningUnits& run, Single dema
 
 }  // namespace
 
+double ExchangerColdEndDifference(double heat, double ua, double hotDrop, double coldRise) {
+  if (!(heat > 0) || !(ua > 0)) return 0;
+  const double a = heat / ua;  // the logarithmic mean difference
+  const double d = hotDrop - coldRise;
+  if (d == 0) return a;
+  return d / std::expm1(d / a);
+}
+
 void CalChrPartLoad(common::SimulationState& sim) {
   auto& p = sim.plant;
   const int kind = SlotInt(p.PltVar[2], 0, 1);
@@ -224,18 +232,10 @@ void CPCSIM(common::Program& prog) {
       }
       Single next;
       if (NeedsHeatExchanger(type)) {
-        Single tCL = static_cast<Single>(heat / (cp.ChrCWFlow[0] * kWaterCp) + tCE);
-        Single a = heat / p.HXUA[0];
-        Single dtc = tCE - tIn;
-        Single dth = tCL - tOut;
-        if (std::fabs(dth - dtc) >= 0.1f) {
-          if (dth == 0 || dtc == 0) return Fail(sim, "CPCSIM: HX model problem 01");
-          Single rho = dth / dtc;
-          if (rho < 0) return Fail(sim, "CPCSIM: HX model problem 02");
-          next = static_cast<Single>(tIn + dth - a * std::log(static_cast<double>(rho)));
-        } else {
-          next = tIn + dtc;
-        }
+        // Counterflow exchanger: the condenser water cools from tCL to tCE,
+        // the sink water warms from tIn to tOut.
+        const double condRise = heat / (cp.ChrCWFlow[0] * kWaterCp);
+        next = static_cast<Single>(tIn + ExchangerColdEndDifference(heat, p.HXUA[0], condRise, tOut - tIn));
       } else {
         next = tIn;
       }
@@ -248,6 +248,8 @@ void CPCSIM(common::Program& prog) {
       if (passes > 300) return Fail(sim, "CPCSIM: No. of iteration exceeded 300");
     }
   }
+
+  p.CondEntTemp = tCE;
 
   // 10. Chiller powers at the final condenser temperature.
   cp.ChrPower[1][0] = 0;

@@ -29,6 +29,14 @@ struct RunningUnits {
 // the demand (all of them when even their sum stays below).
 RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int count);
 
+// The cold-end difference (K) of a counterflow exchanger passing `heat` (kW)
+// with conductance `ua` (kW/K), whose hot stream cools by `hotDrop` and cold
+// stream warms by `coldRise` (K). The two ends differ by D = hotDrop -
+// coldRise whatever the temperatures, and heat = ua x the logarithmic mean
+// of the two ends gives the cold end directly: D / (exp(D / A) - 1) with
+// A = heat / ua, tending to A as D goes to 0. No heat gives 0.
+double ExchangerColdEndDifference(double heat, double ua, double hotDrop, double coldRise);
+
 // The plant of the hour for the load CPlt.ChrCap(1, 0) and the secondary
 // flow demand CPlt.SLPFlow(1, 0).
 void CPCSIM(common::Program& prog);

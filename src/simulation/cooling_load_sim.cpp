@@ -24,7 +24,9 @@ namespace {
 
 using common::ShortTextInt;
 
-constexpr int kStepsPerHour = 60;  // 3600 s / the 60 s time step
+constexpr int kStepsPerHour = 60;       // 3600 s / the 60 s time step
+constexpr int kMaxWarmUpDays = 25;      // repetitions of the first day before the year
+constexpr Single kWarmUpChange = 0.1f;  // K: the walls have settled below this day-to-day change
 
 bool Fail(common::SimulationState& sim, std::string msg) {
   sim.SimErr = -1;
@@ -147,6 +149,90 @@ bool OpenReader(common::Program& prog, simulation::BlockReader& in, const std::s
   return true;
 }
 
+// One hour of room r of zone z (type t) at hour of the day h, under the
+// weather now in the model state: the schedule fractions, the solar gains
+// and 60 wall and room steps, whose mean loads go to DsgSensLd(1, z, r) and
+// RmLatLd(z, r).
+bool SimulateHour(common::Program& prog, int z, int r, int t, int h) {
+  auto& sim = prog.sim;
+  auto& m = sim.load;
+  auto& as = prog.energyInput.ASSys;
+  m.OccFrac = m.OccSched[t][h + 1];
+  m.LgtFrac = m.LgtSched[t][h + 1];
+  m.EqpFrac = m.EqpSched[t][h + 1];
+  if (t == kOfficeRoom && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h + 1 > 13)))
+    m.OccFrac = m.LgtFrac = m.EqpFrac = 0;
+  as.DsgSensLd[1][z][r] = 0;
+  sim.RmLatLd[z][r] = 0;
+  m.BeamSolGain[0] = 0;
+  m.DifSolGain[0] = 0;
+  CalSolGain(prog);
+  if (sim.SimErr != 0) return false;
+  for (int step = 1; step <= kStepsPerHour; ++step) {
+    CalQMRT(prog);
+    if (sim.SimErr != 0) return false;
+    CalSolAirTemp(prog);
+    StepWallNodes(prog);
+    CalRoomLoad(prog, static_cast<Integer>(h), static_cast<Integer>(z), static_cast<Integer>(r),
+                static_cast<Integer>(t));
+    as.DsgSensLd[1][z][r] += m.StepSensLd / kStepsPerHour;
+    sim.RmLatLd[z][r] += m.StepLatLd / kStepsPerHour;
+    CopyNodePlanes(m);
+  }
+  return true;
+}
+
+using NodePlane = common::Array2<Single, common::kMaxFabrics + 1, common::kMaxNodes + 1>;
+
+// Largest change of a node temperature of the room since `before`.
+Single LargestNodeChange(const common::Program& prog, const NodePlane& before) {
+  const auto& m = prog.sim.load;
+  const auto& ct = prog.energyInput.cons;
+  Single largest = 0;
+  for (int c = 1; c <= m.CurNFab; ++c) {
+    const int last = m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
+    for (int n = 1; n <= last; ++n) largest = std::max(largest, std::fabs(m.NodeTemp[0][c][n] - before[c][n]));
+  }
+  return largest;
+}
+
+// The room's own start, whatever was modelled before it: every wall node
+// and the air at the room's design temperature, then the first day of the
+// weather played again until no node changes by 0.1 K or more from one
+// repetition to the next (25 repetitions at most), so that the year starts
+// from walls that have settled into that day's weather.
+bool WarmUpRoom(common::Program& prog, const simulation::SimCalendar& cal, int z, int r, int t) {
+  auto& sim = prog.sim;
+  auto& m = sim.load;
+  for (auto& plane : m.NodeTemp)
+    for (auto& comp : plane) comp.fill(m.RmSetT);
+  m.RmAirT = m.RmSetT;
+  m.RmAirW = m.RmSetW;
+  if (cal.Hours() == 0) return true;
+
+  simulation::BlockReader wx;
+  if (!OpenWeather(prog, wx)) return false;
+  std::array<WeatherHour, 24> day{};
+  for (auto& hour : day) {
+    common::Long stamp = 0;
+    if (!ReadWeatherLine(prog, wx, stamp)) return false;
+    hour = KeepWeatherHour(sim, stamp);
+  }
+  wx.Close();
+
+  sim.DayOfWeek = 6;
+  simulation::AdvanceDayOfWeek(sim.DayOfWeek);  // the week day of the first day
+  for (int rep = 1; rep <= kMaxWarmUpDays; ++rep) {
+    const NodePlane before = m.NodeTemp[0];
+    for (int h = 0; h <= 23; ++h) {
+      PutWeatherHour(day[h], sim);
+      if (!SimulateHour(prog, z, r, t, h)) return false;
+    }
+    if (LargestNodeChange(prog, before) < kWarmUpChange) break;
+  }
+  return true;
+}
+
 // The year of one room: the room load file holds, per hour, the hour stamp,
 // the mean sensible and latent load of the hour (W) and the air temperature
 // at its end (degC).
@@ -160,13 +246,14 @@ bool SimulateRoom(common::Program& prog, simulation::RunLog& log, const simulati
   SetupWallNodes(prog);
   if (sim.SimErr != 0) return false;
   PrepareEnclosure(m);
+  const int t = em.RmType[z][r];
+  if (!WarmUpRoom(prog, cal, z, r, t)) return false;
 
   simulation::BlockReader wx;
   if (!OpenWeather(prog, wx)) return false;
   simulation::BlockWriter out;
   if (!OpenWriter(prog, out, roomPath)) return false;
 
-  const int t = em.RmType[z][r];
   sim.DayOfWeek = 6;
   for (int month = 1; month <= 12; ++month) {
     if (cal.MonthDays[month] <= 0) continue;
@@ -177,28 +264,7 @@ bool SimulateRoom(common::Program& prog, simulation::RunLog& log, const simulati
       for (int h = 0; h <= 23; ++h) {
         common::Long stamp = 0;
         if (!ReadWeatherLine(prog, wx, stamp)) return false;
-        m.OccFrac = m.OccSched[t][h + 1];
-        m.LgtFrac = m.LgtSched[t][h + 1];
-        m.EqpFrac = m.EqpSched[t][h + 1];
-        if (t == kOfficeRoom && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h + 1 > 13)))
-          m.OccFrac = m.LgtFrac = m.EqpFrac = 0;
-        as.DsgSensLd[1][z][r] = 0;
-        sim.RmLatLd[z][r] = 0;
-        m.BeamSolGain[0] = 0;
-        m.DifSolGain[0] = 0;
-        CalSolGain(prog);
-        if (sim.SimErr != 0) return false;
-        for (int step = 1; step <= kStepsPerHour; ++step) {
-          CalQMRT(prog);
-          if (sim.SimErr != 0) return false;
-          CalSolAirTemp(prog);
-          StepWallNodes(prog);
-          CalRoomLoad(prog, static_cast<Integer>(h), static_cast<Integer>(z), static_cast<Integer>(r),
-                      static_cast<Integer>(t));
-          as.DsgSensLd[1][z][r] += m.StepSensLd / kStepsPerHour;
-          sim.RmLatLd[z][r] += m.StepLatLd / kStepsPerHour;
-          CopyNodePlanes(m);
-        }
+        if (!SimulateHour(prog, z, r, t, h)) return false;
         const Single sens = as.DsgSensLd[1][z][r], lat = sim.RmLatLd[z][r];
         if (!std::isfinite(sens) || !std::isfinite(lat) || !std::isfinite(m.RmAirT))
           return Fail(sim, "BCLSim: The loads of the " + RoomLabel(em, z, r) + " became undefined on day" +
@@ -403,15 +469,6 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
     }
     sim.ZnOpHrs[0][0] = std::min(sim.ZnOpHrs[0][0], sim.ZnOpHrs[0][z]);
     sim.ZnOpHrs[1][0] = std::max(sim.ZnOpHrs[1][0], sim.ZnOpHrs[1][z]);
-  }
-
-  // The walls start at 15 degC once per run; every later room starts from
-  // the node temperatures the room before it left.
-  for (int c = 1; c <= common::kMaxFabrics; ++c) {
-    for (int n = 1; n <= common::kMaxNodes; ++n) {
-      m.NodeTemp[0][c][n] = 15;
-      m.NodeTemp[1][c][n] = 0;
-    }
   }
 
   log.Add("Opening " + prog.building.DataDir + kWeatherFileName + " for weather data input");

@@ -17,6 +17,8 @@ constexpr int kMaxRoomType = 5;
 constexpr Single kTimeStep = 60;         // s
 constexpr Single kOutsideFilm = 17;      // W/m2K
 constexpr Single kInsideFilm = 8.3f;     // W/m2K
+constexpr Single kAirDensity = 1.2f;     // kg/m3
+constexpr Single kLatentHeat = 2501000;  // J/kg, of water vapour at 0 degC
 
 // Sets SchedHrs, OccSched, LgtSched, EqpSched, GlassTransCoef and GlassDifTrans.
 void SetLoadModelDefaults(common::SimulationState& sim);

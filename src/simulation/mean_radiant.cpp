@@ -95,7 +95,10 @@ void CalQMRT(common::Program& prog) {
     q[i] = m.SurfExchFtr[i] * 5.67e-8 * 4 * (tm * tm * tm) * (tk[i] - tOth);
     total += m.SurfArea[i] * q[i];
   }
-  for (int i = 1; i <= ns; ++i) q[i] += total / m.SurfTotArea;
+  // The exchange only moves heat between the surfaces: what the simple
+  // two-surface estimates leave unbalanced is taken evenly off every
+  // surface, so that the area-weighted sum is zero.
+  for (int i = 1; i <= ns; ++i) q[i] -= total / m.SurfTotArea;
 
   // Radiant parts of the lighting (0.6) and equipment (0.5) gains and the
   // diffuse solar gain, spread over all surfaces (W/m2).

@@ -20,6 +20,9 @@
 namespace ModACPlt {
 namespace {
 
+// Offices stop after this hour on day 6 of the week, their short day.
+constexpr int kShortDayStop = 13;
+
 void Fail(common::SimulationState& sim, std::string msg) {
   sim.SimErr = -1;
   sim.SimErrMsg = std::move(msg);
@@ -131,6 +134,14 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
                            error);
   }
   if (!CheckZones(prog)) return;
+  // The plant runs in the hours h with start < h <= stop of each day; a
+  // start at or after the stop (the untouched 0 and 0, or an overnight
+  // schedule) would give a year without plant hours and no energy.
+  if (cp.StartHour < 0 || cp.StartHour > 23 || cp.StopHour < 1 || cp.StopHour > 24 || cp.StartHour >= cp.StopHour)
+    return Fail(sim, "RunPlantSimulation: Plant Start Hour" + common::ShortTextInt(cp.StartHour) + " and Stop Hour" +
+                         common::ShortTextInt(cp.StopHour) +
+                         " are refused: the start (0-23) must come before the stop (1-24), and the plant does not "
+                         "run across midnight!");
   SimPrep(prog);
   if (sim.SimErr != 0) return;
 
@@ -193,7 +204,7 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
         int start = cp.StartHour, stop = cp.StopHour;
         if (officeBuilding) {
           if (sim.DayOfWeek == 0) start = 25, stop = -1;
-          if (sim.DayOfWeek == 6) stop = 13;
+          if (sim.DayOfWeek == 6) stop = kShortDayStop;
         }
         if (!(start < h && h <= stop)) continue;
 
@@ -201,12 +212,16 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
         p.RmVentFlow[0][0] = 0;
         for (int z = 1; z <= em.NoOfZn; ++z) {
           bool operates = sim.ZnOpHrs[0][z] < h && h <= sim.ZnOpHrs[1][z];
-          if (officeZone[z] && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h >= 15))) operates = false;
+          // An office zone is closed on day 0 and, like its rooms, stops
+          // after hour 13 on day 6.
+          if (officeZone[z] && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h > kShortDayStop))) operates = false;
           if (!operates) continue;
           SimAirSideSystem(prog, z);
           if (sim.SimErr != 0) break;
           cp.ChrCap[1][0] += em.ZnNIdent[z] * as.DsgTotLd[1][z][0];
-          p.RmVentFlow[0][0] += p.RmVentFlow[z][0] * em.ZnNIdent[z];
+          // A zone that draws in its outdoor air locally treats it in its
+          // own coil; the fresh-air units treat everyone else's.
+          if (as.FATyp[z] != kLocalOutdoorAir) p.RmVentFlow[0][0] += p.RmVentFlow[z][0] * em.ZnNIdent[z];
         }
         if (sim.SimErr != 0) {
           stopped = true;

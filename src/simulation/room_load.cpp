@@ -61,7 +61,10 @@ void CalRoomLoad(common::Program& prog, Integer h, Integer z, Integer r, Integer
   Single qSurf = 0;
   for (int i = 1; i <= ns; ++i) qSurf = qSurf + hA[i] * (tS[i] - m.RmAirT);
   m.StepSensLd = (sim.OutTdb - m.RmAirT) * uaOn + qSurf + gains;
-  m.StepLatLd = (sim.OutW - m.RmAirW) * flowOn + 55 * static_cast<Single>(m.RmOcc) * m.OccFrac;
+  // Latent: the water the infiltrating air brings in (1.2 kg/m3 of air,
+  // 2,501,000 J/kg to condense it) and 55 W a person.
+  m.StepLatLd = (sim.OutW - m.RmAirW) * flowOn * kAirDensity * kLatentHeat +
+                55 * static_cast<Single>(m.RmOcc) * m.OccFrac;
 
   // The air-side system delivers at most its design sensible load (kW).
   const Single cap = as.DsgSensLd[0][z][r] * 1000;

@@ -16,4 +16,21 @@ bool ReadWeatherHour(common::DataReader& r, common::Long& stamp, common::Simulat
   return r.Ok();
 }
 
+WeatherHour KeepWeatherHour(const common::SimulationState& sim, common::Long stamp) {
+  const auto& m = sim.load;
+  return {stamp, sim.OutTdb, sim.OutWxItem2, sim.OutTwb, sim.OutW, m.DirSolRad, m.DifSolRad, m.SolAlt, m.SolAzi};
+}
+
+void PutWeatherHour(const WeatherHour& w, common::SimulationState& sim) {
+  auto& m = sim.load;
+  sim.OutTdb = w.OutTdb;
+  sim.OutWxItem2 = w.OutWxItem2;
+  sim.OutTwb = w.OutTwb;
+  sim.OutW = w.OutW;
+  m.DirSolRad = w.DirSolRad;
+  m.DifSolRad = w.DifSolRad;
+  m.SolAlt = w.SolAlt;
+  m.SolAzi = w.SolAzi;
+}
+
 }  // namespace ModRoutine

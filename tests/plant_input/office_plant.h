@@ -2,7 +2,8 @@
 // The central plant and services of the sample office project (six storeys,
 // 4800 m2, a retail cafe on the ground floor): a water-cooled plant of two
 // 320 kW centrifugal chillers with cooling towers and a two-loop chilled
-// water system with variable-speed secondary pumps.
+// water system with variable-speed secondary pumps; and two variants of the
+// plant on seawater, with and without cooling towers.
 #include "common/plant_state.h"
 
 namespace plant_test {
@@ -65,6 +66,52 @@ inline common::CentralPlantData OfficePlant() {
     p.FAUFanPres[i] = 600;
     p.FAUFanPower[i] = 2.2f;
     p.FAUChWFlow[i] = 4.4f;
+  }
+  return p;
+}
+
+// The same building on seawater, through a plate heat exchanger between the
+// condenser water (32 -> 37 degC) and the sea (27 -> 31 degC): condenser
+// water pumps and two seawater pumps in place of the towers.
+inline common::CentralPlantData OfficeSeawaterPlant() {
+  common::CentralPlantData p = OfficePlant();
+  p.HRSType = 2;  // indirect seawater-cooled
+  p.DesignTemp = {0, 32, 37, 27, 31};
+  for (int i = 1; i <= 2; ++i) {
+    p.ChrCWFlow[i] = 18.1f;  // 378 kW rejected at 5 K
+    p.CWPFlow[i] = 18.1f;
+    p.CWPPower[i] = 5.2f;
+  }
+  p.NoOfSWP = 2;
+  for (int i = 1; i <= 2; ++i) {
+    p.SWPType[i] = 0;
+    p.SWPFlow[0][i] = 22.6f;  // 378 kW at 4 K
+    p.SWPPres[0][i] = 250;
+    p.SWPPower[0][i] = 8;
+  }
+  p.NoOfCT = 0;
+  p.CTCap = {};
+  p.CTFlow = {};
+  p.CTFanPower = {};
+  return p;
+}
+
+// Seawater pumped through cooling towers (29.5 degC leaving at the design
+// wet bulb, 4.5 K range) and the plate heat exchanger to the condenser water
+// (33 -> 38 degC).
+inline common::CentralPlantData OfficeSeawaterTowerPlant() {
+  common::CentralPlantData p = OfficeSeawaterPlant();
+  p.HRSType = 4;  // indirect seawater-cooled with cooling towers
+  p.DesignTemp = {0, 33, 38, 29.5f, 34};
+  for (int i = 1; i <= 2; ++i) {
+    p.SWPFlow[0][i] = 20.1f;  // 378 kW at 4.5 K
+    p.SWPPower[0][i] = 7;
+  }
+  p.NoOfCT = 2;
+  for (int i = 1; i <= 2; ++i) {
+    p.CTCap[i] = 400;
+    p.CTFlow[i] = 20.1f;
+    p.CTFanPower[i] = 5.5f;
   }
   return p;
 }

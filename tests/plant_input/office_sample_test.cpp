@@ -1,5 +1,6 @@
-// The sample office project's central plant and services files are made
-// by the program's own writers from the records in office_plant.h. Run
+// The sample office project's central plant and services files (and the
+// two seawater variants of its plant) are made by the program's own writers
+// from the records in office_plant.h. Run
 //
 //   OSTREVO_WRITE_SAMPLES=1 build/.../plant_input_tests --gtest_filter='OfficeSample*'
 //
@@ -8,6 +9,8 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/paths.h"
 #include "energy_input/energy_file_names.h"
@@ -22,18 +25,31 @@ using namespace plant_input;
 const std::string kOffice = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
 constexpr const char* kProjName = "Sample Office Building";
 
+// The sample's plant on seawater, with and without cooling towers.
+std::vector<std::pair<std::string, common::CentralPlantData>> SeawaterPlants() {
+  return {{"OFFICE_SEAWATER.WSS", plant_test::OfficeSeawaterPlant()},
+          {"OFFICE_SEAWATER_TOWERS.WSS", plant_test::OfficeSeawaterTowerPlant()}};
+}
+
 TEST(OfficeSample, FilesAreTheWritersOutputOfTheSampleRecords) {
   std::string error;
   const char* regenerate = std::getenv("OSTREVO_WRITE_SAMPLES");
   if (regenerate != nullptr && std::string(regenerate) == "1") {
     ASSERT_TRUE(WriteCentralPlantFile(kOffice + "OFFICE.WSS", kProjName, plant_test::OfficePlant(), error)) << error;
     ASSERT_TRUE(WriteServicesFile(kOffice + "OFFICE.NAC", kProjName, plant_test::OfficeServices(), error)) << error;
+    for (const auto& [name, plant] : SeawaterPlants())
+      ASSERT_TRUE(WriteCentralPlantFile(kOffice + name, kProjName, plant, error)) << error;
   }
   testsupport::TempFolder folder;
   ASSERT_TRUE(WriteCentralPlantFile(folder.Path() + "OFFICE.WSS", kProjName, plant_test::OfficePlant(), error));
   ASSERT_TRUE(WriteServicesFile(folder.Path() + "OFFICE.NAC", kProjName, plant_test::OfficeServices(), error));
   EXPECT_EQ(common::ReadWholeFile(kOffice + "OFFICE.WSS"), folder.Read("OFFICE.WSS"))
       << "samples/office/OFFICE.WSS is out of date";
+  for (const auto& [name, plant] : SeawaterPlants()) {
+    ASSERT_TRUE(WriteCentralPlantFile(folder.Path() + name, kProjName, plant, error));
+    EXPECT_EQ(common::ReadWholeFile(kOffice + name), folder.Read(name))
+        << "samples/office/" << name << " is out of date";
+  }
   EXPECT_EQ(common::ReadWholeFile(kOffice + "OFFICE.NAC"), folder.Read("OFFICE.NAC"))
       << "samples/office/OFFICE.NAC is out of date";
 }

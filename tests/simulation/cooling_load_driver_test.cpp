@@ -2,6 +2,7 @@
 // synthetic weather file, and its failures.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "common/paths.h"
@@ -130,32 +131,60 @@ TEST_F(CoolingLoadRun, MissingWeatherFileStopsBeforeAnyRoomFile) {
   ASSERT_EQ(log.all.size(), 3u);  // the two files read, the weather file named
 }
 
-TEST_F(CoolingLoadRun, SecondRoomStartsFromTheWallsTheFirstLeft) {
-  Prepare(4);  // hotel rooms are cooled round the clock
-  auto& em = prog->energyInput.EgyModel;
-  em.ZnNRm[1] = 2;
-  em.RmName[1][2] = "Second";
-  for (auto* field : {&em.RmNIdent, &em.RmArea, &em.RmHgt, &em.RmNOcc, &em.RmVent, &em.RmTemp, &em.RmRH,
-                      &em.RmLgtW, &em.RmEqpW})
-    (*field)[1][2] = (*field)[1][1];
-  em.RmType[1][2] = em.RmType[1][1];
-  em.RmNFab[1][2] = em.RmNFab[1][1];
-  em.FabName[1][2] = em.FabName[1][1];
-  em.FabArea[1][2] = em.FabArea[1][1];
-  em.FabType[1][2] = em.FabType[1][1];
-  em.FabCons[1][2] = em.FabCons[1][1];
-  em.FabOrient[1][2] = em.FabOrient[1][1];
-  auto& as = prog->energyInput.ASSys;
-  as.DsgSensLd[0][1][2] = as.DsgSensLd[0][1][1];
-  as.DsgTotLd[0][1][2] = as.DsgTotLd[0][1][1];
-  as.DsgSAFlow[0][1][2] = as.DsgSAFlow[0][1][1];
+// Every room starts from its own warmed-up walls, so its year is the same
+// whichever room was simulated before it.
+TEST_F(CoolingLoadRun, ARoomsYearDoesNotDependOnTheRoomBefore) {
+  auto twoRooms = [&](bool hotFirst) {
+    Prepare(4);  // hotel rooms are cooled round the clock
+    auto& em = prog->energyInput.EgyModel;
+    auto& as = prog->energyInput.ASSys;
+    em.ZnNRm[1] = 2;
+    // A copy of the room, with five times the equipment, in position 2 ...
+    for (auto* field : {&em.RmNIdent, &em.RmArea, &em.RmHgt, &em.RmNOcc, &em.RmVent, &em.RmTemp, &em.RmRH,
+                        &em.RmLgtW, &em.RmEqpW, &as.DsgSensLd[0], &as.DsgTotLd[0], &as.DsgSAFlow[0]})
+      (*field)[1][2] = (*field)[1][1];
+    em.RmName[1][2] = "Server room";
+    em.RmType[1][2] = em.RmType[1][1];
+    em.RmNFab[1][2] = em.RmNFab[1][1];
+    em.FabName[1][2] = em.FabName[1][1];
+    em.FabArea[1][2] = em.FabArea[1][1];
+    em.FabType[1][2] = em.FabType[1][1];
+    em.FabCons[1][2] = em.FabCons[1][1];
+    em.FabOrient[1][2] = em.FabOrient[1][1];
+    em.RmEqpW[1][2] = 100;
+    em.RmTemp[1][2] = 20;
+    as.DsgSensLd[0][1][2] = 40;
+    // ... or the two swapped, so that the office follows the server room.
+    if (hotFirst) {
+      std::swap(em.RmName[1][1], em.RmName[1][2]);
+      std::swap(em.RmEqpW[1][1], em.RmEqpW[1][2]);
+      std::swap(em.RmTemp[1][1], em.RmTemp[1][2]);
+      std::swap(as.DsgSensLd[0][1][1], as.DsgSensLd[0][1][2]);
+    }
+    Write(72);
+    ModRoutine::RunCoolingLoad(*prog, log, FirstDays(3));
+    EXPECT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+    return hotFirst ? RoomValues(1, 2) : RoomValues(1, 1);
+  };
+  const auto first = twoRooms(false), second = twoRooms(true);
+  ASSERT_EQ(first.size(), 72u);
+  EXPECT_EQ(first, second);
+}
+
+// Walls warmed up on the first day leave no trace of where they started:
+// under weather that repeats from day to day, the first day's loads are the
+// second day's.
+TEST_F(CoolingLoadRun, TheFirstDayStartsFromWarmedUpWalls) {
+  Prepare(4);
   Write(48);
   ModRoutine::RunCoolingLoad(*prog, log, FirstDays(2));
   ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
-  auto a = RoomValues(1, 1), b = RoomValues(1, 2);
-  ASSERT_EQ(a.size(), 48u);
-  // Same room, same weather; only the walls' starting temperatures differ.
-  EXPECT_GT(std::fabs(a[0][0] - b[0][0]), 50);
+  auto v = RoomValues(1, 1);
+  ASSERT_EQ(v.size(), 48u);
+  for (int h = 0; h < 24; ++h) {
+    EXPECT_NEAR(v[h][0], v[24 + h][0], 0.03 * std::fabs(v[24 + h][0]) + 20) << "hour " << h;
+    EXPECT_NEAR(v[h][2], v[24 + h][2], 0.2) << "hour " << h;
+  }
 }
 
 TEST_F(CoolingLoadRun, RoomsOfTheSameNameKeepTheirOwnLoads) {
@@ -205,6 +234,51 @@ TEST_F(CoolingLoadRun, WithoutZonesTheOutdoorValuesComeFromTheWeather) {
   ASSERT_EQ(lines.size(), 24u);
   for (int n = 0; n < 24; ++n)
     EXPECT_FLOAT_EQ(std::stof(Items(lines[n])[3]), std::stof(Items(simtest::WeatherLine(n + 1))[1]));
+}
+
+// Cavity walls whose thin middle layer lies between two heavy leaves run
+// the whole year with loads that stay within what the room can see.
+TEST_F(CoolingLoadRun, SandwichWallsRunAYearWithFiniteLoads) {
+  struct Layer {
+    int mat;
+    float t, rho, k, cp;
+  };
+  const Layer brick{41, 0.105f, 1800, 0.8f, 840}, concrete{10, 0.1f, 2300, 1.4f, 880};
+  struct Case {
+    const char* what;
+    std::vector<Layer> layers;
+  } cases[] = {
+      {"brick, 25 mm EPS, brick", {brick, {83, 0.025f, 20, 0.035f, 1400}, brick}},
+      {"concrete, 20 mm screed, concrete", {concrete, {12, 0.02f, 2000, 1.2f, 840}, concrete}},
+      {"brick, plasterboard, brick", {brick, {55, 0.0125f, 900, 0.25f, 1000}, brick}},
+  };
+  tmp.Write("VLW1989.TXT", simtest::WeatherText(8760));
+  for (const auto& c : cases) {
+    Prepare(4);  // cooled round the clock
+    auto& ct = prog->energyInput.cons;
+    ct.ConsNLay[1] = static_cast<common::Integer>(c.layers.size());
+    for (std::size_t i = 0; i < c.layers.size(); ++i) {
+      const int l = static_cast<int>(i) + 1;
+      ct.LayMatNo[1][l] = static_cast<common::Integer>(c.layers[i].mat);
+      ct.LayThk[1][l] = c.layers[i].t;
+      ct.LayProp[0][1][l] = c.layers[i].rho;
+      ct.LayProp[1][1][l] = c.layers[i].k;
+      ct.LayProp[2][1][l] = c.layers[i].cp;
+    }
+    simtest::WriteInputFiles(*prog, tmp.Path());
+    ModRoutine::RunCoolingLoad(*prog, log, simulation::kWeatherYear);
+    ASSERT_EQ(prog->sim.SimErr, 0) << c.what << ": " << prog->sim.SimErrMsg;
+    auto v = RoomValues(1, 1);
+    ASSERT_EQ(v.size(), 8760u) << c.what;
+    for (std::size_t h = 0; h < v.size(); ++h) {
+      // The design capacity caps the load at 12 kW; the room never leaves
+      // 15 .. 40 degC. (A room that floats just above its design temperature
+      // on a warm hour may show a few watts below 0: switching to the lower
+      // infiltration of the cooled room lets in less outdoor heat.)
+      ASSERT_TRUE(v[h][0] >= -100 && v[h][0] <= 12000) << c.what << " hour " << h << ": " << v[h][0];
+      ASSERT_TRUE(v[h][2] > 15 && v[h][2] < 40) << c.what << " hour " << h << ": " << v[h][2];
+    }
+  }
 }
 
 TEST(TempFileNames, PlainUniqueNamesStandOthersAreReplaced) {

@@ -4,11 +4,13 @@
 
 #include <cmath>
 #include <filesystem>
+#include <map>
 
 #include "common/data_file.h"
 #include "sim_fixture.h"
 #include "simulation/cooling_load_sim.h"
 #include "simulation/plant_sim.h"
+#include "simulation/psychrometrics.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -167,6 +169,83 @@ TEST_F(PlantRun, VariableSpeedSecondaryPumpsAtZeroFlow) {
   EXPECT_GT(std::stof(out[1][8]), idle);
 }
 
+// The fresh-air units treat the outdoor air of the zones supplied with
+// centrally pretreated air; a zone that draws in its outdoor air locally
+// treats it in its own coil and adds nothing to the units' demand.
+TEST_F(PlantRun, FreshAirUnitsTreatOnlyThePretreatedZonesAir) {
+  auto& em = prog->energyInput.EgyModel;
+  auto& as = prog->energyInput.ASSys;
+  em.RmType[1][1] = 2;  // retail, every day
+  em.NoOfZn = 2;
+  em.ZnName[2] = "Second";
+  em.ZnNIdent[2] = 1;
+  em.ZnNRm[2] = 1;
+  em.RmName[2][1] = "Second";
+  for (auto* field : {&em.RmNIdent, &em.RmNOcc, &em.RmVent, &em.RmTemp, &em.RmRH}) (*field)[2][1] = (*field)[1][1];
+  em.RmType[2][1] = em.RmType[1][1];
+  em.RmNOcc[2][1] = 15;  // 0.15 m3/s of outdoor air; the first zone draws in its 0.1 m3/s itself
+  as.ASTyp[2] = as.ASTyp[1];
+  as.FATyp[2] = 2;  // centrally pretreated
+  for (int r = 0; r <= 1; ++r) {
+    as.DsgSensLd[0][2][r] = as.DsgSensLd[0][1][r];
+    as.DsgTotLd[0][2][r] = as.DsgTotLd[0][1][r];
+    as.DsgSAFlow[0][2][r] = as.DsgSAFlow[0][1][r];
+  }
+  as.DsgFanPwr[0][2] = as.DsgFanPwr[0][1];
+  as.DsgCHWFlow[0][2] = as.DsgCHWFlow[0][1];
+  // Two units: 0.1 m3/s with a 1 kW fan, 0.2 m3/s with a 2 kW fan.
+  auto& cp = prog->plant.CPlt;
+  cp.NoOfFAU = 2;
+  for (int k = 1; k <= 2; ++k) {
+    cp.FAUFlow[k] = 0.1f * static_cast<float>(k);
+    cp.FAUFanPower[k] = static_cast<float>(k);
+    cp.FAUTotCap[k] = 5;
+    cp.FAUChWFlow[k] = 0.2f;
+  }
+  Run(FirstDays(1));
+  ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+  auto out = Output();
+  ASSERT_EQ(out.size(), 12u);
+  // A demand of 0.15 m3/s: the last unit alone.
+  for (const auto& l : out) EXPECT_FLOAT_EQ(std::stof(l[5]), 2) << l[2];
+  float qs = 0, ql = 0, qt = 0;
+  ModACPlt::CalCoilLoads(16, 43.6f, 30, prog->sim.plant.OutH, 0.15f, qs, ql, qt);
+  EXPECT_NEAR(cp.FAUTotCap[0], 1.05f * qs + ql, 1e-4);
+}
+
+// In a building that is not all offices, an office zone stops on the short
+// day when its rooms stop being cooled: after hour 13.
+TEST_F(PlantRun, OfficeZoneOfAMixedBuildingStopsWithItsRoomsOnTheShortDay) {
+  auto& em = prog->energyInput.EgyModel;
+  auto& as = prog->energyInput.ASSys;
+  em.NoOfZn = 2;
+  em.ZnName[2] = "Offices";
+  em.ZnNIdent[2] = 1;
+  em.ZnNRm[2] = 1;
+  em.RmName[2][1] = "Offices";
+  for (auto* field : {&em.RmNIdent, &em.RmNOcc, &em.RmVent, &em.RmTemp, &em.RmRH}) (*field)[2][1] = (*field)[1][1];
+  em.RmType[2][1] = 1;
+  em.RmType[1][1] = 2;  // a retail zone: not an office building
+  as.ASTyp[2] = 1;
+  as.FATyp[2] = 1;
+  for (int r = 0; r <= 1; ++r) {
+    as.DsgSensLd[0][2][r] = as.DsgSensLd[0][1][r];
+    as.DsgTotLd[0][2][r] = as.DsgTotLd[0][1][r];
+    as.DsgSAFlow[0][2][r] = as.DsgSAFlow[0][1][r];
+  }
+  as.DsgFanPwr[0][2] = 100;  // shows at once while the office zone runs
+  as.DsgCHWFlow[0][2] = as.DsgCHWFlow[0][1];
+  Run(FirstDays(7));
+  ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+  std::map<int, float> fans;  // hour -> fan power of day 7, the short day
+  for (const auto& l : Output())
+    if (l[1] == "7") fans[std::stoi(l[2])] = std::stof(l[4]);
+  ASSERT_EQ(fans.size(), 12u);
+  // The retail zone runs from hour 10, the office zone in hours 9 to 13.
+  for (const auto& [h, fan] : fans)
+    EXPECT_FLOAT_EQ(fan, (h >= 10 ? 1.2f : 0) + (h >= 9 && h <= 13 ? 100 : 0)) << "hour " << h;
+}
+
 struct PlantBadInput {
   const char* what;
   std::function<void(common::Program&, testsupport::TempFolder&)> spoil;
@@ -214,6 +293,27 @@ INSTANTIATE_TEST_SUITE_P(
                         simtest::WriteInputFiles(p, t.Path());
                       },
                       "SimPrep: Total HR Cap. of Ctrs Insufficient?", false},
+        PlantBadInput{"plant hours left at 0 and 0",
+                      [](common::Program& p, testsupport::TempFolder& t) {
+                        p.plant.CPlt.StartHour = p.plant.CPlt.StopHour = 0;
+                        simtest::WriteInputFiles(p, t.Path());
+                      },
+                      "RunPlantSimulation: Plant Start Hour 0 and Stop Hour 0 are refused: the start (0-23) must "
+                      "come before the stop (1-24), and the plant does not run across midnight!",
+                      false},
+        PlantBadInput{"overnight plant hours",
+                      [](common::Program& p, testsupport::TempFolder& t) {
+                        p.plant.CPlt.StartHour = 20;
+                        p.plant.CPlt.StopHour = 6;
+                        simtest::WriteInputFiles(p, t.Path());
+                      },
+                      "RunPlantSimulation: Plant Start Hour 20 and Stop Hour 6 are refused", false},
+        PlantBadInput{"stop hour beyond the day",
+                      [](common::Program& p, testsupport::TempFolder& t) {
+                        p.plant.CPlt.StopHour = 25;
+                        simtest::WriteInputFiles(p, t.Path());
+                      },
+                      "RunPlantSimulation: Plant Start Hour 7 and Stop Hour 25 are refused", false},
         PlantBadInput{"cooling load file one day short",
                       [](common::Program& p, testsupport::TempFolder& t) {
                         t.Write("AnHSpCL.TXT", LoadFile(p, FirstDays(1)));

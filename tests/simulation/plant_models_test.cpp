@@ -477,25 +477,119 @@ TEST(CentralPlant, TowersConvergeOnTheirCurve) {
   EXPECT_EQ(prog->sim.SimErrMsg, "CPCSIM: No. of iteration exceeded 300");
 }
 
-TEST(CentralPlant, SeawaterExchangerAndItsFailure) {
-  auto prog = Prepared(SeawaterTowerPlant);
-  ASSERT_EQ(prog->sim.SimErr, 0);
-  auto& cp = prog->plant.CPlt;
-  auto& p = prog->sim.plant;
-  prog->sim.OutTwb = 26;
-  p.SeaWaterTemp = 27;
-  cp.ChrCap[1][0] = 45;
-  CPCSIM(*prog);
-  ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
-  EXPECT_EQ(cp.SWPPower[1][0], 1);
-  EXPECT_GT(cp.ChrPower[1][0], 0);
-  // Cold sea, warm tower water: the first guess of the condenser water (the
-  // sea + 2 K) lies just below the tower water, and the exchanger's end
-  // differences come out of opposite sign.
-  p.SeaWaterTemp = 24;
-  CPCSIM(*prog);
-  EXPECT_EQ(prog->sim.SimErr, -1);
-  EXPECT_EQ(prog->sim.SimErrMsg, "CPCSIM: HX model problem 02");
+// An indirect seawater plant (type 2) of one 500 kW chiller drawing 100 kW,
+// designed for condenser water 32 -> 37 degC against seawater entering at
+// 27 degC, with `ratio` times the condenser water flow on the sea side.
+// The flows are a hair above what the design heat rejection needs.
+void SeawaterPlant(common::CentralPlantData& cp, float ratio) {
+  cp = common::CentralPlantData{};
+  cp.HRSType = 2;
+  cp.ChWPSType = 0;
+  cp.StartHour = 7;
+  cp.StopHour = 19;
+  const float cw = 600.0f / (4.2f * 5) * 1.0001f;
+  cp.DesignTemp = {0, 32, 37, 27, 27 + 5 / ratio};
+  cp.NoOfChr = 1;
+  cp.ChrType[1] = 0;
+  cp.ChrCap[0][1] = 500;
+  cp.ChrPower[0][1] = 100;
+  cp.ChrChWFlow[1] = 21.6f;
+  cp.ChrCWFlow[1] = cw;
+  cp.NoOfPLP = 1;
+  cp.PLPFlow[1] = 21.6f;
+  cp.PLPPres[1] = 150;
+  cp.PLPPower[1] = 6;
+  cp.NoOfCWP = 1;
+  cp.CWPFlow[1] = cw;
+  cp.CWPPres[1] = 200;
+  cp.CWPPower[1] = 8;
+  cp.NoOfSWP = 1;
+  cp.SWPType[1] = 0;
+  cp.SWPFlow[0][1] = cw * ratio;
+  cp.SWPPres[0][1] = 150;
+  cp.SWPPower[0][1] = 7;
+}
+
+// The exchanger's cold end closes its balance: the heat equals the
+// conductance times the logarithmic mean of the two end differences.
+TEST(CentralPlant, ExchangerColdEndClosesTheBalance) {
+  struct Case {
+    double heat, ua, hotDrop, coldRise;
+  } cases[] = {{600, 120, 5, 3}, {600, 120, 3, 5}, {600, 120, 5, 8.3}, {600, 120, 4, 4}, {60, 120, 0.5, 0.5001},
+               {600, 40, 5, 2.5}, {600, 2000, 5, 2.5}};
+  for (const auto& c : cases) {
+    const double cold = ExchangerColdEndDifference(c.heat, c.ua, c.hotDrop, c.coldRise);
+    const double hot = cold + c.hotDrop - c.coldRise;
+    ASSERT_GT(cold, 0);
+    ASSERT_GT(hot, 0);
+    const double lmtd = std::fabs(hot - cold) < 1e-9 ? cold : (hot - cold) / std::log(hot / cold);
+    EXPECT_NEAR(c.ua * lmtd, c.heat, c.heat * 1e-9) << c.hotDrop << " " << c.coldRise;
+  }
+  EXPECT_DOUBLE_EQ(ExchangerColdEndDifference(600, 120, 4, 4), 5);
+  EXPECT_EQ(ExchangerColdEndDifference(0, 120, 0, 0), 0);
+}
+
+// The exchanger between condenser water and seawater: at the design load
+// and seawater temperature the condenser takes its design water back; any
+// ratio of the two flows and any load converge, and the condenser water
+// warms as the load grows.
+TEST(CentralPlant, SeawaterExchangerAtEveryFlowRatioAndLoad) {
+  for (float ratio : {0.6f, 0.8f, 1.0f, 1.25f, 1.5f, 2.0f}) {
+    auto prog = Prepared([ratio](auto& cp) { SeawaterPlant(cp, ratio); });
+    ASSERT_EQ(prog->sim.SimErr, 0) << ratio << ": " << prog->sim.SimErrMsg;
+    auto& cp = prog->plant.CPlt;
+    auto& p = prog->sim.plant;
+    p.SeaWaterTemp = 27;
+    cp.ChrCap[1][0] = 500;
+    CPCSIM(*prog);
+    ASSERT_EQ(prog->sim.SimErr, 0) << ratio << ": " << prog->sim.SimErrMsg;
+    EXPECT_NEAR(p.CondEntTemp, 32, 0.1) << "flow ratio " << ratio;
+    EXPECT_NEAR(cp.ChrPower[1][0], 100, 1) << "flow ratio " << ratio;
+    float previous = p.SeaWaterTemp;
+    for (float load : {0.1f, 0.25f, 0.5f, 0.75f, 1.0f, 1.2f}) {
+      cp.ChrCap[1][0] = 500 * load;
+      CPCSIM(*prog);
+      ASSERT_EQ(prog->sim.SimErr, 0) << "flow ratio " << ratio << ", load " << load << ": " << prog->sim.SimErrMsg;
+      EXPECT_GT(p.CondEntTemp, previous) << "flow ratio " << ratio << ", load " << load;
+      previous = p.CondEntTemp;
+    }
+    // Above the chiller's rating the condenser water runs warmer than designed.
+    EXPECT_GT(previous, 32.5f) << "flow ratio " << ratio;
+  }
+}
+
+// With cooling towers behind the exchanger (type 4) the towers' water is the
+// sink: the condenser water stays above it by the exchanger's own cold-end
+// difference, also when the first guess (the sea + 2 K) lies far below it.
+TEST(CentralPlant, TowerWaterBehindTheExchanger) {
+  for (float ratio : {0.6f, 1.0f, 2.0f}) {
+    auto prog = Prepared([ratio](auto& cp) {
+      SeawaterPlant(cp, ratio);
+      cp.HRSType = 4;
+      cp.NoOfCT = 1;
+      cp.CTCap[1] = 620;
+      cp.CTFlow[1] = cp.SWPFlow[0][1];
+      cp.CTFanPower[1] = 9;
+    });
+    ASSERT_EQ(prog->sim.SimErr, 0) << ratio << ": " << prog->sim.SimErrMsg;
+    auto& cp = prog->plant.CPlt;
+    auto& p = prog->sim.plant;
+    // Design wet bulb: the towers return their design 27 degC and the condenser its 32.
+    prog->sim.OutTwb = 28;
+    cp.ChrCap[1][0] = 500;
+    for (float sea : {16.0f, 24.0f, 27.0f}) {
+      p.SeaWaterTemp = sea;
+      CPCSIM(*prog);
+      ASSERT_EQ(prog->sim.SimErr, 0) << ratio << ", sea " << sea << ": " << prog->sim.SimErrMsg;
+      EXPECT_NEAR(p.CondEntTemp, 32, 0.1) << "flow ratio " << ratio << ", sea " << sea;
+      EXPECT_EQ(cp.CTFanPower[0], 9);
+    }
+    // A cooler wet bulb cools the tower water and with it the condenser.
+    prog->sim.OutTwb = 22;
+    CPCSIM(*prog);
+    ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+    EXPECT_LT(p.CondEntTemp, 30) << "flow ratio " << ratio;
+  }
 }
 
 TEST(CentralPlant, SecondaryPumpsFollowThePlantsPumpingSystem) {

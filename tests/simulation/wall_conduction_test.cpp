@@ -45,6 +45,22 @@ const Layer kBrick{41, 0.1f, 1800, 0.8f, 840};
 const Layer kInsulation{82, 0.05f, 30, 0.035f, 1400};
 const Layer kBoard{55, 0.013f, 900, 0.25f, 1000};
 const Layer kGap{0, 0.05f, 0, 0, 0};
+const Layer kEps{83, 0.025f, 20, 0.035f, 1400};
+const Layer kScreed{12, 0.02f, 2000, 1.2f, 840};
+const Layer kPlasterboard{55, 0.0125f, 900, 0.25f, 1000};
+const Layer kBrickLeaf{41, 0.105f, 1800, 0.8f, 840};
+const Layer kConcreteLeaf{10, 0.1f, 2300, 1.4f, 880};
+
+// Walls whose thin middle layer sits between two heavy leaves.
+struct Sandwich {
+  const char* what;
+  std::vector<Layer> layers;
+};
+const Sandwich kSandwiches[] = {
+    {"brick, 25 mm EPS, brick", {kBrickLeaf, kEps, kBrickLeaf}},
+    {"concrete, 20 mm screed, concrete", {kConcreteLeaf, kScreed, kConcreteLeaf}},
+    {"brick, plasterboard, brick", {kBrickLeaf, kPlasterboard, kBrickLeaf}},
+};
 
 TEST(WallLayout, NodesPerLayerFollowTheStabilityRule) {
   struct Case {
@@ -124,6 +140,23 @@ TEST(WallLayout, EveryNodeWeighsToOne) {
   }
 }
 
+// The explicit step stays bounded only when every node's new temperature
+// is a weighted mean of old ones: A, C and -B all non-negative. Thin middle
+// layers between heavy leaves keep few enough sub-layers for that.
+TEST(WallLayout, ThinMiddleLayersKeepEveryWeightNonNegative) {
+  for (const auto& w : kSandwiches) {
+    auto prog = OneComponent(w.layers);
+    ASSERT_EQ(prog->sim.SimErr, 0) << w.what << ": " << prog->sim.SimErrMsg;
+    const auto& m = prog->sim.load;
+    const int last = m.LayEndNode[1][static_cast<int>(w.layers.size())];
+    for (int node = 1; node <= last; ++node) {
+      EXPECT_GE(m.NodeCoefA[1][node], 0) << w.what << " node " << node;
+      EXPECT_GE(m.NodeCoefC[1][node], 0) << w.what << " node " << node;
+      EXPECT_LE(m.NodeCoefB[1][node], 0) << w.what << " node " << node;
+    }
+  }
+}
+
 // Steady heat flow through a layered wall between air at 35 and 24 degC is
 // the temperature difference over the total resistance 1/17 + sum t/k + 1/8.3.
 TEST(WallConduction, SteadyFlowEqualsTemperatureDifferenceOverResistance) {
@@ -135,6 +168,9 @@ TEST(WallConduction, SteadyFlowEqualsTemperatureDifferenceOverResistance) {
       {"steel sheet", {kSteel}},
       {"brick cavity", {kBrick, kGap, kBrick, kBoard}},
       {"insulated", {kBrick, kInsulation, kBoard}},
+      {kSandwiches[0].what, kSandwiches[0].layers},
+      {kSandwiches[1].what, kSandwiches[1].layers},
+      {kSandwiches[2].what, kSandwiches[2].layers},
   };
   for (const auto& c : cases) {
     auto prog = OneComponent(c.layers);
@@ -176,6 +212,16 @@ TEST(WallLayout, UnusableLayersAndTooManyNodes) {
   EXPECT_EQ(deep->sim.SimErrMsg, "SetupWallNodes: construction 1 () needs more than 60 wall nodes!");
   heavy.pop_back();
   EXPECT_EQ(OneComponent(heavy)->sim.SimErr, 0);
+}
+
+// A layout whose node weights are not a weighted mean is refused before
+// the year starts, naming the construction: here a sheet so conductive that
+// its surface node's weights overflow to nothing.
+TEST(WallLayout, UnboundedNodeWeightsAreRefused) {
+  auto prog = OneComponent({{20, 0.001f, 7800, 3e38f, 500}});
+  EXPECT_EQ(prog->sim.SimErr, -1);
+  EXPECT_EQ(prog->sim.SimErrMsg, "SetupWallNodes: The wall nodes of construction 1 () would be unstable at a time "
+                                 "step of 60 s!");
 }
 
 TEST(WallLayout, LayerPropertiesOfAirGaps) {
