@@ -2,7 +2,10 @@
 // cooling-load simulation, then the plant simulation, each reporting into
 // the run log list, and the small list of run log actions.
 #include "common/paths.h"
+#include "common/project_paths.h"
+#include "plant_input/plant_files.h"
 #include "simulation/frm_egy_cal.h"
+#include "simulation/plant_sim.h"
 
 namespace simulation {
 
@@ -24,6 +27,17 @@ class ListRunLog : public RunLog {
   forms::Platform& platform_;
 };
 
+// Plant hours that give no working day are refused before the year's cooling
+// loads are computed, not only when the plant run reads them at the end. A
+// plant file that cannot be read here is left for the plant run to report.
+std::string PlantHoursRefusalOfFile(const common::Program& prog) {
+  common::CentralPlantData cp;
+  std::string error;
+  const std::string path = common::ResolveProjectFile(prog.plant.WssFile, prog.building.ProjDir);
+  if (prog.plant.WssFile.empty() || !plant_input::ReadCentralPlantFile(path, cp, error)) return "";
+  return ModACPlt::PlantHoursRefusal(cp);
+}
+
 }  // namespace
 
 void frmEgyCal::Log(const std::string& line) { lstRun.AddItem(line); }
@@ -33,6 +47,13 @@ void frmEgyCal::RunSimulation() {
   auto& sim = prog_.sim;
   ListRunLog log(lstRun, GetPlatform());
   bool coolingLoads = true;
+  if (std::string why = PlantHoursRefusalOfFile(prog_); !why.empty()) {
+    sim.SimErr = 1;
+    sim.SimErrMsg = why;
+    Log(why);
+    Log("A/C energy use calculation terminated.");
+    return;
+  }
   if (common::FindExisting("AnHSpCL.TXT")) {
     switch (MsgBox("Cooling load data file already exits. Re-calculate and overwrite the file?",
                    forms::MsgButtons::YesNoCancel)) {

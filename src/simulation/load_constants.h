@@ -11,6 +11,7 @@ using common::Single;
 
 // Room types: 0 not set, 1 Office, 2 Retail, 3 Restaurant, 4 Hotel Guest Room, 5 Non-AC.
 constexpr int kOfficeRoom = 1;
+constexpr int kNonACRoom = 5;
 constexpr int kMaxRoomType = 5;
 
 // Fixed values of the wall and room model.

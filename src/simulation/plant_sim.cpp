@@ -111,6 +111,18 @@ bool ReadHour(common::Program& prog, simulation::BlockReader& in) {
 
 }  // namespace
 
+// The plant runs in the hours h with start < h <= stop of each day; a start at
+// or after the stop (the untouched 0 and 0, or an overnight schedule) would
+// give a year without plant hours and no energy.
+std::string PlantHoursRefusal(const common::CentralPlantData& cp) {
+  if (cp.StartHour >= 0 && cp.StartHour <= 23 && cp.StopHour >= 1 && cp.StopHour <= 24 && cp.StartHour < cp.StopHour)
+    return "";
+  return "RunPlantSimulation: Plant Start Hour" + common::ShortTextInt(cp.StartHour) + " and Stop Hour" +
+         common::ShortTextInt(cp.StopHour) +
+         " are refused: the start (0-23) must come before the stop (1-24), and the plant does not run across "
+         "midnight!";
+}
+
 void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal) {
   (void)log;
   auto& sim = prog.sim;
@@ -134,14 +146,7 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
                            error);
   }
   if (!CheckZones(prog)) return;
-  // The plant runs in the hours h with start < h <= stop of each day; a
-  // start at or after the stop (the untouched 0 and 0, or an overnight
-  // schedule) would give a year without plant hours and no energy.
-  if (cp.StartHour < 0 || cp.StartHour > 23 || cp.StopHour < 1 || cp.StopHour > 24 || cp.StartHour >= cp.StopHour)
-    return Fail(sim, "RunPlantSimulation: Plant Start Hour" + common::ShortTextInt(cp.StartHour) + " and Stop Hour" +
-                         common::ShortTextInt(cp.StopHour) +
-                         " are refused: the start (0-23) must come before the stop (1-24), and the plant does not "
-                         "run across midnight!");
+  if (std::string why = PlantHoursRefusal(cp); !why.empty()) return Fail(sim, why);
   SimPrep(prog);
   if (sim.SimErr != 0) return;
 
@@ -160,7 +165,9 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
       const int t = em.RmType[z][r];
       sim.ZnOpHrs[0][z] = std::min(sim.ZnOpHrs[0][z], sim.SchedHrs[0][t]);
       sim.ZnOpHrs[1][z] = std::max(sim.ZnOpHrs[1][z], sim.SchedHrs[1][t]);
-      if (t > ModRoutine::kOfficeRoom) officeZone[z] = false;
+      // A room that is never air-conditioned (a stair or store core) does
+      // not keep an office zone running on the offices' closing day.
+      if (t > ModRoutine::kOfficeRoom && t != ModRoutine::kNonACRoom) officeZone[z] = false;
     }
     if (!officeZone[z]) officeBuilding = false;
     sim.ZnOpHrs[0][0] = std::min(sim.ZnOpHrs[0][0], sim.ZnOpHrs[0][z]);

@@ -3,6 +3,8 @@
 // central plant over the weather year, from the annual hourly cooling load
 // file. Writes one line per operating hour to "BCLnEQW.SDF" and sums the
 // annual energy of the air-conditioning in ACEgy() (kWh).
+#include <string>
+
 #include "common/program.h"
 #include "simulation/calendar.h"
 #include "simulation/simulation_runs.h"
@@ -10,6 +12,11 @@
 namespace ModACPlt {
 
 inline constexpr const char* kPlantOutputFileName = "BCLnEQW.SDF";
+
+// Why the plant's hours give no working day (a start at or after the stop, or
+// hours beyond 0-23 and 1-24), or "" when they are sound. The plant does not
+// run across midnight.
+std::string PlantHoursRefusal(const common::CentralPlantData& cp);
 
 // The simulation over the days of `cal` (the weather year for RunPlantSimulation).
 void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal);

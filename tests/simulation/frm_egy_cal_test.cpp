@@ -485,6 +485,33 @@ TEST_F(EgyCalTest, FailedCoolingLoadRunLogsTheFailureTwice) {
   EXPECT_FALSE(w.lblMsg.Visible());
 }
 
+// Plant hours without a working day stop the run before the year's cooling
+// loads are computed, whatever else the plant file holds.
+TEST_F(EgyCalTest, PlantHoursWithoutAWorkingDayStopTheRunBeforeTheCoolingLoads) {
+  struct Case {
+    common::Integer start, stop;
+  } cases[] = {{0, 0}, {20, 6}, {7, 25}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.start) + " to " + std::to_string(c.stop));
+    common::CentralPlantData plant;
+    plant.StartHour = c.start;
+    plant.StopHour = c.stop;
+    std::string error;
+    ASSERT_TRUE(plant_input::WriteCentralPlantFile(folder.Path() + "TOWER.WSS", "Tower", plant, error)) << error;
+    coolingRuns = plantRuns = 0;
+    w.Show();
+    w.mnuMAC.Click();
+    w.cmdGO.Click();
+    auto log = Log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_NE(log[0].find("are refused"), std::string::npos) << log[0];
+    EXPECT_EQ(log[1], "A/C energy use calculation terminated.");
+    EXPECT_EQ(coolingRuns, 0);
+    EXPECT_EQ(plantRuns, 0);
+    w.Hide();
+  }
+}
+
 TEST_F(EgyCalTest, FailedPlantRunShowsNoValues) {
   plantError = "Chiller capacity exceeded";
   w.Show();

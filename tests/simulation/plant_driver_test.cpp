@@ -79,21 +79,42 @@ TEST_F(PlantRun, PlantHoursAfterTheStartHourUpToTheStopHour) {
   }
 }
 
+// Rooms that are never air-conditioned (stairs, a store) do not make an
+// office building run on its closing day.
 TEST_F(PlantRun, OfficeBuildingWeek) {
-  Run(FirstDays(8));
-  ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
-  auto out = Output();
-  // Days 1 and 8 are closing days; day 7 is the short day ending at 13.
-  ASSERT_FALSE(out.empty());
-  EXPECT_EQ(out.front()[0] + "/" + out.front()[1], "1/2");
-  int lastOfDay7 = 0, linesOfDay8 = 0;
-  for (const auto& l : out) {
-    if (l[1] == "7") lastOfDay7 = std::stoi(l[2]);
-    if (l[1] == "8" || l[1] == "1") ++linesOfDay8;
+  struct Case {
+    const char* what;
+    int zone, room;  // where a Non-AC room is added; 0 for none
+  } cases[] = {{"offices only", 0, 0}, {"a Non-AC core in the office zone", 1, 2}, {"a Non-AC zone", 2, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();
+    auto& em = prog->energyInput.EgyModel;
+    if (c.zone) {
+      em.NoOfZn = static_cast<common::Integer>(c.zone);
+      em.ZnNRm[c.zone] = static_cast<common::Integer>(c.room);
+      em.ZnNIdent[c.zone] = 1;
+      em.RmName[c.zone][c.room] = "Core";
+      em.RmType[c.zone][c.room] = 5;
+      em.RmNIdent[c.zone][c.room] = 1;
+      em.RmTemp[c.zone][c.room] = 24;
+      em.RmRH[c.zone][c.room] = 50;
+    }
+    Run(FirstDays(8));
+    ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+    auto out = Output();
+    // Days 1 and 8 are closing days; day 7 is the short day ending at 13.
+    ASSERT_FALSE(out.empty());
+    EXPECT_EQ(out.front()[0] + "/" + out.front()[1], "1/2");
+    int lastOfDay7 = 0, linesOfDay8 = 0;
+    for (const auto& l : out) {
+      if (l[1] == "7") lastOfDay7 = std::stoi(l[2]);
+      if (l[1] == "8" || l[1] == "1") ++linesOfDay8;
+    }
+    EXPECT_EQ(lastOfDay7, 13);
+    EXPECT_EQ(linesOfDay8, 0);
+    EXPECT_EQ(out.size(), 5u * 12 + 6);
   }
-  EXPECT_EQ(lastOfDay7, 13);
-  EXPECT_EQ(linesOfDay8, 0);
-  EXPECT_EQ(out.size(), 5u * 12 + 6);
 }
 
 TEST_F(PlantRun, HotelZoneRunsInEveryPlantHourNonACNever) {
