@@ -43,6 +43,8 @@ class frmSIZn : public forms::Form {
 
  protected:
   void Form_Load() override;
+  // Closing by the frame asks as Exit does.
+  void Form_QueryUnload(int& cancel, int unloadMode) override;
 
  private:
   void Layout();
@@ -50,6 +52,8 @@ class frmSIZn : public forms::Form {
   // change of zone).
   void LoadZone();
   int RoomCount() const;
+  // Takes what is shown, asks while anything is unsaved; false to stay open.
+  bool MayClose();
 
   common::Program& prog_;
   common::EnergyInputState& egy_;
