@@ -168,7 +168,11 @@ void frmEgyCalInput::mnuESIZn_Click() {
   if (mCurZn <= 0) return;
   egy_.SIZnCurZn = static_cast<Integer>(mCurZn);
   egy_.EgyModel = mEgyModel;
+  // The air-side design is saved with the building data: a change made
+  // there is an edit of this window's data.
+  const common::AirSideSystemData before = egy_.ASSys;
   if (windows_.frmSIZn) windows_.frmSIZn().Show(true);
+  if (egy_.ASSys != before) mUnsaved = true;
 }
 
 void frmEgyCalInput::mnuEConstr_Click() {

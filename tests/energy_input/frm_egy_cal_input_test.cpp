@@ -525,6 +525,14 @@ TEST_F(EnergyInputWindow, EditsAfterASaveAreAskedAbout) {
          w.cboRmNo.SetListIndex(0);
          w.cmdARm.Click();
        }},
+      {"air-side design",
+       [&] {
+         platform.OnModal("frmSIZn", [&](forms::Form& f) {
+           prog.energyInput.ASSys.DsgFanPwr[0][1] = 7;  // as its Save Data gives it back
+           f.Unload();
+         });
+         w.cmdEAC.Click();
+       }},
       {"deleted zone",
        [&] {
          platform.ExpectMessage("Delete all data for the selected Zone?", MsgResult::OK);
