@@ -19,7 +19,8 @@ std::vector<FabricRef> RenumberAfterDelete(common::EnergyModel& m, int deleted) 
       for (int c = 1; c <= common::kMaxFabrics; ++c) {
         auto& cons = m.FabCons[z][r][c];
         if (cons < 1) continue;
-        if (cons == deleted && z <= m.NoOfZn && r <= m.ZnNRm[z] && c <= m.RmNFab[z][r]) lost.push_back({z, r, c, m.FabName[z][r][c]});
+        if (cons == deleted && z <= m.NoOfZn && r <= m.ZnNRm[z] && c <= m.RmNFab[z][r])
+          lost.push_back({z, r, c, m.FabName[z][r][c]});
         cons = static_cast<common::Integer>(NumberAfterDelete(cons, deleted));
       }
     }

@@ -51,7 +51,9 @@ class Shots {
   // The next message boxes, in order: each is shot (when named) and answered.
   void Answer(QMessageBox::StandardButton button, const std::string& shot = "") { answers_.push_back({button, shot}); }
   // Runs `script` once `form` shows (inside its modal loop).
-  void WhenShown(const forms::Form& form, std::function<void()> script) { pending_.push_back({&form, std::move(script)}); }
+  void WhenShown(const forms::Form& form, std::function<void()> script) {
+    pending_.push_back({&form, std::move(script)});
+  }
 
  private:
   struct AnswerStep {
