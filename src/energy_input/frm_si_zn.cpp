@@ -56,7 +56,6 @@ frmSIZn::frmSIZn(common::Program& prog, forms::Platform& platform)
       mnuF(*this, nullptr, "mnuF", "File"),
       mnuFSave(*this, &mnuF, "mnuFSave", "Save Data"),
       mnuFExit(*this, &mnuF, "mnuFExit", "Exit"),
-      prog_(prog),
       egy_(prog.energyInput) {
   Layout();
   cboZnRm.OnClick = [this] { cboZnRm_Click(); };

@@ -55,7 +55,6 @@ class frmSIZn : public forms::Form {
   // Takes what is shown, asks while anything is unsaved; false to stay open.
   bool MayClose();
 
-  common::Program& prog_;
   common::EnergyInputState& egy_;
   int mCurZn = 0;
   int mCurRow = -1;  // -1 none shown yet, 0 the zone, 1.. a room
