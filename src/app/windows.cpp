@@ -63,9 +63,15 @@ energy_input::frmEgyCalInput& Windows::frmEgyCalInput() {
 }
 
 energy_input::frmSelCons& Windows::frmSelCons() {
-  if (!selCons_)
+  if (!selCons_) {
     selCons_ = std::make_unique<energy_input::frmSelCons>(prog_, platform_,
                                                           [this]() -> forms::Form& { return frmMatLib(); });
+    // A deleted construction renumbers the energy modelling input's own copy too.
+    selCons_->OnConstructionDeleted = [this](int deleted) -> std::optional<std::vector<energy_input::FabricRef>> {
+      if (!egyCalInput_) return std::nullopt;
+      return egyCalInput_->ConstructionDeleted(deleted);
+    };
+  }
   return *selCons_;
 }
 

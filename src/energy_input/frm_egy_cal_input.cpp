@@ -1,15 +1,12 @@
 #include "energy_input/frm_egy_cal_input.h"
 
+#include <algorithm>
 #include <string>
 
-#include "common/file_names.h"
 #include "common/number_text.h"
 #include "common/paths.h"
-#include "common/project_paths.h"
 #include "energy_input/energy_codes.h"
 #include "energy_input/energy_file_names.h"
-#include "energy_input/energy_model_files.h"
-#include "energy_input/energy_model_items.h"
 #include "energy_input/project_constructions.h"
 #include "forms/typed_input.h"
 #include "forms/control_array.h"
@@ -19,14 +16,6 @@ namespace energy_input {
 using common::Integer;
 
 namespace {
-
-constexpr const char* kEciFilter = "Energy Calculation Input File (*.ECI)|*.ECI";
-constexpr const char* kAssTitle = "Air Side Air-conditioning System Input File";
-constexpr const char* kAssFilter = "Air Side AC System Input File (*.ASS)|*.ASS";
-constexpr const char* kEciReadError = "Error reading energy calcuation input data file!!";
-constexpr const char* kAssReadError = "Error reading air-side AC system input data file!!";
-constexpr const char* kEciWriteError = "Error writing energy input data!!";
-constexpr const char* kAssWriteError = "Error writing air-side AC system input data!!";
 
 template <std::size_t N>
 void FillCodes(forms::ComboBox& list, const std::array<std::string_view, N>& captions) {
@@ -42,6 +31,14 @@ void ShowCode(forms::ComboBox& list, int code) {
 
 // A list position as a code: a typed text chooses no entry, which is "not set".
 Integer CodeOf(const forms::ComboBox& list) { return static_cast<Integer>(list.ListIndex() < 0 ? 0 : list.ListIndex()); }
+
+std::string ConstructionNumberRefused(int defined, int kept) {
+  std::string text = "Construction No. outside range! ";
+  text += defined < 1 ? "No constructions are defined yet (0 for none)"
+                      : "Choose a construction from 1 to " + std::to_string(defined) + " (0 for none)";
+  text += kept > 0 ? "; the component keeps construction " + std::to_string(kept) + "." : "; the component keeps none.";
+  return text;
+}
 
 }  // namespace
 
@@ -128,11 +125,30 @@ frmEgyCalInput::frmEgyCalInput(common::Program& prog, forms::Platform& platform,
       windows_(std::move(windows)) {
   Layout();
 
-  txtNZn.OnChange = [this] { cmdEntNZn.SetFontBold(true); };
-  txtNRmIZ.OnChange = [this] { cmdEntNRm.SetFontBold(true); };
-  txtNFabComp.OnChange = [this] { cmdEntRmChar.SetFontBold(true); };
+  // Every box the user types into is an edit; a count typed also makes its
+  // Enter button bold until it is entered.
+  txtNZn.OnChange = [this] {
+    cmdEntNZn.SetFontBold(true);
+    Edited();
+  };
+  txtNRmIZ.OnChange = [this] {
+    cmdEntNRm.SetFontBold(true);
+    Edited();
+  };
+  txtNFabComp.OnChange = [this] {
+    cmdEntRmChar.SetFontBold(true);
+    Edited();
+  };
   for (forms::TextBox* box : {&txtZnNam, &txtRmNam, &txtCompL, &txtShMask})
-    box->OnChange = [this, box] { DropLineBreaks(*box); };
+    box->OnChange = [this, box] {
+      DropLineBreaks(*box);
+      Edited();
+    };
+  for (forms::TextBox* box : {&txtNIZn, &txtNIdRm, &txtRmArea, &txtRmHgt, &txtNOcc, &txtVent, &txtTemp, &txtRH,
+                              &txtLgtW, &txtEqpW, &txtCompA, &txtCompC[0]})
+    box->OnChange = [this] { Edited(); };
+  cboRmTyp.OnClick = [this] { Edited(); };
+  cboOrient.OnClick = [this] { Edited(); };
 
   cmdEntNZn.OnClick = [this] { cmdEntNZn_Click(); };
   cmdEntNRm.OnClick = [this] { cmdEntNRm_Click(); };
@@ -284,7 +300,12 @@ int frmEgyCalInput::TypedCount(const forms::TextBox& box) {
   return n ? *n : -1;
 }
 
+void frmEgyCalInput::Edited() {
+  if (mFilling == 0) mUnsaved = true;
+}
+
 void frmEgyCalInput::ClearEgyModel() {
+  auto filling = FillingControls();
   mEgyModel = common::EnergyModel{};
   egy_.FabShMask = {};
   for (forms::TextBox* box : {&txtNZn, &txtZnNam, &txtNIZn, &txtNRmIZ, &txtNIdRm}) box->SetText("");
@@ -296,6 +317,7 @@ void frmEgyCalInput::ClearEgyModel() {
 }
 
 void frmEgyCalInput::EmptyRmFields() {
+  auto filling = FillingControls();
   for (forms::TextBox* box : {&txtRmNam, &txtNIdRm, &txtRmArea, &txtRmHgt, &txtNOcc, &txtVent, &txtTemp, &txtRH,
                               &txtLgtW, &txtEqpW, &txtNFabComp})
     box->SetText("");
@@ -309,6 +331,7 @@ void frmEgyCalInput::ClearRmControls() {
 }
 
 void frmEgyCalInput::EmptyFabCompFields() {
+  auto filling = FillingControls();
   for (forms::TextBox* box : {&txtCompL, &txtCompA, &txtCompC[0], &txtCompC[1], &txtShMask}) box->SetText("");
   ShowCode(cboCompTyp, 0);
   ShowCode(cboOrient, 0);
@@ -351,21 +374,32 @@ void frmEgyCalInput::StoreRmData() {
   if (n >= 0 && n <= common::kMaxFabrics) m.RmNFab[z][r] = static_cast<Integer>(n);
 }
 
-void frmEgyCalInput::StoreFabCompData() {
-  if (mCurZn < 1 || mCurRm < 1 || mCurFab < 1) return;
+bool frmEgyCalInput::StoreFabCompData() {
+  if (mCurZn < 1 || mCurRm < 1 || mCurFab < 1) return true;
   const size_t z = static_cast<size_t>(mCurZn), r = static_cast<size_t>(mCurRm), c = static_cast<size_t>(mCurFab);
   auto& m = mEgyModel;
   m.FabName[z][r][c] = txtCompL.Text();
   StoreTyped(*this, txtCompA, m.FabArea[z][r][c]);
   m.FabType[z][r][c] = CodeOf(cboCompTyp);
-  // A construction number outside the tables would name no construction.
-  int cons = TypedCount(txtCompC[0]);
-  if (cons >= 0 && cons <= common::kMaxConstructions) m.FabCons[z][r][c] = static_cast<Integer>(cons);
   m.FabOrient[z][r][c] = CodeOf(cboOrient);
   egy_.FabShMask[z][r][c] = txtShMask.Text();
+  // A number typed must name a construction of the tables (or none); a
+  // number the model already held is kept as it stands and left to the
+  // check before a simulation.
+  Integer& cons = m.FabCons[z][r][c];
+  const int typed = TypedCount(txtCompC[0]);
+  if (typed == cons) return true;
+  const int defined = std::clamp<int>(egy_.cons.NoOfCons, 0, common::kMaxConstructions);
+  if (typed >= 0 && typed <= defined) {
+    cons = static_cast<Integer>(typed);
+    return true;
+  }
+  MsgBox(ConstructionNumberRefused(defined, cons));
+  return false;
 }
 
 void frmEgyCalInput::ShowZnData() {
+  auto filling = FillingControls();
   const size_t z = static_cast<size_t>(mCurZn);
   txtZnNam.SetText(mEgyModel.ZnName[z]);
   ShowNumber(txtNIZn, mEgyModel.ZnNIdent[z]);
@@ -375,6 +409,7 @@ void frmEgyCalInput::ShowZnData() {
 // ---- loading ----
 
 void frmEgyCalInput::Form_Load() {
+  auto filling = FillingControls();
   egy_.ConsFormMode = 0;
   txtNZn.SetText("");
   cboZNo.Clear();
@@ -418,23 +453,26 @@ void frmEgyCalInput::cmdEntNZn_Click() {
   cboZNo.SetListIndex(0);
 }
 
-void frmEgyCalInput::cmdEntNRm_Click() {
-  if (mCurZn < 1) return;
+void frmEgyCalInput::cmdEntNRm_Click() { EnterZone(); }
+
+bool frmEgyCalInput::EnterZone() {
+  if (mCurZn < 1) return true;
   int n = TypedCount(txtNRmIZ);
   cmdEntNRm.SetFontBold(false);
   if (n < 1 || n > common::kMaxRooms) {
     MsgBox("No. of Rooms outside range!");
-    return;
+    return false;
   }
   const size_t z = static_cast<size_t>(mCurZn);
   mEgyModel.ZnName[z] = txtZnNam.Text();
   StoreTyped(*this, txtNIZn, mEgyModel.ZnNIdent[z]);
   mEgyModel.ZnNRm[z] = static_cast<Integer>(n);
-  StoreFabCompData();
+  bool taken = StoreFabCompData();
   StoreRmData();
   ClearFabCompControls();
   ClearRmControls();
   FillNumbers(cboRmNo, n);
+  return taken;
 }
 
 void frmEgyCalInput::cmdEntRmChar_Click() {
@@ -456,6 +494,7 @@ void frmEgyCalInput::cmdEntComp_Click() { StoreFabCompData(); }
 // ---- selections ----
 
 void frmEgyCalInput::cboZNo_Click() {
+  auto filling = FillingControls();  // a selection shows; only what the user changes is an edit
   if (mCurZn > 0) {
     StoreFabCompData();
     StoreRmData();
@@ -476,6 +515,7 @@ void frmEgyCalInput::cboZNo_Click() {
 }
 
 void frmEgyCalInput::cboRmNo_Click() {
+  auto filling = FillingControls();  // a selection shows; only what the user changes is an edit
   if (mCurZn >= 1 && mCurRm >= 1) {
     StoreFabCompData();
     StoreRmData();
@@ -505,6 +545,7 @@ void frmEgyCalInput::cboRmNo_Click() {
 }
 
 void frmEgyCalInput::cboFabComp_Click() {
+  auto filling = FillingControls();  // a selection shows; only what the user changes is an edit
   if (mCurZn < 1 || mCurRm < 1) return;
   if (mCurFab > 0) StoreFabCompData();
   mCurFab = cboFabComp.ListIndex() + 1;
@@ -525,262 +566,9 @@ void frmEgyCalInput::cboFabComp_Click() {
 }
 
 void frmEgyCalInput::cboCompTyp_Click() {
+  Edited();
   int type = cboCompTyp.ListIndex();
   if (type == kRoof || type == kFloorCeiling) cboOrient.SetListIndex(kHorizontal);
-}
-
-// ---- add and delete ----
-
-void frmEgyCalInput::cmdAZn_Click() {
-  if (mCurZn < 1) return;
-  const int n = cboZNo.ListCount();
-  if (n >= common::kMaxZones) {
-    MsgBox("No. of Zones already reached the Maximum No.!");
-    return;
-  }
-  StoreZnData();
-  StoreFabCompData();
-  StoreRmData();
-  ClearFabCompControls();
-  ClearRmControls();
-  txtZnNam.SetText("");
-  txtNIZn.SetText("");
-  txtNRmIZ.SetText("");
-  const int s = mCurZn;
-  if (!InsertZone(mEgyModel, egy_.FabShMask, s, n)) return;
-  mEgyModel.NoOfZn = static_cast<Integer>(n + 1);
-  cboZNo.AddItem(std::to_string(n + 1));
-  // Selecting the new zone stores the emptied boxes into it.
-  mCurZn = s + 1;
-  cboZNo.SetListIndex(s);
-}
-
-void frmEgyCalInput::cmdARm_Click() {
-  if (mCurZn < 1 || mCurRm < 1) return;
-  const int n = cboRmNo.ListCount();
-  if (n >= common::kMaxRooms) {
-    MsgBox("No. of Rooms per Zone already reached the Maximum No.!");
-    return;
-  }
-  StoreFabCompData();
-  ClearFabCompControls();
-  StoreRmData();
-  const int s = mCurRm;
-  if (!InsertRoom(mEgyModel, egy_.FabShMask, mCurZn, s, n)) return;
-  mEgyModel.ZnNRm[static_cast<size_t>(mCurZn)] = static_cast<Integer>(n + 1);
-  txtNRmIZ.SetText(std::to_string(n + 1));
-  EmptyRmFields();
-  cboRmNo.AddItem(std::to_string(n + 1));
-  mCurRm = s + 1;
-  cboRmNo.SetListIndex(s);
-}
-
-void frmEgyCalInput::cmdAExWall_Click() {
-  if (mCurZn < 1 || mCurRm < 1 || mCurFab < 1) return;
-  const int n = cboFabComp.ListCount();
-  if (n >= common::kMaxFabrics) {
-    MsgBox("No. of Constructions already reached the Maximum No.!");
-    return;
-  }
-  cmdEntComp_Click();
-  const int s = mCurFab;
-  if (!InsertComponent(mEgyModel, egy_.FabShMask, mCurZn, mCurRm, s, n)) return;
-  mEgyModel.RmNFab[static_cast<size_t>(mCurZn)][static_cast<size_t>(mCurRm)] = static_cast<Integer>(n + 1);
-  txtNFabComp.SetText(std::to_string(n + 1));
-  EmptyFabCompFields();
-  cboFabComp.AddItem(std::to_string(n + 1));
-  mCurFab = s + 1;
-  cboFabComp.SetListIndex(s);
-}
-
-void frmEgyCalInput::cmdDZn_Click() {
-  if (mCurZn < 1) return;
-  if (MsgBox("Delete all data for the selected Zone?", forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
-  const int n = cboZNo.ListCount(), s = mCurZn;
-  txtZnNam.SetText("");
-  txtNIZn.SetText("");
-  txtNRmIZ.SetText("");
-  ClearRmControls();
-  ClearFabCompControls();
-  RemoveZone(mEgyModel, egy_.FabShMask, s, n);
-  mEgyModel.NoOfZn = static_cast<Integer>(n - 1);
-  txtNZn.SetText(std::to_string(n - 1));
-  mCurZn = 0;
-  FillNumbers(cboZNo, n - 1);
-}
-
-void frmEgyCalInput::cmdDRm_Click() {
-  if (mCurZn < 1 || mCurRm < 1) return;
-  if (MsgBox("Delete all data for the selected Room?", forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
-  const int n = cboRmNo.ListCount(), s = mCurRm;
-  ClearRmControls();
-  ClearFabCompControls();
-  RemoveRoom(mEgyModel, egy_.FabShMask, mCurZn, s, n);
-  mEgyModel.ZnNRm[static_cast<size_t>(mCurZn)] = static_cast<Integer>(n - 1);
-  txtNRmIZ.SetText(std::to_string(n - 1));
-  FillNumbers(cboRmNo, n - 1);
-}
-
-void frmEgyCalInput::cmdDExWall_Click() {
-  if (mCurZn < 1 || mCurRm < 1 || mCurFab < 1) return;
-  if (MsgBox("Delete selected Fabric Component?", forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
-  const int n = cboFabComp.ListCount(), s = mCurFab;
-  ClearFabCompControls();
-  RemoveComponent(mEgyModel, egy_.FabShMask, mCurZn, mCurRm, s, n);
-  mEgyModel.RmNFab[static_cast<size_t>(mCurZn)][static_cast<size_t>(mCurRm)] = static_cast<Integer>(n - 1);
-  txtNFabComp.SetText(std::to_string(n - 1));
-  FillNumbers(cboFabComp, n - 1);
-}
-
-// ---- construction and shading mask of the component ----
-
-void frmEgyCalInput::cmdSelCons_Click() {
-  auto& bldg = prog_.building;
-  bldg.SelItemNo = forms::TypedInteger(txtCompC[0].Text()).value_or(0);
-  egy_.ConsFormMode = 0;
-  if (windows_.frmSelCons) windows_.frmSelCons().Show(true);
-  if (bldg.SelItemNo >= 1) {
-    txtCompC[0].SetText(std::to_string(bldg.SelItemNo));
-    txtCompC[1].SetText(bldg.SelItemName);
-  }
-}
-
-void frmEgyCalInput::cmdSelShM_Click() {
-  forms::FileDialogRequest request;
-  request.title = "Select Shading Mask for a Window";
-  request.filter = "Shading Mask File (*.SHM)|*.SHM";
-  auto chosen = GetPlatform().OpenFileDialog(request);
-  if (!chosen || chosen->empty()) return;
-  std::string name = *chosen;
-  ModInpCtl::ExtractFileName(name);
-  txtShMask.SetText(name);
-}
-
-// ---- the other windows ----
-
-void frmEgyCalInput::cmdEAC_Click() { mnuESIZn_Click(); }
-
-void frmEgyCalInput::mnuESIZn_Click() {
-  if (mCurZn <= 0) return;
-  egy_.SIZnCurZn = static_cast<Integer>(mCurZn);
-  egy_.EgyModel = mEgyModel;
-  if (windows_.frmSIZn) windows_.frmSIZn().Show(true);
-}
-
-void frmEgyCalInput::mnuEConstr_Click() {
-  egy_.ConsFormMode = 1;
-  egy_.CurNLay = 0;
-  if (windows_.frmSelCons) windows_.frmSelCons().Show(true);
-}
-
-void frmEgyCalInput::mnuEShMask_Click() {
-  if (windows_.frmShMask) windows_.frmShMask().Show();
-}
-
-void frmEgyCalInput::mnuECPlt_Click() {
-  egy_.EgyModel = mEgyModel;
-  if (windows_.frmCPlt) windows_.frmCPlt().Show(true);
-}
-
-// ---- files ----
-
-void frmEgyCalInput::ShowLoadedModel() {
-  txtNZn.SetText(common::DisplayTextInt(mEgyModel.NoOfZn));
-  cmdEntNZn_Click();
-  if (mEgyModel.NoOfZn < 1 || mEgyModel.ZnNRm[1] < 1 || cboRmNo.ListCount() < 1) return;
-  cboRmNo.SetListIndex(0);
-  if (mEgyModel.RmNFab[1][1] >= 1 && cboFabComp.ListCount() >= 1) cboFabComp.SetListIndex(0);
-}
-
-void frmEgyCalInput::mnuFLoad_Click() {
-  const std::string& projDir = prog_.building.ProjDir;
-  forms::FileDialogRequest request;
-  request.title = "Open Energy Calculation Input File";
-  request.filter = kEciFilter;
-  request.fileName = egy_.EciFile;
-  auto chosen = GetPlatform().OpenFileDialog(request);
-  if (!chosen || chosen->empty()) {
-    MsgBox(kEciReadError);
-    return;
-  }
-  egy_.EciFile = *chosen;
-  // The whole file is read before anything is cleared: a file that cannot
-  // be read leaves the window, the model and the shading masks as they were.
-  common::EnergyModel model = egy_.EgyModel;
-  ShadingMasks masks{};
-  std::string why;
-  if (!ReadEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), model, masks, why)) {
-    MsgBox(kEciReadError);
-    return;
-  }
-  ClearEgyModel();
-  egy_.EgyModel = std::move(model);
-  egy_.FabShMask = std::move(masks);
-  mEgyModel = egy_.EgyModel;
-  ShowLoadedModel();
-
-  request.title = kAssTitle;
-  request.filter = kAssFilter;
-  request.fileName = egy_.AssFile;
-  chosen = GetPlatform().OpenFileDialog(request);
-  if (!chosen || chosen->empty()) {
-    MsgBox(kAssReadError);
-    return;
-  }
-  egy_.AssFile = *chosen;
-  if (!ReadAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), egy_.EgyModel, egy_.ASSys, why))
-    MsgBox(kAssReadError);
-}
-
-bool frmEgyCalInput::SaveBuildingData() {
-  cmdEntNRm_Click();
-  const std::string& projDir = prog_.building.ProjDir;
-  const std::string& projName = prog_.building.Bldg.ProjName;
-  forms::FileDialogRequest request;
-  request.title = "Save Energy Calculation Input File";
-  request.filter = kEciFilter;
-  request.fileName = egy_.EciFile;
-  auto chosen = GetPlatform().SaveFileDialog(request);
-  if (!chosen || chosen->empty()) {
-    MsgBox(kEciWriteError);
-    return false;
-  }
-  egy_.EciFile = *chosen;
-  egy_.EgyModel = mEgyModel;
-  std::string why;
-  if (!WriteEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), projName, egy_.EgyModel,
-                            egy_.FabShMask, why)) {
-    MsgBox(kEciWriteError);
-    return false;
-  }
-
-  request.title = kAssTitle;
-  request.filter = kAssFilter;
-  request.fileName = egy_.AssFile;
-  chosen = GetPlatform().SaveFileDialog(request);
-  if (!chosen || chosen->empty()) {
-    MsgBox(kAssWriteError);
-    return false;
-  }
-  egy_.AssFile = *chosen;
-  if (!WriteAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), projName, egy_.EgyModel, egy_.ASSys,
-                        why)) {
-    MsgBox(kAssWriteError);
-    return false;
-  }
-  mUnsaved = false;
-  return true;
-}
-
-void frmEgyCalInput::mnuFSave_Click() { SaveBuildingData(); }
-
-void frmEgyCalInput::mnuFReturn_Click() {
-  if (mUnsaved) {
-    auto answer = MsgBox("Save data before closing this form?", forms::MsgButtons::YesNoCancel);
-    if (answer == forms::MsgResult::Cancel) return;
-    if (answer == forms::MsgResult::Yes) SaveBuildingData();
-  }
-  Unload();
 }
 
 }  // namespace energy_input

@@ -5,8 +5,11 @@
 // shading mask, air-side system and central plant windows.
 #include <array>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "common/program.h"
+#include "energy_input/construction_references.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/menu.h"
@@ -75,6 +78,11 @@ class frmEgyCalInput : public forms::Form {
   void mnuESIZn_Click();
   void mnuECPlt_Click();
 
+  // Construction `deleted` was removed from the tables: the working model's
+  // components, and the component shown, follow the new numbering. Returns
+  // the components that used it, or nothing when the window is not loaded.
+  std::optional<std::vector<FabricRef>> ConstructionDeleted(int deleted);
+
   // The window's state, for its callers' tests.
   const common::EnergyModel& WorkingModel() const { return mEgyModel; }
   int CurZn() const { return mCurZn; }
@@ -84,8 +92,26 @@ class frmEgyCalInput : public forms::Form {
 
  protected:
   void Form_Load() override;
+  // Closing by the frame asks as Return does.
+  void Form_QueryUnload(int& cancel, int unloadMode) override;
 
  private:
+  // While the window itself fills its controls, their change events are
+  // no edits of the user's.
+  class Filling {
+   public:
+    explicit Filling(int& depth) : depth_(depth) { ++depth_; }
+    ~Filling() { --depth_; }
+    Filling(const Filling&) = delete;
+    Filling& operator=(const Filling&) = delete;
+
+   private:
+    int& depth_;
+  };
+  Filling FillingControls() { return Filling(mFilling); }
+  // A change of a control by the user marks the data unsaved.
+  void Edited();
+
   void Layout();
   void ClearEgyModel();
   void ClearRmControls();
@@ -94,7 +120,11 @@ class frmEgyCalInput : public forms::Form {
   void EmptyFabCompFields();
   void StoreZnData();
   void StoreRmData();
-  void StoreFabCompData();
+  // False when the construction number typed was refused (and said so);
+  // the component's other fields are stored all the same.
+  bool StoreFabCompData();
+  // The zone Enter step; false when the room count was refused.
+  bool EnterZone();
   void ShowZnData();
   // Fills a list with "1" .. n, nothing selected.
   static void FillNumbers(forms::ComboBox& list, int n);
@@ -103,6 +133,8 @@ class frmEgyCalInput : public forms::Form {
   // Both files; true when both were written.
   bool SaveBuildingData();
   void ShowLoadedModel();
+  // Asks while the data are unsaved; false to keep the window open.
+  bool MayClose();
 
   common::Program& prog_;
   common::EnergyInputState& egy_;
@@ -113,6 +145,7 @@ class frmEgyCalInput : public forms::Form {
   int mCurRm = 0;
   int mCurFab = 0;
   bool mUnsaved = true;
+  int mFilling = 0;  // depth of the window filling its own controls
 };
 
 }  // namespace energy_input

@@ -283,7 +283,9 @@ void frmSelCons::cmdEntNo_Click() {
   cboElmNo.Clear();
   for (int i = 1; i <= *n; ++i) cboElmNo.AddItem(std::to_string(i));
   cboElmNo.SetListIndex(0);
-  cmdAdd.SetEnabled(true);
+  // Nothing is saved from select mode: a construction added there could be
+  // chosen but never kept.
+  cmdAdd.SetEnabled(mEditMode);
 }
 
 void frmSelCons::cmdAddLay_Click() {
@@ -420,7 +422,7 @@ void frmSelCons::ListedCountChanged() {
 }
 
 void frmSelCons::cmdAdd_Click() {
-  if (egy_.CurNLay < 1) return;
+  if (!mEditMode || egy_.CurNLay < 1) return;
   if (egy_.CurNLay > kMaxLayers) {
     MsgBox(kTooManyLayers);
     return;
@@ -460,6 +462,7 @@ void frmSelCons::cmdDel_Click() {
       forms::MsgResult::OK)
     return;
   const int n = lstCons.ListCount() - 1;
+  const std::string name = lstCons.List(k);
   auto& t = egy_.cons;
   common::RemoveItem(k, n, t.ConsName, t.ConsType, t.ConsNLay, t.ConsSurf[0], t.ConsSurf[1], t.LayMatNo,
                      t.LayMatName, t.LayThk, t.LayProp[0], t.LayProp[1], t.LayProp[2]);
@@ -467,8 +470,18 @@ void frmSelCons::cmdDel_Click() {
   lstCons.RemoveItem(n);
   ListedCountChanged();
   cmdClr_Click();
-  cmdChg.SetEnabled(false);
-  cmdDel.SetEnabled(false);
+  RenumberComponents(k, name);
+}
+
+void frmSelCons::RenumberComponents(int deleted, const std::string& name) {
+  std::vector<FabricRef> lost = RenumberAfterDelete(egy_.EgyModel, deleted);
+  // An open energy modelling input edits its own copy: that is the model
+  // the user sees and saves.
+  if (OnConstructionDeleted) {
+    if (auto fromCopy = OnConstructionDeleted(deleted)) lost = std::move(*fromCopy);
+  }
+  std::string message = LostConstructionMessage(deleted, name, lost);
+  if (!message.empty()) MsgBox(message);
 }
 
 void frmSelCons::cmdClr_Click() {
@@ -483,6 +496,11 @@ void frmSelCons::cmdClr_Click() {
   lstElmIC.Clear();
   lstCons.SetListIndex(0);
   ClearConsBuffer();
+  // The construction loaded is no longer in the buffer: Record Changes and
+  // Delete would act on a construction the user no longer sees.
+  mSelCons = 0;
+  cmdChg.SetEnabled(false);
+  cmdDel.SetEnabled(false);
 }
 
 void frmSelCons::cmdOkay_Click() {
@@ -498,24 +516,28 @@ void frmSelCons::cmdOkay_Click() {
   Unload();
 }
 
-void frmSelCons::mnuFSaveAll_Click() {
+void frmSelCons::mnuFSaveAll_Click() { SaveConstructions(); }
+
+bool frmSelCons::SaveConstructions() {
   if (egy_.ConsFile.empty()) {
     MsgBox("Open a project file first!!");
-    return;
+    return false;
   }
   std::string path = ConstructionPath(prog_), why;
-  if (WriteConstructionFile(path, egy_.cons, why)) {
-    mUnsaved = false;
-  } else {
+  if (!WriteConstructionFile(path, egy_.cons, why)) {
     MsgBox("The constructions were not saved: " + path + " could not be written (" + why + ").");
+    return false;
   }
+  mUnsaved = false;
+  return true;
 }
 
 void frmSelCons::mnuExit_Click() {
   if (mUnsaved) {
     auto answer = MsgBox("Save data first?", forms::MsgButtons::YesNoCancel);
     if (answer == forms::MsgResult::Cancel) return;
-    if (answer == forms::MsgResult::Yes) mnuFSaveAll_Click();
+    // A failed save has been reported: the window stays with the data.
+    if (answer == forms::MsgResult::Yes && !SaveConstructions()) return;
   }
   ClearConsBuffer();
   Unload();

@@ -5,8 +5,11 @@
 // construction tables and the one-construction edit buffer.
 #include <array>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "common/program.h"
+#include "energy_input/construction_references.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/menu.h"
@@ -49,6 +52,12 @@ class frmSelCons : public forms::Form {
   // Empties the edit buffer and sets the unsaved mark.
   void ClearConsBuffer();
 
+  // Runs after construction `deleted` was removed and the program-wide
+  // energy model renumbered, for a window that edits a copy of the model:
+  // it renumbers its copy and returns the components of it that lost their
+  // construction, or nothing when it holds no copy.
+  std::function<std::optional<std::vector<FabricRef>>(int deleted)> OnConstructionDeleted;
+
   int CurrentLayer() const { return mCurLay; }
   int SelectedConstruction() const { return mSelCons; }
   bool UnsavedMark() const { return mUnsaved; }
@@ -65,6 +74,11 @@ class frmSelCons : public forms::Form {
   // The buffer into construction c, layers 1..lastLayer.
   void StoreBufferAs(int c, int lastLayer);
   void ListedCountChanged();
+  // Save Constructions; true when the file was written.
+  bool SaveConstructions();
+  // The components follow the renumbering; those that lost the construction
+  // are named to the user.
+  void RenumberComponents(int deleted, const std::string& name);
 
   common::Program& prog_;
   common::EnergyInputState& egy_;

@@ -109,26 +109,28 @@ bool frmShMask::ReadBox(const forms::TextBox& box, Single& value) {
   return true;
 }
 
-void frmShMask::mnuACal_Click() {
+void frmShMask::mnuACal_Click() { Generate(); }
+
+// The mask and the dimensions it was made for change together, and only
+// when a new mask is made: a refused Generate leaves both as they were.
+bool frmShMask::Generate() {
   lblCurDir.SetCaption("Shading mask generation in progress ...");
   mOrientation = cboOri.ListIndex();
   if (mOrientation < 1) {
     MsgBox("Window orientation not yet set !");
-    return;
+    return false;
   }
   WindowShading dims = mDims;
-  if (!ReadBox(txtWW, dims.W) || !ReadBox(txtWH, dims.H)) return;
-  mDims.W = dims.W;
-  mDims.H = dims.H;
-  if (!ReadBox(txtOP, dims.OP) || !ReadBox(txtDT, dims.DT) || !ReadBox(txtLP, dims.LP) ||
-      !ReadBox(txtDL, dims.DL) || !ReadBox(txtRP, dims.RP) || !ReadBox(txtDR, dims.DR))
-    return;
+  if (!ReadBox(txtWW, dims.W) || !ReadBox(txtWH, dims.H) || !ReadBox(txtOP, dims.OP) || !ReadBox(txtDT, dims.DT) ||
+      !ReadBox(txtLP, dims.LP) || !ReadBox(txtDL, dims.DL) || !ReadBox(txtRP, dims.RP) || !ReadBox(txtDR, dims.DR))
+    return false;
   std::string problem = GenerateShadingMask(mOrientation, dims, mMask);
   if (!problem.empty()) {
     MsgBox(problem);
-    return;
+    return false;
   }
   mDims = dims;
+  return true;
 }
 
 void frmShMask::mnuASave_Click() {
@@ -153,9 +155,10 @@ void frmShMask::mnuASave_Click() {
   lblCurDir.SetCaption("Shading mask generated and saved.");
 }
 
+// Saves only a mask just made: after a refused Generate the file would hold
+// the previous mask under the new dimensions.
 void frmShMask::cmdGO_Click() {
-  mnuACal_Click();
-  mnuASave_Click();
+  if (Generate()) mnuASave_Click();
 }
 
 void frmShMask::mnuAExit_Click() { Unload(); }

@@ -39,6 +39,8 @@ class frmShMask : public forms::Form {
 
  private:
   void Layout();
+  // Generate; true when a new mask was made.
+  bool Generate();
   // The number in a box, or nothing after telling the user it is too large.
   bool ReadBox(const forms::TextBox& box, common::Single& value);
 

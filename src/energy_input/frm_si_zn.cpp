@@ -56,7 +56,6 @@ frmSIZn::frmSIZn(common::Program& prog, forms::Platform& platform)
       mnuF(*this, nullptr, "mnuF", "File"),
       mnuFSave(*this, &mnuF, "mnuFSave", "Save Data"),
       mnuFExit(*this, &mnuF, "mnuFExit", "Exit"),
-      prog_(prog),
       egy_(prog.energyInput) {
   Layout();
   cboZnRm.OnClick = [this] { cboZnRm_Click(); };
@@ -223,13 +222,24 @@ void frmSIZn::mnuFSave_Click() {
   mChanged = false;
 }
 
+bool frmSIZn::MayClose() {
+  // A value typed and not yet taken by a pick is taken here, as every other
+  // command takes it, and counts as a change when it differs from ASSys.
+  StoreZnRmData();
+  if (mASSys != egy_.ASSys) mChanged = true;
+  if (!mChanged) return true;
+  auto answer = MsgBox("Save Data before closing this form?", forms::MsgButtons::YesNoCancel);
+  if (answer == forms::MsgResult::Cancel) return false;
+  if (answer == forms::MsgResult::Yes) mnuFSave_Click();
+  return true;
+}
+
 void frmSIZn::mnuFExit_Click() {
-  if (mChanged) {
-    auto answer = MsgBox("Save Data before closing this form?", forms::MsgButtons::YesNoCancel);
-    if (answer == forms::MsgResult::Cancel) return;
-    if (answer == forms::MsgResult::Yes) mnuFSave_Click();
-  }
-  Unload();
+  if (MayClose()) Unload();
+}
+
+void frmSIZn::Form_QueryUnload(int& cancel, int unloadMode) {
+  if (unloadMode == 0 && !MayClose()) cancel = 1;
 }
 
 void frmSIZn::cmdSaQ_Click() {

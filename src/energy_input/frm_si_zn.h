@@ -43,6 +43,8 @@ class frmSIZn : public forms::Form {
 
  protected:
   void Form_Load() override;
+  // Closing by the frame asks as Exit does.
+  void Form_QueryUnload(int& cancel, int unloadMode) override;
 
  private:
   void Layout();
@@ -50,8 +52,9 @@ class frmSIZn : public forms::Form {
   // change of zone).
   void LoadZone();
   int RoomCount() const;
+  // Takes what is shown, asks while anything is unsaved; false to stay open.
+  bool MayClose();
 
-  common::Program& prog_;
   common::EnergyInputState& egy_;
   int mCurZn = 0;
   int mCurRow = -1;  // -1 none shown yet, 0 the zone, 1.. a room

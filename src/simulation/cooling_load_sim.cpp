@@ -81,7 +81,11 @@ bool CheckModel(common::Program& prog) {
         if (em.FabOrient[z][r][c] < 0 || em.FabOrient[z][r][c] > kHorizontal)
           return Fail(sim, "BCLSim: The " + comp + " has an unknown orientation!");
         const int n = em.FabCons[z][r][c];
-        if (n < 1 || n > noOfCons || ct.ConsNLay[n] < 1 || ct.ConsNLay[n] > common::kMaxLayers)
+        if (n < 1) return Fail(sim, "BCLSim: The " + comp + " has no construction chosen!");
+        if (n > noOfCons)
+          return Fail(sim, "BCLSim: The " + comp + " names construction " + std::to_string(n) + ", but only " +
+                               std::to_string(noOfCons) + " constructions are defined!");
+        if (ct.ConsNLay[n] < 1 || ct.ConsNLay[n] > common::kMaxLayers)
           return Fail(sim, "BCLSim: The " + comp + " has no construction of 1 to" +
                                ShortTextInt(common::kMaxLayers) + " layers!");
         const Single a = em.FabArea[z][r][c];

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "energy_fixture.h"
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_model_files.h"
@@ -30,14 +32,14 @@ class EnergyInputWindow : public testing::Test {
   }
 
   // Writes the project's three files and opens the window, which loads them.
-  void OpenWith(const common::EnergyModel& model, const Masks& masks, bool withConstructions = true) {
+  void OpenWith(const common::EnergyModel& model, const Masks& masks, bool withConstructions = true,
+                const common::AirSideSystemData& airSide = {}) {
     std::string error;
     if (withConstructions) {
       ASSERT_TRUE(energy_input::WriteConstructionFile(folder.Path() + "T.CON", energytest::SomeConstructions(3), error));
     }
     ASSERT_TRUE(energy_input::WriteEnergyModelFile(folder.Path() + "T.ECI", "Tower", model, masks, error));
-    ASSERT_TRUE(energy_input::WriteAirSideFile(folder.Path() + "T.ASS", "Tower", model, common::AirSideSystemData{},
-                                               error));
+    ASSERT_TRUE(energy_input::WriteAirSideFile(folder.Path() + "T.ASS", "Tower", model, airSide, error));
     prog.building.Bldg.ProjFile = "T.PRJ";
     if (withConstructions) {
       platform.ExpectOpenDialog(folder.Path() + "T.ECI");
@@ -50,7 +52,14 @@ class EnergyInputWindow : public testing::Test {
     common::EnergyModel m = energytest::SmallModel(zones, &masks);
     OpenWith(m, masks);
   }
+  // Save Building Data into NAME.ECI and NAME.ASS.
+  void SaveAs(const std::string& name) {
+    platform.ExpectSaveDialog(folder.Path() + name + ".ECI");
+    platform.ExpectSaveDialog(folder.Path() + name + ".ASS");
+    w.mnuFSave.Click();
+  }
   const common::EnergyModel& M() const { return w.WorkingModel(); }
+  const common::AirSideSystemData& AS() const { return prog.energyInput.ASSys; }
   const Masks& ShMasks() const { return prog.energyInput.FabShMask; }
 
   testsupport::TempFolder folder;
@@ -369,6 +378,7 @@ TEST_F(EnergyInputWindow, FailedLoadChangesNothing) {
   w.txtZnNam.SetText("Typed, not stored");
   const common::EnergyModel model = prog.energyInput.EgyModel;
   const Masks masks = ShMasks();
+  const std::string eciFile = prog.energyInput.EciFile, assFile = prog.energyInput.AssFile;
   folder.Write("B.ECI", "\"h\"\r\n2\r\n\"Z\"\r\n");
   for (std::optional<std::string> chosen : {std::optional<std::string>(folder.Path() + "B.ECI"),
                                             std::optional<std::string>(), std::optional<std::string>("NONE.ECI")}) {
@@ -379,6 +389,8 @@ TEST_F(EnergyInputWindow, FailedLoadChangesNothing) {
     EXPECT_EQ(w.CurZn(), 1);
     EXPECT_EQ(prog.energyInput.EgyModel, model);
     EXPECT_EQ(ShMasks(), masks);
+    EXPECT_EQ(prog.energyInput.EciFile, eciFile);
+    EXPECT_EQ(prog.energyInput.AssFile, assFile);
   }
   // The model read stays when the air-side file fails.
   common::AirSideSystemData airSide;
@@ -391,16 +403,27 @@ TEST_F(EnergyInputWindow, FailedLoadChangesNothing) {
   w.mnuFLoad.Click();
   EXPECT_EQ(w.txtZnNam.Text(), "Zone 1");
   EXPECT_EQ(prog.energyInput.ASSys, airSide);
+  EXPECT_EQ(prog.energyInput.EciFile, folder.Path() + "T.ECI");
+  EXPECT_EQ(prog.energyInput.AssFile, assFile);
 }
 
-TEST_F(EnergyInputWindow, SaveWithARoomCountOutOfRangeStillWritesBothFiles) {
+// A refused room count stops the save: nothing is written and the room
+// shown keeps its edits.
+TEST_F(EnergyInputWindow, SaveWithARoomCountOutOfRangeStops) {
   OpenWith(1);
+  const std::string eci = folder.Read("T.ECI");
   w.txtRmNam.SetText("Renamed room");
   w.txtNRmIZ.SetText("13");
   platform.ExpectMessage("No. of Rooms outside range!");
-  platform.ExpectSaveDialog(folder.Path() + "NEW.ECI");
-  platform.ExpectSaveDialog(folder.Path() + "NEW.ASS");
   w.mnuFSave.Click();
+  EXPECT_EQ(platform.Dialogs().size(), 2u);  // the two open dialogs of loading only
+  EXPECT_TRUE(w.Unsaved());
+  EXPECT_EQ(w.txtRmNam.Text(), "Renamed room");
+  EXPECT_EQ(w.CurRm(), 1);
+  EXPECT_EQ(folder.Read("T.ECI"), eci);
+
+  w.txtNRmIZ.SetText("1");
+  SaveAs("NEW");
   EXPECT_FALSE(w.Unsaved());
   EXPECT_EQ(platform.Dialogs()[2].title, "Save Energy Calculation Input File");
   EXPECT_EQ(platform.Dialogs()[2].fileName, folder.Path() + "T.ECI");
@@ -410,11 +433,11 @@ TEST_F(EnergyInputWindow, SaveWithARoomCountOutOfRangeStillWritesBothFiles) {
   Masks masks{};
   std::string error;
   ASSERT_TRUE(energy_input::ReadEnergyModelFile(folder.Path() + "NEW.ECI", read, masks, error)) << error;
-  EXPECT_EQ(read.RmName[1][1], "Z1R1");  // the shown room was not stored: the count was refused
+  EXPECT_EQ(read.RmName[1][1], "Renamed room");
   EXPECT_TRUE(common::FileExists(folder.Path() + "NEW.ASS"));
   EXPECT_EQ(folder.Read("NEW.ECI").rfind("\"Energy Calculation Input for Project: Tower\"", 0), 0u);
 
-  // After one complete save Return closes without asking.
+  // Nothing edited since the save: Return closes without asking.
   w.mnuFReturn.Click();
   EXPECT_FALSE(w.IsLoaded());
 }
@@ -440,15 +463,116 @@ TEST_F(EnergyInputWindow, ReturnAsksWhileUnsaved) {
   platform.ExpectMessage("Save data before closing this form?", MsgResult::No);
   w.mnuFReturn.Click();
   EXPECT_FALSE(w.IsLoaded());
+}
 
-  platform.ExpectOpenDialog(folder.Path() + "T.ECI");
-  platform.ExpectOpenDialog(folder.Path() + "T.ASS");
-  w.Show();
-  EXPECT_TRUE(w.Unsaved());
+// Yes closes the window only when both files were written; a cancelled or
+// failed save keeps it open with its data.
+TEST_F(EnergyInputWindow, YesClosesOnlyAfterBothFilesAreWritten) {
+  OpenWith(1);
+  w.txtZnNam.SetText("Typed");
   platform.ExpectMessage("Save data before closing this form?", MsgResult::Yes);
   platform.ExpectSaveDialog(std::nullopt);
   platform.ExpectMessage("Error writing energy input data!!");
-  w.mnuFReturn.Click();  // Yes closes whatever the save's outcome
+  w.mnuFReturn.Click();
+  EXPECT_TRUE(w.IsLoaded());
+  EXPECT_TRUE(w.Unsaved());
+
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::Yes);
+  platform.ExpectSaveDialog(folder.Path() + "OK.ECI");
+  platform.ExpectSaveDialog(folder.Path() + "no/such/folder/X.ASS");
+  platform.ExpectMessage("Error writing air-side AC system input data!!");
+  w.mnuDirRet.Click();
+  EXPECT_TRUE(w.IsLoaded());
+  EXPECT_TRUE(w.Unsaved());
+
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::Yes);
+  platform.ExpectSaveDialog(folder.Path() + "OK.ECI");
+  platform.ExpectSaveDialog(folder.Path() + "OK.ASS");
+  w.mnuFReturn.Click();
+  EXPECT_FALSE(w.IsLoaded());
+  EXPECT_TRUE(common::FileExists(folder.Path() + "OK.ASS"));
+}
+
+// Every edit after a save marks the data unsaved again; looking around
+// does not.
+TEST_F(EnergyInputWindow, EditsAfterASaveAreAskedAbout) {
+  OpenWith(3);
+  struct Edit {
+    const char* what;
+    std::function<void()> make;
+  };
+  const Edit edits[] = {
+      {"zone name", [&] { w.txtZnNam.SetText("East wing"); }},
+      {"room area",
+       [&] {
+         w.cboRmNo.SetListIndex(0);
+         w.txtRmArea.SetText("88");
+       }},
+      {"room type",
+       [&] {
+         w.cboRmNo.SetListIndex(0);
+         w.cboRmTyp.SetListIndex(3);
+       }},
+      {"orientation",
+       [&] {
+         w.cboRmNo.SetListIndex(0);
+         w.cboFabComp.SetListIndex(0);
+         w.cboOrient.SetListIndex(2);
+       }},
+      {"zone count", [&] { w.txtNZn.SetText("2"); }},
+      {"added room",
+       [&] {
+         w.cboRmNo.SetListIndex(0);
+         w.cmdARm.Click();
+       }},
+      {"air-side design",
+       [&] {
+         platform.OnModal("frmSIZn", [&](forms::Form& f) {
+           prog.energyInput.ASSys.DsgFanPwr[0][1] = 7;  // as its Save Data gives it back
+           f.Unload();
+         });
+         w.cmdEAC.Click();
+       }},
+      {"deleted zone",
+       [&] {
+         platform.ExpectMessage("Delete all data for the selected Zone?", MsgResult::OK);
+         w.cmdDZn.Click();
+       }},
+  };
+  for (const Edit& e : edits) {
+    SCOPED_TRACE(e.what);
+
+    w.cboZNo.SetListIndex(-1);
+    w.cboZNo.SetListIndex(0);
+    SaveAs("E");
+    ASSERT_FALSE(w.Unsaved());
+    w.cboZNo.SetListIndex(1);
+    w.cboZNo.SetListIndex(0);
+    w.cboRmNo.SetListIndex(0);
+    w.cboFabComp.SetListIndex(0);
+    EXPECT_FALSE(w.Unsaved());
+    e.make();
+    EXPECT_TRUE(w.Unsaved());
+  }
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::Cancel);
+  w.mnuFReturn.Click();
+  EXPECT_TRUE(w.IsLoaded());
+}
+
+// Closing by the window frame asks as Return does.
+TEST_F(EnergyInputWindow, FrameCloseAsksAsReturnDoes) {
+  OpenWith(1);
+  w.txtZnNam.SetText("Typed");
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::Cancel);
+  w.UserClose();
+  EXPECT_TRUE(w.IsLoaded());
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::Yes);
+  platform.ExpectSaveDialog(std::nullopt);
+  platform.ExpectMessage("Error writing energy input data!!");
+  w.UserClose();
+  EXPECT_TRUE(w.IsLoaded());
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::No);
+  w.UserClose();
   EXPECT_FALSE(w.IsLoaded());
 }
 
@@ -501,6 +625,158 @@ TEST_F(EnergyInputWindow, OpeningTheOtherWindows) {
   size_t shown = platform.ShownForms().size();
   w.mnuESIZn.Click();
   EXPECT_EQ(platform.ShownForms().size(), shown);
+}
+
+// Air-side designs of three zones that tell where they belong: zone z has
+// system type z, its zone row z0 and room r the row zr (in tens).
+common::AirSideSystemData ZoneDesigns(int zones) {
+  common::AirSideSystemData a;
+  for (int z = 1; z <= zones; ++z) {
+    a.ASTyp[z] = static_cast<common::Integer>(z);
+    a.FATyp[z] = static_cast<common::Integer>(z % 3);
+    a.DsgFanPres[0][z] = 100.0f * static_cast<float>(z);
+    a.DsgCHWFlow[0][z] = static_cast<float>(z);
+    for (int r = 0; r <= z; ++r) {
+      a.DsgSensLd[0][z][r] = static_cast<float>(10 * z + r);
+      a.DsgSAFlow[0][z][r] = static_cast<float>(10 * z + r) / 100;
+    }
+  }
+  return a;
+}
+
+// The air-side design moves with its zone: a deleted zone takes its design
+// along, an added zone starts with none.
+TEST_F(EnergyInputWindow, ZonesAddedAndDeletedTakeTheirAirSideDesign) {
+  Masks masks{};
+  OpenWith(energytest::SmallModel(3, &masks), masks, true, ZoneDesigns(3));
+  ASSERT_EQ(AS(), ZoneDesigns(3));
+  platform.ExpectMessage("Delete all data for the selected Zone?", MsgResult::OK);
+  w.cmdDZn.Click();  // zone 1
+  const auto designs = ZoneDesigns(3);
+  EXPECT_EQ(AS().ASTyp[1], 2);
+  EXPECT_EQ(AS().FATyp[1], 2);
+  EXPECT_EQ(AS().DsgFanPres[0][1], 200.0f);
+  EXPECT_EQ(AS().DsgSensLd[0][1], designs.DsgSensLd[0][2]);
+  EXPECT_EQ(AS().DsgSAFlow[0][2], designs.DsgSAFlow[0][3]);
+  EXPECT_EQ(AS().ASTyp[3], 0);
+  EXPECT_EQ(AS().DsgSensLd[0][3][2], 0.0f);
+  EXPECT_EQ(AS().DsgCHWFlow[0][3], 0.0f);
+
+  w.cboZNo.SetListIndex(0);
+  w.cmdAZn.Click();  // a new zone 2; the former zone 3 becomes zone 3 again
+  EXPECT_EQ(AS().ASTyp[1], 2);
+  EXPECT_EQ(AS().ASTyp[2], 0);
+  EXPECT_EQ(AS().DsgSensLd[0][2][0], 0.0f);
+  EXPECT_EQ(AS().ASTyp[3], 3);
+  EXPECT_EQ(AS().DsgSensLd[0][3], designs.DsgSensLd[0][3]);
+
+  // The file written holds each zone's own design.
+  w.cboZNo.SetListIndex(0);
+  SaveAs("MOVED");
+  common::AirSideSystemData read;
+  std::string error;
+  ASSERT_TRUE(energy_input::ReadAirSideFile(folder.Path() + "MOVED.ASS", prog.energyInput.EgyModel, read, error))
+      << error;
+  EXPECT_EQ(read.ASTyp[1], 2);
+  EXPECT_EQ(read.DsgFanPres[0][3], 300.0f);
+}
+
+// The room rows of the air-side design move with their rooms; the zone row
+// stays.
+TEST_F(EnergyInputWindow, RoomsAddedAndDeletedTakeTheirAirSideRows) {
+  Masks masks{};
+  OpenWith(energytest::SmallModel(3, &masks), masks, true, ZoneDesigns(3));
+  w.cboZNo.SetListIndex(2);
+  w.cboRmNo.SetListIndex(0);
+  platform.ExpectMessage("Delete all data for the selected Room?", MsgResult::OK);
+  w.cmdDRm.Click();
+  EXPECT_EQ(AS().DsgSensLd[0][3][0], 30.0f);
+  EXPECT_EQ(AS().DsgSensLd[0][3][1], 32.0f);
+  EXPECT_EQ(AS().DsgSAFlow[0][3][2], 0.33f);
+  EXPECT_EQ(AS().DsgSensLd[0][3][3], 0.0f);
+  w.cboRmNo.SetListIndex(0);
+  w.cmdARm.Click();
+  EXPECT_EQ(AS().DsgSensLd[0][3][1], 32.0f);
+  EXPECT_EQ(AS().DsgSensLd[0][3][2], 0.0f);
+  EXPECT_EQ(AS().DsgSensLd[0][3][3], 33.0f);
+  EXPECT_EQ(AS().DsgSensLd[0][2], ZoneDesigns(3).DsgSensLd[0][2]);  // other zones untouched
+}
+
+// Constructions are numbered 1 to the number defined: a higher number typed
+// is refused with a message (also by Save), while a number the model
+// already held is kept as it stands.
+TEST_F(EnergyInputWindow, ConstructionNumberAboveTheDefinedOnesIsRefused) {
+  Masks masks{};
+  common::EnergyModel m = energytest::SmallModel(2, &masks);
+  m.FabCons[2][2][2] = 7;  // beyond the three constructions, from the file
+  OpenWith(m, masks);
+  const std::string refused =
+      "Construction No. outside range! Choose a construction from 1 to 3 (0 for none); the component keeps "
+      "construction 1.";
+  w.txtCompC[0].SetText("4");
+  platform.ExpectMessage(refused);
+  w.cmdEntComp.Click();
+  EXPECT_EQ(M().FabCons[1][1][1], 1);
+  w.txtCompC[0].SetText("3");
+  w.cmdEntComp.Click();
+  EXPECT_EQ(M().FabCons[1][1][1], 3);
+
+  w.txtCompC[0].SetText("5");
+  platform.ExpectMessage(
+      "Construction No. outside range! Choose a construction from 1 to 3 (0 for none); the component keeps "
+      "construction 3.");
+  w.mnuFSave.Click();  // refused: nothing is written
+  EXPECT_EQ(platform.Dialogs().size(), 2u);
+  EXPECT_EQ(M().FabCons[1][1][1], 3);
+  EXPECT_EQ(w.txtCompC[0].Text(), "5");  // still shown, to be mended
+
+  w.txtCompC[0].SetText("3");
+  w.cboZNo.SetListIndex(1);
+  w.cboRmNo.SetListIndex(1);
+  w.cboFabComp.SetListIndex(1);
+  EXPECT_EQ(w.txtCompC[0].Text(), "7");
+  w.cboFabComp.SetListIndex(0);  // shown unchanged: kept without a message
+  EXPECT_EQ(M().FabCons[2][2][2], 7);
+}
+
+// A number outside the construction tables (0 to 50) is refused with a
+// message rather than dropped in silence.
+TEST_F(EnergyInputWindow, ConstructionNumberOutsideTheTablesIsReported) {
+  OpenWith(1);
+  for (const char* typed : {"51", "-1", "99999"}) {
+    SCOPED_TRACE(typed);
+    w.txtCompC[0].SetText(typed);
+    platform.ExpectMessage(
+        "Construction No. outside range! Choose a construction from 1 to 3 (0 for none); the component keeps "
+        "construction 1.");
+    w.cmdEntComp.Click();
+    EXPECT_EQ(M().FabCons[1][1][1], 1);
+  }
+  w.txtCompC[0].SetText("0");
+  w.cmdEntComp.Click();
+  EXPECT_EQ(M().FabCons[1][1][1], 0);
+}
+
+// A construction deleted in the construction window: the working model's
+// components follow the new numbering, those that used it have none, and
+// the component shown follows too.
+TEST_F(EnergyInputWindow, ADeletedConstructionRenumbersTheWorkingModel) {
+  EXPECT_FALSE(w.ConstructionDeleted(2).has_value());  // not loaded: nothing to renumber
+  OpenWith(3);
+  SaveAs("R");
+  w.cboZNo.SetListIndex(2);
+  w.cboRmNo.SetListIndex(2);
+  w.cboFabComp.SetListIndex(2);
+  EXPECT_EQ(w.txtCompC[0].Text(), "3");
+  auto lost = w.ConstructionDeleted(2);
+  ASSERT_TRUE(lost.has_value());
+  EXPECT_EQ(lost->size(), 3u);  // component 2 of rooms 2 of zone 2 and 2, 3 of zone 3
+  EXPECT_EQ(M().FabCons[3][3][1], 1);
+  EXPECT_EQ(M().FabCons[3][3][2], 0);
+  EXPECT_EQ(M().FabCons[2][2][2], 0);
+  EXPECT_EQ(M().FabCons[3][3][3], 2);
+  EXPECT_EQ(w.txtCompC[0].Text(), "2");
+  EXPECT_TRUE(w.Unsaved());
 }
 
 TEST_F(EnergyInputWindow, NamesCannotBreakTheFile) {

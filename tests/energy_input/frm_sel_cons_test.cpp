@@ -279,9 +279,14 @@ TEST_F(ConstructionWindow, MaterialFromThePicker) {
   }
 }
 
-TEST_F(ConstructionWindow, DeletingConstructionTwoOfFourRenumbersTheRest) {
+// The later constructions move down one number and the components that
+// use them follow; the components that used the deleted one have none and
+// are named to the user.
+TEST_F(ConstructionWindow, DeletingConstructionTwoOfFourRenumbersTheComponents) {
   WriteConstructions(4);
-  prog.energyInput.EgyModel.FabCons[1][1][1] = 3;
+  auto& model = prog.energyInput.EgyModel;
+  model = energytest::SmallModel(3);  // component c of every room uses construction c
+  model.FabCons[3][3][3] = 4;
   OpenEdit();
   w.lstCons.SetListIndex(2);
   EXPECT_EQ(w.SelectedConstruction(), 2);
@@ -291,6 +296,12 @@ TEST_F(ConstructionWindow, DeletingConstructionTwoOfFourRenumbersTheRest) {
   EXPECT_EQ(prog.energyInput.CurNLay, 3);
   EXPECT_EQ(w.txtNElmInC.Text(), "3");
   platform.ExpectMessage("This may affect reference to Constructions in Room Input. Go ahead ?", MsgResult::OK);
+  platform.ExpectMessage(
+      "Construction 2 \"Cons 2\" is deleted; the constructions after it move down one number and the fabric "
+      "components that use them follow. These fabric components used construction 2 and now have none:\n"
+      "Zone 2, Room 2, Component 2 (Z2R2C2)\n"
+      "Zone 3, Room 2, Component 2 (Z3R2C2)\n"
+      "Zone 3, Room 3, Component 2 (Z3R3C2)");
   w.cmdDel.Click();
   const auto& t = prog.energyInput.cons;
   EXPECT_EQ(t.NoOfCons, 3);
@@ -304,11 +315,33 @@ TEST_F(ConstructionWindow, DeletingConstructionTwoOfFourRenumbersTheRest) {
   EXPECT_EQ(w.txtNCons.Text(), "3");
   EXPECT_FALSE(w.cmdChg.Enabled());
   EXPECT_FALSE(w.cmdDel.Enabled());
-  // The component still holds 3, which is now the former fourth construction.
-  EXPECT_EQ(prog.energyInput.EgyModel.FabCons[1][1][1], 3);
+  EXPECT_EQ(model.FabCons[1][1][1], 1);
+  EXPECT_EQ(model.FabCons[3][2][2], 0);
+  EXPECT_EQ(model.FabCons[3][3][2], 0);
+  EXPECT_EQ(model.FabCons[3][3][1], 1);
+  EXPECT_EQ(model.FabCons[3][3][3], 3);  // still "Cons 4"
+
+  w.lstCons.SetListIndex(3);
+  platform.ExpectMessage("This may affect reference to Constructions in Room Input. Go ahead ?", MsgResult::OK);
+  platform.ExpectMessage(
+      "Construction 3 \"Cons 4\" is deleted; the constructions after it move down one number and the fabric "
+      "components that use them follow. These fabric components used construction 3 and now have none:\n"
+      "Zone 3, Room 3, Component 3 (Z3R3C3)");
+  w.cmdDel.Click();
+  // No component in use lost it: no word, while the slots beyond the
+  // counts follow all the same.
+  w.lstCons.SetListIndex(1);
+  model.NoOfZn = 0;
+  platform.ExpectMessage("This may affect reference to Constructions in Room Input. Go ahead ?", MsgResult::OK);
+  w.cmdDel.Click();
+  EXPECT_EQ(prog.energyInput.cons.NoOfCons, 1);
+  EXPECT_EQ(model.FabCons[1][1][1], 0);
+  EXPECT_TRUE(platform.ScriptDone());
 }
 
-TEST_F(ConstructionWindow, RecordChangesAfterClearDataWritesTheClearedBuffer) {
+// Clear Data ends the editing of the construction loaded: Record Changes
+// and Delete wait until a construction is chosen again.
+TEST_F(ConstructionWindow, ClearDataDisablesRecordChangesAndDelete) {
   WriteConstructions(2);
   OpenEdit();
   w.lstCons.SetListIndex(1);
@@ -318,14 +351,50 @@ TEST_F(ConstructionWindow, RecordChangesAfterClearDataWritesTheClearedBuffer) {
   EXPECT_EQ(w.txtConsNam.Text(), "Cons 1");
   w.cmdClr.Click();
   EXPECT_EQ(w.lstCons.ListIndex(), 0);
-  EXPECT_TRUE(w.cmdChg.Enabled());
+  EXPECT_FALSE(w.cmdChg.Enabled());
+  EXPECT_FALSE(w.cmdDel.Enabled());
   w.txtConsNam.SetText("Emptied");
   w.cmdChg.Click();
+  w.cmdDel.Click();
   const auto& t = prog.energyInput.cons;
-  EXPECT_EQ(t.ConsName[1], "Emptied");
-  EXPECT_EQ(t.ConsNLay[1], 0);
-  EXPECT_EQ(t.LayMatName[1][1], "");
-  EXPECT_EQ(w.lstCons.List(1), "Emptied");
+  EXPECT_EQ(t, energytest::SomeConstructions(2));
+  EXPECT_EQ(w.lstCons.List(1), "Cons 1");
+
+  w.lstCons.SetListIndex(2);
+  EXPECT_TRUE(w.cmdChg.Enabled());
+  w.txtConsNam.SetText("Renamed");
+  w.cmdChg.Click();
+  EXPECT_EQ(t.ConsName[2], "Renamed");
+  EXPECT_EQ(t.ConsNLay[2], 3);
+  EXPECT_FALSE(w.cmdChg.Enabled());
+}
+
+// Select mode only picks: Enter never offers Add as New Construction.
+TEST_F(ConstructionWindow, SelectModeNeverAdds) {
+  WriteConstructions(2);
+  OpenSelect(1);
+  w.txtNElmInC.SetText("2");
+  w.cmdEntNo.Click();
+  EXPECT_EQ(w.cboElmNo.ListCount(), 2);
+  EXPECT_FALSE(w.cmdAdd.Enabled());
+  w.cmdAdd.Click();
+  EXPECT_EQ(prog.energyInput.cons.NoOfCons, 2);
+  EXPECT_EQ(w.lstCons.ListCount(), 3);
+}
+
+// Exit, Yes and a failed save: the failure is reported and the window stays.
+TEST_F(ConstructionWindow, ExitKeepsTheWindowOpenWhenTheSaveFails) {
+  WriteConstructions(1);
+  OpenEdit();
+  prog.energyInput.ConsFile = "no/such/folder/T.CON";
+  w.cmdClr.Click();
+  platform.AllowAnyMessage();  // Yes to the question; the failure's text names the system's reason
+  w.mnuExit.Click();
+  ASSERT_EQ(platform.Messages().size(), 2u);
+  EXPECT_EQ(platform.Messages()[0], "Save data first?");
+  EXPECT_EQ(platform.Messages()[1].rfind("The constructions were not saved: ", 0), 0u);
+  EXPECT_TRUE(w.IsLoaded());
+  EXPECT_TRUE(w.UnsavedMark());
 }
 
 TEST_F(ConstructionWindow, ExitAsksAfterClearData) {

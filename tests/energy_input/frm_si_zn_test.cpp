@@ -111,32 +111,49 @@ TEST_F(AirSideWindow, RowButtonsAndTypedValues) {
   EXPECT_EQ(w.CurrentRow(), 3);
 }
 
-TEST_F(AirSideWindow, ExitAsksOnlyAfterAPick) {
+// Exit takes what is typed as any other command does: a value typed and
+// not yet taken by a pick is asked about, and Yes keeps it.
+TEST_F(AirSideWindow, ExitTakesATypedValue) {
   const common::AirSideSystemData before = prog.energyInput.ASSys;
   Open(3);
-  w.txtZnRmD[0].SetText("99");
-  w.mnuFExit.Click();  // nothing picked since the load: no question, the value is lost
+  w.mnuFExit.Click();  // nothing typed or picked: no question
   EXPECT_FALSE(w.IsLoaded());
   EXPECT_EQ(prog.energyInput.ASSys, before);
 
   Open(3);
   w.txtZnRmD[0].SetText("99");
-  w.cboASTyp.SetListIndex(3);
   platform.ExpectMessage("Save Data before closing this form?", MsgResult::Cancel);
   w.mnuFExit.Click();
   EXPECT_TRUE(w.IsLoaded());
+  platform.ExpectMessage("Save Data before closing this form?", MsgResult::No);
+  w.mnuFExit.Click();
+  EXPECT_FALSE(w.IsLoaded());
+  EXPECT_EQ(prog.energyInput.ASSys, before);
+
+  Open(3);
+  w.txtZnRmD[0].SetText("99");
   platform.ExpectMessage("Save Data before closing this form?", MsgResult::Yes);
   w.mnuFExit.Click();
   EXPECT_FALSE(w.IsLoaded());
   EXPECT_EQ(prog.energyInput.ASSys.DsgSensLd[0][3][0], 99.0f);
-  EXPECT_EQ(prog.energyInput.ASSys.ASTyp[3], 3);
 
+  // A pick is asked about as before; a room value typed last is kept too.
   Open(3);
+  w.cboASTyp.SetListIndex(3);
   w.cboZnRm.SetListIndex(2);
   w.txtZnRmD[2].SetText("0.75");
-  platform.ExpectMessage("Save Data before closing this form?", MsgResult::No);
+  platform.ExpectMessage("Save Data before closing this form?", MsgResult::Yes);
   w.mnuFExit.Click();
-  EXPECT_EQ(prog.energyInput.ASSys.DsgSAFlow[0][3][2], 0.0f);
+  EXPECT_EQ(prog.energyInput.ASSys.ASTyp[3], 3);
+  EXPECT_EQ(prog.energyInput.ASSys.DsgSAFlow[0][3][2], 0.75f);
+
+  // Closing by the frame asks the same question.
+  Open(3);
+  w.txtZnRmD[4].SetText("5.25");
+  platform.ExpectMessage("Save Data before closing this form?", MsgResult::Yes);
+  w.UserClose();
+  EXPECT_FALSE(w.IsLoaded());
+  EXPECT_EQ(prog.energyInput.ASSys.DsgFanPwr[0][3], 5.25f);
 }
 
 TEST_F(AirSideWindow, ZoneButtonsSaveFirst) {

@@ -224,22 +224,49 @@ TEST_F(ShadingMaskWindow, AFileOfThatNameInTheCurrentFolderIsReplacedThere) {
   EXPECT_FALSE(common::FileExists(folder.Path() + "proj/EastWin.SHM"));
 }
 
-TEST_F(ShadingMaskWindow, MessagesAndWhatTheyStop) {
+// A failed Generate saves nothing: the file and the stored dimensions stay
+// those of the last mask generated.
+TEST_F(ShadingMaskWindow, AFailedGenerateSavesNothing) {
   w.txtShMaskFNam.SetText("");
   platform.ExpectMessage("Window orientation not yet set !");
-  platform.ExpectMessage("No name given to shading mask yet!");
   w.cmdGO.Click();
   EXPECT_EQ(w.lblCurDir.Caption(), "Shading mask generation in progress ...");
 
-  // Generate stops at the area, Save goes on: a mask of zeros.
-  Type(5, 0, 2, 0);
+  Type(5, 1.2f, 2, 0);
+  w.txtShMaskFNam.SetText("South");
+  w.cmdGO.Click();
+  EXPECT_EQ(w.lblCurDir.Caption(), "Shading mask generated and saved.");
+  const std::string saved = folder.Read("proj/South.SHM");
+  const ShadingMask mask = w.Mask();
+
+  struct Case {
+    const char* what;
+    int orientation;
+    const char* width;
+    const char* message;
+  };
+  const Case cases[] = {{"no area", 5, "0", "Window area <= 0!"},
+                        {"negative area", 5, "-1", "Window area <= 0!"},
+                        {"no orientation", 0, "3", "Window orientation not yet set !"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    w.cboOri.SetListIndex(c.orientation);
+    w.txtWW.SetText(c.width);
+    w.txtWH.SetText("2.5");
+    platform.ExpectMessage(c.message);
+    w.cmdGO.Click();
+    EXPECT_EQ(folder.Read("proj/South.SHM"), saved);
+    EXPECT_EQ(w.Dimensions().W, 1.2f);
+    EXPECT_EQ(w.Dimensions().H, 2.0f);
+    EXPECT_EQ(w.Mask(), mask);
+    EXPECT_NE(w.lblCurDir.Caption(), "Shading mask generated and saved.");
+  }
   w.txtShMaskFNam.SetText("Zero");
+  w.txtWW.SetText("0");
+  w.cboOri.SetListIndex(5);
   platform.ExpectMessage("Window area <= 0!");
   w.cmdGO.Click();
-  auto lines = energytest::Lines(folder.Read("proj/Zero.SHM"));
-  ASSERT_EQ(lines.size(), 49u);
-  EXPECT_EQ(lines[0], "0,0,0,0,0,0,0,0,0");
-  EXPECT_EQ(lines[36], "0");
+  EXPECT_FALSE(common::FileExists(folder.Path() + "proj/Zero.SHM"));
 
   w.txtShMaskFNam.SetText("../elsewhere");
   platform.ExpectMessage("Type the name of the shading mask without a folder.");

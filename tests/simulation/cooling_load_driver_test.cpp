@@ -339,8 +339,15 @@ INSTANTIATE_TEST_SUITE_P(
                    p.energyInput.EgyModel.FabCons[1][1][2] = 9;
                    Rewrite(p, t);
                  },
+                 "BCLSim: The fabric component \"South window\" of the room \"Open plan\" of zone \"Office\" names "
+                 "construction 9, but only 5 constructions are defined!"},
+        BadInput{"no construction chosen",
+                 [](common::Program& p, testsupport::TempFolder& t) {
+                   p.energyInput.EgyModel.FabCons[1][1][2] = 0;
+                   Rewrite(p, t);
+                 },
                  "BCLSim: The fabric component \"South window\" of the room \"Open plan\" of zone \"Office\" has no "
-                 "construction"},
+                 "construction chosen!"},
         BadInput{"floor of no area",
                  [](common::Program& p, testsupport::TempFolder& t) {
                    p.energyInput.EgyModel.FabArea[1][1][3] = 0;

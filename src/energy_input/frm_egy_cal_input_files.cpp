@@ -1,0 +1,141 @@
+// The energy modelling input's File menu: Load and Save Building Data, and
+// Return, which asks while the data are unsaved.
+#include <string>
+
+#include "common/number_text.h"
+#include "common/project_paths.h"
+#include "energy_input/energy_model_files.h"
+#include "energy_input/frm_egy_cal_input.h"
+
+namespace energy_input {
+
+namespace {
+
+constexpr const char* kEciFilter = "Energy Calculation Input File (*.ECI)|*.ECI";
+constexpr const char* kAssTitle = "Air Side Air-conditioning System Input File";
+constexpr const char* kAssFilter = "Air Side AC System Input File (*.ASS)|*.ASS";
+constexpr const char* kEciReadError = "Error reading energy calcuation input data file!!";
+constexpr const char* kAssReadError = "Error reading air-side AC system input data file!!";
+constexpr const char* kEciWriteError = "Error writing energy input data!!";
+constexpr const char* kAssWriteError = "Error writing air-side AC system input data!!";
+
+}  // namespace
+
+// ---- files ----
+
+void frmEgyCalInput::ShowLoadedModel() {
+  auto filling = FillingControls();  // loading leaves the unsaved mark as it was
+  txtNZn.SetText(common::DisplayTextInt(mEgyModel.NoOfZn));
+  cmdEntNZn_Click();
+  if (mEgyModel.NoOfZn < 1 || mEgyModel.ZnNRm[1] < 1 || cboRmNo.ListCount() < 1) return;
+  cboRmNo.SetListIndex(0);
+  if (mEgyModel.RmNFab[1][1] >= 1 && cboFabComp.ListCount() >= 1) cboFabComp.SetListIndex(0);
+}
+
+void frmEgyCalInput::mnuFLoad_Click() {
+  const std::string& projDir = prog_.building.ProjDir;
+  forms::FileDialogRequest request;
+  request.title = "Open Energy Calculation Input File";
+  request.filter = kEciFilter;
+  request.fileName = egy_.EciFile;
+  auto chosen = GetPlatform().OpenFileDialog(request);
+  if (!chosen || chosen->empty()) {
+    MsgBox(kEciReadError);
+    return;
+  }
+  // The whole file is read before anything is cleared: a file that cannot
+  // be read leaves the window, the model, the shading masks and the file's
+  // name as they were, so no later command opens the unreadable file.
+  common::EnergyModel model = egy_.EgyModel;
+  common::PerFabric<std::string> masks{};
+  std::string why;
+  if (!ReadEnergyModelFile(common::ResolveProjectFile(*chosen, projDir), model, masks, why)) {
+    MsgBox(kEciReadError);
+    return;
+  }
+  egy_.EciFile = *chosen;
+  ClearEgyModel();
+  egy_.EgyModel = std::move(model);
+  egy_.FabShMask = std::move(masks);
+  mEgyModel = egy_.EgyModel;
+  ShowLoadedModel();
+
+  request.title = kAssTitle;
+  request.filter = kAssFilter;
+  request.fileName = egy_.AssFile;
+  chosen = GetPlatform().OpenFileDialog(request);
+  if (!chosen || chosen->empty()) {
+    MsgBox(kAssReadError);
+    return;
+  }
+  if (!ReadAirSideFile(common::ResolveProjectFile(*chosen, projDir), egy_.EgyModel, egy_.ASSys, why)) {
+    MsgBox(kAssReadError);
+    return;
+  }
+  egy_.AssFile = *chosen;
+}
+
+bool frmEgyCalInput::SaveBuildingData() {
+  // What is shown is taken first, as the zone Enter step takes it; a
+  // construction number or a room count that is refused stops the save with
+  // the shown values still there to be mended.
+  if (!StoreFabCompData() || !EnterZone()) return false;
+  const std::string& projDir = prog_.building.ProjDir;
+  const std::string& projName = prog_.building.Bldg.ProjName;
+  forms::FileDialogRequest request;
+  request.title = "Save Energy Calculation Input File";
+  request.filter = kEciFilter;
+  request.fileName = egy_.EciFile;
+  auto chosen = GetPlatform().SaveFileDialog(request);
+  if (!chosen || chosen->empty()) {
+    MsgBox(kEciWriteError);
+    return false;
+  }
+  egy_.EciFile = *chosen;
+  egy_.EgyModel = mEgyModel;
+  std::string why;
+  if (!WriteEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), projName, egy_.EgyModel,
+                            egy_.FabShMask, why)) {
+    MsgBox(kEciWriteError);
+    return false;
+  }
+
+  request.title = kAssTitle;
+  request.filter = kAssFilter;
+  request.fileName = egy_.AssFile;
+  chosen = GetPlatform().SaveFileDialog(request);
+  if (!chosen || chosen->empty()) {
+    MsgBox(kAssWriteError);
+    return false;
+  }
+  egy_.AssFile = *chosen;
+  if (!WriteAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), projName, egy_.EgyModel, egy_.ASSys,
+                        why)) {
+    MsgBox(kAssWriteError);
+    return false;
+  }
+  mUnsaved = false;
+  return true;
+}
+
+void frmEgyCalInput::mnuFSave_Click() { SaveBuildingData(); }
+
+bool frmEgyCalInput::MayClose() {
+  if (!mUnsaved) return true;
+  auto answer = MsgBox("Save data before closing this form?", forms::MsgButtons::YesNoCancel);
+  if (answer == forms::MsgResult::Cancel) return false;
+  // A save that was cancelled or failed has said so: the window stays with
+  // the data.
+  if (answer == forms::MsgResult::Yes) return SaveBuildingData();
+  return true;
+}
+
+void frmEgyCalInput::mnuFReturn_Click() {
+  if (MayClose()) Unload();
+}
+
+void frmEgyCalInput::Form_QueryUnload(int& cancel, int unloadMode) {
+  if (unloadMode == 0 && !MayClose()) cancel = 1;
+}
+
+}  // namespace energy_input
