@@ -21,7 +21,12 @@
 #include "bench/largest_building.h"
 #include "common/program.h"
 #include "energy_input/energy_model_files.h"
+#include "energy_input/construction_file.h"
 #include "simulation/cooling_load_sim.h"
+#include "simulation/load_constants.h"
+#include "simulation/mean_radiant.h"
+#include "simulation/room_stepper.h"
+#include "simulation/solar.h"
 #include "simulation/simulation_runs.h"
 #include "simulation/wall_conduction.h"
 
@@ -176,6 +181,48 @@ BENCHMARK(BM_LargestCoolingLoadYear)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->UseRealTime();
+
+// The one-minute step alone, on a room of the largest building (ten
+// components) in a warm afternoon hour.
+void BM_RoomStep(benchmark::State& state) {
+  auto& largest = Largest(state.range(0) != 0);
+  auto& prog = *largest.prog;
+  auto& m = prog.sim.load;
+  if (prog.energyInput.cons.NoOfCons == 0) {
+    // The constructions come with a run; read them as the run does.
+    std::string error;
+    if (!energy_input::ReadConstructionFile(largest.folder + prog.energyInput.ConsFile, prog.energyInput.cons, error))
+      return state.SkipWithError(error.c_str());
+  }
+  ModRoutine::SetLoadModelDefaults(prog.sim);
+  ModRoutine::LoadRoom(prog, 1, 1);
+  ModRoutine::SetupWallNodes(prog);
+  ModRoutine::PrepareEnclosure(m);
+  for (auto& plane : m.NodeTemp)
+    for (auto& comp : plane) comp.fill(26);
+  prog.sim.OutTdb = 31;
+  prog.sim.OutW = 0.018f;
+  m.DirSolRad.fill(400);
+  m.DifSolRad = {120, 90};
+  m.SolAlt = 0.8f;
+  m.SolAzi = 1.0f;
+  m.OccFrac = m.LgtFrac = m.EqpFrac = 1;
+  ModRoutine::CalSolGain(prog);
+  ModRoutine::CalSolAirTemp(prog);
+  const auto& as = prog.energyInput.ASSys;
+  auto stepper = std::make_unique<ModRoutine::RoomStepper>();
+  stepper->Load(prog.energyInput.cons, m, as.DsgSensLd[0][1][1], as.DsgTotLd[0][1][1]);
+  stepper->BeginHour(m, prog.sim.OutTdb, prog.sim.OutW, true);
+  long nodes = 0;
+  for (int c = 1; c <= m.CurNFab; ++c) nodes += m.LayEndNode[c][prog.energyInput.cons.ConsNLay[m.CurFabCons[c]]];
+  for (auto _ : state) {
+    stepper->Step();
+    benchmark::DoNotOptimize(stepper->StepSensLd());
+  }
+  state.counters["node_steps/s"] =
+      benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_RoomStep)->ArgNames({"deep_walls"})->Arg(0)->Arg(1);
 
 void PlantYear(benchmark::State& state, Project& p) {
   if (!std::filesystem::exists(p.folder + "AnHSpCL.TXT")) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "common/number_text.h"
 #include "common/paths.h"
@@ -15,6 +16,7 @@
 #include "simulation/mean_radiant.h"
 #include "simulation/psychrometrics.h"
 #include "simulation/room_load.h"
+#include "simulation/room_stepper.h"
 #include "simulation/solar.h"
 #include "simulation/wall_conduction.h"
 #include "simulation/weather.h"
@@ -102,11 +104,6 @@ bool CheckModel(common::Program& prog) {
   return true;
 }
 
-void CopyNodePlanes(common::CoolingLoadModelState& m) {
-  for (int c = 1; c <= common::kMaxFabrics; ++c)
-    std::copy(m.NodeTemp[1][c].begin() + 1, m.NodeTemp[1][c].end(), m.NodeTemp[0][c].begin() + 1);
-}
-
 // Opens the weather file from its first line.
 bool OpenWeather(common::Program& prog, simulation::BlockReader& wx) {
   auto found = common::FindExisting(prog.building.DataDir + kWeatherFileName);
@@ -157,7 +154,7 @@ bool OpenReader(common::Program& prog, simulation::BlockReader& in, const std::s
 // weather now in the model state: the schedule fractions, the solar gains
 // and 60 wall and room steps, whose mean loads go to DsgSensLd(1, z, r) and
 // RmLatLd(z, r).
-bool SimulateHour(common::Program& prog, int z, int r, int t, int h) {
+bool SimulateHour(common::Program& prog, RoomStepper& stepper, int z, int r, int t, int h) {
   auto& sim = prog.sim;
   auto& m = sim.load;
   auto& as = prog.energyInput.ASSys;
@@ -166,38 +163,26 @@ bool SimulateHour(common::Program& prog, int z, int r, int t, int h) {
   m.EqpFrac = m.EqpSched[t][h + 1];
   if (t == kOfficeRoom && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h + 1 > 13)))
     m.OccFrac = m.LgtFrac = m.EqpFrac = 0;
-  as.DsgSensLd[1][z][r] = 0;
-  sim.RmLatLd[z][r] = 0;
   m.BeamSolGain[0] = 0;
   m.DifSolGain[0] = 0;
   CalSolGain(prog);
   if (sim.SimErr != 0) return false;
+  if (!m.EnclosureOk) return Fail(sim, kZeroInternalAreaMessage);
+  // The sol-air temperatures change only with the hour's weather.
+  CalSolAirTemp(prog);
+  stepper.BeginHour(m, sim.OutTdb, sim.OutW, CoolingHour(sim, static_cast<Integer>(h), static_cast<Integer>(t)));
+  Single sens = 0, lat = 0;
   for (int step = 1; step <= kStepsPerHour; ++step) {
-    CalQMRT(prog);
-    if (sim.SimErr != 0) return false;
-    CalSolAirTemp(prog);
-    StepWallNodes(prog);
-    CalRoomLoad(prog, static_cast<Integer>(h), static_cast<Integer>(z), static_cast<Integer>(r),
-                static_cast<Integer>(t));
-    as.DsgSensLd[1][z][r] += m.StepSensLd / kStepsPerHour;
-    sim.RmLatLd[z][r] += m.StepLatLd / kStepsPerHour;
-    CopyNodePlanes(m);
+    stepper.Step();
+    sens += stepper.StepSensLd() / kStepsPerHour;
+    lat += stepper.StepLatLd() / kStepsPerHour;
   }
+  as.DsgSensLd[1][z][r] = sens;
+  sim.RmLatLd[z][r] = lat;
+  m.RmAirT = stepper.RmAirT();
+  m.StepSensLd = stepper.StepSensLd();
+  m.StepLatLd = stepper.StepLatLd();
   return true;
-}
-
-using NodePlane = common::Array2<Single, common::kMaxFabrics + 1, common::kMaxNodes + 1>;
-
-// Largest change of a node temperature of the room since `before`.
-Single LargestNodeChange(const common::Program& prog, const NodePlane& before) {
-  const auto& m = prog.sim.load;
-  const auto& ct = prog.energyInput.cons;
-  Single largest = 0;
-  for (int c = 1; c <= m.CurNFab; ++c) {
-    const int last = m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
-    for (int n = 1; n <= last; ++n) largest = std::max(largest, std::fabs(m.NodeTemp[0][c][n] - before[c][n]));
-  }
-  return largest;
 }
 
 // The room's own start, whatever was modelled before it: every wall node
@@ -205,13 +190,16 @@ Single LargestNodeChange(const common::Program& prog, const NodePlane& before) {
 // weather played again until no node changes by 0.1 K or more from one
 // repetition to the next (25 repetitions at most), so that the year starts
 // from walls that have settled into that day's weather.
-bool WarmUpRoom(common::Program& prog, const simulation::SimCalendar& cal, int z, int r, int t) {
+bool WarmUpRoom(common::Program& prog, RoomStepper& stepper, const simulation::SimCalendar& cal, int z, int r,
+                int t) {
   auto& sim = prog.sim;
   auto& m = sim.load;
   for (auto& plane : m.NodeTemp)
     for (auto& comp : plane) comp.fill(m.RmSetT);
   m.RmAirT = m.RmSetT;
   m.RmAirW = m.RmSetW;
+  const auto& as = prog.energyInput.ASSys;
+  stepper.Load(prog.energyInput.cons, m, as.DsgSensLd[0][z][r], as.DsgTotLd[0][z][r]);
   if (cal.Hours() == 0) return true;
 
   simulation::BlockReader wx;
@@ -227,12 +215,12 @@ bool WarmUpRoom(common::Program& prog, const simulation::SimCalendar& cal, int z
   sim.DayOfWeek = 6;
   simulation::AdvanceDayOfWeek(sim.DayOfWeek);  // the week day of the first day
   for (int rep = 1; rep <= kMaxWarmUpDays; ++rep) {
-    const NodePlane before = m.NodeTemp[0];
+    const RoomStepper::Nodes before = stepper.KeepNodes();
     for (int h = 0; h <= 23; ++h) {
       PutWeatherHour(day[h], sim);
-      if (!SimulateHour(prog, z, r, t, h)) return false;
+      if (!SimulateHour(prog, stepper, z, r, t, h)) return false;
     }
-    if (LargestNodeChange(prog, before) < kWarmUpChange) break;
+    if (stepper.LargestNodeChange(before) < kWarmUpChange) break;
   }
   return true;
 }
@@ -251,7 +239,8 @@ bool SimulateRoom(common::Program& prog, simulation::RunLog& log, const simulati
   if (sim.SimErr != 0) return false;
   PrepareEnclosure(m);
   const int t = em.RmType[z][r];
-  if (!WarmUpRoom(prog, cal, z, r, t)) return false;
+  auto stepper = std::make_unique<RoomStepper>();
+  if (!WarmUpRoom(prog, *stepper, cal, z, r, t)) return false;
 
   simulation::BlockReader wx;
   if (!OpenWeather(prog, wx)) return false;
@@ -268,7 +257,7 @@ bool SimulateRoom(common::Program& prog, simulation::RunLog& log, const simulati
       for (int h = 0; h <= 23; ++h) {
         common::Long stamp = 0;
         if (!ReadWeatherLine(prog, wx, stamp)) return false;
-        if (!SimulateHour(prog, z, r, t, h)) return false;
+        if (!SimulateHour(prog, *stepper, z, r, t, h)) return false;
         const Single sens = as.DsgSensLd[1][z][r], lat = sim.RmLatLd[z][r];
         if (!std::isfinite(sens) || !std::isfinite(lat) || !std::isfinite(m.RmAirT))
           return Fail(sim, "BCLSim: The loads of the " + RoomLabel(em, z, r) + " became undefined on day" +
@@ -279,6 +268,7 @@ bool SimulateRoom(common::Program& prog, simulation::RunLog& log, const simulati
       }
     }
   }
+  stepper->StoreNodes(m);
   return CommitWriter(prog, out, roomPath);
 }
 
