@@ -112,9 +112,8 @@ Project& Largest(bool deepWalls) {
 }
 
 void CoolingLoadYear(Project& p, int threads) {
-  (void)threads;  // the simulation runs on the calling thread
   p.prog->sim.SimErr = 0;
-  ModRoutine::BCLSim(*p.prog, p.log);
+  ModRoutine::RunCoolingLoad(*p.prog, p.log, simulation::kWeatherYear, threads);
 }
 
 // Rooms and wall nodes of the model (after a run has read it).

@@ -14,6 +14,16 @@ namespace {
 
 constexpr std::size_t kBlockBytes = 1 << 20;
 
+// The process's file creation mask, read once while the program starts: it
+// can only be read by setting it, which must not happen while simulation
+// threads create files.
+mode_t ReadUmask() {
+  mode_t mask = umask(0);
+  umask(mask);
+  return mask;
+}
+const mode_t kUmask = ReadUmask();
+
 }  // namespace
 
 bool BlockReader::Open(const std::string& path, std::string& error) {
@@ -152,9 +162,7 @@ bool BlockWriter::Commit(std::string& error) {
     return false;
   }
   fd_ = -1;
-  mode_t mask = umask(0);
-  umask(mask);
-  chmod(tmp_.c_str(), 0666 & ~mask);
+  chmod(tmp_.c_str(), 0666 & ~kUmask);
   if (rename(tmp_.c_str(), path_.c_str()) != 0) {
     error = "cannot replace " + path_ + ": " + std::strerror(errno);
     Abandon();

@@ -23,14 +23,20 @@ double CalSolarAngles(Single azi, Single alt, Integer orient);
 // Transmittance of glass for direct radiation at an incidence cosine.
 Single CalGlassTrans(const common::CoolingLoadModelState& m, Single cosi);
 
-// The shading mask of a window, read once per run; nullptr with SimErr set
-// when the file is missing or unreadable.
-const common::ShadingMaskData* FindShadingMask(common::Program& prog, const std::string& name);
+// The shading mask of a window (a name that the current folder lacks is
+// looked up in the project folder), read once into the masks of `sim`;
+// nullptr with SimErr set when the file is missing or unreadable.
+const common::ShadingMaskData* FindShadingMask(const std::string& projDir, common::SimulationState& sim,
+                                               const std::string& name);
 
-// Beam and diffuse gain through each window of the room for the hour.
+// Beam and diffuse gain through each window of the room for the hour. The
+// forms taking the constructions change only `sim`, so rooms can be
+// modelled side by side, each in a simulation state of its own.
 void CalSolGain(common::Program& prog);
+void CalSolGain(const common::ConstructionTables& ct, const std::string& projDir, common::SimulationState& sim);
 // The temperature driving the outside face of roofs, windows, external walls
 // and partitions.
 void CalSolAirTemp(common::Program& prog);
+void CalSolAirTemp(const common::ConstructionTables& ct, common::SimulationState& sim);
 
 }  // namespace ModRoutine
