@@ -5,11 +5,21 @@
 
 #include "simulation/load_constants.h"
 
+// On x86-64 the step is compiled twice, for processors with AVX2 (twice the
+// lanes per instruction) and for any other, and the loader picks one when
+// the program starts. Neither fuses a multiply and an add, so both give the
+// same bits. (Not in builds without optimisation or with sanitizers.)
+#if defined(__x86_64__) && defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
+#define OSTREVO_AVX2_CLONE __attribute__((target_clones("avx2", "default")))
+#else
+#define OSTREVO_AVX2_CLONE
+#endif
+
 namespace ModRoutine {
 namespace {
 
 // The explicit step of the packed nodes 1 .. end - 1 (plane `T` to plane `Tn`).
-void StepNodes(const Single* __restrict A, const Single* __restrict B, const Single* __restrict C,
+OSTREVO_AVX2_CLONE void StepNodes(const Single* __restrict A, const Single* __restrict B, const Single* __restrict C,
                const Single* __restrict T, Single* __restrict Tn, int end) {
   for (int k = 1; k < end; ++k) Tn[k] = A[k] * T[k - 1] - B[k] * T[k] + C[k] * T[k + 1];
 }
@@ -73,6 +83,8 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   totArea_ = m.SurfTotArea;
   sumHA_ = 0;
   for (int i = 0; i < nSurf_; ++i) sumHA_ = sumHA_ + hA_[i];
+  // The exchange is worked out for as few surfaces as the room needs.
+  step_ = nSurf_ <= 4 ? &RoomStepper::StepWith<4> : nSurf_ <= 8 ? &RoomStepper::StepWith<8> : &RoomStepper::StepWith<12>;
 
   // The room: infiltration with the plant off and on, the design capacity.
   setT_ = m.RmSetT;
@@ -105,22 +117,23 @@ void RoomStepper::BeginHour(const common::CoolingLoadModelState& m, Single outTd
   for (int c = 0; c < nComp_; ++c) outRef_[c] = m.SurfRefTemp[c + 1][0];
 }
 
-void RoomStepper::Step() {
+template <int Lanes>
+OSTREVO_AVX2_CLONE void RoomStepper::StepWith() {
   Single* __restrict T = cur_;
   Single* __restrict Tn = next_;
 
   // Long-wave exchange between the surfaces at the current node
   // temperatures (K): each surface's view of the others, added in the
   // order of the surfaces seen, for all surfaces at once.
-  alignas(32) std::array<double, kSurfLanes> tk, sum{}, q, refIn;
-  for (int i = 0; i < kSurfLanes; ++i) tk[i] = T[surfSlot_[i]] + 273.15;
+  alignas(32) std::array<double, Lanes> tk, sum{}, q, refIn;
+  for (int i = 0; i < Lanes; ++i) tk[i] = T[surfSlot_[i]] + 273.15;
   for (int j = 0; j < nSurf_; ++j) {
     const double t = tk[j];
     const double* view = view_[j].data();
 #pragma GCC unroll 12
-    for (int i = 0; i < kSurfLanes; ++i) sum[i] += view[i] * t;
+    for (int i = 0; i < Lanes; ++i) sum[i] += view[i] * t;
   }
-  for (int i = 0; i < kSurfLanes; ++i) {
+  for (int i = 0; i < Lanes; ++i) {
     const Single tOth = static_cast<Single>(sum[i] / othArea_[i]);
     const double tm = (tOth + tk[i]) / 2;
     q[i] = exchCoef_[i] * (tm * tm * tm) * (tk[i] - tOth);
@@ -133,7 +146,7 @@ void RoomStepper::Step() {
   // its nodes.
   const double hi = kInsideFilm;
   const double air = airT_;
-  for (int i = 0; i < kSurfLanes; ++i) {
+  for (int i = 0; i < Lanes; ++i) {
     q[i] -= shift;
     refIn[i] = (radGain_ - q[i]) / hi + air;
   }

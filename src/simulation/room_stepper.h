@@ -38,7 +38,7 @@ class RoomStepper {
   void BeginHour(const common::CoolingLoadModelState& m, Single outTdb, Single outW, bool cooling);
 
   // One time step: the radiant exchange, the wall nodes, the room air.
-  void Step();
+  void Step() { (this->*step_)(); }
 
   // Results of the last step (W, degC).
   Single StepSensLd() const { return sens_; }
@@ -61,6 +61,11 @@ class RoomStepper {
  private:
   static constexpr int kSlots = common::kMaxFabrics * (common::kMaxNodes + 2);
   static constexpr int kSurfLanes = 12;  // surfaces 1..11, padded
+
+  // The step for rooms of up to `Lanes` surfaces.
+  template <int Lanes>
+  void StepWith();
+  void (RoomStepper::*step_)() = &RoomStepper::StepWith<kSurfLanes>;
 
   // Packed nodes: component c (0-based) lies at first_[c] + 1 .. first_[c]
   // + last_[c]; first_[c] holds its outside and first_[c] + last_[c] + 1 its
