@@ -3,6 +3,7 @@
 // "BCLSim: " message in SimErrMsg when they fail: the weather hours read for
 // the run, and the room, zone and annual load files.
 #include <string>
+#include <string_view>
 
 #include "common/simulation_state.h"
 #include "simulation/data_stream.h"
@@ -21,6 +22,22 @@ bool OpenWriter(common::SimulationState& sim, simulation::BlockWriter& w, const 
 bool FlushWriter(common::SimulationState& sim, simulation::BlockWriter& w, const std::string& path);
 bool CommitWriter(common::SimulationState& sim, simulation::BlockWriter& w, const std::string& path);
 bool OpenReader(common::SimulationState& sim, simulation::BlockReader& in, const std::string& path);
+
+// The text a value written to a room load file ends up as in the annual
+// file. A value's way there is: written (7 significant digits), read back as
+// a Single into the zone file and written again, read back and written into
+// the annual file. The text almost always survives that unchanged, and
+// whether it does is told from the text and the Single read back alone;
+// where it might not, the way is taken in full. So the zone and annual
+// files can take the room files' text as it stands and still hold exactly
+// what reading and writing each value would give. Empty when the value is
+// not finite or its text does not read back as a Single.
+std::string AnnualText(common::Single value);
+
+// The next line of a load file as it stands (without its line end), when
+// it holds `items` items separated by commas.
+bool ReadLoadText(common::SimulationState& sim, simulation::BlockReader& in, const std::string& path, int items,
+                  std::string& line);
 
 // Reads the items of the next line of a load file.
 bool ReadLoadLine(common::SimulationState& sim, simulation::BlockReader& in, const std::string& path,

@@ -92,7 +92,8 @@ bool CheckModel(common::Program& prog) {
 }
 
 // The zone load file: per hour the hour stamp and outdoor values, then the
-// three values of each room.
+// three values of each room, as the room load files hold them (their text
+// is already what the annual file will hold, see AnnualText).
 bool ComposeZone(common::SimulationState& sim, const WeatherYear& weather, const simulation::SimCalendar& cal,
                  const std::string& zonePath, const std::vector<std::string>& roomPaths) {
   simulation::BlockWriter out;
@@ -102,15 +103,14 @@ bool ComposeZone(common::SimulationState& sim, const WeatherYear& weather, const
   for (int r = 0; r < nRm; ++r)
     if (!OpenReader(sim, rooms[r], roomPaths[r])) return false;
   const int hours = cal.Hours();
+  std::string line;
   for (int hour = 0; hour < hours; ++hour) {
     const WeatherHour* wx = WeatherAt(weather, hour, sim);
     if (!wx) return false;
     out.Out().Int(wx->stamp).Sng(wx->OutTdb).Sng(wx->OutWxItem2).Sng(wx->OutTwb).Sng(wx->OutW).EndLine();
     for (int r = 0; r < nRm; ++r) {
-      common::Long roomStamp = 0;
-      Single sens = 0, lat = 0, airT = 0;
-      if (!ReadLoadLine(sim, rooms[r], roomPaths[r], roomStamp, sens, lat, airT)) return false;
-      out.Out().Sng(sens).Sng(lat).Sng(airT).EndLine();
+      if (!ReadLoadText(sim, rooms[r], roomPaths[r], 4, line)) return false;
+      out.Out().Line(std::string_view(line).substr(line.find(',') + 1));
     }
     if (!FlushWriter(sim, out, zonePath)) return false;
   }
@@ -135,6 +135,7 @@ bool ComposeAnnual(common::Program& prog, const WeatherYear& weather, const simu
   for (int z = 0; z < nZn; ++z)
     if (!OpenReader(sim, zones[z], zonePaths[z])) return false;
   int hour = 0;
+  std::string line;
   for (int month = 1; month <= 12; ++month) {
     for (int day = 1; day <= cal.MonthDays[month]; ++day) {
       for (int h = 1; h <= 24; ++h, ++hour) {
@@ -153,9 +154,9 @@ bool ComposeAnnual(common::Program& prog, const WeatherYear& weather, const simu
         for (int z = 1; z <= nZn; ++z) {
           out.Out().Int(z).Int(em.ZnNRm[z]).EndLine();
           for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-            Single sens = 0, lat = 0, airT = 0;
-            if (!ReadLoadLine(sim, zones[z - 1], zonePaths[z - 1], sens, lat, airT)) return false;
-            out.Out().Int(r).Sng(sens).Sng(lat).Sng(airT).EndLine();
+            if (!ReadLoadText(sim, zones[z - 1], zonePaths[z - 1], 3, line)) return false;
+            line.insert(0, std::to_string(r) + ",");
+            out.Out().Line(line);
           }
         }
         if (!FlushWriter(sim, out, path)) return false;
@@ -359,8 +360,19 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
     for (int r = 1; r <= em.ZnNRm[z]; ++r)
       rooms.push_back({z, r, common::ResolveProjectFile(roomFiles[rooms.size()], projDir)});
 
+  // What the sun of each hour gives the glass of the orientations the
+  // windows face, worked out once for all rooms.
+  std::array<bool, 10> orientations{};
+  for (int z = 1; z <= em.NoOfZn; ++z)
+    for (int r = 1; r <= em.ZnNRm[z]; ++r)
+      for (int c = 1; c <= em.RmNFab[z][r]; ++c)
+        if (em.FabType[z][r][c] == kWindow) orientations[static_cast<std::size_t>(em.FabOrient[z][r][c])] = true;
+  std::vector<SunOnGlass> sun;
+  sun.reserve(weather.hours.size());
+  for (const auto& wx : weather.hours) sun.push_back(SunOnGlassOf(m, wx.SolAzi, wx.SolAlt, orientations));
+
   if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  const RoomYearInputs in{prog, cal, weather};
+  const RoomYearInputs in{prog, cal, weather, sun};
   if (!SimulateRooms(prog, log, in, threads, rooms, zonePaths)) return;
   if (!ComposeAnnual(prog, weather, cal, zonePaths)) return;
   log.Add("Space Load Calculations Finished!");

@@ -11,15 +11,17 @@
 // same bits. (Not in builds without optimisation or with sanitizers.)
 #if defined(__x86_64__) && defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
 #define OSTREVO_AVX2_CLONE __attribute__((target_clones("avx2", "default")))
+#define OSTREVO_INLINE __attribute__((always_inline)) inline
 #else
 #define OSTREVO_AVX2_CLONE
+#define OSTREVO_INLINE inline
 #endif
 
 namespace ModRoutine {
 namespace {
 
 // The explicit step of the packed nodes 1 .. end - 1 (plane `T` to plane `Tn`).
-OSTREVO_AVX2_CLONE void StepNodes(const Single* __restrict A, const Single* __restrict B, const Single* __restrict C,
+OSTREVO_INLINE void StepNodes(const Single* __restrict A, const Single* __restrict B, const Single* __restrict C,
                const Single* __restrict T, Single* __restrict Tn, int end) {
   for (int k = 1; k < end; ++k) Tn[k] = A[k] * T[k - 1] - B[k] * T[k] + C[k] * T[k + 1];
 }
@@ -84,7 +86,7 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   sumHA_ = 0;
   for (int i = 0; i < nSurf_; ++i) sumHA_ = sumHA_ + hA_[i];
   // The exchange is worked out for as few surfaces as the room needs.
-  step_ = nSurf_ <= 4 ? &RoomStepper::StepWith<4> : nSurf_ <= 8 ? &RoomStepper::StepWith<8> : &RoomStepper::StepWith<12>;
+  step_ = nSurf_ <= 4 ? &RoomStepper::Step4 : nSurf_ <= 8 ? &RoomStepper::Step8 : &RoomStepper::Step12;
 
   // The room: infiltration with the plant off and on, the design capacity.
   setT_ = m.RmSetT;
@@ -118,7 +120,7 @@ void RoomStepper::BeginHour(const common::CoolingLoadModelState& m, Single outTd
 }
 
 template <int Lanes>
-OSTREVO_AVX2_CLONE void RoomStepper::StepWith() {
+OSTREVO_INLINE void RoomStepper::StepWith() {
   Single* __restrict T = cur_;
   Single* __restrict Tn = next_;
 
@@ -184,6 +186,10 @@ OSTREVO_AVX2_CLONE void RoomStepper::StepWith() {
   }
   std::swap(cur_, next_);
 }
+
+OSTREVO_AVX2_CLONE void RoomStepper::Step4() { StepWith<4>(); }
+OSTREVO_AVX2_CLONE void RoomStepper::Step8() { StepWith<8>(); }
+OSTREVO_AVX2_CLONE void RoomStepper::Step12() { StepWith<12>(); }
 
 void RoomStepper::StoreNodes(common::CoolingLoadModelState& m) const {
   for (int c = 0; c < nComp_; ++c)

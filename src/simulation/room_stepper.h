@@ -62,10 +62,13 @@ class RoomStepper {
   static constexpr int kSlots = common::kMaxFabrics * (common::kMaxNodes + 2);
   static constexpr int kSurfLanes = 12;  // surfaces 1..11, padded
 
-  // The step for rooms of up to `Lanes` surfaces.
+  // The step for rooms of up to `Lanes` surfaces, and its three forms.
   template <int Lanes>
   void StepWith();
-  void (RoomStepper::*step_)() = &RoomStepper::StepWith<kSurfLanes>;
+  void Step4();
+  void Step8();
+  void Step12();
+  void (RoomStepper::*step_)() = &RoomStepper::Step12;
 
   // Packed nodes: component c (0-based) lies at first_[c] + 1 .. first_[c]
   // + last_[c]; first_[c] holds its outside and first_[c] + last_[c] + 1 its

@@ -19,11 +19,11 @@ constexpr int kStepsPerHour = 60;       // 3600 s / the 60 s time step
 constexpr int kMaxWarmUpDays = 25;      // repetitions of the first day before the year
 constexpr Single kWarmUpChange = 0.1f;  // K: the walls have settled below this day-to-day change
 
-// One hour of the room (type t) at hour of the day h, under the weather now
-// in the model state: the schedule fractions, the solar gains and 60 wall
+// One hour of the room (type t) at hour of the day h, under the weather of
+// hour `hour` of the run, now in the model state: the schedule fractions, the solar gains and 60 wall
 // and room steps, whose mean loads come back in `end`.
-bool SimulateHour(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int t, int h,
-                  RoomYearEnd& end) {
+bool SimulateHour(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int t, int hour,
+                  int h, RoomYearEnd& end) {
   auto& m = sim.load;
   m.OccFrac = m.OccSched[t][h + 1];
   m.LgtFrac = m.LgtSched[t][h + 1];
@@ -33,7 +33,7 @@ bool SimulateHour(const RoomYearInputs& in, common::SimulationState& sim, RoomSt
   m.BeamSolGain[0] = 0;
   m.DifSolGain[0] = 0;
   const auto& ct = in.prog.energyInput.cons;
-  CalSolGain(ct, in.prog.building.ProjDir, sim);
+  CalSolGain(ct, in.prog.building.ProjDir, sim, &in.sun[static_cast<std::size_t>(hour)]);
   if (sim.SimErr != 0) return false;
   if (!m.EnclosureOk) return FailRun(sim, kZeroInternalAreaMessage);
   // The sol-air temperatures change only with the hour's weather.
@@ -76,7 +76,7 @@ bool WarmUpRoom(const RoomYearInputs& in, common::SimulationState& sim, RoomStep
     const RoomStepper::Nodes before = stepper.KeepNodes();
     for (int h = 0; h <= 23; ++h) {
       PutWeatherHour(in.weather.hours[static_cast<std::size_t>(h)], sim);
-      if (!SimulateHour(in, sim, stepper, t, h, end)) return false;
+      if (!SimulateHour(in, sim, stepper, t, h, h, end)) return false;
     }
     if (stepper.LargestNodeChange(before) < kWarmUpChange) break;
   }
@@ -104,6 +104,7 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
   if (!OpenWriter(sim, out, path)) return false;
   sim.DayOfWeek = 6;
   int hour = 0;
+  std::string line;
   for (int month = 1; month <= 12; ++month) {
     if (in.cal.MonthDays[month] <= 0) continue;
     progress.Month(month);
@@ -114,12 +115,20 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
         const WeatherHour* wx = WeatherAt(in.weather, hour, sim);
         if (!wx) return false;
         PutWeatherHour(*wx, sim);
-        if (!SimulateHour(in, sim, stepper, t, h, end)) return false;
-        if (!std::isfinite(end.sens) || !std::isfinite(end.lat) || !std::isfinite(m.RmAirT))
-          return FailRun(sim, "BCLSim: The loads of the " + RoomLabel(em, z, r) + " became undefined on day" +
-                                  ShortTextInt(day) + " of month" + ShortTextInt(month) +
-                                  ": its wall conduction model is unstable!");
-        out.Out().Int(wx->stamp).Sng(end.sens).Sng(end.lat).Sng(m.RmAirT).EndLine();
+        if (!SimulateHour(in, sim, stepper, t, hour, h, end)) return false;
+        // The hour's line in the text the annual file will hold, so that
+        // the zone and annual files can take it as it stands.
+        line = std::to_string(wx->stamp);
+        for (Single v : {end.sens, end.lat, m.RmAirT}) {
+          const std::string text = AnnualText(v);
+          if (text.empty())
+            return FailRun(sim, "BCLSim: The loads of the " + RoomLabel(em, z, r) + " became undefined on day" +
+                                    ShortTextInt(day) + " of month" + ShortTextInt(month) +
+                                    ": its wall conduction model is unstable!");
+          line += ',';
+          line += text;
+        }
+        out.Out().Line(line);
         if (!FlushWriter(sim, out, path)) return false;
       }
     }

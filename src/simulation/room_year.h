@@ -7,11 +7,13 @@
 // the program (energy model, constructions, air-side design, project folder)
 // and the weather without changing them, so rooms can run side by side.
 #include <string>
+#include <vector>
 
 #include "common/program.h"
 #include "simulation/calendar.h"
 #include "simulation/room_stepper.h"
 #include "simulation/room_threads.h"
+#include "simulation/solar.h"
 #include "simulation/weather.h"
 
 namespace ModRoutine {
@@ -21,6 +23,7 @@ struct RoomYearInputs {
   const common::Program& prog;
   const simulation::SimCalendar& cal;
   const WeatherYear& weather;
+  const std::vector<SunOnGlass>& sun;  // of each weather hour, for the windows' orientations
 };
 
 // The loads of the room's last hour (W).

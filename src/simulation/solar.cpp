@@ -60,7 +60,25 @@ const common::ShadingMaskData* FindShadingMask(const std::string& projDir, commo
 
 void CalSolGain(common::Program& prog) { CalSolGain(prog.energyInput.cons, prog.building.ProjDir, prog.sim); }
 
-void CalSolGain(const common::ConstructionTables& ct, const std::string& projDir, common::SimulationState& sim) {
+namespace {
+
+Single GlassTransAt(const common::CoolingLoadModelState& m, Single solAzi, Single solAlt, int orient) {
+  Single cosi = static_cast<Single>(CalSolarAngles(solAzi, solAlt, static_cast<Integer>(orient)));
+  return cosi > 0 ? CalGlassTrans(m, cosi) : 0;
+}
+
+}  // namespace
+
+SunOnGlass SunOnGlassOf(const common::CoolingLoadModelState& m, Single solAzi, Single solAlt,
+                        const std::array<bool, 10>& orientations) {
+  SunOnGlass sun;
+  for (int o = 0; o <= kHorizontal; ++o)
+    if (orientations[o]) sun.tau[o] = GlassTransAt(m, solAzi, solAlt, o);
+  return sun;
+}
+
+void CalSolGain(const common::ConstructionTables& ct, const std::string& projDir, common::SimulationState& sim,
+                const SunOnGlass* sun) {
   auto& m = sim.load;
   const Single delta = static_cast<Single>(std::atan(1.0) / 4.5);  // 10 degrees
   for (int c = 1; c <= m.CurNFab; ++c) {
@@ -92,8 +110,7 @@ void CalSolGain(const common::ConstructionTables& ct, const std::string& projDir
       M = mask->M;
     }
     const int o = m.CurFabOrient[c];
-    Single cosi = static_cast<Single>(CalSolarAngles(m.SolAzi, m.SolAlt, static_cast<Integer>(o)));
-    Single tau = cosi > 0 ? CalGlassTrans(m, cosi) : 0;
+    const Single tau = sun ? sun->tau[o] : GlassTransAt(m, m.SolAzi, m.SolAlt, o);
     Single SC = ct.ConsSurf[1][m.CurFabCons[c]];
     Single A = m.CurFabArea[c];
     int k = o == kHorizontal ? 0 : 1;
