@@ -178,7 +178,7 @@ bool frmMain::CloseProject() {
 
 bool frmMain::WriteProjFile() {
   auto& b = prog_.building;
-  std::string path = common::ResolveProjectFile(b.Bldg.ProjFile, b.ProjDir);
+  std::string path = common::ProjectSaveFile(b.Bldg.ProjFile, b.ProjDir);
   std::string error;
   if (!building::WriteProjectFile(path, b.Bldg, error)) {
     MsgBox("Error encountered in writing project file!");

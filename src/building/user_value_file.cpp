@@ -112,7 +112,7 @@ bool SaveUserValues(const common::ElementMaterialValues& mat, const std::string&
     file.MatLife[m] = mat.ElmMatLife[1][m];
     file.MatUCost[m] = mat.ElmMatUCost[1][m];
   }
-  return WriteUserValueFile(common::ResolveProjectFile(*name, projDir), file, error);
+  return WriteUserValueFile(common::ProjectSaveFile(*name, projDir), file, error);
 }
 
 }  // namespace building

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "common/paths.h"
 #include "element_editor_fixture.h"
 
 namespace {
@@ -315,6 +316,62 @@ TEST_F(ComponentEditor, LoadComponentReadsAnotherFile) {
   EXPECT_EQ(platform.Dialogs().back().filter, "Floor Component files (*.FLC)|*.FLC");
   EXPECT_EQ(ListLines(), (Lines{"A", "B", "C"}));
   EXPECT_FALSE(w->CompSaved);
+}
+
+// A file loaded from another folder is read by its full path: the current
+// folder stays where it was, the other folder's file is never written, and
+// the save lands in the project folder under the bare name.
+TEST_F(ComponentEditor, LoadingFromAnotherFolderLeavesItsFilesAlone) {
+  namespace fs = std::filesystem;
+  OpenThree();
+  common::ChangeFolder(st.ProjDir);
+  const std::string otherDir = folder.Path() + "other/";
+  folder.Write("other/.keep", "");
+  WriteElement("A.FLE", "A", 1, {{"0.9", "other"}});
+  fs::rename(st.ProjDir + "A.FLE", otherDir + "A.FLE");
+  WriteElement("A.FLE", "A", 1, {{"0.1", ""}});
+  const std::string otherElement = folder.Read("other/A.FLE");
+
+  w->lstElm.SetListIndex(0);
+  w->cmdEditElm.Click();
+  platform.ExpectOpenDialog(otherDir + "A.FLE");
+  w->cmdLoadElm.Click();
+  EXPECT_EQ(w->msgElm.TextMatrix(1, 2), "0.9");
+  EXPECT_TRUE(fs::equivalent(common::CurrentFolder(), st.ProjDir));
+  w->msgElm.SetTextMatrix(1, 2, "0.7");
+  w->cmdSaveElm.Click();
+  EXPECT_EQ(folder.Read("other/A.FLE"), otherElement);
+  EXPECT_NE(folder.Read("proj/A.FLE").find("\"0.7\",\"other\""), std::string::npos);
+  EXPECT_EQ(st.CurComp.CompElmFile[0], "A.FLE");
+
+  // A component loaded from there is saved into the project folder too.
+  w->Unload();
+  fs::copy_file(st.ProjDir + "Wall.FLC", otherDir + "Wall2.FLC");
+  const std::string otherComponent = folder.Read("other/Wall2.FLC");
+  st.CurComp = common::CompRec{};
+  w->Show();
+  platform.ExpectOpenDialog(otherDir + "Wall2.FLC");
+  w->mnuFLComp.Click();
+  EXPECT_EQ(ListLines(), (Lines{"A", "B", "C"}));
+  EXPECT_TRUE(fs::equivalent(common::CurrentFolder(), st.ProjDir));
+  w->txtCompNo.SetText("5");
+  w->mnuFSComp.Click();
+  EXPECT_TRUE(w->CompSaved);
+  EXPECT_EQ(folder.Read("other/Wall2.FLC"), otherComponent);
+  EXPECT_NE(folder.Read("proj/Wall2.FLC").find("\r\n5\r\n3\r\n"), std::string::npos);
+}
+
+// Saves go to the project folder even when the current folder holds a file
+// of the same name.
+TEST_F(ComponentEditor, SavesIgnoreAFileOfTheSameNameInTheCurrentFolder) {
+  OpenThree();
+  w->lstElm.SetListIndex(1);
+  w->cmdEditElm.Click();
+  folder.Write("B.FLE", "not this one");  // the current folder is the temporary folder
+  w->msgElm.SetTextMatrix(1, 2, "0.25");
+  w->cmdSaveElm.Click();
+  EXPECT_EQ(folder.Read("B.FLE"), "not this one");
+  EXPECT_NE(folder.Read("proj/B.FLE").find("\"0.25\""), std::string::npos);
 }
 
 }  // namespace
