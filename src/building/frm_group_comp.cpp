@@ -303,7 +303,9 @@ void frmGroupComp::cmdElmType_Click() {
   st_.SelItemNo = st_.CurElm.ElmTypeNo;
   st_.SelItemName = lblElmType.Caption();
   links_.elmSelect().Show(true);
-  if (st_.SelItemNo == -1) return;
+  // Closed without a choice, or the same type chosen: the grid keeps what
+  // was typed since the last save.
+  if (st_.SelItemNo == -1 || st_.SelItemNo == st_.CurElm.ElmTypeNo) return;
   st_.CurElm.ElmTypeNo = st_.SelItemNo;
   lblElmType.SetCaption(st_.SelItemName);
   st_.SelItemNo = -1;
@@ -321,6 +323,13 @@ void frmGroupComp::cmdSaveElm_Click() {
   // A component loaded while adding may already be full.
   if (IsNewElm && lstElm.ListCount() >= kMaxElements) {
     Say(kListFull);
+    return;
+  }
+  if (const int gap = ValueGapRow(); gap > 0) {
+    const std::string label = msgElm.TextMatrix(gap, 0);
+    Say("The value of row " + std::to_string(gap) + (label.empty() ? "" : " (" + label + ")") +
+        " is empty while a later row holds one. Fill it in, or empty the values after it, before saving the "
+        "element.");
     return;
   }
   st_.CurElm.ElmName = txtElmName.Text();

@@ -131,6 +131,10 @@ class frmGroupComp : public forms::Form {
   void SetGridHeader();
   void FillElmGrid();
   void StoreGridToElm();
+  // The first row whose value is empty while a later row holds one (its
+  // value would be lost at a save: the value list ends at an empty value);
+  // 0 when there is none.
+  int ValueGapRow() const;
   void msgElm_Click();
   void msgElm_DblClick();
   void msgElm_EnterCell();

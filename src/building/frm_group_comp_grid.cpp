@@ -102,6 +102,16 @@ void frmGroupComp::StoreGridToElm() {
   }
 }
 
+int frmGroupComp::ValueGapRow() const {
+  int firstEmpty = 0;
+  for (int r = 1; r <= kElmGridRows; ++r) {
+    const bool empty = msgElm.TextMatrix(r, kValueCol).empty();
+    if (empty && firstEmpty == 0) firstEmpty = r;
+    if (!empty && firstEmpty > 0) return firstEmpty;
+  }
+  return 0;
+}
+
 void frmGroupComp::LockGridEditBox(bool locked) {
   txtmsgCell.SetLocked(locked);
   // A locked box is never laid over a cell.
