@@ -23,7 +23,8 @@ ComponentBoxes BoxesOf(const common::CompRec& comp) {
 
 }  // namespace
 
-bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentBoxes& boxes) {
+bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentBoxes& boxes,
+                  const std::string& ownFile) {
   if (boxes.compTypeIndex < 0) {
     form.MsgBox("Component type not defined!!");
     return false;
@@ -50,6 +51,7 @@ bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentB
 
   std::string error;
   bool fits = qty && boxes.compTypeIndex <= 19 && boxes.elementNames.size() <= 20;
+  if (fits && !MayReplaceFile(form, comp.CompFile, ownFile, st.ProjDir)) return false;
   if (!fits || !WriteComponentFile(common::ProjectSaveFile(comp.CompFile, st.ProjDir), comp,
                                    kind->FileType, error)) {
     form.MsgBox("Error in saving component data!!");

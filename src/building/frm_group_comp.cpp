@@ -9,6 +9,7 @@
 #include "building/component_file.h"
 #include "building/element_commands.h"
 #include "building/element_file.h"
+#include "building/file_naming.h"
 
 namespace building {
 namespace {
@@ -64,6 +65,7 @@ void frmGroupComp::Form_Load() {
   msgElm.SetTopRow(1);
 
   mnuFLComp.SetEnabled(true);
+  OwnCompFile = st_.CurComp.CompFile;
   if (st_.CurComp.CompFile.empty()) return;
   ReadCompFile();
   mnuFLComp.SetEnabled(false);
@@ -135,7 +137,9 @@ void frmGroupComp::SaveCompFile() {
   boxes.compTypeIndex = cboCompType.ListIndex();
   boxes.compNo = txtCompNo.Text();
   for (int i = 0; i < lstElm.ListCount(); ++i) boxes.elementNames.push_back(lstElm.List(i));
-  if (building::SaveCompFile(st_, *this, boxes)) CompSaved = true;
+  if (!building::SaveCompFile(st_, *this, boxes, OwnCompFile)) return;
+  CompSaved = true;
+  OwnCompFile = st_.CurComp.CompFile;
 }
 
 void frmGroupComp::mnuFSComp_Click() { SaveCompFile(); }
@@ -333,6 +337,13 @@ void frmGroupComp::cmdSaveElm_Click() {
     return;
   }
   st_.CurElm.ElmName = txtElmName.Text();
+  // An element added, or one that took another file's name (Load Element),
+  // replaces an existing file only when the user agrees.
+  SetElmFileKind();
+  const std::string ownFile =
+      IsNewElm || sel < 0 ? std::string() : st_.CurComp.CompElmFile[static_cast<size_t>(sel)];
+  if (!MayReplaceFile(*this, SaveFileName(st_.CurElm.ElmFile, st_.CurElm.ElmName, DefExt), ownFile, st_.ProjDir))
+    return;
   StoreGridToElm();
   ElmSaveFailed = !SaveElmFile();
   if (ElmSaveFailed) {

@@ -90,6 +90,9 @@ class frmGroupComp : public forms::Form {
   bool CompSaved = false;     // the component file holds the component as shown
   bool ElmSaveFailed = false;
   std::string FileFilter, DefExt;
+  // The component file as opened or last saved here (empty for a new
+  // component): saving over it needs no question.
+  std::string OwnCompFile;
   // The grid: the remembered cell (CurCellCol -1 = none), the wrap row of
   // the keyboard navigation, whether the current cell is the last Remark.
   int CurCellCol = -1, CurCellRow = 0;

@@ -109,7 +109,7 @@ TEST_F(ComponentCommands, SaveValidatesInOrder) {
   };
   for (const auto& c : cases) {
     platform.ExpectMessage(c.message);
-    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes));
+    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes, st.CurComp.CompFile));
   }
   EXPECT_EQ(st.CurComp, common::CompRec{});
 }
@@ -128,7 +128,8 @@ TEST_F(ComponentCommands, SaveNamesANewComponentAfterItsName) {
     SCOPED_TRACE(c.typed);
     st.CurComp = SampleComponent(2);
     st.CurComp.CompFile = c.stored;
-    ASSERT_TRUE(building::SaveCompFile(st, form, Boxes(c.typed, "2.5")));
+    // Saved over its own file: the naming alone is under test here.
+    ASSERT_TRUE(building::SaveCompFile(st, form, Boxes(c.typed, "2.5"), c.file));
     EXPECT_EQ(st.CurComp.CompFile, c.file);
     EXPECT_EQ(st.CurComp.CompName, c.typed);
     EXPECT_EQ(st.CurComp.CompQty, 2.5f);
@@ -152,7 +153,7 @@ TEST_F(ComponentCommands, AFailedSaveReportsAndChangesNothing) {
   };
   for (const auto& c : cases) {
     platform.ExpectMessage("Error in saving component data!!");
-    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes));
+    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes, st.CurComp.CompFile));
     EXPECT_EQ(st.CurComp, before);
     EXPECT_EQ(ReadProject("Keep.FLC"), "previous contents");
   }

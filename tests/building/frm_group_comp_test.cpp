@@ -137,6 +137,7 @@ TEST_F(ComponentEditor, InsertingANewElement) {
     EXPECT_EQ(w->txtElmName.Text(), "D");
     EXPECT_TRUE(w->lstElm.Enabled() && w->cmdAddElm.Enabled());
     w->Unload();
+    std::filesystem::remove(st.ProjDir + "D.FLE");  // the next case adds D afresh
   }
 }
 
@@ -372,6 +373,52 @@ TEST_F(ComponentEditor, SavesIgnoreAFileOfTheSameNameInTheCurrentFolder) {
   w->cmdSaveElm.Click();
   EXPECT_EQ(folder.Read("B.FLE"), "not this one");
   EXPECT_NE(folder.Read("proj/B.FLE").find("\"0.25\""), std::string::npos);
+}
+
+// A new element or component whose name maps to an existing file of the
+// project folder asks before replacing it; No keeps the file and the editor
+// as they were. Saving a record over its own file asks nothing.
+TEST_F(ComponentEditor, ANewRecordDoesNotSilentlyReplaceAFile) {
+  OpenThree();
+  WriteElement("Other.FLE", "Other", 2, {{"0.5", "of another component"}});
+  const std::string other = folder.Read("proj/Other.FLE");
+  const std::string question = "Other.FLE already exists in the project folder. Replace it?";
+  w->lstElm.SetListIndex(2);
+  w->cmdAddElm.Click();
+  w->txtElmName.SetText("Other");
+  PickTypeNext("RC Wall");
+  w->cmdElmType.Click();
+  platform.ExpectMessage(question, MsgResult::No);
+  w->cmdSaveElm.Click();
+  EXPECT_EQ(folder.Read("proj/Other.FLE"), other);
+  EXPECT_EQ(ListLines(), (Lines{"A", "B", "C"}));
+  EXPECT_FALSE(w->lstElm.Enabled());  // still adding
+  platform.ExpectMessage(question, MsgResult::Yes);
+  w->cmdSaveElm.Click();
+  EXPECT_EQ(ListLines(), (Lines{"A", "B", "C", "Other"}));
+  EXPECT_NE(folder.Read("proj/Other.FLE"), other);
+  w->cmdEditElm.Click();
+  w->cmdSaveElm.Click();  // its own file now
+
+  // A new component named after an existing component file.
+  w->Unload();
+  const std::string wall = folder.Read("proj/Wall.FLC");
+  st.CurComp = common::CompRec{};
+  w->Show();
+  w->txtCompName.SetText("Wall");
+  w->txtCompNo.SetText("1");
+  w->cboCompType.SetListIndex(1);
+  platform.ExpectMessage("Wall.FLC already exists in the project folder. Replace it?", MsgResult::No);
+  w->mnuFSComp.Click();
+  EXPECT_FALSE(w->CompSaved);
+  EXPECT_EQ(folder.Read("proj/Wall.FLC"), wall);
+  EXPECT_EQ(st.CurComp.CompFile, "");
+  platform.ExpectMessage("Wall.FLC already exists in the project folder. Replace it?", MsgResult::Yes);
+  w->mnuFSComp.Click();
+  EXPECT_TRUE(w->CompSaved);
+  EXPECT_NE(folder.Read("proj/Wall.FLC"), wall);
+  w->mnuFSComp.Click();  // its own file now
+  EXPECT_TRUE(w->CompSaved);
 }
 
 }  // namespace
