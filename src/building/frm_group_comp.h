@@ -18,6 +18,7 @@
 #include <string>
 
 #include "building/component_commands.h"
+#include "building/element_assess_lines.h"
 #include "building/frm_elm_select.h"
 #include "building/frm_inp_mat_data.h"
 #include "building/frm_mat_lib.h"
@@ -177,9 +178,9 @@ class frmGroupComp : public forms::Form {
   void EnableListCommands(bool on);
   void EnableElementCommands(bool load, bool save, bool type, bool values);
   void SwapElements(int a, int b);
-  // The assess flag of element `elm` of this component in its group, or
-  // nullptr when the component or group is new or an index is out of range.
-  bool* AssessFlag(int elm);
+  // The element assess flags of this component in its group, or nullptr
+  // when the component or group is new or an index is out of range.
+  ElementFlags* AssessTable();
   void StoreAssessChoice(bool assessed);
 
   // Grid helpers.
@@ -197,6 +198,7 @@ class frmGroupComp : public forms::Form {
   common::Program& prog_;
   common::BuildingState& st_;
   GroupCompLinks links_;
+  ElementAssessLines assessLines_;  // the flags follow their elements
 };
 
 }  // namespace building

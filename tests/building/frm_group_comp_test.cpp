@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "common/paths.h"
 #include "element_editor_fixture.h"
@@ -76,15 +77,11 @@ TEST_F(ComponentEditor, ShowingAnElementAndItsAssessFlag) {
   EXPECT_FALSE(w->CompSaved);
   w->Option1.Click();
   EXPECT_TRUE(prog.assess.sel.FlrElmAssess[0][0][1]);
-  // Flags belong to positions: after a move the element shows the flag of
-  // the position it now holds.
   w->cmdElmUp.Click();
   EXPECT_EQ(ListLines(), (Lines{"B", "A", "C"}));
   EXPECT_EQ(Slots(3), (Lines{"B.FLE", "A.FLE", "C.FLE"}));
   EXPECT_EQ(w->lstElm.ListIndex(), 0);
   EXPECT_TRUE(w->Option1.Value());
-  w->Option2.Click();
-  EXPECT_FALSE(prog.assess.sel.FlrElmAssess[0][0][0]);
   platform.ExpectMessage(kReturnQuestion, MsgResult::Cancel);
   w->mnuFReturn.Click();
   EXPECT_TRUE(w->IsLoaded());
@@ -419,6 +416,66 @@ TEST_F(ComponentEditor, ANewRecordDoesNotSilentlyReplaceAFile) {
   EXPECT_NE(folder.Read("proj/Wall.FLC"), wall);
   w->mnuFSComp.Click();  // its own file now
   EXPECT_TRUE(w->CompSaved);
+}
+
+// The "Assess Element?" marks stay with their elements when elements are
+// inserted, deleted or moved. The selection table follows the component
+// file, as the calculation reads it, and takes the new order when the
+// component is saved.
+TEST_F(ComponentEditor, AssessMarksStayWithTheirElements) {
+  auto& flags = prog.assess.sel.FlrElmAssess[0][0];
+  flags = {true, false, true};  // A Yes, B No, C Yes
+  OpenThree();
+  auto marks = [&] {
+    std::string text;
+    for (int i = 0; i < w->lstElm.ListCount(); ++i) {
+      w->lstElm.SetListIndex(-1);  // so that each line is shown afresh
+      w->lstElm.SetListIndex(i);
+      text += w->Option1.Value() ? "Y" : w->Option2.Value() ? "N" : "?";
+    }
+    return text;
+  };
+  struct Step {
+    std::function<void()> act;
+    Lines lines;
+    std::string marks;
+  } steps[] = {
+      {[&] { w->lstElm.SetListIndex(0), AddElement("D"); }, {"A", "D", "B", "C"}, "YYNY"},
+      {[&] { w->lstElm.SetListIndex(2), w->cmdElmUp.Click(); }, {"A", "B", "D", "C"}, "YNYY"},
+      {[&] { w->lstElm.SetListIndex(0), w->cmdDeleteElm.Click(); }, {"B", "D", "C"}, "NYY"},
+      {[&] { w->lstElm.SetListIndex(1), w->Option2.Click(); }, {"B", "D", "C"}, "NNY"},
+      {[&] { w->lstElm.SetListIndex(2), w->cmdElmUp.Click(); }, {"B", "C", "D"}, "NYN"},
+  };
+  for (const auto& step : steps) {
+    step.act();
+    EXPECT_EQ(ListLines(), step.lines);
+    EXPECT_EQ(marks(), step.marks);
+  }
+  // Unsaved, the table still holds the marks of the file's order A, B, C.
+  EXPECT_TRUE(flags[0] && !flags[1] && flags[2]);
+  w->mnuFSComp.Click();
+  ASSERT_TRUE(w->CompSaved);
+  EXPECT_FALSE(flags[0]);
+  EXPECT_TRUE(flags[1]);
+  EXPECT_FALSE(flags[2]);
+  EXPECT_EQ(marks(), "NYN");
+}
+
+// While an element is being added or edited the list cannot be reordered.
+TEST_F(ComponentEditor, MovesAreDisabledWhileAnElementIsAddedOrEdited) {
+  OpenThree();
+  w->lstElm.SetListIndex(1);
+  EXPECT_TRUE(w->cmdElmUp.Enabled() && w->cmdElmDn.Enabled());
+  w->cmdEditElm.Click();
+  EXPECT_FALSE(w->cmdElmUp.Enabled() || w->cmdElmDn.Enabled());
+  w->msgElm.SetTextMatrix(1, 2, "0.9");
+  w->cmdElmUp.Click();  // disabled: nothing moves, the edit stays
+  EXPECT_EQ(ListLines(), (Lines{"A", "B", "C"}));
+  EXPECT_EQ(w->msgElm.TextMatrix(1, 2), "0.9");
+  w->cmdSaveElm.Click();
+  EXPECT_TRUE(w->cmdElmUp.Enabled() && w->cmdElmDn.Enabled());
+  w->cmdAddElm.Click();
+  EXPECT_FALSE(w->cmdElmUp.Enabled() || w->cmdElmDn.Enabled());
 }
 
 }  // namespace
