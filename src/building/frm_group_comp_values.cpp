@@ -103,6 +103,12 @@ bool frmGroupComp::LoadLibraryDefaults() {
   }
   auto& mat = st_.elmMat;
   const auto& table = prog_.assess.mat;
+  for (const DefaultMaterial& d : defaults.materials) {
+    if (ModCal::MaterialRow(table, d.matNo) < 0) {
+      Say("Material no. " + std::to_string(d.matNo) + " of " + ElmDefFile + " is not in the LCIA database.");
+      return false;
+    }
+  }
   int m = 0;
   for (const DefaultMaterial& d : defaults.materials) {
     ++m;
