@@ -181,8 +181,7 @@ void frmGroupComp::msgElm_DblClick() {
     st_.SelItemNo = -1;
     st_.SelItemName.clear();
     frmMatLib& picker = links_.matLib();
-    picker.ElmTypeStr = std::to_string(st_.CurElm.ElmTypeNo);
-    picker.GrpKindStr = st_.GrpTypeName;
+    picker.SetContext(std::to_string(st_.CurElm.ElmTypeNo), st_.GrpTypeName);
     picker.Show(true);
     if (st_.SelItemNo > 0) {
       txtmsgCell.SetText(std::to_string(st_.SelItemNo));

@@ -190,8 +190,7 @@ void frmGroupComp::cmdSelMat_Click() {
   st_.SelItemNo = -1;
   frmMatLib& picker = links_.matLib();
   // Not a generic element's material row: every listed material may be chosen.
-  picker.ElmTypeStr.clear();
-  picker.GrpKindStr.clear();
+  picker.SetContext("", "");
   picker.Show(true);
   if (st_.SelItemNo <= 0 || CurMatIdx < 1 || CurMatIdx > 10) return;
   const int row = ModCal::MaterialRow(prog_.assess.mat, st_.SelItemNo);
