@@ -124,6 +124,9 @@ void frmMain::mnuFNew_Click() {
     return;
   }
   txtProjFName.SetText(*file);
+  // A new project starts from an empty building record: nothing of the
+  // project closed before it stays.
+  b.Bldg = common::BldgRec{};
   b.Bldg.ProjFile = FilePart(*file);
   auto& sel = prog_.assess.sel;
   sel.SkipAllFdn = sel.SkipAllFlr = sel.SkipAllSer = 0;
