@@ -16,7 +16,7 @@ ComponentBoxes BoxesOf(const common::CompRec& comp) {
   ComponentBoxes b;
   b.compName = comp.CompName;
   b.compTypeIndex = comp.CompType;
-  b.compNo = common::DisplayText(comp.CompQty);
+  b.compNo = common::ExactText(comp.CompQty);  // a second save keeps every digit
   for (int i = 0; i < comp.NoOfElm; ++i) b.elementNames.push_back(comp.CompElmName[i]);
   return b;
 }

@@ -478,4 +478,19 @@ TEST_F(ComponentEditor, MovesAreDisabledWhileAnElementIsAddedOrEdited) {
   EXPECT_FALSE(w->cmdElmUp.Enabled() || w->cmdElmDn.Enabled());
 }
 
+// The quantity box shows the quantity exactly, so saving the component
+// again keeps it.
+TEST_F(ComponentEditor, AQuantityOfEightDigitsSurvivesASecondSave) {
+  OpenThree();
+  w->txtCompNo.SetText("11683.875");
+  w->mnuFSComp.Click();
+  w->Unload();
+  w->Show();
+  EXPECT_EQ(w->txtCompNo.Text(), "11683.875");
+  w->mnuFSComp.Click();
+  common::CompRec back;
+  ASSERT_EQ(building::ReadComponentFile(st.ProjDir + "Wall.FLC", 210, back).status, building::FileRead::Ok);
+  EXPECT_EQ(back.CompQty, 11683.875f);
+}
+
 }  // namespace
