@@ -114,7 +114,8 @@ TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
   folder.Write("office/GF_RECEPTION_.FLE", "2\r\n12,5,60,100\r\n");
   main.mnuRunLCA.Click();
   EXPECT_TRUE(main.mnuRunLCA.Checked());
-  const std::string warning = "   Warning: the user values of GF_RECEPTION.FLE cannot be read; its default values are used";
+  const std::string warning =
+      "   Warning: the user values of GF_RECEPTION.FLE cannot be read; its default values are used";
   auto lines = main.PicMain.PrintedTexts();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), warning), 1);
   EXPECT_EQ(LastLines(1)[0], "   Impact calculation completed");
