@@ -64,8 +64,13 @@ energy_input::frmEgyCalInput& Windows::frmEgyCalInput() {
 
 energy_input::frmSelCons& Windows::frmSelCons() {
   if (!selCons_) {
-    selCons_ = std::make_unique<energy_input::frmSelCons>(prog_, platform_,
-                                                          [this]() -> forms::Form& { return frmMatLib(); });
+    selCons_ = std::make_unique<energy_input::frmSelCons>(prog_, platform_, [this]() -> forms::Form& {
+      // Asked for as the constructions window opens the picker, which then
+      // picks any material: no generic element's context.
+      building::frmMatLib& picker = frmMatLib();
+      picker.SetContext("", "");
+      return picker;
+    });
     // A deleted construction renumbers the energy modelling input's own copy too.
     selCons_->OnConstructionDeleted = [this](int deleted) -> std::optional<std::vector<energy_input::FabricRef>> {
       if (!egyCalInput_) return std::nullopt;

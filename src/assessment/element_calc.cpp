@@ -72,6 +72,10 @@ Element& ElementOf(common::Program& prog, int mode, RunContext& run) {
   if (e.status != building::FileRead::Ok) return e;
   if (e.rec.ElmTypeNo == 0) {
     ReadUserValues(prog, run, std::nullopt, e);
+    // A short or malformed file is ignored; the element's own values stand.
+    if (e.userStatus == building::FileRead::Failed)
+      run.warnings.push_back("   Warning: the user values of " + e.rec.ElmFile +
+                             " cannot be read; its default values are used");
     return e;
   }
   std::string folder = building::ElementLibraryFolder(b, static_cast<Integer>(b.FileType - 20), b.CompTypeIdx);
@@ -111,18 +115,15 @@ std::string CalcGeneric(common::Program& prog, int mode, int stage, const Elemen
   auto& mat = b.elmMat;
   const auto& elm = e.rec;
   // User values apply to the materials the file lists and no others; what
-  // an earlier element left in row 1 is cleared first.
+  // an earlier element left in row 1 is cleared first. A file that is
+  // missing, short or malformed leaves the element's own values.
   mat.ElmUserValFlag = false;
   ClearUserRow(mat);
   int userCount = 0;
-  if (e.userStatus == building::FileRead::Ok) {
-    if (e.user.InForce > 0) {
-      TakeUserRow(mat, e.user);
-      userCount = e.user.Count;
-      mat.ElmUserValFlag = true;
-    }
-  } else if (e.userStatus != building::FileRead::NotOpened) {
-    return "Error in reading the user values of " + elm.ElmFile;
+  if (e.userStatus == building::FileRead::Ok && e.user.InForce > 0) {
+    TakeUserRow(mat, e.user);
+    userCount = e.user.Count;
+    mat.ElmUserValFlag = true;
   }
   for (int m = 0; m < 4; ++m) {
     const size_t row = static_cast<size_t>(4 * m);

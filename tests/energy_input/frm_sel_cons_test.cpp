@@ -432,18 +432,18 @@ TEST_F(ConstructionWindow, UnreadableFileListsNothingAndSaysSo) {
   EXPECT_EQ(prog.energyInput.cons, energytest::SomeConstructions(2));
 }
 
-// A bare name is opened in the current folder when a file of that name is
-// there, else in the project folder.
-TEST_F(ConstructionWindow, TheCurrentFolderComesFirst) {
+// A bare name is opened in the project folder when a file of that name is
+// there; the current folder is only a fallback.
+TEST_F(ConstructionWindow, TheProjectFolderComesFirst) {
   WriteConstructions(2);
   std::string error;
   ASSERT_TRUE(energy_input::WriteConstructionFile(folder.Path() + "T.CON", energytest::SomeConstructions(1), error));
   OpenSelect(0);
-  EXPECT_EQ(w.txtNCons.Text(), "1");
-  w.Unload();
-  std::remove((folder.Path() + "T.CON").c_str());
-  OpenSelect(0);
   EXPECT_EQ(w.txtNCons.Text(), "2");
+  w.Unload();
+  std::remove((folder.Path() + "proj/T.CON").c_str());
+  OpenSelect(0);
+  EXPECT_EQ(w.txtNCons.Text(), "1");
 }
 
 TEST_F(ConstructionWindow, MissingFileAndNoProject) {
