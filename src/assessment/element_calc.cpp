@@ -7,6 +7,7 @@
 #include "assessment/calculation.h"
 #include "assessment/element_booking.h"
 #include "assessment/formula_machine.h"
+#include "assessment/lcia_database.h"
 #include "assessment/results.h"
 #include "building/element_file.h"
 #include "building/element_library.h"
@@ -108,9 +109,19 @@ void TakeUserRow(common::ElementMaterialValues& mat, const building::UserValueFi
   }
 }
 
+// A material the database lacks would be booked as row 0, with no impacts
+// and no cost: the run goes on, but the user is told once per material.
+void WarnIfMissing(RunContext& run, const common::MaterialTable& table, int matNo, const std::string& elmFile) {
+  if (matNo <= 0 || matNo >= common::kMaterialRows || MaterialRow(table, matNo) >= 0) return;
+  if (run.missingMaterials.test(static_cast<size_t>(matNo))) return;
+  run.missingMaterials.set(static_cast<size_t>(matNo));
+  run.warnings.push_back("   Warning: material " + std::to_string(matNo) + " of " + elmFile +
+                         " is not in the LCIA database; its impacts and cost are booked as 0");
+}
+
 // A generic element names up to four materials in its own values:
 // material no., quantity, wastage %, life, in four rows each.
-std::string CalcGeneric(common::Program& prog, int mode, int stage, const Element& e) {
+std::string CalcGeneric(common::Program& prog, int mode, int stage, const Element& e, RunContext& run) {
   auto& b = prog.building;
   auto& mat = b.elmMat;
   const auto& elm = e.rec;
@@ -148,6 +159,7 @@ std::string CalcGeneric(common::Program& prog, int mode, int stage, const Elemen
       use.wastage = static_cast<Single>(*was / 100.0);
       use.life = *life;
     }
+    WarnIfMissing(run, prog.assess.mat, use.matNo, elm.ElmFile);
     if (!BookMaterial(mode, stage, use, prog.assess.mat, prog.assess.factors, prog.assess.CompSum,
                       b.SelElmIdx))
       return "Life expectancy too short in " + elm.ElmFile;
@@ -158,7 +170,7 @@ std::string CalcGeneric(common::Program& prog, int mode, int stage, const Elemen
 // A library element takes its materials and formulas from the default data
 // file of its type; user values in force replace material, wastage, life
 // and unit cost.
-std::string CalcLibrary(common::Program& prog, int mode, int stage, const Element& e) {
+std::string CalcLibrary(common::Program& prog, int mode, int stage, const Element& e, RunContext& run) {
   auto& b = prog.building;
   auto& mat = b.elmMat;
   const auto& table = prog.assess.mat;
@@ -198,6 +210,7 @@ std::string CalcLibrary(common::Program& prog, int mode, int stage, const Elemen
     use.wastage = static_cast<Single>((mat.ElmUserValFlag ? mat.ElmMatWas[1][i] : d.wastage) / 100.0);
     use.life = mat.ElmUserValFlag ? mat.ElmMatLife[1][i] : d.life;
     if (mat.ElmUserValFlag) use.unitCost = mat.ElmMatUCost[1][i];
+    WarnIfMissing(run, table, use.matNo, e.rec.ElmFile);
     if (!BookMaterial(mode, stage, use, table, prog.assess.factors, prog.assess.CompSum, b.SelElmIdx))
       return kOperationsLibraryError;
   }
@@ -220,7 +233,7 @@ void CalcElm(common::Program& prog, int mode, int stage, std::string& errText, R
       return;
   }
   b.CurElm = e.rec;
-  errText = e.rec.ElmTypeNo == 0 ? CalcGeneric(prog, mode, stage, e) : CalcLibrary(prog, mode, stage, e);
+  errText = e.rec.ElmTypeNo == 0 ? CalcGeneric(prog, mode, stage, e, run) : CalcLibrary(prog, mode, stage, e, run);
 }
 
 }  // namespace ModCal

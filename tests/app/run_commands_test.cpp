@@ -122,4 +122,26 @@ TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
   EXPECT_EQ(prog.assess.LCAResult.BldgImp[0][2], whole);
 }
 
+// A material number the database does not hold books nothing; the run goes
+// on and says so once, however many elements name it.
+TEST_F(RunCommandsTest, AMaterialTheDatabaseLacksIsNamedInAWarning) {
+  namespace fs = std::filesystem;
+  fs::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
+  std::string elm = folder.Read("office/GF_RECEPTION.FLE");
+  const std::string granite = "\"62\",\"Granite slab (kg)\"";
+  ASSERT_NE(elm.find(granite), std::string::npos);
+  elm.replace(elm.find(granite), granite.size(), "\"400\",\"Unknown\"");
+  folder.Write("office/GF_RECEPTION.FLE", elm);
+  main.Show();
+  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
+  main.mnuFileOpen.Click();
+  main.mnuRunLCA.Click();
+  EXPECT_TRUE(main.mnuRunLCA.Checked());
+  const std::string warning =
+      "   Warning: material 400 of GF_RECEPTION.FLE is not in the LCIA database; its impacts and cost are booked as 0";
+  auto lines = main.PicMain.PrintedTexts();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), warning), 1);
+  EXPECT_EQ(LastLines(1)[0], "   Impact calculation completed");
+}
+
 }  // namespace
