@@ -132,7 +132,7 @@ frmEgyCalInput::frmEgyCalInput(common::Program& prog, forms::Platform& platform,
   txtNRmIZ.OnChange = [this] { cmdEntNRm.SetFontBold(true); };
   txtNFabComp.OnChange = [this] { cmdEntRmChar.SetFontBold(true); };
   for (forms::TextBox* box : {&txtZnNam, &txtRmNam, &txtCompL, &txtShMask})
-    box->OnChange = [this, box] { DropLineBreaks(*box); };
+    box->OnChange = [box] { DropLineBreaks(*box); };
 
   cmdEntNZn.OnClick = [this] { cmdEntNZn_Click(); };
   cmdEntNRm.OnClick = [this] { cmdEntNRm_Click(); };

@@ -51,7 +51,7 @@ class frmSIZn : public forms::Form {
   void LoadZone();
   int RoomCount() const;
 
-  common::Program& prog_;
+  [[maybe_unused]] common::Program& prog_;
   common::EnergyInputState& egy_;
   int mCurZn = 0;
   int mCurRow = -1;  // -1 none shown yet, 0 the zone, 1.. a room
