@@ -1,8 +1,7 @@
 #include "simulation/data_stream.h"
 
-#include <algorithm>
 #include <cstdlib>
-#include <string_view>
+#include <cstring>
 
 namespace simulation {
 namespace {
@@ -54,16 +53,21 @@ bool BlockReader::LoadBlock() {
     const std::size_t searched = block.size();
     if (!ReadMore(block)) return false;
     if (atEnd_) break;
-    const std::size_t end = std::string_view(block).substr(searched).rfind('\n');
-    if (end != std::string_view::npos) {
-      carry_.assign(block, searched + end + 1, std::string::npos);
-      block.resize(searched + end + 1);
+    const void* end = memrchr(block.data() + searched, '\n', block.size() - searched);
+    if (end) {
+      const std::size_t kept = static_cast<std::size_t>(static_cast<const char*>(end) - block.data()) + 1;
+      carry_.assign(block, kept, std::string::npos);
+      block.resize(kept);
       break;
     }
   }
   if (block.empty()) return false;
   baseLine_ += blockLines_;
-  blockLines_ = static_cast<int>(std::count(block.begin(), block.end(), '\n'));
+  blockLines_ = 0;
+  const char* const last = block.data() + block.size();
+  for (const char* p = block.data();
+       (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(last - p)))) != nullptr; ++p)
+    ++blockLines_;
   reader_.emplace(std::move(block));
   return true;
 }
