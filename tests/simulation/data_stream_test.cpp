@@ -93,13 +93,13 @@ TEST(BlockReader, WhatIsNoRegularFileOrTooLargeIsRefusedAtOnce) {
 TEST(BlockReader, ALongFileWithoutLineEndsIsReadInOnePass) {
   testsupport::TempFolder tmp;
   const std::string path = tmp.Write("noline.RLF", "");
-  ASSERT_EQ(truncate(path.c_str(), off_t{64} << 20), 0);
+  ASSERT_EQ(truncate(path.c_str(), off_t{96} << 20), 0);
   simulation::BlockReader in;
   std::string error;
   ASSERT_TRUE(in.Open(path, error)) << error;
   const auto start = std::chrono::steady_clock::now();
   EXPECT_NE(in.Line(), nullptr);
-  EXPECT_LT(SecondsSince(start), 0.75);
+  EXPECT_LT(SecondsSince(start), 1.0);
 }
 
 TEST(BlockWriter, CommitReplacesAbandonKeepsTheOldFile) {
