@@ -71,10 +71,13 @@ energy_input::frmSelCons& Windows::frmSelCons() {
       picker.SetContext("", "");
       return picker;
     });
-    // A deleted construction renumbers the energy modelling input's own copy too.
-    selCons_->OnConstructionDeleted = [this](int deleted) -> std::optional<std::vector<energy_input::FabricRef>> {
-      if (!egyCalInput_) return std::nullopt;
-      return egyCalInput_->ConstructionDeleted(deleted);
+    // An open energy modelling input edits its own copy of the energy model:
+    // the deleted constructions are told from it and, once saved, renumber it.
+    selCons_->OpenEnergyModel = [this]() -> const common::EnergyModel* {
+      return egyCalInput_ && egyCalInput_->IsLoaded() ? &egyCalInput_->WorkingModel() : nullptr;
+    };
+    selCons_->OnConstructionsDeleted = [this](const std::vector<int>& deleted) {
+      if (egyCalInput_) egyCalInput_->ConstructionsDeleted(deleted);
     };
   }
   return *selCons_;
