@@ -1,0 +1,59 @@
+#pragma once
+// The program's own windows on the Qt platform, driven through their real
+// widgets. With OSTREVO_SHOT_DIR set, Shot() saves a window's picture
+// there as PNG, so a person can look at what the test saw.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "app/windows.h"
+#include "common/program.h"
+#include "forms/form.h"
+#include "qtui/qt_platform.h"
+#include "support/temp_folder.h"
+
+namespace qtui_test {
+
+class RealWindows : public ::testing::Test {
+ protected:
+  RealWindows() {
+    setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
+    platform.SetEndWhenLastFormUnloaded(false);
+  }
+  ~RealWindows() override { unsetenv("OSTREVO_HOME"); }
+
+  template <class W>
+  W* Widget(const forms::Control& control) {
+    return dynamic_cast<W*>(platform.WidgetOf(control));
+  }
+  QWidget* Window(const forms::Form& form) { return platform.WindowOf(form); }
+  // Clicks the middle of a control's widget.
+  void Click(const forms::Control& control) {
+    QWidget* w = platform.WidgetOf(control);
+    ASSERT_NE(w, nullptr) << control.FullName();
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+  }
+  void Shot(const forms::Form& form, const std::string& name) {
+    const char* dir = std::getenv("OSTREVO_SHOT_DIR");
+    QWidget* window = platform.WindowOf(form);
+    if (dir == nullptr || window == nullptr) return;
+    QApplication::processEvents();
+    QDir().mkpath(QString::fromLocal8Bit(dir));
+    window->grab().save(QString::fromLocal8Bit(dir) + "/" + QString::fromStdString(name) + ".png");
+  }
+
+  testsupport::TempFolder folder;
+  qtui::QtPlatform platform;
+  std::unique_ptr<common::Program> progPtr = std::make_unique<common::Program>();
+  common::Program& prog = *progPtr;
+  app::Windows windows{prog, platform};
+};
+
+}  // namespace qtui_test
