@@ -4,7 +4,9 @@
 // there as PNG, so a person can look at what the test saw.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QTest>
@@ -39,6 +41,14 @@ class RealWindows : public ::testing::Test {
     QWidget* w = platform.WidgetOf(control);
     ASSERT_NE(w, nullptr) << control.FullName();
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+  }
+  // Chooses a row of a drop-down in its opened list, as the user does.
+  void Choose(const forms::Control& control, int row) {
+    auto* combo = Widget<QComboBox>(control);
+    ASSERT_NE(combo, nullptr) << control.FullName();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
   }
   void Shot(const forms::Form& form, const std::string& name) {
     const char* dir = std::getenv("OSTREVO_SHOT_DIR");

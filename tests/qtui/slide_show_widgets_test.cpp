@@ -66,9 +66,7 @@ TEST_F(SlideShowWidgets, VistrelSlidesFollowClicksOnThePicture) {
   ASSERT_NE(chapters, nullptr);
   EXPECT_FALSE(chapters->isEditable());
   ASSERT_EQ(chapters->count(), 3);
-  chapters->showPopup();
-  QAbstractItemView* view = chapters->view();
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(1, 0)).center());
+  Choose(window.cboChLst, 1);
   ASSERT_EQ(slides.CurSld, 1);
   EXPECT_EQ(chapters->currentText(), "Ostrevo Slides");
 
