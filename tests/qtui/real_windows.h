@@ -7,13 +7,18 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <QWidget>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/windows.h"
 #include "common/program.h"
@@ -28,6 +33,20 @@ class RealWindows : public ::testing::Test {
   RealWindows() {
     setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
     platform.SetEndWhenLastFormUnloaded(false);
+    // Message boxes are answered with `answer` and their texts kept; file
+    // dialogs are cancelled.
+    QObject::connect(&answerer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        messages.push_back(box->text().toStdString());
+        QAbstractButton* button = box->button(answer);
+        if (button == nullptr) button = box->buttons().value(0);
+        if (button != nullptr) button->click();
+      } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+      }
+    });
+    answerer_.start(5);
   }
   ~RealWindows() override { unsetenv("OSTREVO_HOME"); }
 
@@ -59,11 +78,16 @@ class RealWindows : public ::testing::Test {
     window->grab().save(QString::fromLocal8Bit(dir) + "/" + QString::fromStdString(name) + ".png");
   }
 
+  QMessageBox::StandardButton answer = QMessageBox::Ok;
+  std::vector<std::string> messages;
   testsupport::TempFolder folder;
   qtui::QtPlatform platform;
   std::unique_ptr<common::Program> progPtr = std::make_unique<common::Program>();
   common::Program& prog = *progPtr;
   app::Windows windows{prog, platform};
+
+ private:
+  QTimer answerer_;
 };
 
 }  // namespace qtui_test
