@@ -11,6 +11,8 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWheelEvent>
@@ -49,6 +51,11 @@ class GridView : public QWidget {
   explicit GridView(QWidget* parent)
       : QWidget(parent), table(new GridTable(this)), bar(new QScrollBar(Qt::Vertical, this)) {
     bar->hide();
+    // A raised thumb on a light groove, so the thumb reads as the thumb.
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+      classic->setParent(bar);
+      bar->setStyle(classic);
+    }
     setFocusProxy(table);
   }
   void Layout() {
