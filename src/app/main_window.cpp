@@ -208,7 +208,7 @@ void frmMain::MnuPrintInSumExcel_Click() {
   NewMsg = "   Export input summary (Excel)";
   ShowMessage();
   auto chosen = GetPlatform().OpenFileDialog(
-      {"Generate Input Summary to Excel", "Input Summary (Excel) (*.xls)|*.xls", "", ""});
+      {"Generate Input Summary to Excel", "Input Summary (Excel) (*.xlsx)|*.xlsx;*.xls", "", ""});
   if (!chosen) {
     MsgBox("Cancel was selected.");
     return;
