@@ -8,6 +8,7 @@
 #include <QStyleOptionSlider>
 #include <QTableWidget>
 
+#include "building/frm_bldg_sys_input.h"
 #include "building/frm_group_comp.h"
 #include "building/frm_mat_lib.h"
 #include "qtui/picture_painter.h"
@@ -77,6 +78,30 @@ TEST_F(BuildingWidgets, TheValuesPanelHidesTheEditorUnderIt) {
   EXPECT_LE(std::abs(shown.lightness() - qtui::ToQColor(forms::kButtonFace).lightness()), 8);
   Shot(w, "component_editor_values_panel");
   EXPECT_TRUE(qobject_cast<QGroupBox*>(frame)->autoFillBackground());
+}
+
+// After Add or Edit the chosen row stays chosen with Edit and Delete off; a
+// click on that row turns them on again.
+TEST_F(BuildingWidgets, ClickingTheChosenGroupAgainEnablesEditAndDelete) {
+  auto& b = prog.building.Bldg;
+  b.ProjFile = folder.Path() + "OFFICE.PRJ";
+  b.NoOfFlrGrp = 2;
+  b.FlrGrpName[0] = "Ground floor";
+  b.FlrGrpName[1] = "Typical office floor";
+  building::frmBldgSysInput& w = windows.frmBldgSysInput();
+  w.Show();
+  auto* list = Widget<QListWidget>(w.lstFloorName);
+  ASSERT_EQ(list->count(), 2);
+  const QPoint row1 = list->visualItemRect(list->item(1)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
+  EXPECT_EQ(w.lstFlrNo.ListIndex(), 1);
+  EXPECT_TRUE(w.cmdEditFloor.Enabled());
+  w.cmdEditFloor.SetEnabled(false);  // as an accepted Add or an Edit leaves them
+  w.cmdDeleteFloor.SetEnabled(false);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
+  EXPECT_TRUE(w.cmdEditFloor.Enabled());
+  EXPECT_TRUE(w.cmdDeleteFloor.Enabled());
+  EXPECT_TRUE(platform.WidgetOf(w.cmdEditFloor)->isEnabled());
 }
 
 TEST_F(BuildingWidgets, MaterialPickerOpensWithNothingChosen) {

@@ -1,6 +1,6 @@
 // Every caption of every window of the three programs is drawn at its own
 // size: the layout's twips are converted with the windows' own font, so no
-// caption is shrunk to fit its box.
+// caption is shrunk to fit its box. And every frame is opaque.
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -65,6 +65,11 @@ TEST_F(CaptionWidgets, EveryWindowShowsItsCaptionsAtTheirOwnSize) {
     form->Show();
     ASSERT_NE(Window(*form), nullptr) << form->Name();
     EXPECT_EQ(ShrunkCaptions(*form), std::vector<std::string>{}) << form->Name();
+    for (forms::Control* c : form->AllControls()) {  // frames hide what lies under them
+      if (auto* frame = qobject_cast<QGroupBox*>(platform.WidgetOf(*c))) {
+        EXPECT_TRUE(frame->autoFillBackground()) << form->Name() << "." << c->FullName();
+      }
+    }
     if (form == &windows.frmEgyCalInput()) Shot(*form, "energy_input_captions");
     if (form == &windows.frmSIZn()) Shot(*form, "air_side_captions");
     form->Unload();
