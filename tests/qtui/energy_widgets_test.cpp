@@ -56,6 +56,7 @@ TEST_F(EnergyWidgets, ConstructionWindowAfterClearShowsNoLayer) {
   EXPECT_EQ(Widget<QLineEdit>(w.txtMatNam)->text(), "Layer material 3");
   Click(w.cmdClr);
   EXPECT_EQ(w.cboElmNo.ListCount(), 0);
+  EXPECT_EQ(w.cboElmNo.Text(), "");
   EXPECT_EQ(Shown(w.cboElmNo), "");
   for (const forms::TextBox* box : {&w.txtNElmInC, &w.txtMatNo, &w.txtMatNam, &w.txtMatThk})
     EXPECT_EQ(Widget<QLineEdit>(*box)->text(), "") << box->Name();
