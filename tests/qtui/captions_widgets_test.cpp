@@ -70,8 +70,7 @@ TEST_F(CaptionWidgets, EveryWindowShowsItsCaptionsAtTheirOwnSize) {
         EXPECT_TRUE(frame->autoFillBackground()) << form->Name() << "." << c->FullName();
       }
     }
-    if (form == &windows.frmEgyCalInput()) Shot(*form, "energy_input_captions");
-    if (form == &windows.frmSIZn()) Shot(*form, "air_side_captions");
+    Shot(*form, "window_" + form->Name() + (form == &viewer ? "_vistrel" : form == &calculator ? "_calculator" : ""));
     form->Unload();
   }
 }

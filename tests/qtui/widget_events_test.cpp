@@ -59,7 +59,8 @@ class WidgetEvents : public ::testing::Test {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, row));
   }
   void ClickCell(int row, int col) {
-    QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, Table()->visualItemRect(Table()->item(row, col)).center());
+    const QPoint at = Table()->visualItemRect(Table()->item(row, col)).center();
+    QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, at);
   }
   // Opens the drop-down's list and clicks a row in it.
   void ChooseInPopup(QComboBox* combo, int row) {
@@ -240,8 +241,8 @@ TEST_F(WidgetEvents, GridCellClickInPlaceEditKeysAndScrollBar) {
   auto* box = Widget<QLineEdit>(form.txtCell);
   ASSERT_TRUE(box->isVisible());
   EXPECT_TRUE(box->hasFocus());
-  EXPECT_EQ(box->geometry().topLeft(),
-            platform.WidgetOf(form.msgA)->geometry().topLeft() + Table()->visualItemRect(Table()->item(2, 1)).topLeft());
+  const QPoint cell = Table()->visualItemRect(Table()->item(2, 1)).topLeft();
+  EXPECT_EQ(box->geometry().topLeft(), platform.WidgetOf(form.msgA)->geometry().topLeft() + cell);
   QTest::keyClicks(box, "7.5");
   QTest::keyClick(box, Qt::Key_Return);
   EXPECT_EQ(form.TakeLog(), Log{"txtCell_Enter"});
@@ -331,7 +332,8 @@ TEST_F(WidgetEvents, WorkerThreadUpdatesGoThroughTheWindowThread) {
   forms::MsgResult answer = forms::MsgResult::Cancel;
   QTimer answerer;
   QObject::connect(&answerer, &QTimer::timeout, [] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->button(QMessageBox::Yes)->click();
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+      box->button(QMessageBox::Yes)->click();
   });
   answerer.start(5);
   std::vector<bool> onWindowThread;
