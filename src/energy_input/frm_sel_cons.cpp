@@ -119,6 +119,7 @@ void frmSelCons::Layout() {
   lblElmNo.SetCaption("Layer No.");
   lblElmNo.Move(5640, 2010, 1215, 255);
   cboElmNo.Move(6900, 1980, 735, 315);
+  cboElmNo.SetStyle(forms::ComboStyle::DropDownList);
   cmdAddLay.SetCaption("Add");
   cmdAddLay.Move(7740, 1965, 615, 345);
   cmdDelLay.SetCaption("Del");
