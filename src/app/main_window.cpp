@@ -83,6 +83,7 @@ frmMain::frmMain(common::Program& prog, forms::Platform& platform, Windows& wind
   lblLsSld.Move(960, 7200, 855, 255);
   lblLsSld.SetCaption("Last Slide");
   cboSldLst.Move(2040, 7200, 4815, 315);
+  cboSldLst.SetStyle(forms::ComboStyle::DropDownList);
   lblNxSld.Move(6960, 7200, 855, 255);
   lblNxSld.SetCaption("Next Slide");
   cmdNxSld.Move(7920, 7200, 495, 255);
@@ -207,7 +208,7 @@ void frmMain::MnuPrintInSumExcel_Click() {
   NewMsg = "   Export input summary (Excel)";
   ShowMessage();
   auto chosen = GetPlatform().OpenFileDialog(
-      {"Generate Input Summary to Excel", "Input Summary (Excel) (*.xls)|*.xls", "", ""});
+      {"Generate Input Summary to Excel", "Input Summary (Excel) (*.xlsx)|*.xlsx;*.xls", "", ""});
   if (!chosen) {
     MsgBox("Cancel was selected.");
     return;

@@ -100,6 +100,7 @@ class frmMain : public forms::Form {
   void WireHandlers();
   void OpenChapter(const std::string& chapterFile);
   void ShowSlide();
+  void ShowSlideSteps(bool visible);
   void CloseLogFile();
   void StartupHook();
   // Close with its question; false when the user cancelled.

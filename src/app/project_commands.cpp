@@ -124,6 +124,9 @@ void frmMain::mnuFNew_Click() {
     return;
   }
   txtProjFName.SetText(*file);
+  // A new project starts from an empty building record: nothing of the
+  // project closed before it stays.
+  b.Bldg = common::BldgRec{};
   b.Bldg.ProjFile = FilePart(*file);
   auto& sel = prog_.assess.sel;
   sel.SkipAllFdn = sel.SkipAllFlr = sel.SkipAllSer = 0;
@@ -178,7 +181,7 @@ bool frmMain::CloseProject() {
 
 bool frmMain::WriteProjFile() {
   auto& b = prog_.building;
-  std::string path = common::ResolveProjectFile(b.Bldg.ProjFile, b.ProjDir);
+  std::string path = common::ProjectSaveFile(b.Bldg.ProjFile, b.ProjDir);
   std::string error;
   if (!building::WriteProjectFile(path, b.Bldg, error)) {
     MsgBox("Error encountered in writing project file!");

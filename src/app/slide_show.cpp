@@ -12,7 +12,9 @@ void frmMain::mnuSSCh1_Click() { OpenChapter(".\\Ch1\\Ch1Slides.txt"); }
 void frmMain::mnuSSCh2_Click() { OpenChapter(".\\Ch2\\Ch2Slides.txt"); }
 
 // Opens a chapter; a chapter file that cannot be read whole ends the command
-// silently, with the list emptied and the End button shown.
+// silently, with the list emptied and the End button shown. Nothing of the
+// chapter before stays: without slides there is no count, no current slide,
+// no picture and no Next or Last.
 void frmMain::OpenChapter(const std::string& chapterFile) {
   const std::string& dataDir = prog_.building.DataDir;
   if (dataDir.empty()) {
@@ -25,6 +27,10 @@ void frmMain::OpenChapter(const std::string& chapterFile) {
   cmdEndSldShow.SetVisible(true);
 
   chapterFile_ = chapterFile;
+  noOfSld_ = 0;
+  curSld_ = 0;
+  ShowSlideSteps(false);
+  Image1.SetVisible(false);
   std::string error;
   auto chapter = common::ReadSlideChapter(chapterFile, error);
   if (!chapter) return;
@@ -36,15 +42,19 @@ void frmMain::OpenChapter(const std::string& chapterFile) {
     sldFile_[static_cast<size_t>(i)] = slide.Picture;
     cboSldLst.AddItem(slide.Title);
   }
-  lblNxSld.SetVisible(true);
-  cmdNxSld.SetVisible(true);
-  lblLsSld.SetVisible(true);
-  cmdLsSld.SetVisible(true);
   if (noOfSld_ == 0) return;
+  ShowSlideSteps(true);
   curSld_ = 1;
   cboSldLst.SetListIndex(0);
   Image1.SetVisible(true);
   ShowSlide();
+}
+
+// Shows or hides "Last Slide" and "Next Slide" with their buttons.
+void frmMain::ShowSlideSteps(bool visible) {
+  for (forms::Control* c : {static_cast<forms::Control*>(&lblNxSld), static_cast<forms::Control*>(&cmdNxSld),
+                            static_cast<forms::Control*>(&lblLsSld), static_cast<forms::Control*>(&cmdLsSld)})
+    c->SetVisible(visible);
 }
 
 // Shows the current slide's picture when it can be loaded.
@@ -89,10 +99,7 @@ void frmMain::PicMain_Click() {
 void frmMain::mnuSSEnd_Click() {
   cboSldLst.Clear();
   cboSldLst.SetVisible(false);
-  cmdNxSld.SetVisible(false);
-  lblNxSld.SetVisible(false);
-  cmdLsSld.SetVisible(false);
-  lblLsSld.SetVisible(false);
+  ShowSlideSteps(false);
   Image1.SetVisible(false);
   cmdEndSldShow.SetVisible(false);
   curSld_ = 0;

@@ -64,12 +64,20 @@ energy_input::frmEgyCalInput& Windows::frmEgyCalInput() {
 
 energy_input::frmSelCons& Windows::frmSelCons() {
   if (!selCons_) {
-    selCons_ = std::make_unique<energy_input::frmSelCons>(prog_, platform_,
-                                                          [this]() -> forms::Form& { return frmMatLib(); });
-    // A deleted construction renumbers the energy modelling input's own copy too.
-    selCons_->OnConstructionDeleted = [this](int deleted) -> std::optional<std::vector<energy_input::FabricRef>> {
-      if (!egyCalInput_) return std::nullopt;
-      return egyCalInput_->ConstructionDeleted(deleted);
+    selCons_ = std::make_unique<energy_input::frmSelCons>(prog_, platform_, [this]() -> forms::Form& {
+      // Asked for as the constructions window opens the picker, which then
+      // picks any material: no generic element's context.
+      building::frmMatLib& picker = frmMatLib();
+      picker.SetContext("", "");
+      return picker;
+    });
+    // An open energy modelling input edits its own copy of the energy model:
+    // the deleted constructions are told from it and, once saved, renumber it.
+    selCons_->OpenEnergyModel = [this]() -> const common::EnergyModel* {
+      return egyCalInput_ && egyCalInput_->IsLoaded() ? &egyCalInput_->WorkingModel() : nullptr;
+    };
+    selCons_->OnConstructionsDeleted = [this](const std::vector<int>& deleted) {
+      if (egyCalInput_) egyCalInput_->ConstructionsDeleted(deleted);
     };
   }
   return *selCons_;

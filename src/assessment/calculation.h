@@ -4,6 +4,7 @@
 // energy use, solid waste) or the costing (mode 3: cost). Errors travel as
 // text: each level appends " Err with " and its file, the stage
 // " Impacting calculation terminated!!".
+#include <bitset>
 #include <unordered_map>
 #include <string>
 #include <vector>
@@ -39,6 +40,8 @@ struct RunContext {
   common::TextMap<Element> elements;
   std::string key;  // reused to build the lookup keys
   std::vector<std::string> warnings;
+  // Material numbers already named in a warning as missing from the database.
+  std::bitset<common::kMaterialRows> missingMaterials;
 };
 
 // One stage (1..4) of the current project; errText is empty on success.

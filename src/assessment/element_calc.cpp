@@ -7,6 +7,7 @@
 #include "assessment/calculation.h"
 #include "assessment/element_booking.h"
 #include "assessment/formula_machine.h"
+#include "assessment/lcia_database.h"
 #include "assessment/results.h"
 #include "building/element_file.h"
 #include "building/element_library.h"
@@ -72,6 +73,10 @@ Element& ElementOf(common::Program& prog, int mode, RunContext& run) {
   if (e.status != building::FileRead::Ok) return e;
   if (e.rec.ElmTypeNo == 0) {
     ReadUserValues(prog, run, std::nullopt, e);
+    // A short or malformed file is ignored; the element's own values stand.
+    if (e.userStatus == building::FileRead::Failed)
+      run.warnings.push_back("   Warning: the user values of " + e.rec.ElmFile +
+                             " cannot be read; its default values are used");
     return e;
   }
   std::string folder = building::ElementLibraryFolder(b, static_cast<Integer>(b.FileType - 20), b.CompTypeIdx);
@@ -104,25 +109,32 @@ void TakeUserRow(common::ElementMaterialValues& mat, const building::UserValueFi
   }
 }
 
+// A material the database lacks would be booked as row 0, with no impacts
+// and no cost: the run goes on, but the user is told once per material.
+void WarnIfMissing(RunContext& run, const common::MaterialTable& table, int matNo, const std::string& elmFile) {
+  if (matNo <= 0 || matNo >= common::kMaterialRows || MaterialRow(table, matNo) >= 0) return;
+  if (run.missingMaterials.test(static_cast<size_t>(matNo))) return;
+  run.missingMaterials.set(static_cast<size_t>(matNo));
+  run.warnings.push_back("   Warning: material " + std::to_string(matNo) + " of " + elmFile +
+                         " is not in the LCIA database; its impacts and cost are booked as 0");
+}
+
 // A generic element names up to four materials in its own values:
 // material no., quantity, wastage %, life, in four rows each.
-std::string CalcGeneric(common::Program& prog, int mode, int stage, const Element& e) {
+std::string CalcGeneric(common::Program& prog, int mode, int stage, const Element& e, RunContext& run) {
   auto& b = prog.building;
   auto& mat = b.elmMat;
   const auto& elm = e.rec;
   // User values apply to the materials the file lists and no others; what
-  // an earlier element left in row 1 is cleared first.
+  // an earlier element left in row 1 is cleared first. A file that is
+  // missing, short or malformed leaves the element's own values.
   mat.ElmUserValFlag = false;
   ClearUserRow(mat);
   int userCount = 0;
-  if (e.userStatus == building::FileRead::Ok) {
-    if (e.user.InForce > 0) {
-      TakeUserRow(mat, e.user);
-      userCount = e.user.Count;
-      mat.ElmUserValFlag = true;
-    }
-  } else if (e.userStatus != building::FileRead::NotOpened) {
-    return "Error in reading the user values of " + elm.ElmFile;
+  if (e.userStatus == building::FileRead::Ok && e.user.InForce > 0) {
+    TakeUserRow(mat, e.user);
+    userCount = e.user.Count;
+    mat.ElmUserValFlag = true;
   }
   for (int m = 0; m < 4; ++m) {
     const size_t row = static_cast<size_t>(4 * m);
@@ -147,6 +159,7 @@ std::string CalcGeneric(common::Program& prog, int mode, int stage, const Elemen
       use.wastage = static_cast<Single>(*was / 100.0);
       use.life = *life;
     }
+    WarnIfMissing(run, prog.assess.mat, use.matNo, elm.ElmFile);
     if (!BookMaterial(mode, stage, use, prog.assess.mat, prog.assess.factors, prog.assess.CompSum,
                       b.SelElmIdx))
       return "Life expectancy too short in " + elm.ElmFile;
@@ -157,7 +170,7 @@ std::string CalcGeneric(common::Program& prog, int mode, int stage, const Elemen
 // A library element takes its materials and formulas from the default data
 // file of its type; user values in force replace material, wastage, life
 // and unit cost.
-std::string CalcLibrary(common::Program& prog, int mode, int stage, const Element& e) {
+std::string CalcLibrary(common::Program& prog, int mode, int stage, const Element& e, RunContext& run) {
   auto& b = prog.building;
   auto& mat = b.elmMat;
   const auto& table = prog.assess.mat;
@@ -197,6 +210,7 @@ std::string CalcLibrary(common::Program& prog, int mode, int stage, const Elemen
     use.wastage = static_cast<Single>((mat.ElmUserValFlag ? mat.ElmMatWas[1][i] : d.wastage) / 100.0);
     use.life = mat.ElmUserValFlag ? mat.ElmMatLife[1][i] : d.life;
     if (mat.ElmUserValFlag) use.unitCost = mat.ElmMatUCost[1][i];
+    WarnIfMissing(run, table, use.matNo, e.rec.ElmFile);
     if (!BookMaterial(mode, stage, use, table, prog.assess.factors, prog.assess.CompSum, b.SelElmIdx))
       return kOperationsLibraryError;
   }
@@ -219,7 +233,7 @@ void CalcElm(common::Program& prog, int mode, int stage, std::string& errText, R
       return;
   }
   b.CurElm = e.rec;
-  errText = e.rec.ElmTypeNo == 0 ? CalcGeneric(prog, mode, stage, e) : CalcLibrary(prog, mode, stage, e);
+  errText = e.rec.ElmTypeNo == 0 ? CalcGeneric(prog, mode, stage, e, run) : CalcLibrary(prog, mode, stage, e, run);
 }
 
 }  // namespace ModCal

@@ -125,7 +125,12 @@ void frmLCCResult::Layout() {
     label.SetCaption(kRowCaption[row]);
     label.Move(360, kRowTop[row], 1215, 285);
     label.SetFont(bold);
-    for (size_t s = 0; s < kLccStages; ++s) Box(row, static_cast<int>(s)).Move(StageLeft(s), kRowTop[row], 1335, 285);
+    for (size_t s = 0; s < kLccStages; ++s) {
+      forms::TextBox& box = Box(row, static_cast<int>(s));
+      box.Move(StageLeft(s), kRowTop[row], 1335, 285);
+      // The totals and the "Life Cycle" column are shaded in the button face.
+      if (s == 0 || !IsLccItemRow(row)) box.SetBackColor(forms::kButtonFace);
+    }
   }
   for (size_t i = 0; i < Line1.size(); ++i) Line1[i].SetPoints(360, kRuleY[i], 8760, kRuleY[i]);
 }

@@ -111,6 +111,8 @@ void frmResult::Layout() {
   lblStage.SetCaption("Life Cycle Stage:");
   lblStage.Move(240, 960, 2055, 255);
   cboStage.Move(240, 1200, 2055, 315);
+  for (forms::ComboBox* c : {&cboSelCase, &cboPortion, &cboClass, &cboCGNo, &cboStage})
+    c->SetStyle(forms::ComboStyle::DropDownList);
   cmdShowRes.SetCaption("Show Data");
   cmdShowRes.Move(2520, 1170, 1455, 375);
   cmdShowChart.SetCaption("Show Charts");

@@ -4,6 +4,7 @@
 
 #include "building/component_file.h"
 #include "building/file_naming.h"
+#include "building/load_dialog.h"
 #include "common/file_names.h"
 #include "common/number_text.h"
 #include "common/project_paths.h"
@@ -15,14 +16,15 @@ ComponentBoxes BoxesOf(const common::CompRec& comp) {
   ComponentBoxes b;
   b.compName = comp.CompName;
   b.compTypeIndex = comp.CompType;
-  b.compNo = common::DisplayText(comp.CompQty);
+  b.compNo = common::ExactText(comp.CompQty);  // a second save keeps every digit
   for (int i = 0; i < comp.NoOfElm; ++i) b.elementNames.push_back(comp.CompElmName[i]);
   return b;
 }
 
 }  // namespace
 
-bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentBoxes& boxes) {
+bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentBoxes& boxes,
+                  const std::string& ownFile) {
   if (boxes.compTypeIndex < 0) {
     form.MsgBox("Component type not defined!!");
     return false;
@@ -49,7 +51,8 @@ bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentB
 
   std::string error;
   bool fits = qty && boxes.compTypeIndex <= 19 && boxes.elementNames.size() <= 20;
-  if (!fits || !WriteComponentFile(common::ResolveProjectFile(comp.CompFile, st.ProjDir), comp,
+  if (fits && !MayReplaceFile(form, comp.CompFile, ownFile, st.ProjDir)) return false;
+  if (!fits || !WriteComponentFile(common::ProjectSaveFile(comp.CompFile, st.ProjDir), comp,
                                    kind->FileType, error)) {
     form.MsgBox("Error in saving component data!!");
     return false;
@@ -58,13 +61,17 @@ bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentB
   return true;
 }
 
-ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form, const std::string& compFile) {
+namespace {
+
+// Reads the component file at `path`; `compFile` is the name the messages show.
+ComponentRead ReadCompAt(common::BuildingState& st, forms::Form& form, const std::string& path,
+                         const std::string& compFile) {
   std::string bare = compFile;
   ModInpCtl::ExtractFileName(bare);
   st.CurFileName = bare;
 
   common::CompRec read = st.CurComp;
-  ReadOutcome out = ReadComponentFile(common::ResolveProjectFile(bare, st.ProjDir), st.FileType, read);
+  ReadOutcome out = ReadComponentFile(path, st.FileType, read);
   switch (out.status) {
     case FileRead::Ok:
       read.CompFile = bare;
@@ -82,6 +89,14 @@ ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form, const s
   return {CommandRead::NotOpened, {}};
 }
 
+}  // namespace
+
+ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form, const std::string& compFile) {
+  std::string bare = compFile;
+  ModInpCtl::ExtractFileName(bare);
+  return ReadCompAt(st, form, common::ResolveProjectFile(bare, st.ProjDir), compFile);
+}
+
 ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form) {
   std::string name = st.CurComp.CompFile;
   return ReadCompFile(st, form, name);
@@ -89,10 +104,9 @@ ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form) {
 
 ComponentRead LoadCompFile(common::BuildingState& st, forms::Form& form) {
   auto kind = SetCompFileKind(st);
-  auto chosen = form.GetPlatform().OpenFileDialog(
-      {"Load Component", kind ? kind->FileFilter : "", st.ProjDir, ""});
+  auto chosen = ChooseFileToLoad(form, {"Load Component", kind ? kind->FileFilter : "", st.ProjDir, ""});
   if (!chosen) return {CommandRead::Cancelled, {}};
-  return ReadCompFile(st, form, *chosen);
+  return ReadCompAt(st, form, *chosen, *chosen);
 }
 
 }  // namespace building

@@ -28,10 +28,13 @@ struct ComponentRead {
 };
 
 // "Save Component": validates the boxes, settles the file name and writes
-// CurComp with its first elementNames.size() elements. True after a
-// complete write, and only then do CompFile (bare name), CompName,
-// CompType, CompQty and NoOfElm change.
-bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentBoxes& boxes);
+// CurComp with its first elementNames.size() elements. A file of that name
+// in the project folder other than `ownFile` (the bare name the component
+// was opened or last saved under; empty for a new one) is replaced only
+// when the user agrees. True after a complete write, and only then do
+// CompFile (bare name), CompName, CompType, CompQty and NoOfElm change.
+bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentBoxes& boxes,
+                  const std::string& ownFile);
 
 // Reads the component file `compFile` (file part, then the project-folder
 // rule) into CurComp against st.FileType. On Read CurComp holds the file,

@@ -60,7 +60,7 @@ std::string ComponentFileText(const common::CompRec& comp, Integer fileType) {
   w.Int(fileType).EndLine();
   w.Str(comp.CompName).EndLine();
   w.Int(comp.CompType).EndLine();
-  w.Sng(comp.CompQty).EndLine();
+  w.SngExact(comp.CompQty).EndLine();
   w.Int(comp.NoOfElm).EndLine();
   for (int i = 0; i < comp.NoOfElm && i < kMaxElements; ++i)
     w.Str(comp.CompElmFile[i]).Str(comp.CompElmName[i]).Int(comp.CompElmTypeNo[i]).EndLine();

@@ -2,6 +2,7 @@
 
 #include "building/element_file.h"
 #include "building/file_naming.h"
+#include "building/load_dialog.h"
 #include "common/file_names.h"
 #include "common/project_paths.h"
 
@@ -14,7 +15,7 @@ bool SaveElmFile(common::BuildingState& st, int compTypeListIndex) {
   common::ElmRec elm = st.CurElm;
   elm.ElmFile = SaveFileName(elm.ElmFile, elm.ElmName, kind->DefExt);
   std::string error;
-  if (!WriteElementFile(common::ResolveProjectFile(elm.ElmFile, st.ProjDir), elm, kind->FileType, error))
+  if (!WriteElementFile(common::ProjectSaveFile(elm.ElmFile, st.ProjDir), elm, kind->FileType, error))
     return false;
   st.CurElm.ElmFile = elm.ElmFile;
   return true;
@@ -64,8 +65,7 @@ ElementRead ReadElmFile(common::BuildingState& st, forms::Form& form) {
 
 ElementRead LoadElmFile(common::BuildingState& st, forms::Form& form, int compTypeListIndex) {
   auto kind = SetElmFileKind(st, compTypeListIndex);
-  auto chosen = form.GetPlatform().OpenFileDialog(
-      {"Load Element", kind ? kind->FileFilter : "", st.ProjDir, ""});
+  auto chosen = ChooseFileToLoad(form, {"Load Element", kind ? kind->FileFilter : "", st.ProjDir, ""});
   if (!chosen) return {CommandRead::Cancelled, {}};
   return ReadElmFile(st, form, *chosen);
 }

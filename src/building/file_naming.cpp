@@ -1,6 +1,8 @@
 #include "building/file_naming.h"
 
 #include "common/file_names.h"
+#include "common/paths.h"
+#include "common/project_paths.h"
 
 namespace building {
 
@@ -20,6 +22,13 @@ std::string GroupSaveFileName(const std::string& stored, const std::string& type
   std::string name = WithDefaultExtension(stored.empty() ? typed : stored, ext);
   ModInpCtl::ExtractFileName(name);
   return name;
+}
+
+bool MayReplaceFile(forms::Form& form, const std::string& name, const std::string& ownFile,
+                    const std::string& projDir) {
+  if (name == ownFile || !common::FileExists(common::ProjectSaveFile(name, projDir))) return true;
+  return form.MsgBox(name + " already exists in the project folder. Replace it?", forms::MsgButtons::YesNo) ==
+         forms::MsgResult::Yes;
 }
 
 }  // namespace building

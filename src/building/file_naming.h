@@ -3,6 +3,8 @@
 // dialog is involved: the stored or typed name settles the file.
 #include <string>
 
+#include "forms/form.h"
+
 namespace building {
 
 // `name` with `ext` appended unless it already ends in exactly `ext`
@@ -18,5 +20,12 @@ std::string SaveFileName(const std::string& stored, const std::string& typed, co
 // extension appended in both cases; the folder part removed.
 std::string GroupSaveFileName(const std::string& stored, const std::string& typed,
                               const std::string& ext);
+
+// Before a record is saved under `name` in the project folder: when a file
+// of that name is there and it is not the record's own file (`ownFile`, the
+// bare name it was opened or last saved under; empty for a new record), asks
+// whether to replace it. True when the save may go on.
+bool MayReplaceFile(forms::Form& form, const std::string& name, const std::string& ownFile,
+                    const std::string& projDir);
 
 }  // namespace building

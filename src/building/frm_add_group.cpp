@@ -182,7 +182,7 @@ void frmAddGroup::ShowGrp() {
   const auto& g = prog_.building.CurGrp;
   txtGrpFileName.SetText(g.GrpFile);
   txtGroupName.SetText(g.GrpName);
-  txtGroupNo.SetText(common::DisplayText(g.GrpQty));
+  txtGroupNo.SetText(common::ExactText(g.GrpQty));  // a second save keeps every digit
   int count = std::clamp<int>(g.NoOfComp, 0, kMaxComponents);
   for (int i = 0; i < count; ++i) AddRow(i);
 }

@@ -1,6 +1,7 @@
 #include "building/frm_bldg_sys_input.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "assessment/selection.h"
@@ -205,7 +206,8 @@ void frmBldgSysInput::Form_Load() {
     }
   }
   txtProjName.SetText(bldg.ProjName);
-  txtCFA.SetText(common::ShortText(bldg.CFA));
+  cfaShown_ = common::ShortText(bldg.CFA);
+  txtCFA.SetText(cfaShown_);
   if (bldg.ProjFile.empty()) return;
   for (Band& b : bands_) {
     auto rows = BldgGroupListOf(bldg, b.grpType);
@@ -220,7 +222,9 @@ void frmBldgSysInput::Form_Load() {
 
 bool frmBldgSysInput::StoreBuilding() {
   auto& bldg = prog_.building.Bldg;
-  auto cfa = common::ToSingle(common::LeadingNumberAnyBlanks(txtCFA.Text()));
+  // The box shows seven digits: left as shown, the stored area stands.
+  auto cfa = txtCFA.Text() == cfaShown_ ? std::optional<common::Single>(bldg.CFA)
+                                        : common::ToSingle(common::LeadingNumberAnyBlanks(txtCFA.Text()));
   if (!cfa) {
     MsgBox("The construction floor area is too large to be stored.");
     return false;

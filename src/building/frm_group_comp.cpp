@@ -9,6 +9,7 @@
 #include "building/component_file.h"
 #include "building/element_commands.h"
 #include "building/element_file.h"
+#include "building/file_naming.h"
 
 namespace building {
 namespace {
@@ -64,6 +65,8 @@ void frmGroupComp::Form_Load() {
   msgElm.SetTopRow(1);
 
   mnuFLComp.SetEnabled(true);
+  OwnCompFile = st_.CurComp.CompFile;
+  assessLines_.Reset(0);
   if (st_.CurComp.CompFile.empty()) return;
   ReadCompFile();
   mnuFLComp.SetEnabled(false);
@@ -85,9 +88,12 @@ void frmGroupComp::SetElmFileKind() {
 
 // ---- states of the controls ----
 
+// The moves belong to the list commands: a move while an element is added
+// or edited would drop the edit.
 void frmGroupComp::EnableListCommands(bool on) {
   for (forms::Control* c : {static_cast<forms::Control*>(&lstElm), static_cast<forms::Control*>(&cmdAddElm),
-                            static_cast<forms::Control*>(&cmdEditElm), static_cast<forms::Control*>(&cmdDeleteElm)})
+                            static_cast<forms::Control*>(&cmdEditElm), static_cast<forms::Control*>(&cmdDeleteElm),
+                            static_cast<forms::Control*>(&cmdElmUp), static_cast<forms::Control*>(&cmdElmDn)})
     c->SetEnabled(on);
 }
 
@@ -116,6 +122,7 @@ void frmGroupComp::ShowComponent(const ComponentBoxes& boxes) {
   txtCompNo.SetText(boxes.compNo);
   lstElm.Clear();
   for (const std::string& name : boxes.elementNames) lstElm.AddItem(name);
+  assessLines_.Reset(lstElm.ListCount());
 }
 
 void frmGroupComp::ReadCompFile() {
@@ -135,7 +142,15 @@ void frmGroupComp::SaveCompFile() {
   boxes.compTypeIndex = cboCompType.ListIndex();
   boxes.compNo = txtCompNo.Text();
   for (int i = 0; i < lstElm.ListCount(); ++i) boxes.elementNames.push_back(lstElm.List(i));
-  if (building::SaveCompFile(st_, *this, boxes)) CompSaved = true;
+  if (!building::SaveCompFile(st_, *this, boxes, OwnCompFile)) return;
+  CompSaved = true;
+  OwnCompFile = st_.CurComp.CompFile;
+  // The file now holds the list's order: so does the selection table.
+  if (ElementFlags* table = AssessTable()) {
+    assessLines_.Commit(*table);
+  } else {
+    assessLines_.Reset(lstElm.ListCount());
+  }
 }
 
 void frmGroupComp::mnuFSComp_Click() { SaveCompFile(); }
@@ -231,8 +246,8 @@ void frmGroupComp::lstElm_Click() {
   SetGridHeader();
   const int sel = lstElm.ListIndex();
   if (sel < 0) return;
-  if (bool* flag = AssessFlag(sel)) {
-    if (*flag) {
+  if (const ElementFlags* table = AssessTable()) {
+    if (assessLines_.Assessed(sel, *table)) {
       Option1.SetValue(true);
     } else {
       Option2.SetValue(true);
@@ -266,6 +281,7 @@ void frmGroupComp::cmdDeleteElm_Click() {
   comp.CompElmName[l].clear();
   comp.CompElmTypeNo[l] = -1;
   lstElm.RemoveItem(last);
+  assessLines_.Remove(s);
   // The panel showed the deleted element: a later save must not put it
   // back in the place of the one that followed it.
   ClearElementPanel();
@@ -281,6 +297,7 @@ void frmGroupComp::SwapElements(int a, int b) {
   std::string lineA = lstElm.List(a);
   lstElm.SetList(a, lstElm.List(b));
   lstElm.SetList(b, lineA);
+  assessLines_.Swap(a, b);
 }
 
 void frmGroupComp::cmdElmUp_Click() {
@@ -303,7 +320,9 @@ void frmGroupComp::cmdElmType_Click() {
   st_.SelItemNo = st_.CurElm.ElmTypeNo;
   st_.SelItemName = lblElmType.Caption();
   links_.elmSelect().Show(true);
-  if (st_.SelItemNo == -1) return;
+  // Closed without a choice, or the same type chosen: the grid keeps what
+  // was typed since the last save.
+  if (st_.SelItemNo == -1 || st_.SelItemNo == st_.CurElm.ElmTypeNo) return;
   st_.CurElm.ElmTypeNo = st_.SelItemNo;
   lblElmType.SetCaption(st_.SelItemName);
   st_.SelItemNo = -1;
@@ -323,7 +342,21 @@ void frmGroupComp::cmdSaveElm_Click() {
     Say(kListFull);
     return;
   }
+  if (const int gap = ValueGapRow(); gap > 0) {
+    const std::string label = msgElm.TextMatrix(gap, 0);
+    Say("The value of row " + std::to_string(gap) + (label.empty() ? "" : " (" + label + ")") +
+        " is empty while a later row holds one. Fill it in, or empty the values after it, before saving the "
+        "element.");
+    return;
+  }
   st_.CurElm.ElmName = txtElmName.Text();
+  // An element added, or one that took another file's name (Load Element),
+  // replaces an existing file only when the user agrees.
+  SetElmFileKind();
+  const std::string ownFile =
+      IsNewElm || sel < 0 ? std::string() : st_.CurComp.CompElmFile[static_cast<size_t>(sel)];
+  if (!MayReplaceFile(*this, SaveFileName(st_.CurElm.ElmFile, st_.CurElm.ElmName, DefExt), ownFile, st_.ProjDir))
+    return;
   StoreGridToElm();
   ElmSaveFailed = !SaveElmFile();
   if (ElmSaveFailed) {
@@ -337,6 +370,7 @@ void frmGroupComp::cmdSaveElm_Click() {
       if (n == sel + 1) {
         lstElm.AddItem(st_.CurElm.ElmName);
         sel = n;
+        assessLines_.Insert(sel);
       } else {
         // Insert after the selected line (at the top with none selected).
         for (int k = n; k >= sel + 2; --k) {
@@ -351,6 +385,7 @@ void frmGroupComp::cmdSaveElm_Click() {
           }
         }
         sel = sel + 1;
+        assessLines_.Insert(sel);
       }
     }
     // An element that was not added and belongs to no line (the list was
@@ -376,18 +411,18 @@ void frmGroupComp::cmdSaveElm_Click() {
 
 // ---- the assess choice and the order hint ----
 
-bool* frmGroupComp::AssessFlag(int elm) {
+ElementFlags* frmGroupComp::AssessTable() {
   const int g = st_.SelGrpIdx, c = st_.SelCompIdx;
-  if (g < 0 || c < 0 || c > 100 || elm < 0 || elm > 20) return nullptr;
+  if (g < 0 || c < 0 || c > 100) return nullptr;
   auto& sel = prog_.assess.sel;
-  const size_t gi = static_cast<size_t>(g), ci = static_cast<size_t>(c), ei = static_cast<size_t>(elm);
+  const size_t gi = static_cast<size_t>(g), ci = static_cast<size_t>(c);
   switch (st_.GrpType) {
     case 100:
-      return g < 10 ? &sel.FdnElmAssess[gi][ci][ei] : nullptr;
+      return g < 10 ? &sel.FdnElmAssess[gi][ci] : nullptr;
     case 200:
-      return g < 20 ? &sel.FlrElmAssess[gi][ci][ei] : nullptr;
+      return g < 20 ? &sel.FlrElmAssess[gi][ci] : nullptr;
     case 300:
-      return g < 20 ? &sel.SerElmAssess[gi][ci][ei] : nullptr;
+      return g < 20 ? &sel.SerElmAssess[gi][ci] : nullptr;
     default:
       return nullptr;
   }
@@ -396,7 +431,7 @@ bool* frmGroupComp::AssessFlag(int elm) {
 void frmGroupComp::StoreAssessChoice(bool assessed) {
   const int line = lstElm.ListIndex();
   if (line < 0) return;
-  if (bool* flag = AssessFlag(line)) *flag = assessed;
+  if (ElementFlags* table = AssessTable()) assessLines_.SetAssessed(line, assessed, *table);
 }
 
 void frmGroupComp::Option1_Click() { StoreAssessChoice(true); }

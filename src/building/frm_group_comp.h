@@ -18,6 +18,7 @@
 #include <string>
 
 #include "building/component_commands.h"
+#include "building/element_assess_lines.h"
 #include "building/frm_elm_select.h"
 #include "building/frm_inp_mat_data.h"
 #include "building/frm_mat_lib.h"
@@ -90,6 +91,9 @@ class frmGroupComp : public forms::Form {
   bool CompSaved = false;     // the component file holds the component as shown
   bool ElmSaveFailed = false;
   std::string FileFilter, DefExt;
+  // The component file as opened or last saved here (empty for a new
+  // component): saving over it needs no question.
+  std::string OwnCompFile;
   // The grid: the remembered cell (CurCellCol -1 = none), the wrap row of
   // the keyboard navigation, whether the current cell is the last Remark.
   int CurCellCol = -1, CurCellRow = 0;
@@ -131,6 +135,10 @@ class frmGroupComp : public forms::Form {
   void SetGridHeader();
   void FillElmGrid();
   void StoreGridToElm();
+  // The first row whose value is empty while a later row holds one (its
+  // value would be lost at a save: the value list ends at an empty value);
+  // 0 when there is none.
+  int ValueGapRow() const;
   void msgElm_Click();
   void msgElm_DblClick();
   void msgElm_EnterCell();
@@ -170,9 +178,9 @@ class frmGroupComp : public forms::Form {
   void EnableListCommands(bool on);
   void EnableElementCommands(bool load, bool save, bool type, bool values);
   void SwapElements(int a, int b);
-  // The assess flag of element `elm` of this component in its group, or
-  // nullptr when the component or group is new or an index is out of range.
-  bool* AssessFlag(int elm);
+  // The element assess flags of this component in its group, or nullptr
+  // when the component or group is new or an index is out of range.
+  ElementFlags* AssessTable();
   void StoreAssessChoice(bool assessed);
 
   // Grid helpers.
@@ -190,6 +198,7 @@ class frmGroupComp : public forms::Form {
   common::Program& prog_;
   common::BuildingState& st_;
   GroupCompLinks links_;
+  ElementAssessLines assessLines_;  // the flags follow their elements
 };
 
 }  // namespace building

@@ -102,6 +102,16 @@ void frmGroupComp::StoreGridToElm() {
   }
 }
 
+int frmGroupComp::ValueGapRow() const {
+  int firstEmpty = 0;
+  for (int r = 1; r <= kElmGridRows; ++r) {
+    const bool empty = msgElm.TextMatrix(r, kValueCol).empty();
+    if (empty && firstEmpty == 0) firstEmpty = r;
+    if (!empty && firstEmpty > 0) return firstEmpty;
+  }
+  return 0;
+}
+
 void frmGroupComp::LockGridEditBox(bool locked) {
   txtmsgCell.SetLocked(locked);
   // A locked box is never laid over a cell.
@@ -171,8 +181,7 @@ void frmGroupComp::msgElm_DblClick() {
     st_.SelItemNo = -1;
     st_.SelItemName.clear();
     frmMatLib& picker = links_.matLib();
-    picker.ElmTypeStr = std::to_string(st_.CurElm.ElmTypeNo);
-    picker.GrpKindStr = st_.GrpTypeName;
+    picker.SetContext(std::to_string(st_.CurElm.ElmTypeNo), st_.GrpTypeName);
     picker.Show(true);
     if (st_.SelItemNo > 0) {
       txtmsgCell.SetText(std::to_string(st_.SelItemNo));

@@ -103,6 +103,12 @@ bool frmGroupComp::LoadLibraryDefaults() {
   }
   auto& mat = st_.elmMat;
   const auto& table = prog_.assess.mat;
+  for (const DefaultMaterial& d : defaults.materials) {
+    if (ModCal::MaterialRow(table, d.matNo) < 0) {
+      Say("Material no. " + std::to_string(d.matNo) + " of " + ElmDefFile + " is not in the LCIA database.");
+      return false;
+    }
+  }
   int m = 0;
   for (const DefaultMaterial& d : defaults.materials) {
     ++m;
@@ -184,8 +190,7 @@ void frmGroupComp::cmdSelMat_Click() {
   st_.SelItemNo = -1;
   frmMatLib& picker = links_.matLib();
   // Not a generic element's material row: every listed material may be chosen.
-  picker.ElmTypeStr.clear();
-  picker.GrpKindStr.clear();
+  picker.SetContext("", "");
   picker.Show(true);
   if (st_.SelItemNo <= 0 || CurMatIdx < 1 || CurMatIdx > 10) return;
   const int row = ModCal::MaterialRow(prog_.assess.mat, st_.SelItemNo);

@@ -76,8 +76,7 @@ void frmInpMatData::Form_Load() {
 void frmInpMatData::cmdSel_Click() {
   frmMatLib& picker = matLib_();
   // Not a generic element's material row: every listed material may be chosen.
-  picker.ElmTypeStr.clear();
-  picker.GrpKindStr.clear();
+  picker.SetContext("", "");
   picker.Show(true);
   if (st_.SelItemNo < 0) return;
   const int r = ModCal::MaterialRow(prog_.assess.mat, st_.SelItemNo);

@@ -6,6 +6,7 @@
 // in SelItemNo and "name (unit)" in SelItemName; otherwise both stay as
 // the caller set them.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/program.h"
@@ -23,6 +24,13 @@ class frmMatLib : public forms::Form {
   // element's material row, empty otherwise) and the group kind word.
   std::string ElmTypeStr;
   std::string GrpKindStr;
+  // Every caller sets both before each opening, since they are kept: a
+  // generic element's material row ("0" and the group kind word), or no
+  // context (both empty) for the other callers.
+  void SetContext(std::string elmTypeStr, std::string grpKindStr) {
+    ElmTypeStr = std::move(elmTypeStr);
+    GrpKindStr = std::move(grpKindStr);
+  }
 
   forms::Label lblNo;
   forms::ListBox lstMatData;

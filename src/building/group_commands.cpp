@@ -2,17 +2,20 @@
 
 #include "building/file_naming.h"
 #include "building/group_file.h"
+#include "building/load_dialog.h"
 #include "common/file_names.h"
 #include "common/number_text.h"
 #include "common/project_paths.h"
 
 namespace building {
 
-bool ReadGrpFile(common::BuildingState& st, forms::Form& form, const std::string& grpFile) {
+namespace {
+
+// Reads the group file at `path`; `grpFile` is the name the messages show.
+bool ReadGrpAt(common::BuildingState& st, forms::Form& form, const std::string& path, const std::string& grpFile) {
   std::string bare = grpFile;
   ModInpCtl::ExtractFileName(bare);
   st.CurFileName = bare;
-  std::string path = common::ResolveProjectFile(bare, st.ProjDir);
 
   common::GroupRec read = st.CurGrp;
   ReadOutcome out = ReadGroupFile(path, st.GrpType, read);
@@ -32,6 +35,14 @@ bool ReadGrpFile(common::BuildingState& st, forms::Form& form, const std::string
   return false;
 }
 
+}  // namespace
+
+bool ReadGrpFile(common::BuildingState& st, forms::Form& form, const std::string& grpFile) {
+  std::string bare = grpFile;
+  ModInpCtl::ExtractFileName(bare);
+  return ReadGrpAt(st, form, common::ResolveProjectFile(bare, st.ProjDir), grpFile);
+}
+
 bool ReadGrpFile(common::BuildingState& st, forms::Form& form) {
   std::string name = st.CurGrp.GrpFile;
   return ReadGrpFile(st, form, name);
@@ -39,11 +50,11 @@ bool ReadGrpFile(common::BuildingState& st, forms::Form& form) {
 
 bool LoadGrpFile(common::BuildingState& st, forms::Form& form, bool* cancelled) {
   const GroupKind* kind = GroupKindOf(st.GrpType);
-  auto chosen = form.GetPlatform().OpenFileDialog(
-      {"Load a " + st.GrpTypeName + " File", kind ? kind->GrpFileFilter : "", st.ProjDir, ""});
+  auto chosen =
+      ChooseFileToLoad(form, {"Load a " + st.GrpTypeName + " File", kind ? kind->GrpFileFilter : "", st.ProjDir, ""});
   if (cancelled) *cancelled = !chosen;
   if (!chosen) return false;
-  return ReadGrpFile(st, form, *chosen);
+  return ReadGrpAt(st, form, *chosen, *chosen);
 }
 
 bool SaveGrpFile(common::BuildingState& st, forms::Form& form, const GroupBoxes& boxes) {
@@ -67,7 +78,7 @@ bool SaveGrpFile(common::BuildingState& st, forms::Form& form, const GroupBoxes&
     grp.NoOfComp = static_cast<common::Integer>(boxes.listedComponents);
   }
   std::string error;
-  if (!fits || !WriteGroupFile(common::ResolveProjectFile(grp.GrpFile, st.ProjDir), grp, st.GrpType, error)) {
+  if (!fits || !WriteGroupFile(common::ProjectSaveFile(grp.GrpFile, st.ProjDir), grp, st.GrpType, error)) {
     form.MsgBox(GroupWriteErrorMessage(st.GrpTypeName));
     return false;
   }

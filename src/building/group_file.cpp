@@ -51,10 +51,10 @@ std::string GroupFileText(const common::GroupRec& grp, Integer grpType) {
   w.Str(grp.GrpFile).EndLine();
   w.Int(grpType).EndLine();
   w.Str(grp.GrpName).EndLine();
-  w.Sng(grp.GrpQty).EndLine();
+  w.SngExact(grp.GrpQty).EndLine();
   w.Int(grp.NoOfComp).EndLine();
   for (int i = 0; i < grp.NoOfComp && i < kMaxComponents; ++i)
-    w.Str(grp.GrpCompFile[i]).Str(grp.GrpCompName[i]).Int(grp.GrpCompType[i]).Sng(grp.GrpCompQty[i]).EndLine();
+    w.Str(grp.GrpCompFile[i]).Str(grp.GrpCompName[i]).Int(grp.GrpCompType[i]).SngExact(grp.GrpCompQty[i]).EndLine();
   return w.Text();
 }
 

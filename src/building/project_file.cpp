@@ -27,7 +27,7 @@ void WriteGroupList(common::DataWriter& out, Integer count, const std::array<std
                     const std::array<std::string, N>& name, const std::array<common::Single, N>& qty) {
   out.Int(count).EndLine();
   for (size_t i = 0; i < static_cast<size_t>(count) && i < N; ++i)
-    out.Str(file[i]).Str(name[i]).Sng(qty[i]).EndLine();
+    out.Str(file[i]).Str(name[i]).SngExact(qty[i]).EndLine();
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ ReadStatus ReadProjectFile(const std::string& path, common::BldgRec& bldg, std::
 std::string ProjectFileText(const common::BldgRec& b) {
   common::DataWriter out;
   out.Str(b.ProjFile).EndLine();
-  out.Str(b.ProjName).Sng(b.CFA).EndLine();
+  out.Str(b.ProjName).SngExact(b.CFA).EndLine();
   WriteGroupList(out, b.NoOfFdnGrp, b.FdnGrpFile, b.FdnGrpName, b.FdnGrpQty);
   WriteGroupList(out, b.NoOfFlrGrp, b.FlrGrpFile, b.FlrGrpName, b.FlrGrpQty);
   WriteGroupList(out, b.NoOfSerGrp, b.SerGrpFile, b.SerGrpName, b.SerGrpQty);

@@ -48,7 +48,7 @@ std::string UserValueFileText(const UserValueFile& file) {
   common::DataWriter w;
   w.Int(file.InForce).EndLine();
   for (int m = 1; m <= file.Count && m <= kMaxMaterials; ++m)
-    w.Int(file.MatNo[m]).Sng(file.MatWas[m]).Sng(file.MatLife[m]).Sng(file.MatUCost[m]).EndLine();
+    w.Int(file.MatNo[m]).SngExact(file.MatWas[m]).SngExact(file.MatLife[m]).SngExact(file.MatUCost[m]).EndLine();
   return w.Text();
 }
 
@@ -112,7 +112,7 @@ bool SaveUserValues(const common::ElementMaterialValues& mat, const std::string&
     file.MatLife[m] = mat.ElmMatLife[1][m];
     file.MatUCost[m] = mat.ElmMatUCost[1][m];
   }
-  return WriteUserValueFile(common::ResolveProjectFile(*name, projDir), file, error);
+  return WriteUserValueFile(common::ProjectSaveFile(*name, projDir), file, error);
 }
 
 }  // namespace building

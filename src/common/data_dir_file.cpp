@@ -8,7 +8,7 @@ namespace common {
 std::string DataDirFilePath() { return SettingsFolder() + "Ostrevo_Str.TXT"; }
 
 std::optional<std::string> ReadDataDirFile() {
-  auto text = ReadWholeFile(DataDirFilePath());
+  auto text = ReadWholeFile(DataDirFilePath(), nullptr, kMaxDataDirFileBytes);
   if (!text) return std::nullopt;
   DataReader in(std::move(*text));
   std::string folder;

@@ -122,6 +122,11 @@ std::string DisplayTextInt(long value) { return std::to_string(value); }
 std::string ExactText(float value) {
   if (value == 0) return "0";
   if (!std::isfinite(value)) return General(value, 7);
+  // The display form when it reads back as the same Single, so a value of
+  // at most 7 digits keeps its usual text (100000, not 1E+05).
+  std::string shown = GeneralSingle(value);
+  double back = 0;
+  if (ParseNumber(shown, back) && static_cast<float>(back) == value) return shown;
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general);
   std::string text(buf, res.ptr);

@@ -16,8 +16,9 @@ namespace common {
 std::string DisplayText(float value);
 std::string DisplayText(double value);
 std::string DisplayTextInt(long value);
-// The shortest text that reads back as the same Single ("0.1", "1234.5677",
-// "1.2345678E+07"): for data files that must round-trip exactly.
+// A text that reads back as the same Single, for data files that must
+// round-trip exactly: the display form when it does ("0.1", "100000"), else
+// the shortest text that does ("1234.5677", "11683.875").
 std::string ExactText(float value);
 
 std::string ShortText(float value);

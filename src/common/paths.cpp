@@ -1,7 +1,6 @@
 #include "common/paths.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -124,80 +123,6 @@ bool MakeFolder(const std::string& folder) {
 bool IsPlainName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
   return name.find_first_of("/\\") == std::string::npos && name.find('\0') == std::string::npos;
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error) {
-  // The exact name first; only a name the folder spells otherwise needs
-  // the case-insensitive search.
-  std::string native = ToNativeSeparators(path);
-  if (auto text = ReadFileAt(native)) return text;
-  auto found = FindExisting(native);
-  if (!found || *found == native) {
-    if (error) *error = "file not found: " + path;
-    return std::nullopt;
-  }
-  return ReadFileAt(*found, error);
-}
-
-std::optional<std::string> ReadFileAt(const std::string& path, std::string* error) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (error) *error = "cannot open " + path + ": " + std::strerror(errno);
-    return std::nullopt;
-  }
-  std::string text;
-  char buf[16384];
-  for (;;) {
-    ssize_t n = read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      if (error) *error = "cannot read " + path + ": " + std::strerror(errno);
-      close(fd);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    text.append(buf, static_cast<size_t>(n));
-  }
-  close(fd);
-  return text;
-}
-
-bool WriteFileSafely(const std::string& rawPath, const std::string& content, std::string* error) {
-  std::string path = ToNativeSeparators(rawPath);
-  auto fail = [&](const std::string& why) {
-    if (error) *error = why;
-    return false;
-  };
-  if (path.empty() || path.back() == '/') return fail("no file name given");
-  std::string tmpl = path + ".tmpXXXXXX";
-  int fd = mkstemp(tmpl.data());
-  if (fd < 0) return fail("cannot create " + path + ": " + std::strerror(errno));
-  size_t done = 0;
-  while (done < content.size()) {
-    ssize_t n = write(fd, content.data() + done, content.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      std::string why = std::strerror(errno);
-      close(fd);
-      unlink(tmpl.c_str());
-      return fail("cannot write " + path + ": " + why);
-    }
-    done += static_cast<size_t>(n);
-  }
-  if (fsync(fd) != 0 || close(fd) != 0) {
-    unlink(tmpl.c_str());
-    return fail("cannot write " + path);
-  }
-  // Keep the permissions a plain new file would have.
-  mode_t mask = umask(0);
-  umask(mask);
-  chmod(tmpl.c_str(), 0666 & ~mask);
-  if (rename(tmpl.c_str(), path.c_str()) != 0) {
-    std::string why = std::strerror(errno);
-    unlink(tmpl.c_str());
-    return fail("cannot replace " + path + ": " + why);
-  }
-  return true;
 }
 
 }  // namespace common

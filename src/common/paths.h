@@ -1,9 +1,13 @@
 #pragma once
 // Files and folders on this system: the settings folder that takes the
 // place of the root of drive C, separators, case-insensitive lookup of
-// supplied files, the current folder, and safe writing.
+// supplied files and the current folder; reading and safe writing come
+// with it.
 #include <optional>
 #include <string>
+
+#include "common/file_reading.h"
+#include "common/safe_writing.h"
 
 namespace common {
 
@@ -31,18 +35,5 @@ bool MakeFolder(const std::string& folder);
 // True when a name typed by the user is a plain name that cannot climb
 // out of its folder (no separator, not "." or "..", not empty).
 bool IsPlainName(const std::string& name);
-
-// Reads a whole file (found by FindExisting); nullopt with a reason when
-// it cannot be read.
-
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr);
-// Reads the file at exactly `path`, with no lookup.
-std::optional<std::string> ReadFileAt(const std::string& path, std::string* error = nullptr);
-
-// Writes `content` to a temporary file in the target's folder and renames
-// it over the target only after a complete write, so a failed save never
-// damages the old file. False with a reason on failure.
-bool WriteFileSafely(const std::string& path, const std::string& content,
-                     std::string* error = nullptr);
 
 }  // namespace common

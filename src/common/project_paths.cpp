@@ -9,11 +9,22 @@ std::string ResolveProjectFile(const std::string& name, const std::string& projD
                                const std::function<bool(const std::string&)>& exists) {
   std::string n = ToNativeSeparators(name);
   std::string dir = ToNativeSeparators(projDir);
-  if (exists ? exists(n) : FindExisting(n).has_value()) return n;
+  auto there = [&](const std::string& path) { return exists ? exists(path) : FindExisting(path).has_value(); };
+  // The project folder comes first; the current folder is only a fallback,
+  // so a folder that a dialog made current never stands in for the project's.
+  const bool full = !n.empty() && n[0] == '/';
+  if (!dir.empty() && !full && n.find(dir) == std::string::npos && there(dir + n)) return dir + n;
+  if (there(n)) return n;
   // A full path (as the save dialog returns) is used as it stands.
-  if (!n.empty() && n[0] == '/') return n;
+  if (full) return n;
   if (n.find(dir) != std::string::npos) return n;
   return dir + n;
+}
+
+std::string ProjectSaveFile(const std::string& name, const std::string& projDir) {
+  std::string n = ToNativeSeparators(name);
+  if (projDir.empty() || (!n.empty() && n[0] == '/')) return n;
+  return ToNativeSeparators(projDir) + n;
 }
 
 std::string ResolveReportFile(const std::string& name, const std::string& projDir) {

@@ -6,14 +6,23 @@
 
 namespace common {
 
-// 1. a file of that name exists (relative to the current folder): the name
-//    as it stands; 2. the name already contains the project folder: as it
-//    stands; a full path stands too; 3. otherwise the project folder in
-//    front of it. With no project folder the name stands. Backslashes
-//    become "/". `exists` tells whether a file exists (FindExisting by
-//    default).
+// 1. the project folder holds a file of that name: the project folder in
+//    front of it; 2. a file of that name exists relative to the current
+//    folder (only a fallback: a folder that a dialog made current never
+//    stands in for the project's): the name as it stands; 3. the name
+//    already contains the project folder, or is a full path: as it stands;
+//    4. otherwise the project folder in front of it. With no project folder
+//    the name stands. Backslashes become "/". `exists` tells whether a file
+//    exists (FindExisting by default).
 std::string ResolveProjectFile(const std::string& name, const std::string& projDir,
                                const std::function<bool(const std::string&)>& exists = {});
+
+// Where a file of the project is saved: the project folder in front of the
+// name, whatever the current folder holds, so a save never lands in another
+// folder that a dialog made current. A full path (as the save dialog
+// returns) stands; with no project folder the name stands. Backslashes
+// become "/".
+std::string ProjectSaveFile(const std::string& name, const std::string& projDir);
 
 // The reports' shorter form: the name cut to its file part; that file when
 // it exists, else the project folder in front of it.

@@ -12,16 +12,21 @@ int NumberAfterDelete(int number, int deleted) {
   return number > deleted ? number - 1 : number;
 }
 
-std::vector<FabricRef> RenumberAfterDelete(common::EnergyModel& m, int deleted) {
+int NumberAfterDeletes(int number, const std::vector<int>& deleted) {
+  for (int d : deleted) number = NumberAfterDelete(number, d);
+  return number;
+}
+
+std::vector<FabricRef> RenumberAfterDeletes(common::EnergyModel& m, const std::vector<int>& deleted) {
   std::vector<FabricRef> lost;
   for (int z = 1; z <= common::kMaxZones; ++z) {
     for (int r = 1; r <= common::kMaxRooms; ++r) {
       for (int c = 1; c <= common::kMaxFabrics; ++c) {
         auto& cons = m.FabCons[z][r][c];
         if (cons < 1) continue;
-        if (cons == deleted && z <= m.NoOfZn && r <= m.ZnNRm[z] && c <= m.RmNFab[z][r])
+        cons = static_cast<common::Integer>(NumberAfterDeletes(cons, deleted));
+        if (cons == 0 && z <= m.NoOfZn && r <= m.ZnNRm[z] && c <= m.RmNFab[z][r])
           lost.push_back({z, r, c, m.FabName[z][r][c]});
-        cons = static_cast<common::Integer>(NumberAfterDelete(cons, deleted));
       }
     }
   }
@@ -32,9 +37,10 @@ std::string LostConstructionMessage(int deleted, const std::string& name, const 
   if (lost.empty()) return "";
   const std::string number = std::to_string(deleted);
   std::string text = "Construction " + number + " \"" + name +
-                     "\" is deleted; the constructions after it move down one number and the fabric components "
-                     "that use them follow. These fabric components used construction " +
-                     number + " and now have none:";
+                     "\" is deleted. When the constructions are saved, the constructions after it move down one "
+                     "number and the fabric components that use them follow. These fabric components use "
+                     "construction " +
+                     number + " and will then have none:";
   for (size_t i = 0; i < lost.size() && i < kListedAtMost; ++i) {
     const FabricRef& f = lost[i];
     text += "\nZone " + std::to_string(f.zone) + ", Room " + std::to_string(f.room) + ", Component " +

@@ -27,9 +27,10 @@ std::string Where(int z, int r = 0, int c = 0) {
   return s + ")";
 }
 
-bool ReadModel(DataReader& in, EnergyModel& m, common::PerFabric<std::string>& masks) {
+bool ReadModel(DataReader& in, EnergyModel& m, common::PerFabric<std::string>& masks, std::string& projName) {
   std::string head;
   if (!in.Read(head)) return false;
+  projName = head.rfind(kModelHead, 0) == 0 ? head.substr(kModelHead.size()) : head;
   if (!in.ReadInRange(m.NoOfZn, 0, kMaxZones, "a zone count")) return false;
   for (int z = 1; z <= m.NoOfZn; ++z) {
     if (!in.Read(m.ZnName[z]) || !in.Read(m.ZnNIdent[z]) ||
@@ -129,25 +130,31 @@ bool CheckModelTexts(const std::string& projName, const EnergyModel& m,
 
 }  // namespace
 
-bool ReadEnergyModelFile(const std::string& path, EnergyModel& model, common::PerFabric<std::string>& shadingMasks,
-                         std::string& error) {
-  auto text = common::ReadWholeFile(path, &error);
-  if (!text) return false;
-  DataReader in(std::move(*text));
+bool ReadEnergyModelText(std::string text, EnergyModel& model, common::PerFabric<std::string>& shadingMasks,
+                         std::string& error, std::string* projName) {
+  DataReader in(std::move(text));
   // Fields the file does not reach keep what the model held.
   EnergyModel read = model;
   common::PerFabric<std::string> masks = shadingMasks;
-  if (!ReadModel(in, read, masks)) {
+  std::string name;
+  if (!ReadModel(in, read, masks, name)) {
     error = in.Error();
     return false;
   }
   model = std::move(read);
   shadingMasks = std::move(masks);
+  if (projName) *projName = std::move(name);
   return true;
 }
 
-bool WriteEnergyModelFile(const std::string& path, const std::string& projName, const EnergyModel& m,
-                          const common::PerFabric<std::string>& masks, std::string& error) {
+bool ReadEnergyModelFile(const std::string& path, EnergyModel& model, common::PerFabric<std::string>& shadingMasks,
+                         std::string& error) {
+  auto text = common::ReadWholeFile(path, &error);
+  return text && ReadEnergyModelText(std::move(*text), model, shadingMasks, error);
+}
+
+bool EnergyModelText(const std::string& projName, const EnergyModel& m, const common::PerFabric<std::string>& masks,
+                     std::string& text, std::string& error) {
   if (!CheckCounts(m, error) || !CheckCodes(m, error) || !CheckModelTexts(projName, m, masks, error)) return false;
   DataWriter w;
   w.Str(std::string(kModelHead) + projName).EndLine();
@@ -173,7 +180,14 @@ bool WriteEnergyModelFile(const std::string& path, const std::string& projName, 
       }
     }
   }
-  return common::WriteFileSafely(path, w.Text(), &error);
+  text = w.Text();
+  return true;
+}
+
+bool WriteEnergyModelFile(const std::string& path, const std::string& projName, const EnergyModel& m,
+                          const common::PerFabric<std::string>& masks, std::string& error) {
+  std::string text;
+  return EnergyModelText(projName, m, masks, text, error) && common::WriteFileSafely(path, text, &error);
 }
 
 bool ReadAirSideFile(const std::string& path, const EnergyModel& model, common::AirSideSystemData& airSide,

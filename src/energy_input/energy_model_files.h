@@ -14,6 +14,12 @@ bool ReadEnergyModelFile(const std::string& path, common::EnergyModel& model,
                          common::PerFabric<std::string>& shadingMasks, std::string& error);
 bool WriteEnergyModelFile(const std::string& path, const std::string& projName, const common::EnergyModel& model,
                           const common::PerFabric<std::string>& shadingMasks, std::string& error);
+// The same on the file's text; `projName`, when given, receives the project
+// name of the head line.
+bool ReadEnergyModelText(std::string text, common::EnergyModel& model, common::PerFabric<std::string>& shadingMasks,
+                         std::string& error, std::string* projName = nullptr);
+bool EnergyModelText(const std::string& projName, const common::EnergyModel& model,
+                     const common::PerFabric<std::string>& shadingMasks, std::string& text, std::string& error);
 
 bool ReadAirSideFile(const std::string& path, const common::EnergyModel& model, common::AirSideSystemData& airSide,
                      std::string& error);

@@ -5,7 +5,6 @@
 // shading mask, air-side system and central plant windows.
 #include <array>
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "common/program.h"
@@ -78,10 +77,11 @@ class frmEgyCalInput : public forms::Form {
   void mnuESIZn_Click();
   void mnuECPlt_Click();
 
-  // Construction `deleted` was removed from the tables: the working model's
-  // components, and the component shown, follow the new numbering. Returns
-  // the components that used it, or nothing when the window is not loaded.
-  std::optional<std::vector<FabricRef>> ConstructionDeleted(int deleted);
+  // The constructions `deleted` (in the order they were deleted) were
+  // removed from the saved tables: the working model's components, and the
+  // component shown, follow the new numbering, and a changed model is
+  // marked unsaved. False when the window is not loaded.
+  bool ConstructionsDeleted(const std::vector<int>& deleted);
 
   // The window's state, for its callers' tests.
   const common::EnergyModel& WorkingModel() const { return mEgyModel; }

@@ -147,19 +147,19 @@ void frmEgyCalInput::cmdSelShM_Click() {
 
 // ---- the other windows ----
 
-std::optional<std::vector<FabricRef>> frmEgyCalInput::ConstructionDeleted(int deleted) {
-  if (!IsLoaded()) return std::nullopt;
+bool frmEgyCalInput::ConstructionsDeleted(const std::vector<int>& deleted) {
+  if (!IsLoaded()) return false;
   const common::EnergyModel before = mEgyModel;
-  std::vector<FabricRef> lost = RenumberAfterDelete(mEgyModel, deleted);
+  RenumberAfterDeletes(mEgyModel, deleted);
   if (mEgyModel != before) mUnsaved = true;
   // The component shown follows too: its number as typed, and the name.
   if (auto shown = forms::TypedInteger(txtCompC[0].Text()); shown && *shown >= 1 && mCurFab >= 1) {
-    const int number = NumberAfterDelete(*shown, deleted);
+    const int number = NumberAfterDeletes(*shown, deleted);
     txtCompC[0].SetText(std::to_string(number));
     const auto& t = egy_.cons;
     txtCompC[1].SetText(number >= 1 && number <= t.NoOfCons ? t.ConsName[static_cast<size_t>(number)] : "");
   }
-  return lost;
+  return true;
 }
 
 void frmEgyCalInput::cmdEAC_Click() { mnuESIZn_Click(); }

@@ -4,7 +4,7 @@
 
 #include "common/item_lists.h"
 #include "common/number_text.h"
-#include "energy_input/construction_file.h"
+#include "energy_input/construction_saving.h"
 #include "energy_input/energy_file_names.h"
 #include "energy_input/project_constructions.h"
 #include "forms/typed_input.h"
@@ -119,6 +119,7 @@ void frmSelCons::Layout() {
   lblElmNo.SetCaption("Layer No.");
   lblElmNo.Move(5640, 2010, 1215, 255);
   cboElmNo.Move(6900, 1980, 735, 315);
+  cboElmNo.SetStyle(forms::ComboStyle::DropDownList);
   cmdAddLay.SetCaption("Add");
   cmdAddLay.Move(7740, 1965, 615, 345);
   cmdDelLay.SetCaption("Del");
@@ -180,6 +181,8 @@ void frmSelCons::Form_Load() {
   lstCons.Clear();
   lstCons.AddItem(kPrompt);
   txtNCons.SetText("0");
+  mDeleted.clear();
+  mSavedTables = egy_.cons;
 
   const std::string& projFile = prog_.building.Bldg.ProjFile;
   if (projFile.empty()) return;
@@ -192,6 +195,7 @@ void frmSelCons::Form_Load() {
   }
   txtNCons.SetText(std::to_string(lstCons.ListCount() - 1));
   mCurLay = 0;
+  mSavedTables = egy_.cons;
 
   if (mEditMode && egy_.CurNLay > 0) {
     txtNElmInC.SetText(std::to_string(egy_.CurNLay));
@@ -470,17 +474,17 @@ void frmSelCons::cmdDel_Click() {
   lstCons.RemoveItem(n);
   ListedCountChanged();
   cmdClr_Click();
-  RenumberComponents(k, name);
+  TellLostComponents(k, name);
+  mDeleted.push_back(k);
 }
 
-void frmSelCons::RenumberComponents(int deleted, const std::string& name) {
-  std::vector<FabricRef> lost = RenumberAfterDelete(egy_.EgyModel, deleted);
-  // An open energy modelling input edits its own copy: that is the model
-  // the user sees and saves.
-  if (OnConstructionDeleted) {
-    if (auto fromCopy = OnConstructionDeleted(deleted)) lost = std::move(*fromCopy);
-  }
-  std::string message = LostConstructionMessage(deleted, name, lost);
+void frmSelCons::TellLostComponents(int deleted, const std::string& name) {
+  // The model the user sees: an open energy modelling input's own copy,
+  // else the project's model; the deletions not yet saved come first.
+  const common::EnergyModel* open = OpenEnergyModel ? OpenEnergyModel() : nullptr;
+  common::EnergyModel seen = open ? *open : ProjectModel(prog_);
+  RenumberAfterDeletes(seen, mDeleted);
+  std::string message = LostConstructionMessage(deleted, name, RenumberAfterDeletes(seen, {deleted}));
   if (!message.empty()) MsgBox(message);
 }
 
@@ -523,11 +527,18 @@ bool frmSelCons::SaveConstructions() {
     MsgBox("Open a project file first!!");
     return false;
   }
-  std::string path = ConstructionPath(prog_), why;
-  if (!WriteConstructionFile(path, egy_.cons, why)) {
-    MsgBox("The constructions were not saved: " + path + " could not be written (" + why + ").");
+  std::string failure = WriteConstructionsAndReferences(prog_, mDeleted);
+  if (!failure.empty()) {
+    MsgBox(failure);
     return false;
   }
+  // The files follow the deletions; so do the models in memory.
+  if (!mDeleted.empty()) {
+    RenumberAfterDeletes(egy_.EgyModel, mDeleted);
+    if (OnConstructionsDeleted) OnConstructionsDeleted(mDeleted);
+    mDeleted.clear();
+  }
+  mSavedTables = egy_.cons;
   mUnsaved = false;
   return true;
 }
@@ -541,6 +552,14 @@ void frmSelCons::mnuExit_Click() {
   }
   ClearConsBuffer();
   Unload();
+}
+
+void frmSelCons::Form_Unload(int& cancel) {
+  (void)cancel;
+  // What was not saved is dropped: the deletions with the rest, so the
+  // tables stay in step with the construction numbers that refer to them.
+  egy_.cons = mSavedTables;
+  mDeleted.clear();
 }
 
 void frmSelCons::OptWall_Click() { lblAbsorpIn.SetCaption("Absorp. (In)"); }

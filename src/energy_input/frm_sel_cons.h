@@ -5,7 +5,6 @@
 // construction tables and the one-construction edit buffer.
 #include <array>
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "common/program.h"
@@ -52,11 +51,13 @@ class frmSelCons : public forms::Form {
   // Empties the edit buffer and sets the unsaved mark.
   void ClearConsBuffer();
 
-  // Runs after construction `deleted` was removed and the program-wide
-  // energy model renumbered, for a window that edits a copy of the model:
-  // it renumbers its copy and returns the components of it that lost their
-  // construction, or nothing when it holds no copy.
-  std::function<std::optional<std::vector<FabricRef>>(int deleted)> OnConstructionDeleted;
+  // The copy of the energy model that an open energy modelling input edits
+  // (the model the user sees and saves); nullptr when none is open.
+  std::function<const common::EnergyModel*()> OpenEnergyModel;
+  // Runs once the constructions `deleted` (in the order they were deleted)
+  // are saved and the energy model files and the program-wide energy model
+  // renumbered, for a window that edits a copy of the model.
+  std::function<void(const std::vector<int>& deleted)> OnConstructionsDeleted;
 
   int CurrentLayer() const { return mCurLay; }
   int SelectedConstruction() const { return mSelCons; }
@@ -64,6 +65,8 @@ class frmSelCons : public forms::Form {
 
  protected:
   void Form_Load() override;
+  // A window left without saving leaves the tables as the file holds them.
+  void Form_Unload(int& cancel) override;
 
  private:
   void Layout();
@@ -74,11 +77,11 @@ class frmSelCons : public forms::Form {
   // The buffer into construction c, layers 1..lastLayer.
   void StoreBufferAs(int c, int lastLayer);
   void ListedCountChanged();
-  // Save Constructions; true when the file was written.
+  // Save Constructions; true when the file was written, and with it the
+  // references to the constructions deleted since the last save.
   bool SaveConstructions();
-  // The components follow the renumbering; those that lost the construction
-  // are named to the user.
-  void RenumberComponents(int deleted, const std::string& name);
+  // Names the components that will lose construction `deleted`.
+  void TellLostComponents(int deleted, const std::string& name);
 
   common::Program& prog_;
   common::EnergyInputState& egy_;
@@ -88,6 +91,11 @@ class frmSelCons : public forms::Form {
   int mCurLay = 0;    // the layer shown in the layer controls; 0 none
   int mSelCons = 0;   // the construction last loaded from the list in edit mode
   bool mUnsaved = false;
+  // The constructions deleted since the tables were loaded or saved, in
+  // order; their references follow when the constructions are saved.
+  std::vector<int> mDeleted;
+  // The tables as loaded or last saved.
+  common::ConstructionTables mSavedTables;
 };
 
 }  // namespace energy_input

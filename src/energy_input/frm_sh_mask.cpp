@@ -50,7 +50,7 @@ frmShMask::frmShMask(common::Program& prog, forms::Platform& platform)
 
 void frmShMask::Layout() {
   SetCaption("Shading Mask Calculation");
-  SetClientSize(6960, 5520);
+  SetClientSize(7320, 5520);
   lblOri.SetCaption("Exposure direction");
   lblOri.Move(240, 240, 2535, 255);
   cboOri.Move(2880, 210, 1095, 315);
@@ -81,7 +81,7 @@ void frmShMask::Layout() {
                        Row{lblDR, "(m) from Right edge of Window", txtDR, 2940, 4920}}) {
     r.box.Move(3960, r.top, 855, 285);
     r.label.SetCaption(r.caption);
-    r.label.Move(r.left, r.top + 30, 1935, 255);
+    r.label.Move(r.left, r.top + 30, 2295, 255);
   }
   lblShMaskFNam.SetCaption("Name for the Shading Mask");
   lblShMaskFNam.Move(240, 3510, 2535, 255);

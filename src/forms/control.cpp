@@ -53,6 +53,12 @@ bool Control::Usable() const {
   return up == nullptr || up->Usable();
 }
 
+void Control::SetBackColor(Colour c) {
+  if (backColor_ == c) return;
+  backColor_ = c;
+  Notify(Prop::BackColor);
+}
+
 void Control::SetFont(const forms::Font& f) {
   if (f == font_) return;
   font_ = f;

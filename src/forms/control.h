@@ -3,7 +3,9 @@
 // own their controls as members. Controls hold their state (captions,
 // texts, list rows, values) and raise their event handlers by the rules the
 // windows rely on; a Platform renders them and feeds the user's actions in.
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +19,7 @@ class Form;
 enum class Prop {
   Caption, Text, Visible, Enabled, Geometry, Font, Items, ListIndex, TopIndex,
   Value, Picture, Drawing, Cells, GridLayout, CurrentCell, Focus, ZOrder, Style,
-  Menus, Checked
+  Menus, Checked, BackColor
 };
 
 // The platform's side of one control (or form): told of every model change.
@@ -38,6 +40,14 @@ struct Font {
   bool Underline = false;
   bool operator==(const Font&) const = default;
 };
+
+// A colour as 0xRRGGBB, or one of the system colours below (the user's
+// colour scheme decides how they look).
+using Colour = std::uint32_t;
+constexpr Colour kSystemColour = 0x80000000;
+constexpr Colour kButtonFace = kSystemColour | 0x0F;  // buttons, frames, labels
+constexpr Colour kWindowBackground = kSystemColour | 0x05;  // text boxes
+constexpr bool IsSystemColour(Colour c) { return (c & kSystemColour) != 0; }
 
 enum class ControlKind {
   CommandButton, Label, TextBox, ListBox, ComboBox, CheckBox, OptionButton,
@@ -85,6 +95,12 @@ class Control {
   // True when the control and every container above it are shown and enabled.
   bool Usable() const;
 
+  // The background: the kind's own until set (a label then shows its
+  // container through it).
+  Colour BackColor() const { return backColor_.value_or(DefaultBackColor()); }
+  bool HasBackColor() const { return backColor_.has_value(); }
+  void SetBackColor(Colour c);
+
   const forms::Font& Font() const { return font_; }
   void SetFont(const forms::Font& f);
   void SetFontBold(bool bold);
@@ -104,6 +120,7 @@ class Control {
   ControlView* View() const { return view_; }
 
  protected:
+  virtual Colour DefaultBackColor() const { return kButtonFace; }
   void Notify(Prop what);
   // Runs an event handler if set.
   static void Raise(const std::function<void()>& handler) {
@@ -118,6 +135,7 @@ class Control {
   bool visible_ = true;
   bool enabled_ = true;
   forms::Font font_;
+  std::optional<Colour> backColor_;
   ControlView* view_ = nullptr;
 };
 

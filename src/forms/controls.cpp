@@ -114,12 +114,14 @@ void ListControl::RemoveItem(int index) {
   CheckRow(index);
   items_.erase(items_.begin() + index);
   itemData_.erase(itemData_.begin() + index);
-  if (listIndex_ == index) {
+  const bool chosenRemoved = listIndex_ == index;
+  if (chosenRemoved) {
     listIndex_ = -1;
   } else if (listIndex_ > index) {
     --listIndex_;
   }
   if (topIndex_ >= ListCount()) topIndex_ = ListCount() > 0 ? ListCount() - 1 : 0;
+  if (chosenRemoved) ListIndexChanged();
   Notify(Prop::Items);
 }
 
@@ -128,6 +130,7 @@ void ListControl::Clear() {
   itemData_.clear();
   listIndex_ = -1;
   topIndex_ = 0;
+  ListIndexChanged();  // a drop-down shows nothing afterwards
   Notify(Prop::Items);
 }
 
@@ -150,6 +153,17 @@ void ListControl::SetListIndex(int index) {
   Raise(OnClick);
 }
 
+void ListControl::ClickRow(int index) {
+  if (!Usable()) return;
+  CheckRow(index);
+  if (index != listIndex_) {
+    listIndex_ = index;
+    ListIndexChanged();
+    Notify(Prop::ListIndex);
+  }
+  Raise(OnClick);
+}
+
 void ListControl::SetTopIndex(int index) {
   if (index < 0) index = 0;
   if (index == topIndex_) return;
@@ -163,6 +177,12 @@ void ListControl::DblClick() {
 }
 
 // ---- ComboBox ----
+
+void ComboBox::SetStyle(ComboStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  Notify(Prop::Style);
+}
 
 void ComboBox::ListIndexChanged() {
   std::string t = listIndex_ >= 0 ? List(listIndex_) : std::string();
@@ -178,6 +198,10 @@ void ComboBox::SetText(const std::string& t) {
       match = i;
       break;
     }
+  if (style_ == ComboStyle::DropDownList) {
+    SetListIndex(match);  // its text is always the chosen row's
+    return;
+  }
   listIndex_ = match;
   Notify(Prop::ListIndex);
   if (t == text_) return;
@@ -187,6 +211,7 @@ void ComboBox::SetText(const std::string& t) {
 }
 
 void ComboBox::TypeText(const std::string& t) {
+  if (style_ == ComboStyle::DropDownList) return;  // takes no typing
   listIndex_ = -1;
   Notify(Prop::ListIndex);
   if (t == text_) return;

@@ -73,6 +73,9 @@ class TextBox : public Control {
 
   std::function<void()> OnChange;
 
+ protected:
+  Colour DefaultBackColor() const override { return kWindowBackground; }
+
  private:
   std::string text_;
   bool multiLine_ = false;
@@ -89,17 +92,22 @@ class ListControl : public Control {
   void SetList(int i, const std::string& text);
   // Adds a row at the end, or before row `index`; the chosen row keeps its item.
   void AddItem(const std::string& text, int index = -1);
-  // Removes a row; removing the chosen row leaves none chosen.
+  // Removes a row; removing the chosen row leaves none chosen (and a
+  // drop-down showing nothing). Raises nothing.
   void RemoveItem(int index);
-  // Removes every row; no row is chosen afterwards. Raises nothing.
+  // Removes every row; no row is chosen afterwards and a drop-down shows
+  // nothing, not even typed text. Raises nothing.
   void Clear();
   long ItemData(int i) const;
   void SetItemData(int i, long v);
 
   int ListIndex() const { return listIndex_; }
-  // Choosing a row, from code or by the user, raises OnClick at once, but
-  // only when the row changes; -1 chooses none.
+  // Choosing a row from code (or by the keyboard) raises OnClick at once,
+  // but only when the row changes; -1 chooses none.
   void SetListIndex(int index);
+  // The user's click on a row: chooses it and raises OnClick, also when it
+  // was chosen already.
+  void ClickRow(int index);
   int TopIndex() const { return topIndex_; }
   void SetTopIndex(int index);
 
@@ -126,16 +134,24 @@ class ListBox : public ListControl {
   std::string Text() const { return listIndex_ < 0 ? std::string() : List(listIndex_); }
 };
 
-// An editable drop-down list: typed text leaves no row chosen (index -1).
+// The two styles of drop-down: an editable one, whose typed text leaves no
+// row chosen (index -1), and a drop-down list, which takes no typing and
+// always shows the chosen row's text (or nothing).
+enum class ComboStyle { DropDownCombo, DropDownList };
+
 class ComboBox : public ListControl {
  public:
   using ListControl::ListControl;
   ControlKind Kind() const override { return ControlKind::ComboBox; }
+  ComboStyle Style() const { return style_; }
+  void SetStyle(ComboStyle style);
   const std::string& Text() const { return text_; }
   // Text set from code raises OnChange; the chosen row becomes the row with
-  // exactly that text, or none (without OnClick).
+  // exactly that text, or none (without OnClick). A drop-down list chooses
+  // that row, or none, as SetListIndex does.
   void SetText(const std::string& t);
-  // Text typed by the user: no row is chosen, OnChange runs.
+  // Text typed by the user: no row is chosen, OnChange runs. A drop-down
+  // list ignores it.
   void TypeText(const std::string& t);
   std::function<void()> OnChange;
 
@@ -144,6 +160,7 @@ class ComboBox : public ListControl {
 
  private:
   std::string text_;
+  ComboStyle style_ = ComboStyle::DropDownCombo;
 };
 
 class CheckBox : public Control {

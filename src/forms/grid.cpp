@@ -32,7 +32,7 @@ void Grid::SetRows(int rows) {
   rows_ = rows;
   rowHeights_.resize(static_cast<size_t>(rows), -1);
   fixedRows_ = std::min(fixedRows_, rows_ - 1 < 0 ? 0 : rows_ - 1);
-  row_ = std::clamp(row_, 0, rows_ - 1);
+  row_ = std::clamp(row_, fixedRows_, rows_ - 1);
   topRow_ = std::clamp(topRow_, fixedRows_, std::max(fixedRows_, rows_ - 1));
   Notify(Prop::GridLayout);
 }
@@ -48,18 +48,20 @@ void Grid::SetCols(int cols) {
   colWidths_.resize(static_cast<size_t>(cols), kDefaultColWidth);
   colAlign_.resize(static_cast<size_t>(cols), forms::Alignment::Left);
   fixedCols_ = std::min(fixedCols_, cols_ - 1 < 0 ? 0 : cols_ - 1);
-  col_ = std::clamp(col_, 0, cols_ - 1);
+  col_ = std::clamp(col_, fixedCols_, cols_ - 1);
   Notify(Prop::GridLayout);
 }
 
 void Grid::SetFixedRows(int n) {
   fixedRows_ = std::clamp(n, 0, rows_ - 1);
   topRow_ = std::max(topRow_, fixedRows_);
+  row_ = std::max(row_, fixedRows_);  // a fixed cell is never the current one
   Notify(Prop::GridLayout);
 }
 
 void Grid::SetFixedCols(int n) {
   fixedCols_ = std::clamp(n, 0, cols_ - 1);
+  col_ = std::max(col_, fixedCols_);
   Notify(Prop::GridLayout);
 }
 

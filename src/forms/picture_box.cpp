@@ -83,12 +83,6 @@ double PictureBox::TextHeight(const std::string& text) const {
   return twips * GetScale().height / h;
 }
 
-void PictureBox::SetBackColor(Colour c) {
-  if (c == backColor_) return;
-  backColor_ = c;
-  Notify(Prop::Style);
-}
-
 void PictureBox::SetBorderStyle(bool border) {
   if (border == border_) return;
   border_ = border;

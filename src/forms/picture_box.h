@@ -11,8 +11,6 @@
 
 namespace forms {
 
-// A colour as 0xRRGGBB.
-using Colour = std::uint32_t;
 // Colour k (0..15) of the 16-colour palette.
 Colour QBColor(int k);
 
@@ -65,8 +63,6 @@ class PictureBox : public Control, public Container {
 
   Colour ForeColor() const { return foreColor_; }
   void SetForeColor(Colour c) { foreColor_ = c; }
-  Colour BackColor() const { return backColor_; }
-  void SetBackColor(Colour c);
   bool BorderStyle() const { return border_; }
   void SetBorderStyle(bool border);
 
@@ -80,6 +76,9 @@ class PictureBox : public Control, public Container {
   // The printed texts in drawing order (for the message panel and tests).
   std::vector<std::string> PrintedTexts() const;
 
+ protected:
+  Colour DefaultBackColor() const override { return 0xFFFFFF; }
+
  private:
   void Add(DrawOp op);
   std::vector<DrawOp> drawing_;
@@ -87,7 +86,6 @@ class PictureBox : public Control, public Container {
   bool userScale_ = false;
   double currentX_ = 0, currentY_ = 0;
   Colour foreColor_ = 0x000000;
-  Colour backColor_ = 0xFFFFFF;
   bool border_ = true;
 };
 

@@ -2,6 +2,7 @@
 // Everything the windows need of the windowing system goes through this
 // interface: message boxes, file dialogs, showing forms, pictures, the
 // clipboard, font metrics. Qt renders it for real; tests script it.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -58,6 +59,11 @@ class Platform {
 
   // Lets the screen catch up during a long run.
   virtual void RepaintNow() = 0;
+  // Runs `call` on the thread that owns the windows and returns when it has
+  // run: a calculation on another thread reports its progress to forms,
+  // controls and message boxes only through this. On the window thread
+  // itself the call runs at once (also on platforms without windows).
+  virtual void RunOnWindowThread(const std::function<void()>& call) { call(); }
   // Ends the program: every window closes.
   virtual void EndProgram() = 0;
 

@@ -98,6 +98,7 @@ frmCPlt::frmCPlt(common::Program& prog, forms::Platform& platform)
   msgPlt.SetDefaultRowHeight(315);
   msgPlt.Move(240, 2160, 5100, 3525);
   cboEqTyp.Move(msgPlt.Left() + 4060, msgPlt.Top() + 315, 1000, 315);
+  for (forms::ComboBox* c : {&cboACHRS, &cboChWPS, &cboEqNo, &cboEqTyp}) c->SetStyle(forms::ComboStyle::DropDownList);
   txtData.Move(0, 0, 1000, 315);
   cmdEntCell.SetCaption("Enter");
   cmdEntCell.Move(0, 0, 615, 315);

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QThread>
 
 #include "forms/form.h"
 #include "qtui/fonts.h"
@@ -50,6 +51,11 @@ void Binder::ApplyGeometry() {
 }
 
 void Binder::Changed(forms::Prop what) {
+  // A model changed on another thread: the widget is updated by its own.
+  if (QThread::currentThread() != thread()) {
+    QMetaObject::invokeMethod(this, [this, what] { Changed(what); }, Qt::BlockingQueuedConnection);
+    return;
+  }
   if (!control_ || !widget_) return;
   switch (what) {
     case forms::Prop::Geometry: ApplyGeometry(); break;

@@ -14,6 +14,7 @@
 #include "forms/menu.h"
 #include "qtui/binder.h"
 #include "qtui/fonts.h"
+#include "qtui/picture_painter.h"
 
 namespace qtui {
 
@@ -32,6 +33,27 @@ bool IsCaptionProp(forms::Prop p) {
   return p == forms::Prop::Caption || p == forms::Prop::Geometry || p == forms::Prop::Font ||
          p == forms::Prop::Style;
 }
+
+// A control's own back colour, when one was set, filling its widget's
+// background (the `role` the widget paints its background with).
+void ShowBackColor(QWidget* widget, const forms::Control& control, QPalette::ColorRole role) {
+  if (!control.HasBackColor()) return;
+  QPalette palette = widget->palette();
+  palette.setColor(role, ToQColor(control.BackColor()));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+// A check box or option button answers a click anywhere in its rectangle,
+// not only on its indicator and caption.
+template <class Base>
+class WholeAreaButton : public Base {
+ public:
+  using Base::Base;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
 
 // The room a caption has inside a check box or option button.
 double IndicatorRoom(const QWidget* w, QStyle::PixelMetric indicator) {
@@ -82,8 +104,12 @@ class LabelBinder : public Binder {
  protected:
   void Update(forms::Prop what) override {
     if (IsCaptionProp(what)) ShowCaption();
+    if (what == forms::Prop::BackColor) ShowBackColor(label_, *As<forms::Label>(), QPalette::Window);
   }
-  void SyncAll() override { ShowCaption(); }
+  void SyncAll() override {
+    ShowCaption();
+    ShowBackColor(label_, *As<forms::Label>(), QPalette::Window);
+  }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == label_ && event->type() == QEvent::MouseButtonRelease &&
@@ -128,7 +154,7 @@ template <class ControlModel, class IndicatorWidget>
 class IndicatorBinder : public Binder {
  public:
   IndicatorBinder(forms::Control& control, QWidget* parent, QStyle::PixelMetric indicator)
-      : Binder(control), box_(new IndicatorWidget(parent)), indicator_(indicator) {
+      : Binder(control), box_(new WholeAreaButton<IndicatorWidget>(parent)), indicator_(indicator) {
     SetWidget(box_);
     Route(box_);
     connect(box_, &IndicatorWidget::clicked, this, [this] {
@@ -189,6 +215,8 @@ class OptionButtonBinder : public IndicatorBinder<forms::OptionButton, QRadioBut
   }
 };
 
+// A frame fills its rectangle with its back colour: laid over other
+// controls it hides them.
 class FrameBinder : public Binder {
  public:
   FrameBinder(forms::Control& control, QWidget* parent) : Binder(control), box_(new QGroupBox(parent)) {
@@ -197,9 +225,16 @@ class FrameBinder : public Binder {
 
  protected:
   void Update(forms::Prop what) override {
-    if (what == forms::Prop::Caption) SyncAll();
+    if (what == forms::Prop::Caption || what == forms::Prop::BackColor) SyncAll();
   }
-  void SyncAll() override { box_->setTitle(ToQString(As<forms::Frame>()->Caption())); }
+  void SyncAll() override {
+    const auto& frame = *As<forms::Frame>();
+    box_->setTitle(ToQString(frame.Caption()));
+    QPalette palette = box_->palette();
+    palette.setColor(QPalette::Window, ToQColor(frame.BackColor()));
+    box_->setPalette(palette);
+    box_->setAutoFillBackground(true);
+  }
 
  private:
   QGroupBox* box_;

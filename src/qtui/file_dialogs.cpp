@@ -15,6 +15,19 @@ void AddUnique(QStringList& list, const QString& item) {
   if (!list.contains(item)) list.append(item);
 }
 
+// The description without the patterns it names at its end ("LCA project
+// files (*.PRJ)" -> "LCA project files"): the dialog shows the patterns it
+// matches there instead. Other parentheses stay ("Plans (draft)").
+QString WithoutNamedPatterns(QString description) {
+  description = description.trimmed();
+  if (!description.endsWith(QLatin1Char(')'))) return description;
+  const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+  if (open < 0) return description;
+  const QString inside = description.mid(open + 1, description.size() - open - 2).trimmed();
+  if (!inside.startsWith(QLatin1Char('*'))) return description;
+  return description.left(open).trimmed();
+}
+
 }  // namespace
 
 QStringList ToQtFilters(const std::string& filter) {
@@ -33,7 +46,7 @@ QStringList ToQtFilters(const std::string& filter) {
       AddUnique(patterns, p.toLower());
     }
     if (patterns.isEmpty()) patterns.append(QStringLiteral("*"));
-    const QString description = ToQString(entry.description).trimmed();
+    const QString description = WithoutNamedPatterns(ToQString(entry.description));
     const QString list = patterns.join(QLatin1Char(' '));
     out.append(description.isEmpty() ? QStringLiteral("(%1)").arg(list)
                                      : QStringLiteral("%1 (%2)").arg(description, list));

@@ -9,8 +9,9 @@
 
 namespace qtui {
 
-// "Description|*.EXT|..." to Qt name filters, one per pair:
-// "LCA project files (*.PRJ)|*.PRJ" -> "LCA project files (*.PRJ) (*.PRJ *.prj)".
+// "Description|*.EXT|..." to Qt name filters, one per pair, the description
+// shown once with the patterns the dialog matches:
+// "LCA project files (*.PRJ)|*.PRJ" -> "LCA project files (*.PRJ *.prj)".
 // Patterns separated by ";" are listed each with its other letter case;
 // "*.*" means every file ("*").
 QStringList ToQtFilters(const std::string& filter);

@@ -13,6 +13,11 @@ namespace {
 
 constexpr double kMinFitPoints = 6.0;
 
+// The 52 letters a-z, A-Z in MS Sans Serif 8.25 points at 96 dpi span 294
+// pixels (5.65 a letter; its dialog base unit is 6 pixels).
+constexpr const char* kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr double kLettersWidthPixels = 294.0;
+
 std::string Lower(const std::string& text) {
   std::string out = text;
   for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -31,28 +36,38 @@ double PointScale() {
 struct FontFace {
   const char* family;
   QFont::StyleHint hint;
-  double sizeFactor;
 };
 
 FontFace FaceFor(const std::string& name) {
   const std::string n = Lower(name);
   if (n.empty() || n == "ms sans serif" || n == "ms shell dlg" || n == "ms shell dlg 2" || n == "system")
-    return {"DejaVu Sans", QFont::SansSerif, 8.0 / 8.25};
+    return {"DejaVu Sans", QFont::SansSerif};
   if (n == "courier new" || n == "courier" || n == "fixedsys" || n == "terminal" || n == "lucida console")
-    return {"DejaVu Sans Mono", QFont::TypeWriter, 1.0};
+    return {"DejaVu Sans Mono", QFont::TypeWriter};
   if (n == "arial" || n == "helvetica" || n == "tahoma" || n == "verdana" || n == "ms reference sans serif")
-    return {"DejaVu Sans", QFont::SansSerif, 1.0};
+    return {"DejaVu Sans", QFont::SansSerif};
   if (n == "times new roman" || n == "times" || n == "ms serif")
-    return {"DejaVu Serif", QFont::Serif, 1.0};
-  return {nullptr, QFont::AnyStyle, 1.0};
+    return {"DejaVu Serif", QFont::Serif};
+  return {nullptr, QFont::AnyStyle};
 }
 
 }  // namespace
 
-int ToPixels(int twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+double LayoutScale() {
+  static double scale = 0;  // measured once a Qt application exists
+  if (scale > 0) return scale;
+  if (QGuiApplication::instance() == nullptr) return 1.0;
+  const double width = QFontMetricsF(ToQFont(forms::Font{})).horizontalAdvance(QString::fromLatin1(kLetters));
+  scale = std::clamp(width / kLettersWidthPixels, 1.0, 1.5);
+  return scale;
+}
 
+int ToPixels(int twips) { return static_cast<int>(std::lround(twips * LayoutScale() / kTwipsPerPixel)); }
+
+// The edges are converted, so controls that meet in twips meet in pixels.
 QRect ToPixels(int left, int top, int width, int height) {
-  return QRect(ToPixels(left), ToPixels(top), std::max(0, ToPixels(width)), std::max(0, ToPixels(height)));
+  const int x = ToPixels(left), y = ToPixels(top);
+  return QRect(x, y, std::max(0, ToPixels(left + width) - x), std::max(0, ToPixels(top + height) - y));
 }
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
@@ -64,7 +79,7 @@ QFont ToQFont(const forms::Font& font) {
   QFont q;
   q.setFamily(face.family != nullptr ? QString::fromLatin1(face.family) : ToQString(font.Name));
   q.setStyleHint(face.hint);
-  const double points = (font.Size > 0 ? font.Size : 8.25) * face.sizeFactor;
+  const double points = font.Size > 0 ? font.Size : 8.25;
   q.setPointSizeF(points * PointScale());
   q.setBold(font.Bold);
   q.setItalic(font.Italic);
@@ -73,11 +88,11 @@ QFont ToQFont(const forms::Font& font) {
 }
 
 double TextWidthTwips(const forms::Font& font, const std::string& text) {
-  return QFontMetricsF(ToQFont(font)).horizontalAdvance(ToQString(text)) * kTwipsPerPixel;
+  return QFontMetricsF(ToQFont(font)).horizontalAdvance(ToQString(text)) * kTwipsPerPixel / LayoutScale();
 }
 
 double TextHeightTwips(const forms::Font& font) {
-  return QFontMetricsF(ToQFont(font)).lineSpacing() * kTwipsPerPixel;
+  return QFontMetricsF(ToQFont(font)).lineSpacing() * kTwipsPerPixel / LayoutScale();
 }
 
 QFont FitFont(const QFont& font, const QString& text, const QSizeF& room, bool wrap) {

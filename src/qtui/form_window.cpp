@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "forms/form.h"
@@ -83,6 +84,11 @@ QAction* FormWindow::ActionOf(const forms::Menu& menu) const {
 }
 
 void FormWindow::Changed(forms::Prop what) {
+  // A form changed on another thread: the window is updated by its own.
+  if (QThread::currentThread() != thread()) {
+    QMetaObject::invokeMethod(this, [this, what] { Changed(what); }, Qt::BlockingQueuedConnection);
+    return;
+  }
   if (!form_) return;
   switch (what) {
     case forms::Prop::Caption: setWindowTitle(ToQString(form_->Caption())); break;

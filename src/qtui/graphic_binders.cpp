@@ -1,4 +1,7 @@
-// Binders of the drawn controls: lines, images and picture boxes.
+// Binders of the drawn controls: lines, images and picture boxes. An image
+// and a picture box answer a click (a press and release of the left button
+// on them) with the model's Click.
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
@@ -69,13 +72,16 @@ class LineBinder : public Binder {
   LineView* view_;
 };
 
+// True for the release of the left button inside the widget, which ends a
+// click that began on it.
+bool IsClickRelease(const QWidget* widget, const QMouseEvent* event) {
+  return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+}
+
 // A picture from a file, drawn at its natural size or stretched.
 class ImageView : public QWidget {
  public:
-  explicit ImageView(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-  }
+  explicit ImageView(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
   void SetPicture(std::optional<Picture> picture, bool stretch) {
     picture_ = std::move(picture);
     stretch_ = stretch;
@@ -101,9 +107,19 @@ class ImageBinder : public Binder {
  public:
   ImageBinder(forms::Control& control, QWidget* parent) : Binder(control), view_(new ImageView(parent)) {
     SetWidget(view_);
+    view_->installEventFilter(this);
   }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == view_ && event->type() == QEvent::MouseButtonRelease &&
+        IsClickRelease(view_, static_cast<QMouseEvent*>(event))) {
+      if (auto* image = As<forms::Image>()) Call([image] { image->Click(); });
+      return true;
+    }
+    return Binder::eventFilter(watched, event);
+  }
+
   void Update(forms::Prop what) override {
     if (what == forms::Prop::Picture || what == forms::Prop::Style) SyncAll();
   }
@@ -150,6 +166,7 @@ class PictureBoxBinder : public Binder {
   PictureBoxBinder(forms::Control& control, QWidget* parent) : Binder(control), view_(new PictureView(parent)) {
     SetWidget(view_);
     view_->SetModel(As<forms::PictureBox>());
+    view_->installEventFilter(this);
   }
   ~PictureBoxBinder() override {
     if (view_) view_->SetModel(nullptr);
@@ -157,7 +174,15 @@ class PictureBoxBinder : public Binder {
 
  protected:
   void Update(forms::Prop what) override {
-    if (what == forms::Prop::Drawing || what == forms::Prop::Style) view_->update();
+    if (what == forms::Prop::Drawing || what == forms::Prop::Style || what == forms::Prop::BackColor) view_->update();
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == view_ && event->type() == QEvent::MouseButtonRelease &&
+        IsClickRelease(view_, static_cast<QMouseEvent*>(event))) {
+      if (auto* box = As<forms::PictureBox>()) Call([box] { box->Click(); });
+      return true;
+    }
+    return Binder::eventFilter(watched, event);
   }
   void SyncAll() override { view_->update(); }
   void OnDetached() override {

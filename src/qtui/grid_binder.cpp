@@ -11,6 +11,8 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWheelEvent>
@@ -49,6 +51,11 @@ class GridView : public QWidget {
   explicit GridView(QWidget* parent)
       : QWidget(parent), table(new GridTable(this)), bar(new QScrollBar(Qt::Vertical, this)) {
     bar->hide();
+    // A raised thumb on a light groove, so the thumb reads as the thumb.
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+      classic->setParent(bar);
+      bar->setStyle(classic);
+    }
     setFocusProxy(table);
   }
   void Layout() {
@@ -211,9 +218,19 @@ class GridBinder : public Binder {
     syncing_ = true;
     t->setRowCount(g.Rows());
     t->setColumnCount(g.Cols());
-    for (int c = 0; c < g.Cols(); ++c) t->setColumnWidth(c, ToPixels(g.ColWidth(c)));
+    // The cells' edges are converted, so they stand where the model's cell
+    // geometry (and a text box laid over a cell) says.
+    int edge = 0;
+    for (int c = 0; c < g.Cols(); ++c) {
+      const int next = edge + g.ColWidth(c);
+      t->setColumnWidth(c, ToPixels(next) - ToPixels(edge));
+      edge = next;
+    }
+    edge = 0;
     for (int r = 0; r < g.Rows(); ++r) {
-      t->setRowHeight(r, ToPixels(g.RowHeight(r)));
+      const int next = edge + g.RowHeight(r);
+      t->setRowHeight(r, ToPixels(next) - ToPixels(edge));
+      edge = next;
       t->setRowHidden(r, r >= g.FixedRows() && r < g.TopRow());
     }
     for (int r = 0; r < g.Rows(); ++r)

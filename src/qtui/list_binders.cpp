@@ -1,11 +1,15 @@
-// Binders of the list controls: a QListWidget for a list box and an
-// editable QComboBox for a drop-down. Rows chosen by the user go to the
-// model as SetListIndex (raising Click); typed drop-down text as TypeText.
+// Binders of the list controls: a QListWidget for a list box and a
+// QComboBox for a drop-down (editable, or a drop-down list that takes no
+// typing). A user's click on a row goes to the model as ClickRow (Click
+// runs, also for the row already chosen); a row reached by the keyboard as
+// SetListIndex (Click runs on a change); typed drop-down text as TypeText.
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <string>
@@ -26,22 +30,35 @@ std::vector<std::string> Rows(const forms::ListControl& list) {
   return rows;
 }
 
+// Qt makes the first row current when the focus enters a list without
+// one; here the focus chooses nothing, the model's row stays.
+class ListWidget : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    const QModelIndex before = currentIndex();
+    QSignalBlocker block(this);
+    QListWidget::focusInEvent(event);
+    if (currentIndex() != before) selectionModel()->setCurrentIndex(before, QItemSelectionModel::NoUpdate);
+  }
+};
+
 class ListBoxBinder : public Binder {
  public:
-  ListBoxBinder(forms::Control& control, QWidget* parent) : Binder(control), list_(new QListWidget(parent)) {
+  ListBoxBinder(forms::Control& control, QWidget* parent) : Binder(control), list_(new ListWidget(parent)) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     SetWidget(list_);
     Route(list_);
+    list_->viewport()->installEventFilter(this);
+    // Rows reached by the keyboard.
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
       auto* l = As<forms::ListBox>();
-      if (l == nullptr || row < -1 || row >= l->ListCount()) return;
+      if (syncing_ || l == nullptr || row < -1 || row >= l->ListCount()) return;
       Call([l, row] { l->SetListIndex(row); });
-    });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
-      auto* l = As<forms::ListBox>();
-      Call([l] { l->DblClick(); });
     });
     connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
       auto* l = As<forms::ListBox>();
@@ -51,6 +68,34 @@ class ListBoxBinder : public Binder {
   }
 
  protected:
+  // The mouse on the rows: a press is the user's click on the row under it
+  // (the focus comes first), a double-click the DblClick of the row chosen.
+  // Qt's own handling is left out, so a drag never walks through the rows.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != list_->viewport() || Model() == nullptr) return Binder::eventFilter(watched, event);
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() != Qt::LeftButton) return true;
+        if (list_->focusPolicy() != Qt::NoFocus) list_->setFocus(Qt::MouseFocusReason);
+        auto* l = As<forms::ListBox>();
+        const int row = list_->indexAt(me->position().toPoint()).row();
+        if (l == nullptr || row < 0 || row >= l->ListCount()) return true;
+        if (event->type() == QEvent::MouseButtonPress || row != l->ListIndex()) {
+          if (!Call([l, row] { l->ClickRow(row); })) return true;
+        }
+        if (event->type() == QEvent::MouseButtonDblClick) Call([l] { l->DblClick(); });
+        return true;
+      }
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseMove:
+        return true;
+      default:
+        return Binder::eventFilter(watched, event);
+    }
+  }
+
   void Update(forms::Prop what) override {
     switch (what) {
       case forms::Prop::Items: ShowRows(); break;
@@ -125,18 +170,17 @@ class ListBoxBinder : public Binder {
 class ComboBoxBinder : public Binder {
  public:
   ComboBoxBinder(forms::Control& control, QWidget* parent) : Binder(control), combo_(new QComboBox(parent)) {
-    combo_->setEditable(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
-    combo_->setCompleter(nullptr);
     combo_->setMaxVisibleItems(8);
     SetWidget(combo_);
     Route(combo_);
+    ShowStyle();
+    // A row chosen in the list, by the mouse or by the keyboard.
     connect(combo_, &QComboBox::activated, this, [this](int row) {
       auto* c = As<forms::ComboBox>();
       if (c == nullptr || row < 0 || row >= c->ListCount()) return;
-      if (Call([c, row] { c->SetListIndex(row); })) ShowText();
+      if (Call([c, row] { c->ClickRow(row); })) ShowIndex();
     });
-    connect(combo_->lineEdit(), &QLineEdit::textEdited, this, [this] { PushText(); });
   }
 
  protected:
@@ -145,6 +189,10 @@ class ComboBoxBinder : public Binder {
       case forms::Prop::Items: ShowRows(); break;
       case forms::Prop::ListIndex: ShowIndex(); break;
       case forms::Prop::Text: ShowText(); break;
+      case forms::Prop::Style:
+        ShowStyle();
+        ShowIndex();
+        break;
       default: break;
     }
   }
@@ -154,19 +202,33 @@ class ComboBoxBinder : public Binder {
     (void)event;
     if (result == 0) return true;
     if (result == typed) return false;
+    QLineEdit* edit = combo_->lineEdit();
+    if (edit == nullptr) return true;  // a drop-down list takes no replaced character
     if (result == 8) {
-      combo_->lineEdit()->backspace();
+      edit->backspace();
     } else if (result >= 32) {
-      combo_->lineEdit()->insert(QString(QChar(result)));
+      edit->insert(QString(QChar(result)));
     }
     PushText();
     return true;
   }
 
  private:
+  // Editable or a drop-down list, as the model's style says.
+  void ShowStyle() {
+    const bool editable = As<forms::ComboBox>()->Style() == forms::ComboStyle::DropDownCombo;
+    if (editable == combo_->isEditable()) return;
+    QSignalBlocker block(combo_);
+    combo_->setEditable(editable);
+    if (editable) {
+      combo_->setCompleter(nullptr);
+      connect(combo_->lineEdit(), &QLineEdit::textEdited, this, [this] { PushText(); });
+    }
+  }
+
   void PushText() {
     auto* c = As<forms::ComboBox>();
-    if (c == nullptr) return;
+    if (c == nullptr || combo_->lineEdit() == nullptr) return;
     const std::string text = ToStdString(combo_->lineEdit()->text());
     Call([c, &text] { c->TypeText(text); });
   }
@@ -192,11 +254,14 @@ class ComboBoxBinder : public Binder {
     ShowText();
   }
 
+  // The text of an editable drop-down (a drop-down list shows its row).
   void ShowText() {
+    QLineEdit* edit = combo_->lineEdit();
+    if (edit == nullptr) return;
     const QString text = ToQString(As<forms::ComboBox>()->Text());
-    if (combo_->lineEdit()->text() == text) return;
+    if (edit->text() == text) return;
     QSignalBlocker block(combo_);
-    QSignalBlocker blockEdit(combo_->lineEdit());
+    QSignalBlocker blockEdit(edit);
     combo_->setEditText(text);
   }
 

@@ -100,7 +100,7 @@ std::optional<std::string> EnhancedMetafileToSvg(const std::string& bytes) {
 
 std::optional<Picture> Picture::Load(const std::string& path) {
   if (path.empty()) return std::nullopt;
-  auto bytes = common::ReadWholeFile(path);
+  auto bytes = common::ReadWholeFile(path, nullptr, common::kMaxPictureBytes);
   if (!bytes) return std::nullopt;
   return FromBytes(*bytes);
 }

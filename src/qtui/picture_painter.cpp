@@ -1,6 +1,8 @@
 #include "qtui/picture_painter.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QPainter>
 #include <algorithm>
 
@@ -9,6 +11,14 @@
 namespace qtui {
 
 QColor ToQColor(forms::Colour colour) {
+  if (forms::IsSystemColour(colour)) {
+    const QPalette palette = QGuiApplication::palette();
+    switch (colour) {
+      case forms::kWindowBackground: return palette.color(QPalette::Base);
+      case forms::kButtonFace: return palette.color(QPalette::Button);
+      default: return palette.color(QPalette::Window);
+    }
+  }
   return QColor(static_cast<int>((colour >> 16) & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                 static_cast<int>(colour & 0xFF));
 }

@@ -12,6 +12,7 @@ class QPainter;
 
 namespace qtui {
 
+// A colour of the model; system colours come from the application's palette.
 QColor ToQColor(forms::Colour colour);
 
 // Paints the drawing onto a surface of `pixels` size, from its upper-left corner.

@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QEventLoop>
 #include <QObject>
+#include <QThread>
 #include <QTimer>
+#include <exception>
 
 #include "forms/form.h"
 #include "forms/menu.h"
@@ -37,7 +39,29 @@ FormWindow* QtPlatform::Find(const forms::Form& form) const {
 
 forms::MsgResult QtPlatform::MessageBox(const std::string& text, forms::MsgButtons buttons,
                                         const std::string& title) {
-  return ShowMessageBox(text, buttons, title);
+  forms::MsgResult result = forms::MsgResult::Cancel;
+  RunOnWindowThread([&] { result = ShowMessageBox(text, buttons, title); });
+  return result;
+}
+
+void QtPlatform::RunOnWindowThread(const std::function<void()>& call) {
+  QObject* context = context_.get();
+  if (QThread::currentThread() == context->thread()) {
+    call();
+    return;
+  }
+  std::exception_ptr failure;
+  QMetaObject::invokeMethod(
+      context,
+      [&call, &failure] {
+        try {
+          call();
+        } catch (...) {
+          failure = std::current_exception();
+        }
+      },
+      Qt::BlockingQueuedConnection);
+  if (failure) std::rethrow_exception(failure);
 }
 
 void QtPlatform::ShowForm(forms::Form& form, bool modal) {
@@ -127,7 +151,10 @@ double QtPlatform::TextWidthTwips(const forms::Font& font, const std::string& te
 
 double QtPlatform::TextHeightTwips(const forms::Font& font) { return qtui::TextHeightTwips(font); }
 
-void QtPlatform::RepaintNow() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void QtPlatform::RepaintNow() {
+  if (QThread::currentThread() != context_->thread()) return;
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 void QtPlatform::EndProgram() {
   ended_ = true;
@@ -154,11 +181,15 @@ QAction* QtPlatform::ActionOf(const forms::Menu& menu) const {
 }
 
 std::optional<std::string> QtPlatform::ShowOpenDialog(const forms::FileDialogRequest& request) {
-  return RunFileDialog(request, true);
+  std::optional<std::string> chosen;
+  RunOnWindowThread([&] { chosen = RunFileDialog(request, true); });
+  return chosen;
 }
 
 std::optional<std::string> QtPlatform::ShowSaveDialog(const forms::FileDialogRequest& request) {
-  return RunFileDialog(request, false);
+  std::optional<std::string> chosen;
+  RunOnWindowThread([&] { chosen = RunFileDialog(request, false); });
+  return chosen;
 }
 
 }  // namespace qtui

@@ -31,6 +31,7 @@ class QtPlatform : public forms::Platform {
   QtPlatform(const QtPlatform&) = delete;
   QtPlatform& operator=(const QtPlatform&) = delete;
 
+  // Shown by the window thread, also when asked from another thread.
   forms::MsgResult MessageBox(const std::string& text, forms::MsgButtons buttons,
                               const std::string& title) override;
   // The window is built at the first showing after a load; a modal showing
@@ -46,7 +47,13 @@ class QtPlatform : public forms::Platform {
   std::unique_ptr<forms::Workbook> NewWorkbook() override;
   double TextWidthTwips(const forms::Font& font, const std::string& text) override;
   double TextHeightTwips(const forms::Font& font) override;
+  // Processes pending paint events; from another thread it does nothing
+  // (the window thread's own event loop paints).
   void RepaintNow() override;
+  // From another thread the call is queued to the window thread, which
+  // must keep its event loop running meanwhile; an exception it throws is
+  // thrown again in the calling thread.
+  void RunOnWindowThread(const std::function<void()>& call) override;
   // Every window closes and every event loop ends (modal ones included).
   void EndProgram() override;
 

@@ -10,6 +10,7 @@
 #include "forms/controls.h"
 #include "qtui/binder.h"
 #include "qtui/fonts.h"
+#include "qtui/picture_painter.h"
 
 namespace qtui {
 
@@ -46,6 +47,7 @@ class TextBoxBinder : public Binder {
  protected:
   void Update(forms::Prop what) override {
     if (what == forms::Prop::Text) ShowText();
+    if (what == forms::Prop::BackColor) ShowStyle();
     if (what == forms::Prop::Style) {
       if (As<forms::TextBox>()->MultiLine() != (plain_ != nullptr)) {
         Rebuild();
@@ -158,6 +160,11 @@ class TextBoxBinder : public Binder {
 
   void ShowStyle() {
     const auto& box = *As<forms::TextBox>();
+    if (box.HasBackColor()) {
+      QPalette palette = Widget()->palette();
+      palette.setColor(QPalette::Base, ToQColor(box.BackColor()));
+      Widget()->setPalette(palette);
+    }
     const Qt::Alignment align = ToQtAlignment(box.Alignment());
     if (line_ != nullptr) {
       line_->setReadOnly(box.Locked());

@@ -1,11 +1,5 @@
 #include "simulation/data_stream.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -14,31 +8,16 @@ namespace {
 
 constexpr std::size_t kBlockBytes = 1 << 20;
 
-// The process's file creation mask, read once while the program starts: it
-// can only be read by setting it, which must not happen while simulation
-// threads create files.
-mode_t ReadUmask() {
-  mode_t mask = umask(0);
-  umask(mask);
-  return mask;
-}
-const mode_t kUmask = ReadUmask();
-
 }  // namespace
 
 bool BlockReader::Open(const std::string& path, std::string& error) {
   Close();
-  in_.open(path, std::ios::binary);
-  if (!in_) {
-    error = "cannot open " + path;
-    return false;
-  }
-  return true;
+  return in_.Open(path, common::kMaxHourlyFileBytes, error);
 }
 
 void BlockReader::Close() {
-  if (in_.is_open()) in_.close();
-  in_.clear();
+  in_.Close();
+  atEnd_ = false;
   carry_.clear();
   reader_.reset();
   baseLine_ = 1;
@@ -46,38 +25,49 @@ void BlockReader::Close() {
   ioError_.clear();
 }
 
-bool BlockReader::LoadBlock() {
-  if (!in_.is_open()) return false;
-  std::string block = std::move(carry_);
-  carry_.clear();
-  std::size_t old = block.size();
+bool BlockReader::ReadMore(std::string& block) {
+  const std::size_t old = block.size();
+  std::size_t got = 0;
   block.resize(old + kBlockBytes);
-  in_.read(block.data() + old, static_cast<std::streamsize>(kBlockBytes));
-  block.resize(old + static_cast<std::size_t>(in_.gcount()));
-  if (in_.bad()) {
-    ioError_ = "the file cannot be read";
-    return false;
-  }
-  // Keep whole lines; a line cut off at the end waits for the next block.
-  while (!in_.eof()) {
-    std::size_t end = block.find_last_of('\n');
-    if (end != std::string::npos) {
-      carry_.assign(block, end + 1, std::string::npos);
-      block.resize(end + 1);
+  while (got < kBlockBytes) {
+    auto n = in_.Read(block.data() + old + got, kBlockBytes - got, ioError_);
+    if (!n) return false;
+    if (*n == 0) {
+      atEnd_ = true;
       break;
     }
-    std::size_t size = block.size();
-    block.resize(size + kBlockBytes);
-    in_.read(block.data() + size, static_cast<std::streamsize>(kBlockBytes));
-    block.resize(size + static_cast<std::size_t>(in_.gcount()));
-    if (in_.bad()) {
-      ioError_ = "the file cannot be read";
-      return false;
+    got += *n;
+  }
+  block.resize(old + got);
+  return true;
+}
+
+bool BlockReader::LoadBlock() {
+  if (!in_.IsOpen()) return false;
+  std::string block = std::move(carry_);
+  carry_.clear();
+  // Keep whole lines; a line cut off at the end waits for the next block.
+  // Only the text just read is searched for a line end (the carried start
+  // of a line holds none), so a file without line ends is read in one pass.
+  for (;;) {
+    const std::size_t searched = block.size();
+    if (!ReadMore(block)) return false;
+    if (atEnd_) break;
+    const void* end = memrchr(block.data() + searched, '\n', block.size() - searched);
+    if (end) {
+      const std::size_t kept = static_cast<std::size_t>(static_cast<const char*>(end) - block.data()) + 1;
+      carry_.assign(block, kept, std::string::npos);
+      block.resize(kept);
+      break;
     }
   }
   if (block.empty()) return false;
   baseLine_ += blockLines_;
-  blockLines_ = static_cast<int>(std::count(block.begin(), block.end(), '\n'));
+  blockLines_ = 0;
+  const char* const last = block.data() + block.size();
+  for (const char* p = block.data();
+       (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(last - p)))) != nullptr; ++p)
+    ++blockLines_;
   reader_.emplace(std::move(block));
   return true;
 }
@@ -105,48 +95,22 @@ std::string BlockReader::Error() const {
   return why;
 }
 
-BlockWriter::~BlockWriter() { Abandon(); }
-
 bool BlockWriter::Open(const std::string& path, std::string& error) {
   Abandon();
-  if (path.empty() || path.back() == '/') {
-    error = "no file name given";
-    return false;
-  }
-  path_ = path;
-  tmp_ = path + ".tmpXXXXXX";
-  fd_ = mkstemp(tmp_.data());
-  if (fd_ < 0) {
-    error = "cannot create " + path + ": " + std::strerror(errno);
-    tmp_.clear();
-    return false;
-  }
-  out_ = common::DataWriter();
   ioError_.clear();
-  return true;
+  return file_.Open(path, error);
 }
 
 bool BlockWriter::Flush(bool force) {
-  if (fd_ < 0) return false;
-  if (!ioError_.empty()) return false;
-  const std::string& text = out_.Text();
-  if (!force && text.size() < kBlockBytes) return true;
-  std::size_t done = 0;
-  while (done < text.size()) {
-    ssize_t n = write(fd_, text.data() + done, text.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ioError_ = "cannot write " + path_ + ": " + std::strerror(errno);
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
+  if (!file_.IsOpen() || !ioError_.empty()) return false;
+  if (!force && out_.Text().size() < kBlockBytes) return true;
+  if (!file_.Write(out_.Text(), ioError_)) return false;
   out_ = common::DataWriter();
   return true;
 }
 
 bool BlockWriter::Commit(std::string& error) {
-  if (fd_ < 0) {
+  if (!file_.IsOpen()) {
     error = "the file is not open";
     return false;
   }
@@ -155,28 +119,11 @@ bool BlockWriter::Commit(std::string& error) {
     Abandon();
     return false;
   }
-  if (close(fd_) != 0) {
-    fd_ = -1;
-    error = "cannot write " + path_;
-    Abandon();
-    return false;
-  }
-  fd_ = -1;
-  chmod(tmp_.c_str(), 0666 & ~kUmask);
-  if (rename(tmp_.c_str(), path_.c_str()) != 0) {
-    error = "cannot replace " + path_ + ": " + std::strerror(errno);
-    Abandon();
-    return false;
-  }
-  tmp_.clear();
-  return true;
+  return file_.Commit(error);
 }
 
 void BlockWriter::Abandon() {
-  if (fd_ >= 0) close(fd_);
-  fd_ = -1;
-  if (!tmp_.empty()) unlink(tmp_.c_str());
-  tmp_.clear();
+  file_.Abandon();
   out_ = common::DataWriter();
 }
 

@@ -2,18 +2,22 @@
 // Streaming access to the long data files of the simulations (weather, room
 // and zone loads, annual cooling loads, plant output): files are read and
 // written in blocks of whole lines through common::DataReader and
-// common::DataWriter, so no file is held whole in memory.
-#include <fstream>
+// common::DataWriter, so no file is held whole in memory. Files are opened
+// and replaced as every file of the program is (common::InputFile,
+// common::SafeOutputFile).
 #include <optional>
 #include <string>
 
 #include "common/data_file.h"
+#include "common/file_reading.h"
+#include "common/safe_writing.h"
 
 namespace simulation {
 
 class BlockReader {
  public:
-  // Opens an existing file; false with the reason when it cannot be read.
+  // Opens an existing file; false with the reason when it cannot be read,
+  // is not a regular file or is larger than any hourly file.
   bool Open(const std::string& path, std::string& error);
   // The reader positioned at the start of the next line, or nullptr at the
   // end of the file (or when the file cannot be read further: see Error()).
@@ -26,8 +30,11 @@ class BlockReader {
 
  private:
   bool LoadBlock();
+  // Appends up to one block of the file to `block`; false on a read failure.
+  bool ReadMore(std::string& block);
 
-  std::ifstream in_;
+  common::InputFile in_;
+  bool atEnd_ = false;
   std::string carry_;  // the start of a line cut off at the end of the last block
   std::optional<common::DataReader> reader_;
   int baseLine_ = 1;   // file line of the block's first line
@@ -39,11 +46,6 @@ class BlockReader {
 // by Commit; a writer destroyed without Commit removes its temporary file.
 class BlockWriter {
  public:
-  BlockWriter() = default;
-  BlockWriter(const BlockWriter&) = delete;
-  BlockWriter& operator=(const BlockWriter&) = delete;
-  ~BlockWriter();
-
   bool Open(const std::string& path, std::string& error);
   // The current block: write items and end each statement there.
   common::DataWriter& Out() { return out_; }
@@ -55,8 +57,7 @@ class BlockWriter {
   void Abandon();
 
  private:
-  std::string path_, tmp_;
-  int fd_ = -1;
+  common::SafeOutputFile file_;
   common::DataWriter out_;
   std::string ioError_;
 };

@@ -59,6 +59,7 @@ void frmMain::Layout() {
   Label1.SetCaption("Select Chapter");
   Label1.Move(kListLeft, 120, kListWidth, 255);
   cboChLst.Move(kListLeft, 360, kListWidth, kRowHeight);
+  cboChLst.SetStyle(forms::ComboStyle::DropDownList);
   lstSlides.Move(kListLeft, 720, kListWidth, kListHeight);
   lblMessage.SetCaption("Lable");
   lblMessage.Move(kPictureLeft, 360, kPictureWidth, 255);
@@ -135,7 +136,7 @@ bool frmMain::ShowSlidePicture() {
   return true;
 }
 
-// A chapter chosen. Item 0 (the book title) and typed text choose nothing.
+// A chapter chosen. Item 0 (the book title) chooses nothing.
 // A chapter file that cannot be read is reported and the slides shown stay.
 void frmMain::cboChLst_Click() {
   const int chosen = cboChLst.ListIndex();

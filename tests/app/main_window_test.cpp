@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "common/paths.h"
 #include "forms/menu.h"
@@ -246,6 +248,41 @@ TEST_F(SlideShowTest, EndHidesEverythingAndReturnsToTheProjectFolder) {
   EXPECT_FALSE(main.Image1.Visible());
   EXPECT_EQ(main.cboSldLst.ListCount(), 0);
   EXPECT_EQ(common::CurrentFolder(), folder.Path());
+}
+
+// A chapter that cannot be read, or that holds no slides, leaves nothing of
+// the chapter before it: no slide count, no current slide, no picture, and
+// no Next or Last to step through slides that are gone.
+TEST_F(SlideShowTest, AFailedOrEmptyChapterLeavesNoSlideBehind) {
+  const std::pair<const char*, const char*> chapters[] = {
+      {"missing", nullptr},
+      {"no slides", "\"About this Program\"\r\n0\r\n"},
+      {"truncated", "\"About this Program\"\r\n2\r\n\"Slide 1\",\"Ch2\\S1.png\""},
+  };
+  Start();
+  WriteChapter(3);
+  for (const auto& [what, text] : chapters) {
+    SCOPED_TRACE(what);
+    std::remove((folder.Path() + "data/Ch2/Ch2Slides.txt").c_str());
+    if (text != nullptr) folder.Write("data/Ch2/Ch2Slides.txt", text);
+    main.mnuSSCh1.Click();
+    main.cmdNxSld.Click();
+    ASSERT_EQ(main.CurSld(), 2);
+    main.mnuSSCh2.Click();
+    EXPECT_EQ(main.NoOfSld(), 0);
+    EXPECT_EQ(main.CurSld(), 0);
+    for (const forms::Control* c : std::initializer_list<const forms::Control*>{
+             &main.cmdNxSld, &main.lblNxSld, &main.cmdLsSld, &main.lblLsSld, &main.Image1})
+      EXPECT_FALSE(c->Visible()) << c->Name();
+    EXPECT_EQ(main.cboSldLst.ListCount(), 0);
+    EXPECT_EQ(main.cboSldLst.Text(), "");
+    EXPECT_TRUE(main.cmdEndSldShow.Visible());
+    main.cmdNxSld_Click();
+    main.cmdLsSld_Click();
+    EXPECT_EQ(main.CurSld(), 0);
+    main.PicMain.Click();  // the front picture, as with no chapter open
+    EXPECT_EQ(main.CurSld(), 0);
+  }
 }
 
 TEST_F(SlideShowTest, ChapterOfThreeHundredSlidesLoadsCompletely) {

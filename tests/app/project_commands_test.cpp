@@ -316,4 +316,24 @@ TEST_F(ProjectCommandsTest, NewEndsOnCancelAndCreatesTheFolder) {
   EXPECT_EQ(main.txtProjFName.Text(), folder.Path() + "fresh/NEW.PRJ");
 }
 
+// A new project starts from an empty building record: neither the name,
+// the floor area nor the groups of the project closed before it remain.
+TEST_F(ProjectCommandsTest, NewStartsFromAnEmptyBuilding) {
+  StartWithDatabase();
+  WriteProject("work/OLD.PRJ", 2);
+  platform.ExpectOpenDialog(folder.Path() + "work/OLD.PRJ");
+  main.mnuFileOpen.Click();
+  ASSERT_EQ(prog.building.Bldg.ProjName, "Tower");
+  ASSERT_EQ(prog.building.Bldg.CFA, 900.0f);
+  platform.ExpectOpenDialog(folder.Path() + "fresh");
+  platform.ExpectOpenDialog(folder.Path() + "fresh/NEW.PRJ");
+  main.mnuFNew.Click();
+  EXPECT_EQ(prog.building.Bldg.ProjName, "");
+  EXPECT_EQ(prog.building.Bldg.CFA, 0.0f);
+  common::BldgRec empty;
+  empty.ProjFile = "NEW.PRJ";
+  EXPECT_TRUE(prog.building.Bldg == empty);
+  EXPECT_EQ(main.txtProjName.Text(), "");
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 
 #include "app/main_window.h"
@@ -94,6 +96,52 @@ TEST_F(RunCommandsTest, ResetAsksFirst) {
   main.mnuRunReset.Click();
   EXPECT_EQ(prog.assess.sel.FlrGrpAssess[1], 1.0f);
   EXPECT_EQ(LastLines(2), (std::vector<std::string>{"   Reset selection", "   Selection reset"}));
+}
+
+// A short user-value file of a generic element is ignored: the run goes on
+// with the element's own values and says so once in the message panel.
+TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
+  namespace fs = std::filesystem;
+  fs::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
+  main.Show();
+  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
+  main.mnuFileOpen.Click();
+  main.mnuRunLCA.Click();
+  ASSERT_TRUE(main.mnuRunLCA.Checked());
+  const float whole = prog.assess.LCAResult.BldgImp[0][2];
+
+  // GF_RECEPTION.FLE is a generic element: its file says two lines follow, one does.
+  folder.Write("office/GF_RECEPTION_.FLE", "2\r\n12,5,60,100\r\n");
+  main.mnuRunLCA.Click();
+  EXPECT_TRUE(main.mnuRunLCA.Checked());
+  const std::string warning =
+      "   Warning: the user values of GF_RECEPTION.FLE cannot be read; its default values are used";
+  auto lines = main.PicMain.PrintedTexts();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), warning), 1);
+  EXPECT_EQ(LastLines(1)[0], "   Impact calculation completed");
+  EXPECT_EQ(prog.assess.LCAResult.BldgImp[0][2], whole);
+}
+
+// A material number the database does not hold books nothing; the run goes
+// on and says so once, however many elements name it.
+TEST_F(RunCommandsTest, AMaterialTheDatabaseLacksIsNamedInAWarning) {
+  namespace fs = std::filesystem;
+  fs::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
+  std::string elm = folder.Read("office/GF_RECEPTION.FLE");
+  const std::string granite = "\"62\",\"Granite slab (kg)\"";
+  ASSERT_NE(elm.find(granite), std::string::npos);
+  elm.replace(elm.find(granite), granite.size(), "\"400\",\"Unknown\"");
+  folder.Write("office/GF_RECEPTION.FLE", elm);
+  main.Show();
+  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
+  main.mnuFileOpen.Click();
+  main.mnuRunLCA.Click();
+  EXPECT_TRUE(main.mnuRunLCA.Checked());
+  const std::string warning =
+      "   Warning: material 400 of GF_RECEPTION.FLE is not in the LCIA database; its impacts and cost are booked as 0";
+  auto lines = main.PicMain.PrintedTexts();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), warning), 1);
+  EXPECT_EQ(LastLines(1)[0], "   Impact calculation completed");
 }
 
 }  // namespace

@@ -209,7 +209,7 @@ TEST_F(CalculationTest, EveryCellOfBothModes) {
     const bool costing = mode == kModeCosting;
     const auto& r = prog->assess.LCAResult;
     const auto& gr = prog->assess.GroupResult;
-    Amounts total[5], fdnTotal, flrTotal, serTotal, stage3;
+    Amounts total[5];
     for (int s = 1; s <= 4; ++s) {
       if (costing && s == 4) continue;
       Amounts compA = G(s);

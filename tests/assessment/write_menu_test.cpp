@@ -59,7 +59,7 @@ TEST_F(WriteMenuTest, CancelledDialogs) {
   EXPECT_EQ(platform.Dialogs()[1].title, "Generate Input Summary Report");
   EXPECT_EQ(platform.Dialogs()[1].filter, "Input Summary Report (*.TXT)|*.TXT");
   EXPECT_EQ(platform.Dialogs()[2].title, "Generate Input Summary to Excel");
-  EXPECT_EQ(platform.Dialogs()[2].filter, "Input Summary (Excel) (*.xls)|*.xls");
+  EXPECT_EQ(platform.Dialogs()[2].filter, "Input Summary (Excel) (*.xlsx)|*.xlsx;*.xls");
 }
 
 TEST_F(WriteMenuTest, EachCommandWritesItsSummary) {

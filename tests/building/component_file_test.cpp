@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "building/component_commands.h"
+#include "building/group_file.h"
+#include "building/project_file.h"
+#include "building/user_value_file.h"
 #include "common/paths.h"
 #include "composition_fixture.h"
 
@@ -109,7 +112,7 @@ TEST_F(ComponentCommands, SaveValidatesInOrder) {
   };
   for (const auto& c : cases) {
     platform.ExpectMessage(c.message);
-    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes));
+    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes, st.CurComp.CompFile));
   }
   EXPECT_EQ(st.CurComp, common::CompRec{});
 }
@@ -128,7 +131,8 @@ TEST_F(ComponentCommands, SaveNamesANewComponentAfterItsName) {
     SCOPED_TRACE(c.typed);
     st.CurComp = SampleComponent(2);
     st.CurComp.CompFile = c.stored;
-    ASSERT_TRUE(building::SaveCompFile(st, form, Boxes(c.typed, "2.5")));
+    // Saved over its own file: the naming alone is under test here.
+    ASSERT_TRUE(building::SaveCompFile(st, form, Boxes(c.typed, "2.5"), c.file));
     EXPECT_EQ(st.CurComp.CompFile, c.file);
     EXPECT_EQ(st.CurComp.CompName, c.typed);
     EXPECT_EQ(st.CurComp.CompQty, 2.5f);
@@ -152,7 +156,7 @@ TEST_F(ComponentCommands, AFailedSaveReportsAndChangesNothing) {
   };
   for (const auto& c : cases) {
     platform.ExpectMessage("Error in saving component data!!");
-    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes));
+    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes, st.CurComp.CompFile));
     EXPECT_EQ(st.CurComp, before);
     EXPECT_EQ(ReadProject("Keep.FLC"), "previous contents");
   }
@@ -211,6 +215,56 @@ TEST_F(ComponentCommands, LoadTakesTheChosenNameOnlyAfterAGoodRead) {
   EXPECT_EQ(building::LoadCompFile(st, form).result, CommandRead::Read);
   EXPECT_EQ(st.CurComp.CompFile, "GOOD.FLC");
   EXPECT_EQ(st.CurComp.NoOfElm, 1);
+}
+
+// Quantities, floor areas and user values read back exactly after a save
+// (11683.875 needs eight digits), while a value of at most seven digits
+// keeps its text.
+TEST_F(ComponentFiles, SinglesReadBackExactly) {
+  for (float value : {11683.875f, 1234.5677f, 100000.0f, 2.5f}) {
+    SCOPED_TRACE(value);
+    std::string error;
+    common::CompRec c = SampleComponent(0);
+    c.CompQty = value;
+    ASSERT_TRUE(building::WriteComponentFile(InProject("Q.FLC"), c, 210, error)) << error;
+    common::CompRec compBack;
+    ASSERT_EQ(building::ReadComponentFile(InProject("Q.FLC"), 210, compBack).status, FileRead::Ok);
+    EXPECT_EQ(compBack.CompQty, value);
+
+    common::GroupRec g;
+    g.GrpFile = "Q.FLR";
+    g.GrpQty = value;
+    g.NoOfComp = 1;
+    g.GrpCompQty[0] = value;
+    ASSERT_TRUE(building::WriteGroupFile(InProject("Q.FLR"), g, 200, error)) << error;
+    common::GroupRec groupBack;
+    ASSERT_EQ(building::ReadGroupFile(InProject("Q.FLR"), 200, groupBack).status, FileRead::Ok);
+    EXPECT_EQ(groupBack.GrpQty, value);
+    EXPECT_EQ(groupBack.GrpCompQty[0], value);
+
+    common::BldgRec b;
+    b.CFA = value;
+    b.NoOfSerGrp = 1;
+    b.SerGrpQty[0] = value;
+    ASSERT_TRUE(building::WriteProjectFile(InProject("Q.PRJ"), b, error)) << error;
+    common::BldgRec projectBack;
+    ASSERT_EQ(building::ReadProjectFile(InProject("Q.PRJ"), projectBack, error), building::ReadStatus::Ok);
+    EXPECT_EQ(projectBack.CFA, value);
+    EXPECT_EQ(projectBack.SerGrpQty[0], value);
+
+    building::UserValueFile u;
+    u.Count = u.InForce = 1;
+    u.MatWas[1] = u.MatLife[1] = u.MatUCost[1] = value;
+    ASSERT_TRUE(building::WriteUserValueFile(InProject("Q_.FLE"), u, error)) << error;
+    building::UserValueFile userBack;
+    ASSERT_EQ(building::ReadUserValueFile(InProject("Q_.FLE"), std::nullopt, userBack).status, FileRead::Ok);
+    EXPECT_EQ(userBack.MatWas[1], value);
+    EXPECT_EQ(userBack.MatLife[1], value);
+    EXPECT_EQ(userBack.MatUCost[1], value);
+  }
+  common::CompRec c = SampleComponent(0);
+  c.CompQty = 100000;
+  EXPECT_EQ(building::ComponentFileText(c, 210), "\"SLAB.FLC\"\r\n210\r\n\"Slab, level 2\"\r\n1\r\n100000\r\n0\r\n");
 }
 
 }  // namespace

@@ -48,4 +48,36 @@ TEST(ElementEditorWiring, TheEditorOpensThePickersOfTheProgram) {
   EXPECT_TRUE(platform.ScriptDone());
 }
 
+// The material picker keeps its context from one opening to the next, so
+// every caller sets its own: after a generic element's material row (which
+// refuses services materials outside a services group) the constructions
+// window may still pick a services material.
+TEST(ElementEditorWiring, EveryCallerSetsTheMaterialPickersContext) {
+  testsupport::ScriptedPlatform platform;
+  auto prog = std::make_unique<common::Program>();
+  auto& t = prog->assess.mat;
+  t.MatListNo = {};
+  t.MatListNo[0] = 1;  // one building material, then one services material
+  t.MatListNo[1] = 12;
+  t.MatName[1] = "Concrete";
+  t.MatListNo[2] = 1;
+  t.MatListNo[3] = 201;
+  t.MatName[3] = "Steel pipe";
+  t.MatIdx[12] = 1;
+  t.MatIdx[201] = 3;
+  prog->building.FileType = 220;
+  app::Windows windows(*prog, platform);
+  auto& picker = windows.frmMatLib();
+  picker.ElmTypeStr = "0";  // as a generic element's material row of a floor group leaves it
+  picker.GrpKindStr = "Floor";
+  platform.OnModal("frmMatLib", [&](forms::Form& f) {
+    EXPECT_TRUE(picker.Selectable(3));
+    picker.lstMatData.SetListIndex(3);
+    picker.cmdClose.Click();
+    if (f.IsLoaded()) f.Unload();
+  });
+  windows.frmSelCons().cmdSelMat_Click();
+  EXPECT_EQ(prog->building.SelItemNo, 201);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "building/element_commands.h"
+#include "building/file_naming.h"
 #include "common/paths.h"
 #include "composition_fixture.h"
 
@@ -179,16 +180,20 @@ TEST_F(ElementCommands, SaveNamesANewElementAfterItsName) {
   }
 }
 
-TEST_F(ElementCommands, ASecondNewElementOfTheSameNameOverwritesTheFile) {
+// A second new element of the same name would replace the first one's file:
+// the editor asks first. A record may always replace its own file.
+TEST_F(ElementCommands, ASecondNewElementOfTheSameNameAsksBeforeReplacingTheFile) {
   st.CurElm = SampleElement(1);
   st.CurElm.ElmFile.clear();
   ASSERT_TRUE(building::SaveElmFile(st, 0));
-  st.CurElm = SampleElement(3);
-  st.CurElm.ElmFile.clear();
-  ASSERT_TRUE(building::SaveElmFile(st, 0));
-  common::ElmRec back;
-  ASSERT_EQ(building::ReadElementFile(InProject("Slab 150.FLE"), 220, back).status, FileRead::Ok);
-  EXPECT_EQ(back.ElmValue[2], "3.5");
+  ASSERT_EQ(st.CurElm.ElmFile, "Slab 150.FLE");
+  EXPECT_TRUE(building::MayReplaceFile(form, "Free.FLE", "", st.ProjDir));
+  EXPECT_TRUE(building::MayReplaceFile(form, "Slab 150.FLE", "Slab 150.FLE", st.ProjDir));
+  const std::string question = "Slab 150.FLE already exists in the project folder. Replace it?";
+  platform.ExpectMessage(question, forms::MsgResult::No);
+  EXPECT_FALSE(building::MayReplaceFile(form, "Slab 150.FLE", "", st.ProjDir));
+  platform.ExpectMessage(question, forms::MsgResult::Yes);
+  EXPECT_TRUE(building::MayReplaceFile(form, "Slab 150.FLE", "Other.FLE", st.ProjDir));
 }
 
 TEST_F(ElementCommands, AFailedSaveChangesNothing) {

@@ -3,6 +3,7 @@
 // generic element.
 #include <gtest/gtest.h>
 
+#include "common/paths.h"
 #include "element_editor_fixture.h"
 #include "forms/keys.h"
 
@@ -194,6 +195,66 @@ TEST_F(ElementGrid, ANewTypeRefillsValuesFromTheElement) {
   EXPECT_EQ(w->msgElm.TextMatrix(1, 0), "Item 1");
   EXPECT_EQ(w->msgElm.TextMatrix(1, 2), "0.2");  // typed since the last save: replaced
   EXPECT_EQ(w->LastDataRow, 3);
+}
+
+// A value list ends at its first empty value: an empty value with a filled
+// one after it would lose the later ones, so the save is refused and names
+// the empty row.
+TEST_F(ElementGrid, AnEmptyValueBeforeAFilledOneRefusesTheSave) {
+  AddBrickWall();
+  w->msgElm.SetTextMatrix(1, 2, "10");
+  w->msgElm.SetTextMatrix(3, 2, "30");
+  w->msgElm.SetTextMatrix(3, 3, "kept");
+  platform.ExpectMessage(
+      "The value of row 2 (Area) is empty while a later row holds one. Fill it in, or empty the values after "
+      "it, before saving the element.");
+  w->cmdSaveElm.Click();
+  EXPECT_FALSE(common::FileExists(st.ProjDir + "Wall.FLE"));
+  EXPECT_EQ(w->txtElmName.Text(), "Wall");  // still being added
+  EXPECT_EQ(w->lstElm.ListCount(), 0);
+  w->msgElm.SetTextMatrix(2, 2, "20");
+  w->cmdSaveElm.Click();
+  EXPECT_NE(folder.Read("proj/Wall.FLE").find("\"10\",\"\"\r\n\"20\",\"\"\r\n\"30\",\"kept\"\r\n\"\",\"\"\r\n"),
+            std::string::npos);
+  // Emptying the last values is fine: the list simply ends earlier.
+  w->cmdEditElm.Click();
+  w->msgElm.SetTextMatrix(3, 2, "");
+  w->cmdSaveElm.Click();
+  EXPECT_NE(folder.Read("proj/Wall.FLE").find("\"20\",\"\"\r\n\"\",\"kept\"\r\n"), std::string::npos);
+}
+
+// Closing the type picker without a choice, or choosing the same type,
+// keeps what was typed since the last save; only a new type rebuilds.
+TEST_F(ElementGrid, TheGridIsRebuiltOnlyForANewType) {
+  AddBrickWall();
+  w->msgElm.SetTextMatrix(1, 2, "0.2");
+  w->cmdElmType.Click();  // the picker closed by its frame
+  EXPECT_EQ(w->msgElm.TextMatrix(1, 2), "0.2");
+  EXPECT_EQ(w->lblElmType.Caption(), "Brick Wall");
+  PickTypeNext("Brick Wall");
+  w->cmdElmType.Click();
+  EXPECT_EQ(w->msgElm.TextMatrix(1, 2), "0.2");
+  PickTypeNext("RC Wall");
+  w->cmdElmType.Click();
+  EXPECT_EQ(w->lblElmType.Caption(), "RC Wall");
+  EXPECT_EQ(w->msgElm.TextMatrix(1, 0), "Item 1");
+}
+
+// A double quote typed into a Remark cell stays, with no message in the
+// middle of the typing, and reads back as typed; a line break is dropped.
+TEST_F(ElementGrid, ARemarkKeepsItsDoubleQuote) {
+  AddBrickWall();
+  w->msgElm.SetTextMatrix(1, 2, "0.3");
+  w->msgElm.ClickCell(1, 3);
+  w->txtmsgCell.Type("12\" brick, \"fair\" face");
+  EXPECT_EQ(w->msgElm.TextMatrix(1, 3), "12\" brick, \"fair\" face");
+  w->msgElm.ClickCell(2, 3);
+  w->txtmsgCell.SetText("two\r\nlines");
+  EXPECT_EQ(w->msgElm.TextMatrix(2, 3), "twolines");
+  EXPECT_TRUE(platform.Messages().empty());
+  w->cmdSaveElm.Click();
+  EXPECT_NE(folder.Read("proj/Wall.FLE").find("\"0.3\",\"12\"\" brick, \"\"fair\"\" face\""), std::string::npos);
+  EXPECT_EQ(w->msgElm.TextMatrix(1, 3), "12\" brick, \"fair\" face");  // shown again from the file
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -503,6 +504,23 @@ TEST_F(GroupEditorTest, LoadReadsAGroupFileIntoANewGroup) {
   EXPECT_FALSE(w->Saved());
   platform.ExpectMessage("Save data before closing this form?", MsgResult::No);
   w->cmdReturn.Click();
+}
+
+// The group file chosen in another folder is read by its full path; the
+// current folder stays and the save lands in the project folder.
+TEST_F(GroupEditorTest, AGroupLoadedFromAnotherFolderIsSavedIntoTheProjectFolder) {
+  folder.Write("other/W.FLR", "\"W.FLR\"\r\n200\r\n\"Wing\"\r\n1\r\n0\r\n");
+  const std::string other = folder.Read("other/W.FLR");
+  common::ChangeFolder(st.ProjDir);
+  OpenNew(200);
+  platform.ExpectOpenDialog(folder.Path() + "other/W.FLR");
+  w->cmdLoadGroup.Click();
+  EXPECT_EQ(w->txtGroupName.Text(), "Wing");
+  EXPECT_TRUE(std::filesystem::equivalent(common::CurrentFolder(), st.ProjDir));
+  w->txtGroupNo.SetText("4");
+  w->cmdSaveGroup.Click();
+  EXPECT_EQ(folder.Read("other/W.FLR"), other);
+  EXPECT_EQ(folder.Read("proj/W.FLR"), "\"W.FLR\"\r\n200\r\n\"Wing\"\r\n4\r\n0\r\n");
 }
 
 }  // namespace

@@ -120,6 +120,20 @@ TEST_F(BuildingWindowTest, LoadShowsTheRowsInShortForm) {
     EXPECT_FALSE(o->Enabled() || o->Value()) << o->Name();
 }
 
+// Return keeps the floor area as stored when its box was left as shown:
+// the box shows seven digits, which would not read back exactly.
+TEST_F(BuildingWindowTest, AnUntouchedFloorAreaKeepsAllItsDigits) {
+  st.Bldg.CFA = 11683.875f;
+  w->Show();
+  EXPECT_EQ(w->txtCFA.Text(), " 11683.88");
+  w->cmdReturn.Click();
+  EXPECT_EQ(st.Bldg.CFA, 11683.875f);
+  w->Show();
+  w->txtCFA.SetText("1200");
+  w->cmdReturn.Click();
+  EXPECT_EQ(st.Bldg.CFA, 1200.0f);
+}
+
 TEST_F(BuildingWindowTest, NoProjectFileShowsNoRowsAndReturnStoresZeroCounts) {
   Floors({"L1", "L2"});
   st.Bldg.ProjFile.clear();

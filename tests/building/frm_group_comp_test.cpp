@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
+#include "common/paths.h"
 #include "element_editor_fixture.h"
 
 namespace {
@@ -75,15 +77,11 @@ TEST_F(ComponentEditor, ShowingAnElementAndItsAssessFlag) {
   EXPECT_FALSE(w->CompSaved);
   w->Option1.Click();
   EXPECT_TRUE(prog.assess.sel.FlrElmAssess[0][0][1]);
-  // Flags belong to positions: after a move the element shows the flag of
-  // the position it now holds.
   w->cmdElmUp.Click();
   EXPECT_EQ(ListLines(), (Lines{"B", "A", "C"}));
   EXPECT_EQ(Slots(3), (Lines{"B.FLE", "A.FLE", "C.FLE"}));
   EXPECT_EQ(w->lstElm.ListIndex(), 0);
   EXPECT_TRUE(w->Option1.Value());
-  w->Option2.Click();
-  EXPECT_FALSE(prog.assess.sel.FlrElmAssess[0][0][0]);
   platform.ExpectMessage(kReturnQuestion, MsgResult::Cancel);
   w->mnuFReturn.Click();
   EXPECT_TRUE(w->IsLoaded());
@@ -136,6 +134,7 @@ TEST_F(ComponentEditor, InsertingANewElement) {
     EXPECT_EQ(w->txtElmName.Text(), "D");
     EXPECT_TRUE(w->lstElm.Enabled() && w->cmdAddElm.Enabled());
     w->Unload();
+    std::filesystem::remove(st.ProjDir + "D.FLE");  // the next case adds D afresh
   }
 }
 
@@ -315,6 +314,183 @@ TEST_F(ComponentEditor, LoadComponentReadsAnotherFile) {
   EXPECT_EQ(platform.Dialogs().back().filter, "Floor Component files (*.FLC)|*.FLC");
   EXPECT_EQ(ListLines(), (Lines{"A", "B", "C"}));
   EXPECT_FALSE(w->CompSaved);
+}
+
+// A file loaded from another folder is read by its full path: the current
+// folder stays where it was, the other folder's file is never written, and
+// the save lands in the project folder under the bare name.
+TEST_F(ComponentEditor, LoadingFromAnotherFolderLeavesItsFilesAlone) {
+  namespace fs = std::filesystem;
+  OpenThree();
+  common::ChangeFolder(st.ProjDir);
+  const std::string otherDir = folder.Path() + "other/";
+  folder.Write("other/.keep", "");
+  WriteElement("A.FLE", "A", 1, {{"0.9", "other"}});
+  fs::rename(st.ProjDir + "A.FLE", otherDir + "A.FLE");
+  WriteElement("A.FLE", "A", 1, {{"0.1", ""}});
+  const std::string otherElement = folder.Read("other/A.FLE");
+
+  w->lstElm.SetListIndex(0);
+  w->cmdEditElm.Click();
+  platform.ExpectOpenDialog(otherDir + "A.FLE");
+  w->cmdLoadElm.Click();
+  EXPECT_EQ(w->msgElm.TextMatrix(1, 2), "0.9");
+  EXPECT_TRUE(fs::equivalent(common::CurrentFolder(), st.ProjDir));
+  w->msgElm.SetTextMatrix(1, 2, "0.7");
+  w->cmdSaveElm.Click();
+  EXPECT_EQ(folder.Read("other/A.FLE"), otherElement);
+  EXPECT_NE(folder.Read("proj/A.FLE").find("\"0.7\",\"other\""), std::string::npos);
+  EXPECT_EQ(st.CurComp.CompElmFile[0], "A.FLE");
+
+  // A component loaded from there is saved into the project folder too.
+  w->Unload();
+  fs::copy_file(st.ProjDir + "Wall.FLC", otherDir + "Wall2.FLC");
+  const std::string otherComponent = folder.Read("other/Wall2.FLC");
+  st.CurComp = common::CompRec{};
+  w->Show();
+  platform.ExpectOpenDialog(otherDir + "Wall2.FLC");
+  w->mnuFLComp.Click();
+  EXPECT_EQ(ListLines(), (Lines{"A", "B", "C"}));
+  EXPECT_TRUE(fs::equivalent(common::CurrentFolder(), st.ProjDir));
+  w->txtCompNo.SetText("5");
+  w->mnuFSComp.Click();
+  EXPECT_TRUE(w->CompSaved);
+  EXPECT_EQ(folder.Read("other/Wall2.FLC"), otherComponent);
+  EXPECT_NE(folder.Read("proj/Wall2.FLC").find("\r\n5\r\n3\r\n"), std::string::npos);
+}
+
+// Saves go to the project folder even when the current folder holds a file
+// of the same name.
+TEST_F(ComponentEditor, SavesIgnoreAFileOfTheSameNameInTheCurrentFolder) {
+  OpenThree();
+  w->lstElm.SetListIndex(1);
+  w->cmdEditElm.Click();
+  folder.Write("B.FLE", "not this one");  // the current folder is the temporary folder
+  w->msgElm.SetTextMatrix(1, 2, "0.25");
+  w->cmdSaveElm.Click();
+  EXPECT_EQ(folder.Read("B.FLE"), "not this one");
+  EXPECT_NE(folder.Read("proj/B.FLE").find("\"0.25\""), std::string::npos);
+}
+
+// A new element or component whose name maps to an existing file of the
+// project folder asks before replacing it; No keeps the file and the editor
+// as they were. Saving a record over its own file asks nothing.
+TEST_F(ComponentEditor, ANewRecordDoesNotSilentlyReplaceAFile) {
+  OpenThree();
+  WriteElement("Other.FLE", "Other", 2, {{"0.5", "of another component"}});
+  const std::string other = folder.Read("proj/Other.FLE");
+  const std::string question = "Other.FLE already exists in the project folder. Replace it?";
+  w->lstElm.SetListIndex(2);
+  w->cmdAddElm.Click();
+  w->txtElmName.SetText("Other");
+  PickTypeNext("RC Wall");
+  w->cmdElmType.Click();
+  platform.ExpectMessage(question, MsgResult::No);
+  w->cmdSaveElm.Click();
+  EXPECT_EQ(folder.Read("proj/Other.FLE"), other);
+  EXPECT_EQ(ListLines(), (Lines{"A", "B", "C"}));
+  EXPECT_FALSE(w->lstElm.Enabled());  // still adding
+  platform.ExpectMessage(question, MsgResult::Yes);
+  w->cmdSaveElm.Click();
+  EXPECT_EQ(ListLines(), (Lines{"A", "B", "C", "Other"}));
+  EXPECT_NE(folder.Read("proj/Other.FLE"), other);
+  w->cmdEditElm.Click();
+  w->cmdSaveElm.Click();  // its own file now
+
+  // A new component named after an existing component file.
+  w->Unload();
+  const std::string wall = folder.Read("proj/Wall.FLC");
+  st.CurComp = common::CompRec{};
+  w->Show();
+  w->txtCompName.SetText("Wall");
+  w->txtCompNo.SetText("1");
+  w->cboCompType.SetListIndex(1);
+  platform.ExpectMessage("Wall.FLC already exists in the project folder. Replace it?", MsgResult::No);
+  w->mnuFSComp.Click();
+  EXPECT_FALSE(w->CompSaved);
+  EXPECT_EQ(folder.Read("proj/Wall.FLC"), wall);
+  EXPECT_EQ(st.CurComp.CompFile, "");
+  platform.ExpectMessage("Wall.FLC already exists in the project folder. Replace it?", MsgResult::Yes);
+  w->mnuFSComp.Click();
+  EXPECT_TRUE(w->CompSaved);
+  EXPECT_NE(folder.Read("proj/Wall.FLC"), wall);
+  w->mnuFSComp.Click();  // its own file now
+  EXPECT_TRUE(w->CompSaved);
+}
+
+// The "Assess Element?" marks stay with their elements when elements are
+// inserted, deleted or moved. The selection table follows the component
+// file, as the calculation reads it, and takes the new order when the
+// component is saved.
+TEST_F(ComponentEditor, AssessMarksStayWithTheirElements) {
+  auto& flags = prog.assess.sel.FlrElmAssess[0][0];
+  flags = {true, false, true};  // A Yes, B No, C Yes
+  OpenThree();
+  auto marks = [&] {
+    std::string text;
+    for (int i = 0; i < w->lstElm.ListCount(); ++i) {
+      w->lstElm.SetListIndex(-1);  // so that each line is shown afresh
+      w->lstElm.SetListIndex(i);
+      text += w->Option1.Value() ? "Y" : w->Option2.Value() ? "N" : "?";
+    }
+    return text;
+  };
+  struct Step {
+    std::function<void()> act;
+    Lines lines;
+    std::string marks;
+  } steps[] = {
+      {[&] { w->lstElm.SetListIndex(0), AddElement("D"); }, {"A", "D", "B", "C"}, "YYNY"},
+      {[&] { w->lstElm.SetListIndex(2), w->cmdElmUp.Click(); }, {"A", "B", "D", "C"}, "YNYY"},
+      {[&] { w->lstElm.SetListIndex(0), w->cmdDeleteElm.Click(); }, {"B", "D", "C"}, "NYY"},
+      {[&] { w->lstElm.SetListIndex(1), w->Option2.Click(); }, {"B", "D", "C"}, "NNY"},
+      {[&] { w->lstElm.SetListIndex(2), w->cmdElmUp.Click(); }, {"B", "C", "D"}, "NYN"},
+  };
+  for (const auto& step : steps) {
+    step.act();
+    EXPECT_EQ(ListLines(), step.lines);
+    EXPECT_EQ(marks(), step.marks);
+  }
+  // Unsaved, the table still holds the marks of the file's order A, B, C.
+  EXPECT_TRUE(flags[0] && !flags[1] && flags[2]);
+  w->mnuFSComp.Click();
+  ASSERT_TRUE(w->CompSaved);
+  EXPECT_FALSE(flags[0]);
+  EXPECT_TRUE(flags[1]);
+  EXPECT_FALSE(flags[2]);
+  EXPECT_EQ(marks(), "NYN");
+}
+
+// While an element is being added or edited the list cannot be reordered.
+TEST_F(ComponentEditor, MovesAreDisabledWhileAnElementIsAddedOrEdited) {
+  OpenThree();
+  w->lstElm.SetListIndex(1);
+  EXPECT_TRUE(w->cmdElmUp.Enabled() && w->cmdElmDn.Enabled());
+  w->cmdEditElm.Click();
+  EXPECT_FALSE(w->cmdElmUp.Enabled() || w->cmdElmDn.Enabled());
+  w->msgElm.SetTextMatrix(1, 2, "0.9");
+  w->cmdElmUp.Click();  // disabled: nothing moves, the edit stays
+  EXPECT_EQ(ListLines(), (Lines{"A", "B", "C"}));
+  EXPECT_EQ(w->msgElm.TextMatrix(1, 2), "0.9");
+  w->cmdSaveElm.Click();
+  EXPECT_TRUE(w->cmdElmUp.Enabled() && w->cmdElmDn.Enabled());
+  w->cmdAddElm.Click();
+  EXPECT_FALSE(w->cmdElmUp.Enabled() || w->cmdElmDn.Enabled());
+}
+
+// The quantity box shows the quantity exactly, so saving the component
+// again keeps it.
+TEST_F(ComponentEditor, AQuantityOfEightDigitsSurvivesASecondSave) {
+  OpenThree();
+  w->txtCompNo.SetText("11683.875");
+  w->mnuFSComp.Click();
+  w->Unload();
+  w->Show();
+  EXPECT_EQ(w->txtCompNo.Text(), "11683.875");
+  w->mnuFSComp.Click();
+  common::CompRec back;
+  ASSERT_EQ(building::ReadComponentFile(st.ProjDir + "Wall.FLC", 210, back).status, building::FileRead::Ok);
+  EXPECT_EQ(back.CompQty, 11683.875f);
 }
 
 }  // namespace

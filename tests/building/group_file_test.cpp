@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "building/group_commands.h"
 #include "common/paths.h"
 #include "composition_fixture.h"
@@ -130,11 +132,15 @@ TEST_F(GroupCommands, ReadsTheNamedFileByTheProjectFolderRule) {
   EXPECT_EQ(st.CurGrp.NoOfComp, 2);
   EXPECT_EQ(st.CurFileName, "TYPICAL.FLR");
 
-  // A file of that name in the current folder comes first.
+  // The project folder comes first; a file of that name in the current
+  // folder is read only when the project folder has none.
   common::GroupRec here = SampleGroup(1);
   here.GrpName = "In the current folder";
   std::string error;
   ASSERT_TRUE(building::WriteGroupFile(folder.Path() + "TYPICAL.FLR", here, 200, error));
+  ASSERT_TRUE(building::ReadGrpFile(st, form, "TYPICAL.FLR"));
+  EXPECT_EQ(st.CurGrp.NoOfComp, 2);
+  std::filesystem::remove(InProject("TYPICAL.FLR"));
   ASSERT_TRUE(building::ReadGrpFile(st, form, "TYPICAL.FLR"));
   EXPECT_EQ(st.CurGrp.GrpName, "In the current folder");
 }
@@ -248,13 +254,15 @@ TEST_F(GroupCommands, SaveWritesTheListedComponentsOnly) {
   EXPECT_EQ(back.GrpCompName[2], "");
 }
 
-TEST_F(GroupCommands, ASaveInTheCurrentFolderWhenTheFileIsThere) {
+// A file of that name in the current folder (another folder made current)
+// is never written: saves go to the project folder.
+TEST_F(GroupCommands, ASaveGoesToTheProjectFolderWhateverTheCurrentFolderHolds) {
   folder.Write("Here.FLR", "old");
   st.CurGrp = SampleGroup(1);
   st.CurGrp.GrpFile.clear();
   ASSERT_TRUE(building::SaveGrpFile(st, form, {"Here", "1", 1}));
-  EXPECT_NE(folder.Read("Here.FLR"), "old");
-  EXPECT_FALSE(common::FileExists(InProject("Here.FLR")));
+  EXPECT_EQ(folder.Read("Here.FLR"), "old");
+  EXPECT_TRUE(common::FileExists(InProject("Here.FLR")));
 }
 
 TEST_F(GroupCommands, AFailedSaveReportsAndKeepsTheOldFileAndRecord) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/project_paths.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -82,6 +83,33 @@ TEST(ProjectFile, BrokenFilesLeaveTheRecordAsItWas) {
     EXPECT_EQ(building::ReadProjectFile(folder.Path() + "BAD.PRJ", b, error), ReadStatus::Failed);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(b, SampleBuilding());
+  }
+}
+
+// Where a stored name is read from and where it is saved: the project
+// folder first; the current folder is only a fallback for reading and is
+// never written to.
+TEST(ProjectFolderRule, ReadAndSavePaths) {
+  testsupport::TempFolder folder;  // current for the test
+  const std::string proj = folder.Path() + "proj/";
+  folder.Write("proj/BOTH.FLE", "");
+  folder.Write("BOTH.FLE", "");
+  folder.Write("HERE.FLE", "");
+  struct Case {
+    std::string name, projDir, read, save;
+  } cases[] = {
+      {"BOTH.FLE", proj, proj + "BOTH.FLE", proj + "BOTH.FLE"},
+      {"HERE.FLE", proj, "HERE.FLE", proj + "HERE.FLE"},
+      {"NEW.FLE", proj, proj + "NEW.FLE", proj + "NEW.FLE"},
+      {"/elsewhere/X.PRJ", proj, "/elsewhere/X.PRJ", "/elsewhere/X.PRJ"},
+      {proj + "BOTH.FLE", proj, proj + "BOTH.FLE", proj + "BOTH.FLE"},
+      {"sub\\X.FLE", proj, proj + "sub/X.FLE", proj + "sub/X.FLE"},
+      {"HERE.FLE", "", "HERE.FLE", "HERE.FLE"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name + " in " + c.projDir);
+    EXPECT_EQ(common::ResolveProjectFile(c.name, c.projDir), c.read);
+    EXPECT_EQ(common::ProjectSaveFile(c.name, c.projDir), c.save);
   }
 }
 

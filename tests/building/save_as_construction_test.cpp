@@ -85,6 +85,7 @@ TEST_F(SaveAsConstruction, StopsWithoutAnAnswer) {
       {"a zero thickness", 0, "0", "Failed to obtain material thickness. Try again!!"},
       {"no material", 1, "", "Failed to obtain material no. Try again!!"},
       {"a material no. beyond the table", 1, "600", "Failed to obtain material no. Try again!!"},
+      {"a material no. the table lacks", 1, "400", "Failed to obtain material no. Try again!!"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -112,8 +113,11 @@ TEST_F(SaveAsConstruction, UnreadableElements) {
        "Element file Gone.FLE of layer 1 cannot be read. The construction is not made."},
       {"a generic element without a material no.", {{"G.FLE", "G", 0}},
        "The first value of element G is not a material no. The construction is not made."},
+      {"a generic element naming a material the table lacks", {{"G400.FLE", "G400", 0}},
+       "The first value of element G400 is not a material no. The construction is not made."},
   };
   WriteElement("G.FLE", "G", 0, {{"abc", ""}});
+  WriteElement("G400.FLE", "G400", 0, {{"400", ""}});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     WriteComponent("Wall.FLC", "Wall", 0, c.elements);

@@ -155,7 +155,7 @@ void AirSideFollowsItsZone(qtui::QtPlatform& platform, Shots& shots) {
 }
 
 // A construction that components use is deleted from Edit > Fabric
-// Constructions.
+// Constructions and the constructions saved on Exit.
 void ConstructionDeletedWhileInUse(qtui::QtPlatform& platform, Shots& shots, const std::string& project) {
   std::filesystem::create_directories(project);
   common::ConstructionTables tables = energytest::SomeConstructions(3);
@@ -203,11 +203,11 @@ void ConstructionDeletedWhileInUse(qtui::QtPlatform& platform, Shots& shots, con
     Settle();
     shots.Window(cons, "07-construction-2-loaded");
     shots.Answer(QMessageBox::Ok, "08-delete-construction-question");
-    shots.Answer(QMessageBox::Ok, "09-components-that-lost-it");
+    shots.Answer(QMessageBox::Ok, "09-components-that-will-lose-it");
     cons.cmdDel.Click();
     Settle();
     shots.Window(cons, "10-construction-window-after-delete");
-    shots.Answer(QMessageBox::No);
+    shots.Answer(QMessageBox::Yes);
     cons.mnuExit.Click();
   });
   input.mnuEConstr.Click();

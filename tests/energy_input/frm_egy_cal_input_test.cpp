@@ -757,20 +757,19 @@ TEST_F(EnergyInputWindow, ConstructionNumberOutsideTheTablesIsReported) {
   EXPECT_EQ(M().FabCons[1][1][1], 0);
 }
 
-// A construction deleted in the construction window: the working model's
-// components follow the new numbering, those that used it have none, and
-// the component shown follows too.
+// Constructions deleted and saved in the construction window: the working
+// model's components follow the new numbering, those that used a deleted
+// one have none, and the component shown follows too.
 TEST_F(EnergyInputWindow, ADeletedConstructionRenumbersTheWorkingModel) {
-  EXPECT_FALSE(w.ConstructionDeleted(2).has_value());  // not loaded: nothing to renumber
+  EXPECT_FALSE(w.ConstructionsDeleted({2}));  // not loaded: nothing to renumber
   OpenWith(3);
   SaveAs("R");
   w.cboZNo.SetListIndex(2);
   w.cboRmNo.SetListIndex(2);
   w.cboFabComp.SetListIndex(2);
   EXPECT_EQ(w.txtCompC[0].Text(), "3");
-  auto lost = w.ConstructionDeleted(2);
-  ASSERT_TRUE(lost.has_value());
-  EXPECT_EQ(lost->size(), 3u);  // component 2 of rooms 2 of zone 2 and 2, 3 of zone 3
+  EXPECT_FALSE(w.Unsaved());
+  EXPECT_TRUE(w.ConstructionsDeleted({2}));
   EXPECT_EQ(M().FabCons[3][3][1], 1);
   EXPECT_EQ(M().FabCons[3][3][2], 0);
   EXPECT_EQ(M().FabCons[2][2][2], 0);

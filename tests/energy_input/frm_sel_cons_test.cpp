@@ -279,14 +279,16 @@ TEST_F(ConstructionWindow, MaterialFromThePicker) {
   }
 }
 
-// The later constructions move down one number and the components that
-// use them follow; the components that used the deleted one have none and
-// are named to the user.
+// The later constructions move down one number at once; the components
+// that use them follow when the constructions are saved. The components
+// that will lose their construction are named at the delete, counting the
+// deletions not yet saved.
 TEST_F(ConstructionWindow, DeletingConstructionTwoOfFourRenumbersTheComponents) {
   WriteConstructions(4);
   auto& model = prog.energyInput.EgyModel;
   model = energytest::SmallModel(3);  // component c of every room uses construction c
   model.FabCons[3][3][3] = 4;
+  const common::EnergyModel before = model;
   OpenEdit();
   w.lstCons.SetListIndex(2);
   EXPECT_EQ(w.SelectedConstruction(), 2);
@@ -297,8 +299,9 @@ TEST_F(ConstructionWindow, DeletingConstructionTwoOfFourRenumbersTheComponents) 
   EXPECT_EQ(w.txtNElmInC.Text(), "3");
   platform.ExpectMessage("This may affect reference to Constructions in Room Input. Go ahead ?", MsgResult::OK);
   platform.ExpectMessage(
-      "Construction 2 \"Cons 2\" is deleted; the constructions after it move down one number and the fabric "
-      "components that use them follow. These fabric components used construction 2 and now have none:\n"
+      "Construction 2 \"Cons 2\" is deleted. When the constructions are saved, the constructions after it move down "
+      "one number and the fabric components that use them follow. These fabric components use construction 2 and "
+      "will then have none:\n"
       "Zone 2, Room 2, Component 2 (Z2R2C2)\n"
       "Zone 3, Room 2, Component 2 (Z3R2C2)\n"
       "Zone 3, Room 3, Component 2 (Z3R3C2)");
@@ -315,25 +318,32 @@ TEST_F(ConstructionWindow, DeletingConstructionTwoOfFourRenumbersTheComponents) 
   EXPECT_EQ(w.txtNCons.Text(), "3");
   EXPECT_FALSE(w.cmdChg.Enabled());
   EXPECT_FALSE(w.cmdDel.Enabled());
+  EXPECT_EQ(model, before);  // not before the save
+
+  // The former construction 4, now 3: the component that uses it is named.
+  w.lstCons.SetListIndex(3);
+  platform.ExpectMessage("This may affect reference to Constructions in Room Input. Go ahead ?", MsgResult::OK);
+  platform.ExpectMessage(
+      "Construction 3 \"Cons 4\" is deleted. When the constructions are saved, the constructions after it move down "
+      "one number and the fabric components that use them follow. These fabric components use construction 3 and "
+      "will then have none:\n"
+      "Zone 3, Room 3, Component 3 (Z3R3C3)");
+  w.cmdDel.Click();
+  w.mnuFSaveAll.Click();
   EXPECT_EQ(model.FabCons[1][1][1], 1);
   EXPECT_EQ(model.FabCons[3][2][2], 0);
   EXPECT_EQ(model.FabCons[3][3][2], 0);
   EXPECT_EQ(model.FabCons[3][3][1], 1);
-  EXPECT_EQ(model.FabCons[3][3][3], 3);  // still "Cons 4"
+  EXPECT_EQ(model.FabCons[3][3][3], 0);
+  EXPECT_EQ(model.FabCons[3][2][1], 1);
 
-  w.lstCons.SetListIndex(3);
-  platform.ExpectMessage("This may affect reference to Constructions in Room Input. Go ahead ?", MsgResult::OK);
-  platform.ExpectMessage(
-      "Construction 3 \"Cons 4\" is deleted; the constructions after it move down one number and the fabric "
-      "components that use them follow. These fabric components used construction 3 and now have none:\n"
-      "Zone 3, Room 3, Component 3 (Z3R3C3)");
-  w.cmdDel.Click();
-  // No component in use lost it: no word, while the slots beyond the
+  // No component in use will lose it: no word, while the slots beyond the
   // counts follow all the same.
   w.lstCons.SetListIndex(1);
   model.NoOfZn = 0;
   platform.ExpectMessage("This may affect reference to Constructions in Room Input. Go ahead ?", MsgResult::OK);
   w.cmdDel.Click();
+  w.mnuFSaveAll.Click();
   EXPECT_EQ(prog.energyInput.cons.NoOfCons, 1);
   EXPECT_EQ(model.FabCons[1][1][1], 0);
   EXPECT_TRUE(platform.ScriptDone());
@@ -432,18 +442,18 @@ TEST_F(ConstructionWindow, UnreadableFileListsNothingAndSaysSo) {
   EXPECT_EQ(prog.energyInput.cons, energytest::SomeConstructions(2));
 }
 
-// A bare name is opened in the current folder when a file of that name is
-// there, else in the project folder.
-TEST_F(ConstructionWindow, TheCurrentFolderComesFirst) {
+// A bare name is opened in the project folder when a file of that name is
+// there; the current folder is only a fallback.
+TEST_F(ConstructionWindow, TheProjectFolderComesFirst) {
   WriteConstructions(2);
   std::string error;
   ASSERT_TRUE(energy_input::WriteConstructionFile(folder.Path() + "T.CON", energytest::SomeConstructions(1), error));
   OpenSelect(0);
-  EXPECT_EQ(w.txtNCons.Text(), "1");
-  w.Unload();
-  std::remove((folder.Path() + "T.CON").c_str());
-  OpenSelect(0);
   EXPECT_EQ(w.txtNCons.Text(), "2");
+  w.Unload();
+  std::remove((folder.Path() + "proj/T.CON").c_str());
+  OpenSelect(0);
+  EXPECT_EQ(w.txtNCons.Text(), "1");
 }
 
 TEST_F(ConstructionWindow, MissingFileAndNoProject) {

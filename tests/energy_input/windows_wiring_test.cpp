@@ -95,8 +95,10 @@ TEST(EnergyInputWiring, TheRemainingZoneKeepsItsAirSideDesign) {
 }
 
 // A construction deleted while components use it, from the energy
-// modelling input: the window's own model follows the new numbering and
-// the components that lost their construction are named.
+// modelling input: the components that will lose it are named at once;
+// once the constructions are saved, the window's own model, the model in
+// memory and the saved model file follow the new numbering, and the
+// window's data are marked unsaved.
 TEST(EnergyInputWiring, AConstructionDeletedWhileInUse) {
   testsupport::TempFolder folder;
   testsupport::ScriptedPlatform platform;
@@ -114,6 +116,10 @@ TEST(EnergyInputWiring, AConstructionDeletedWhileInUse) {
   platform.ExpectOpenDialog(folder.Path() + "T.ECI");
   platform.ExpectOpenDialog(folder.Path() + "T.ASS");
   input.Show();
+  platform.ExpectSaveDialog(folder.Path() + "T.ECI");
+  platform.ExpectSaveDialog(folder.Path() + "T.ASS");
+  input.mnuFSave.Click();
+  EXPECT_FALSE(input.Unsaved());
   input.cboZNo.SetListIndex(2);
   input.cboRmNo.SetListIndex(2);
   input.cboFabComp.SetListIndex(2);
@@ -125,25 +131,35 @@ TEST(EnergyInputWiring, AConstructionDeletedWhileInUse) {
     platform.ExpectMessage("This may affect reference to Constructions in Room Input. Go ahead ?",
                            forms::MsgResult::OK);
     platform.ExpectMessage(
-        "Construction 2 \"Cons 2\" is deleted; the constructions after it move down one number and the fabric "
-        "components that use them follow. These fabric components used construction 2 and now have none:\n"
+        "Construction 2 \"Cons 2\" is deleted. When the constructions are saved, the constructions after it move "
+        "down one number and the fabric components that use them follow. These fabric components use construction "
+        "2 and will then have none:\n"
         "Zone 2, Room 2, Component 2 (Z2R2C2)\n"
         "Zone 3, Room 2, Component 2 (Z3R2C2)\n"
         "Zone 3, Room 3, Component 2 (Z3R3C2)");
     cons.cmdDel.Click();
+    EXPECT_EQ(input.WorkingModel().FabCons[3][3][3], 3);  // not before the save
     platform.ExpectMessage("Save data first?", forms::MsgResult::Yes);
     cons.mnuExit.Click();
   });
   input.mnuEConstr.Click();
   EXPECT_TRUE(platform.ScriptDone());
-  EXPECT_EQ(input.WorkingModel().FabCons[3][3][2], 0);
-  EXPECT_EQ(input.WorkingModel().FabCons[3][3][3], 2);
+  const common::EnergyModel& inMemory = prog->energyInput.EgyModel;
+  for (const common::EnergyModel* m : {&input.WorkingModel(), &inMemory}) {
+    EXPECT_EQ(m->FabCons[3][3][2], 0);
+    EXPECT_EQ(m->FabCons[3][3][3], 2);
+  }
   EXPECT_EQ(input.txtCompC[0].Text(), "2");
   EXPECT_EQ(input.txtCompC[1].Text(), "Cons 3");
   EXPECT_TRUE(input.Unsaved());
   common::ConstructionTables saved;
   ASSERT_TRUE(energy_input::ReadConstructionFile(folder.Path() + "T.CON", saved, error)) << error;
   EXPECT_EQ(saved.NoOfCons, 2);
+  common::EnergyModel onDisk;
+  common::PerFabric<std::string> masks{};
+  ASSERT_TRUE(energy_input::ReadEnergyModelFile(folder.Path() + "T.ECI", onDisk, masks, error)) << error;
+  EXPECT_EQ(onDisk.FabCons[3][3][2], 0);
+  EXPECT_EQ(onDisk.FabCons[3][3][3], 2);
 }
 
 }  // namespace

@@ -146,8 +146,53 @@ TEST_F(Controls, EditableComboTypedTextChoosesNoRow) {
        {"type a row's text", [&] { c.TypeText("Concrete"); }, change, "-1 Concrete"},
        {"code sets a row's text", [&] { c.SetText("Brick"); }, change, "0 Brick"},
        {"other row edited", [&] { c.SetList(1, "Steel"); }, {}, "0 Brick"},
-       {"code sets other text", [&] { c.SetText("x"); }, change, "-1 x"}},
+       {"code sets other text", [&] { c.SetText("x"); }, change, "-1 x"},
+       {"clear empties typed text", [&] { c.Clear(); }, {}, "-1 "},
+       {"refill and choose", [&] { c.AddItem("1"), c.AddItem("2"), c.SetListIndex(1); }, {"cboType_Click"}, "1 2"},
+       {"remove the chosen row", [&] { c.RemoveItem(1); }, {}, "-1 "},
+       {"choose and clear", [&] { c.SetListIndex(0), c.Clear(); }, {"cboType_Click"}, "-1 "}},
       [&] { return std::to_string(c.ListIndex()) + " " + c.Text(); });
+}
+
+// A drop-down list takes no typing and always shows its chosen row.
+TEST_F(Controls, DropDownListShowsOnlyItsChosenRow) {
+  auto& c = form.cboType;
+  c.SetStyle(forms::ComboStyle::DropDownList);
+  for (const char* t : {"Brick", "Concrete"}) c.AddItem(t);
+  const Log click = {"cboType_Click"};
+  Run({{"choose row", [&] { c.SetListIndex(1); }, click, "1 Concrete"},
+       {"typing is ignored", [&] { c.TypeText("Conc"); }, {}, "1 Concrete"},
+       {"code sets a row's text", [&] { c.SetText("Brick"); }, click, "0 Brick"},
+       {"code sets other text", [&] { c.SetText("x"); }, click, "-1 "},
+       {"user clicks a row", [&] { c.ClickRow(0); }, click, "0 Brick"},
+       {"clear", [&] { c.Clear(); }, {}, "-1 "}},
+      [&] { return std::to_string(c.ListIndex()) + " " + c.Text(); });
+}
+
+// The user's click on a row raises Click also on the row already chosen.
+TEST_F(Controls, UserClickOnARowAlwaysRaisesClick) {
+  auto& l = form.lstZone;
+  for (const char* t : {"a", "b"}) l.AddItem(t);
+  const Log click = {"lstZone_Click"};
+  Run({{"click", [&] { l.ClickRow(1); }, click, "1"},
+       {"click the chosen row", [&] { l.ClickRow(1); }, click, "1"},
+       {"code, same row", [&] { l.SetListIndex(1); }, {}, "1"},
+       {"disabled list", [&] { l.SetEnabled(false), l.ClickRow(0); }, {}, "1"}},
+      [&] { return std::to_string(l.ListIndex()); });
+  l.SetEnabled(true);
+  EXPECT_THROW(l.ClickRow(5), std::out_of_range);
+}
+
+TEST_F(Controls, BackColoursDefaultByKind) {
+  EXPECT_EQ(form.txtA.BackColor(), forms::kWindowBackground);
+  EXPECT_EQ(form.picA.BackColor(), 0xFFFFFFu);
+  EXPECT_EQ(form.fraA.BackColor(), forms::kButtonFace);
+  EXPECT_FALSE(form.txtA.HasBackColor());
+  form.txtA.SetBackColor(forms::kButtonFace);
+  EXPECT_TRUE(form.txtA.HasBackColor());
+  EXPECT_EQ(form.txtA.BackColor(), forms::kButtonFace);
+  EXPECT_TRUE(forms::IsSystemColour(forms::kButtonFace));
+  EXPECT_FALSE(forms::IsSystemColour(0xFFFFFF));
 }
 
 TEST_F(Controls, UnusableButtonsAndMenusDoNothing) {

@@ -189,6 +189,20 @@ TEST_F(GridTest, CellPositionsFollowWidthsAndTopRow) {
   EXPECT_EQ(g.TopRow(), 5);
 }
 
+// More fixed columns or rows take the current cell out of them, to the
+// first cell the user can reach.
+TEST_F(GridTest, TheCurrentCellLeavesCellsThatBecomeFixed) {
+  ASSERT_EQ(g.Col(), 1);
+  g.SetFixedCols(2);
+  EXPECT_EQ(g.Col(), 2);
+  g.SetFixedRows(2);
+  EXPECT_EQ(g.Row(), 2);
+  g.SetCell(3, 2);
+  g.SetFixedCols(1);  // fewer fixed columns move nothing
+  EXPECT_EQ(g.Col(), 2);
+  EXPECT_EQ(g.Row(), 3);
+}
+
 TEST_F(GridTest, ResizingKeepsTheTexts) {
   for (int r = 0; r < 6; ++r)
     for (int c = 0; c < 3; ++c) g.SetTextMatrix(r, c, std::to_string(r) + ":" + std::to_string(c));

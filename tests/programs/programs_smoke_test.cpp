@@ -16,6 +16,7 @@
 #include "app/main_window.h"
 #include "app/windows.h"
 #include "calculator/frm_calculator.h"
+#include "qtui/fonts.h"
 #include "qtui/qt_platform.h"
 #include "slideviewer/frm_slide_show.h"
 #include "support/temp_folder.h"
@@ -38,7 +39,7 @@ TEST(ProgramsSmoke, OstrevoMainWindow) {
   auto* enter = dynamic_cast<QPushButton*>(platform.WidgetOf(main.cmdEnterProjName));
   ASSERT_NE(enter, nullptr);
   EXPECT_EQ(enter->text(), "Enter");
-  EXPECT_EQ(enter->geometry(), QRect(471, 16, 89, 25));  // 7065, 240, 1335, 375 twips
+  EXPECT_EQ(enter->geometry(), qtui::ToPixels(7065, 240, 1335, 375));
 
   // A menu entry triggered in Qt runs the model's command.
   QAction* weights = platform.ActionOf(main.mnuEditWeights);
@@ -96,8 +97,8 @@ TEST(ProgramsSmoke, SlideViewerWindow) {
   EXPECT_EQ(list->currentRow(), 1);
   EXPECT_EQ(chapters->currentIndex(), 0);
   const QImage picture = platform.WidgetOf(window.Image1)->grab().toImage();
-  EXPECT_EQ(picture.size(), QSize(800, 600));  // 12000 x 9000 twips
-  EXPECT_NE(picture.pixelColor(20, 20), picture.pixelColor(400, 300));
+  EXPECT_EQ(picture.size(), QSize(qtui::ToPixels(12000), qtui::ToPixels(9000)));
+  EXPECT_NE(picture.pixelColor(20, 20), picture.pixelColor(picture.width() / 2, picture.height() / 2));
 
   QTest::keyClicks(dynamic_cast<QLineEdit*>(platform.WidgetOf(window.txtSrch)), "Weighting");
   auto* find = dynamic_cast<QPushButton*>(platform.WidgetOf(window.cmdSrch));

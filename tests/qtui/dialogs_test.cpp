@@ -29,18 +29,22 @@ void WhenShown(std::function<void(W&)> check) {
   });
 }
 
+// The description is shown once, with the patterns the dialog matches in
+// place of the patterns it names.
 TEST(FileFilters, ListBothLetterCasesInQtsForm) {
   struct Case {
     const char* filter;
     QStringList expected;
   };
   const Case cases[] = {
-      {"LCA project files (*.PRJ)|*.PRJ", {"LCA project files (*.PRJ) (*.PRJ *.prj)"}},
+      {"LCA project files (*.PRJ)|*.PRJ", {"LCA project files (*.PRJ *.prj)"}},
       {"Text|*.txt", {"Text (*.txt *.TXT)"}},
       {"Pictures|*.bmp;*.EMF|All files|*.*", {"Pictures (*.bmp *.BMP *.EMF *.emf)", "All files (*)"}},
       {"Mixed|*.Prj", {"Mixed (*.Prj *.PRJ *.prj)"}},
-      {"Weighting (*.WGT)|*.WGT|Result (*.RES)|*.RES",
-       {"Weighting (*.WGT) (*.WGT *.wgt)", "Result (*.RES) (*.RES *.res)"}},
+      {"Weighting (*.WGT)|*.WGT|Result (*.RES)|*.RES", {"Weighting (*.WGT *.wgt)", "Result (*.RES *.res)"}},
+      {"Input Summary (Excel) (*.xlsx)|*.xlsx;*.xls", {"Input Summary (Excel) (*.xlsx *.XLSX *.xls *.XLS)"}},
+      {"All files (*.*)|*.*", {"All files (*)"}},
+      {"Plans (draft)|*.pln", {"Plans (draft) (*.pln *.PLN)"}},
       {"", {}},
   };
   for (const Case& c : cases) EXPECT_EQ(qtui::ToQtFilters(c.filter), c.expected) << c.filter;
@@ -84,7 +88,7 @@ TEST_F(FileDialogTest, OpenAcceptsANameThatDoesNotExistYet) {
     EXPECT_EQ(d.fileMode(), QFileDialog::AnyFile);
     EXPECT_EQ(d.acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(d.labelText(QFileDialog::Accept), "Open");
-    EXPECT_EQ(d.nameFilters(), QStringList{"LCA project files (*.PRJ) (*.PRJ *.prj)"});
+    EXPECT_EQ(d.nameFilters(), QStringList{"LCA project files (*.PRJ *.prj)"});
     EXPECT_EQ(QDir(d.directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
     auto* name = d.findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(name, nullptr);

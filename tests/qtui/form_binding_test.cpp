@@ -52,20 +52,21 @@ TEST_F(FormBindingTest, EveryControlIsAWidgetAtItsTwipRectangle) {
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle(), "Sample window");
-  EXPECT_EQ(window->pos(), QPoint(100, 100));
+  using qtui::ToPixels;
+  EXPECT_EQ(window->pos(), QPoint(ToPixels(1500), ToPixels(1500)));
   auto* button = WidgetOf<QPushButton>(form.cmdOK);
   ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->parentWidget()->size(), QSize(480, 360));  // the client area
-  EXPECT_EQ(button->geometry(), QRect(8, 8, 81, 25));
+  EXPECT_EQ(button->parentWidget()->size(), QSize(ToPixels(7200), ToPixels(5400)));  // the client area
+  EXPECT_EQ(button->geometry(), ToPixels(120, 120, 1215, 375));
   EXPECT_EQ(button->text(), "&OK");
 
   auto* label = WidgetOf<QLabel>(form.lblTitle);
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->text(), "Project name");
-  EXPECT_EQ(label->geometry(), QRect(100, 8, 160, 17));
+  EXPECT_EQ(label->geometry(), ToPixels(1500, 120, 2400, 255));
   auto* text = WidgetOf<QLineEdit>(form.txtName);
   ASSERT_NE(text, nullptr);
-  EXPECT_EQ(text->geometry(), QRect(8, 40, 160, 19));
+  EXPECT_EQ(text->geometry(), ToPixels(120, 600, 2400, 285));
   auto* list = WidgetOf<QListWidget>(form.lstItems);
   ASSERT_NE(list, nullptr);
   ASSERT_EQ(list->count(), 4);
@@ -74,7 +75,7 @@ TEST_F(FormBindingTest, EveryControlIsAWidgetAtItsTwipRectangle) {
   ASSERT_NE(combo, nullptr);
   EXPECT_TRUE(combo->isEditable());
   EXPECT_EQ(combo->count(), 3);
-  EXPECT_EQ(combo->geometry(), QRect(140, 68, 120, 21));
+  EXPECT_EQ(combo->geometry(), ToPixels(2100, 1020, 1800, 315));
 
   // Option buttons sit in their frame, at positions relative to it.
   auto* frame = WidgetOf<QGroupBox>(form.fraMode);
@@ -83,22 +84,22 @@ TEST_F(FormBindingTest, EveryControlIsAWidgetAtItsTwipRectangle) {
   auto* optA = WidgetOf<QRadioButton>(form.optA);
   ASSERT_NE(optA, nullptr);
   EXPECT_EQ(optA->parentWidget(), frame);
-  EXPECT_EQ(optA->geometry(), QRect(8, 20, 160, 17));
+  EXPECT_EQ(optA->geometry(), ToPixels(120, 300, 2400, 255));
   EXPECT_EQ(optA->text(), "&Reference");
   auto* check = WidgetOf<QCheckBox>(form.chkShow);
   ASSERT_NE(check, nullptr);
   EXPECT_EQ(check->text(), "&Show results");
 
   ASSERT_NE(Table(), nullptr);
-  EXPECT_EQ(platform.WidgetOf(form.grdData)->geometry(), QRect(8, 160, 280, 100));
+  EXPECT_EQ(platform.WidgetOf(form.grdData)->geometry(), ToPixels(120, 2400, 4200, 1500));
   EXPECT_EQ(Table()->rowCount(), 12);
   EXPECT_EQ(Table()->columnCount(), 3);
-  EXPECT_EQ(Table()->columnWidth(1), 100);
-  EXPECT_EQ(Table()->rowHeight(3), 16);
+  EXPECT_EQ(Table()->columnWidth(1), ToPixels(2700) - ToPixels(1200));  // its edges in twips
+  EXPECT_EQ(Table()->rowHeight(3), ToPixels(4 * 240) - ToPixels(3 * 240));
   EXPECT_EQ(Table()->item(0, 1)->text(), "Value");
   EXPECT_EQ(Table()->item(0, 1)->background().color(), QColor(0xC0, 0xC0, 0xC0));  // fixed row
   EXPECT_EQ(Table()->item(2, 1)->text(), "42");
-  EXPECT_EQ(platform.WidgetOf(form.picChart)->geometry(), QRect(300, 160, 160, 100));
+  EXPECT_EQ(platform.WidgetOf(form.picChart)->geometry(), ToPixels(4500, 2400, 2400, 1500));
 }
 
 TEST_F(FormBindingTest, MenuBarFollowsTheModel) {
@@ -150,7 +151,7 @@ TEST_F(FormBindingTest, ButtonClickRunsTheHandlerOnce) {
   form.cmdOK.SetVisible(false);
   EXPECT_TRUE(button->isHidden());
   form.cmdOK.Move(240, 240, 1500, 450);
-  EXPECT_EQ(button->geometry(), QRect(16, 16, 100, 30));
+  EXPECT_EQ(button->geometry(), qtui::ToPixels(240, 240, 1500, 450));
 }
 
 TEST_F(FormBindingTest, ModelChangesShowWithoutRaisingHandlersAgain) {
@@ -354,7 +355,8 @@ TEST_F(FormBindingTest, AnExceptionInAHandlerIsShownAndGoesNoFurther) {
 TEST_F(FormBindingTest, CaptionsShrinkToFitTheirRectangle) {
   auto* button = WidgetOf<QPushButton>(form.cmdOK);
   const double normal = button->font().pointSizeF();
-  EXPECT_NEAR(normal, 8.0, 0.01);  // MS Sans Serif 8.25 shows as 8-point DejaVu Sans
+  EXPECT_NEAR(normal, 8.25, 0.01);  // MS Sans Serif 8.25 shows at its own size
+  // A caption longer than its box still shows whole, in a smaller size.
   form.cmdOK.SetCaption("A much longer caption than fits");
   EXPECT_LT(button->font().pointSizeF(), normal);
   QFontMetricsF metrics(button->font());

@@ -118,27 +118,29 @@ TEST_F(PicturesTest, AnImageControlShowsItsPictureStretched) {
   image.SetPicture(dir.filePath("g.png").toStdString());
   form.Show();
   const QImage shown = platform.WidgetOf(image)->grab().toImage();
-  EXPECT_EQ(shown.size(), QSize(40, 20));
-  EXPECT_EQ(shown.pixelColor(35, 15), QColor(Qt::green));
+  EXPECT_EQ(shown.size(), QSize(qtui::ToPixels(600), qtui::ToPixels(300)));
+  EXPECT_EQ(shown.pixelColor(shown.width() - 5, shown.height() - 5), QColor(Qt::green));
 }
 
 TEST_F(PicturesTest, DrawingMapsUserCoordinatesOntoThePixels) {
   qtui_test::SampleForm form(platform);
   platform.SetEndWhenLastFormUnloaded(false);
-  forms::PictureBox& pic = form.picChart;  // 160 x 100 pixels
+  forms::PictureBox& pic = form.picChart;  // 2400 x 1500 twips
   pic.Scale(0, 100, 100, 0);               // y grows upwards
   pic.DrawBox(50, 50, 100, 0, forms::QBColor(12), true);  // lower right quarter, red
   pic.DrawLine(0, 100, 100, 100, forms::QBColor(1));      // along the top edge
   form.Show();
   const QImage shown = platform.WidgetOf(pic)->grab().toImage();
-  EXPECT_EQ(shown.pixelColor(120, 75), QColor(0xFF, 0, 0));
-  EXPECT_EQ(shown.pixelColor(40, 25), QColor(Qt::white));
-  EXPECT_EQ(shown.pixelColor(40, 0), QColor(0, 0, 0x80));
+  const QSize size(qtui::ToPixels(2400), qtui::ToPixels(1500));
+  EXPECT_EQ(shown.size(), size);
+  EXPECT_EQ(shown.pixelColor(size.width() * 3 / 4, size.height() * 3 / 4), QColor(0xFF, 0, 0));
+  EXPECT_EQ(shown.pixelColor(size.width() / 4, size.height() / 4), QColor(Qt::white));
+  EXPECT_EQ(shown.pixelColor(size.width() / 4, 0), QColor(0, 0, 0x80));
 
   platform.PutClipboardPicture(pic);
   const QImage copied = QGuiApplication::clipboard()->image();
-  EXPECT_EQ(copied.size(), QSize(160, 100));
-  EXPECT_EQ(copied.pixelColor(120, 75), QColor(0xFF, 0, 0));
+  EXPECT_EQ(copied.size(), size);
+  EXPECT_EQ(copied.pixelColor(size.width() * 3 / 4, size.height() * 3 / 4), QColor(0xFF, 0, 0));
   platform.ClearClipboard();
   EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
 }
@@ -146,7 +148,7 @@ TEST_F(PicturesTest, DrawingMapsUserCoordinatesOntoThePixels) {
 TEST_F(PicturesTest, PrintedTextStartsAtItsUpperLeftCorner) {
   qtui_test::SampleForm form(platform);
   form.picChart.SetCurrentX(300);
-  form.picChart.SetCurrentY(300);  // twips: 20 pixels in
+  form.picChart.SetCurrentY(300);  // twips
   form.picChart.Print("M", false);
   // The text's width comes from the same metrics that draw it.
   EXPECT_NEAR(form.picChart.CurrentX() - 300, platform.TextWidthTwips(forms::Font{}, "M"), 1e-9);
@@ -158,21 +160,26 @@ TEST_F(PicturesTest, PrintedTextStartsAtItsUpperLeftCorner) {
         firstInk = y;
         break;
       }
-  EXPECT_GE(firstInk, 20);
-  EXPECT_LE(firstInk, 24);
+  EXPECT_GE(firstInk, qtui::ToPixels(300));
+  EXPECT_LE(firstInk, qtui::ToPixels(300) + 4);
 }
 
 TEST(FontMetrics, WindowsFontsMapToInstalledFontsOfSimilarMetrics) {
   qtui::QtPlatform platform;
   forms::Font sans;
   EXPECT_EQ(QFontInfo(qtui::ToQFont(sans)).family(), "DejaVu Sans");
-  EXPECT_NEAR(qtui::ToQFont(sans).pointSizeF(), 8.0, 1e-9);
+  EXPECT_NEAR(qtui::ToQFont(sans).pointSizeF(), 8.25, 1e-9);  // its own size
+  // Twips of the layout: pixels times 15 over the layout's scale, which the
+  // stand-in font's width sets.
+  const double scale = qtui::LayoutScale();
+  EXPECT_GT(scale, 1.1);
+  EXPECT_LT(scale, 1.3);
   const double width = platform.TextWidthTwips(sans, "Foundation");
-  EXPECT_DOUBLE_EQ(width, QFontMetricsF(qtui::ToQFont(sans)).horizontalAdvance("Foundation") * 15);
-  EXPECT_GT(width, 700);  // about 10 characters of 5 to 6 pixels
-  EXPECT_LT(width, 1100);
+  EXPECT_DOUBLE_EQ(width, QFontMetricsF(qtui::ToQFont(sans)).horizontalAdvance("Foundation") * 15 / scale);
+  EXPECT_GT(width, 700);  // about 10 characters of 5 to 6 pixels of the original font
+  EXPECT_LT(width, 1000);
   const double height = platform.TextHeightTwips(sans);
-  EXPECT_GT(height, 165);  // a line of about 13 pixels
+  EXPECT_GT(height, 150);  // a line of about 13 pixels
   EXPECT_LT(height, 225);
   forms::Font bold = sans;
   bold.Bold = true;

@@ -1,6 +1,10 @@
 // Streaming reads and safe writes of the simulations' long files.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -10,6 +14,7 @@
 #include "common/number_text.h"
 #include "simulation/cooling_load_io.h"
 #include "simulation/data_stream.h"
+#include "support/named_pipe.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -61,6 +66,48 @@ TEST(BlockReader, EndOfFileAndMissingFile) {
   EXPECT_FALSE(in.Open(tmp.Path() + "none.txt", error));
 }
 
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST(BlockReader, WhatIsNoRegularFileOrTooLargeIsRefusedAtOnce) {
+  testsupport::TempFolder tmp;
+  testsupport::NamedPipe pipe(tmp.Path() + "AnHSpCL.TXT");
+  ASSERT_TRUE(pipe.Made());
+  const std::string huge = tmp.Write("huge.ZLF", "");
+  ASSERT_EQ(truncate(huge.c_str(), static_cast<off_t>(common::kMaxHourlyFileBytes + 1)), 0);
+  const std::pair<std::string, const char*> cases[] = {
+      {pipe.Path(), "not a regular file"},
+      {"/dev/zero", "not a regular file"},
+      {tmp.Path(), "not a regular file"},
+      {huge, "more than any file of its kind"},
+  };
+  for (const auto& [path, reason] : cases) {
+    SCOPED_TRACE(path);
+    const auto start = std::chrono::steady_clock::now();
+    simulation::BlockReader in;
+    std::string error;
+    EXPECT_FALSE(in.Open(path, error));
+    EXPECT_NE(error.find(reason), std::string::npos) << error;
+    EXPECT_EQ(in.Line(), nullptr);
+    EXPECT_LT(SecondsSince(start), 1.0);
+  }
+}
+
+// A file larger than the largest hourly file, without a single line end:
+// each block read is searched once, not the whole line again.
+TEST(BlockReader, ALongFileWithoutLineEndsIsReadInOnePass) {
+  testsupport::TempFolder tmp;
+  const std::string path = tmp.Write("noline.RLF", "");
+  ASSERT_EQ(truncate(path.c_str(), off_t{96} << 20), 0);
+  simulation::BlockReader in;
+  std::string error;
+  ASSERT_TRUE(in.Open(path, error)) << error;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_NE(in.Line(), nullptr);
+  EXPECT_LT(SecondsSince(start), 1.0);
+}
+
 TEST(BlockWriter, CommitReplacesAbandonKeepsTheOldFile) {
   testsupport::TempFolder tmp;
   tmp.Write("out.txt", "old\r\n");
@@ -84,6 +131,29 @@ TEST(BlockWriter, CommitReplacesAbandonKeepsTheOldFile) {
   ASSERT_TRUE(w.Commit(error)) << error;
   EXPECT_EQ(tmp.Read("out.txt"), "7,1.5\r\n");
   EXPECT_FALSE(w.Open(tmp.Path() + "no/such/folder/x.txt", error));
+}
+
+// The writer replaces files as every save does: through a link, keeping the
+// link and the permissions, and never over a read-only file.
+TEST(BlockWriter, CommitGoesThroughLinksAndKeepsPermissions) {
+  testsupport::TempFolder tmp;
+  const std::string target = tmp.Write("runs/BCLnEQW.SDF", "old\r\n");
+  ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+  std::filesystem::create_symlink("runs/BCLnEQW.SDF", tmp.Path() + "BCLnEQW.SDF");
+  simulation::BlockWriter w;
+  std::string error;
+  ASSERT_TRUE(w.Open(tmp.Path() + "BCLnEQW.SDF", error)) << error;
+  w.Out().Int(1).EndLine();
+  ASSERT_TRUE(w.Commit(error)) << error;
+  EXPECT_TRUE(std::filesystem::is_symlink(tmp.Path() + "BCLnEQW.SDF"));
+  EXPECT_EQ(tmp.Read("runs/BCLnEQW.SDF"), "1\r\n");
+  struct stat st;
+  ASSERT_EQ(stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+
+  ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+  EXPECT_FALSE(w.Open(target, error));
+  EXPECT_NE(error.find("read-only"), std::string::npos) << error;
 }
 
 // What a value written to a room load file becomes in the annual file: the

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "common/paths.h"
+#include "support/named_pipe.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -315,6 +317,61 @@ TEST_F(SlideViewerTest, UnreadableChapterIsReportedAndTheSlidesOnScreenStay) {
   platform.ExpectMessage("The slide chapter file Ch2\\Ch2Slides.txt cannot be read: file not found: Ch2/Ch2Slides.txt");
   ChooseChapter(2);
   EXPECT_EQ(sld.NoOfSld, 5);
+}
+
+// What File > Open or a book may name that is no slide file at all: a
+// device, a named pipe, a folder. Each is refused at once with the reader's
+// message, and the viewer goes on.
+TEST_F(SlideViewerTest, ADeviceOrPipeIsRefusedAtOnce) {
+  MakeDataFolder();
+  testsupport::NamedPipe pipe(folder.Path() + "data/pipe.txt");
+  ASSERT_TRUE(pipe.Made());
+  WriteBook("data/LCA.TXT", {{"Zero", "/dev/zero"}, {"Pipe", "pipe.txt"}, {"Folder", "Ch1"}});
+  Start();
+  for (const std::string& book : {std::string("/dev/zero"), pipe.Path(), folder.Path() + "data/Ch1"}) {
+    SCOPED_TRACE(book);
+    const auto start = std::chrono::steady_clock::now();
+    platform.ExpectOpenDialog(book);
+    platform.ExpectMessage("The slide book file " + book + " cannot be read: cannot read " + book +
+                           ": it is not a regular file");
+    window.mnuFOpen.Click();
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
+    EXPECT_EQ(window.cboChLst.ListCount(), 0);
+  }
+  platform.ExpectOpenDialog(folder.Path() + "data/LCA.TXT");
+  window.mnuFOpen.Click();
+  ASSERT_EQ(window.cboChLst.ListCount(), 4);
+  for (auto [chapter, file] : {std::pair{1, "/dev/zero"}, {2, "pipe.txt"}, {3, "Ch1"}}) {
+    SCOPED_TRACE(file);
+    const auto start = std::chrono::steady_clock::now();
+    platform.ExpectMessage(std::string("The slide chapter file ") + file + " cannot be read: cannot read " + file +
+                           ": it is not a regular file");
+    ChooseChapter(chapter);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
+  }
+  EXPECT_EQ(sld.CurCh, 0);
+  EXPECT_TRUE(platform.ScriptDone());
+}
+
+// A chapter of 300 slides with long notes, written on one line of 3 MB: read
+// in one pass, well under a second.
+TEST_F(SlideViewerTest, AOneLineChapterOfThreeMegabytesIsReadWellUnderASecond) {
+  MakeDataFolder();
+  const std::string note(10000, 'n');
+  std::string text = "\"Long notes\",300";
+  for (int i = 1; i <= 300; ++i)
+    text += ",\"" + std::to_string(i) + " Slide\",\"Ch2\\S" + std::to_string(i) + ".svg\",\"" + note + "\"";
+  ASSERT_GT(text.size(), 3000000u);
+  folder.Write("data/Ch2/Ch2Slides.txt", text);
+  Start();
+  const auto start = std::chrono::steady_clock::now();
+  ChooseChapter(2);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(seconds, 0.75);
+  RecordProperty("ReadSeconds", std::to_string(seconds));
+  EXPECT_EQ(sld.NoOfSld, 300);
+  EXPECT_EQ(sld.SldTitle[300], "300 Slide");
+  EXPECT_EQ(sld.SldNote[300], note);
 }
 
 TEST_F(SlideViewerTest, ChapterSizesFromNoneToThreeHundredAndOne) {

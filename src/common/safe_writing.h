@@ -1,0 +1,50 @@
+#pragma once
+// Writing a file so that a save never damages the file the user keeps: the
+// text goes to a temporary file beside the target, which is flushed and then
+// renamed over the target, and the folder is flushed before success is
+// reported, so neither a failed write nor a power cut right after "saved"
+// loses the file.
+//
+// The target is the file the name leads to: a symbolic link is followed and
+// the file it names replaced, the link kept. A read-only target, or one that
+// is not a regular file, is refused and left as it is. The replaced file
+// keeps its permissions (and, where the system allows, its owner); a new
+// file gets those the user's file-creation mask gives.
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace common {
+
+class SafeOutputFile {
+ public:
+  SafeOutputFile() = default;
+  SafeOutputFile(const SafeOutputFile&) = delete;
+  SafeOutputFile& operator=(const SafeOutputFile&) = delete;
+  // A file never committed is dropped: the target stays as it was.
+  ~SafeOutputFile() { Abandon(); }
+
+  // Checks the target and creates the temporary file. False with the reason.
+  bool Open(const std::string& path, std::string& error);
+  bool IsOpen() const { return fd_ >= 0; }
+  // Appends to the temporary file. False with the reason.
+  bool Write(std::string_view text, std::string& error);
+  // Puts the temporary file in place of the target; on failure the
+  // temporary file is dropped. False with the reason.
+  bool Commit(std::string& error);
+  // Drops the temporary file.
+  void Abandon();
+
+ private:
+  std::string target_, temporary_;
+  int fd_ = -1;
+  bool replaces_ = false;  // the target exists: its mode and owner are kept
+  mode_t mode_ = 0;
+  uid_t owner_ = 0;
+  gid_t group_ = 0;
+};
+
+// Writes `content` through a SafeOutputFile. False with the reason.
+bool WriteFileSafely(const std::string& path, const std::string& content, std::string* error = nullptr);
+
+}  // namespace common

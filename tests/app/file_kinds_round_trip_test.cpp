@@ -1,0 +1,253 @@
+// Every kind of data file that holds text items, written and read back with
+// a text holding a double quote and a comma: the one writer doubles the
+// quote, the one reader takes it back as one. (The weighting, LCC,
+// user-value and energy-use files hold numbers only; the slide chapters are
+// only read.)
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/main_window.h"
+#include "assessment/result_file.h"
+#include "building/component_file.h"
+#include "building/element_file.h"
+#include "building/group_file.h"
+#include "building/project_file.h"
+#include "common/data_dir_file.h"
+#include "energy_input/construction_file.h"
+#include "energy_input/energy_model_files.h"
+#include "energy_input/shading_mask_file.h"
+#include "plant_input/plant_files.h"
+#include "support/lcia_fixture.h"
+#include "support/scripted_platform.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const std::string kText = "Block \"A\", east wing";
+const std::string kFile = "Block \"A\", east.FLE";
+
+// One zone of one room with one window, every name the quoted text.
+common::EnergyModel QuotedModel() {
+  common::EnergyModel m;
+  m.NoOfZn = 1;
+  m.ZnName[1] = kText;
+  m.ZnNIdent[1] = 1;
+  m.ZnNRm[1] = 1;
+  m.RmName[1][1] = kText;
+  m.RmType[1][1] = 1;
+  m.RmNIdent[1][1] = 1;
+  m.RmArea[1][1] = 80;
+  m.RmHgt[1][1] = 2.8f;
+  m.RmNFab[1][1] = 1;
+  m.FabName[1][1][1] = kText;
+  m.FabArea[1][1][1] = 24;
+  m.FabType[1][1][1] = 2;
+  m.FabCons[1][1][1] = 1;
+  m.FabOrient[1][1][1] = 5;
+  return m;
+}
+
+TEST(FileKindsRoundTrip, ATextWithAQuoteAndACommaReadsBackAsWritten) {
+  testsupport::TempFolder folder;
+  const std::string dir = folder.Path();
+  std::string error;
+  struct Kind {
+    const char* name;
+    std::function<void()> roundTrip;
+  } kinds[] = {
+      {"project (.PRJ)",
+       [&] {
+         common::BldgRec b;
+         b.ProjFile = "Q.PRJ";
+         b.ProjName = kText;
+         b.NoOfFlrGrp = 1;
+         b.FlrGrpFile[0] = kFile;
+         b.FlrGrpName[0] = kText;
+         ASSERT_TRUE(building::WriteProjectFile(dir + "Q.PRJ", b, error)) << error;
+         common::BldgRec back;
+         back.ProjFile = "Q.PRJ";
+         ASSERT_EQ(building::ReadProjectFile(dir + "Q.PRJ", back, error), building::ReadStatus::Ok) << error;
+         EXPECT_TRUE(back == b);
+       }},
+      {"group (.FLR)",
+       [&] {
+         common::GroupRec g;
+         g.GrpFile = kFile;
+         g.GrpName = kText;
+         g.GrpQty = 1;
+         g.NoOfComp = 1;
+         g.GrpCompFile[0] = kFile;
+         g.GrpCompName[0] = kText;
+         ASSERT_TRUE(building::WriteGroupFile(dir + "Q.FLR", g, 200, error)) << error;
+         common::GroupRec back;
+         ASSERT_EQ(building::ReadGroupFile(dir + "Q.FLR", 200, back).status, building::FileRead::Ok);
+         EXPECT_EQ(back.GrpName, kText);
+         EXPECT_EQ(back.GrpCompFile[0], kFile);
+         EXPECT_EQ(back.GrpCompName[0], kText);
+       }},
+      {"component (.FLC)",
+       [&] {
+         common::CompRec c;
+         c.CompFile = kFile;
+         c.CompName = kText;
+         c.CompType = 1;
+         c.CompQty = 1;
+         c.NoOfElm = 1;
+         c.CompElmFile[0] = kFile;
+         c.CompElmName[0] = kText;
+         c.CompElmTypeNo[0] = 0;
+         ASSERT_TRUE(building::WriteComponentFile(dir + "Q.FLC", c, 210, error)) << error;
+         common::CompRec back;
+         ASSERT_EQ(building::ReadComponentFile(dir + "Q.FLC", 210, back).status, building::FileRead::Ok);
+         EXPECT_EQ(back.CompName, kText);
+         EXPECT_EQ(back.CompElmFile[0], kFile);
+         EXPECT_EQ(back.CompElmName[0], kText);
+       }},
+      {"element (.FLE)",
+       [&] {
+         common::ElmRec e;
+         e.ElmFile = kFile;
+         e.ElmName = kText;
+         e.ElmTypeNo = 0;
+         e.ElmValue[0] = "12";
+         e.ElmRemark[0] = kText;
+         ASSERT_TRUE(building::WriteElementFile(dir + "Q.FLE", e, 220, error)) << error;
+         common::ElmRec back;
+         back.ElmFile = kFile;
+         ASSERT_EQ(building::ReadElementFile(dir + "Q.FLE", 220, back).status, building::FileRead::Ok);
+         EXPECT_TRUE(back == e);
+       }},
+      {"result (.RES)",
+       [&] {
+         auto d = std::make_unique<assessment::CaseData>();
+         d->Bldg.ProjFile = kFile;
+         d->Bldg.ProjName = kText;
+         d->Bldg.NoOfSerGrp = 1;
+         d->Bldg.SerGrpFile[0] = kFile;
+         d->Bldg.SerGrpName[0] = kText;
+         auto back = std::make_unique<assessment::CaseData>();
+         ASSERT_TRUE(assessment::ParseResultFile(assessment::FormatResultFile(*d), *back, error)) << error;
+         EXPECT_EQ(back->Bldg.ProjFile, kFile);
+         EXPECT_EQ(back->Bldg.ProjName, kText);
+         EXPECT_EQ(back->Bldg.SerGrpFile[0], kFile);
+         EXPECT_EQ(back->Bldg.SerGrpName[0], kText);
+       }},
+      {"energy model (.ECI) and air-side systems (.ASS)",
+       [&] {
+         const common::EnergyModel model = QuotedModel();
+         common::PerFabric<std::string> masks{};
+         masks[1][1][1] = "Fins \"east\", 2.SHM";
+         ASSERT_TRUE(energy_input::WriteEnergyModelFile(dir + "Q.ECI", kText, model, masks, error)) << error;
+         common::EnergyModel modelBack;
+         common::PerFabric<std::string> masksBack{};
+         ASSERT_TRUE(energy_input::ReadEnergyModelFile(dir + "Q.ECI", modelBack, masksBack, error)) << error;
+         EXPECT_TRUE(modelBack == model);
+         EXPECT_EQ(masksBack[1][1][1], masks[1][1][1]);
+         common::AirSideSystemData air{};
+         air.ASTyp[1] = 1;
+         air.FATyp[1] = 1;
+         ASSERT_TRUE(energy_input::WriteAirSideFile(dir + "Q.ASS", kText, model, air, error)) << error;
+         common::AirSideSystemData airBack{};
+         ASSERT_TRUE(energy_input::ReadAirSideFile(dir + "Q.ASS", model, airBack, error)) << error;
+         EXPECT_TRUE(airBack == air);
+       }},
+      {"constructions (.CON)",
+       [&] {
+         common::ConstructionTables t;
+         t.NoOfCons = 1;
+         t.ConsName[1] = kText;
+         t.ConsNLay[1] = 1;
+         t.LayMatNo[1][1] = 12;
+         t.LayMatName[1][1] = kText;
+         t.LayThk[1][1] = 0.2f;
+         ASSERT_TRUE(energy_input::WriteConstructionFile(dir + "Q.CON", t, error)) << error;
+         common::ConstructionTables back;
+         ASSERT_TRUE(energy_input::ReadConstructionFile(dir + "Q.CON", back, error)) << error;
+         EXPECT_TRUE(back == t);
+       }},
+      {"shading mask (.SHM)",
+       [&] {
+         energy_input::ShadingMask mask{};
+         mask[9][4] = 0.5f;
+         energy_input::WindowShading s;
+         s.W = 1.5f;
+         s.H = 2;
+         ASSERT_TRUE(energy_input::WriteShadingMaskFile(dir + "Q.SHM", mask, 0.25f, kText, s, kText + ".SHM", error))
+             << error;
+         energy_input::ShadingMask back{};
+         common::Single mean = 0;
+         ASSERT_TRUE(energy_input::ReadShadingMaskFile(dir + "Q.SHM", back, mean, error)) << error;
+         EXPECT_EQ(back, mask);
+         EXPECT_EQ(mean, 0.25f);
+       }},
+      {"central plant (.WSS) and services (.NAC)",
+       [&] {
+         auto plant = std::make_unique<common::CentralPlantData>();
+         plant->HRSType = 1;
+         plant->ChWPSType = 1;
+         plant->NoOfAddHVAC = 1;
+         plant->AddHVACName[1] = kText;
+         ASSERT_TRUE(plant_input::WriteCentralPlantFile(dir + "Q.WSS", kText, *plant, error)) << error;
+         auto plantBack = std::make_unique<common::CentralPlantData>();
+         ASSERT_TRUE(plant_input::ReadCentralPlantFile(dir + "Q.WSS", *plantBack, error)) << error;
+         EXPECT_EQ(plantBack->AddHVACName[1], kText);
+         auto services = std::make_unique<common::NonACServicesData>();
+         services->NoOfFS = 1;
+         services->FSName[1] = kText;
+         services->NoOfGasSys = 1;
+         services->GasName[1] = kText;
+         services->GasSubSys[1] = 1;
+         ASSERT_TRUE(plant_input::WriteServicesFile(dir + "Q.NAC", kText, *services, error)) << error;
+         auto servicesBack = std::make_unique<common::NonACServicesData>();
+         ASSERT_TRUE(plant_input::ReadServicesFile(dir + "Q.NAC", *servicesBack, error)) << error;
+         EXPECT_EQ(servicesBack->FSName[1], kText);
+         EXPECT_EQ(servicesBack->GasName[1], kText);
+       }},
+  };
+  for (const auto& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    kind.roundTrip();
+  }
+}
+
+// The head of a result file without quotes keeps its bytes; a quote is
+// written doubled.
+TEST(FileKindsRoundTrip, ResultFileHeadBytes) {
+  auto d = std::make_unique<assessment::CaseData>();
+  d->Bldg.ProjFile = "HOUSE.PRJ";
+  d->Bldg.ProjName = "House";
+  d->Bldg.NoOfFlrGrp = 1;
+  d->Bldg.FlrGrpFile[0] = "F.FLR";
+  d->Bldg.FlrGrpName[0] = "Floor";
+  d->Bldg.FlrGrpQty[0] = 100000;
+  const std::string head = "\"HOUSE.PRJ\"\r\n\"House\"\r\n0\r\n1\r\n\"F.FLR\",\"Floor\",100000\r\n0\r\n";
+  EXPECT_EQ(assessment::FormatResultFile(*d).substr(0, head.size()), head);
+  d->Bldg.ProjName = "12\" House";
+  EXPECT_EQ(assessment::FormatResultFile(*d).rfind("\"HOUSE.PRJ\"\r\n\"12\"\" House\"\r\n0\r\n", 0), 0u);
+}
+
+// The data-directory file names a folder whose name holds a quote and a
+// comma; the next start reads the same folder back.
+TEST(FileKindsRoundTrip, DataDirectoryFile) {
+  testsupport::TempFolder folder;
+  setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
+  const std::string data = folder.Path() + "data \"2\", new/";
+  folder.Write("data \"2\", new/MATLCIA.IDB", testsupport::SmallLciaFile());
+  folder.Write("data \"2\", new/MATLCIA.ILF", testsupport::SmallLciaFile());
+  testsupport::ScriptedPlatform platform;
+  auto prog = std::make_unique<common::Program>();
+  app::Windows windows{*prog, platform};
+  app::frmMain main{*prog, platform, windows};
+  main.Show();
+  platform.ExpectOpenDialog(data + "MATLCIA.IDB");
+  main.mnuOpenData.Click();
+  ASSERT_TRUE(prog->building.DatabaseLoaded);
+  EXPECT_EQ(common::ReadDataDirFile(), data);
+  unsetenv("OSTREVO_HOME");
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+// Reading and safe writing on a real file system: what is not a regular file
+// or is too large is refused at once, and a save replaces exactly the file
+// the user keeps, with its permissions, or refuses and leaves it as it was.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/file_cache.h"
+#include "common/paths.h"
+#include "support/named_pipe.h"
+#include "support/temp_folder.h"
+
+namespace {
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+mode_t Umask() {
+  mode_t mask = umask(0);
+  umask(mask);
+  return mask;
+}
+
+// The names in a folder, to see that no temporary file stays behind.
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(FileReading, WhatIsNoRegularFileOrTooLargeIsRefusedAtOnce) {
+  testsupport::TempFolder tmp;
+  const std::string dir = tmp.Path();
+  testsupport::NamedPipe pipe(dir + "pipe.PRJ");
+  ASSERT_TRUE(pipe.Made());
+  fs::create_directory(dir + "folder.PRJ");
+  fs::create_symlink("/dev/zero", dir + "zero.PRJ");
+  // A sparse file one byte beyond the limit of data files.
+  const std::string huge = dir + "huge.PRJ";
+  ASSERT_EQ(truncate(tmp.Write("huge.PRJ", "").c_str(), static_cast<off_t>(common::kMaxDataFileBytes + 1)), 0);
+  struct Case {
+    std::string path;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {pipe.Path(), "not a regular file"},
+      {"/dev/zero", "not a regular file"},
+      {dir + "zero.PRJ", "not a regular file"},
+      {dir + "folder.PRJ", "not a regular file"},
+      {huge, "16777217 bytes, more than any file of its kind (at most 16777216)"},
+      {dir + "PIPE.prj", "not found"},  // the lookup ignoring case finds regular files only
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    const auto start = Clock::now();
+    std::string error;
+    EXPECT_FALSE(common::ReadWholeFile(c.path, &error));
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    EXPECT_NE(error.find(c.path), std::string::npos) << error;
+    error.clear();
+    common::FileCache cache;
+    EXPECT_FALSE(cache.Text(c.path, &error));
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    EXPECT_LT(SecondsSince(start), 1.0);
+  }
+}
+
+TEST(FileReading, EachKindHasItsOwnLimit) {
+  testsupport::TempFolder tmp;
+  const std::string ten = tmp.Write("ten.txt", "0123456789");
+  std::string error;
+  EXPECT_EQ(common::ReadFileAt(ten, &error, 10), "0123456789");
+  EXPECT_FALSE(common::ReadFileAt(ten, &error, 9));
+  EXPECT_NE(error.find("10 bytes, more than any file of its kind (at most 9)"), std::string::npos) << error;
+  EXPECT_FALSE(common::ReadWholeFile("TEN.TXT", &error, 9));  // found ignoring case, refused all the same
+  EXPECT_NE(error.find("at most 9"), std::string::npos) << error;
+  EXPECT_EQ(common::ReadWholeFile("TEN.TXT", &error, 10), "0123456789");
+
+  // Streaming: the limit holds for a file that grows after it was opened.
+  common::InputFile in;
+  ASSERT_TRUE(in.Open(ten, 12, error)) << error;
+  tmp.Write("ten.txt", "0123456789abc");
+  char buffer[64];
+  EXPECT_FALSE(in.Read(buffer, sizeof buffer, error));
+  EXPECT_NE(error.find("grew beyond 12 bytes"), std::string::npos) << error;
+}
+
+TEST(SafeWriting, ReadOnlyOrSpecialTargetIsRefusedAndLeftAsItWas) {
+  testsupport::TempFolder tmp;
+  const std::string dir = tmp.Path();
+  testsupport::NamedPipe pipe(dir + "pipe.PRJ");
+  for (mode_t mode : {0440, 0444, 0400, 0000}) {
+    SCOPED_TRACE(mode);
+    const std::string path = tmp.Write("ro.PRJ", "old\r\n");
+    ASSERT_EQ(chmod(path.c_str(), mode), 0);
+    std::string error;
+    EXPECT_FALSE(common::WriteFileSafely(path, "new\r\n", &error));
+    EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+    EXPECT_EQ(ModeOf(path), mode);
+    chmod(path.c_str(), 0600);
+    EXPECT_EQ(tmp.Read("ro.PRJ"), "old\r\n");
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"pipe.PRJ", "ro.PRJ"}));
+  }
+  std::string error;
+  EXPECT_FALSE(common::WriteFileSafely(pipe.Path(), "new\r\n", &error));
+  EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+  EXPECT_EQ(fs::status(pipe.Path()).type(), fs::file_type::fifo);
+}
+
+TEST(SafeWriting, ATargetReachedThroughLinksIsReplacedAndTheLinksKept) {
+  testsupport::TempFolder tmp;
+  const std::string dir = tmp.Path();
+  tmp.Write("projects/House.PRJ", "old\r\n");
+  fs::create_directory(dir + "work");
+  fs::create_symlink("../projects/House.PRJ", dir + "work/relative.PRJ");
+  fs::create_symlink(dir + "projects/House.PRJ", dir + "work/absolute.PRJ");
+  fs::create_symlink("relative.PRJ", dir + "work/chain.PRJ");
+  fs::create_symlink("../projects/New.PRJ", dir + "work/dangling.PRJ");
+  fs::create_symlink("loop2.PRJ", dir + "work/loop1.PRJ");
+  fs::create_symlink("loop1.PRJ", dir + "work/loop2.PRJ");
+  const std::vector<std::string> links = {"absolute.PRJ", "chain.PRJ", "dangling.PRJ",
+                                          "loop1.PRJ",    "loop2.PRJ", "relative.PRJ"};
+  ASSERT_EQ(chmod((dir + "projects/House.PRJ").c_str(), 0640), 0);
+  for (const char* link : {"relative.PRJ", "absolute.PRJ", "chain.PRJ"}) {
+    SCOPED_TRACE(link);
+    const std::string content = std::string("saved through ") + link + "\r\n";
+    std::string error;
+    ASSERT_TRUE(common::WriteFileSafely(dir + "work/" + link, content, &error)) << error;
+    EXPECT_EQ(tmp.Read("projects/House.PRJ"), content);
+    EXPECT_EQ(ModeOf(dir + "projects/House.PRJ"), 0640u);
+    EXPECT_EQ(Names(dir + "work"), links);
+    EXPECT_EQ(Names(dir + "projects"), std::vector<std::string>{"House.PRJ"});
+  }
+  EXPECT_EQ(fs::read_symlink(dir + "work/relative.PRJ"), "../projects/House.PRJ");
+  EXPECT_EQ(fs::read_symlink(dir + "work/chain.PRJ"), "relative.PRJ");
+
+  // A link to a file not yet there makes the file where the link points.
+  std::string error;
+  ASSERT_TRUE(common::WriteFileSafely(dir + "work/dangling.PRJ", "first\r\n", &error)) << error;
+  EXPECT_EQ(tmp.Read("projects/New.PRJ"), "first\r\n");
+  EXPECT_TRUE(fs::is_symlink(dir + "work/dangling.PRJ"));
+
+  // Links that lead round in a circle are refused.
+  EXPECT_FALSE(common::WriteFileSafely(dir + "work/loop1.PRJ", "x", &error));
+  EXPECT_NE(error.find("symbolic links"), std::string::npos) << error;
+  EXPECT_EQ(Names(dir + "work"), links);
+}
+
+TEST(SafeWriting, TheReplacedFileKeepsItsPermissions) {
+  testsupport::TempFolder tmp;
+  for (mode_t mode : {0600, 0640, 0664, 0755, 0200}) {
+    SCOPED_TRACE(mode);
+    const std::string path = tmp.Write("f.PRJ", "old");
+    ASSERT_EQ(chmod(path.c_str(), mode), 0);
+    std::string error;
+    ASSERT_TRUE(common::WriteFileSafely(path, "new", &error)) << error;
+    EXPECT_EQ(ModeOf(path), mode);
+    chmod(path.c_str(), 0600);
+    EXPECT_EQ(tmp.Read("f.PRJ"), "new");
+  }
+  // A new file gets what the user's file-creation mask allows.
+  std::string error;
+  ASSERT_TRUE(common::WriteFileSafely(tmp.Path() + "g.PRJ", "new", &error)) << error;
+  EXPECT_EQ(ModeOf(tmp.Path() + "g.PRJ"), 0666u & ~Umask());
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+#pragma once
+// The program's own windows on the Qt platform, driven through their real
+// widgets. With OSTREVO_SHOT_DIR set, Shot() saves a window's picture
+// there as PNG, so a person can look at what the test saw.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QTest>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/windows.h"
+#include "common/program.h"
+#include "forms/form.h"
+#include "qtui/qt_platform.h"
+#include "support/temp_folder.h"
+
+namespace qtui_test {
+
+class RealWindows : public ::testing::Test {
+ protected:
+  RealWindows() {
+    setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
+    platform.SetEndWhenLastFormUnloaded(false);
+    // Message boxes are answered with `answer` and their texts kept; file
+    // dialogs are cancelled.
+    QObject::connect(&answerer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        messages.push_back(box->text().toStdString());
+        QAbstractButton* button = box->button(answer);
+        if (button == nullptr) button = box->buttons().value(0);
+        if (button != nullptr) button->click();
+      } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+      }
+    });
+    answerer_.start(5);
+  }
+  ~RealWindows() override { unsetenv("OSTREVO_HOME"); }
+
+  template <class W>
+  W* Widget(const forms::Control& control) {
+    return dynamic_cast<W*>(platform.WidgetOf(control));
+  }
+  QWidget* Window(const forms::Form& form) { return platform.WindowOf(form); }
+  // Clicks the middle of a control's widget.
+  void Click(const forms::Control& control) {
+    QWidget* w = platform.WidgetOf(control);
+    ASSERT_NE(w, nullptr) << control.FullName();
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+  }
+  // Chooses a row of a drop-down in its opened list, as the user does.
+  void Choose(const forms::Control& control, int row) {
+    auto* combo = Widget<QComboBox>(control);
+    ASSERT_NE(combo, nullptr) << control.FullName();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+    QTest::mouseMove(view->viewport(), at);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    // A short list may keep its popup open on the release; Enter takes the
+    // row the click made current.
+    if (view->isVisible()) QTest::keyClick(view, Qt::Key_Return);
+  }
+  void Shot(const forms::Form& form, const std::string& name) {
+    const char* dir = std::getenv("OSTREVO_SHOT_DIR");
+    QWidget* window = platform.WindowOf(form);
+    if (dir == nullptr || window == nullptr) return;
+    QApplication::processEvents();
+    QDir().mkpath(QString::fromLocal8Bit(dir));
+    window->grab().save(QString::fromLocal8Bit(dir) + "/" + QString::fromStdString(name) + ".png");
+  }
+
+  QMessageBox::StandardButton answer = QMessageBox::Ok;
+  std::vector<std::string> messages;
+  testsupport::TempFolder folder;
+  qtui::QtPlatform platform;
+  std::unique_ptr<common::Program> progPtr = std::make_unique<common::Program>();
+  common::Program& prog = *progPtr;
+  app::Windows windows{prog, platform};
+
+ private:
+  QTimer answerer_;
+};
+
+}  // namespace qtui_test

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# scripts/run writes the data-directory file naming data/ only when the
+# settings folder holds none: a folder the user chose with File > Open
+# LCIA/LCC Database, or a user's own settings, stay as they are.
+# The script runs in a copy of the tree where set-up, CMake and the program
+# are stand-ins, so nothing is built or started.
+set -euo pipefail
+script="$1"
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+
+root="$tmp/root"
+mkdir -p "$root/scripts" "$root/data" "$root/build/release/src/programs" "$tmp/bin"
+cp "$script" "$root/scripts/run"
+printf '#!/bin/sh\nexit 0\n' > "$root/scripts/setup"
+printf '#!/bin/sh\nexit 0\n' > "$tmp/bin/cmake"
+printf '#!/bin/sh\necho started\n' > "$root/build/release/src/programs/ostrevo"
+chmod +x "$root/scripts/run" "$root/scripts/setup" "$tmp/bin/cmake" "$root/build/release/src/programs/ostrevo"
+: > "$root/data/MATLCIA.IDB"
+export PATH="$tmp/bin:$PATH"
+
+failures=0
+check() {  # what, expected file content, file
+  local actual
+  actual="$(cat "$3" 2>/dev/null || echo "(no file)")"
+  if [ "$actual" != "$2" ]; then
+    echo "FAILED: $1: expected [$2], found [$actual]"
+    failures=$((failures + 1))
+  fi
+}
+crlf=$'\r'
+
+# No settings yet: the file names data/.
+out="$(OSTREVO_HOME="$tmp/fresh" "$root/scripts/run")"
+[ "$out" = started ] || { echo "FAILED: the program did not start: $out"; failures=$((failures + 1)); }
+check "a fresh settings folder" "\"$root/data/\"$crlf" "$tmp/fresh/Ostrevo_Str.TXT"
+
+# A folder the user chose stays, in a settings folder of their own ...
+mkdir -p "$tmp/user"
+printf '"/home/user/lcia/"\r\n' > "$tmp/user/Ostrevo_Str.TXT"
+OSTREVO_HOME="$tmp/user" "$root/scripts/run" > /dev/null
+check "the user's own settings" "\"/home/user/lcia/\"$crlf" "$tmp/user/Ostrevo_Str.TXT"
+
+# ... and in the default one, from one start to the next.
+unset OSTREVO_HOME
+"$root/scripts/run" > /dev/null
+check "the default settings folder" "\"$root/data/\"$crlf" "$root/build/home/Ostrevo_Str.TXT"
+printf '"/srv/other/"\r\n' > "$root/build/home/Ostrevo_Str.TXT"
+"$root/scripts/run" > /dev/null
+check "a folder chosen in the program" "\"/srv/other/\"$crlf" "$root/build/home/Ostrevo_Str.TXT"
+
+[ "$failures" -eq 0 ] && echo "passed"
+exit "$failures"
