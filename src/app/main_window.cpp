@@ -1,9 +1,12 @@
 #include "app/main_window.h"
 
+#include <memory>
+
 #include "assessment/factors.h"
 #include "assessment/selection_report.h"
 #include "building/input_summary.h"
 #include "building/input_summary_workbook.h"
+#include "building/platform_dialogs.h"
 
 namespace app {
 
@@ -197,7 +200,9 @@ void frmMain::MnuPrintInSum_Click() {
       GetPlatform().OpenFileDialog({"Generate Input Summary Report", "Input Summary Report (*.TXT)|*.TXT", "", ""});
   if (!chosen) return;
   prog_.building.InpSumFile = *chosen;
-  if (!ModInpCtl::WriteInputSummary(prog_.building, *this)) return;
+  building::CommandResult written = ModInpCtl::WriteInputSummary(prog_.building);
+  building::ShowCommandMessage(*this, written.message);
+  if (!written.done) return;
   NewMsg = "   Input summary printed";
   ShowMessage();
 }
@@ -213,7 +218,10 @@ void frmMain::MnuPrintInSumExcel_Click() {
     return;
   }
   prog_.building.InpSumFile = ModInpCtl::WorkbookFileName(*chosen);
-  if (!ModInpCtl::WriteInputSummaryExcel(prog_.building, *this)) return;
+  std::unique_ptr<forms::Workbook> book = GetPlatform().NewWorkbook();
+  building::CommandResult written = ModInpCtl::WriteInputSummaryExcel(prog_.building, book.get());
+  building::ShowCommandMessage(*this, written.message);
+  if (!written.done) return;
   NewMsg = "   Input summary exported";
   ShowMessage();
 }
