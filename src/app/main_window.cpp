@@ -235,7 +235,9 @@ void frmMain::mnuWSelected_Click() {
   prog_.assess.SelSumFile = *chosen;
   NewMsg = "   Print selection summary";
   ShowMessage();
-  if (!ModCal::WriteSelectionReport(prog_, *this)) return;
+  ModCal::SelectionReportResult written = ModCal::WriteSelectionReport(prog_);
+  for (const std::string& message : written.messages) MsgBox(message);
+  if (!written.complete) return;
   NewMsg = "   Selection summary printed";
   ShowMessage();
 }
