@@ -1,9 +1,12 @@
 #include "app/main_window.h"
 
+#include <memory>
+
 #include "assessment/factors.h"
 #include "assessment/selection_report.h"
 #include "building/input_summary.h"
 #include "building/input_summary_workbook.h"
+#include "building/platform_dialogs.h"
 
 namespace app {
 
@@ -198,7 +201,9 @@ void frmMain::MnuPrintInSum_Click() {
       GetPlatform().OpenFileDialog({"Generate Input Summary Report", "Input Summary Report (*.TXT)|*.TXT", "", ""});
   if (!chosen) return;
   prog_.building.InpSumFile = *chosen;
-  if (!ModInpCtl::WriteInputSummary(prog_.building, *this)) return;
+  building::CommandResult written = ModInpCtl::WriteInputSummary(prog_.building);
+  building::ShowCommandMessage(*this, written.message);
+  if (!written.done) return;
   NewMsg = "   Input summary printed";
   ShowMessage();
 }
@@ -214,7 +219,10 @@ void frmMain::MnuPrintInSumExcel_Click() {
     return;
   }
   prog_.building.InpSumFile = ModInpCtl::WorkbookFileName(*chosen);
-  if (!ModInpCtl::WriteInputSummaryExcel(prog_.building, *this)) return;
+  std::unique_ptr<forms::Workbook> book = GetPlatform().NewWorkbook();
+  building::CommandResult written = ModInpCtl::WriteInputSummaryExcel(prog_.building, book.get());
+  building::ShowCommandMessage(*this, written.message);
+  if (!written.done) return;
   NewMsg = "   Input summary exported";
   ShowMessage();
 }
@@ -228,7 +236,9 @@ void frmMain::mnuWSelected_Click() {
   prog_.assess.SelSumFile = *chosen;
   NewMsg = "   Print selection summary";
   ShowMessage();
-  if (!ModCal::WriteSelectionReport(prog_, *this)) return;
+  ModCal::SelectionReportResult written = ModCal::WriteSelectionReport(prog_);
+  for (const std::string& message : written.messages) MsgBox(message);
+  if (!written.complete) return;
   NewMsg = "   Selection summary printed";
   ShowMessage();
 }

@@ -230,23 +230,18 @@ bool SelectionReport::WriteCompSelection(int g, int c, std::string& file) {
 
 }  // namespace
 
-bool WriteSelectionReport(common::Program& prog, forms::Form& owner) {
+SelectionReportResult WriteSelectionReport(common::Program& prog) {
   const std::string& name = prog.assess.SelSumFile;
   SelectionReport report(prog);
   std::string file;
   bool complete = report.WriteReport(file);
   // What was written before a failure stays in the file.
-  if (!common::WriteFileSafely(common::ResolveProjectFile(name, prog.building.ProjDir), report.Text())) {
-    owner.MsgBox("Failed to open " + name + " for output!");
-    return false;
-  }
-  for (const auto& m : report.Messages()) owner.MsgBox(m);
-  if (!complete) {
-    owner.MsgBox("Error encountered. Currently reading from:" + file);
-    return false;
-  }
-  owner.MsgBox("Report written to file: " + name);
-  return true;
+  if (!common::WriteFileSafely(common::ResolveProjectFile(name, prog.building.ProjDir), report.Text()))
+    return {false, {"Failed to open " + name + " for output!"}};
+  SelectionReportResult result{complete, report.Messages()};
+  result.messages.push_back(complete ? "Report written to file: " + name
+                                     : "Error encountered. Currently reading from:" + file);
+  return result;
 }
 
 }  // namespace ModCal

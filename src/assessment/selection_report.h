@@ -1,15 +1,22 @@
 #pragma once
 // The selection summary report: what of the building the assessment takes
 // in, from the project's head down to each selected component's elements.
+#include <string>
+#include <vector>
+
 #include "common/program.h"
-#include "forms/form.h"
 
 namespace ModCal {
 
-// Writes the report to SelSumFile (project-folder rule) and tells the
-// outcome through `owner`'s message boxes. A group or component file that
-// fails to read ends the report, which keeps the lines written before.
-// True when the whole report was written.
-bool WriteSelectionReport(common::Program& prog, forms::Form& owner);
+struct SelectionReportResult {
+  bool complete = false;
+  std::vector<std::string> messages;  // one message box each, in order
+};
+
+// Writes the report to SelSumFile (project-folder rule); the messages tell
+// the outcome. A group or component file that fails to read ends the
+// report, which keeps the lines written before. Complete when the whole
+// report was written.
+SelectionReportResult WriteSelectionReport(common::Program& prog);
 
 }  // namespace ModCal

@@ -121,6 +121,10 @@ void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, 
   }
 }
 
+// The electricity slots of AnnEgy follow the services types: slot k books
+// to services type k.
+static_assert(common::kAnnPaD + 1 == std::tuple_size_v<decltype(common::LCAResultRec::SerTypeEgy)>);
+
 // Stage 3: the annual energy of the services over the 50-year life,
 // electricity per services type and town gas per system.
 void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, RunContext& run) {
@@ -170,7 +174,8 @@ void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, 
   if (mode == kModeCosting) {
     const double F = EnergyPresentWorthFactor(prog.assess.factors);
     const auto& price = prog.assess.factors.EgyPrice;
-    for (size_t k = 0; k <= 4; ++k) book(k, static_cast<Single>(F * ann[k] * price[0]), nullptr);
+    for (size_t k = common::kAnnHVAC; k <= common::kAnnPaD; ++k)
+      book(k, static_cast<Single>(F * ann[k] * price[0]), nullptr);
     for (int j = 1; j <= nac.NoOfGasSys; ++j) {
       const size_t js = static_cast<size_t>(j);
       book(static_cast<size_t>(nac.GasSubSys[js]), static_cast<Single>(F * nac.GasEgy[js] * price[1]), nullptr);
@@ -188,7 +193,8 @@ void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, 
 
   const auto electricity = factorsOf(501);
   const auto gas = factorsOf(502);
-  for (size_t k = 0; k <= 4; ++k) book(k, static_cast<Single>(ann[k] * 3.6 * 50.0), &electricity);
+  for (size_t k = common::kAnnHVAC; k <= common::kAnnPaD; ++k)
+    book(k, static_cast<Single>(ann[k] * 3.6 * 50.0), &electricity);
   for (int j = 1; j <= nac.NoOfGasSys; ++j) {
     const size_t js = static_cast<size_t>(j);
     book(static_cast<size_t>(nac.GasSubSys[js]), static_cast<Single>(nac.GasEgy[js] * 50.0), &gas);

@@ -23,23 +23,14 @@ ComponentBoxes BoxesOf(const common::CompRec& comp) {
 
 }  // namespace
 
-bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentBoxes& boxes,
-                  const std::string& ownFile) {
-  if (boxes.compTypeIndex < 0) {
-    form.MsgBox("Component type not defined!!");
-    return false;
-  }
-  if (boxes.compName.empty()) {
-    form.MsgBox("Component Name not defined!!");
-    return false;
-  }
-  if (boxes.compNo.empty()) {
-    form.MsgBox("No. of Identical Components not defined!!");
-    return false;
-  }
+CommandResult SaveCompFile(common::BuildingState& st, CommandDialogs& dialogs, const ComponentBoxes& boxes,
+                           const std::string& ownFile) {
+  if (boxes.compTypeIndex < 0) return {false, "Component type not defined!!"};
+  if (boxes.compName.empty()) return {false, "Component Name not defined!!"};
+  if (boxes.compNo.empty()) return {false, "No. of Identical Components not defined!!"};
   auto kind = SetCompFileKind(st);
   // An unknown group type has no file kind: nothing can be named or written.
-  if (!kind) return false;
+  if (!kind) return {};
 
   common::CompRec comp = st.CurComp;
   comp.CompType = static_cast<common::Integer>(boxes.compTypeIndex);
@@ -51,21 +42,18 @@ bool SaveCompFile(common::BuildingState& st, forms::Form& form, const ComponentB
 
   std::string error;
   bool fits = qty && boxes.compTypeIndex <= 19 && boxes.elementNames.size() <= 20;
-  if (fits && !MayReplaceFile(form, comp.CompFile, ownFile, st.ProjDir)) return false;
+  if (fits && !MayReplaceFile(dialogs, comp.CompFile, ownFile, st.ProjDir)) return {};
   if (!fits || !WriteComponentFile(common::ProjectSaveFile(comp.CompFile, st.ProjDir), comp,
-                                   kind->FileType, error)) {
-    form.MsgBox("Error in saving component data!!");
-    return false;
-  }
+                                   kind->FileType, error))
+    return {false, "Error in saving component data!!"};
   st.CurComp = std::move(comp);
-  return true;
+  return {true, ""};
 }
 
 namespace {
 
 // Reads the component file at `path`; `compFile` is the name the messages show.
-ComponentRead ReadCompAt(common::BuildingState& st, forms::Form& form, const std::string& path,
-                         const std::string& compFile) {
+ComponentRead ReadCompAt(common::BuildingState& st, const std::string& path, const std::string& compFile) {
   std::string bare = compFile;
   ModInpCtl::ExtractFileName(bare);
   st.CurFileName = bare;
@@ -76,37 +64,35 @@ ComponentRead ReadCompAt(common::BuildingState& st, forms::Form& form, const std
     case FileRead::Ok:
       read.CompFile = bare;
       st.CurComp = std::move(read);
-      return {CommandRead::Read, BoxesOf(st.CurComp)};
+      return {CommandRead::Read, BoxesOf(st.CurComp), ""};
     case FileRead::WrongKind:
-      form.MsgBox(ComponentKindMessage(compFile, out.kindFound, st.FileType));
-      return {CommandRead::WrongKind, {}};
+      return {CommandRead::WrongKind, {}, ComponentKindMessage(compFile, out.kindFound, st.FileType)};
     case FileRead::Failed:
-      form.MsgBox("Error in reading component data!!");
-      return {CommandRead::Failed, {}};
+      return {CommandRead::Failed, {}, "Error in reading component data!!"};
     case FileRead::NotOpened:
       break;
   }
-  return {CommandRead::NotOpened, {}};
+  return {CommandRead::NotOpened, {}, ""};
 }
 
 }  // namespace
 
-ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form, const std::string& compFile) {
+ComponentRead ReadCompFile(common::BuildingState& st, const std::string& compFile) {
   std::string bare = compFile;
   ModInpCtl::ExtractFileName(bare);
-  return ReadCompAt(st, form, common::ResolveProjectFile(bare, st.ProjDir), compFile);
+  return ReadCompAt(st, common::ResolveProjectFile(bare, st.ProjDir), compFile);
 }
 
-ComponentRead ReadCompFile(common::BuildingState& st, forms::Form& form) {
+ComponentRead ReadCompFile(common::BuildingState& st) {
   std::string name = st.CurComp.CompFile;
-  return ReadCompFile(st, form, name);
+  return ReadCompFile(st, name);
 }
 
-ComponentRead LoadCompFile(common::BuildingState& st, forms::Form& form) {
+ComponentRead LoadCompFile(common::BuildingState& st, CommandDialogs& dialogs) {
   auto kind = SetCompFileKind(st);
-  auto chosen = ChooseFileToLoad(form, {"Load Component", kind ? kind->FileFilter : "", st.ProjDir, ""});
-  if (!chosen) return {CommandRead::Cancelled, {}};
-  return ReadCompAt(st, form, *chosen, *chosen);
+  auto chosen = ChooseFileToLoad(dialogs, {"Load Component", kind ? kind->FileFilter : "", st.ProjDir});
+  if (!chosen) return {CommandRead::Cancelled, {}, ""};
+  return ReadCompAt(st, *chosen, *chosen);
 }
 
 }  // namespace building

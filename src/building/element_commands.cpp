@@ -21,7 +21,7 @@ bool SaveElmFile(common::BuildingState& st, int compTypeListIndex) {
   return true;
 }
 
-ElementRead ReadElmFile(common::BuildingState& st, forms::Form& form, const std::string& elmFile) {
+ElementRead ReadElmFile(common::BuildingState& st, const std::string& elmFile) {
   std::string bare = elmFile;
   ModInpCtl::ExtractFileName(bare);
   st.CurFileName = bare;
@@ -32,42 +32,41 @@ ElementRead ReadElmFile(common::BuildingState& st, forms::Form& form, const std:
     case FileRead::Ok:
       break;
     case FileRead::WrongKind:
-      form.MsgBox(ElementKindMessage(elmFile, st.GrpTypeName));
-      return {CommandRead::WrongKind, {}};
+      return {CommandRead::WrongKind, {}, ElementKindMessage(elmFile, st.GrpTypeName)};
     case FileRead::Failed:
-      form.MsgBox(ElementReadErrorMessage(elmFile));
-      return {CommandRead::Failed, {}};
+      return {CommandRead::Failed, {}, ElementReadErrorMessage(elmFile)};
     case FileRead::NotOpened:
-      return {CommandRead::NotOpened, {}};
+      return {CommandRead::NotOpened, {}, ""};
   }
   read.ElmFile = bare;
   st.CurElm = std::move(read);
 
-  ElementShown shown;
+  ElementRead done{CommandRead::Read, {}, ""};
+  ElementShown& shown = done.shown;
   shown.elmName = st.CurElm.ElmName;
   shown.library = ModInpCtl::LoadElmLib(st);
   std::string libFile = ElementLibraryFile(st, st.GrpType, st.CompTypeIdx);
   if (shown.library == LibraryLoad::NotOpened) {
-    form.MsgBox(LibraryNotOpenedMessage(libFile));
+    done.message = LibraryNotOpenedMessage(libFile);
   } else if (!HasElementType(st.lib, st.CurElm.ElmTypeNo)) {
-    form.MsgBox(TypeNotInLibraryMessage(st.CurElm.ElmTypeNo, libFile));
+    done.message = TypeNotInLibraryMessage(st.CurElm.ElmTypeNo, libFile);
   } else {
     shown.typeInLibrary = true;
     shown.typeName = ElementTypeName(st.lib, st.CurElm.ElmTypeNo);
   }
-  return {CommandRead::Read, shown};
+  return done;
 }
 
-ElementRead ReadElmFile(common::BuildingState& st, forms::Form& form) {
+ElementRead ReadElmFile(common::BuildingState& st) {
   std::string name = st.CurElm.ElmFile;
-  return ReadElmFile(st, form, name);
+  return ReadElmFile(st, name);
 }
 
-ElementRead LoadElmFile(common::BuildingState& st, forms::Form& form, int compTypeListIndex) {
+ElementRead LoadElmFile(common::BuildingState& st, CommandDialogs& dialogs, int compTypeListIndex) {
   auto kind = SetElmFileKind(st, compTypeListIndex);
-  auto chosen = ChooseFileToLoad(form, {"Load Element", kind ? kind->FileFilter : "", st.ProjDir, ""});
-  if (!chosen) return {CommandRead::Cancelled, {}};
-  return ReadElmFile(st, form, *chosen);
+  auto chosen = ChooseFileToLoad(dialogs, {"Load Element", kind ? kind->FileFilter : "", st.ProjDir});
+  if (!chosen) return {CommandRead::Cancelled, {}, ""};
+  return ReadElmFile(st, *chosen);
 }
 
 }  // namespace building

@@ -1,12 +1,12 @@
 #pragma once
-// The component editor's element-file commands, without the window.
-// Messages and dialogs go through the window `form`.
+// The component editor's element-file commands, without the window: the
+// message to show comes back in the result; the open dialog goes through
+// `dialogs`.
 #include <string>
 
 #include "building/component_commands.h"
 #include "building/element_library.h"
 #include "common/building_state.h"
-#include "forms/form.h"
 
 namespace building {
 
@@ -21,7 +21,8 @@ struct ElementShown {
 
 struct ElementRead {
   CommandRead result = CommandRead::Failed;
-  ElementShown shown;  // after Read
+  ElementShown shown;   // after Read
+  std::string message;  // the message box to show; empty: none
 };
 
 // "Save Element": writes CurElm (name and values already copied from the
@@ -33,15 +34,16 @@ bool SaveElmFile(common::BuildingState& st, int compTypeListIndex);
 // Reads the element file `elmFile` into CurElm against st.FileType (set
 // with SetElmFileKind first), then loads the element library of st.GrpType
 // and st.CompTypeIdx. On Read CurElm holds the file, ElmFile its bare name;
-// a library that cannot be opened or lacks the element's type is reported.
-// A file of another kind or a malformed one is reported and leaves CurElm
-// exactly as it was; a file that cannot be opened is not reported here.
-ElementRead ReadElmFile(common::BuildingState& st, forms::Form& form, const std::string& elmFile);
+// a library that cannot be opened or lacks the element's type is reported
+// in the message. A file of another kind or a malformed one is reported and
+// leaves CurElm exactly as it was; a file that cannot be opened is not
+// reported here.
+ElementRead ReadElmFile(common::BuildingState& st, const std::string& elmFile);
 // The same for the file CurElm.ElmFile names.
-ElementRead ReadElmFile(common::BuildingState& st, forms::Form& form);
+ElementRead ReadElmFile(common::BuildingState& st);
 
 // "Load Element": SetElmFileKind, the open dialog (filter of the kind,
 // starting in the project folder), then ReadElmFile of the chosen file.
-ElementRead LoadElmFile(common::BuildingState& st, forms::Form& form, int compTypeListIndex);
+ElementRead LoadElmFile(common::BuildingState& st, CommandDialogs& dialogs, int compTypeListIndex);
 
 }  // namespace building

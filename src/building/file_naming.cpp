@@ -24,11 +24,10 @@ std::string GroupSaveFileName(const std::string& stored, const std::string& type
   return name;
 }
 
-bool MayReplaceFile(forms::Form& form, const std::string& name, const std::string& ownFile,
+bool MayReplaceFile(CommandDialogs& dialogs, const std::string& name, const std::string& ownFile,
                     const std::string& projDir) {
   if (name == ownFile || !common::FileExists(common::ProjectSaveFile(name, projDir))) return true;
-  return form.MsgBox(name + " already exists in the project folder. Replace it?", forms::MsgButtons::YesNo) ==
-         forms::MsgResult::Yes;
+  return dialogs.AskYesNo(name + " already exists in the project folder. Replace it?");
 }
 
 }  // namespace building

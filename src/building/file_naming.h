@@ -3,7 +3,7 @@
 // dialog is involved: the stored or typed name settles the file.
 #include <string>
 
-#include "forms/form.h"
+#include "building/command_dialogs.h"
 
 namespace building {
 
@@ -25,7 +25,7 @@ std::string GroupSaveFileName(const std::string& stored, const std::string& type
 // of that name is there and it is not the record's own file (`ownFile`, the
 // bare name it was opened or last saved under; empty for a new record), asks
 // whether to replace it. True when the save may go on.
-bool MayReplaceFile(forms::Form& form, const std::string& name, const std::string& ownFile,
+bool MayReplaceFile(CommandDialogs& dialogs, const std::string& name, const std::string& ownFile,
                     const std::string& projDir);
 
 }  // namespace building

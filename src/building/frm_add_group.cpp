@@ -7,6 +7,7 @@
 #include "building/group_commands.h"
 #include "building/group_file.h"
 #include "building/group_kind_tables.h"
+#include "building/platform_dialogs.h"
 #include "common/number_text.h"
 #include "forms/keys.h"
 
@@ -140,7 +141,9 @@ void frmAddGroup::Form_Load() {
     cmdLoadGroup.SetEnabled(true);
     saved_ = false;
   } else {
-    if (ReadGrpFile(st, *this)) ShowGrp();
+    CommandResult read = ReadGrpFile(st);
+    ShowCommandMessage(*this, read.message);
+    if (read.done) ShowGrp();
     saved_ = true;
   }
 }
@@ -190,7 +193,9 @@ void frmAddGroup::ShowGrp() {
 bool frmAddGroup::SaveGroup() {
   auto& st = prog_.building;
   GroupBoxes boxes{txtGroupName.Text(), txtGroupNo.Text(), lstGrpComp.ListCount()};
-  if (!SaveGrpFile(st, *this, boxes)) return false;
+  CommandResult saved = SaveGrpFile(st, boxes);
+  ShowCommandMessage(*this, saved.message);
+  if (!saved.done) return false;
   txtGrpFileName.SetText(st.CurGrp.GrpFile);
   saved_ = true;
   return true;
@@ -221,9 +226,11 @@ void frmAddGroup::Form_QueryUnload(int& cancel, int unloadMode) {
 
 void frmAddGroup::cmdLoadGroup_Click() {
   bool cancelled = false;
-  bool read = LoadGrpFile(prog_.building, *this, &cancelled);
+  PlatformDialogs dialogs(GetPlatform());
+  CommandResult read = LoadGrpFile(prog_.building, dialogs, &cancelled);
   if (cancelled) return;
-  if (read) {
+  ShowCommandMessage(*this, read.message);
+  if (read.done) {
     lstGrpComp.Clear();
     lstGrpType.Clear();
     lstGrpCNo.Clear();

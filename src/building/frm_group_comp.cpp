@@ -10,6 +10,7 @@
 #include "building/element_commands.h"
 #include "building/element_file.h"
 #include "building/file_naming.h"
+#include "building/platform_dialogs.h"
 
 namespace building {
 namespace {
@@ -126,7 +127,8 @@ void frmGroupComp::ShowComponent(const ComponentBoxes& boxes) {
 }
 
 void frmGroupComp::ReadCompFile() {
-  ComponentRead read = building::ReadCompFile(st_, *this);
+  ComponentRead read = building::ReadCompFile(st_);
+  ShowCommandMessage(*this, read.message);
   if (read.result == CommandRead::Read) {
     ShowComponent(read.shown);
   } else if (read.result == CommandRead::NotOpened) {
@@ -142,7 +144,10 @@ void frmGroupComp::SaveCompFile() {
   boxes.compTypeIndex = cboCompType.ListIndex();
   boxes.compNo = txtCompNo.Text();
   for (int i = 0; i < lstElm.ListCount(); ++i) boxes.elementNames.push_back(lstElm.List(i));
-  if (!building::SaveCompFile(st_, *this, boxes, OwnCompFile)) return;
+  PlatformDialogs dialogs(GetPlatform());
+  CommandResult saved = building::SaveCompFile(st_, dialogs, boxes, OwnCompFile);
+  ShowCommandMessage(*this, saved.message);
+  if (!saved.done) return;
   CompSaved = true;
   OwnCompFile = st_.CurComp.CompFile;
   // The file now holds the list's order: so does the selection table.
@@ -156,8 +161,10 @@ void frmGroupComp::SaveCompFile() {
 void frmGroupComp::mnuFSComp_Click() { SaveCompFile(); }
 
 void frmGroupComp::mnuFLComp_Click() {
-  ComponentRead read = building::LoadCompFile(st_, *this);
+  PlatformDialogs dialogs(GetPlatform());
+  ComponentRead read = building::LoadCompFile(st_, dialogs);
   if (read.result == CommandRead::Cancelled) return;
+  ShowCommandMessage(*this, read.message);
   if (read.result == CommandRead::Read) ShowComponent(read.shown);
   CompSaved = false;
 }
@@ -165,7 +172,8 @@ void frmGroupComp::mnuFLComp_Click() {
 // ---- the element file ----
 
 bool frmGroupComp::ReadElmFile() {
-  ElementRead read = building::ReadElmFile(st_, *this);
+  ElementRead read = building::ReadElmFile(st_);
+  ShowCommandMessage(*this, read.message);
   if (read.result == CommandRead::NotOpened)
     Say("Element file " + st_.CurElm.ElmFile + " not found. The element is not shown.");
   if (read.result != CommandRead::Read) {
@@ -189,7 +197,9 @@ bool frmGroupComp::SaveElmFile() {
 }
 
 void frmGroupComp::cmdLoadElm_Click() {
-  ElementRead read = building::LoadElmFile(st_, *this, cboCompType.ListIndex());
+  PlatformDialogs dialogs(GetPlatform());
+  ElementRead read = building::LoadElmFile(st_, dialogs, cboCompType.ListIndex());
+  ShowCommandMessage(*this, read.message);
   if (read.result != CommandRead::Read) return;
   EnableElementCommands(true, true, true, true);
   txtElmName.SetText(st_.CurElm.ElmName);
@@ -355,7 +365,8 @@ void frmGroupComp::cmdSaveElm_Click() {
   SetElmFileKind();
   const std::string ownFile =
       IsNewElm || sel < 0 ? std::string() : st_.CurComp.CompElmFile[static_cast<size_t>(sel)];
-  if (!MayReplaceFile(*this, SaveFileName(st_.CurElm.ElmFile, st_.CurElm.ElmName, DefExt), ownFile, st_.ProjDir))
+  PlatformDialogs dialogs(GetPlatform());
+  if (!MayReplaceFile(dialogs, SaveFileName(st_.CurElm.ElmFile, st_.CurElm.ElmName, DefExt), ownFile, st_.ProjDir))
     return;
   StoreGridToElm();
   ElmSaveFailed = !SaveElmFile();

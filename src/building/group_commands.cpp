@@ -12,7 +12,7 @@ namespace building {
 namespace {
 
 // Reads the group file at `path`; `grpFile` is the name the messages show.
-bool ReadGrpAt(common::BuildingState& st, forms::Form& form, const std::string& path, const std::string& grpFile) {
+CommandResult ReadGrpAt(common::BuildingState& st, const std::string& path, const std::string& grpFile) {
   std::string bare = grpFile;
   ModInpCtl::ExtractFileName(bare);
   st.CurFileName = bare;
@@ -23,49 +23,41 @@ bool ReadGrpAt(common::BuildingState& st, forms::Form& form, const std::string& 
     case FileRead::Ok:
       read.GrpFile = bare;
       st.CurGrp = std::move(read);
-      return true;
+      return {true, ""};
     case FileRead::WrongKind:
-      form.MsgBox(GroupKindMessage(grpFile, st.GrpTypeName));
-      return false;
+      return {false, GroupKindMessage(grpFile, st.GrpTypeName)};
     case FileRead::NotOpened:
     case FileRead::Failed:
-      form.MsgBox(GroupReadErrorMessage(grpFile));
-      return false;
+      break;
   }
-  return false;
+  return {false, GroupReadErrorMessage(grpFile)};
 }
 
 }  // namespace
 
-bool ReadGrpFile(common::BuildingState& st, forms::Form& form, const std::string& grpFile) {
+CommandResult ReadGrpFile(common::BuildingState& st, const std::string& grpFile) {
   std::string bare = grpFile;
   ModInpCtl::ExtractFileName(bare);
-  return ReadGrpAt(st, form, common::ResolveProjectFile(bare, st.ProjDir), grpFile);
+  return ReadGrpAt(st, common::ResolveProjectFile(bare, st.ProjDir), grpFile);
 }
 
-bool ReadGrpFile(common::BuildingState& st, forms::Form& form) {
+CommandResult ReadGrpFile(common::BuildingState& st) {
   std::string name = st.CurGrp.GrpFile;
-  return ReadGrpFile(st, form, name);
+  return ReadGrpFile(st, name);
 }
 
-bool LoadGrpFile(common::BuildingState& st, forms::Form& form, bool* cancelled) {
+CommandResult LoadGrpFile(common::BuildingState& st, CommandDialogs& dialogs, bool* cancelled) {
   const GroupKind* kind = GroupKindOf(st.GrpType);
   auto chosen =
-      ChooseFileToLoad(form, {"Load a " + st.GrpTypeName + " File", kind ? kind->GrpFileFilter : "", st.ProjDir, ""});
+      ChooseFileToLoad(dialogs, {"Load a " + st.GrpTypeName + " File", kind ? kind->GrpFileFilter : "", st.ProjDir});
   if (cancelled) *cancelled = !chosen;
-  if (!chosen) return false;
-  return ReadGrpAt(st, form, *chosen, *chosen);
+  if (!chosen) return {};
+  return ReadGrpAt(st, *chosen, *chosen);
 }
 
-bool SaveGrpFile(common::BuildingState& st, forms::Form& form, const GroupBoxes& boxes) {
-  if (boxes.groupName.empty()) {
-    form.MsgBox(st.GrpTypeName + " name missing!");
-    return false;
-  }
-  if (boxes.groupNo.empty()) {
-    form.MsgBox("Missing no. of identical " + st.GrpTypeName + "(s) in Building!");
-    return false;
-  }
+CommandResult SaveGrpFile(common::BuildingState& st, const GroupBoxes& boxes) {
+  if (boxes.groupName.empty()) return {false, st.GrpTypeName + " name missing!"};
+  if (boxes.groupNo.empty()) return {false, "Missing no. of identical " + st.GrpTypeName + "(s) in Building!"};
   const GroupKind* kind = GroupKindOf(st.GrpType);
   auto qty = common::ToSingle(common::LeadingNumber(boxes.groupNo));
   bool fits = kind && qty && boxes.listedComponents >= 0 && boxes.listedComponents <= 101;
@@ -78,12 +70,10 @@ bool SaveGrpFile(common::BuildingState& st, forms::Form& form, const GroupBoxes&
     grp.NoOfComp = static_cast<common::Integer>(boxes.listedComponents);
   }
   std::string error;
-  if (!fits || !WriteGroupFile(common::ProjectSaveFile(grp.GrpFile, st.ProjDir), grp, st.GrpType, error)) {
-    form.MsgBox(GroupWriteErrorMessage(st.GrpTypeName));
-    return false;
-  }
+  if (!fits || !WriteGroupFile(common::ProjectSaveFile(grp.GrpFile, st.ProjDir), grp, st.GrpType, error))
+    return {false, GroupWriteErrorMessage(st.GrpTypeName)};
   st.CurGrp = std::move(grp);
-  return true;
+  return {true, ""};
 }
 
 }  // namespace building

@@ -1,27 +1,27 @@
 #pragma once
 // The group editor's file commands, without the window: what the window
-// supplies comes in as arguments, what it shows afterwards comes back.
-// Messages and dialogs go through the window `form`.
+// supplies comes in as arguments, the message to show comes back in the
+// result. The open dialog goes through `dialogs`.
 #include <string>
 
+#include "building/command_dialogs.h"
 #include "common/building_state.h"
-#include "forms/form.h"
 
 namespace building {
 
 // Reads the group file `grpFile` (reduced to its file part, then looked
 // up by the project-folder rule) into CurGrp. True when the whole file was
 // read: CurGrp then holds it, with GrpFile := `grpFile` reduced to its file
-// part. A file of another kind or one that cannot be read is reported with
-// its message and leaves CurGrp exactly as it was.
-bool ReadGrpFile(common::BuildingState& st, forms::Form& form, const std::string& grpFile);
+// part. A file of another kind or one that cannot be read is reported in
+// the message and leaves CurGrp exactly as it was.
+CommandResult ReadGrpFile(common::BuildingState& st, const std::string& grpFile);
 // The same for the file CurGrp.GrpFile names.
-bool ReadGrpFile(common::BuildingState& st, forms::Form& form);
+CommandResult ReadGrpFile(common::BuildingState& st);
 
-// "Load": the open dialog, then ReadGrpFile of the chosen file. False when
-// cancelled (nothing changes; *cancelled set when given) or when the read
-// failed.
-bool LoadGrpFile(common::BuildingState& st, forms::Form& form, bool* cancelled = nullptr);
+// "Load": the open dialog, then ReadGrpFile of the chosen file. Not done
+// when cancelled (nothing changes, no message; *cancelled set when given)
+// or when the read failed.
+CommandResult LoadGrpFile(common::BuildingState& st, CommandDialogs& dialogs, bool* cancelled = nullptr);
 
 // The editor's boxes that a save takes.
 struct GroupBoxes {
@@ -31,8 +31,8 @@ struct GroupBoxes {
 };
 
 // "Save": checks the boxes, settles the file name and writes CurGrp (its
-// first `listedComponents` components). True after a complete write; only
+// first `listedComponents` components). Done after a complete write; only
 // then do GrpFile (bare name), GrpName, GrpQty and NoOfComp change.
-bool SaveGrpFile(common::BuildingState& st, forms::Form& form, const GroupBoxes& boxes);
+CommandResult SaveGrpFile(common::BuildingState& st, const GroupBoxes& boxes);
 
 }  // namespace building

@@ -164,22 +164,15 @@ bool InputSummaryReport::WriteElmSummary(std::string& file) {
 
 }  // namespace
 
-bool WriteInputSummary(common::BuildingState& st, forms::Form& owner) {
+building::CommandResult WriteInputSummary(common::BuildingState& st) {
   InputSummaryReport report(st);
   std::string file;
   bool complete = report.WriteReport(file);
   // What was written before a failure stays in the file.
   std::string path = common::ResolveProjectFile(st.InpSumFile, st.ProjDir);
-  if (!common::WriteFileSafely(path, report.Text())) {
-    owner.MsgBox("Failed to open " + st.InpSumFile + " for output!");
-    return false;
-  }
-  if (!complete) {
-    owner.MsgBox("Error encountered. Currently reading from:" + file);
-    return false;
-  }
-  owner.MsgBox("Report written to file: " + st.InpSumFile);
-  return true;
+  if (!common::WriteFileSafely(path, report.Text())) return {false, "Failed to open " + st.InpSumFile + " for output!"};
+  if (!complete) return {false, "Error encountered. Currently reading from:" + file};
+  return {true, "Report written to file: " + st.InpSumFile};
 }
 
 }  // namespace ModInpCtl

@@ -2,15 +2,14 @@
 // The input summary report: a text file listing everything put into the
 // project, from the project's head down through every group, component
 // and element to each element's input items, read from the project's files.
+#include "building/command_dialogs.h"
 #include "common/building_state.h"
-#include "forms/form.h"
 
 namespace ModInpCtl {
 
-// Writes the report to InpSumFile (project-folder rule) and tells the
-// outcome through `owner`'s message boxes. A file that fails to read ends
-// the report, which keeps the lines written before. True when the whole
-// report was written.
-bool WriteInputSummary(common::BuildingState& st, forms::Form& owner);
+// Writes the report to InpSumFile (project-folder rule); the message tells
+// the outcome. A file that fails to read ends the report, which keeps the
+// lines written before. Done when the whole report was written.
+building::CommandResult WriteInputSummary(common::BuildingState& st);
 
 }  // namespace ModInpCtl

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <memory>
 
 #include "building/element_library.h"
 #include "building/summary_reading.h"
@@ -36,7 +35,7 @@ bool LooksNumeric(const std::string& text, double& value) {
 // an input item moves it on, so names share the row of their first item.
 class SummaryWorkbook {
  public:
-  SummaryWorkbook(common::BuildingState& st, forms::Workbook& book) : st_(st), book_(book) {}
+  SummaryWorkbook(common::BuildingState& st, common::Workbook& book) : st_(st), book_(book) {}
 
   // False with `why` when a file cannot be read.
   bool WriteSections(std::string& why);
@@ -52,7 +51,7 @@ class SummaryWorkbook {
   void HeadRow(const char* kind);
 
   common::BuildingState& st_;
-  forms::Workbook& book_;
+  common::Workbook& book_;
   common::FileCache files_;
   int XlsRow = 0;
 };
@@ -153,25 +152,14 @@ std::string WorkbookFileName(const std::string& chosen) {
   return chosen + ".xlsx";
 }
 
-bool WriteInputSummaryExcel(common::BuildingState& st, forms::Form& owner) {
-  std::unique_ptr<forms::Workbook> book = owner.GetPlatform().NewWorkbook();
-  if (!book) {
-    owner.MsgBox(kNoWorkbook);
-    return false;
-  }
+building::CommandResult WriteInputSummaryExcel(common::BuildingState& st, common::Workbook* book) {
+  if (!book) return {false, kNoWorkbook};
   std::string why;
-  if (!book->SetSheetName(st.Bldg.ProjName, why)) {
-    owner.MsgBox(why);
-    return false;
-  }
+  if (!book->SetSheetName(st.Bldg.ProjName, why)) return {false, why};
   SummaryWorkbook sheet(st, *book);
-  if (!sheet.WriteSections(why) ||
-      !book->SaveAs(common::ResolveProjectFile(st.InpSumFile, st.ProjDir), why)) {
-    owner.MsgBox(why);
-    return false;
-  }
-  owner.MsgBox("Input Summary written to Excel file: " + st.InpSumFile);
-  return true;
+  if (!sheet.WriteSections(why) || !book->SaveAs(common::ResolveProjectFile(st.InpSumFile, st.ProjDir), why))
+    return {false, why};
+  return {true, "Input Summary written to Excel file: " + st.InpSumFile};
 }
 
 }  // namespace ModInpCtl

@@ -5,8 +5,9 @@
 // names and the element type on the row of their first item.
 #include <string>
 
+#include "building/command_dialogs.h"
 #include "common/building_state.h"
-#include "forms/form.h"
+#include "common/workbook.h"
 
 namespace ModInpCtl {
 
@@ -15,9 +16,9 @@ namespace ModInpCtl {
 // any other name not ending in ".xlsx" gets ".xlsx" appended.
 std::string WorkbookFileName(const std::string& chosen);
 
-// Builds the workbook through `owner`'s platform and saves it as
-// InpSumFile; every outcome is told in `owner`'s message boxes. Nothing is
-// saved when a failure ends it. True when the workbook was saved.
-bool WriteInputSummaryExcel(common::BuildingState& st, forms::Form& owner);
+// Fills `book` (the platform's new workbook; nullptr when it can make none)
+// and saves it as InpSumFile; the message tells the outcome. Nothing is
+// saved when a failure ends it. Done when the workbook was saved.
+building::CommandResult WriteInputSummaryExcel(common::BuildingState& st, common::Workbook* book);
 
 }  // namespace ModInpCtl

@@ -4,10 +4,10 @@
 
 namespace building {
 
-std::optional<std::string> ChooseFileToLoad(forms::Form& form, const forms::FileDialogRequest& request) {
+std::optional<std::string> ChooseFileToLoad(CommandDialogs& dialogs, const OpenFileRequest& request) {
   // The dialog makes the chosen file's folder current; the folder before it comes back.
   const std::string current = common::CurrentFolder();
-  auto chosen = form.GetPlatform().OpenFileDialog(request);
+  auto chosen = dialogs.ChooseFileToOpen(request);
   if (common::CurrentFolder() != current) common::ChangeFolder(current);
   return chosen;
 }

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "forms/form.h"
+#include "building/command_dialogs.h"
 
 namespace building {
 
 // The chosen path, or nullopt when the dialog was cancelled.
-std::optional<std::string> ChooseFileToLoad(forms::Form& form, const forms::FileDialogRequest& request);
+std::optional<std::string> ChooseFileToLoad(CommandDialogs& dialogs, const OpenFileRequest& request);
 
 }  // namespace building

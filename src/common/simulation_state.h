@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide results of the operating energy simulation.
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "common/load_model_state.h"
@@ -9,12 +10,27 @@
 
 namespace common {
 
+// The slots of AnnEgy: the electricity of the five services types in kWh,
+// in the order of the assessment's services types (HVAC, electricity and
+// lighting, fire services, lifts and escalators, plumbing and drainage),
+// then the town gas in MJ.
+enum AnnEgySlot : std::size_t { kAnnHVAC, kAnnElec, kAnnFSer, kAnnLift, kAnnPaD, kAnnGas, kAnnEgySlots };
+
+// The slots of ACEgy (kWh): the whole air-conditioning system, the sum of
+// the parts that follow it.
+enum ACEgySlot : std::size_t {
+  kACWhole, kACFans, kACChillers, kACPrimaryPumps, kACSecondaryPumps, kACCondenserPumps, kACSeawaterPumps,
+  kACCoolingTowers, kACEgySlots
+};
+
+// The slots of ZnElecEgy (kWh): the zones' whole electricity, then its
+// lighting and equipment parts.
+enum ZnElecEgySlot : std::size_t { kZnElecWhole, kZnElecLighting, kZnElecEquipment, kZnElecEgySlots };
+
 struct SimulationState {
-  // (0) HVAC, (1) electricity and lighting, (2) fire services,
-  // (3) lifts and escalators, (4) plumbing and drainage in kWh; (5) town gas in MJ.
-  std::array<Single, 6> AnnEgy{};
-  std::array<Single, 8> ACEgy{};
-  std::array<Single, 3> ZnElecEgy{};
+  std::array<Single, kAnnEgySlots> AnnEgy{};
+  std::array<Single, kACEgySlots> ACEgy{};
+  std::array<Single, kZnElecEgySlots> ZnElecEgy{};
 
   // The simulations' error convention: SimErr non-zero and SimErrMsg says why.
   Integer SimErr = 0;

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "assessment/selection.h"
-#include "support/scripted_platform.h"
 #include "support/summary_project.h"
 
 namespace {
@@ -24,8 +23,9 @@ class SelectionReportTest : public testing::Test {
   }
   std::vector<std::string> Report() const { return ReportLines(project.Read("SELECTED.TXT")); }
   bool Write(const std::string& ending) {
-    platform.ExpectMessage(ending);
-    return ModCal::WriteSelectionReport(prog, owner);
+    ModCal::SelectionReportResult written = ModCal::WriteSelectionReport(prog);
+    EXPECT_EQ(written.messages, std::vector<std::string>{ending});
+    return written.complete;
   }
   std::string Written() const { return "Report written to file: " + prog.assess.SelSumFile; }
   static bool Has(const std::vector<std::string>& lines, const std::string& line) {
@@ -36,8 +36,6 @@ class SelectionReportTest : public testing::Test {
   common::Program& prog = *progPtr;
   common::SelectionTables& sel = prog.assess.sel;
   testsupport::SummaryProject project{prog.building};
-  testsupport::ScriptedPlatform platform;
-  forms::Form owner{platform, "frmMain"};
 };
 
 // Piles "None", Caps "Some" with its element off, services skipped: only
@@ -182,13 +180,12 @@ TEST(SelectionReportFailure, NamesTheFileHandedDownLast) {
     SCOPED_TRACE(c.what);
     auto prog = std::make_unique<common::Program>();
     testsupport::SummaryProject project(prog->building);
-    testsupport::ScriptedPlatform platform;
-    forms::Form owner{platform, "frmMain"};
     ModCal::ResetAllSelections(prog->assess.sel);
     prog->assess.SelSumFile = project.folder.Path() + "SELECTED.TXT";
     c.spoil(project, prog->building.Bldg);
-    for (const auto& m : c.messages) platform.ExpectMessage(m);
-    EXPECT_FALSE(ModCal::WriteSelectionReport(*prog, owner));
+    ModCal::SelectionReportResult written = ModCal::WriteSelectionReport(*prog);
+    EXPECT_FALSE(written.complete);
+    EXPECT_EQ(written.messages, c.messages);
     auto lines = ReportLines(project.Read("SELECTED.TXT"));
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     ASSERT_FALSE(lines.empty());

@@ -15,6 +15,7 @@
 #include "building/project_file.h"
 #include "support/scripted_platform.h"
 #include "support/summary_project.h"
+#include "support/told.h"
 
 namespace {
 
@@ -123,11 +124,9 @@ TEST(SampleOfficeSummaries, EverySummaryCompletes) {
   ASSERT_EQ(building::ReadProjectFile(b.ProjDir + "OFFICE.PRJ", b.Bldg, error), building::ReadStatus::Ok) << error;
   ModCal::ResetAllSelections(prog->assess.sel);
   testsupport::ScriptedPlatform platform;
-  forms::Form owner{platform, "frmMain"};
 
   b.InpSumFile = folder.Path() + "INPUT.TXT";
-  platform.ExpectMessage("Report written to file: " + b.InpSumFile);
-  EXPECT_TRUE(ModInpCtl::WriteInputSummary(b, owner));
+  EXPECT_EQ(testsupport::Told(ModInpCtl::WriteInputSummary(b)), "done: Report written to file: " + b.InpSumFile);
   auto input = testsupport::ReportLines(folder.Read("INPUT.TXT"));
   auto count = [](const std::vector<std::string>& lines, const std::string& start) {
     return std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; });
@@ -140,13 +139,15 @@ TEST(SampleOfficeSummaries, EverySummaryCompletes) {
   EXPECT_GT(count(input, "For the Element:"), 20);
 
   b.InpSumFile = folder.Path() + "INPUT.xlsx";
-  platform.ExpectMessage("Input Summary written to Excel file: " + b.InpSumFile);
-  EXPECT_TRUE(ModInpCtl::WriteInputSummaryExcel(b, owner));
+  auto book = platform.NewWorkbook();
+  EXPECT_EQ(testsupport::Told(ModInpCtl::WriteInputSummaryExcel(b, book.get())),
+            "done: Input Summary written to Excel file: " + b.InpSumFile);
   EXPECT_EQ(platform.Workbooks().at(0)->sheetName, b.Bldg.ProjName);
 
   prog->assess.SelSumFile = folder.Path() + "SELECTED.TXT";
-  platform.ExpectMessage("Report written to file: " + prog->assess.SelSumFile);
-  EXPECT_TRUE(ModCal::WriteSelectionReport(*prog, owner));
+  ModCal::SelectionReportResult written = ModCal::WriteSelectionReport(*prog);
+  EXPECT_TRUE(written.complete);
+  EXPECT_EQ(written.messages, std::vector<std::string>{"Report written to file: " + prog->assess.SelSumFile});
   auto selected = testsupport::ReportLines(folder.Read("SELECTED.TXT"));
   EXPECT_EQ(count(selected, "Element Name:"), count(input, "Element Name:"));
 }

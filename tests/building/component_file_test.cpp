@@ -8,11 +8,13 @@
 #include "building/user_value_file.h"
 #include "common/paths.h"
 #include "composition_fixture.h"
+#include "support/told.h"
 
 namespace {
 
 using building::CommandRead;
 using building::FileRead;
+using testsupport::Told;
 
 common::CompRec SampleComponent(int elements) {
   common::CompRec c;
@@ -111,8 +113,7 @@ TEST_F(ComponentCommands, SaveValidatesInOrder) {
       {{"Slab", 0, "", {}}, "No. of Identical Components not defined!!"},
   };
   for (const auto& c : cases) {
-    platform.ExpectMessage(c.message);
-    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes, st.CurComp.CompFile));
+    EXPECT_EQ(Told(building::SaveCompFile(st, dialogs, c.boxes, st.CurComp.CompFile)), "not done: " + c.message);
   }
   EXPECT_EQ(st.CurComp, common::CompRec{});
 }
@@ -132,7 +133,7 @@ TEST_F(ComponentCommands, SaveNamesANewComponentAfterItsName) {
     st.CurComp = SampleComponent(2);
     st.CurComp.CompFile = c.stored;
     // Saved over its own file: the naming alone is under test here.
-    ASSERT_TRUE(building::SaveCompFile(st, form, Boxes(c.typed, "2.5"), c.file));
+    ASSERT_EQ(Told(building::SaveCompFile(st, dialogs, Boxes(c.typed, "2.5"), c.file)), "done");
     EXPECT_EQ(st.CurComp.CompFile, c.file);
     EXPECT_EQ(st.CurComp.CompName, c.typed);
     EXPECT_EQ(st.CurComp.CompQty, 2.5f);
@@ -155,8 +156,8 @@ TEST_F(ComponentCommands, AFailedSaveReportsAndChangesNothing) {
       {{"Fine", 0, "1e39", {}}},
   };
   for (const auto& c : cases) {
-    platform.ExpectMessage("Error in saving component data!!");
-    EXPECT_FALSE(building::SaveCompFile(st, form, c.boxes, st.CurComp.CompFile));
+    EXPECT_EQ(Told(building::SaveCompFile(st, dialogs, c.boxes, st.CurComp.CompFile)),
+              "not done: Error in saving component data!!");
     EXPECT_EQ(st.CurComp, before);
     EXPECT_EQ(ReadProject("Keep.FLC"), "previous contents");
   }
@@ -166,8 +167,9 @@ TEST_F(ComponentCommands, ReadShowsTheComponent) {
   std::string error;
   ASSERT_TRUE(building::WriteComponentFile(InProject("SLAB.FLC"), SampleComponent(2), 210, error));
   st.CurComp.CompFile = "SLAB.FLC";
-  auto read = building::ReadCompFile(st, form);
+  auto read = building::ReadCompFile(st);
   ASSERT_EQ(read.result, CommandRead::Read);
+  EXPECT_EQ(read.message, "");
   EXPECT_EQ(read.shown.compName, "Slab, level 2");
   EXPECT_EQ(read.shown.compTypeIndex, 1);
   EXPECT_EQ(read.shown.compNo, "2.5");
@@ -185,8 +187,9 @@ TEST_F(ComponentCommands, LoadOfAComponentOfAnotherKindIsRefused) {
   st.CurComp.CompName = "Pumps";
   const common::CompRec before = st.CurComp;
   platform.ExpectOpenDialog(st.ProjDir + "SLAB.FLC");
-  platform.ExpectMessage(st.ProjDir + "SLAB.FLC is for type  210 but not  310");
-  EXPECT_EQ(building::LoadCompFile(st, form).result, CommandRead::WrongKind);
+  auto read = building::LoadCompFile(st, dialogs);
+  EXPECT_EQ(read.result, CommandRead::WrongKind);
+  EXPECT_EQ(read.message, st.ProjDir + "SLAB.FLC is for type  210 but not  310");
   EXPECT_EQ(st.CurComp, before);
   ASSERT_EQ(platform.Dialogs().size(), 1u);
   EXPECT_EQ(platform.Dialogs()[0].filter, "Services Component files (*.SRC)|*.SRC");
@@ -203,16 +206,19 @@ TEST_F(ComponentCommands, LoadTakesTheChosenNameOnlyAfterAGoodRead) {
   const common::CompRec before = st.CurComp;
 
   platform.ExpectOpenDialog(std::nullopt);
-  EXPECT_EQ(building::LoadCompFile(st, form).result, CommandRead::Cancelled);
+  EXPECT_EQ(building::LoadCompFile(st, dialogs).result, CommandRead::Cancelled);
   platform.ExpectOpenDialog(st.ProjDir + "BAD.FLC");
-  platform.ExpectMessage("Error in reading component data!!");
-  EXPECT_EQ(building::LoadCompFile(st, form).result, CommandRead::Failed);
+  auto read = building::LoadCompFile(st, dialogs);
+  EXPECT_EQ(read.result, CommandRead::Failed);
+  EXPECT_EQ(read.message, "Error in reading component data!!");
   platform.ExpectOpenDialog(st.ProjDir + "GONE.FLC");  // nothing read, nothing shown
-  EXPECT_EQ(building::LoadCompFile(st, form).result, CommandRead::NotOpened);
+  read = building::LoadCompFile(st, dialogs);
+  EXPECT_EQ(read.result, CommandRead::NotOpened);
+  EXPECT_EQ(read.message, "");
   EXPECT_EQ(st.CurComp, before);
 
   platform.ExpectOpenDialog(st.ProjDir + "GOOD.FLC");
-  EXPECT_EQ(building::LoadCompFile(st, form).result, CommandRead::Read);
+  EXPECT_EQ(building::LoadCompFile(st, dialogs).result, CommandRead::Read);
   EXPECT_EQ(st.CurComp.CompFile, "GOOD.FLC");
   EXPECT_EQ(st.CurComp.NoOfElm, 1);
 }

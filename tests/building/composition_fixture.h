@@ -1,15 +1,15 @@
 #pragma once
 // A fresh project for the composition tests: a temporary folder made
-// current, a project folder "proj/" inside it, a scripted platform, an
-// editor window for message boxes and dialogs, and the building state.
+// current, a project folder "proj/" inside it, a scripted platform that
+// answers the commands' questions and dialogs, and the building state.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "building/platform_dialogs.h"
 #include "common/building_state.h"
-#include "forms/form.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -36,7 +36,7 @@ class Composition : public ::testing::Test {
 
   testsupport::TempFolder folder;
   testsupport::ScriptedPlatform platform;
-  forms::Form form{platform, "frmGroupComp"};
+  building::PlatformDialogs dialogs{platform};
   common::BuildingState st;
 };
 

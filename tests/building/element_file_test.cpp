@@ -187,13 +187,13 @@ TEST_F(ElementCommands, ASecondNewElementOfTheSameNameAsksBeforeReplacingTheFile
   st.CurElm.ElmFile.clear();
   ASSERT_TRUE(building::SaveElmFile(st, 0));
   ASSERT_EQ(st.CurElm.ElmFile, "Slab 150.FLE");
-  EXPECT_TRUE(building::MayReplaceFile(form, "Free.FLE", "", st.ProjDir));
-  EXPECT_TRUE(building::MayReplaceFile(form, "Slab 150.FLE", "Slab 150.FLE", st.ProjDir));
+  EXPECT_TRUE(building::MayReplaceFile(dialogs, "Free.FLE", "", st.ProjDir));
+  EXPECT_TRUE(building::MayReplaceFile(dialogs, "Slab 150.FLE", "Slab 150.FLE", st.ProjDir));
   const std::string question = "Slab 150.FLE already exists in the project folder. Replace it?";
   platform.ExpectMessage(question, forms::MsgResult::No);
-  EXPECT_FALSE(building::MayReplaceFile(form, "Slab 150.FLE", "", st.ProjDir));
+  EXPECT_FALSE(building::MayReplaceFile(dialogs, "Slab 150.FLE", "", st.ProjDir));
   platform.ExpectMessage(question, forms::MsgResult::Yes);
-  EXPECT_TRUE(building::MayReplaceFile(form, "Slab 150.FLE", "Other.FLE", st.ProjDir));
+  EXPECT_TRUE(building::MayReplaceFile(dialogs, "Slab 150.FLE", "Other.FLE", st.ProjDir));
 }
 
 TEST_F(ElementCommands, AFailedSaveChangesNothing) {
@@ -214,8 +214,9 @@ TEST_F(ElementCommands, AFailedSaveChangesNothing) {
 
 TEST_F(ElementCommands, ReadShowsTheElementAndItsLibraryType) {
   Save(SampleElement(3), "SLAB.FLE");
-  auto read = building::ReadElmFile(st, form, "SLAB.FLE");
+  auto read = building::ReadElmFile(st, "SLAB.FLE");
   ASSERT_EQ(read.result, CommandRead::Read);
+  EXPECT_EQ(read.message, "");
   EXPECT_EQ(read.shown.elmName, "Slab 150");
   EXPECT_EQ(read.shown.typeName, "RC Slab");
   EXPECT_TRUE(read.shown.typeInLibrary);
@@ -227,20 +228,20 @@ TEST_F(ElementCommands, ReadShowsTheElementAndItsLibraryType) {
 // fabric library loaded before.
 TEST_F(ElementCommands, ATypeTheLibraryLacksIsReported) {
   Save(SampleElement(3), "SLAB.FLE");
-  ASSERT_EQ(building::ReadElmFile(st, form, "SLAB.FLE").result, CommandRead::Read);
+  ASSERT_EQ(building::ReadElmFile(st, "SLAB.FLE").result, CommandRead::Read);
   building::SetElmFileKind(st, 2);
-  platform.ExpectMessage("Element type 7 not found in element library: " + st.ContLibFile);
-  auto read = building::ReadElmFile(st, form, "SLAB.FLE");
+  auto read = building::ReadElmFile(st, "SLAB.FLE");
   ASSERT_EQ(read.result, CommandRead::Read);
+  EXPECT_EQ(read.message, "Element type 7 not found in element library: " + st.ContLibFile);
   EXPECT_FALSE(read.shown.typeInLibrary);
   EXPECT_EQ(read.shown.typeName, "");
   EXPECT_EQ(st.lib.ElmLibName[1], "");
 
   st.FabLibFile = folder.Path() + "data/FABRIC/GONE.ELB";
   building::SetElmFileKind(st, 0);
-  platform.ExpectMessage("Error in opening element library: " + st.FabLibFile);
-  read = building::ReadElmFile(st, form, "SLAB.FLE");
+  read = building::ReadElmFile(st, "SLAB.FLE");
   EXPECT_EQ(read.result, CommandRead::Read);
+  EXPECT_EQ(read.message, "Error in opening element library: " + st.FabLibFile);
   EXPECT_EQ(read.shown.library, building::LibraryLoad::NotOpened);
 }
 
@@ -251,8 +252,9 @@ TEST_F(ElementCommands, AnElementOfAnotherKindIsRefused) {
   st.CurElm.ElmFile = "MINE.FLE";
   const common::ElmRec before = st.CurElm;
   platform.ExpectOpenDialog(st.ProjDir + "FAN.SRE");
-  platform.ExpectMessage(st.ProjDir + "FAN.SRE is not for a Floor element!");
-  EXPECT_EQ(building::LoadElmFile(st, form, 0).result, CommandRead::WrongKind);
+  auto read = building::LoadElmFile(st, dialogs, 0);
+  EXPECT_EQ(read.result, CommandRead::WrongKind);
+  EXPECT_EQ(read.message, st.ProjDir + "FAN.SRE is not for a Floor element!");
   EXPECT_EQ(st.CurElm, before);
   ASSERT_EQ(platform.Dialogs().size(), 1u);
   EXPECT_EQ(platform.Dialogs()[0].filter, "Floor Element files (*.FLE)|*.FLE");
@@ -266,8 +268,9 @@ TEST_F(ElementCommands, AReadErrorNamesTheCurrentFolderAndTheFile) {
   const common::ElmRec before = st.CurElm;
   std::string current = common::CurrentFolder();
   current.pop_back();  // no separator between the folder and the file
-  platform.ExpectMessage("Error in reading element data!! " + current + "BAD.FLE");
-  EXPECT_EQ(building::ReadElmFile(st, form).result, CommandRead::Failed);
+  auto read = building::ReadElmFile(st);
+  EXPECT_EQ(read.result, CommandRead::Failed);
+  EXPECT_EQ(read.message, "Error in reading element data!! " + current + "BAD.FLE");
   EXPECT_EQ(st.CurElm, before);
 }
 
@@ -277,12 +280,12 @@ TEST_F(ElementCommands, LoadTakesTheChosenNameOnlyAfterAGoodRead) {
   st.CurElm.ElmFile = "MINE.FLE";
   const common::ElmRec before = st.CurElm;
   platform.ExpectOpenDialog(std::nullopt);
-  EXPECT_EQ(building::LoadElmFile(st, form, 0).result, CommandRead::Cancelled);
+  EXPECT_EQ(building::LoadElmFile(st, dialogs, 0).result, CommandRead::Cancelled);
   platform.ExpectOpenDialog(st.ProjDir + "GONE.FLE");
-  EXPECT_EQ(building::LoadElmFile(st, form, 0).result, CommandRead::NotOpened);
+  EXPECT_EQ(building::LoadElmFile(st, dialogs, 0).result, CommandRead::NotOpened);
   EXPECT_EQ(st.CurElm, before);
   platform.ExpectOpenDialog(st.ProjDir + "GOOD.FLE");
-  EXPECT_EQ(building::LoadElmFile(st, form, 0).result, CommandRead::Read);
+  EXPECT_EQ(building::LoadElmFile(st, dialogs, 0).result, CommandRead::Read);
   EXPECT_EQ(st.CurElm.ElmFile, "GOOD.FLE");
 }
 

@@ -7,11 +7,13 @@
 #include "building/group_commands.h"
 #include "common/paths.h"
 #include "composition_fixture.h"
+#include "support/told.h"
 
 namespace {
 
 using building::FileRead;
 using forms::MsgResult;
+using testsupport::Told;
 
 common::GroupRec SampleGroup(int components) {
   common::GroupRec g;
@@ -127,7 +129,7 @@ class GroupCommands : public buildingtest::Composition {
 TEST_F(GroupCommands, ReadsTheNamedFileByTheProjectFolderRule) {
   SaveSample("TYPICAL.FLR", SampleGroup(2));
   st.CurGrp.GrpFile = "/elsewhere/TYPICAL.FLR";  // only the file part counts
-  ASSERT_TRUE(building::ReadGrpFile(st, form));
+  ASSERT_EQ(Told(building::ReadGrpFile(st)), "done");
   EXPECT_EQ(st.CurGrp.GrpFile, "TYPICAL.FLR");
   EXPECT_EQ(st.CurGrp.NoOfComp, 2);
   EXPECT_EQ(st.CurFileName, "TYPICAL.FLR");
@@ -138,10 +140,10 @@ TEST_F(GroupCommands, ReadsTheNamedFileByTheProjectFolderRule) {
   here.GrpName = "In the current folder";
   std::string error;
   ASSERT_TRUE(building::WriteGroupFile(folder.Path() + "TYPICAL.FLR", here, 200, error));
-  ASSERT_TRUE(building::ReadGrpFile(st, form, "TYPICAL.FLR"));
+  ASSERT_EQ(Told(building::ReadGrpFile(st, "TYPICAL.FLR")), "done");
   EXPECT_EQ(st.CurGrp.NoOfComp, 2);
   std::filesystem::remove(InProject("TYPICAL.FLR"));
-  ASSERT_TRUE(building::ReadGrpFile(st, form, "TYPICAL.FLR"));
+  ASSERT_EQ(Told(building::ReadGrpFile(st, "TYPICAL.FLR")), "done");
   EXPECT_EQ(st.CurGrp.GrpName, "In the current folder");
 }
 
@@ -151,8 +153,7 @@ TEST_F(GroupCommands, AGroupOfAnotherKindIsRefusedAndChangesNothing) {
   st.CurGrp = SampleGroup(1);
   st.CurGrp.GrpFile = "SLAB.FLR";
   const common::GroupRec before = st.CurGrp;
-  platform.ExpectMessage("SLAB.FLR is not a Foundation file!");
-  EXPECT_FALSE(building::ReadGrpFile(st, form));
+  EXPECT_EQ(Told(building::ReadGrpFile(st)), "not done: SLAB.FLR is not a Foundation file!");
   EXPECT_EQ(st.CurGrp, before);
 }
 
@@ -160,17 +161,15 @@ TEST_F(GroupCommands, AnUnreadableGroupIsReportedAndChangesNothing) {
   WriteProject("BAD.FLR", "\"BAD.FLR\"\r\n200\r\n\"Name\"\r\n1\r\n102\r\n");
   st.CurGrp = SampleGroup(1);
   const common::GroupRec before = st.CurGrp;
-  platform.ExpectMessage("Error in reading file: BAD.FLR");
-  EXPECT_FALSE(building::ReadGrpFile(st, form, "BAD.FLR"));
-  platform.ExpectMessage("Error in reading file: GONE.FLR");
-  EXPECT_FALSE(building::ReadGrpFile(st, form, "GONE.FLR"));
+  EXPECT_EQ(Told(building::ReadGrpFile(st, "BAD.FLR")), "not done: Error in reading file: BAD.FLR");
+  EXPECT_EQ(Told(building::ReadGrpFile(st, "GONE.FLR")), "not done: Error in reading file: GONE.FLR");
   EXPECT_EQ(st.CurGrp, before);
 }
 
 TEST_F(GroupCommands, LoadAsksForAFileOfTheKindInTheProjectFolder) {
   SaveSample("ROOF.FLR", SampleGroup(3));
   platform.ExpectOpenDialog(st.ProjDir + "ROOF.FLR");
-  EXPECT_TRUE(building::LoadGrpFile(st, form));
+  EXPECT_EQ(Told(building::LoadGrpFile(st, dialogs)), "done");
   ASSERT_EQ(platform.Dialogs().size(), 1u);
   const auto& d = platform.Dialogs()[0];
   EXPECT_EQ(d.title, "Load a Floor File");
@@ -190,10 +189,13 @@ TEST_F(GroupCommands, ARefusedOrCancelledLoadKeepsTheGroupAndItsFile) {
   const common::GroupRec before = st.CurGrp;
 
   platform.ExpectOpenDialog(std::nullopt);
-  EXPECT_FALSE(building::LoadGrpFile(st, form));
+  bool cancelled = false;
+  EXPECT_EQ(Told(building::LoadGrpFile(st, dialogs, &cancelled)), "not done");
+  EXPECT_TRUE(cancelled);
   platform.ExpectOpenDialog(st.ProjDir + "PILES.FDN");
-  platform.ExpectMessage(st.ProjDir + "PILES.FDN is not a Floor file!");
-  EXPECT_FALSE(building::LoadGrpFile(st, form));
+  EXPECT_EQ(Told(building::LoadGrpFile(st, dialogs, &cancelled)),
+            "not done: " + st.ProjDir + "PILES.FDN is not a Floor file!");
+  EXPECT_FALSE(cancelled);
   EXPECT_EQ(st.CurGrp, before);
 }
 
@@ -207,8 +209,7 @@ TEST_F(GroupCommands, SaveChecksTheBoxesInOrder) {
       {{"Roof", "", 0}, "Missing no. of identical Floor(s) in Building!"},
   };
   for (const auto& c : cases) {
-    platform.ExpectMessage(c.message);
-    EXPECT_FALSE(building::SaveGrpFile(st, form, c.boxes));
+    EXPECT_EQ(Told(building::SaveGrpFile(st, c.boxes)), "not done: " + c.message);
   }
   EXPECT_EQ(st.CurGrp.GrpFile, "");
   EXPECT_FALSE(common::FileExists(InProject(".FLR")));
@@ -230,7 +231,7 @@ TEST_F(GroupCommands, SaveNamesTheFileAndTakesTheLeadingNumber) {
     SCOPED_TRACE(c.typed);
     st.CurGrp = SampleGroup(2);
     st.CurGrp.GrpFile = c.stored;
-    ASSERT_TRUE(building::SaveGrpFile(st, form, {c.typed, c.number, 2}));
+    ASSERT_EQ(Told(building::SaveGrpFile(st, {c.typed, c.number, 2})), "done");
     EXPECT_EQ(st.CurGrp.GrpFile, c.file);
     EXPECT_EQ(st.CurGrp.GrpQty, c.qty);
     common::GroupRec back;
@@ -246,7 +247,7 @@ TEST_F(GroupCommands, SaveNamesTheFileAndTakesTheLeadingNumber) {
 TEST_F(GroupCommands, SaveWritesTheListedComponentsOnly) {
   st.CurGrp = SampleGroup(3);
   st.CurGrp.GrpFile.clear();
-  ASSERT_TRUE(building::SaveGrpFile(st, form, {"Three", "1", 2}));
+  ASSERT_EQ(Told(building::SaveGrpFile(st, {"Three", "1", 2})), "done");
   common::GroupRec back;
   ASSERT_EQ(building::ReadGroupFile(InProject("Three.FLR"), 200, back).status, FileRead::Ok);
   EXPECT_EQ(back.NoOfComp, 2);
@@ -260,7 +261,7 @@ TEST_F(GroupCommands, ASaveGoesToTheProjectFolderWhateverTheCurrentFolderHolds) 
   folder.Write("Here.FLR", "old");
   st.CurGrp = SampleGroup(1);
   st.CurGrp.GrpFile.clear();
-  ASSERT_TRUE(building::SaveGrpFile(st, form, {"Here", "1", 1}));
+  ASSERT_EQ(Told(building::SaveGrpFile(st, {"Here", "1", 1})), "done");
   EXPECT_EQ(folder.Read("Here.FLR"), "old");
   EXPECT_TRUE(common::FileExists(InProject("Here.FLR")));
 }
@@ -271,15 +272,13 @@ TEST_F(GroupCommands, AFailedSaveReportsAndKeepsTheOldFileAndRecord) {
   WriteProject("Old.FLR", "previous contents");
   st.CurGrp.GrpName = "Has a\nline break";
   const common::GroupRec before = st.CurGrp;
-  platform.ExpectMessage("Error in writing Floor data");
-  EXPECT_FALSE(building::SaveGrpFile(st, form, {"Has a\nline break", "1", 1}));
+  EXPECT_EQ(Told(building::SaveGrpFile(st, {"Has a\nline break", "1", 1})), "not done: Error in writing Floor data");
   EXPECT_EQ(st.CurGrp, before);
   EXPECT_EQ(ReadProject("Old.FLR"), "previous contents");
 
   st.ProjDir = folder.Path() + "no/such/folder/";
   st.CurGrp.GrpName = "Fine";
-  platform.ExpectMessage("Error in writing Floor data");
-  EXPECT_FALSE(building::SaveGrpFile(st, form, {"Fine", "1", 1}));
+  EXPECT_EQ(Told(building::SaveGrpFile(st, {"Fine", "1", 1})), "not done: Error in writing Floor data");
 }
 
 }  // namespace

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "common/print_zones.h"
-#include "support/scripted_platform.h"
 #include "support/summary_project.h"
+#include "support/told.h"
 
 namespace {
 
 using testsupport::ReportLines;
+using testsupport::Told;
 
 TEST(PrintZones, ItemsStartAtTheNextZoneAfterTheItemBefore) {
   struct Case {
@@ -45,13 +46,10 @@ class InputSummaryTest : public testing::Test {
 
   common::BuildingState st;
   testsupport::SummaryProject project{st};
-  testsupport::ScriptedPlatform platform;
-  forms::Form owner{platform, "frmMain"};
 };
 
 TEST_F(InputSummaryTest, WholeProject) {
-  platform.ExpectMessage("Report written to file: " + st.InpSumFile);
-  EXPECT_TRUE(ModInpCtl::WriteInputSummary(st, owner));
+  EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "done: Report written to file: " + st.InpSumFile);
   const std::vector<std::string> expected = {
       "Input Summary Report for the Project named:             Tower",
       "",
@@ -189,8 +187,7 @@ TEST_F(InputSummaryTest, WholeProject) {
 TEST_F(InputSummaryTest, ProjectWithoutGroups) {
   st.Bldg.NoOfFdnGrp = st.Bldg.NoOfFlrGrp = st.Bldg.NoOfSerGrp = 0;
   st.Bldg.CFA = 2.5f;
-  platform.ExpectMessage("Report written to file: " + st.InpSumFile);
-  EXPECT_TRUE(ModInpCtl::WriteInputSummary(st, owner));
+  EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "done: Report written to file: " + st.InpSumFile);
   const std::vector<std::string> expected = {
       "Input Summary Report for the Project named:             Tower", "",
       "Main Project File:          TOWER.PRJ", "",
@@ -246,12 +243,10 @@ TEST(InputSummaryFailure, NamesTheDeepestFileAndKeepsTheLinesBefore) {
     SCOPED_TRACE(c.what);
     common::BuildingState st;
     testsupport::SummaryProject project(st);
-    testsupport::ScriptedPlatform platform;
-    forms::Form owner{platform, "frmMain"};
     st.InpSumFile = project.folder.Path() + "SUMMARY.TXT";
     c.spoil(project, st);
-    platform.ExpectMessage("Error encountered. Currently reading from:" + c.file);
-    EXPECT_FALSE(ModInpCtl::WriteInputSummary(st, owner));
+    EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)),
+              "not done: Error encountered. Currently reading from:" + c.file);
     auto lines = ReportLines(project.Read("SUMMARY.TXT"));
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     ASSERT_FALSE(lines.empty());
@@ -261,15 +256,13 @@ TEST(InputSummaryFailure, NamesTheDeepestFileAndKeepsTheLinesBefore) {
 
 TEST_F(InputSummaryTest, ReportFileThatCannotBeWritten) {
   st.InpSumFile = project.folder.Path() + "no/such/folder/SUMMARY.TXT";
-  platform.ExpectMessage("Failed to open " + st.InpSumFile + " for output!");
-  EXPECT_FALSE(ModInpCtl::WriteInputSummary(st, owner));
+  EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "not done: Failed to open " + st.InpSumFile + " for output!");
 }
 
 // A bare report name goes to the project folder, as do the files read.
 TEST_F(InputSummaryTest, BareNamesResolveToTheProjectFolder) {
   st.InpSumFile = "SUMMARY.TXT";
-  platform.ExpectMessage("Report written to file: SUMMARY.TXT");
-  EXPECT_TRUE(ModInpCtl::WriteInputSummary(st, owner));
+  EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "done: Report written to file: SUMMARY.TXT");
   EXPECT_FALSE(project.Read("proj/SUMMARY.TXT").empty());
 }
 

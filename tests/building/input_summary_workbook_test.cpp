@@ -11,15 +11,22 @@
 
 #include "support/scripted_platform.h"
 #include "support/summary_project.h"
+#include "support/told.h"
 
 namespace {
 
 using Book = testsupport::ScriptedPlatform::RecordedWorkbook;
+using testsupport::Told;
 
 class InputSummaryWorkbookTest : public testing::Test {
  protected:
   InputSummaryWorkbookTest() { st.InpSumFile = project.folder.Path() + "SUMMARY.xlsx"; }
   const Book& Workbook() const { return *platform.Workbooks().at(0); }
+  // The summary written into a new workbook of the platform.
+  building::CommandResult Write() {
+    auto book = platform.NewWorkbook();
+    return ModInpCtl::WriteInputSummaryExcel(st, book.get());
+  }
   void ExpectHead(int row, const std::string& kind) const {
     const std::vector<std::string> heads = {kind, "Component", "Element", "Element Type", "Item", "Unit", "Value", "Remark"};
     for (int c = 1; c <= 8; ++c) EXPECT_EQ(Workbook().Text(row, c), heads[static_cast<size_t>(c - 1)]) << row << "," << c;
@@ -39,12 +46,10 @@ class InputSummaryWorkbookTest : public testing::Test {
   common::BuildingState st;
   testsupport::SummaryProject project{st};
   testsupport::ScriptedPlatform platform;
-  forms::Form owner{platform, "frmMain"};
 };
 
 TEST_F(InputSummaryWorkbookTest, WholeProject) {
-  platform.ExpectMessage("Input Summary written to Excel file: " + st.InpSumFile);
-  EXPECT_TRUE(ModInpCtl::WriteInputSummaryExcel(st, owner));
+  EXPECT_EQ(Told(Write()), "done: Input Summary written to Excel file: " + st.InpSumFile);
   ASSERT_EQ(platform.Workbooks().size(), 1u);
   const Book& b = Workbook();
   EXPECT_EQ(b.sheetName, "Tower");
@@ -73,8 +78,7 @@ TEST_F(InputSummaryWorkbookTest, WholeProject) {
 
 TEST_F(InputSummaryWorkbookTest, ProjectWithoutGroupsGivesThreeHeadRows) {
   st.Bldg.NoOfFdnGrp = st.Bldg.NoOfFlrGrp = st.Bldg.NoOfSerGrp = 0;
-  platform.ExpectMessage("Input Summary written to Excel file: " + st.InpSumFile);
-  EXPECT_TRUE(ModInpCtl::WriteInputSummaryExcel(st, owner));
+  EXPECT_EQ(Told(Write()), "done: Input Summary written to Excel file: " + st.InpSumFile);
   ExpectHead(1, "Foundation");
   ExpectHead(3, "Floor");
   ExpectHead(5, "Services");
@@ -98,13 +102,13 @@ TEST_F(InputSummaryWorkbookTest, FailuresSaveNothing) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     c.spoil();
-    platform.AllowAnyMessage();
-    size_t before = platform.Messages().size();
-    EXPECT_FALSE(ModInpCtl::WriteInputSummaryExcel(st, owner));
-    ASSERT_EQ(platform.Messages().size(), before + 1);
-    EXPECT_EQ(platform.Messages().back().substr(0, c.message.size()), c.message);
+    building::CommandResult written = Write();
+    EXPECT_FALSE(written.done);
+    EXPECT_EQ(written.message.substr(0, c.message.size()), c.message);
     EXPECT_TRUE(platform.Workbooks().back()->savedAs.empty());
   }
+  EXPECT_EQ(Told(ModInpCtl::WriteInputSummaryExcel(st, nullptr)),
+            "not done: No spreadsheet workbook can be made on this system.");
 }
 
 TEST(InputSummaryWorkbookName, WorkbookContentGetsItsExtension) {

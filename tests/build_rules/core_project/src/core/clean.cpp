@@ -1,0 +1,2 @@
+#include "core/clean.h"
+int CleanValue() { return 2; }

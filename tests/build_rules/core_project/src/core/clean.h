@@ -1,0 +1,5 @@
+#pragma once
+#include <string>
+
+#include "core/clean_detail.h"
+int CleanValue();

@@ -1,0 +1,3 @@
+#include <string>
+#include <QString>
+int SeesQt() { return 3; }

@@ -1,0 +1,3 @@
+#pragma once
+#include "core/clean.h"
+#include "forms/form.h"

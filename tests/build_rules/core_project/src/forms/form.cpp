@@ -1,0 +1,2 @@
+#include "forms/form.h"
+int FormValue() { return 1; }
