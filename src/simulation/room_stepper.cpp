@@ -8,8 +8,16 @@
 // On x86-64 the step is compiled twice, for processors with AVX2 (twice the
 // lanes per instruction) and for any other, and the loader picks one when
 // the program starts. Neither fuses a multiply and an add, so both give the
-// same bits. (Not in builds without optimisation or with sanitizers.)
-#if defined(__x86_64__) && defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
+// same bits. (Not in builds without optimisation or with sanitizers, whose
+// checks cannot run in the loader's early choice.)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define OSTREVO_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define OSTREVO_SANITIZED 1
+#endif
+#endif
+#if defined(__x86_64__) && defined(__OPTIMIZE__) && !defined(OSTREVO_SANITIZED)
 #define OSTREVO_AVX2_CLONE __attribute__((target_clones("avx2", "default")))
 #define OSTREVO_INLINE __attribute__((always_inline)) inline
 #else
@@ -27,6 +35,80 @@ OSTREVO_INLINE void StepNodes(const Single* __restrict A, const Single* __restri
 }
 
 }  // namespace
+
+template <int Lanes>
+OSTREVO_INLINE void RoomStepper::StepWith() {
+  Single* __restrict T = cur_;
+  Single* __restrict Tn = next_;
+
+  // Long-wave exchange between the surfaces at the current node
+  // temperatures (K): each surface's view of the others, added in the
+  // order of the surfaces seen, for all surfaces at once.
+  alignas(32) std::array<double, Lanes> tk, sum{}, q, refIn;
+  for (int i = 0; i < Lanes; ++i) tk[i] = T[surfSlot_[i]] + 273.15;
+  for (int j = 0; j < nSurf_; ++j) {
+    const double t = tk[j];
+    const double* view = view_[j].data();
+#pragma GCC unroll 12
+    for (int i = 0; i < Lanes; ++i) sum[i] += view[i] * t;
+  }
+  for (int i = 0; i < Lanes; ++i) {
+    const Single tOth = static_cast<Single>(sum[i] / othArea_[i]);
+    const double tm = (tOth + tk[i]) / 2;
+    q[i] = exchCoef_[i] * (tm * tm * tm) * (tk[i] - tOth);
+  }
+  double total = 0;
+  for (int i = 0; i < nSurf_; ++i) total += surfArea_[i] * q[i];
+  const double shift = total / totArea_;
+
+  // The temperatures driving each component's faces, into the slots beside
+  // its nodes.
+  const double hi = kInsideFilm;
+  const double air = airT_;
+  for (int i = 0; i < Lanes; ++i) {
+    q[i] -= shift;
+    refIn[i] = (radGain_ - q[i]) / hi + air;
+  }
+  for (int c = 0; c < nComp_; ++c) {
+    T[first_[c]] = outRef_[c];
+    T[first_[c] + last_[c] + 1] = static_cast<Single>(refIn[c]);
+  }
+  if (floor_ >= 0) {
+    T[first_[floor_]] = static_cast<Single>(refIn[floor_] + beamOnFloor_);
+    T[first_[floor_] + last_[floor_] + 1] = hasRoof_ ? setT_ : static_cast<Single>(refIn[nSurf_ - 1]);
+  }
+
+  // Every node of every component in one pass; the reference slots have no
+  // weights of their own.
+  StepNodes(coefA_.data(), coefB_.data(), coefC_.data(), T, Tn, slots_ - 1);
+
+  // The room air against the new surface temperatures.
+  Single sumHAT = 0;
+  for (int i = 0; i < nSurf_; ++i) sumHAT = sumHAT + hA_[i] * Tn[surfSlot_[i]];
+  const Single tFree = (outUaOff_ + sumHAT + gains_) / sumHAUaOff_;
+  airT_ = tFree;
+  sens_ = 0;
+  lat_ = 0;
+  if (!(tFree < setT_) && cooling_) {
+    airT_ = setT_;
+    Single qSurf = 0;
+    for (int i = 0; i < nSurf_; ++i) qSurf = qSurf + hA_[i] * (Tn[surfSlot_[i]] - setT_);
+    sens_ = outSensOn_ + qSurf + gains_;
+    lat_ = latOn_;
+    if (cap_ < sens_) {
+      sens_ = cap_;
+      lat_ = capLat_;
+      airT_ = (outUaOn_ + sumHAT + gains_ - sens_) / uaOnSumHA_;
+    }
+  }
+  std::swap(cur_, next_);
+}
+
+OSTREVO_AVX2_CLONE void RoomStepper::Step4() { StepWith<4>(); }
+OSTREVO_AVX2_CLONE void RoomStepper::Step8() { StepWith<8>(); }
+OSTREVO_AVX2_CLONE void RoomStepper::Step12() { StepWith<12>(); }
+
+RoomStepper::RoomStepper() : step_(&RoomStepper::Step12) {}
 
 void RoomStepper::Load(const common::ConstructionTables& ct, const common::CoolingLoadModelState& m,
                        Single dsgSensLd, Single dsgTotLd) {
@@ -118,78 +200,6 @@ void RoomStepper::BeginHour(const common::CoolingLoadModelState& m, Single outTd
   beamOnFloor_ = floor_ >= 0 ? m.BeamSolGain[0] / (kInsideFilm * floorArea_) : 0;
   for (int c = 0; c < nComp_; ++c) outRef_[c] = m.SurfRefTemp[c + 1][0];
 }
-
-template <int Lanes>
-OSTREVO_INLINE void RoomStepper::StepWith() {
-  Single* __restrict T = cur_;
-  Single* __restrict Tn = next_;
-
-  // Long-wave exchange between the surfaces at the current node
-  // temperatures (K): each surface's view of the others, added in the
-  // order of the surfaces seen, for all surfaces at once.
-  alignas(32) std::array<double, Lanes> tk, sum{}, q, refIn;
-  for (int i = 0; i < Lanes; ++i) tk[i] = T[surfSlot_[i]] + 273.15;
-  for (int j = 0; j < nSurf_; ++j) {
-    const double t = tk[j];
-    const double* view = view_[j].data();
-#pragma GCC unroll 12
-    for (int i = 0; i < Lanes; ++i) sum[i] += view[i] * t;
-  }
-  for (int i = 0; i < Lanes; ++i) {
-    const Single tOth = static_cast<Single>(sum[i] / othArea_[i]);
-    const double tm = (tOth + tk[i]) / 2;
-    q[i] = exchCoef_[i] * (tm * tm * tm) * (tk[i] - tOth);
-  }
-  double total = 0;
-  for (int i = 0; i < nSurf_; ++i) total += surfArea_[i] * q[i];
-  const double shift = total / totArea_;
-
-  // The temperatures driving each component's faces, into the slots beside
-  // its nodes.
-  const double hi = kInsideFilm;
-  const double air = airT_;
-  for (int i = 0; i < Lanes; ++i) {
-    q[i] -= shift;
-    refIn[i] = (radGain_ - q[i]) / hi + air;
-  }
-  for (int c = 0; c < nComp_; ++c) {
-    T[first_[c]] = outRef_[c];
-    T[first_[c] + last_[c] + 1] = static_cast<Single>(refIn[c]);
-  }
-  if (floor_ >= 0) {
-    T[first_[floor_]] = static_cast<Single>(refIn[floor_] + beamOnFloor_);
-    T[first_[floor_] + last_[floor_] + 1] = hasRoof_ ? setT_ : static_cast<Single>(refIn[nSurf_ - 1]);
-  }
-
-  // Every node of every component in one pass; the reference slots have no
-  // weights of their own.
-  StepNodes(coefA_.data(), coefB_.data(), coefC_.data(), T, Tn, slots_ - 1);
-
-  // The room air against the new surface temperatures.
-  Single sumHAT = 0;
-  for (int i = 0; i < nSurf_; ++i) sumHAT = sumHAT + hA_[i] * Tn[surfSlot_[i]];
-  const Single tFree = (outUaOff_ + sumHAT + gains_) / sumHAUaOff_;
-  airT_ = tFree;
-  sens_ = 0;
-  lat_ = 0;
-  if (!(tFree < setT_) && cooling_) {
-    airT_ = setT_;
-    Single qSurf = 0;
-    for (int i = 0; i < nSurf_; ++i) qSurf = qSurf + hA_[i] * (Tn[surfSlot_[i]] - setT_);
-    sens_ = outSensOn_ + qSurf + gains_;
-    lat_ = latOn_;
-    if (cap_ < sens_) {
-      sens_ = cap_;
-      lat_ = capLat_;
-      airT_ = (outUaOn_ + sumHAT + gains_ - sens_) / uaOnSumHA_;
-    }
-  }
-  std::swap(cur_, next_);
-}
-
-OSTREVO_AVX2_CLONE void RoomStepper::Step4() { StepWith<4>(); }
-OSTREVO_AVX2_CLONE void RoomStepper::Step8() { StepWith<8>(); }
-OSTREVO_AVX2_CLONE void RoomStepper::Step12() { StepWith<12>(); }
 
 void RoomStepper::StoreNodes(common::CoolingLoadModelState& m) const {
   for (int c = 0; c < nComp_; ++c)

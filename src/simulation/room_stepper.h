@@ -23,6 +23,8 @@ using common::Single;
 
 class RoomStepper {
  public:
+  RoomStepper();
+
   // Takes the room now in the model state, after LoadRoom, SetupWallNodes
   // and PrepareEnclosure, with an enclosure whose every surface sees some
   // area: its node temperatures (plane 0), air temperature, outside
@@ -68,7 +70,7 @@ class RoomStepper {
   void Step4();
   void Step8();
   void Step12();
-  void (RoomStepper::*step_)() = &RoomStepper::Step12;
+  void (RoomStepper::*step_)();
 
   // Packed nodes: component c (0-based) lies at first_[c] + 1 .. first_[c]
   // + last_[c]; first_[c] holds its outside and first_[c] + last_[c] + 1 its
