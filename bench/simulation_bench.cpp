@@ -1,18 +1,34 @@
-// The operating-energy runs users wait for: the year-long cooling-load
-// simulation and the year-long plant simulation of the sample office
-// (samples/office: three zones of six storeys, eleven rooms, shading masks,
-// a water-cooled plant with fresh-air units) on the shipped weather file.
+// The operating-energy runs users wait for, on the shipped weather file:
+// - the sample office (samples/office: three zones of six storeys, eleven
+//   rooms, shading masks, a water-cooled plant with fresh-air units): its
+//   cooling-load year and its plant year;
+// - the largest building the input windows allow (bench/largest_building.h,
+//   generated here): its cooling-load year on one thread and on all cores,
+//   also with deep concrete walls, and its plant year.
+// Counters: rooms, room-steps and wall-node-steps per second (every node of
+// every component of every room, 60 steps an hour, the warm-up of the first
+// day not counted) and the process's peak memory so far.
 // Build in Release (or RelWithDebInfo) for figures that mean something.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 
+#include "bench/largest_building.h"
 #include "common/program.h"
 #include "energy_input/energy_model_files.h"
+#include "energy_input/construction_file.h"
+#include "simulation/cooling_load_sim.h"
+#include "simulation/load_constants.h"
+#include "simulation/mean_radiant.h"
+#include "simulation/room_stepper.h"
+#include "simulation/solar.h"
 #include "simulation/simulation_runs.h"
+#include "simulation/wall_conduction.h"
 
 namespace {
 
@@ -22,37 +38,41 @@ class NullLog : public simulation::RunLog {
   void Clear() override {}
 };
 
-struct SampleOffice {
-  SampleOffice() {
+const std::string kSample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
+
+// A project folder of its own and a program as the energy calculation
+// window leaves it before a run: the file names set, the energy model and
+// the air-side systems in memory (their design loads cap the room loads).
+struct Project {
+  Project(const std::string& eci, const std::string& cons, const std::string& ass, const std::string& wss) {
     folder = (std::filesystem::temp_directory_path() / "ostrevo-bench-XXXXXX").string();
     if (!mkdtemp(folder.data())) std::abort();
     folder += "/";
-    const std::string sample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
-    for (const auto& e : std::filesystem::directory_iterator(sample)) {
-      std::string ext = e.path().extension().string();
-      if (ext == ".ECI" || ext == ".CON" || ext == ".ASS" || ext == ".WSS" || ext == ".SHM")
-        std::filesystem::copy_file(e.path(), folder + e.path().filename().string());
-    }
     auto& ei = prog->energyInput;
     prog->building.ProjDir = folder;
     prog->building.DataDir = std::string(OSTREVO_SOURCE_DIR) + "/data/";
-    ei.EciFile = "OFFICE.ECI";
-    ei.ConsFile = "OFFICE.CON";
-    ei.AssFile = "OFFICE.ASS";
-    prog->plant.WssFile = "OFFICE.WSS";
-    // The energy calculation window has the air-side systems in memory
-    // before the cooling-load run: their design loads cap the room loads.
+    ei.EciFile = eci;
+    ei.ConsFile = cons;
+    ei.AssFile = ass;
+    prog->plant.WssFile = wss;
+  }
+  void Load() {
+    auto& ei = prog->energyInput;
     std::string error;
     if (!energy_input::ReadEnergyModelFile(folder + ei.EciFile, ei.EgyModel, ei.FabShMask, error) ||
-        !energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error))
+        !energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
       std::abort();
+    }
   }
-  ~SampleOffice() {
+  ~Project() {
     std::error_code ec;
     std::filesystem::remove_all(folder, ec);
   }
-  void Check(benchmark::State& state) {
-    if (prog->sim.SimErr != 0) state.SkipWithError(prog->sim.SimErrMsg.c_str());
+  bool Check(benchmark::State& state) {
+    if (prog->sim.SimErr == 0) return true;
+    state.SkipWithError(prog->sim.SimErrMsg.c_str());
+    return false;
   }
 
   std::string folder;
@@ -60,44 +80,170 @@ struct SampleOffice {
   NullLog log;
 };
 
-SampleOffice& Office() {
-  static SampleOffice office;
-  return office;
+Project& SampleOffice() {
+  static Project* office = [] {
+    auto* p = new Project("OFFICE.ECI", "OFFICE.CON", "OFFICE.ASS", "OFFICE.WSS");
+    for (const auto& e : std::filesystem::directory_iterator(kSample)) {
+      std::string ext = e.path().extension().string();
+      if (ext == ".ECI" || ext == ".CON" || ext == ".ASS" || ext == ".WSS" || ext == ".SHM")
+        std::filesystem::copy_file(e.path(), p->folder + e.path().filename().string());
+    }
+    p->Load();
+    return p;
+  }();
+  return *office;
 }
 
-void BM_CoolingLoadYear(benchmark::State& state) {
-  auto& office = Office();
+Project& Largest(bool deepWalls) {
+  auto make = [](bool deep) {
+    bench::LargestBuildingFiles files;
+    auto* p = new Project(files.eci, files.cons, files.ass, files.wss);
+    std::string error;
+    if (!bench::WriteLargestBuilding(kSample, p->folder, deep, files, error)) {
+      std::fprintf(stderr, "largest building: %s\n", error.c_str());
+      std::abort();
+    }
+    p->Load();
+    return p;
+  };
+  static Project* sample = make(false);
+  static Project* deep = make(true);
+  return deepWalls ? *deep : *sample;
+}
+
+void CoolingLoadYear(Project& p, int threads) {
+  p.prog->sim.SimErr = 0;
+  ModRoutine::RunCoolingLoad(*p.prog, p.log, simulation::kWeatherYear, threads);
+}
+
+// Rooms and wall nodes of the model (after a run has read it).
+struct ModelSize {
   int rooms = 0;
-  for (auto _ : state) {
-    office.prog->sim.SimErr = 0;
-    ModRoutine::BCLSim(*office.prog, office.log);
-    office.Check(state);
+  long nodes = 0;
+};
+ModelSize Size(common::Program& prog) {
+  ModelSize s;
+  const auto& em = prog.energyInput.EgyModel;
+  const auto& ct = prog.energyInput.cons;
+  for (int z = 1; z <= em.NoOfZn; ++z) {
+    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
+      ++s.rooms;
+      ModRoutine::LoadRoom(prog, z, r);
+      ModRoutine::SetupWallNodes(prog);
+      const auto& m = prog.sim.load;
+      for (int c = 1; c <= m.CurNFab; ++c) s.nodes += m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
+    }
   }
-  const auto& em = office.prog->energyInput.EgyModel;
-  for (int z = 1; z <= em.NoOfZn; ++z) rooms += em.ZnNRm[z];
-  state.counters["rooms"] = rooms;
-  state.counters["steps/s"] =
-      benchmark::Counter(rooms * 525600.0, benchmark::Counter::kIsIterationInvariantRate);
+  return s;
 }
-BENCHMARK(BM_CoolingLoadYear)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_PlantYear(benchmark::State& state) {
-  auto& office = Office();
-  if (!std::filesystem::exists(office.folder + "AnHSpCL.TXT")) {
-    ModRoutine::BCLSim(*office.prog, office.log);
-    office.Check(state);
+double PeakMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+void CoolingLoadCounters(benchmark::State& state, Project& p) {
+  const ModelSize size = Size(*p.prog);
+  constexpr double kStepsPerYear = 8760.0 * 60;
+  state.counters["rooms"] = size.rooms;
+  state.counters["room_steps/s"] =
+      benchmark::Counter(size.rooms * kStepsPerYear, benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["node_steps/s"] =
+      benchmark::Counter(static_cast<double>(size.nodes) * kStepsPerYear, benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["peak_MB"] = PeakMegabytes();
+}
+
+void BM_SampleOfficeCoolingLoadYear(benchmark::State& state) {
+  auto& office = SampleOffice();
+  for (auto _ : state) {
+    CoolingLoadYear(office, 1);
+    if (!office.Check(state)) return;
+  }
+  CoolingLoadCounters(state, office);
+}
+BENCHMARK(BM_SampleOfficeCoolingLoadYear)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+void BM_LargestCoolingLoadYear(benchmark::State& state) {
+  auto& largest = Largest(state.range(1) != 0);
+  for (auto _ : state) {
+    CoolingLoadYear(largest, static_cast<int>(state.range(0)));
+    if (!largest.Check(state)) return;
+  }
+  CoolingLoadCounters(state, largest);
+}
+BENCHMARK(BM_LargestCoolingLoadYear)
+    ->ArgNames({"threads", "deep_walls"})
+    ->Args({1, 0})
+    ->Args({static_cast<int64_t>(std::max(1u, std::thread::hardware_concurrency())), 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
+
+// The one-minute step alone, on a room of the largest building (ten
+// components) in a warm afternoon hour.
+void BM_RoomStep(benchmark::State& state) {
+  auto& largest = Largest(state.range(0) != 0);
+  auto& prog = *largest.prog;
+  auto& m = prog.sim.load;
+  if (prog.energyInput.cons.NoOfCons == 0) {
+    // The constructions come with a run; read them as the run does.
+    std::string error;
+    if (!energy_input::ReadConstructionFile(largest.folder + prog.energyInput.ConsFile, prog.energyInput.cons, error))
+      return state.SkipWithError(error.c_str());
+  }
+  ModRoutine::SetLoadModelDefaults(prog.sim);
+  ModRoutine::LoadRoom(prog, 1, 1);
+  ModRoutine::SetupWallNodes(prog);
+  ModRoutine::PrepareEnclosure(m);
+  for (auto& plane : m.NodeTemp)
+    for (auto& comp : plane) comp.fill(26);
+  prog.sim.OutTdb = 31;
+  prog.sim.OutW = 0.018f;
+  m.DirSolRad.fill(400);
+  m.DifSolRad = {120, 90};
+  m.SolAlt = 0.8f;
+  m.SolAzi = 1.0f;
+  m.OccFrac = m.LgtFrac = m.EqpFrac = 1;
+  ModRoutine::CalSolGain(prog);
+  ModRoutine::CalSolAirTemp(prog);
+  const auto& as = prog.energyInput.ASSys;
+  auto stepper = std::make_unique<ModRoutine::RoomStepper>();
+  stepper->Load(prog.energyInput.cons, m, as.DsgSensLd[0][1][1], as.DsgTotLd[0][1][1]);
+  stepper->BeginHour(m, prog.sim.OutTdb, prog.sim.OutW, true);
+  long nodes = 0;
+  for (int c = 1; c <= m.CurNFab; ++c) nodes += m.LayEndNode[c][prog.energyInput.cons.ConsNLay[m.CurFabCons[c]]];
+  for (auto _ : state) {
+    stepper->Step();
+    benchmark::DoNotOptimize(stepper->StepSensLd());
+  }
+  state.counters["node_steps/s"] =
+      benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_RoomStep)->ArgNames({"deep_walls"})->Arg(0)->Arg(1);
+
+void PlantYear(benchmark::State& state, Project& p) {
+  if (!std::filesystem::exists(p.folder + "AnHSpCL.TXT")) {
+    CoolingLoadYear(p, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
+    if (!p.Check(state)) return;
   }
   for (auto _ : state) {
-    office.prog->sim.SimErr = 0;
-    ModACPlt::RunPlantSimulation(*office.prog, office.log);
-    office.Check(state);
+    p.prog->sim.SimErr = 0;
+    ModACPlt::RunPlantSimulation(*p.prog, p.log);
+    if (!p.Check(state)) return;
   }
-  const auto& e = office.prog->sim.ACEgy;
+  const auto& e = p.prog->sim.ACEgy;
   state.counters["AC_MWh"] = e[0] / 1000;
   state.counters["chillers_MWh"] = e[2] / 1000;
   state.counters["fans_MWh"] = e[1] / 1000;
 }
-BENCHMARK(BM_PlantYear)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_SampleOfficePlantYear(benchmark::State& state) { PlantYear(state, SampleOffice()); }
+BENCHMARK(BM_SampleOfficePlantYear)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+void BM_LargestPlantYear(benchmark::State& state) { PlantYear(state, Largest(false)); }
+BENCHMARK(BM_LargestPlantYear)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 }  // namespace
 

@@ -167,13 +167,15 @@ bool DataReader::ReadNumber(double& out) {
     Fail("a number is missing");
     return false;
   }
-  if (item == "#TRUE#") {
-    out = -1;
-    return true;
-  }
-  if (item == "#FALSE#") {
-    out = 0;
-    return true;
+  if (item[0] == '#') {
+    if (item == "#TRUE#") {
+      out = -1;
+      return true;
+    }
+    if (item == "#FALSE#") {
+      out = 0;
+      return true;
+    }
   }
   if (!ParseNumber(item, out)) {
     Fail("\"" + item + "\" is not a number");

@@ -95,13 +95,19 @@ long DecimalOrder(std::string_view s) {
 // Converts a scanned number; `D` exponents become `E`, a leading '+' and a
 // bare '.' are accepted. Out-of-range magnitudes saturate.
 double Convert(std::string_view s) {
+  double value = 0;
+  if (!s.empty() && s[0] != '+' && std::none_of(s.begin(), s.end(), [](char c) { return c == 'D' || c == 'd'; })) {
+    // Nothing to rewrite: converted where it stands (the hourly files hold
+    // millions of such numbers).
+    auto res = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (res.ec != std::errc::result_out_of_range) return value;
+  }
   std::string text;
   text.reserve(s.size() + 1);
   for (char c : s) {
     if (c == '+' && text.empty()) continue;
     text += (c == 'D' || c == 'd') ? 'E' : c;
   }
-  double value = 0;
   auto res = std::from_chars(text.data(), text.data() + text.size(), value);
   if (res.ec == std::errc::result_out_of_range) {
     // Either too large (saturate) or too small (zero); the decimal order

@@ -64,6 +64,13 @@ class Platform {
   // controls and message boxes only through this. On the window thread
   // itself the call runs at once (also on platforms without windows).
   virtual void RunOnWindowThread(const std::function<void()>& call) { call(); }
+  // Runs `task` on a thread of its own and returns when it has ended (an
+  // exception it throws is thrown again here), while the windows stay live:
+  // they repaint, can be moved and run what the task hands them through
+  // RunOnWindowThread, but take clicks and keys only once the task has ended
+  // and do not close, as during a long run on the window thread. Here (and on platforms without
+  // windows) the task runs at once on the calling thread.
+  virtual void RunOffWindowThread(const std::function<void()>& task) { task(); }
   // Ends the program: every window closes.
   virtual void EndProgram() = 0;
 

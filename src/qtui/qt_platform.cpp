@@ -7,7 +7,10 @@
 #include <QObject>
 #include <QThread>
 #include <QTimer>
+#include <QWidget>
+#include <atomic>
 #include <exception>
+#include <thread>
 
 #include "forms/form.h"
 #include "forms/menu.h"
@@ -61,6 +64,52 @@ void QtPlatform::RunOnWindowThread(const std::function<void()>& call) {
         }
       },
       Qt::BlockingQueuedConnection);
+  if (failure) std::rethrow_exception(failure);
+}
+
+namespace {
+
+// Holds off the closing of windows while a task runs away from the window
+// thread: no form's handlers may run in the middle of the task, as none
+// could while a run held the window thread.
+class HoldCloses : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Close || !watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
+      return false;
+    event->ignore();
+    return true;
+  }
+};
+
+}  // namespace
+
+void QtPlatform::RunOffWindowThread(const std::function<void()>& task) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (app == nullptr || QThread::currentThread() != context_->thread()) {
+    task();
+    return;
+  }
+  HoldCloses hold;
+  app->installEventFilter(&hold);
+  std::exception_ptr failure;
+  std::atomic<bool> done{false};
+  std::thread worker([&] {
+    try {
+      task();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    done = true;
+    // Wakes the window thread, which may be waiting for events.
+    QMetaObject::invokeMethod(context_.get(), [] {}, Qt::QueuedConnection);
+  });
+  // Not an event loop of its own, which the program's end would leave early
+  // while the task still runs: the window thread keeps serving the task's
+  // calls until it has ended.
+  while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+  worker.join();
+  app->removeEventFilter(&hold);
   if (failure) std::rethrow_exception(failure);
 }
 

@@ -54,6 +54,11 @@ class QtPlatform : public forms::Platform {
   // must keep its event loop running meanwhile; an exception it throws is
   // thrown again in the calling thread.
   void RunOnWindowThread(const std::function<void()>& call) override;
+  // From the window thread the task runs on a new thread while the window
+  // thread processes every event but clicks and keys (Qt keeps them for
+  // afterwards), holding off the closing of windows; from any other thread
+  // it runs at once.
+  void RunOffWindowThread(const std::function<void()>& task) override;
   // Every window closes and every event loop ends (modal ones included).
   void EndProgram() override;
 

@@ -4,19 +4,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <thread>
 
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_model_files.h"
-#include "simulation/data_stream.h"
+#include "simulation/cooling_load_io.h"
 #include "simulation/load_constants.h"
-#include "simulation/mean_radiant.h"
 #include "simulation/psychrometrics.h"
-#include "simulation/room_load.h"
+#include "simulation/room_threads.h"
+#include "simulation/room_year.h"
 #include "simulation/solar.h"
-#include "simulation/wall_conduction.h"
 #include "simulation/weather.h"
 
 namespace ModRoutine {
@@ -24,24 +25,12 @@ namespace {
 
 using common::ShortTextInt;
 
-constexpr int kStepsPerHour = 60;       // 3600 s / the 60 s time step
-constexpr int kMaxWarmUpDays = 25;      // repetitions of the first day before the year
-constexpr Single kWarmUpChange = 0.1f;  // K: the walls have settled below this day-to-day change
-
-bool Fail(common::SimulationState& sim, std::string msg) {
-  sim.SimErr = -1;
-  sim.SimErrMsg = std::move(msg);
-  return false;
-}
+bool Fail(common::SimulationState& sim, std::string msg) { return FailRun(sim, std::move(msg)); }
 
 std::string Lower(std::string s) {
   for (char& ch : s)
     if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
   return s;
-}
-
-std::string RoomLabel(const common::EnergyModel& em, int z, int r) {
-  return "room \"" + em.RmName[z][r] + "\" of zone \"" + em.ZnName[z] + "\"";
 }
 
 // Checks what the model's arrays and formulas need of the energy model and
@@ -102,213 +91,30 @@ bool CheckModel(common::Program& prog) {
   return true;
 }
 
-void CopyNodePlanes(common::CoolingLoadModelState& m) {
-  for (int c = 1; c <= common::kMaxFabrics; ++c)
-    std::copy(m.NodeTemp[1][c].begin() + 1, m.NodeTemp[1][c].end(), m.NodeTemp[0][c].begin() + 1);
-}
-
-// Opens the weather file from its first line.
-bool OpenWeather(common::Program& prog, simulation::BlockReader& wx) {
-  auto found = common::FindExisting(prog.building.DataDir + kWeatherFileName);
-  std::string error;
-  if (!found || !wx.Open(*found, error)) return Fail(prog.sim, "BCLSim: Failed to open weather data file!");
-  return true;
-}
-
-bool ReadWeatherLine(common::Program& prog, simulation::BlockReader& wx, common::Long& stamp) {
-  common::DataReader* r = wx.Line();
-  if (!r || !ReadWeatherHour(*r, stamp, prog.sim))
-    return Fail(prog.sim, std::string("BCLSim: Failed to read weather data file ") + kWeatherFileName + ": " +
-                              wx.Error());
-  return true;
-}
-
-bool ReadLoadLine(common::Program& prog, simulation::BlockReader& in, const std::string& name, auto&... items) {
-  common::DataReader* r = in.Line();
-  if (r) (r->Read(items), ...);
-  if (!r || !r->Ok()) return Fail(prog.sim, "BCLSim: Failed to read " + name + ": " + in.Error());
-  return true;
-}
-
-bool OpenWriter(common::Program& prog, simulation::BlockWriter& w, const std::string& path) {
-  std::string error;
-  if (!w.Open(path, error)) return Fail(prog.sim, "BCLSim: Failed to create " + path + ": " + error);
-  return true;
-}
-
-bool FlushWriter(common::Program& prog, simulation::BlockWriter& w, const std::string& path) {
-  if (!w.Flush()) return Fail(prog.sim, "BCLSim: Failed to write " + path + "!");
-  return true;
-}
-
-bool CommitWriter(common::Program& prog, simulation::BlockWriter& w, const std::string& path) {
-  std::string error;
-  if (!w.Commit(error)) return Fail(prog.sim, "BCLSim: Failed to write " + path + ": " + error);
-  return true;
-}
-
-bool OpenReader(common::Program& prog, simulation::BlockReader& in, const std::string& path) {
-  std::string error;
-  if (!in.Open(path, error)) return Fail(prog.sim, "BCLSim: Failed to open " + path + ": " + error);
-  return true;
-}
-
-// One hour of room r of zone z (type t) at hour of the day h, under the
-// weather now in the model state: the schedule fractions, the solar gains
-// and 60 wall and room steps, whose mean loads go to DsgSensLd(1, z, r) and
-// RmLatLd(z, r).
-bool SimulateHour(common::Program& prog, int z, int r, int t, int h) {
-  auto& sim = prog.sim;
-  auto& m = sim.load;
-  auto& as = prog.energyInput.ASSys;
-  m.OccFrac = m.OccSched[t][h + 1];
-  m.LgtFrac = m.LgtSched[t][h + 1];
-  m.EqpFrac = m.EqpSched[t][h + 1];
-  if (t == kOfficeRoom && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h + 1 > 13)))
-    m.OccFrac = m.LgtFrac = m.EqpFrac = 0;
-  as.DsgSensLd[1][z][r] = 0;
-  sim.RmLatLd[z][r] = 0;
-  m.BeamSolGain[0] = 0;
-  m.DifSolGain[0] = 0;
-  CalSolGain(prog);
-  if (sim.SimErr != 0) return false;
-  for (int step = 1; step <= kStepsPerHour; ++step) {
-    CalQMRT(prog);
-    if (sim.SimErr != 0) return false;
-    CalSolAirTemp(prog);
-    StepWallNodes(prog);
-    CalRoomLoad(prog, static_cast<Integer>(h), static_cast<Integer>(z), static_cast<Integer>(r),
-                static_cast<Integer>(t));
-    as.DsgSensLd[1][z][r] += m.StepSensLd / kStepsPerHour;
-    sim.RmLatLd[z][r] += m.StepLatLd / kStepsPerHour;
-    CopyNodePlanes(m);
-  }
-  return true;
-}
-
-using NodePlane = common::Array2<Single, common::kMaxFabrics + 1, common::kMaxNodes + 1>;
-
-// Largest change of a node temperature of the room since `before`.
-Single LargestNodeChange(const common::Program& prog, const NodePlane& before) {
-  const auto& m = prog.sim.load;
-  const auto& ct = prog.energyInput.cons;
-  Single largest = 0;
-  for (int c = 1; c <= m.CurNFab; ++c) {
-    const int last = m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
-    for (int n = 1; n <= last; ++n) largest = std::max(largest, std::fabs(m.NodeTemp[0][c][n] - before[c][n]));
-  }
-  return largest;
-}
-
-// The room's own start, whatever was modelled before it: every wall node
-// and the air at the room's design temperature, then the first day of the
-// weather played again until no node changes by 0.1 K or more from one
-// repetition to the next (25 repetitions at most), so that the year starts
-// from walls that have settled into that day's weather.
-bool WarmUpRoom(common::Program& prog, const simulation::SimCalendar& cal, int z, int r, int t) {
-  auto& sim = prog.sim;
-  auto& m = sim.load;
-  for (auto& plane : m.NodeTemp)
-    for (auto& comp : plane) comp.fill(m.RmSetT);
-  m.RmAirT = m.RmSetT;
-  m.RmAirW = m.RmSetW;
-  if (cal.Hours() == 0) return true;
-
-  simulation::BlockReader wx;
-  if (!OpenWeather(prog, wx)) return false;
-  std::array<WeatherHour, 24> day{};
-  for (auto& hour : day) {
-    common::Long stamp = 0;
-    if (!ReadWeatherLine(prog, wx, stamp)) return false;
-    hour = KeepWeatherHour(sim, stamp);
-  }
-  wx.Close();
-
-  sim.DayOfWeek = 6;
-  simulation::AdvanceDayOfWeek(sim.DayOfWeek);  // the week day of the first day
-  for (int rep = 1; rep <= kMaxWarmUpDays; ++rep) {
-    const NodePlane before = m.NodeTemp[0];
-    for (int h = 0; h <= 23; ++h) {
-      PutWeatherHour(day[h], sim);
-      if (!SimulateHour(prog, z, r, t, h)) return false;
-    }
-    if (LargestNodeChange(prog, before) < kWarmUpChange) break;
-  }
-  return true;
-}
-
-// The year of one room: the room load file holds, per hour, the hour stamp,
-// the mean sensible and latent load of the hour (W) and the air temperature
-// at its end (degC).
-bool SimulateRoom(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal, int z, int r,
-                  const std::string& roomPath) {
-  auto& sim = prog.sim;
-  auto& m = sim.load;
-  auto& as = prog.energyInput.ASSys;
-  const auto& em = prog.energyInput.EgyModel;
-  LoadRoom(prog, z, r);
-  SetupWallNodes(prog);
-  if (sim.SimErr != 0) return false;
-  PrepareEnclosure(m);
-  const int t = em.RmType[z][r];
-  if (!WarmUpRoom(prog, cal, z, r, t)) return false;
-
-  simulation::BlockReader wx;
-  if (!OpenWeather(prog, wx)) return false;
-  simulation::BlockWriter out;
-  if (!OpenWriter(prog, out, roomPath)) return false;
-
-  sim.DayOfWeek = 6;
-  for (int month = 1; month <= 12; ++month) {
-    if (cal.MonthDays[month] <= 0) continue;
-    log.Clear();
-    log.Add("Modelling " + em.RmName[z][r] + " - Processing Month No." + ShortTextInt(month) + "....");
-    for (int day = 1; day <= cal.MonthDays[month]; ++day) {
-      simulation::AdvanceDayOfWeek(sim.DayOfWeek);
-      for (int h = 0; h <= 23; ++h) {
-        common::Long stamp = 0;
-        if (!ReadWeatherLine(prog, wx, stamp)) return false;
-        if (!SimulateHour(prog, z, r, t, h)) return false;
-        const Single sens = as.DsgSensLd[1][z][r], lat = sim.RmLatLd[z][r];
-        if (!std::isfinite(sens) || !std::isfinite(lat) || !std::isfinite(m.RmAirT))
-          return Fail(sim, "BCLSim: The loads of the " + RoomLabel(em, z, r) + " became undefined on day" +
-                               ShortTextInt(day) + " of month" + ShortTextInt(month) +
-                               ": its wall conduction model is unstable!");
-        out.Out().Int(stamp).Sng(sens).Sng(lat).Sng(m.RmAirT).EndLine();
-        if (!FlushWriter(prog, out, roomPath)) return false;
-      }
-    }
-  }
-  return CommitWriter(prog, out, roomPath);
-}
-
 // The zone load file: per hour the hour stamp and outdoor values, then the
-// three values of each room.
-bool ComposeZone(common::Program& prog, const simulation::SimCalendar& cal, const std::string& zonePath,
-                 const std::vector<std::string>& roomPaths) {
-  auto& sim = prog.sim;
-  simulation::BlockReader wx;
-  if (!OpenWeather(prog, wx)) return false;
+// three values of each room, as the room load files hold them (their text
+// is already what the annual file will hold, see AnnualText).
+bool ComposeZone(common::SimulationState& sim, const WeatherYear& weather, const simulation::SimCalendar& cal,
+                 const std::string& zonePath, const std::vector<std::string>& roomPaths) {
   simulation::BlockWriter out;
-  if (!OpenWriter(prog, out, zonePath)) return false;
+  if (!OpenWriter(sim, out, zonePath)) return false;
   const int nRm = static_cast<int>(roomPaths.size());
   std::vector<simulation::BlockReader> rooms(static_cast<std::size_t>(nRm));
   for (int r = 0; r < nRm; ++r)
-    if (!OpenReader(prog, rooms[r], roomPaths[r])) return false;
+    if (!OpenReader(sim, rooms[r], roomPaths[r])) return false;
   const int hours = cal.Hours();
+  std::string line;
   for (int hour = 0; hour < hours; ++hour) {
-    common::Long stamp = 0;
-    if (!ReadWeatherLine(prog, wx, stamp)) return false;
-    out.Out().Int(stamp).Sng(sim.OutTdb).Sng(sim.OutWxItem2).Sng(sim.OutTwb).Sng(sim.OutW).EndLine();
+    const WeatherHour* wx = WeatherAt(weather, hour, sim);
+    if (!wx) return false;
+    out.Out().Int(wx->stamp).Sng(wx->OutTdb).Sng(wx->OutWxItem2).Sng(wx->OutTwb).Sng(wx->OutW).EndLine();
     for (int r = 0; r < nRm; ++r) {
-      common::Long roomStamp = 0;
-      Single sens = 0, lat = 0, airT = 0;
-      if (!ReadLoadLine(prog, rooms[r], roomPaths[r], roomStamp, sens, lat, airT)) return false;
-      out.Out().Sng(sens).Sng(lat).Sng(airT).EndLine();
+      if (!ReadLoadText(sim, rooms[r], roomPaths[r], 4, line)) return false;
+      out.Out().Line(std::string_view(line).substr(line.find(',') + 1));
     }
-    if (!FlushWriter(prog, out, zonePath)) return false;
+    if (!FlushWriter(sim, out, zonePath)) return false;
   }
-  if (!CommitWriter(prog, out, zonePath)) return false;
+  if (!CommitWriter(sim, out, zonePath)) return false;
   for (int r = 0; r < nRm; ++r) {
     rooms[r].Close();
     unlink(roomPaths[r].c_str());
@@ -317,46 +123,121 @@ bool ComposeZone(common::Program& prog, const simulation::SimCalendar& cal, cons
 }
 
 // The annual hourly cooling load file from the zone load files.
-bool ComposeAnnual(common::Program& prog, const simulation::SimCalendar& cal,
+bool ComposeAnnual(common::Program& prog, const WeatherYear& weather, const simulation::SimCalendar& cal,
                    const std::vector<std::string>& zonePaths) {
   auto& sim = prog.sim;
   const auto& em = prog.energyInput.EgyModel;
   const std::string path = common::ResolveProjectFile(kAnnualLoadFileName, prog.building.ProjDir);
   simulation::BlockWriter out;
-  if (!OpenWriter(prog, out, path)) return false;
+  if (!OpenWriter(sim, out, path)) return false;
   const int nZn = static_cast<int>(zonePaths.size());
   std::vector<simulation::BlockReader> zones(static_cast<std::size_t>(nZn));
   for (int z = 0; z < nZn; ++z)
-    if (!OpenReader(prog, zones[z], zonePaths[z])) return false;
-  // Without zones the outdoor values come straight from the weather file.
-  simulation::BlockReader wx;
-  if (nZn == 0 && !OpenWeather(prog, wx)) return false;
+    if (!OpenReader(sim, zones[z], zonePaths[z])) return false;
+  int hour = 0;
+  std::string line;
   for (int month = 1; month <= 12; ++month) {
     for (int day = 1; day <= cal.MonthDays[month]; ++day) {
-      for (int h = 1; h <= 24; ++h) {
+      for (int h = 1; h <= 24; ++h, ++hour) {
         common::Long stamp = 0;
-        if (nZn == 0 && !ReadWeatherLine(prog, wx, stamp)) return false;
+        if (nZn == 0) {
+          // Without zones the outdoor values come straight from the weather.
+          const WeatherHour* wx = WeatherAt(weather, hour, sim);
+          if (!wx) return false;
+          PutWeatherHour(*wx, sim);
+        }
         for (int z = 0; z < nZn; ++z)
-          if (!ReadLoadLine(prog, zones[z], zonePaths[z], stamp, sim.OutTdb, sim.OutWxItem2, sim.OutTwb, sim.OutW))
+          if (!ReadLoadLine(sim, zones[z], zonePaths[z], stamp, sim.OutTdb, sim.OutWxItem2, sim.OutTwb, sim.OutW))
             return false;
         out.Out().Int(month).Int(day).Int(h).Sng(sim.OutTdb).Sng(sim.OutWxItem2).Sng(sim.OutTwb).Sng(sim.OutW);
         out.Out().EndLine();
         for (int z = 1; z <= nZn; ++z) {
           out.Out().Int(z).Int(em.ZnNRm[z]).EndLine();
           for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-            Single sens = 0, lat = 0, airT = 0;
-            if (!ReadLoadLine(prog, zones[z - 1], zonePaths[z - 1], sens, lat, airT)) return false;
-            out.Out().Int(r).Sng(sens).Sng(lat).Sng(airT).EndLine();
+            if (!ReadLoadText(sim, zones[z - 1], zonePaths[z - 1], 3, line)) return false;
+            line.insert(0, std::to_string(r) + ",");
+            out.Out().Line(line);
           }
         }
-        if (!FlushWriter(prog, out, path)) return false;
+        if (!FlushWriter(sim, out, path)) return false;
       }
     }
   }
-  if (!CommitWriter(prog, out, path)) return false;
+  if (!CommitWriter(sim, out, path)) return false;
   for (int z = 0; z < nZn; ++z) {
     zones[z].Close();
     unlink(zonePaths[z].c_str());
+  }
+  return true;
+}
+
+// The rooms of the building in order, zone by zone.
+struct RoomRef {
+  int z, r;
+  std::string path;  // its room load file
+};
+
+// Simulates every room on `threads` threads, each in a simulation state of
+// its own, while this thread takes their reports in room order: it logs
+// each month of the room in turn and composes each zone's load file as soon
+// as its rooms are done. The first failure in that order stops the run,
+// whatever the threads did after it.
+bool SimulateRooms(common::Program& prog, simulation::RunLog& log, const RoomYearInputs& in, int threads,
+                   const std::vector<RoomRef>& rooms, const std::vector<std::string>& zonePaths) {
+  const auto& em = prog.energyInput.EgyModel;
+  const int count = static_cast<int>(rooms.size());
+  std::vector<RoomYearEnd> ends(rooms.size());
+  std::vector<std::string> errors(rooms.size());
+  const int workers = std::clamp(threads, 1, std::max(count, 1));
+  std::vector<std::unique_ptr<common::SimulationState>> states;
+  std::vector<std::unique_ptr<RoomStepper>> steppers;
+  for (int w = 0; w < workers; ++w) {
+    states.push_back(std::make_unique<common::SimulationState>(prog.sim));
+    steppers.push_back(std::make_unique<RoomStepper>());
+  }
+  simulation::RoomThreads threadsRun(count, workers, [&](int w, int k, simulation::RoomThreads::Progress& progress) {
+    auto& sim = *states[static_cast<std::size_t>(w)];
+    const auto& room = rooms[static_cast<std::size_t>(k)];
+    sim.SimErr = 0;
+    bool ok = false;
+    try {
+      ok = SimulateRoomYear(in, sim, *steppers[static_cast<std::size_t>(w)], room.z, room.r, room.path, progress,
+                            ends[static_cast<std::size_t>(k)]);
+    } catch (const std::exception& e) {
+      FailRun(sim, std::string("BCLSim: ") + e.what());
+    }
+    if (!ok) errors[static_cast<std::size_t>(k)] = sim.SimErrMsg;
+    return ok;
+  });
+
+  auto& as = prog.energyInput.ASSys;
+  int k = 0;
+  for (int z = 1; z <= em.NoOfZn; ++z) {
+    std::vector<std::string> roomPaths;
+    for (int r = 1; r <= em.ZnNRm[z]; ++r, ++k) {
+      for (;;) {
+        const auto report = threadsRun.Next(k);
+        if (!report.done) {
+          log.Clear();
+          log.Add("Modelling " + em.RmName[z][r] + " - Processing Month No." + ShortTextInt(report.month) + "....");
+          continue;
+        }
+        if (!report.ok) {
+          threadsRun.Stop();
+          const std::string& why = errors[static_cast<std::size_t>(k)];
+          return Fail(prog.sim, why.empty() ? "BCLSim: The " + RoomLabel(em, z, r) + " could not be simulated!" : why);
+        }
+        break;
+      }
+      // The loads of the room's last hour are kept in the shared records.
+      as.DsgSensLd[1][z][r] = ends[static_cast<std::size_t>(k)].sens;
+      prog.sim.RmLatLd[z][r] = ends[static_cast<std::size_t>(k)].lat;
+      roomPaths.push_back(rooms[static_cast<std::size_t>(k)].path);
+    }
+    if (!ComposeZone(prog.sim, in.weather, in.cal, zonePaths[static_cast<std::size_t>(z - 1)], roomPaths)) {
+      threadsRun.Stop();
+      return false;
+    }
   }
   return true;
 }
@@ -390,30 +271,7 @@ std::vector<std::string> TempFileNames(const std::vector<std::string>& names, co
   return out;
 }
 
-void LoadRoom(common::Program& prog, int z, int r) {
-  auto& m = prog.sim.load;
-  const auto& em = prog.energyInput.EgyModel;
-  const auto& masks = prog.energyInput.FabShMask;
-  m.CurNFab = em.RmNFab[z][r];
-  m.RmVol = em.RmArea[z][r] * em.RmHgt[z][r];
-  m.RmOcc = common::ToInteger(em.RmNOcc[z][r]).value_or(0);
-  m.RmSetT = em.RmTemp[z][r];
-  m.RmAirT = em.RmTemp[z][r];
-  m.RmSetW = prog.sim.RmHumRat[z][r];
-  m.RmAirW = prog.sim.RmHumRat[z][r];
-  m.RmLgtLd = em.RmArea[z][r] * em.RmLgtW[z][r];
-  m.RmEqpLd = em.RmArea[z][r] * em.RmEqpW[z][r];
-  for (int c = 1; c <= m.CurNFab; ++c) {
-    m.CurFabArea[c] = em.FabArea[z][r][c];
-    m.CurFabType[c] = em.FabType[z][r][c];
-    m.CurFabCons[c] = em.FabCons[z][r][c];
-    m.CurFabOrient[c] = em.FabOrient[z][r][c];
-    m.CurFabShMask[c] = masks[z][r][c];
-    m.CurFabMask[c] = nullptr;
-  }
-}
-
-void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal) {
+void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal, int threads) {
   auto& sim = prog.sim;
   auto& ei = prog.energyInput;
   auto& m = sim.load;
@@ -476,24 +334,47 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   }
 
   log.Add("Opening " + prog.building.DataDir + kWeatherFileName + " for weather data input");
+  // The weather hours are read once and shared by every room.
+  WeatherYear weather;
+  {
+    auto found = common::FindExisting(prog.building.DataDir + kWeatherFileName);
+    if (!found || !ReadWeatherYear(*found, cal.Hours(), weather)) {
+      Fail(sim, "BCLSim: Failed to open weather data file!");
+      return;
+    }
+  }
 
   std::vector<std::string> zoneNames;
   for (int z = 1; z <= em.NoOfZn; ++z) zoneNames.push_back(em.ZnName[z]);
   std::vector<std::string> zonePaths;
   for (const auto& name : TempFileNames(zoneNames, ".ZLF", "ZONE"))
     zonePaths.push_back(common::ResolveProjectFile(name, projDir));
-
-  for (int z = 1; z <= em.NoOfZn; ++z) {
-    std::vector<std::string> roomNames;
+  // Rooms of several zones are simulated at once, so their load files are
+  // named apart across the whole building.
+  std::vector<std::string> roomNames;
+  for (int z = 1; z <= em.NoOfZn; ++z)
     for (int r = 1; r <= em.ZnNRm[z]; ++r) roomNames.push_back(em.RmName[z][r]);
-    std::vector<std::string> roomPaths;
-    for (const auto& name : TempFileNames(roomNames, ".RLF", "ROOM"))
-      roomPaths.push_back(common::ResolveProjectFile(name, projDir));
+  const auto roomFiles = TempFileNames(roomNames, ".RLF", "ROOM");
+  std::vector<RoomRef> rooms;
+  for (int z = 1; z <= em.NoOfZn; ++z)
     for (int r = 1; r <= em.ZnNRm[z]; ++r)
-      if (!SimulateRoom(prog, log, cal, z, r, roomPaths[r - 1])) return;
-    if (!ComposeZone(prog, cal, zonePaths[z - 1], roomPaths)) return;
-  }
-  if (!ComposeAnnual(prog, cal, zonePaths)) return;
+      rooms.push_back({z, r, common::ResolveProjectFile(roomFiles[rooms.size()], projDir)});
+
+  // What the sun of each hour gives the glass of the orientations the
+  // windows face, worked out once for all rooms.
+  std::array<bool, 10> orientations{};
+  for (int z = 1; z <= em.NoOfZn; ++z)
+    for (int r = 1; r <= em.ZnNRm[z]; ++r)
+      for (int c = 1; c <= em.RmNFab[z][r]; ++c)
+        if (em.FabType[z][r][c] == kWindow) orientations[static_cast<std::size_t>(em.FabOrient[z][r][c])] = true;
+  std::vector<SunOnGlass> sun;
+  sun.reserve(weather.hours.size());
+  for (const auto& wx : weather.hours) sun.push_back(SunOnGlassOf(m, wx.SolAzi, wx.SolAlt, orientations));
+
+  if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const RoomYearInputs in{prog, cal, weather, sun};
+  if (!SimulateRooms(prog, log, in, threads, rooms, zonePaths)) return;
+  if (!ComposeAnnual(prog, weather, cal, zonePaths)) return;
   log.Add("Space Load Calculations Finished!");
 }
 

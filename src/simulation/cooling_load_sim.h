@@ -10,17 +10,19 @@
 
 #include "common/program.h"
 #include "simulation/calendar.h"
+#include "simulation/room_year.h"
 #include "simulation/simulation_runs.h"
 
 namespace ModRoutine {
 
 inline constexpr const char* kAnnualLoadFileName = "AnHSpCL.TXT";
 
-// The simulation over the days of `cal` (the weather year for BCLSim).
-void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal);
-
-// Loads room r of zone z into the cooling-load model state.
-void LoadRoom(common::Program& prog, int z, int r);
+// The simulation over the days of `cal` (the weather year for BCLSim), its
+// rooms simulated side by side on `threads` threads (0: as many as the
+// machine has cores). The files, the run log and the failure reported are
+// the same whatever the number of threads.
+void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal,
+                    int threads = 0);
 
 // Names for temporary files, one per name given: the name followed by `ext`,
 // unless it is not a plain file name or repeats an earlier one (ignoring

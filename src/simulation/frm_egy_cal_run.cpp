@@ -11,16 +11,19 @@ namespace simulation {
 
 namespace {
 
-// The simulations' progress lines go to the window's run log, which is
-// repainted after each so the user sees the run advance.
+// The simulations' progress lines go to the window's run log as they come,
+// also from the thread the simulations run on: the window thread adds them,
+// and the window repaints so the user sees the run advance.
 class ListRunLog : public RunLog {
  public:
   ListRunLog(forms::ListBox& list, forms::Platform& platform) : list_(list), platform_(platform) {}
   void Add(const std::string& line) override {
-    list_.AddItem(line);
+    platform_.RunOnWindowThread([&] { list_.AddItem(line); });
     platform_.RepaintNow();
   }
-  void Clear() override { list_.Clear(); }
+  void Clear() override {
+    platform_.RunOnWindowThread([&] { list_.Clear(); });
+  }
 
  private:
   forms::ListBox& list_;
@@ -69,7 +72,9 @@ void frmEgyCal::RunSimulation() {
   if (coolingLoads) {
     Log("Started to calculate cooling load");
     GetPlatform().RepaintNow();
-    coolingLoadRun(prog_, log);
+    // The simulations run away from the window thread, which keeps the
+    // window painted, movable and showing their progress as it comes.
+    GetPlatform().RunOffWindowThread([&] { coolingLoadRun(prog_, log); });
     if (sim.SimErr != 0) {
       Log(sim.SimErrMsg);
       Log("Cooling load calculation terminated.");
@@ -80,7 +85,7 @@ void frmEgyCal::RunSimulation() {
   if (MsgBox("Proceed to predict air-conditioning energy use?", forms::MsgButtons::YesNo) != forms::MsgResult::Yes)
     return;
   Log("Started to calculate A/C energy use");
-  plantRun(prog_, log);
+  GetPlatform().RunOffWindowThread([&] { plantRun(prog_, log); });
   if (sim.SimErr == 0) {
     Log("A/C energy use calculation completed");
   } else {

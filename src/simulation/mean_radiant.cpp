@@ -64,7 +64,7 @@ void CalQMRT(common::Program& prog) {
   auto& m = prog.sim.load;
   if (!m.EnclosureOk) {
     prog.sim.SimErr = -1;
-    prog.sim.SimErrMsg = "CalQMRT: Zero total internal area found!!";
+    prog.sim.SimErrMsg = kZeroInternalAreaMessage;
     return;
   }
   const auto& ct = prog.energyInput.cons;

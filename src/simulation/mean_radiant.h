@@ -11,6 +11,8 @@ namespace ModRoutine {
 // factors. A surface that sees no area is reported by CalQMRT.
 void PrepareEnclosure(common::CoolingLoadModelState& m);
 
+inline constexpr const char* kZeroInternalAreaMessage = "CalQMRT: Zero total internal area found!!";
+
 // Sets SurfRefTemp(c, 1) of every component and SurfRefTemp(f, 0) of the
 // floor component f from the radiant exchange, the radiant internal gains and
 // the solar gains; fails with "CalQMRT: Zero total internal area found!!".

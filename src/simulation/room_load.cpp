@@ -5,6 +5,15 @@
 
 namespace ModRoutine {
 
+bool CoolingHour(const common::SimulationState& sim, Integer h, Integer t) {
+  int start = sim.SchedHrs[0][t], stop = sim.SchedHrs[1][t];
+  if (t == kOfficeRoom) {
+    if (sim.DayOfWeek == 0) start = 25, stop = -1;
+    if (sim.DayOfWeek == 6) stop = 13;
+  }
+  return !(h < start || h + 1 > stop);
+}
+
 void CalRoomLoad(common::Program& prog, Integer h, Integer z, Integer r, Integer t) {
   auto& sim = prog.sim;
   auto& m = sim.load;
@@ -46,12 +55,7 @@ void CalRoomLoad(common::Program& prog, Integer h, Integer z, Integer r, Integer
   m.StepLatLd = 0;
   if (tFree < m.RmSetT) return;
 
-  int start = sim.SchedHrs[0][t], stop = sim.SchedHrs[1][t];
-  if (t == kOfficeRoom) {
-    if (sim.DayOfWeek == 0) start = 25, stop = -1;
-    if (sim.DayOfWeek == 6) stop = 13;
-  }
-  if (h < start || h + 1 > stop) return;
+  if (!CoolingHour(sim, h, t)) return;
 
   // Cooled at the design state; infiltration 0.12 air changes per hour.
   const Single flowOn = static_cast<Single>(m.RmVol * 0.12 / 3600);

@@ -11,6 +11,11 @@ namespace ModRoutine {
 
 using common::Integer;
 
+// Whether a room of type t may be cooled in hour h of the day (0..23, the
+// hour from h to h + 1 o'clock): the operating hours of its type; an office
+// is closed on day 0 of the week and stops at 13 o'clock on day 6.
+bool CoolingHour(const common::SimulationState& sim, Integer h, Integer t);
+
 // h: hour of the day 0..23 (the hour from h to h + 1 o'clock); z, r: zone and
 // room; t: the room type. Sets RmAirT, RmAirW, StepSensLd and StepLatLd.
 void CalRoomLoad(common::Program& prog, Integer h, Integer z, Integer r, Integer t);

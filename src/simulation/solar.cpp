@@ -39,27 +39,47 @@ Single CalGlassTrans(const common::CoolingLoadModelState& m, Single cosi) {
   return tau;
 }
 
-const common::ShadingMaskData* FindShadingMask(common::Program& prog, const std::string& name) {
-  auto& cache = prog.sim.load.MaskCache;
-  std::string path = common::ResolveProjectFile(name, prog.building.ProjDir);
+const common::ShadingMaskData* FindShadingMask(const std::string& projDir, common::SimulationState& sim,
+                                               const std::string& name) {
+  auto& cache = sim.load.MaskCache;
+  std::string path = common::ResolveProjectFile(name, projDir);
   if (auto it = cache.find(path); it != cache.end()) return &it->second;
   auto found = common::FindExisting(path);
   if (!found) {
-    Fail(prog.sim, "CalSolGain: Shading mask file: " + name + " does not exist!");
+    Fail(sim, "CalSolGain: Shading mask file: " + name + " does not exist!");
     return nullptr;
   }
   std::string error;
   common::ShadingMaskData mask;
   if (!energy_input::ReadShadingMaskFile(*found, mask.G, mask.M, error)) {
-    Fail(prog.sim, "CalSolGain: Failed to read shading mask file: " + name + " (" + error + ")");
+    Fail(sim, "CalSolGain: Failed to read shading mask file: " + name + " (" + error + ")");
     return nullptr;
   }
   return &cache.emplace(path, mask).first->second;
 }
 
-void CalSolGain(common::Program& prog) {
-  auto& m = prog.sim.load;
-  const auto& ct = prog.energyInput.cons;
+void CalSolGain(common::Program& prog) { CalSolGain(prog.energyInput.cons, prog.building.ProjDir, prog.sim); }
+
+namespace {
+
+Single GlassTransAt(const common::CoolingLoadModelState& m, Single solAzi, Single solAlt, int orient) {
+  Single cosi = static_cast<Single>(CalSolarAngles(solAzi, solAlt, static_cast<Integer>(orient)));
+  return cosi > 0 ? CalGlassTrans(m, cosi) : 0;
+}
+
+}  // namespace
+
+SunOnGlass SunOnGlassOf(const common::CoolingLoadModelState& m, Single solAzi, Single solAlt,
+                        const std::array<bool, 10>& orientations) {
+  SunOnGlass sun;
+  for (int o = 0; o <= kHorizontal; ++o)
+    if (orientations[o]) sun.tau[o] = GlassTransAt(m, solAzi, solAlt, o);
+  return sun;
+}
+
+void CalSolGain(const common::ConstructionTables& ct, const std::string& projDir, common::SimulationState& sim,
+                const SunOnGlass* sun) {
+  auto& m = sim.load;
   const Single delta = static_cast<Single>(std::atan(1.0) / 4.5);  // 10 degrees
   for (int c = 1; c <= m.CurNFab; ++c) {
     if (m.CurFabType[c] != kWindow) continue;
@@ -68,7 +88,7 @@ void CalSolGain(common::Program& prog) {
       // The mask file is looked up in the first hour of the room and kept.
       const common::ShadingMaskData* mask = m.CurFabMask[c];
       if (!mask || m.CurFabMaskName[c] != m.CurFabShMask[c]) {
-        mask = FindShadingMask(prog, m.CurFabShMask[c]);
+        mask = FindShadingMask(projDir, sim, m.CurFabShMask[c]);
         if (!mask) return;
         m.CurFabMask[c] = mask;
         m.CurFabMaskName[c] = m.CurFabShMask[c];
@@ -79,19 +99,18 @@ void CalSolGain(common::Program& prog) {
         Single hi = lo + delta;
         if (lo <= m.SolAzi && m.SolAzi < hi) ia = i;
       }
-      if (ia < 0) return Fail(prog.sim, "CalSolGain: Solar azimuth angle out of range!");
+      if (ia < 0) return Fail(sim, "CalSolGain: Solar azimuth angle out of range!");
       for (int j = 0; j <= 8; ++j) {
         Single lo = static_cast<Single>(j) * delta;
         Single hi = lo + delta;
         if (lo <= m.SolAlt && m.SolAlt < hi) ja = j;
       }
-      if (ja < 0) return Fail(prog.sim, "CalSolGain: Solar altitude angle out of range!");
+      if (ja < 0) return Fail(sim, "CalSolGain: Solar altitude angle out of range!");
       F = mask->G[ia][ja];
       M = mask->M;
     }
     const int o = m.CurFabOrient[c];
-    Single cosi = static_cast<Single>(CalSolarAngles(m.SolAzi, m.SolAlt, static_cast<Integer>(o)));
-    Single tau = cosi > 0 ? CalGlassTrans(m, cosi) : 0;
+    const Single tau = sun ? sun->tau[o] : GlassTransAt(m, m.SolAzi, m.SolAlt, o);
     Single SC = ct.ConsSurf[1][m.CurFabCons[c]];
     Single A = m.CurFabArea[c];
     int k = o == kHorizontal ? 0 : 1;
@@ -106,11 +125,12 @@ void CalSolGain(common::Program& prog) {
   }
 }
 
-void CalSolAirTemp(common::Program& prog) {
-  auto& m = prog.sim.load;
-  const auto& ct = prog.energyInput.cons;
+void CalSolAirTemp(common::Program& prog) { CalSolAirTemp(prog.energyInput.cons, prog.sim); }
+
+void CalSolAirTemp(const common::ConstructionTables& ct, common::SimulationState& sim) {
+  auto& m = sim.load;
   const Single ho = kOutsideFilm;
-  const Single outTdb = prog.sim.OutTdb;
+  const Single outTdb = sim.OutTdb;
   for (int c = 1; c <= m.CurNFab; ++c) {
     const int type = m.CurFabType[c];
     const int o = m.CurFabOrient[c];

@@ -77,28 +77,47 @@ std::string ConsLabel(const common::ConstructionTables& ct, int n) {
   return "construction" + common::ShortTextInt(n) + " (" + ct.ConsName[n] + ")";
 }
 
-// Lays out component c. False (with SimErr set) on unusable layer data.
-bool SetupComponent(common::Program& prog, int c) {
-  auto& ei = prog.energyInput;
-  auto& m = prog.sim.load;
+// The properties of a layer of material `mat` and thickness t (m) from its
+// density, conductivity and specific heat: an air gap (a material number not
+// positive) has no density or specific heat, and the conductivity of its
+// thickness.
+void LayerProps(Integer mat, Single t, Single density, Single conductivity, Single specificHeat, Single& rho,
+                Single& k, Single& cp) {
+  if (mat >= 1) {
+    rho = density;
+    k = conductivity;
+    cp = specificHeat;
+  } else {
+    rho = 0;
+    k = static_cast<Single>(5.5798 * t + 0.023472);
+    cp = 0;
+  }
+}
+
+// Lays out component c. False (with SimErr set) on unusable layer data. The
+// layers are read straight from the construction tables (as LoadConstruction
+// and GetLayerProps would give them), so that rooms can be laid out side by
+// side without the shared construction edit buffer.
+bool SetupComponent(const common::ConstructionTables& ct, common::SimulationState& sim, int c) {
+  auto& m = sim.load;
   const Single ho = kOutsideFilm, hi = kInsideFilm;
   const int cons = m.CurFabCons[c];
-  if (cons < 0 || cons > common::kMaxConstructions || ei.cons.ConsNLay[cons] < 1 ||
-      ei.cons.ConsNLay[cons] > common::kMaxLayers)
-    return Fail(prog.sim, "SetupWallNodes: Component" + common::ShortTextInt(c) + " has no usable construction!");
-  LoadConstruction(ei, static_cast<Integer>(cons));
-  const int L = ei.CurNLay;
+  if (cons < 0 || cons > common::kMaxConstructions || ct.ConsNLay[cons] < 1 ||
+      ct.ConsNLay[cons] > common::kMaxLayers)
+    return Fail(sim, "SetupWallNodes: Component" + common::ShortTextInt(c) + " has no usable construction!");
+  const int L = ct.ConsNLay[cons];
   std::array<LayerData, common::kMaxLayers + 1> ly{};
   for (int l = 1; l <= L; ++l) {
     LayerData& d = ly[l];
-    GetLayerProps(ei, static_cast<Integer>(l), d.mat, d.t, d.rho, d.k, d.cp);
+    d.mat = ct.LayMatNo[cons][l];
+    d.t = ct.LayThk[cons][l];
+    LayerProps(d.mat, d.t, ct.LayProp[0][cons][l], ct.LayProp[1][cons][l], ct.LayProp[2][cons][l], d.rho, d.k, d.cp);
     bool usable = std::isfinite(d.t) && std::isfinite(d.k) && std::isfinite(d.rho) && std::isfinite(d.cp) &&
                   d.t > 0 && d.k > 0 && d.rho >= 0 && d.cp >= 0;
     if (!usable)
-      return Fail(prog.sim, "SetupWallNodes: Layer" + common::ShortTextInt(l) + " of " +
-                                ConsLabel(ei.cons, cons) +
-                                " needs a positive thickness and conductivity and no negative density or "
-                                "specific heat!");
+      return Fail(sim, "SetupWallNodes: Layer" + common::ShortTextInt(l) + " of " + ConsLabel(ct, cons) +
+                           " needs a positive thickness and conductivity and no negative density or "
+                           "specific heat!");
     if (d.mat >= 1) d.alpha = CalQuotient(d.k, d.rho, d.cp);
   }
 
@@ -163,8 +182,8 @@ bool SetupComponent(common::Program& prog, int c) {
     }
     const int i = m.LayEndNode[c][l - 1];
     if (i + d.n > common::kMaxNodes)
-      return Fail(prog.sim, "SetupWallNodes: " + ConsLabel(ei.cons, cons) + " needs more than" +
-                                common::ShortTextInt(common::kMaxNodes) + " wall nodes!");
+      return Fail(sim, "SetupWallNodes: " + ConsLabel(ct, cons) + " needs more than" +
+                           common::ShortTextInt(common::kMaxNodes) + " wall nodes!");
     m.LayEndNode[c][l] = static_cast<Integer>(i + d.n);
     d.dx = d.t / static_cast<Single>(d.n);
     if (!d.massless || !p.massless) {
@@ -207,8 +226,8 @@ bool SetupComponent(common::Program& prog, int c) {
   for (int node = 1; node <= m.LayEndNode[c][L]; ++node) {
     const Single a = m.NodeCoefA[c][node], b = m.NodeCoefB[c][node], cc = m.NodeCoefC[c][node];
     if (!(a >= 0 && cc >= 0 && b <= kWeightTolerance && std::fabs(a + cc - b - 1) <= kSumTolerance))
-      return Fail(prog.sim, "SetupWallNodes: The wall nodes of " + ConsLabel(ei.cons, cons) +
-                                " would be unstable at a time step of 60 s!");
+      return Fail(sim, "SetupWallNodes: The wall nodes of " + ConsLabel(ct, cons) +
+                           " would be unstable at a time step of 60 s!");
   }
   return true;
 }
@@ -237,24 +256,18 @@ void GetLayerProps(const common::EnergyInputState& ei, Integer l, Integer& mat, 
                    Single& cp) {
   mat = ei.CurLayMatNo[l];
   t = ei.CurLayThk[l];
-  if (mat >= 1) {
-    rho = ei.CurLayProp[0][l];
-    k = ei.CurLayProp[1][l];
-    cp = ei.CurLayProp[2][l];
-  } else {
-    // An air gap (a negative material number is taken as one as well).
-    rho = 0;
-    k = static_cast<Single>(5.5798 * t + 0.023472);
-    cp = 0;
-  }
+  // A negative material number is taken as an air gap as well.
+  LayerProps(mat, t, ei.CurLayProp[0][l], ei.CurLayProp[1][l], ei.CurLayProp[2][l], rho, k, cp);
 }
 
-void SetupWallNodes(common::Program& prog) {
-  auto& m = prog.sim.load;
+void SetupWallNodes(const common::ConstructionTables& ct, common::SimulationState& sim) {
+  auto& m = sim.load;
   for (auto& row : m.LayEndNode) row.fill(1);
   for (int c = 1; c <= m.CurNFab; ++c)
-    if (!SetupComponent(prog, c)) return;
+    if (!SetupComponent(ct, sim, c)) return;
 }
+
+void SetupWallNodes(common::Program& prog) { SetupWallNodes(prog.energyInput.cons, prog.sim); }
 
 void StepWallNodes(common::Program& prog) {
   auto& m = prog.sim.load;

@@ -27,7 +27,9 @@ void GetLayerProps(const common::EnergyInputState& ei, Integer l, Integer& mat, 
 // coefficients. Fails (SimErr, SimErrMsg) on a layer without a positive
 // thickness and conductivity, on negative densities or specific heats, on a
 // construction that would need more than 60 nodes, and on a layout whose
-// node weights would let the explicit step grow without bound.
+// node weights would let the explicit step grow without bound. Changes only
+// the room's model state and the error of `sim`.
+void SetupWallNodes(const common::ConstructionTables& ct, common::SimulationState& sim);
 void SetupWallNodes(common::Program& prog);
 // Advances every node of every component by one time step: plane 1 of
 // NodeTemp from plane 0 and the surface reference temperatures.

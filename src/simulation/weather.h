@@ -7,6 +7,7 @@
 // and azimuth (rad, azimuth from south towards west).
 #include <array>
 #include <string>
+#include <vector>
 
 #include "common/data_file.h"
 #include "common/simulation_state.h"
@@ -15,11 +16,7 @@ namespace ModRoutine {
 
 inline constexpr const char* kWeatherFileName = "VLW1989.TXT";
 
-// Reads one weather line into the hour stamp, the outdoor values and the
-// solar values of the cooling-load model; false when the line is malformed.
-bool ReadWeatherHour(common::DataReader& r, common::Long& stamp, common::SimulationState& sim);
-
-// The values of one weather line, kept to be played again.
+// The values of one weather line.
 struct WeatherHour {
   common::Long stamp = 0;
   common::Single OutTdb = 0, OutWxItem2 = 0, OutTwb = 0, OutW = 0;
@@ -27,8 +24,21 @@ struct WeatherHour {
   std::array<common::Single, 2> DifSolRad{};
   common::Single SolAlt = 0, SolAzi = 0;
 };
-// The hour now in the model state, and back.
-WeatherHour KeepWeatherHour(const common::SimulationState& sim, common::Long stamp);
+
+// Reads one weather line; false when the line is malformed.
+bool ReadWeatherHour(common::DataReader& r, WeatherHour& w);
+// The hour's outdoor and solar values into the cooling-load model state.
 void PutWeatherHour(const WeatherHour& w, common::SimulationState& sim);
+
+// The first hours of the weather file, read once for a whole run and shared
+// by the rooms: the hours read and, when the file holds fewer than asked
+// for, why the next one could not be read (with its line).
+struct WeatherYear {
+  std::vector<WeatherHour> hours;
+  std::string error;
+};
+// Reads the first `count` hours of the file at `path`; false when the file
+// cannot be opened.
+bool ReadWeatherYear(const std::string& path, int count, WeatherYear& year);
 
 }  // namespace ModRoutine

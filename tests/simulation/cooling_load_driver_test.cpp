@@ -171,6 +171,46 @@ TEST_F(CoolingLoadRun, ARoomsYearDoesNotDependOnTheRoomBefore) {
   EXPECT_EQ(first, second);
 }
 
+// A floor/ceiling component that is not the room's floor has no outside
+// reference temperature of its own: it faces a space at the room's design
+// temperature, whatever the room before it left in the model.
+TEST_F(CoolingLoadRun, ASecondFloorComponentFacesTheDesignTemperature) {
+  auto run = [&](int firstRoomComponent2) {
+    Prepare(4);
+    auto& em = prog->energyInput.EgyModel;
+    auto& as = prog->energyInput.ASSys;
+    em.FabType[1][1][2] = static_cast<common::Integer>(firstRoomComponent2);  // window or partition
+    em.RmTemp[1][1] = 18;
+    em.ZnNRm[1] = 2;
+    em.RmName[1][2] = "Store";
+    em.RmNIdent[1][2] = 1;
+    em.RmType[1][2] = 4;
+    em.RmArea[1][2] = 40;
+    em.RmHgt[1][2] = 3;
+    em.RmTemp[1][2] = 24;
+    em.RmRH[1][2] = 50;
+    em.RmNFab[1][2] = 3;
+    const int types[] = {0, 3, 4, 4}, cons[] = {0, 1, 3, 3}, orient[] = {0, 5, 9, 9};
+    const float areas[] = {0, 12, 40, 40};
+    for (int c = 1; c <= 3; ++c) {
+      em.FabName[1][2][c] = "Component " + std::to_string(c);
+      em.FabType[1][2][c] = static_cast<common::Integer>(types[c]);
+      em.FabCons[1][2][c] = static_cast<common::Integer>(cons[c]);
+      em.FabOrient[1][2][c] = static_cast<common::Integer>(orient[c]);
+      em.FabArea[1][2][c] = areas[c];
+    }
+    as.DsgSensLd[0][1][2] = 5;
+    as.DsgTotLd[0][1][2] = 6;
+    Write(72);
+    ModRoutine::RunCoolingLoad(*prog, log, FirstDays(3));
+    EXPECT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+    return RoomValues(1, 2);
+  };
+  const auto afterWindow = run(2), afterPartition = run(5);
+  ASSERT_EQ(afterWindow.size(), 72u);
+  EXPECT_EQ(afterWindow, afterPartition);
+}
+
 // Walls warmed up on the first day leave no trace of where they started:
 // under weather that repeats from day to day, the first day's loads are the
 // second day's.

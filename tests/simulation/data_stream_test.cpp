@@ -5,8 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
+#include <limits>
+#include <random>
 
+#include "common/data_file.h"
+#include "common/number_text.h"
+#include "simulation/cooling_load_io.h"
 #include "simulation/data_stream.h"
 #include "support/named_pipe.h"
 #include "support/temp_folder.h"
@@ -148,6 +154,49 @@ TEST(BlockWriter, CommitGoesThroughLinksAndKeepsPermissions) {
   ASSERT_EQ(chmod(target.c_str(), 0444), 0);
   EXPECT_FALSE(w.Open(target, error));
   EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+}
+
+// What a value written to a room load file becomes in the annual file: the
+// room, zone and annual files each write it and the next one reads it back.
+// AnnualText must give exactly that text, also where reading back moves the
+// value to another text (just above 1E+28 and 1E-38, which come back as
+// 9.999999E+27 and 9.999999E-39), and where the Singles' spacing exceeds a
+// unit of the 7th digit (magnitudes just below 1E-3, 1E-6 and 1E+10).
+TEST(AnnualText, AsTheRoomZoneAndAnnualFilesWouldGiveIt) {
+  auto chain = [](float v) {
+    std::string text;
+    for (int pass = 0; pass < 3; ++pass) {
+      common::DataWriter w;
+      w.Sng(v).EndLine();
+      text = w.Text().substr(0, w.Text().size() - 2);
+      if (pass == 2) break;
+      common::DataReader r(w.Text());
+      if (!r.Read(v)) return std::string();
+    }
+    return text;
+  };
+  std::vector<float> values = {0.0f, -0.0f, 1, -1, 24, 23.999998f, 0.001f, 0.00099999f, 9.765625e-4f, 9.9999e-4f,
+                               1e-6f, 9.6e-7f, 9.9e-10f, 8.6e9f, 9.99e9f, 1e10f, 12345.678f, -98765.43f, 3.4e38f,
+                               1e-38f, 1e-40f, 1.00000008e-38f, 1.00000036e-38f, 1.00000006e+28f};
+  std::mt19937 gen(5);
+  std::uniform_int_distribution<int> exponent(-40, 38);
+  std::uniform_real_distribution<float> mantissa(1, 10);
+  for (int i = 0; i < 200000; ++i) {
+    float v = mantissa(gen) * std::pow(10.0f, static_cast<float>(exponent(gen)));
+    if (std::isfinite(v)) values.push_back(i % 2 ? -v : v);
+  }
+  // Many values where the spacing of Singles exceeds the 7th digit's unit.
+  std::uniform_real_distribution<float> band(9.765625e-4f, 1e-3f);
+  for (int i = 0; i < 100000; ++i) values.push_back(band(gen));
+  int moved = 0;
+  for (float v : values) {
+    const std::string expected = chain(v);
+    ASSERT_EQ(ModRoutine::AnnualText(v), expected) << std::scientific << v;
+    moved += expected != common::DisplayText(v);
+  }
+  EXPECT_EQ(moved, 3);  // the three values above 1E+28 and 1E-38
+  EXPECT_EQ(ModRoutine::AnnualText(std::numeric_limits<float>::infinity()), "");
+  EXPECT_EQ(ModRoutine::AnnualText(std::nanf("")), "");
 }
 
 }  // namespace

@@ -468,6 +468,51 @@ TEST_F(EgyCalTest, SuccessfulRunShowsTheValuesAndClose) {
   EXPECT_TRUE(w.lblMsg.Visible());
 }
 
+// The window while the cooling loads are computed: each progress line is in
+// the log as soon as the simulation gives it (the month lines replacing the
+// log as the simulation clears it), over the rows of the view, with the
+// prompt hidden, no Close yet, and the Calculate menu and Exit disabled.
+TEST_F(EgyCalTest, ProgressLinesShowWhileTheRunGoesOn) {
+  std::vector<std::vector<std::string>> seen;
+  auto keep = [&] {
+    seen.push_back(Log());
+    EXPECT_TRUE(w.lstRun.Visible());
+    EXPECT_FALSE(w.lblMsg.Visible());
+    EXPECT_FALSE(w.cmdEndRun.Visible());
+    EXPECT_FALSE(w.mnuM.Enabled());
+    EXPECT_FALSE(w.mnuDirExit.Enabled());
+    EXPECT_TRUE(w.mnuF.Enabled());
+    EXPECT_TRUE(w.cmdGO.Visible() && w.cmdOK.Visible() && w.cmdAsTyped.Visible());
+    EXPECT_EQ(w.txtItem[0].Text(), "0");
+  };
+  w.coolingLoadRun = [&](common::Program&, simulation::RunLog& log) {
+    log.Add("Reading TOWER.ECI");
+    keep();
+    for (int month = 1; month <= 2; ++month) {
+      log.Clear();
+      log.Add("Modelling Office - Processing Month No. " + std::to_string(month) + "....");
+      keep();
+    }
+    log.Add("Space Load Calculations Finished!");
+    keep();
+  };
+  w.Show();
+  w.mnuMAC.Click();
+  platform.ExpectMessage(kProceed, MsgResult::Yes);
+  w.cmdGO.Click();
+  using Lines = std::vector<std::string>;
+  ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen[0], (Lines{"Started to calculate cooling load", "Reading TOWER.ECI"}));
+  EXPECT_EQ(seen[1], (Lines{"Modelling Office - Processing Month No. 1...."}));
+  EXPECT_EQ(seen[2], (Lines{"Modelling Office - Processing Month No. 2...."}));
+  EXPECT_EQ(seen[3], (Lines{"Modelling Office - Processing Month No. 2....", "Space Load Calculations Finished!"}));
+  EXPECT_EQ(Log(), (Lines{"Modelling Office - Processing Month No. 2....", "Space Load Calculations Finished!",
+                          "Cooling load calculation completed", "Started to calculate A/C energy use", "Hour 8760",
+                          "A/C energy use calculation completed"}));
+  EXPECT_TRUE(w.cmdEndRun.Visible());
+  EXPECT_EQ(w.txtItem[0].Text(), "28");
+}
+
 TEST_F(EgyCalTest, FailedCoolingLoadRunLogsTheFailureTwice) {
   coolingError = "Weather file VLW1989.TXT not found";
   prog.sim.ACEgy[0] = 5;

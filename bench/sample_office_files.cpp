@@ -1,0 +1,64 @@
+// Runs the sample office's operating-energy year (the cooling-load
+// simulation, then the plant simulation) in a folder and leaves its hourly
+// output files there: AnHSpCL.TXT and BCLnEQW.SDF. scripts/compare-sim-outputs
+// runs two builds of it and compares the files byte for byte, so a change
+// meant to leave the results alone can be checked against the build before.
+//   sample_office_files FOLDER
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "common/program.h"
+#include "energy_input/energy_model_files.h"
+#include "simulation/simulation_runs.h"
+
+namespace {
+
+class NullLog : public simulation::RunLog {
+ public:
+  void Add(const std::string&) override {}
+  void Clear() override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 2;
+  }
+  std::string folder = argv[1];
+  if (folder.back() != '/') folder += '/';
+  const std::string sample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  for (const auto& e : std::filesystem::directory_iterator(sample)) {
+    std::string ext = e.path().extension().string();
+    if (ext == ".ECI" || ext == ".CON" || ext == ".ASS" || ext == ".WSS" || ext == ".SHM")
+      std::filesystem::copy_file(e.path(), folder + e.path().filename().string(),
+                                 std::filesystem::copy_options::overwrite_existing);
+  }
+  auto prog = std::make_unique<common::Program>();
+  auto& ei = prog->energyInput;
+  prog->building.ProjDir = folder;
+  prog->building.DataDir = std::string(OSTREVO_SOURCE_DIR) + "/data/";
+  ei.EciFile = "OFFICE.ECI";
+  ei.ConsFile = "OFFICE.CON";
+  ei.AssFile = "OFFICE.ASS";
+  prog->plant.WssFile = "OFFICE.WSS";
+  std::string error;
+  if (!energy_input::ReadEnergyModelFile(folder + ei.EciFile, ei.EgyModel, ei.FabShMask, error) ||
+      !energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  NullLog log;
+  ModRoutine::BCLSim(*prog, log);
+  if (prog->sim.SimErr == 0) ModACPlt::RunPlantSimulation(*prog, log);
+  if (prog->sim.SimErr != 0) {
+    std::fprintf(stderr, "%s\n", prog->sim.SimErrMsg.c_str());
+    return 1;
+  }
+  return 0;
+}

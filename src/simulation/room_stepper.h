@@ -1,0 +1,109 @@
+#pragma once
+// The one-minute step of a room's year in a form made for speed: CalQMRT,
+// StepWallNodes and CalRoomLoad with the same arithmetic in the same order,
+// so every value comes out bit for bit as those routines give it, but on
+// the room's own data laid out once before its year:
+// - the nodes of all components in one packed array per time plane, each
+//   component between two slots that hold the temperatures driving its
+//   surfaces, so one loop without branches or aliasing steps every node and
+//   the planes swap instead of being copied;
+// - each surface's node, its view of the others as a weight matrix (the
+//   area it sees, 0 where it sees none) and its exchange constant;
+// - what changes only by the hour (gains, outdoor terms, sol-air
+//   temperatures, whether the room may be cooled) worked out once an hour.
+// Nothing is allocated and no text is touched while stepping.
+#include <array>
+
+#include "common/program.h"
+
+namespace ModRoutine {
+
+using common::Integer;
+using common::Single;
+
+class RoomStepper {
+ public:
+  RoomStepper();
+
+  // Takes the room now in the model state, after LoadRoom, SetupWallNodes
+  // and PrepareEnclosure, with an enclosure whose every surface sees some
+  // area: its node temperatures (plane 0), air temperature, outside
+  // reference temperatures, and the design sensible and total load (kW) of
+  // its air-side system.
+  void Load(const common::ConstructionTables& ct, const common::CoolingLoadModelState& m, Single dsgSensLd,
+            Single dsgTotLd);
+
+  // The hour's values from the model state, once CalSolGain and
+  // CalSolAirTemp have run for the hour: the schedule fractions, the solar
+  // gains, the sol-air temperatures; `cooling` tells whether the hour lies
+  // in the room's operating hours.
+  void BeginHour(const common::CoolingLoadModelState& m, Single outTdb, Single outW, bool cooling);
+
+  // One time step: the radiant exchange, the wall nodes, the room air.
+  void Step() { (this->*step_)(); }
+
+  // Results of the last step (W, degC).
+  Single StepSensLd() const { return sens_; }
+  Single StepLatLd() const { return lat_; }
+  Single RmAirT() const { return airT_; }
+
+  // Node n of component c (both from 1) now.
+  Single NodeTemp(int c, int n) const { return cur_[first_[c - 1] + n]; }
+  // The node temperatures now, back into both planes of NodeTemp.
+  void StoreNodes(common::CoolingLoadModelState& m) const;
+
+  // The node temperatures now, kept to compare with later.
+  struct Nodes {
+    std::array<Single, common::kMaxFabrics*(common::kMaxNodes + 2)> t{};
+  };
+  Nodes KeepNodes() const;
+  // Largest change of a node temperature since `before`.
+  Single LargestNodeChange(const Nodes& before) const;
+
+ private:
+  static constexpr int kSlots = common::kMaxFabrics * (common::kMaxNodes + 2);
+  static constexpr int kSurfLanes = 12;  // surfaces 1..11, padded
+
+  // The step for rooms of up to `Lanes` surfaces, and its three forms.
+  template <int Lanes>
+  void StepWith();
+  void Step4();
+  void Step8();
+  void Step12();
+  void (RoomStepper::*step_)();
+
+  // Packed nodes: component c (0-based) lies at first_[c] + 1 .. first_[c]
+  // + last_[c]; first_[c] holds its outside and first_[c] + last_[c] + 1 its
+  // room-side reference temperature. Coefficients are 0 in those slots.
+  int nComp_ = 0, slots_ = 0;
+  std::array<int, common::kMaxFabrics> first_{}, last_{};
+  alignas(32) std::array<Single, kSlots> coefA_{}, coefB_{}, coefC_{};
+  alignas(32) std::array<Single, kSlots> plane0_{}, plane1_{};
+  Single* cur_ = plane0_.data();
+  Single* next_ = plane1_.data();
+
+  // Surfaces (0-based): the components, then the ceiling when there is one.
+  int nSurf_ = 0;
+  int floor_ = -1;  // the floor component, -1 none
+  bool hasRoof_ = false;
+  std::array<int, kSurfLanes> surfSlot_{};  // the slot of the surface's node
+  alignas(32) std::array<std::array<double, kSurfLanes>, kSurfLanes> view_{};  // [j][i]: area of j that i sees
+  alignas(32) std::array<double, kSurfLanes> surfArea_{}, othArea_{}, exchCoef_{};
+  double totArea_ = 1;
+  std::array<Single, kSurfLanes> hA_{};  // inside film conductance, W/K
+  std::array<Single, common::kMaxFabrics> outRef_{};  // outside reference temperatures of the hour
+
+  // The room.
+  Single setT_ = 0, setW_ = 0, floorArea_ = 0, flowOn_ = 0;
+  Integer occ_ = 0;
+  Single sumHA_ = 0, uaOff_ = 0, uaOn_ = 0, sumHAUaOff_ = 0, uaOnSumHA_ = 0, cap_ = 0, capLat_ = 0;
+  // The hour.
+  double radGain_ = 0;      // diffuse solar and radiant internal gains, W/m2
+  double beamOnFloor_ = 0;  // beam gain on the floor, K of its reference temperature
+  Single gains_ = 0, outUaOff_ = 0, outUaOn_ = 0, outSensOn_ = 0, latOn_ = 0;
+  bool cooling_ = false;
+  // The step.
+  Single airT_ = 0, sens_ = 0, lat_ = 0;
+};
+
+}  // namespace ModRoutine
