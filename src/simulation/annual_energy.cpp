@@ -105,4 +105,15 @@ std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& a
   return {};
 }
 
+void HandOverAnnualEnergy(common::SimulationState& sim, const common::PlantState& plant) {
+  const auto& c = plant.CPlt;
+  const auto& n = plant.NAC;
+  sim.AnnEgy[0] = sim.ACEgy[0] + c.AddHVACEgy[0];
+  sim.AnnEgy[1] = n.AddElecEgy[0] + sim.ZnElecEgy[0];
+  sim.AnnEgy[2] = n.FSEgy[0];
+  sim.AnnEgy[3] = n.LiftEgy[0];
+  sim.AnnEgy[4] = n.PDEgy[0];
+  sim.AnnEgy[5] = n.GasEgy[0];
+}
+
 }  // namespace simulation

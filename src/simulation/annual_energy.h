@@ -12,6 +12,7 @@
 
 #include "common/energy_input_state.h"
 #include "common/plant_state.h"
+#include "common/simulation_state.h"
 #include "common/value_types.h"
 
 namespace simulation {
@@ -39,5 +40,12 @@ std::string CalcGasEgy(common::NonACServicesData& nac);
 // type 0 (not set).
 std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& annHrs,
                           std::array<common::Single, 3>& znElecEgy);
+
+// The totals as they stand become the annual energy of the assessment,
+// AnnEgy(): the air-conditioning with the additional HVAC systems, the
+// zones' lighting and equipment with the additional electricity and
+// lighting, fire services, lifts and escalators, plumbing and drainage, and
+// town gas.
+void HandOverAnnualEnergy(common::SimulationState& sim, const common::PlantState& plant);
 
 }  // namespace simulation

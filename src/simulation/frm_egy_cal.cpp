@@ -368,15 +368,7 @@ void frmEgyCal::cmdOK_Click() {
 
 // The totals as they stand become the annual energy of the assessment.
 void frmEgyCal::mnuFExit_Click() {
-  auto& s = prog_.sim;
-  const auto& c = prog_.plant.CPlt;
-  const auto& n = prog_.plant.NAC;
-  s.AnnEgy[0] = s.ACEgy[0] + c.AddHVACEgy[0];
-  s.AnnEgy[1] = n.AddElecEgy[0] + s.ZnElecEgy[0];
-  s.AnnEgy[2] = n.FSEgy[0];
-  s.AnnEgy[3] = n.LiftEgy[0];
-  s.AnnEgy[4] = n.PDEgy[0];
-  s.AnnEgy[5] = n.GasEgy[0];
+  HandOverAnnualEnergy(prog_.sim, prog_.plant);
   Unload();
 }
 
