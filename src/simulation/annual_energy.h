@@ -39,7 +39,7 @@ std::string CalcGasEgy(common::NonACServicesData& nac);
 // their sum, in kWh. A room type outside 0 to 5 counts with the hours of
 // type 0 (not set).
 std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& annHrs,
-                          std::array<common::Single, 3>& znElecEgy);
+                          std::array<common::Single, common::kZnElecEgySlots>& znElecEgy);
 
 // The totals as they stand become the annual energy of the assessment,
 // AnnEgy(): the air-conditioning with the additional HVAC systems, the

@@ -265,13 +265,13 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
           out.Abandon();
           return Fail(sim, "RunPlantSimulation: Failed to write " + outPath + "!");
         }
-        sim.ACEgy[1] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
-        sim.ACEgy[2] += cp.ChrPower[1][0];
-        sim.ACEgy[3] += cp.PLPPower[0];
-        sim.ACEgy[4] += cp.SLPPower[1][0];
-        sim.ACEgy[5] += cp.CWPPower[0];
-        sim.ACEgy[6] += cp.SWPPower[1][0];
-        sim.ACEgy[7] += cp.CTFanPower[0];
+        sim.ACEgy[common::kACFans] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
+        sim.ACEgy[common::kACChillers] += cp.ChrPower[1][0];
+        sim.ACEgy[common::kACPrimaryPumps] += cp.PLPPower[0];
+        sim.ACEgy[common::kACSecondaryPumps] += cp.SLPPower[1][0];
+        sim.ACEgy[common::kACCondenserPumps] += cp.CWPPower[0];
+        sim.ACEgy[common::kACSeawaterPumps] += cp.SWPPower[1][0];
+        sim.ACEgy[common::kACCoolingTowers] += cp.CTFanPower[0];
       }
     }
   }
@@ -283,8 +283,11 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
     return;
   }
   if (stopped) return;
+  // The whole system: the parts summed in this order.
   auto& e = sim.ACEgy;
-  e[0] = e[2] + e[1] + e[3] + e[4] + e[5] + e[6] + e[7];
+  using namespace common;
+  e[kACWhole] = e[kACChillers] + e[kACFans] + e[kACPrimaryPumps] + e[kACSecondaryPumps] + e[kACCondenserPumps] +
+                e[kACSeawaterPumps] + e[kACCoolingTowers];
 }
 
 }  // namespace ModACPlt
