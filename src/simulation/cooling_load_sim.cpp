@@ -25,7 +25,7 @@ namespace {
 
 using common::ShortTextInt;
 
-bool Fail(common::SimulationState& sim, std::string msg) { return FailRun(sim, std::move(msg)); }
+using simulation::Fail;
 
 std::string Lower(std::string s) {
   for (char& ch : s)
@@ -41,51 +41,51 @@ bool CheckModel(common::Program& prog) {
   const auto& em = prog.energyInput.EgyModel;
   const auto& ct = prog.energyInput.cons;
   if (em.NoOfZn < 0 || em.NoOfZn > common::kMaxZones)
-    return Fail(sim, "BCLSim: The number of zones must lie between 0 and" + ShortTextInt(common::kMaxZones) + "!");
+    return Fail(sim, kBCLSim, "The number of zones must lie between 0 and" + ShortTextInt(common::kMaxZones) + "!");
   const int noOfCons = std::clamp<int>(ct.NoOfCons, 0, common::kMaxConstructions);
   for (int z = 1; z <= em.NoOfZn; ++z) {
     if (em.ZnNRm[z] < 0 || em.ZnNRm[z] > common::kMaxRooms)
-      return Fail(sim, "BCLSim: Zone \"" + em.ZnName[z] + "\" has more than" + ShortTextInt(common::kMaxRooms) +
+      return Fail(sim, kBCLSim, "Zone \"" + em.ZnName[z] + "\" has more than" + ShortTextInt(common::kMaxRooms) +
                            " rooms!");
     for (int r = 1; r <= em.ZnNRm[z]; ++r) {
       const std::string room = RoomLabel(em, z, r);
       if (em.RmNFab[z][r] < 0 || em.RmNFab[z][r] > common::kMaxFabrics)
-        return Fail(sim, "BCLSim: The " + room + " has more than" + ShortTextInt(common::kMaxFabrics) +
+        return Fail(sim, kBCLSim, "The " + room + " has more than" + ShortTextInt(common::kMaxFabrics) +
                              " fabric components!");
       if (em.RmType[z][r] < 0 || em.RmType[z][r] > kMaxRoomType)
-        return Fail(sim, "BCLSim: The " + room + " has an unknown room type!");
+        return Fail(sim, kBCLSim, "The " + room + " has an unknown room type!");
       const float values[] = {em.RmArea[z][r], em.RmHgt[z][r], em.RmNOcc[z][r], em.RmLgtW[z][r],
                               em.RmEqpW[z][r]};
       for (float v : values)
         if (!std::isfinite(v) || v < 0)
-          return Fail(sim, "BCLSim: The " + room + " has a negative area, height, occupancy or load!");
+          return Fail(sim, kBCLSim, "The " + room + " has a negative area, height, occupancy or load!");
       if (!common::ToInteger(em.RmNOcc[z][r]))
-        return Fail(sim, "BCLSim: The " + room + " has too many occupants!");
+        return Fail(sim, kBCLSim, "The " + room + " has too many occupants!");
       Single area = 0;
       int floor = 0;
       for (int c = 1; c <= em.RmNFab[z][r]; ++c) {
         const std::string comp = "fabric component \"" + em.FabName[z][r][c] + "\" of the " + room;
         if (em.FabType[z][r][c] < 0 || em.FabType[z][r][c] > kPartition)
-          return Fail(sim, "BCLSim: The " + comp + " has an unknown component type!");
+          return Fail(sim, kBCLSim, "The " + comp + " has an unknown component type!");
         if (em.FabOrient[z][r][c] < 0 || em.FabOrient[z][r][c] > kHorizontal)
-          return Fail(sim, "BCLSim: The " + comp + " has an unknown orientation!");
+          return Fail(sim, kBCLSim, "The " + comp + " has an unknown orientation!");
         const int n = em.FabCons[z][r][c];
-        if (n < 1) return Fail(sim, "BCLSim: The " + comp + " has no construction chosen!");
+        if (n < 1) return Fail(sim, kBCLSim, "The " + comp + " has no construction chosen!");
         if (n > noOfCons)
-          return Fail(sim, "BCLSim: The " + comp + " names construction " + std::to_string(n) + ", but only " +
+          return Fail(sim, kBCLSim, "The " + comp + " names construction " + std::to_string(n) + ", but only " +
                                std::to_string(noOfCons) + " constructions are defined!");
         if (ct.ConsNLay[n] < 1 || ct.ConsNLay[n] > common::kMaxLayers)
-          return Fail(sim, "BCLSim: The " + comp + " has no construction of 1 to" +
+          return Fail(sim, kBCLSim, "The " + comp + " has no construction of 1 to" +
                                ShortTextInt(common::kMaxLayers) + " layers!");
         const Single a = em.FabArea[z][r][c];
-        if (!std::isfinite(a) || a < 0) return Fail(sim, "BCLSim: The " + comp + " has a negative area!");
+        if (!std::isfinite(a) || a < 0) return Fail(sim, kBCLSim, "The " + comp + " has a negative area!");
         if (em.FabType[z][r][c] == kFloorCeiling) floor = c;
         area += a;
       }
       if (floor > 0 && !(em.FabArea[z][r][floor] > 0))
-        return Fail(sim, "BCLSim: The floor of the " + room + " has no area!");
+        return Fail(sim, kBCLSim, "The floor of the " + room + " has no area!");
       if (!(area > 0) && !(em.RmArea[z][r] * em.RmHgt[z][r] > 0))
-        return Fail(sim, "BCLSim: The " + room + " has neither fabric area nor volume!");
+        return Fail(sim, kBCLSim, "The " + room + " has neither fabric area nor volume!");
     }
   }
   return true;
@@ -204,7 +204,7 @@ bool SimulateRooms(common::Program& prog, simulation::RunLog& log, const RoomYea
       ok = SimulateRoomYear(in, sim, *steppers[static_cast<std::size_t>(w)], room.z, room.r, room.path, progress,
                             ends[static_cast<std::size_t>(k)]);
     } catch (const std::exception& e) {
-      FailRun(sim, std::string("BCLSim: ") + e.what());
+      Fail(sim, kBCLSim, e.what());
     }
     if (!ok) errors[static_cast<std::size_t>(k)] = sim.SimErrMsg;
     return ok;
@@ -225,7 +225,8 @@ bool SimulateRooms(common::Program& prog, simulation::RunLog& log, const RoomYea
         if (!report.ok) {
           threadsRun.Stop();
           const std::string& why = errors[static_cast<std::size_t>(k)];
-          return Fail(prog.sim, why.empty() ? "BCLSim: The " + RoomLabel(em, z, r) + " could not be simulated!" : why);
+          if (why.empty()) return Fail(prog.sim, kBCLSim, "The " + RoomLabel(em, z, r) + " could not be simulated!");
+          return simulation::FailAs(prog.sim, why);
         }
         break;
       }
@@ -286,7 +287,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
     std::string error;
     std::string path = common::ResolveProjectFile(ei.EciFile, projDir);
     if (!energy_input::ReadEnergyModelFile(path, ei.EgyModel, ei.FabShMask, error)) {
-      Fail(sim, "BCLSim: Failed to read energy calculation input file " + ei.EciFile + ": " + error);
+      Fail(sim, kBCLSim, "Failed to read energy calculation input file " + ei.EciFile + ": " + error);
       return;
     }
   }
@@ -300,7 +301,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
       Single p = static_cast<Single>(ModACPlt::SatVapPres(em.RmTemp[z][r]) * em.RmRH[z][r] / 100);
       sim.RmHumRat[z][r] = static_cast<Single>(ModACPlt::HumRatio(p));
       if (!std::isfinite(sim.RmHumRat[z][r]) || sim.RmHumRat[z][r] < 0 || !(p < 101.325f)) {
-        Fail(sim, "BCLSim: The design temperature and humidity of the " + RoomLabel(em, z, r) +
+        Fail(sim, kBCLSim, "The design temperature and humidity of the " + RoomLabel(em, z, r) +
                       " give no humidity ratio!");
         return;
       }
@@ -312,7 +313,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
     std::string error;
     std::string path = common::ResolveProjectFile(ei.ConsFile, projDir);
     if (!energy_input::ReadConstructionFile(path, ei.cons, error)) {
-      Fail(sim, "BCLSim: Failed to read construction file " + ei.ConsFile + ": " + error);
+      Fail(sim, kBCLSim, "Failed to read construction file " + ei.ConsFile + ": " + error);
       return;
     }
   }
@@ -339,7 +340,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   {
     auto found = common::FindExisting(prog.building.DataDir + kWeatherFileName);
     if (!found || !ReadWeatherYear(*found, cal.Hours(), weather)) {
-      Fail(sim, "BCLSim: Failed to open weather data file!");
+      Fail(sim, kBCLSim, "Failed to open weather data file!");
       return;
     }
   }

@@ -35,7 +35,7 @@ bool SimulateHour(const RoomYearInputs& in, common::SimulationState& sim, RoomSt
   const auto& ct = in.prog.energyInput.cons;
   CalSolGain(ct, in.prog.building.ProjDir, sim, &in.sun[static_cast<std::size_t>(hour)]);
   if (sim.SimErr != 0) return false;
-  if (!m.EnclosureOk) return FailRun(sim, kZeroInternalAreaMessage);
+  if (!m.EnclosureOk) return FailZeroInternalArea(sim);
   // The sol-air temperatures change only with the hour's weather.
   CalSolAirTemp(ct, sim);
   stepper.BeginHour(m, sim.OutTdb, sim.OutW, CoolingHour(sim, static_cast<Integer>(h), static_cast<Integer>(t)));
@@ -122,9 +122,10 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
         for (Single v : {end.sens, end.lat, m.RmAirT}) {
           const std::string text = AnnualText(v);
           if (text.empty())
-            return FailRun(sim, "BCLSim: The loads of the " + RoomLabel(em, z, r) + " became undefined on day" +
-                                    ShortTextInt(day) + " of month" + ShortTextInt(month) +
-                                    ": its wall conduction model is unstable!");
+            return simulation::Fail(sim, kBCLSim,
+                                    "The loads of the " + RoomLabel(em, z, r) + " became undefined on day" +
+                                        ShortTextInt(day) + " of month" + ShortTextInt(month) +
+                                        ": its wall conduction model is unstable!");
           line += ',';
           line += text;
         }

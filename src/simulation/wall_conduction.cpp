@@ -6,6 +6,7 @@
 
 #include "common/number_text.h"
 #include "simulation/load_constants.h"
+#include "simulation/sim_error.h"
 
 namespace ModRoutine {
 namespace {
@@ -67,11 +68,9 @@ void SetNode(common::CoolingLoadModelState& m, int c, int node, Single a, Single
   m.NodeCoefC[c][node] = cc;
 }
 
-bool Fail(common::SimulationState& sim, const std::string& msg) {
-  sim.SimErr = -1;
-  sim.SimErrMsg = msg;
-  return false;
-}
+using simulation::Fail;
+
+constexpr std::string_view kSetupWallNodes = "SetupWallNodes";
 
 std::string ConsLabel(const common::ConstructionTables& ct, int n) {
   return "construction" + common::ShortTextInt(n) + " (" + ct.ConsName[n] + ")";
@@ -104,7 +103,7 @@ bool SetupComponent(const common::ConstructionTables& ct, common::SimulationStat
   const int cons = m.CurFabCons[c];
   if (cons < 0 || cons > common::kMaxConstructions || ct.ConsNLay[cons] < 1 ||
       ct.ConsNLay[cons] > common::kMaxLayers)
-    return Fail(sim, "SetupWallNodes: Component" + common::ShortTextInt(c) + " has no usable construction!");
+    return Fail(sim, kSetupWallNodes, "Component" + common::ShortTextInt(c) + " has no usable construction!");
   const int L = ct.ConsNLay[cons];
   std::array<LayerData, common::kMaxLayers + 1> ly{};
   for (int l = 1; l <= L; ++l) {
@@ -115,7 +114,7 @@ bool SetupComponent(const common::ConstructionTables& ct, common::SimulationStat
     bool usable = std::isfinite(d.t) && std::isfinite(d.k) && std::isfinite(d.rho) && std::isfinite(d.cp) &&
                   d.t > 0 && d.k > 0 && d.rho >= 0 && d.cp >= 0;
     if (!usable)
-      return Fail(sim, "SetupWallNodes: Layer" + common::ShortTextInt(l) + " of " + ConsLabel(ct, cons) +
+      return Fail(sim, kSetupWallNodes, "Layer" + common::ShortTextInt(l) + " of " + ConsLabel(ct, cons) +
                            " needs a positive thickness and conductivity and no negative density or "
                            "specific heat!");
     if (d.mat >= 1) d.alpha = CalQuotient(d.k, d.rho, d.cp);
@@ -182,7 +181,7 @@ bool SetupComponent(const common::ConstructionTables& ct, common::SimulationStat
     }
     const int i = m.LayEndNode[c][l - 1];
     if (i + d.n > common::kMaxNodes)
-      return Fail(sim, "SetupWallNodes: " + ConsLabel(ct, cons) + " needs more than" +
+      return Fail(sim, kSetupWallNodes, "" + ConsLabel(ct, cons) + " needs more than" +
                            common::ShortTextInt(common::kMaxNodes) + " wall nodes!");
     m.LayEndNode[c][l] = static_cast<Integer>(i + d.n);
     d.dx = d.t / static_cast<Single>(d.n);
@@ -226,7 +225,7 @@ bool SetupComponent(const common::ConstructionTables& ct, common::SimulationStat
   for (int node = 1; node <= m.LayEndNode[c][L]; ++node) {
     const Single a = m.NodeCoefA[c][node], b = m.NodeCoefB[c][node], cc = m.NodeCoefC[c][node];
     if (!(a >= 0 && cc >= 0 && b <= kWeightTolerance && std::fabs(a + cc - b - 1) <= kSumTolerance))
-      return Fail(sim, "SetupWallNodes: The wall nodes of " + ConsLabel(ct, cons) +
+      return Fail(sim, kSetupWallNodes, "The wall nodes of " + ConsLabel(ct, cons) +
                            " would be unstable at a time step of 60 s!");
   }
   return true;
