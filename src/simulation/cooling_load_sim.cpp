@@ -36,10 +36,9 @@ std::string Lower(std::string s) {
 // Checks what the model's arrays and formulas need of the energy model and
 // the constructions, so that bad input stops the run with a message rather
 // than an index beyond the arrays or an undefined load.
-bool CheckModel(common::Program& prog) {
+bool CheckModel(common::Program& prog, const common::ConstructionTables& ct) {
   auto& sim = prog.sim;
   const auto& em = prog.energyInput.EgyModel;
-  const auto& ct = prog.energyInput.cons;
   if (em.NoOfZn < 0 || em.NoOfZn > common::kMaxZones)
     return Fail(sim, kBCLSim, "The number of zones must lie between 0 and" + ShortTextInt(common::kMaxZones) + "!");
   const int noOfCons = std::clamp<int>(ct.NoOfCons, 0, common::kMaxConstructions);
@@ -293,7 +292,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   }
   const auto& em = ei.EgyModel;
   if (em.NoOfZn < 0 || em.NoOfZn > common::kMaxZones) {
-    CheckModel(prog);
+    CheckModel(prog, {});
     return;
   }
   for (int z = 1; z <= em.NoOfZn; ++z) {
@@ -308,16 +307,21 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
     }
   }
 
+  // The constructions as saved, for this run only: the construction tables
+  // in memory, which the construction window may be editing, stay as they
+  // are.
   log.Add("Reading " + ei.ConsFile);
+  auto cons = std::make_unique<common::ConstructionTables>();
   {
     std::string error;
     std::string path = common::ResolveProjectFile(ei.ConsFile, projDir);
-    if (!energy_input::ReadConstructionFile(path, ei.cons, error)) {
+    if (!energy_input::ReadConstructionFile(path, *cons, error)) {
       Fail(sim, kBCLSim, "Failed to read construction file " + ei.ConsFile + ": " + error);
       return;
     }
   }
-  if (!CheckModel(prog)) return;
+  if (!CheckModel(prog, *cons)) return;
+  const WallLayouts walls(*cons);
 
   // Operating hours of the zones and of the building.
   sim.ZnOpHrs[0][0] = 25;
@@ -373,7 +377,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   for (const auto& wx : weather.hours) sun.push_back(SunOnGlassOf(m, wx.SolAzi, wx.SolAlt, orientations));
 
   if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  const RoomYearInputs in{prog, cal, weather, sun};
+  const RoomYearInputs in{prog, cal, weather, sun, *cons, walls};
   if (!SimulateRooms(prog, log, in, threads, rooms, zonePaths)) return;
   if (!ComposeAnnual(prog, weather, cal, zonePaths)) return;
   log.Add("Space Load Calculations Finished!");

@@ -32,7 +32,7 @@ bool SimulateHour(const RoomYearInputs& in, common::SimulationState& sim, RoomSt
     m.OccFrac = m.LgtFrac = m.EqpFrac = 0;
   m.BeamSolGain[0] = 0;
   m.DifSolGain[0] = 0;
-  const auto& ct = in.prog.energyInput.cons;
+  const auto& ct = in.cons;
   CalSolGain(ct, in.prog.building.ProjDir, sim, &in.sun[static_cast<std::size_t>(hour)]);
   if (sim.SimErr != 0) return false;
   if (!m.EnclosureOk) return FailZeroInternalArea(sim);
@@ -64,7 +64,7 @@ bool WarmUpRoom(const RoomYearInputs& in, common::SimulationState& sim, RoomStep
   m.RmAirT = m.RmSetT;
   m.RmAirW = m.RmSetW;
   const auto& as = in.prog.energyInput.ASSys;
-  stepper.Load(in.prog.energyInput.cons, m, as.DsgSensLd[0][z][r], as.DsgTotLd[0][z][r]);
+  stepper.Load(in.cons, m, as.DsgSensLd[0][z][r], as.DsgTotLd[0][z][r]);
   if (in.cal.Hours() == 0) return true;
   for (int h = 0; h <= 23; ++h)
     if (!WeatherAt(in.weather, h, sim)) return false;
@@ -94,7 +94,7 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
   auto& m = sim.load;
   const auto& em = in.prog.energyInput.EgyModel;
   LoadRoom(in.prog, sim, z, r);
-  SetupWallNodes(in.prog.energyInput.cons, sim);
+  SetupWallNodes(in.walls, sim);
   if (sim.SimErr != 0) return false;
   PrepareEnclosure(m);
   const int t = em.RmType[z][r];
