@@ -8,6 +8,7 @@
 #include "common/paths.h"
 #include "common/project_paths.h"
 #include "energy_input/energy_model_files.h"
+#include "energy_input/model_check.h"
 #include "plant_input/plant_files.h"
 #include "simulation/air_side.h"
 #include "simulation/chiller_plant.h"
@@ -27,31 +28,6 @@ constexpr int kShortDayStop = 13;
 using simulation::Fail;
 
 constexpr std::string_view kRunPlantSimulation = "RunPlantSimulation";
-
-// Checks what the hourly models need of the energy model and the air-side
-// systems of the zones that can operate.
-bool CheckZones(common::Program& prog) {
-  auto& sim = prog.sim;
-  const auto& em = prog.energyInput.EgyModel;
-  const auto& as = prog.energyInput.ASSys;
-  if (em.NoOfZn < 0 || em.NoOfZn > common::kMaxZones)
-    return Fail(sim, kRunPlantSimulation, "The number of zones must lie between 0 and 20!");
-  for (int z = 1; z <= em.NoOfZn; ++z) {
-    const std::string zone = "Zone \"" + em.ZnName[z] + "\"";
-    if (em.ZnNRm[z] < 0 || em.ZnNRm[z] > common::kMaxRooms)
-      return Fail(sim, kRunPlantSimulation, zone + " has more than 12 rooms!");
-    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-      if (em.RmType[z][r] < 0 || em.RmType[z][r] > ModRoutine::kMaxRoomType)
-        return Fail(sim, kRunPlantSimulation,
-                    "Room \"" + em.RmName[z][r] + "\" of " + zone + " has an unknown room type!");
-    }
-    if (as.ASTyp[z] < 0 || as.ASTyp[z] > kVavVariableSpeed)
-      return Fail(sim, kRunPlantSimulation, zone + " has an unknown air-side system type!");
-    if (as.FATyp[z] < 0 || as.FATyp[z] > kPretreatedAir)
-      return Fail(sim, kRunPlantSimulation, zone + " has an unknown fresh-air type!");
-  }
-  return true;
-}
 
 // Reads one hour of the annual hourly cooling load file: the outdoor values,
 // then each room's loads (kW) into DsgSensLd(1, z, r) and RmLatLd(z, r).
@@ -140,7 +116,10 @@ bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal
       return Fail(sim, kRunPlantSimulation,
                   "Failed to read central plant input file " + prog.plant.WssFile + ": " + error);
   }
-  if (!CheckZones(prog) || !CheckPlantHours(cp, sim) || !SimPrep(prog)) return false;
+  // What the hourly models need of the energy model and the air-side systems.
+  if (auto problem = energy_input::PlantRunProblem(em, as); !problem.empty())
+    return Fail(sim, kRunPlantSimulation, problem);
+  if (!CheckPlantHours(cp, sim) || !SimPrep(prog)) return false;
 
   // Operating hours of the zones and the office flags.
   sim.DayOfWeek = 6;

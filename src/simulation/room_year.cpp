@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "energy_input/model_check.h"
 #include "simulation/cooling_load_io.h"
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
@@ -85,10 +86,6 @@ bool WarmUpRoom(const RoomYearInputs& in, common::SimulationState& sim, RoomStep
 
 }  // namespace
 
-std::string RoomLabel(const common::EnergyModel& em, int z, int r) {
-  return "room \"" + em.RmName[z][r] + "\" of zone \"" + em.ZnName[z] + "\"";
-}
-
 bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int z, int r,
                       const std::string& path, simulation::RoomThreads::Progress& progress, RoomYearEnd& end) {
   auto& m = sim.load;
@@ -123,9 +120,9 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
           const std::string text = AnnualText(v);
           if (text.empty())
             return simulation::Fail(sim, kBCLSim,
-                                    "The loads of the " + RoomLabel(em, z, r) + " became undefined on day" +
-                                        ShortTextInt(day) + " of month" + ShortTextInt(month) +
-                                        ": its wall conduction model is unstable!");
+                                    "The loads of the " + energy_input::RoomLabel(em, z, r) +
+                                        " became undefined on day" + ShortTextInt(day) + " of month" +
+                                        ShortTextInt(month) + ": its wall conduction model is unstable!");
           line += ',';
           line += text;
         }

@@ -43,9 +43,6 @@ struct RoomYearEnd {
 bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int z, int r,
                       const std::string& path, simulation::RoomThreads::Progress& progress, RoomYearEnd& end);
 
-// "room "<name>" of zone "<name>"", for messages.
-std::string RoomLabel(const common::EnergyModel& em, int z, int r);
-
 // Loads room r of zone z into the cooling-load model state of `sim`.
 void LoadRoom(const common::Program& prog, common::SimulationState& sim, int z, int r);
 void LoadRoom(common::Program& prog, int z, int r);
