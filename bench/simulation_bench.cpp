@@ -42,7 +42,9 @@ const std::string kSample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/"
 
 // A project folder of its own and a program as the energy calculation
 // window leaves it before a run: the file names set, the energy model and
-// the air-side systems in memory (their design loads cap the room loads).
+// the air-side systems in memory (their design loads cap the room loads),
+// and the constructions as the construction window reads them (a run reads
+// its own from the file).
 struct Project {
   Project(const std::string& eci, const std::string& cons, const std::string& ass, const std::string& wss) {
     folder = (std::filesystem::temp_directory_path() / "ostrevo-bench-XXXXXX").string();
@@ -60,7 +62,8 @@ struct Project {
     auto& ei = prog->energyInput;
     std::string error;
     if (!energy_input::ReadEnergyModelFile(folder + ei.EciFile, ei.EgyModel, ei.FabShMask, error) ||
-        !energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error)) {
+        !energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error) ||
+        !energy_input::ReadConstructionFile(folder + ei.ConsFile, ei.cons, error)) {
       std::fprintf(stderr, "%s\n", error.c_str());
       std::abort();
     }
@@ -116,7 +119,7 @@ void CoolingLoadYear(Project& p, int threads) {
   ModRoutine::RunCoolingLoad(*p.prog, p.log, simulation::kWeatherYear, threads);
 }
 
-// Rooms and wall nodes of the model (after a run has read it).
+// Rooms and wall nodes of the model.
 struct ModelSize {
   int rooms = 0;
   long nodes = 0;
@@ -187,12 +190,6 @@ void BM_RoomStep(benchmark::State& state) {
   auto& largest = Largest(state.range(0) != 0);
   auto& prog = *largest.prog;
   auto& m = prog.sim.load;
-  if (prog.energyInput.cons.NoOfCons == 0) {
-    // The constructions come with a run; read them as the run does.
-    std::string error;
-    if (!energy_input::ReadConstructionFile(largest.folder + prog.energyInput.ConsFile, prog.energyInput.cons, error))
-      return state.SkipWithError(error.c_str());
-  }
   ModRoutine::SetLoadModelDefaults(prog.sim);
   ModRoutine::LoadRoom(prog, 1, 1);
   ModRoutine::SetupWallNodes(prog);

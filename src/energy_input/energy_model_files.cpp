@@ -4,7 +4,7 @@
 
 #include "common/data_file.h"
 #include "common/paths.h"
-#include "energy_input/energy_codes.h"
+#include "energy_input/model_check.h"
 
 namespace energy_input {
 namespace {
@@ -12,92 +12,51 @@ namespace {
 using common::DataReader;
 using common::DataWriter;
 using common::EnergyModel;
-using common::Integer;
-using common::kMaxFabrics;
-using common::kMaxRooms;
-using common::kMaxZones;
 
 constexpr std::string_view kModelHead = "Energy Calculation Input for Project: ";
 constexpr std::string_view kAirSideHead = "Air-side System Input File for Project: ";
 
-std::string Where(int z, int r = 0, int c = 0) {
-  std::string s = " (zone " + std::to_string(z);
-  if (r > 0) s += ", room " + std::to_string(r);
-  if (c > 0) s += ", component " + std::to_string(c);
-  return s + ")";
+// A value just read passes the model check `problem` made of it; else the
+// read fails with the problem and the line.
+bool Checked(DataReader& in, const std::string& problem) {
+  if (problem.empty()) return true;
+  in.Fail(problem);
+  return false;
 }
 
+// A model check's problem as a reader or writer's error.
+bool Passes(const std::string& problem, std::string& error) {
+  if (problem.empty()) return true;
+  error = problem;
+  return false;
+}
+
+// Each count and code is checked as it is read, before it is used as a count
+// or stored: nothing is ever read beyond an array.
 bool ReadModel(DataReader& in, EnergyModel& m, common::PerFabric<std::string>& masks, std::string& projName) {
   std::string head;
   if (!in.Read(head)) return false;
   projName = head.rfind(kModelHead, 0) == 0 ? head.substr(kModelHead.size()) : head;
-  if (!in.ReadInRange(m.NoOfZn, 0, kMaxZones, "a zone count")) return false;
+  if (!in.Read(m.NoOfZn) || !Checked(in, ZoneCountProblem(m.NoOfZn))) return false;
   for (int z = 1; z <= m.NoOfZn; ++z) {
-    if (!in.Read(m.ZnName[z]) || !in.Read(m.ZnNIdent[z]) ||
-        !in.ReadInRange(m.ZnNRm[z], 0, kMaxRooms, "a room count" + Where(z)))
+    if (!in.Read(m.ZnName[z]) || !in.Read(m.ZnNIdent[z]) || !in.Read(m.ZnNRm[z]) ||
+        !Checked(in, RoomCountProblem(m, z, m.ZnNRm[z])))
       return false;
     for (int r = 1; r <= m.ZnNRm[z]; ++r) {
       // The type comes before the number of identical rooms.
-      if (!in.Read(m.RmName[z][r]) ||
-          !in.ReadInRange(m.RmType[z][r], 0, MaxCode(kRoomTypes), "a room type" + Where(z, r)) ||
-          !in.Read(m.RmNIdent[z][r]) || !in.Read(m.RmArea[z][r]) || !in.Read(m.RmHgt[z][r]) ||
-          !in.Read(m.RmNOcc[z][r]) || !in.Read(m.RmVent[z][r]) || !in.Read(m.RmTemp[z][r]) ||
-          !in.Read(m.RmRH[z][r]) || !in.Read(m.RmLgtW[z][r]) || !in.Read(m.RmEqpW[z][r]) ||
-          !in.ReadInRange(m.RmNFab[z][r], 0, kMaxFabrics, "a fabric component count" + Where(z, r)))
+      if (!in.Read(m.RmName[z][r]) || !in.Read(m.RmType[z][r]) ||
+          !Checked(in, RoomTypeProblem(m, z, r, m.RmType[z][r])) || !in.Read(m.RmNIdent[z][r]) ||
+          !in.Read(m.RmArea[z][r]) || !in.Read(m.RmHgt[z][r]) || !in.Read(m.RmNOcc[z][r]) ||
+          !in.Read(m.RmVent[z][r]) || !in.Read(m.RmTemp[z][r]) || !in.Read(m.RmRH[z][r]) ||
+          !in.Read(m.RmLgtW[z][r]) || !in.Read(m.RmEqpW[z][r]) || !in.Read(m.RmNFab[z][r]) ||
+          !Checked(in, FabricCountProblem(m, z, r, m.RmNFab[z][r])))
         return false;
       for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
-        if (!in.Read(m.FabName[z][r][c]) || !in.Read(m.FabArea[z][r][c]) ||
-            !in.ReadInRange(m.FabType[z][r][c], 0, MaxCode(kFabricTypes), "a component type" + Where(z, r, c)) ||
-            !in.ReadInRange(m.FabCons[z][r][c], 0, common::kMaxConstructions,
-                        "a construction number" + Where(z, r, c)) ||
-            !in.ReadInRange(m.FabOrient[z][r][c], 0, MaxCode(kOrientations), "an orientation" + Where(z, r, c)) ||
+        if (!in.Read(m.FabName[z][r][c]) || !in.Read(m.FabArea[z][r][c]) || !in.Read(m.FabType[z][r][c]) ||
+            !Checked(in, FabricTypeProblem(m, z, r, c, m.FabType[z][r][c])) || !in.Read(m.FabCons[z][r][c]) ||
+            !Checked(in, ConstructionCodeProblem(m, z, r, c, m.FabCons[z][r][c])) ||
+            !in.Read(m.FabOrient[z][r][c]) || !Checked(in, OrientationProblem(m, z, r, c, m.FabOrient[z][r][c])) ||
             !in.Read(masks[z][r][c]))
-          return false;
-      }
-    }
-  }
-  return true;
-}
-
-// The counts that the files are written and read with must lie within the
-// arrays; a model that breaks them is refused before anything is touched.
-bool CheckCounts(const EnergyModel& m, std::string& error) {
-  if (m.NoOfZn < 0 || m.NoOfZn > kMaxZones) {
-    error = "a zone count of " + std::to_string(m.NoOfZn) + " lies outside 0 to 20";
-    return false;
-  }
-  for (int z = 1; z <= m.NoOfZn; ++z) {
-    if (m.ZnNRm[z] < 0 || m.ZnNRm[z] > kMaxRooms) {
-      error = "a room count of " + std::to_string(m.ZnNRm[z]) + " lies outside 0 to 12" + Where(z);
-      return false;
-    }
-    for (int r = 1; r <= m.ZnNRm[z]; ++r) {
-      if (m.RmNFab[z][r] < 0 || m.RmNFab[z][r] > kMaxFabrics) {
-        error = "a fabric component count of " + std::to_string(m.RmNFab[z][r]) + " lies outside 0 to 10" +
-                Where(z, r);
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
-bool CheckCode(int code, int hi, const std::string& what, std::string& error) {
-  if (code >= 0 && code <= hi) return true;
-  error = what + " of " + std::to_string(code) + " lies outside 0 to " + std::to_string(hi);
-  return false;
-}
-
-// Nothing is written that the reader would refuse.
-bool CheckCodes(const EnergyModel& m, std::string& error) {
-  for (int z = 1; z <= m.NoOfZn; ++z) {
-    for (int r = 1; r <= m.ZnNRm[z]; ++r) {
-      if (!CheckCode(m.RmType[z][r], MaxCode(kRoomTypes), "a room type" + Where(z, r), error)) return false;
-      for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
-        if (!CheckCode(m.FabType[z][r][c], MaxCode(kFabricTypes), "a component type" + Where(z, r, c), error) ||
-            !CheckCode(m.FabCons[z][r][c], common::kMaxConstructions, "a construction number" + Where(z, r, c),
-                       error) ||
-            !CheckCode(m.FabOrient[z][r][c], MaxCode(kOrientations), "an orientation" + Where(z, r, c), error))
           return false;
       }
     }
@@ -155,7 +114,8 @@ bool ReadEnergyModelFile(const std::string& path, EnergyModel& model, common::Pe
 
 bool EnergyModelText(const std::string& projName, const EnergyModel& m, const common::PerFabric<std::string>& masks,
                      std::string& text, std::string& error) {
-  if (!CheckCounts(m, error) || !CheckCodes(m, error) || !CheckModelTexts(projName, m, masks, error)) return false;
+  // Nothing is written that the reader would refuse.
+  if (!Passes(CodesProblem(m), error) || !CheckModelTexts(projName, m, masks, error)) return false;
   DataWriter w;
   w.Str(std::string(kModelHead) + projName).EndLine();
   w.Int(m.NoOfZn).EndLine();
@@ -192,7 +152,8 @@ bool WriteEnergyModelFile(const std::string& path, const std::string& projName, 
 
 bool ReadAirSideFile(const std::string& path, const EnergyModel& model, common::AirSideSystemData& airSide,
                      std::string& error) {
-  if (!CheckCounts(model, error)) return false;
+  // The counts the file is read with must lie within the arrays.
+  if (!Passes(CountsProblem(model), error)) return false;
   auto text = common::ReadWholeFile(path, &error);
   if (!text) return false;
   DataReader in(std::move(*text));
@@ -200,8 +161,8 @@ bool ReadAirSideFile(const std::string& path, const EnergyModel& model, common::
   std::string head;
   bool ok = in.Read(head);
   for (int z = 1; ok && z <= model.NoOfZn; ++z) {
-    ok = in.ReadInRange(read.ASTyp[z], 0, MaxCode(kAirSideTypes), "an air-side system type" + Where(z)) &&
-         in.ReadInRange(read.FATyp[z], 0, MaxCode(kFreshAirTypes), "a fresh-air type" + Where(z)) &&
+    ok = in.Read(read.ASTyp[z]) && Checked(in, AirSideTypeProblem(model, z, read.ASTyp[z])) &&
+         in.Read(read.FATyp[z]) && Checked(in, FreshAirTypeProblem(model, z, read.FATyp[z])) &&
          in.Read(read.DsgSensLd[0][z][0]) && in.Read(read.DsgTotLd[0][z][0]) && in.Read(read.DsgSAFlow[0][z][0]) &&
          in.Read(read.DsgFanPres[0][z]) && in.Read(read.DsgFanPwr[0][z]) && in.Read(read.DsgCHWFlow[0][z]);
     for (int r = 1; ok && r <= model.ZnNRm[z]; ++r)
@@ -217,12 +178,7 @@ bool ReadAirSideFile(const std::string& path, const EnergyModel& model, common::
 
 bool WriteAirSideFile(const std::string& path, const std::string& projName, const EnergyModel& model,
                       const common::AirSideSystemData& a, std::string& error) {
-  if (!CheckCounts(model, error) || !CheckText(projName, "the project name", error)) return false;
-  for (int z = 1; z <= model.NoOfZn; ++z) {
-    if (!CheckCode(a.ASTyp[z], MaxCode(kAirSideTypes), "an air-side system type" + Where(z), error) ||
-        !CheckCode(a.FATyp[z], MaxCode(kFreshAirTypes), "a fresh-air type" + Where(z), error))
-      return false;
-  }
+  if (!Passes(AirSideProblem(model, a), error) || !CheckText(projName, "the project name", error)) return false;
   DataWriter w;
   w.Str(std::string(kAirSideHead) + projName).EndLine();
   for (int z = 1; z <= model.NoOfZn; ++z) {

@@ -7,6 +7,7 @@
 #include "common/paths.h"
 #include "energy_input/energy_codes.h"
 #include "energy_input/energy_file_names.h"
+#include "energy_input/model_check.h"
 #include "energy_input/project_constructions.h"
 #include "forms/typed_input.h"
 #include "forms/control_array.h"
@@ -351,7 +352,7 @@ void frmEgyCalInput::StoreZnData() {
   mEgyModel.ZnName[mCurZn] = txtZnNam.Text();
   StoreTyped(*this, txtNIZn, mEgyModel.ZnNIdent[mCurZn]);
   int n = TypedCount(txtNRmIZ);
-  if (n >= 0 && n <= common::kMaxRooms) mEgyModel.ZnNRm[mCurZn] = static_cast<Integer>(n);
+  if (RoomCountProblem(mEgyModel, mCurZn, n).empty()) mEgyModel.ZnNRm[mCurZn] = static_cast<Integer>(n);
 }
 
 void frmEgyCalInput::StoreRmData() {
@@ -372,7 +373,7 @@ void frmEgyCalInput::StoreRmData() {
   // A component count typed but not entered is taken only when the model
   // can hold it.
   int n = TypedCount(txtNFabComp);
-  if (n >= 0 && n <= common::kMaxFabrics) m.RmNFab[z][r] = static_cast<Integer>(n);
+  if (FabricCountProblem(m, mCurZn, mCurRm, n).empty()) m.RmNFab[z][r] = static_cast<Integer>(n);
 }
 
 bool frmEgyCalInput::StoreFabCompData() {
@@ -390,12 +391,11 @@ bool frmEgyCalInput::StoreFabCompData() {
   Integer& cons = m.FabCons[z][r][c];
   const int typed = TypedCount(txtCompC[0]);
   if (typed == cons) return true;
-  const int defined = std::clamp<int>(egy_.cons.NoOfCons, 0, common::kMaxConstructions);
-  if (typed >= 0 && typed <= defined) {
+  if (ConstructionNumberProblem(m, mCurZn, mCurRm, mCurFab, typed, egy_.cons).empty()) {
     cons = static_cast<Integer>(typed);
     return true;
   }
-  MsgBox(ConstructionNumberRefused(defined, cons));
+  MsgBox(ConstructionNumberRefused(std::clamp<int>(egy_.cons.NoOfCons, 0, common::kMaxConstructions), cons));
   return false;
 }
 
@@ -443,8 +443,9 @@ void frmEgyCalInput::Form_Load() {
 // ---- counts ----
 
 void frmEgyCalInput::cmdEntNZn_Click() {
+  // A count entered makes at least one zone.
   int n = TypedCount(txtNZn);
-  if (n < 1 || n > common::kMaxZones) {
+  if (n < 1 || !ZoneCountProblem(n).empty()) {
     MsgBox("No. of Zones outside range!");
     return;
   }
@@ -460,7 +461,7 @@ bool frmEgyCalInput::EnterZone() {
   if (mCurZn < 1) return true;
   int n = TypedCount(txtNRmIZ);
   cmdEntNRm.SetFontBold(false);
-  if (n < 1 || n > common::kMaxRooms) {
+  if (n < 1 || !RoomCountProblem(mEgyModel, mCurZn, n).empty()) {
     MsgBox("No. of Rooms outside range!");
     return false;
   }
@@ -480,7 +481,7 @@ void frmEgyCalInput::cmdEntRmChar_Click() {
   cmdEntRmChar.SetFontBold(false);
   if (mCurZn < 1 || mCurRm < 1) return;
   int n = TypedCount(txtNFabComp);
-  if (n < 1 || n > common::kMaxFabrics) {
+  if (n < 1 || !FabricCountProblem(mEgyModel, mCurZn, mCurRm, n).empty()) {
     MsgBox("No. of Fabric Components outside range!");
     return;
   }
@@ -512,7 +513,7 @@ void frmEgyCalInput::cboZNo_Click() {
   }
   ShowZnData();
   int rooms = mEgyModel.ZnNRm[static_cast<size_t>(mCurZn)];
-  if (rooms >= 1 && rooms <= common::kMaxRooms) cmdEntNRm_Click();
+  if (rooms >= 1 && RoomCountProblem(mEgyModel, mCurZn, rooms).empty()) cmdEntNRm_Click();
 }
 
 void frmEgyCalInput::cboRmNo_Click() {
@@ -542,7 +543,7 @@ void frmEgyCalInput::cboRmNo_Click() {
   ShowNumber(txtEqpW, m.RmEqpW[z][r]);
   txtNFabComp.SetText(common::DisplayTextInt(m.RmNFab[z][r]));
   int fabs = m.RmNFab[z][r];
-  if (fabs >= 1 && fabs <= common::kMaxFabrics) cmdEntRmChar_Click();
+  if (fabs >= 1 && FabricCountProblem(m, mCurZn, mCurRm, fabs).empty()) cmdEntRmChar_Click();
 }
 
 void frmEgyCalInput::cboFabComp_Click() {

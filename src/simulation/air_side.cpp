@@ -4,9 +4,15 @@
 
 #include "simulation/chiller_plant.h"
 #include "simulation/psychrometrics.h"
+#include "simulation/sim_error.h"
 #include "simulation/solvers.h"
 
 namespace ModACPlt {
+namespace {
+
+constexpr std::string_view kASSFWCF = "ASSFWCF";
+
+}  // namespace
 
 void ASSFWCF(common::SimulationState& sim) {
   auto& p = sim.plant;
@@ -26,7 +32,7 @@ void ASSFWCF(common::SimulationState& sim) {
         sim.SimErr = 0;
         SYZ29(sim, fr, vane, pr);
         if (sim.SimErr != 0) {
-          sim.SimErrMsg += " ASSFWCF: Failed to solve for IGV angle!";
+          simulation::FailAfter(sim, kASSFWCF, "Failed to solve for IGV angle!");
           return;
         }
         CopyCurve(p.FanPwrCrv[2], p.CrvCoef);
@@ -39,7 +45,7 @@ void ASSFWCF(common::SimulationState& sim) {
           sim.SimErr = 0;
           SZ1N(sim, fr, x);
           if (sim.SimErr != 0) {
-            sim.SimErrMsg += " ASSFWCF: Failed to solve for fan speed!";
+            simulation::FailAfter(sim, kASSFWCF, "Failed to solve for fan speed!");
             return;
           }
           s = fr / x;  // x is the flow ratio per unit speed

@@ -74,8 +74,8 @@ std::string CalcGasEgy(common::NonACServicesData& nac) {
 }
 
 std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& annHrs,
-                          std::array<Single, 3>& znElecEgy) {
-  std::array<Single, 3> sum{};
+                          std::array<Single, common::kZnElecEgySlots>& znElecEgy) {
+  std::array<Single, common::kZnElecEgySlots> sum{};
   int zones = model.NoOfZn > common::kMaxZones ? common::kMaxZones : model.NoOfZn;
   for (int z = 1; z <= zones; ++z) {
     auto zk = static_cast<size_t>(z);
@@ -91,18 +91,30 @@ std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& a
         std::optional<Single> energy;
         if (perRoom)
           energy = common::ToSingle(static_cast<double>(*perRoom) * model.RmNIdent[zk][rk] * model.ZnNIdent[zk] / 1000);
-        auto part = energy ? AddSingle(sum[use + 1], *energy) : std::nullopt;
-        auto total = energy ? AddSingle(sum[0], *energy) : std::nullopt;
+        const size_t slot = use == 0 ? common::kZnElecLighting : common::kZnElecEquipment;
+        auto part = energy ? AddSingle(sum[slot], *energy) : std::nullopt;
+        auto total = energy ? AddSingle(sum[common::kZnElecWhole], *energy) : std::nullopt;
         if (!part || !total)
           return "The annual energy of zone" + common::ShortTextInt(z) + ", room" + common::ShortTextInt(r) +
                  kTooLarge;
-        sum[use + 1] = *part;
-        sum[0] = *total;
+        sum[slot] = *part;
+        sum[common::kZnElecWhole] = *total;
       }
     }
   }
   znElecEgy = sum;
   return {};
+}
+
+void HandOverAnnualEnergy(common::SimulationState& sim, const common::PlantState& plant) {
+  const auto& c = plant.CPlt;
+  const auto& n = plant.NAC;
+  sim.AnnEgy[common::kAnnHVAC] = sim.ACEgy[common::kACWhole] + c.AddHVACEgy[0];
+  sim.AnnEgy[common::kAnnElec] = n.AddElecEgy[0] + sim.ZnElecEgy[common::kZnElecWhole];
+  sim.AnnEgy[common::kAnnFSer] = n.FSEgy[0];
+  sim.AnnEgy[common::kAnnLift] = n.LiftEgy[0];
+  sim.AnnEgy[common::kAnnPaD] = n.PDEgy[0];
+  sim.AnnEgy[common::kAnnGas] = n.GasEgy[0];
 }
 
 }  // namespace simulation

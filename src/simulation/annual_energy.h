@@ -12,6 +12,7 @@
 
 #include "common/energy_input_state.h"
 #include "common/plant_state.h"
+#include "common/simulation_state.h"
 #include "common/value_types.h"
 
 namespace simulation {
@@ -38,6 +39,13 @@ std::string CalcGasEgy(common::NonACServicesData& nac);
 // their sum, in kWh. A room type outside 0 to 5 counts with the hours of
 // type 0 (not set).
 std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& annHrs,
-                          std::array<common::Single, 3>& znElecEgy);
+                          std::array<common::Single, common::kZnElecEgySlots>& znElecEgy);
+
+// The totals as they stand become the annual energy of the assessment,
+// AnnEgy(): the air-conditioning with the additional HVAC systems, the
+// zones' lighting and equipment with the additional electricity and
+// lighting, fire services, lifts and escalators, plumbing and drainage, and
+// town gas.
+void HandOverAnnualEnergy(common::SimulationState& sim, const common::PlantState& plant);
 
 }  // namespace simulation

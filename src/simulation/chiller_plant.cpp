@@ -6,6 +6,7 @@
 
 #include "common/number_text.h"
 #include "simulation/plant_defaults.h"
+#include "simulation/sim_error.h"
 #include "simulation/solvers.h"
 
 namespace ModACPlt {
@@ -16,10 +17,9 @@ int SlotInt(Single v, int lo, int hi) {
   return i < lo ? lo : (i > hi ? hi : i);
 }
 
-void Fail(common::SimulationState& sim, std::string msg) {
-  sim.SimErr = -1;
-  sim.SimErrMsg = std::move(msg);
-}
+// The routines as their failures name them.
+constexpr std::string_view kCPCSIM = "CPCSIM";
+constexpr std::string_view kPmpWCal = "PmpWCal";
 
 // Runs the pump model for each running pump of a list and books flow, head
 // and power in row 1; false (message appended) when a pump fails.
@@ -36,11 +36,10 @@ bool RunPumps(common::SimulationState& sim, const RunningUnits& run, Single dema
     p.PltVar[11] = demand / loopRated;
     sim.SimErr = 0;
     PmpWCal(sim);
-    if (sim.SimErr != 0) {
-      sim.SimErrMsg += std::string(" CPCSIM: Unable to calculate ") + what + " power for unit #:" +
-                       common::ShortTextInt(k);
-      return false;
-    }
+    if (sim.SimErr != 0)
+      return simulation::FailAfter(sim, kCPCSIM,
+                                   std::string("Unable to calculate ") + what + " power for unit #:" +
+                                       common::ShortTextInt(k));
     flow[1][k] = fr * flow[0][k];
     pres[1][k] = pres[0][k] * p.PltVar[21];
     power[1][k] = p.PltVar[20] * power[0][k];
@@ -88,7 +87,7 @@ void PmpWCal(common::SimulationState& sim) {
       sim.SimErr = 0;
       SZ1N(sim, fr, x);
       if (sim.SimErr != 0) {
-        sim.SimErrMsg += " PmpWCal: Failed to solve for pump speed!";
+        simulation::FailAfter(sim, kPmpWCal, "Failed to solve for pump speed!");
         return;
       }
       s = fr / x;
@@ -245,7 +244,10 @@ void CPCSIM(common::Program& prog) {
         tCE = next;
         break;
       }
-      if (passes > 300) return Fail(sim, "CPCSIM: No. of iteration exceeded 300");
+      if (passes > 300) {
+        simulation::Fail(sim, kCPCSIM, "No. of iteration exceeded 300");
+        return;
+      }
     }
   }
 

@@ -9,6 +9,8 @@
 namespace ModRoutine {
 namespace {
 
+using simulation::Fail;
+
 // The Single the reader takes from a number's text, as the load files'
 // reader takes it.
 std::optional<common::Single> ReadBack(std::string_view text) {
@@ -68,49 +70,43 @@ std::string AnnualText(common::Single value) {
 bool ReadLoadText(common::SimulationState& sim, simulation::BlockReader& in, const std::string& path, int items,
                   std::string& line) {
   common::DataReader* r = in.Line();
-  if (!r || !r->ReadLine(line)) return FailRun(sim, "BCLSim: Failed to read " + path + ": " + in.Error());
+  if (!r || !r->ReadLine(line)) return Fail(sim, kBCLSim, "Failed to read " + path + ": " + in.Error());
   int found = 1;
   bool empty = line.empty() || line.front() == ',' || line.back() == ',';
   for (std::size_t k = 0; k + 1 < line.size(); ++k)
     if (line[k] == ',') ++found, empty = empty || line[k + 1] == ',';
   if (found != items || empty)
-    return FailRun(sim, "BCLSim: Failed to read " + path + ": a line of " + std::to_string(items) +
+    return Fail(sim, kBCLSim, "Failed to read " + path + ": a line of " + std::to_string(items) +
                             " numbers was expected (line " + std::to_string(in.LineNumber() - 1) + ")");
   return true;
 }
 
-bool FailRun(common::SimulationState& sim, std::string msg) {
-  sim.SimErr = -1;
-  sim.SimErrMsg = std::move(msg);
-  return false;
-}
-
 const WeatherHour* WeatherAt(const WeatherYear& weather, int i, common::SimulationState& sim) {
   if (i >= 0 && static_cast<std::size_t>(i) < weather.hours.size()) return &weather.hours[static_cast<std::size_t>(i)];
-  FailRun(sim, std::string("BCLSim: Failed to read weather data file ") + kWeatherFileName + ": " + weather.error);
+  Fail(sim, kBCLSim, std::string("Failed to read weather data file ") + kWeatherFileName + ": " + weather.error);
   return nullptr;
 }
 
 bool OpenWriter(common::SimulationState& sim, simulation::BlockWriter& w, const std::string& path) {
   std::string error;
-  if (!w.Open(path, error)) return FailRun(sim, "BCLSim: Failed to create " + path + ": " + error);
+  if (!w.Open(path, error)) return Fail(sim, kBCLSim, "Failed to create " + path + ": " + error);
   return true;
 }
 
 bool FlushWriter(common::SimulationState& sim, simulation::BlockWriter& w, const std::string& path) {
-  if (!w.Flush()) return FailRun(sim, "BCLSim: Failed to write " + path + "!");
+  if (!w.Flush()) return Fail(sim, kBCLSim, "Failed to write " + path + "!");
   return true;
 }
 
 bool CommitWriter(common::SimulationState& sim, simulation::BlockWriter& w, const std::string& path) {
   std::string error;
-  if (!w.Commit(error)) return FailRun(sim, "BCLSim: Failed to write " + path + ": " + error);
+  if (!w.Commit(error)) return Fail(sim, kBCLSim, "Failed to write " + path + ": " + error);
   return true;
 }
 
 bool OpenReader(common::SimulationState& sim, simulation::BlockReader& in, const std::string& path) {
   std::string error;
-  if (!in.Open(path, error)) return FailRun(sim, "BCLSim: Failed to open " + path + ": " + error);
+  if (!in.Open(path, error)) return Fail(sim, kBCLSim, "Failed to open " + path + ": " + error);
   return true;
 }
 

@@ -1,18 +1,19 @@
 #pragma once
 // File steps of the cooling-load simulation that stop the run with a
-// "BCLSim: " message in SimErrMsg when they fail: the weather hours read for
-// the run, and the room, zone and annual load files.
+// message of BCLSim's when they fail: the weather hours read for the run, and
+// the room, zone and annual load files.
 #include <string>
 #include <string_view>
 
 #include "common/simulation_state.h"
 #include "simulation/data_stream.h"
+#include "simulation/sim_error.h"
 #include "simulation/weather.h"
 
 namespace ModRoutine {
 
-// Sets SimErr and SimErrMsg; false.
-bool FailRun(common::SimulationState& sim, std::string msg);
+// The cooling-load simulation as its failures name it.
+inline constexpr std::string_view kBCLSim = "BCLSim";
 
 // Weather hour i of the run (from 0), or the reason the weather file holds
 // no such hour.
@@ -44,7 +45,7 @@ bool ReadLoadLine(common::SimulationState& sim, simulation::BlockReader& in, con
                   auto&... items) {
   common::DataReader* r = in.Line();
   if (r) (r->Read(items), ...);
-  if (!r || !r->Ok()) return FailRun(sim, "BCLSim: Failed to read " + path + ": " + in.Error());
+  if (!r || !r->Ok()) return simulation::Fail(sim, kBCLSim, "Failed to read " + path + ": " + in.Error());
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include "common/project_paths.h"
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_model_files.h"
+#include "energy_input/model_check.h"
 #include "simulation/cooling_load_io.h"
 #include "simulation/load_constants.h"
 #include "simulation/psychrometrics.h"
@@ -25,70 +26,12 @@ namespace {
 
 using common::ShortTextInt;
 
-bool Fail(common::SimulationState& sim, std::string msg) { return FailRun(sim, std::move(msg)); }
+using simulation::Fail;
 
 std::string Lower(std::string s) {
   for (char& ch : s)
     if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
   return s;
-}
-
-// Checks what the model's arrays and formulas need of the energy model and
-// the constructions, so that bad input stops the run with a message rather
-// than an index beyond the arrays or an undefined load.
-bool CheckModel(common::Program& prog) {
-  auto& sim = prog.sim;
-  const auto& em = prog.energyInput.EgyModel;
-  const auto& ct = prog.energyInput.cons;
-  if (em.NoOfZn < 0 || em.NoOfZn > common::kMaxZones)
-    return Fail(sim, "BCLSim: The number of zones must lie between 0 and" + ShortTextInt(common::kMaxZones) + "!");
-  const int noOfCons = std::clamp<int>(ct.NoOfCons, 0, common::kMaxConstructions);
-  for (int z = 1; z <= em.NoOfZn; ++z) {
-    if (em.ZnNRm[z] < 0 || em.ZnNRm[z] > common::kMaxRooms)
-      return Fail(sim, "BCLSim: Zone \"" + em.ZnName[z] + "\" has more than" + ShortTextInt(common::kMaxRooms) +
-                           " rooms!");
-    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-      const std::string room = RoomLabel(em, z, r);
-      if (em.RmNFab[z][r] < 0 || em.RmNFab[z][r] > common::kMaxFabrics)
-        return Fail(sim, "BCLSim: The " + room + " has more than" + ShortTextInt(common::kMaxFabrics) +
-                             " fabric components!");
-      if (em.RmType[z][r] < 0 || em.RmType[z][r] > kMaxRoomType)
-        return Fail(sim, "BCLSim: The " + room + " has an unknown room type!");
-      const float values[] = {em.RmArea[z][r], em.RmHgt[z][r], em.RmNOcc[z][r], em.RmLgtW[z][r],
-                              em.RmEqpW[z][r]};
-      for (float v : values)
-        if (!std::isfinite(v) || v < 0)
-          return Fail(sim, "BCLSim: The " + room + " has a negative area, height, occupancy or load!");
-      if (!common::ToInteger(em.RmNOcc[z][r]))
-        return Fail(sim, "BCLSim: The " + room + " has too many occupants!");
-      Single area = 0;
-      int floor = 0;
-      for (int c = 1; c <= em.RmNFab[z][r]; ++c) {
-        const std::string comp = "fabric component \"" + em.FabName[z][r][c] + "\" of the " + room;
-        if (em.FabType[z][r][c] < 0 || em.FabType[z][r][c] > kPartition)
-          return Fail(sim, "BCLSim: The " + comp + " has an unknown component type!");
-        if (em.FabOrient[z][r][c] < 0 || em.FabOrient[z][r][c] > kHorizontal)
-          return Fail(sim, "BCLSim: The " + comp + " has an unknown orientation!");
-        const int n = em.FabCons[z][r][c];
-        if (n < 1) return Fail(sim, "BCLSim: The " + comp + " has no construction chosen!");
-        if (n > noOfCons)
-          return Fail(sim, "BCLSim: The " + comp + " names construction " + std::to_string(n) + ", but only " +
-                               std::to_string(noOfCons) + " constructions are defined!");
-        if (ct.ConsNLay[n] < 1 || ct.ConsNLay[n] > common::kMaxLayers)
-          return Fail(sim, "BCLSim: The " + comp + " has no construction of 1 to" +
-                               ShortTextInt(common::kMaxLayers) + " layers!");
-        const Single a = em.FabArea[z][r][c];
-        if (!std::isfinite(a) || a < 0) return Fail(sim, "BCLSim: The " + comp + " has a negative area!");
-        if (em.FabType[z][r][c] == kFloorCeiling) floor = c;
-        area += a;
-      }
-      if (floor > 0 && !(em.FabArea[z][r][floor] > 0))
-        return Fail(sim, "BCLSim: The floor of the " + room + " has no area!");
-      if (!(area > 0) && !(em.RmArea[z][r] * em.RmHgt[z][r] > 0))
-        return Fail(sim, "BCLSim: The " + room + " has neither fabric area nor volume!");
-    }
-  }
-  return true;
 }
 
 // The zone load file: per hour the hour stamp and outdoor values, then the
@@ -204,7 +147,7 @@ bool SimulateRooms(common::Program& prog, simulation::RunLog& log, const RoomYea
       ok = SimulateRoomYear(in, sim, *steppers[static_cast<std::size_t>(w)], room.z, room.r, room.path, progress,
                             ends[static_cast<std::size_t>(k)]);
     } catch (const std::exception& e) {
-      FailRun(sim, std::string("BCLSim: ") + e.what());
+      Fail(sim, kBCLSim, e.what());
     }
     if (!ok) errors[static_cast<std::size_t>(k)] = sim.SimErrMsg;
     return ok;
@@ -225,7 +168,9 @@ bool SimulateRooms(common::Program& prog, simulation::RunLog& log, const RoomYea
         if (!report.ok) {
           threadsRun.Stop();
           const std::string& why = errors[static_cast<std::size_t>(k)];
-          return Fail(prog.sim, why.empty() ? "BCLSim: The " + RoomLabel(em, z, r) + " could not be simulated!" : why);
+          if (why.empty())
+            return Fail(prog.sim, kBCLSim, "The " + energy_input::RoomLabel(em, z, r) + " could not be simulated!");
+          return simulation::FailAs(prog.sim, why);
         }
         break;
       }
@@ -286,37 +231,49 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
     std::string error;
     std::string path = common::ResolveProjectFile(ei.EciFile, projDir);
     if (!energy_input::ReadEnergyModelFile(path, ei.EgyModel, ei.FabShMask, error)) {
-      Fail(sim, "BCLSim: Failed to read energy calculation input file " + ei.EciFile + ": " + error);
+      Fail(sim, kBCLSim, "Failed to read energy calculation input file " + ei.EciFile + ": " + error);
       return;
     }
   }
+  // The model as read holds its counts and codes within the arrays.
   const auto& em = ei.EgyModel;
-  if (em.NoOfZn < 0 || em.NoOfZn > common::kMaxZones) {
-    CheckModel(prog);
+  if (auto problem = energy_input::CodesProblem(em); !problem.empty()) {
+    Fail(sim, kBCLSim, problem);
     return;
   }
   for (int z = 1; z <= em.NoOfZn; ++z) {
-    for (int r = 1; r <= std::min<int>(em.ZnNRm[z], common::kMaxRooms); ++r) {
+    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
       Single p = static_cast<Single>(ModACPlt::SatVapPres(em.RmTemp[z][r]) * em.RmRH[z][r] / 100);
       sim.RmHumRat[z][r] = static_cast<Single>(ModACPlt::HumRatio(p));
       if (!std::isfinite(sim.RmHumRat[z][r]) || sim.RmHumRat[z][r] < 0 || !(p < 101.325f)) {
-        Fail(sim, "BCLSim: The design temperature and humidity of the " + RoomLabel(em, z, r) +
+        Fail(sim, kBCLSim, "The design temperature and humidity of the " + energy_input::RoomLabel(em, z, r) +
                       " give no humidity ratio!");
         return;
       }
     }
   }
 
+  // The constructions as saved, for this run only: the construction tables
+  // in memory, which the construction window may be editing, stay as they
+  // are.
   log.Add("Reading " + ei.ConsFile);
+  auto cons = std::make_unique<common::ConstructionTables>();
   {
     std::string error;
     std::string path = common::ResolveProjectFile(ei.ConsFile, projDir);
-    if (!energy_input::ReadConstructionFile(path, ei.cons, error)) {
-      Fail(sim, "BCLSim: Failed to read construction file " + ei.ConsFile + ": " + error);
+    if (!energy_input::ReadConstructionFile(path, *cons, error)) {
+      Fail(sim, kBCLSim, "Failed to read construction file " + ei.ConsFile + ": " + error);
       return;
     }
   }
-  if (!CheckModel(prog)) return;
+  // What the model's arrays and formulas need of the energy model and the
+  // constructions: bad input stops the run with a message rather than an
+  // index beyond the arrays or an undefined load.
+  if (auto problem = energy_input::CoolingLoadRunProblem(em, *cons); !problem.empty()) {
+    Fail(sim, kBCLSim, problem);
+    return;
+  }
+  const WallLayouts walls(*cons);
 
   // Operating hours of the zones and of the building.
   sim.ZnOpHrs[0][0] = 25;
@@ -339,7 +296,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   {
     auto found = common::FindExisting(prog.building.DataDir + kWeatherFileName);
     if (!found || !ReadWeatherYear(*found, cal.Hours(), weather)) {
-      Fail(sim, "BCLSim: Failed to open weather data file!");
+      Fail(sim, kBCLSim, "Failed to open weather data file!");
       return;
     }
   }
@@ -372,7 +329,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   for (const auto& wx : weather.hours) sun.push_back(SunOnGlassOf(m, wx.SolAzi, wx.SolAlt, orientations));
 
   if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  const RoomYearInputs in{prog, cal, weather, sun};
+  const RoomYearInputs in{prog, cal, weather, sun, *cons, walls};
   if (!SimulateRooms(prog, log, in, threads, rooms, zonePaths)) return;
   if (!ComposeAnnual(prog, weather, cal, zonePaths)) return;
   log.Add("Space Load Calculations Finished!");

@@ -11,14 +11,15 @@
 
 #include "common/plant_state.h"
 #include "common/program.h"
+#include "common/simulation_state.h"
 #include "common/value_types.h"
 
 namespace simulation {
 
 // What the result file holds, lists in the order of kListCodes.
 struct EnergyUseResults {
-  std::array<common::Single, 8> ACEgy{};
-  std::array<common::Single, 3> ZnElecEgy{};
+  std::array<common::Single, common::kACEgySlots> ACEgy{};
+  std::array<common::Single, common::kZnElecEgySlots> ZnElecEgy{};
   std::array<common::Integer, 6> count{};
   std::array<common::ItemSingles, 6> egy{};  // element 0 the list's total
 

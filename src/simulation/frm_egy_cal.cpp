@@ -15,12 +15,12 @@ namespace {
 const char* const kIdlePrompt = "Select System from Menu for Calculation";
 const char* const kCalculatePrompt = "Click Calculate to Proceed.";
 
-const std::array<const char*, 8> kACRows{
+const std::array<const char*, common::kACEgySlots> kACRows{
     "Whole Air Conditioning System (kWh)", "Air Side Systems (Fans) (kWh)",
     "Chillers (kWh)",                      "Primary Loop Chilled Water Pumps (kWh)",
     "Secondary Loop Chilled Water Pumps (kWh)", "Condenser Water Pumps (kWh)",
     "Seawater Pumps (kWh)",                "Cooling Towers (kWh)"};
-const std::array<const char*, 3> kZoneRows{"Annual Electricity Consumption (kWh)", "Lighting in Zones(kWh)",
+const std::array<const char*, common::kZnElecEgySlots> kZoneRows{"Annual Electricity Consumption (kWh)", "Lighting in Zones(kWh)",
                                            "Equipment in Zones (kWh)"};
 
 const char* Unit(int code) { return code == 8 ? "MJ" : "kWh"; }
@@ -324,8 +324,9 @@ bool frmEgyCal::EnterList(int code) {
 
 void frmEgyCal::cmdAsTyped_Click() {
   if (SysNo == 1 || SysNo == 3) {
-    std::array<Single, 8> parts{};
-    int n = SysNo == 1 ? 7 : 2;
+    // The parts follow the whole in both arrays.
+    std::array<Single, common::kACEgySlots> parts{};
+    int n = SysNo == 1 ? common::kACEgySlots - 1 : common::kZnElecEgySlots - 1;
     for (int i = 1; i <= n; ++i) {
       auto v = TypedValue(i);
       if (!v) return;
@@ -368,15 +369,7 @@ void frmEgyCal::cmdOK_Click() {
 
 // The totals as they stand become the annual energy of the assessment.
 void frmEgyCal::mnuFExit_Click() {
-  auto& s = prog_.sim;
-  const auto& c = prog_.plant.CPlt;
-  const auto& n = prog_.plant.NAC;
-  s.AnnEgy[0] = s.ACEgy[0] + c.AddHVACEgy[0];
-  s.AnnEgy[1] = n.AddElecEgy[0] + s.ZnElecEgy[0];
-  s.AnnEgy[2] = n.FSEgy[0];
-  s.AnnEgy[3] = n.LiftEgy[0];
-  s.AnnEgy[4] = n.PDEgy[0];
-  s.AnnEgy[5] = n.GasEgy[0];
+  HandOverAnnualEnergy(prog_.sim, prog_.plant);
   Unload();
 }
 

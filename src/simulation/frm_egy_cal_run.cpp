@@ -31,14 +31,15 @@ class ListRunLog : public RunLog {
 };
 
 // Plant hours that give no working day are refused before the year's cooling
-// loads are computed, not only when the plant run reads them at the end. A
-// plant file that cannot be read here is left for the plant run to report.
-std::string PlantHoursRefusalOfFile(const common::Program& prog) {
+// loads are computed, not only when the plant run reads them at the end; false
+// then, with SimErr and SimErrMsg set. A plant file that cannot be read here is
+// left for the plant run to report.
+bool CheckPlantHoursOfFile(common::Program& prog) {
   common::CentralPlantData cp;
   std::string error;
   const std::string path = common::ResolveProjectFile(prog.plant.WssFile, prog.building.ProjDir);
-  if (prog.plant.WssFile.empty() || !plant_input::ReadCentralPlantFile(path, cp, error)) return "";
-  return ModACPlt::PlantHoursRefusal(cp);
+  if (prog.plant.WssFile.empty() || !plant_input::ReadCentralPlantFile(path, cp, error)) return true;
+  return ModACPlt::CheckPlantHours(cp, prog.sim);
 }
 
 }  // namespace
@@ -50,10 +51,8 @@ void frmEgyCal::RunSimulation() {
   auto& sim = prog_.sim;
   ListRunLog log(lstRun, GetPlatform());
   bool coolingLoads = true;
-  if (std::string why = PlantHoursRefusalOfFile(prog_); !why.empty()) {
-    sim.SimErr = 1;
-    sim.SimErrMsg = why;
-    Log(why);
+  if (!CheckPlantHoursOfFile(prog_)) {
+    Log(sim.SimErrMsg);
     Log("A/C energy use calculation terminated.");
     return;
   }

@@ -7,7 +7,7 @@ namespace simulation {
 
 namespace {
 
-const std::array<const char*, 6> kRowCaptions{"HVAC (kWh)",
+const std::array<const char*, common::kAnnEgySlots> kRowCaptions{"HVAC (kWh)",
                                               "Elec and Lighting (kWh)",
                                               "Fire Services (kWh)",
                                               "Lifts and Escalators (kWh)",
@@ -24,10 +24,10 @@ frmEgyResult::frmEgyResult(common::Program& prog, forms::Platform& platform)
       Label4(*this, "Label4"),
       Label5(*this, "Label5"),
       Label6(*this, "Label6"),
-      lblAEC(forms::MakeControlArray<forms::Label, 6>(*this, "lblAEC")),
-      txtAEC(forms::MakeControlArray<forms::TextBox, 6>(*this, "txtAEC")),
-      txtAAEC(forms::MakeControlArray<forms::TextBox, 6>(*this, "txtAAEC")),
-      cmdChgTo(forms::MakeControlArray<forms::CommandButton, 7>(*this, "cmdChgTo")),
+      lblAEC(forms::MakeControlArray<forms::Label, common::kAnnEgySlots>(*this, "lblAEC")),
+      txtAEC(forms::MakeControlArray<forms::TextBox, common::kAnnEgySlots>(*this, "txtAEC")),
+      txtAAEC(forms::MakeControlArray<forms::TextBox, common::kAnnEgySlots>(*this, "txtAAEC")),
+      cmdChgTo(forms::MakeControlArray<forms::CommandButton, common::kAnnEgySlots + 1>(*this, "cmdChgTo")),
       cmdExit(*this, "cmdExit"),
       cmdOkay(*this, "cmdOkay"),
       prog_(prog) {
@@ -45,7 +45,7 @@ frmEgyResult::frmEgyResult(common::Program& prog, forms::Platform& platform)
   Label3.SetCaption("Value for Impact and Cost Estimates");
   Label3.Move(6240, 600, 1935, 495);
   Label3.SetAlignment(forms::Alignment::Center);
-  for (size_t i = 0; i < 6; ++i) {
+  for (size_t i = 0; i < common::kAnnEgySlots; ++i) {
     int top = 1200 + 420 * static_cast<int>(i);
     lblAEC[i].Move(240, top, 2655, 285);
     txtAEC[i].Move(3000, top, 1815, 285);
@@ -56,8 +56,8 @@ frmEgyResult::frmEgyResult(common::Program& prog, forms::Platform& platform)
     txtAAEC[i].Move(6240, top, 1935, 285);
     txtAAEC[i].SetAlignment(forms::Alignment::Right);
   }
-  cmdChgTo[6].SetCaption("Copy All to ->");
-  cmdChgTo[6].Move(4920, 3720, 1215, 375);
+  cmdChgTo[common::kAnnEgySlots].SetCaption("Copy All to ->");
+  cmdChgTo[common::kAnnEgySlots].Move(4920, 3720, 1215, 375);
   Label5.SetCaption(
       "Copy Predicted / Last Confirmed Values to Cells at the right and make changes as apppropriate");
   Label5.Move(240, 3720, 4575, 495);
@@ -79,7 +79,7 @@ frmEgyResult::frmEgyResult(common::Program& prog, forms::Platform& platform)
 }
 
 void frmEgyResult::Form_Load() {
-  for (size_t i = 0; i < 6; ++i) {
+  for (size_t i = 0; i < common::kAnnEgySlots; ++i) {
     lblAEC[i].SetCaption(kRowCaptions[i]);
     txtAEC[i].SetText(common::DisplayText(prog_.sim.AnnEgy[i]));
     txtAAEC[i].SetText("");
@@ -88,20 +88,21 @@ void frmEgyResult::Form_Load() {
 }
 
 void frmEgyResult::cmdChgTo_Click(int index) {
-  for (int i = 0; i < 6; ++i)
-    if (index >= 6 || index == i) txtAAEC[static_cast<size_t>(i)].SetText(txtAEC[static_cast<size_t>(i)].Text());
+  const int rows = common::kAnnEgySlots;  // cmdChgTo(rows) copies every row
+  for (int i = 0; i < rows; ++i)
+    if (index >= rows || index == i) txtAAEC[static_cast<size_t>(i)].SetText(txtAEC[static_cast<size_t>(i)].Text());
   cmdExit.SetVisible(false);
 }
 
 void frmEgyResult::cmdOkay_Click() {
-  std::array<common::Single, 6> confirmed{};
-  for (size_t i = 0; i < 6; ++i) {
+  std::array<common::Single, common::kAnnEgySlots> confirmed{};
+  for (size_t i = 0; i < common::kAnnEgySlots; ++i) {
     if (txtAAEC[i].Text().empty()) {
       MsgBox("Missing confirmed energy use value(s)");
       return;
     }
   }
-  for (size_t i = 0; i < 6; ++i) {
+  for (size_t i = 0; i < common::kAnnEgySlots; ++i) {
     auto value = common::ToSingle(common::LeadingNumber(txtAAEC[i].Text()));
     if (!value) {
       MsgBox(std::string(kRowCaptions[i]) + ": the number is too large. Nothing is stored.");

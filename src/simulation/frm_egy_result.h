@@ -17,10 +17,10 @@ class frmEgyResult : public forms::Form {
   frmEgyResult(common::Program& prog, forms::Platform& platform);
 
   forms::Label Label1, Label2, Label3, Label4, Label5, Label6;
-  std::array<forms::Label, 6> lblAEC;
-  std::array<forms::TextBox, 6> txtAEC;   // shown values
-  std::array<forms::TextBox, 6> txtAAEC;  // confirmed values
-  std::array<forms::CommandButton, 7> cmdChgTo;  // 6 copies every row
+  std::array<forms::Label, common::kAnnEgySlots> lblAEC;
+  std::array<forms::TextBox, common::kAnnEgySlots> txtAEC;   // shown values
+  std::array<forms::TextBox, common::kAnnEgySlots> txtAAEC;  // confirmed values
+  std::array<forms::CommandButton, common::kAnnEgySlots + 1> cmdChgTo;  // the last copies every row
   forms::CommandButton cmdExit, cmdOkay;
 
   void cmdChgTo_Click(int index);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "simulation/load_constants.h"
+#include "simulation/sim_error.h"
 #include "simulation/solar.h"
 
 namespace ModRoutine {
@@ -60,11 +61,14 @@ void PrepareEnclosure(common::CoolingLoadModelState& m) {
   }
 }
 
+bool FailZeroInternalArea(common::SimulationState& sim) {
+  return simulation::Fail(sim, "CalQMRT", "Zero total internal area found!!");
+}
+
 void CalQMRT(common::Program& prog) {
   auto& m = prog.sim.load;
   if (!m.EnclosureOk) {
-    prog.sim.SimErr = -1;
-    prog.sim.SimErrMsg = kZeroInternalAreaMessage;
+    FailZeroInternalArea(prog.sim);
     return;
   }
   const auto& ct = prog.energyInput.cons;

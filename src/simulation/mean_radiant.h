@@ -11,7 +11,9 @@ namespace ModRoutine {
 // factors. A surface that sees no area is reported by CalQMRT.
 void PrepareEnclosure(common::CoolingLoadModelState& m);
 
-inline constexpr const char* kZeroInternalAreaMessage = "CalQMRT: Zero total internal area found!!";
+// CalQMRT's failure when a surface of the room sees no area; false. The
+// room step, which does CalQMRT's work, reports it the same way.
+bool FailZeroInternalArea(common::SimulationState& sim);
 
 // Sets SurfRefTemp(c, 1) of every component and SurfRefTemp(f, 0) of the
 // floor component f from the radiant exchange, the radiant internal gains and

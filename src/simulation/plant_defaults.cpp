@@ -6,15 +6,15 @@
 #include "common/number_text.h"
 #include "simulation/chiller_plant.h"
 #include "simulation/psychrometrics.h"
+#include "simulation/sim_error.h"
 #include "simulation/solvers.h"
 
 namespace ModACPlt {
 namespace {
 
-void Fail(common::SimulationState& sim, std::string msg) {
-  sim.SimErr = -1;
-  sim.SimErrMsg = std::move(msg);
-}
+using simulation::Fail;
+
+constexpr std::string_view kSimPrep = "SimPrep";
 
 template <std::size_t N>
 void SetCurve(std::array<Single, N>& set, std::initializer_list<Single> coefs) {
@@ -74,7 +74,7 @@ void SetDefaultPlantCurves(common::PlantModelState& p) {
   p.PlantFactor = 1.03f;
 }
 
-void SimPrep(common::Program& prog) {
+bool SimPrep(common::Program& prog) {
   auto& sim = prog.sim;
   auto& p = sim.plant;
   auto& em = prog.energyInput.EgyModel;
@@ -85,11 +85,11 @@ void SimPrep(common::Program& prog) {
   p.SWToCWFlowRatio = 0;
 
   if (type < kAirCooled || type > kIndirectSeawaterTowers)
-    return Fail(sim, "SimPrep: Unknown plant type!");
-  if (cp.ChWPSType < 0 || cp.ChWPSType > 2) return Fail(sim, "SimPrep: Unknown chilled water pumping system!");
+    return Fail(sim, kSimPrep, "Unknown plant type!");
+  if (cp.ChWPSType < 0 || cp.ChWPSType > 2) return Fail(sim, kSimPrep, "Unknown chilled water pumping system!");
   if (!CountOk(cp.NoOfChr) || !CountOk(cp.NoOfPLP) || !CountOk(cp.NoOfSLP) || !CountOk(cp.NoOfCWP) ||
       !CountOk(cp.NoOfSWP) || !CountOk(cp.NoOfCT) || !CountOk(cp.NoOfFAU))
-    return Fail(sim, "SimPrep: More than 10 units of one kind of equipment!");
+    return Fail(sim, kSimPrep, "More than 10 units of one kind of equipment!");
 
   // Room air states and outdoor-air flows.
   p.RmVentFlow[0][0] = 0;
@@ -100,7 +100,7 @@ void SimPrep(common::Program& prog) {
       sim.RmHumRat[z][r] = static_cast<Single>(HumRatio(pw));
       p.RmEnth[z][r] = static_cast<Single>(MoistAirEnthalpy(em.RmTemp[z][r], sim.RmHumRat[z][r]));
       if (!(pw < 101.325f) || !std::isfinite(p.RmEnth[z][r]) || sim.RmHumRat[z][r] < 0)
-        return Fail(sim, "SimPrep: The design temperature and humidity of room \"" + em.RmName[z][r] +
+        return Fail(sim, kSimPrep, "The design temperature and humidity of room \"" + em.RmName[z][r] +
                              "\" give no humidity ratio!");
       // Litres per second per person times persons, in m3/s.
       p.RmVentFlow[z][r] = em.RmVent[z][r] * em.RmNOcc[z][r] / 1000;
@@ -120,55 +120,55 @@ void SimPrep(common::Program& prog) {
   const Single hr = cp.ChrCap[0][0] + cp.ChrPower[0][0];
   const auto& dt = cp.DesignTemp;
   if (type > 0 && (dt[2] - dt[1]) * cp.ChrCWFlow[0] * kWaterCp < hr)
-    return Fail(sim, "SimPrep: Total CWF of Chrs Insufficient for HR?");
+    return Fail(sim, kSimPrep, "Total CWF of Chrs Insufficient for HR?");
 
   cp.SLPFlow[0][0] = 0;
   if (cp.ChWPSType > 0) {
-    if (cp.NoOfSLP < 1) return Fail(sim, "SimPrep: No Secondary Loop Chilled Water Pumps?");
+    if (cp.NoOfSLP < 1) return Fail(sim, kSimPrep, "No Secondary Loop Chilled Water Pumps?");
     for (int i = 1; i <= cp.NoOfSLP; ++i) cp.SLPFlow[0][0] += cp.SLPFlow[0][i];
-    if (cp.SLPFlow[0][0] < cp.ChrChWFlow[0]) return Fail(sim, "SimPrep: Total SLP Flow < Total Chr ChW Flow!");
+    if (cp.SLPFlow[0][0] < cp.ChrChWFlow[0]) return Fail(sim, kSimPrep, "Total SLP Flow < Total Chr ChW Flow!");
   }
 
   cp.CWPFlow[0] = 0;
   if (NeedsCondenserPumps(type)) {
-    if (cp.NoOfCWP < 1) return Fail(sim, "SimPrep: No Condenser Water Pumps?");
+    if (cp.NoOfCWP < 1) return Fail(sim, kSimPrep, "No Condenser Water Pumps?");
     for (int i = 1; i <= cp.NoOfCWP; ++i) cp.CWPFlow[0] += cp.CWPFlow[i];
     if ((dt[2] - dt[1]) * cp.CWPFlow[0] * kWaterCp < hr)
-      return Fail(sim, "SimPrep: Total CWP Flow Insufficient for HR?");
+      return Fail(sim, kSimPrep, "Total CWP Flow Insufficient for HR?");
   }
 
   cp.SWPFlow[0][0] = 0;
   if (NeedsSeawaterPumps(type)) {
-    if (cp.NoOfSWP < 1) return Fail(sim, "SimPrep: No Seawater Pumps?");
+    if (cp.NoOfSWP < 1) return Fail(sim, kSimPrep, "No Seawater Pumps?");
     for (int i = 1; i <= cp.NoOfSWP; ++i) cp.SWPFlow[0][0] += cp.SWPFlow[0][i];
     if (cp.CWPFlow[0] > 0) p.SWToCWFlowRatio = cp.SWPFlow[0][0] / cp.CWPFlow[0];
     Single rise = type == kDirectSeawater ? dt[2] - dt[1] : dt[4] - dt[3];
-    if (rise * cp.SWPFlow[0][0] * kWaterCp < hr) return Fail(sim, "SimPrep: Total SWP Flow Insufficient for HR?");
+    if (rise * cp.SWPFlow[0][0] * kWaterCp < hr) return Fail(sim, kSimPrep, "Total SWP Flow Insufficient for HR?");
   }
 
   cp.CTCap[0] = cp.CTFlow[0] = 0;
   if (NeedsCoolingTowers(type)) {
-    if (cp.NoOfCT < 1) return Fail(sim, "SimPrep: No Cooling Towers?");
+    if (cp.NoOfCT < 1) return Fail(sim, kSimPrep, "No Cooling Towers?");
     for (int i = 1; i <= cp.NoOfCT; ++i) {
       cp.CTCap[0] += cp.CTCap[i];
       cp.CTFlow[0] += cp.CTFlow[i];
     }
-    if (cp.CTCap[0] < hr) return Fail(sim, "SimPrep: Total HR Cap. of Ctrs Insufficient?");
+    if (cp.CTCap[0] < hr) return Fail(sim, kSimPrep, "Total HR Cap. of Ctrs Insufficient?");
     Single drop = type == kCoolingTowers ? dt[2] - dt[1] : dt[4] - dt[3];
-    if (drop * cp.CTFlow[0] * kWaterCp < hr) return Fail(sim, "SimPrep: Total CWF of Ctrs Insufficient for HR?");
+    if (drop * cp.CTFlow[0] * kWaterCp < hr) return Fail(sim, kSimPrep, "Total CWF of Ctrs Insufficient for HR?");
   }
 
   // Every chiller draws its rated power at full load and design condenser temperature.
   for (int i = 1; i <= cp.NoOfChr; ++i) {
     if (cp.ChrType[i] < 0 || cp.ChrType[i] > 2)
-      return Fail(sim, "SimPrep: Unknown chiller type for Chr#" + common::ShortTextInt(i));
+      return Fail(sim, kSimPrep, "Unknown chiller type for Chr#" + common::ShortTextInt(i));
     p.ChrPwrNorm[i] = 1;
     p.PltVar[1] = cp.ChrType[i];
     p.PltVar[2] = type != kAirCooled ? 1 : 0;
     p.PltVar[3] = dt[1];
     p.PltVar[10] = 1;
     CalChrPartLoad(sim);
-    if (p.PltVar[20] <= 0) return Fail(sim, "SimPrep: Chr DWR <= 0 for Chr#" + common::ShortTextInt(i));
+    if (p.PltVar[20] <= 0) return Fail(sim, kSimPrep, "Chr DWR <= 0 for Chr#" + common::ShortTextInt(i));
     p.ChrPwrNorm[i] = 1 / p.PltVar[20];
   }
 
@@ -191,35 +191,36 @@ void SimPrep(common::Program& prog) {
     Single dt2 = dt[1] - dt[3];  // condenser water entering the condenser - seawater entering the exchanger
     // End differences of opposite sign have no logarithmic mean.
     if (dt1 == 0 || dt2 == 0 || (dt1 < 0) != (dt2 < 0))
-      return Fail(sim, "SimPrep: Problems with condenser water temperatures!");
+      return Fail(sim, kSimPrep, "Problems with condenser water temperatures!");
     Single lmtd = std::fabs(dt1 - dt2) >= 0.1f ? static_cast<Single>((dt1 - dt2) / std::log(dt1 / dt2)) : dt1;
     // The condenser water must be warmer than the seawater at both ends.
-    if (!(lmtd > 0)) return Fail(sim, "SimPrep: Problems with condenser water temperatures!");
+    if (!(lmtd > 0)) return Fail(sim, kSimPrep, "Problems with condenser water temperatures!");
     for (int i = 1; i <= cp.NoOfChr; ++i) p.HXUA[i] = (cp.ChrPower[0][i] + cp.ChrCap[0][i]) / lmtd;
   }
 
   // The hourly models divide by the rated values of the running units.
-  if (cp.NoOfChr < 1) return Fail(sim, "SimPrep: No Chillers?");
+  if (cp.NoOfChr < 1) return Fail(sim, kSimPrep, "No Chillers?");
   for (int i = 1; i <= cp.NoOfChr; ++i) {
     const std::string unit = " for Chr#" + common::ShortTextInt(i);
-    if (!(cp.ChrCap[0][i] > 0)) return Fail(sim, "SimPrep: Rated capacity <= 0" + unit);
-    if (!(cp.ChrPower[0][i] >= 0)) return Fail(sim, "SimPrep: Rated power < 0" + unit);
-    if (type != kAirCooled && !(cp.ChrCWFlow[i] > 0)) return Fail(sim, "SimPrep: Condenser water flow <= 0" + unit);
+    if (!(cp.ChrCap[0][i] > 0)) return Fail(sim, kSimPrep, "Rated capacity <= 0" + unit);
+    if (!(cp.ChrPower[0][i] >= 0)) return Fail(sim, kSimPrep, "Rated power < 0" + unit);
+    if (type != kAirCooled && !(cp.ChrCWFlow[i] > 0)) return Fail(sim, kSimPrep, "Condenser water flow <= 0" + unit);
   }
   if (cp.ChWPSType > 0)
     for (int i = 1; i <= cp.NoOfSLP; ++i)
-      if (!(cp.SLPFlow[0][i] > 0)) return Fail(sim, "SimPrep: Flow <= 0 for SLP#" + common::ShortTextInt(i));
+      if (!(cp.SLPFlow[0][i] > 0)) return Fail(sim, kSimPrep, "Flow <= 0 for SLP#" + common::ShortTextInt(i));
   if (NeedsCondenserPumps(type))
     for (int i = 1; i <= cp.NoOfCWP; ++i)
-      if (!(cp.CWPFlow[i] > 0)) return Fail(sim, "SimPrep: Flow <= 0 for CWP#" + common::ShortTextInt(i));
+      if (!(cp.CWPFlow[i] > 0)) return Fail(sim, kSimPrep, "Flow <= 0 for CWP#" + common::ShortTextInt(i));
   if (NeedsSeawaterPumps(type))
     for (int i = 1; i <= cp.NoOfSWP; ++i)
-      if (!(cp.SWPFlow[0][i] > 0)) return Fail(sim, "SimPrep: Flow <= 0 for SWP#" + common::ShortTextInt(i));
+      if (!(cp.SWPFlow[0][i] > 0)) return Fail(sim, kSimPrep, "Flow <= 0 for SWP#" + common::ShortTextInt(i));
   if (NeedsCoolingTowers(type))
     for (int i = 1; i <= cp.NoOfCT; ++i)
-      if (!(cp.CTFlow[i] > 0)) return Fail(sim, "SimPrep: Flow <= 0 for CT#" + common::ShortTextInt(i));
+      if (!(cp.CTFlow[i] > 0)) return Fail(sim, kSimPrep, "Flow <= 0 for CT#" + common::ShortTextInt(i));
   for (int i = 1; i <= cp.NoOfFAU; ++i)
-    if (!(cp.FAUFlow[i] > 0)) return Fail(sim, "SimPrep: Flow <= 0 for FAU#" + common::ShortTextInt(i));
+    if (!(cp.FAUFlow[i] > 0)) return Fail(sim, kSimPrep, "Flow <= 0 for FAU#" + common::ShortTextInt(i));
+  return true;
 }
 
 }  // namespace ModACPlt

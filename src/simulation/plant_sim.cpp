@@ -8,6 +8,7 @@
 #include "common/paths.h"
 #include "common/project_paths.h"
 #include "energy_input/energy_model_files.h"
+#include "energy_input/model_check.h"
 #include "plant_input/plant_files.h"
 #include "simulation/air_side.h"
 #include "simulation/chiller_plant.h"
@@ -16,6 +17,7 @@
 #include "simulation/load_constants.h"
 #include "simulation/plant_defaults.h"
 #include "simulation/psychrometrics.h"
+#include "simulation/sim_error.h"
 
 namespace ModACPlt {
 namespace {
@@ -23,44 +25,9 @@ namespace {
 // Offices stop after this hour on day 6 of the week, their short day.
 constexpr int kShortDayStop = 13;
 
-void Fail(common::SimulationState& sim, std::string msg) {
-  sim.SimErr = -1;
-  sim.SimErrMsg = std::move(msg);
-}
+using simulation::Fail;
 
-// Checks what the hourly models need of the energy model and the air-side
-// systems of the zones that can operate.
-bool CheckZones(common::Program& prog) {
-  auto& sim = prog.sim;
-  const auto& em = prog.energyInput.EgyModel;
-  const auto& as = prog.energyInput.ASSys;
-  if (em.NoOfZn < 0 || em.NoOfZn > common::kMaxZones) {
-    Fail(sim, "RunPlantSimulation: The number of zones must lie between 0 and 20!");
-    return false;
-  }
-  for (int z = 1; z <= em.NoOfZn; ++z) {
-    const std::string zone = "Zone \"" + em.ZnName[z] + "\"";
-    if (em.ZnNRm[z] < 0 || em.ZnNRm[z] > common::kMaxRooms) {
-      Fail(sim, "RunPlantSimulation: " + zone + " has more than 12 rooms!");
-      return false;
-    }
-    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-      if (em.RmType[z][r] < 0 || em.RmType[z][r] > ModRoutine::kMaxRoomType) {
-        Fail(sim, "RunPlantSimulation: Room \"" + em.RmName[z][r] + "\" of " + zone + " has an unknown room type!");
-        return false;
-      }
-    }
-    if (as.ASTyp[z] < 0 || as.ASTyp[z] > kVavVariableSpeed) {
-      Fail(sim, "RunPlantSimulation: " + zone + " has an unknown air-side system type!");
-      return false;
-    }
-    if (as.FATyp[z] < 0 || as.FATyp[z] > kPretreatedAir) {
-      Fail(sim, "RunPlantSimulation: " + zone + " has an unknown fresh-air type!");
-      return false;
-    }
-  }
-  return true;
-}
+constexpr std::string_view kRunPlantSimulation = "RunPlantSimulation";
 
 // Reads one hour of the annual hourly cooling load file: the outdoor values,
 // then each room's loads (kW) into DsgSensLd(1, z, r) and RmLatLd(z, r).
@@ -70,13 +37,13 @@ bool ReadHour(common::Program& prog, simulation::BlockReader& in) {
   auto& as = prog.energyInput.ASSys;
   const char* file = ModRoutine::kAnnualLoadFileName;
   auto readFail = [&]() {
-    Fail(sim, std::string("RunPlantSimulation: Failed to read cooling load data file ") + file + ": " + in.Error());
-    return false;
+    return Fail(sim, kRunPlantSimulation,
+                std::string("Failed to read cooling load data file ") + file + ": " + in.Error());
   };
   auto mismatch = [&]() {
-    Fail(sim, std::string("RunPlantSimulation: The cooling load data file ") + file +
-                  " does not match the energy model (line" + common::ShortTextInt(in.LineNumber() - 1) + ")!");
-    return false;
+    return Fail(sim, kRunPlantSimulation,
+                std::string("The cooling load data file ") + file + " does not match the energy model (line" +
+                    common::ShortTextInt(in.LineNumber() - 1) + ")!");
   };
   common::DataReader* r = in.Line();
   if (!r) return readFail();
@@ -114,17 +81,20 @@ bool ReadHour(common::Program& prog, simulation::BlockReader& in) {
 // The plant runs in the hours h with start < h <= stop of each day; a start at
 // or after the stop (the untouched 0 and 0, or an overnight schedule) would
 // give a year without plant hours and no energy.
-std::string PlantHoursRefusal(const common::CentralPlantData& cp) {
+bool CheckPlantHours(const common::CentralPlantData& cp, common::SimulationState& sim) {
   if (cp.StartHour >= 0 && cp.StartHour <= 23 && cp.StopHour >= 1 && cp.StopHour <= 24 && cp.StartHour < cp.StopHour)
-    return "";
-  return "RunPlantSimulation: Plant Start Hour" + common::ShortTextInt(cp.StartHour) + " and Stop Hour" +
-         common::ShortTextInt(cp.StopHour) +
-         " are refused: the start (0-23) must come before the stop (1-24), and the plant does not run across "
-         "midnight!";
+    return true;
+  return Fail(sim, kRunPlantSimulation,
+              "Plant Start Hour" + common::ShortTextInt(cp.StartHour) + " and Stop Hour" +
+                  common::ShortTextInt(cp.StopHour) +
+                  " are refused: the start (0-23) must come before the stop (1-24), and the plant does not run "
+                  "across midnight!");
 }
 
-void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal) {
-  (void)log;
+namespace {
+
+// The year of the plant; false when it stopped, with SimErr set.
+bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal) {
   auto& sim = prog.sim;
   auto& p = sim.plant;
   auto& ei = prog.energyInput;
@@ -137,18 +107,19 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
   {
     std::string error;
     if (!energy_input::ReadAirSideFile(common::ResolveProjectFile(ei.AssFile, projDir), em, as, error))
-      return Fail(sim, "RunPlantSimulation: Failed to read air-side system input file " + ei.AssFile + ": " + error);
+      return Fail(sim, kRunPlantSimulation,
+                  "Failed to read air-side system input file " + ei.AssFile + ": " + error);
   }
   {
     std::string error;
     if (!plant_input::ReadCentralPlantFile(common::ResolveProjectFile(prog.plant.WssFile, projDir), cp, error))
-      return Fail(sim, "RunPlantSimulation: Failed to read central plant input file " + prog.plant.WssFile + ": " +
-                           error);
+      return Fail(sim, kRunPlantSimulation,
+                  "Failed to read central plant input file " + prog.plant.WssFile + ": " + error);
   }
-  if (!CheckZones(prog)) return;
-  if (std::string why = PlantHoursRefusal(cp); !why.empty()) return Fail(sim, why);
-  SimPrep(prog);
-  if (sim.SimErr != 0) return;
+  // What the hourly models need of the energy model and the air-side systems.
+  if (auto problem = energy_input::PlantRunProblem(em, as); !problem.empty())
+    return Fail(sim, kRunPlantSimulation, problem);
+  if (!CheckPlantHours(cp, sim) || !SimPrep(prog)) return false;
 
   // Operating hours of the zones and the office flags.
   sim.DayOfWeek = 6;
@@ -181,14 +152,14 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
     auto found = common::FindExisting(inPath);
     std::string error;
     if (!found || !in.Open(*found, error))
-      return Fail(sim, "RunPlantSimulation: Failed to open cooling load data file " + inName + "!");
+      return Fail(sim, kRunPlantSimulation, "Failed to open cooling load data file " + inName + "!");
   }
   const std::string outPath = common::ResolveProjectFile(kPlantOutputFileName, projDir);
   simulation::BlockWriter out;
   {
     std::string error;
     if (!out.Open(outPath, error))
-      return Fail(sim, "RunPlantSimulation: Failed to create " + outPath + ": " + error);
+      return Fail(sim, kRunPlantSimulation, "Failed to create " + outPath + ": " + error);
   }
 
   int dayOfYear = 0;
@@ -263,15 +234,15 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
             .EndLine();
         if (!out.Flush()) {
           out.Abandon();
-          return Fail(sim, "RunPlantSimulation: Failed to write " + outPath + "!");
+          return Fail(sim, kRunPlantSimulation, "Failed to write " + outPath + "!");
         }
-        sim.ACEgy[1] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
-        sim.ACEgy[2] += cp.ChrPower[1][0];
-        sim.ACEgy[3] += cp.PLPPower[0];
-        sim.ACEgy[4] += cp.SLPPower[1][0];
-        sim.ACEgy[5] += cp.CWPPower[0];
-        sim.ACEgy[6] += cp.SWPPower[1][0];
-        sim.ACEgy[7] += cp.CTFanPower[0];
+        sim.ACEgy[common::kACFans] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
+        sim.ACEgy[common::kACChillers] += cp.ChrPower[1][0];
+        sim.ACEgy[common::kACPrimaryPumps] += cp.PLPPower[0];
+        sim.ACEgy[common::kACSecondaryPumps] += cp.SLPPower[1][0];
+        sim.ACEgy[common::kACCondenserPumps] += cp.CWPPower[0];
+        sim.ACEgy[common::kACSeawaterPumps] += cp.SWPPower[1][0];
+        sim.ACEgy[common::kACCoolingTowers] += cp.CTFanPower[0];
       }
     }
   }
@@ -279,12 +250,23 @@ void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::
   // A run that stopped keeps the lines of the hours completed before.
   std::string error;
   if (!out.Commit(error)) {
-    if (!stopped) Fail(sim, "RunPlantSimulation: Failed to write " + outPath + ": " + error);
-    return;
+    if (!stopped) Fail(sim, kRunPlantSimulation, "Failed to write " + outPath + ": " + error);
+    return false;
   }
-  if (stopped) return;
+  if (stopped) return false;
+  // The whole system: the parts summed in this order.
   auto& e = sim.ACEgy;
-  e[0] = e[2] + e[1] + e[3] + e[4] + e[5] + e[6] + e[7];
+  using namespace common;
+  e[kACWhole] = e[kACChillers] + e[kACFans] + e[kACPrimaryPumps] + e[kACSecondaryPumps] + e[kACCondenserPumps] +
+                e[kACSeawaterPumps] + e[kACCoolingTowers];
+  return true;
+}
+
+}  // namespace
+
+void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal) {
+  (void)log;
+  SimulatePlantYear(prog, cal);
 }
 
 }  // namespace ModACPlt

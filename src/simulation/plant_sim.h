@@ -13,10 +13,10 @@ namespace ModACPlt {
 
 inline constexpr const char* kPlantOutputFileName = "BCLnEQW.SDF";
 
-// Why the plant's hours give no working day (a start at or after the stop, or
-// hours beyond 0-23 and 1-24), or "" when they are sound. The plant does not
-// run across midnight.
-std::string PlantHoursRefusal(const common::CentralPlantData& cp);
+// False, with SimErr and SimErrMsg set, when the plant's hours give no
+// working day (a start at or after the stop, or hours beyond 0-23 and
+// 1-24). The plant does not run across midnight.
+bool CheckPlantHours(const common::CentralPlantData& cp, common::SimulationState& sim);
 
 // The simulation over the days of `cal` (the weather year for RunPlantSimulation).
 void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "energy_input/model_check.h"
 #include "simulation/cooling_load_io.h"
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
@@ -32,10 +33,10 @@ bool SimulateHour(const RoomYearInputs& in, common::SimulationState& sim, RoomSt
     m.OccFrac = m.LgtFrac = m.EqpFrac = 0;
   m.BeamSolGain[0] = 0;
   m.DifSolGain[0] = 0;
-  const auto& ct = in.prog.energyInput.cons;
+  const auto& ct = in.cons;
   CalSolGain(ct, in.prog.building.ProjDir, sim, &in.sun[static_cast<std::size_t>(hour)]);
   if (sim.SimErr != 0) return false;
-  if (!m.EnclosureOk) return FailRun(sim, kZeroInternalAreaMessage);
+  if (!m.EnclosureOk) return FailZeroInternalArea(sim);
   // The sol-air temperatures change only with the hour's weather.
   CalSolAirTemp(ct, sim);
   stepper.BeginHour(m, sim.OutTdb, sim.OutW, CoolingHour(sim, static_cast<Integer>(h), static_cast<Integer>(t)));
@@ -64,7 +65,7 @@ bool WarmUpRoom(const RoomYearInputs& in, common::SimulationState& sim, RoomStep
   m.RmAirT = m.RmSetT;
   m.RmAirW = m.RmSetW;
   const auto& as = in.prog.energyInput.ASSys;
-  stepper.Load(in.prog.energyInput.cons, m, as.DsgSensLd[0][z][r], as.DsgTotLd[0][z][r]);
+  stepper.Load(in.cons, m, as.DsgSensLd[0][z][r], as.DsgTotLd[0][z][r]);
   if (in.cal.Hours() == 0) return true;
   for (int h = 0; h <= 23; ++h)
     if (!WeatherAt(in.weather, h, sim)) return false;
@@ -85,16 +86,12 @@ bool WarmUpRoom(const RoomYearInputs& in, common::SimulationState& sim, RoomStep
 
 }  // namespace
 
-std::string RoomLabel(const common::EnergyModel& em, int z, int r) {
-  return "room \"" + em.RmName[z][r] + "\" of zone \"" + em.ZnName[z] + "\"";
-}
-
 bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int z, int r,
                       const std::string& path, simulation::RoomThreads::Progress& progress, RoomYearEnd& end) {
   auto& m = sim.load;
   const auto& em = in.prog.energyInput.EgyModel;
   LoadRoom(in.prog, sim, z, r);
-  SetupWallNodes(in.prog.energyInput.cons, sim);
+  SetupWallNodes(in.walls, sim);
   if (sim.SimErr != 0) return false;
   PrepareEnclosure(m);
   const int t = em.RmType[z][r];
@@ -122,9 +119,10 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
         for (Single v : {end.sens, end.lat, m.RmAirT}) {
           const std::string text = AnnualText(v);
           if (text.empty())
-            return FailRun(sim, "BCLSim: The loads of the " + RoomLabel(em, z, r) + " became undefined on day" +
-                                    ShortTextInt(day) + " of month" + ShortTextInt(month) +
-                                    ": its wall conduction model is unstable!");
+            return simulation::Fail(sim, kBCLSim,
+                                    "The loads of the " + energy_input::RoomLabel(em, z, r) +
+                                        " became undefined on day" + ShortTextInt(day) + " of month" +
+                                        ShortTextInt(month) + ": its wall conduction model is unstable!");
           line += ',';
           line += text;
         }

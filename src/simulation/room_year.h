@@ -4,8 +4,9 @@
 // its walls warmed up on the first day, then every hour of the calendar,
 // written to the room load file (per hour the hour stamp, the mean sensible
 // and latent load (W) and the air temperature at its end (degC)). It reads
-// the program (energy model, constructions, air-side design, project folder)
-// and the weather without changing them, so rooms can run side by side.
+// the program (energy model, air-side design, project folder), the run's
+// constructions and the weather without changing them, so rooms can run side
+// by side.
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "simulation/room_stepper.h"
 #include "simulation/room_threads.h"
 #include "simulation/solar.h"
+#include "simulation/wall_conduction.h"
 #include "simulation/weather.h"
 
 namespace ModRoutine {
@@ -24,6 +26,8 @@ struct RoomYearInputs {
   const simulation::SimCalendar& cal;
   const WeatherYear& weather;
   const std::vector<SunOnGlass>& sun;  // of each weather hour, for the windows' orientations
+  const common::ConstructionTables& cons;  // as the run read them from the construction file
+  const WallLayouts& walls;                // of those constructions
 };
 
 // The loads of the room's last hour (W).
@@ -38,9 +42,6 @@ struct RoomYearEnd {
 // the room failed, or without them when the run was stopped.
 bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int z, int r,
                       const std::string& path, simulation::RoomThreads::Progress& progress, RoomYearEnd& end);
-
-// "room "<name>" of zone "<name>"", for messages.
-std::string RoomLabel(const common::EnergyModel& em, int z, int r);
 
 // Loads room r of zone z into the cooling-load model state of `sim`.
 void LoadRoom(const common::Program& prog, common::SimulationState& sim, int z, int r);

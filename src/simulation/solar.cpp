@@ -6,14 +6,14 @@
 #include "common/project_paths.h"
 #include "energy_input/shading_mask_file.h"
 #include "simulation/load_constants.h"
+#include "simulation/sim_error.h"
 
 namespace ModRoutine {
 namespace {
 
-void Fail(common::SimulationState& sim, std::string msg) {
-  sim.SimErr = -1;
-  sim.SimErrMsg = std::move(msg);
-}
+using simulation::Fail;
+
+constexpr std::string_view kCalSolGain = "CalSolGain";
 
 }  // namespace
 
@@ -46,13 +46,13 @@ const common::ShadingMaskData* FindShadingMask(const std::string& projDir, commo
   if (auto it = cache.find(path); it != cache.end()) return &it->second;
   auto found = common::FindExisting(path);
   if (!found) {
-    Fail(sim, "CalSolGain: Shading mask file: " + name + " does not exist!");
+    Fail(sim, kCalSolGain, "Shading mask file: " + name + " does not exist!");
     return nullptr;
   }
   std::string error;
   common::ShadingMaskData mask;
   if (!energy_input::ReadShadingMaskFile(*found, mask.G, mask.M, error)) {
-    Fail(sim, "CalSolGain: Failed to read shading mask file: " + name + " (" + error + ")");
+    Fail(sim, kCalSolGain, "Failed to read shading mask file: " + name + " (" + error + ")");
     return nullptr;
   }
   return &cache.emplace(path, mask).first->second;
@@ -99,13 +99,19 @@ void CalSolGain(const common::ConstructionTables& ct, const std::string& projDir
         Single hi = lo + delta;
         if (lo <= m.SolAzi && m.SolAzi < hi) ia = i;
       }
-      if (ia < 0) return Fail(sim, "CalSolGain: Solar azimuth angle out of range!");
+      if (ia < 0) {
+        Fail(sim, kCalSolGain, "Solar azimuth angle out of range!");
+        return;
+      }
       for (int j = 0; j <= 8; ++j) {
         Single lo = static_cast<Single>(j) * delta;
         Single hi = lo + delta;
         if (lo <= m.SolAlt && m.SolAlt < hi) ja = j;
       }
-      if (ja < 0) return Fail(sim, "CalSolGain: Solar altitude angle out of range!");
+      if (ja < 0) {
+        Fail(sim, kCalSolGain, "Solar altitude angle out of range!");
+        return;
+      }
       F = mask->G[ia][ja];
       M = mask->M;
     }

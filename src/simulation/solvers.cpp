@@ -3,9 +3,14 @@
 #include <cmath>
 
 #include "common/value_types.h"
+#include "simulation/sim_error.h"
 
 namespace ModACPlt {
 namespace {
+
+// The routines as their failures name them.
+constexpr std::string_view kSZ1N = "SZ1N";
+constexpr std::string_view kSYZ29 = "SYZ29";
 
 // The number of terms of a polynomial set, rounded and kept within the set.
 int TermCount(const CurveCoefs& c) {
@@ -82,16 +87,14 @@ void SZ1N(common::SimulationState& sim, Single x0, Single& x) {
   for (int step = 1; step <= 1000; ++step) {
     Single d = EvalPolyDeriv(poly, x);
     if (d == 0) {
-      sim.SimErr = -1;
-      sim.SimErrMsg = "SZ1N: dz/dx = 0; function not solvable!";
+      simulation::Fail(sim, kSZ1N, "dz/dx = 0; function not solvable!");
       return;
     }
     Single dx = -EvalPoly(poly, x) / d;
     x = x + dx;
     if (std::fabs(dx) < tol) return;
   }
-  sim.SimErr = -1;
-  sim.SimErrMsg = "SZ1N: No solution found within 1000 steps!";
+  simulation::Fail(sim, kSZ1N, "No solution found within 1000 steps!");
 }
 
 void SYZ29(common::SimulationState& sim, Single x, Single& y, Single z) {
@@ -102,19 +105,16 @@ void SYZ29(common::SimulationState& sim, Single x, Single& y, Single z) {
   Single re1, im1, re2, im2;
   SolveQuadratic(A, B, C, re1, im1, re2, im2);
   if (!std::isfinite(re1) || !std::isfinite(re2) || !std::isfinite(im1) || !std::isfinite(im2)) {
-    sim.SimErr = -1;
-    sim.SimErrMsg = "SYZ29: No finite solution found!";
+    simulation::Fail(sim, kSYZ29, "No finite solution found!");
     return;
   }
   if (im2 != 0) {
-    sim.SimErr = -1;
-    sim.SimErrMsg = "SYZ29: Imaginary solution found!";
+    simulation::Fail(sim, kSYZ29, "Imaginary solution found!");
     return;
   }
   y = re1 > re2 ? re1 : re2;
   if (y < 0) {
-    sim.SimErr = -1;
-    sim.SimErrMsg = "SYZ29: Negative solution found!";
+    simulation::Fail(sim, kSYZ29, "Negative solution found!");
   }
 }
 

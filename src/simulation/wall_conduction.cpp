@@ -6,9 +6,14 @@
 
 #include "common/number_text.h"
 #include "simulation/load_constants.h"
+#include "simulation/sim_error.h"
 
 namespace ModRoutine {
 namespace {
+
+using simulation::Fail;
+
+constexpr std::string_view kSetupWallNodes = "SetupWallNodes";
 
 struct LayerData {
   Integer mat = 0;
@@ -61,63 +66,30 @@ int TrialInterface(const LayerData& p, const LayerData& q, bool trialOuter) {
 constexpr Single kWeightTolerance = 1e-6f;
 constexpr Single kSumTolerance = 1e-5f;
 
-void SetNode(common::CoolingLoadModelState& m, int c, int node, Single a, Single b, Single cc) {
-  m.NodeCoefA[c][node] = a;
-  m.NodeCoefB[c][node] = b;
-  m.NodeCoefC[c][node] = cc;
-}
-
-bool Fail(common::SimulationState& sim, const std::string& msg) {
-  sim.SimErr = -1;
-  sim.SimErrMsg = msg;
-  return false;
+void SetNode(WallLayout& w, int node, Single a, Single b, Single cc) {
+  w.coefA[node] = a;
+  w.coefB[node] = b;
+  w.coefC[node] = cc;
 }
 
 std::string ConsLabel(const common::ConstructionTables& ct, int n) {
   return "construction" + common::ShortTextInt(n) + " (" + ct.ConsName[n] + ")";
 }
 
-// The properties of a layer of material `mat` and thickness t (m) from its
-// density, conductivity and specific heat: an air gap (a material number not
-// positive) has no density or specific heat, and the conductivity of its
-// thickness.
-void LayerProps(Integer mat, Single t, Single density, Single conductivity, Single specificHeat, Single& rho,
-                Single& k, Single& cp) {
-  if (mat >= 1) {
-    rho = density;
-    k = conductivity;
-    cp = specificHeat;
-  } else {
-    rho = 0;
-    k = static_cast<Single>(5.5798 * t + 0.023472);
-    cp = 0;
-  }
-}
-
-// Lays out component c. False (with SimErr set) on unusable layer data. The
-// layers are read straight from the construction tables (as LoadConstruction
-// and GetLayerProps would give them), so that rooms can be laid out side by
-// side without the shared construction edit buffer.
-bool SetupComponent(const common::ConstructionTables& ct, common::SimulationState& sim, int c) {
-  auto& m = sim.load;
+// Lays out construction `cons` of 1 to 20 layers, read straight from the
+// tables; the problem that stops it, or "".
+std::string LayOut(const common::ConstructionTables& ct, int cons, WallLayout& w) {
   const Single ho = kOutsideFilm, hi = kInsideFilm;
-  const int cons = m.CurFabCons[c];
-  if (cons < 0 || cons > common::kMaxConstructions || ct.ConsNLay[cons] < 1 ||
-      ct.ConsNLay[cons] > common::kMaxLayers)
-    return Fail(sim, "SetupWallNodes: Component" + common::ShortTextInt(c) + " has no usable construction!");
-  const int L = ct.ConsNLay[cons];
+  const int L = w.layers;
   std::array<LayerData, common::kMaxLayers + 1> ly{};
   for (int l = 1; l <= L; ++l) {
     LayerData& d = ly[l];
-    d.mat = ct.LayMatNo[cons][l];
-    d.t = ct.LayThk[cons][l];
-    LayerProps(d.mat, d.t, ct.LayProp[0][cons][l], ct.LayProp[1][cons][l], ct.LayProp[2][cons][l], d.rho, d.k, d.cp);
+    GetLayerProps(ct, static_cast<Integer>(cons), static_cast<Integer>(l), d.mat, d.t, d.rho, d.k, d.cp);
     bool usable = std::isfinite(d.t) && std::isfinite(d.k) && std::isfinite(d.rho) && std::isfinite(d.cp) &&
                   d.t > 0 && d.k > 0 && d.rho >= 0 && d.cp >= 0;
     if (!usable)
-      return Fail(sim, "SetupWallNodes: Layer" + common::ShortTextInt(l) + " of " + ConsLabel(ct, cons) +
-                           " needs a positive thickness and conductivity and no negative density or "
-                           "specific heat!");
+      return "Layer" + common::ShortTextInt(l) + " of " + ConsLabel(ct, cons) +
+             " needs a positive thickness and conductivity and no negative density or specific heat!";
     if (d.mat >= 1) d.alpha = CalQuotient(d.k, d.rho, d.cp);
   }
 
@@ -154,7 +126,7 @@ bool SetupComponent(const common::ConstructionTables& ct, common::SimulationStat
   }
 
   // Layer 1 and the outside surface node.
-  m.LayEndNode[c][1] = static_cast<Integer>(1 + ly[1].n);
+  w.layEndNode[1] = static_cast<Integer>(1 + ly[1].n);
   ly[1].dx = ly[1].t / static_cast<Single>(ly[1].n);
   {
     const LayerData& d = ly[1];
@@ -162,11 +134,11 @@ bool SetupComponent(const common::ConstructionTables& ct, common::SimulationStat
     if (!d.massless) {
       Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
       Single a = 2 * fo * bio, cc = 2 * fo;
-      SetNode(m, c, 1, a, a + cc - 1, cc);
-      for (int node = 2; node <= m.LayEndNode[c][1] - 1; ++node) SetNode(m, c, node, fo, 2 * fo - 1, fo);
+      SetNode(w, 1, a, a + cc - 1, cc);
+      for (int node = 2; node <= w.layEndNode[1] - 1; ++node) SetNode(w, node, fo, 2 * fo - 1, fo);
     } else {
       Single u = d.k / d.dx + ho;
-      SetNode(m, c, 1, ho / u, 0, d.k / (u * d.dx));
+      SetNode(w, 1, ho / u, 0, d.k / (u * d.dx));
     }
   }
   // Layers 2..L and the nodes at their outer interfaces.
@@ -180,11 +152,10 @@ bool SetupComponent(const common::ConstructionTables& ct, common::SimulationStat
       else
         d.n = std::min(d.n, r);
     }
-    const int i = m.LayEndNode[c][l - 1];
+    const int i = w.layEndNode[l - 1];
     if (i + d.n > common::kMaxNodes)
-      return Fail(sim, "SetupWallNodes: " + ConsLabel(ct, cons) + " needs more than" +
-                           common::ShortTextInt(common::kMaxNodes) + " wall nodes!");
-    m.LayEndNode[c][l] = static_cast<Integer>(i + d.n);
+      return ConsLabel(ct, cons) + " needs more than" + common::ShortTextInt(common::kMaxNodes) + " wall nodes!";
+    w.layEndNode[l] = static_cast<Integer>(i + d.n);
     d.dx = d.t / static_cast<Single>(d.n);
     if (!d.massless || !p.massless) {
       Single cap = 0;
@@ -197,39 +168,38 @@ bool SetupComponent(const common::ConstructionTables& ct, common::SimulationStat
       Single a = kTimeStep * p.k / (cap * p.dx);
       Single b = kTimeStep * d.k / (cap * d.dx);
       Single ca = 2 * a, cc = 2 * b;
-      SetNode(m, c, i, ca, ca + cc - 1, cc);
+      SetNode(w, i, ca, ca + cc - 1, cc);
       if (!d.massless && d.n >= 2) {
         Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
-        for (int node = i + 1; node <= m.LayEndNode[c][l] - 1; ++node) SetNode(m, c, node, fo, 2 * fo - 1, fo);
+        for (int node = i + 1; node <= w.layEndNode[l] - 1; ++node) SetNode(w, node, fo, 2 * fo - 1, fo);
       }
     } else {
       Single s = d.k * p.dx + p.k * d.dx;
-      SetNode(m, c, i, p.k * d.dx / s, 0, d.k * p.dx / s);
+      SetNode(w, i, p.k * d.dx / s, 0, d.k * p.dx / s);
     }
   }
   // The room-side surface node.
   {
     const LayerData& d = ly[L];
-    const int i = m.LayEndNode[c][L];
+    const int i = w.layEndNode[L];
     if (!d.massless) {
       Single bii = d.dx * hi / d.k;
       Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
       Single a = 2 * fo, cc = 2 * fo * bii;
-      SetNode(m, c, i, a, a + cc - 1, cc);
+      SetNode(w, i, a, a + cc - 1, cc);
     } else {
       Single u = d.dx * hi + d.k;
-      SetNode(m, c, i, d.k / u, 0, d.dx * hi / u);
+      SetNode(w, i, d.k / u, 0, d.dx * hi / u);
     }
   }
   // The explicit step is bounded only when each new node temperature is a
   // weighted mean of old ones: A, C and -B non-negative, summing to one.
-  for (int node = 1; node <= m.LayEndNode[c][L]; ++node) {
-    const Single a = m.NodeCoefA[c][node], b = m.NodeCoefB[c][node], cc = m.NodeCoefC[c][node];
+  for (int node = 1; node <= w.layEndNode[L]; ++node) {
+    const Single a = w.coefA[node], b = w.coefB[node], cc = w.coefC[node];
     if (!(a >= 0 && cc >= 0 && b <= kWeightTolerance && std::fabs(a + cc - b - 1) <= kSumTolerance))
-      return Fail(sim, "SetupWallNodes: The wall nodes of " + ConsLabel(ct, cons) +
-                           " would be unstable at a time step of 60 s!");
+      return "The wall nodes of " + ConsLabel(ct, cons) + " would be unstable at a time step of 60 s!";
   }
-  return true;
+  return "";
 }
 
 }  // namespace
@@ -240,34 +210,55 @@ Single CalRatioSq(Single a, Single b, Single c) {
 
 Single CalQuotient(Single a, Single b, Single c) { return a / (b * c); }
 
-void LoadConstruction(common::EnergyInputState& ei, Integer n) {
-  const auto& ct = ei.cons;
-  ei.CurNLay = ct.ConsNLay[n];
-  ei.CurSurf[0] = ct.ConsSurf[0][n];
-  ei.CurSurf[1] = ct.ConsSurf[1][n];
-  for (int l = 1; l <= ei.CurNLay && l <= common::kMaxLayers; ++l) {
-    ei.CurLayMatNo[l] = ct.LayMatNo[n][l];
-    ei.CurLayThk[l] = ct.LayThk[n][l];
-    for (int q = 0; q < 3; ++q) ei.CurLayProp[q][l] = ct.LayProp[q][n][l];
+void GetLayerProps(const common::ConstructionTables& ct, Integer n, Integer l, Integer& mat, Single& t, Single& rho,
+                   Single& k, Single& cp) {
+  mat = ct.LayMatNo[n][l];
+  t = ct.LayThk[n][l];
+  if (mat >= 1) {
+    rho = ct.LayProp[0][n][l];
+    k = ct.LayProp[1][n][l];
+    cp = ct.LayProp[2][n][l];
+  } else {
+    // A negative material number is taken as an air gap as well.
+    rho = 0;
+    k = static_cast<Single>(5.5798 * t + 0.023472);
+    cp = 0;
   }
 }
 
-void GetLayerProps(const common::EnergyInputState& ei, Integer l, Integer& mat, Single& t, Single& rho, Single& k,
-                   Single& cp) {
-  mat = ei.CurLayMatNo[l];
-  t = ei.CurLayThk[l];
-  // A negative material number is taken as an air gap as well.
-  LayerProps(mat, t, ei.CurLayProp[0][l], ei.CurLayProp[1][l], ei.CurLayProp[2][l], rho, k, cp);
+WallLayouts::WallLayouts(const common::ConstructionTables& ct) : layouts_(common::kMaxConstructions + 1) {
+  for (int n = 0; n <= common::kMaxConstructions; ++n) {
+    WallLayout& w = layouts_[static_cast<std::size_t>(n)];
+    if (ct.ConsNLay[n] < 1 || ct.ConsNLay[n] > common::kMaxLayers) continue;
+    w.layers = ct.ConsNLay[n];
+    w.problem = LayOut(ct, n, w);
+  }
 }
 
-void SetupWallNodes(const common::ConstructionTables& ct, common::SimulationState& sim) {
+void SetupWallNodes(const WallLayouts& walls, common::SimulationState& sim) {
   auto& m = sim.load;
   for (auto& row : m.LayEndNode) row.fill(1);
-  for (int c = 1; c <= m.CurNFab; ++c)
-    if (!SetupComponent(ct, sim, c)) return;
+  for (int c = 1; c <= m.CurNFab; ++c) {
+    const int cons = m.CurFabCons[c];
+    if (cons < 0 || cons > common::kMaxConstructions || walls[cons].layers < 1) {
+      Fail(sim, kSetupWallNodes, "Component" + common::ShortTextInt(c) + " has no usable construction!");
+      return;
+    }
+    const WallLayout& w = walls[cons];
+    if (!w.problem.empty()) {
+      Fail(sim, kSetupWallNodes, w.problem);
+      return;
+    }
+    for (int l = 1; l <= w.layers; ++l) m.LayEndNode[c][l] = w.layEndNode[l];
+    for (int node = 1; node <= w.layEndNode[w.layers]; ++node) {
+      m.NodeCoefA[c][node] = w.coefA[node];
+      m.NodeCoefB[c][node] = w.coefB[node];
+      m.NodeCoefC[c][node] = w.coefC[node];
+    }
+  }
 }
 
-void SetupWallNodes(common::Program& prog) { SetupWallNodes(prog.energyInput.cons, prog.sim); }
+void SetupWallNodes(common::Program& prog) { SetupWallNodes(WallLayouts(prog.energyInput.cons), prog.sim); }
 
 void StepWallNodes(common::Program& prog) {
   auto& m = prog.sim.load;

@@ -3,6 +3,10 @@
 // the room being modelled: the node layout with its stability rule, the node
 // coefficients and the explicit time step of 60 s. Node 1 is the outside
 // surface, node LayEndNode(c, L) the room-side surface of component c.
+#include <array>
+#include <string>
+#include <vector>
+
 #include "common/program.h"
 
 namespace ModRoutine {
@@ -14,22 +18,45 @@ using common::Single;
 Single CalRatioSq(Single a, Single b, Single c);
 Single CalQuotient(Single a, Single b, Single c);
 
-// Copies construction n (0..50) into the construction edit buffer.
-void LoadConstruction(common::EnergyInputState& ei, Integer n);
 // The material number, thickness (m), density (kg/m3), conductivity (W/mK)
-// and specific heat (J/kgK) of layer l of the edit buffer. A layer whose
-// material number is not positive is an air gap: no density or specific heat,
-// and the conductivity 5.5798 t + 0.023472 of its thickness.
-void GetLayerProps(const common::EnergyInputState& ei, Integer l, Integer& mat, Single& t, Single& rho, Single& k,
-                   Single& cp);
+// and specific heat (J/kgK) of layer l of construction n of the tables. A
+// layer whose material number is not positive is an air gap: no density or
+// specific heat, and the conductivity 5.5798 t + 0.023472 of its thickness.
+void GetLayerProps(const common::ConstructionTables& ct, Integer n, Integer l, Integer& mat, Single& t, Single& rho,
+                   Single& k, Single& cp);
 
-// Lays out the nodes of every component of the room and sets their
-// coefficients. Fails (SimErr, SimErrMsg) on a layer without a positive
-// thickness and conductivity, on negative densities or specific heats, on a
-// construction that would need more than 60 nodes, and on a layout whose
-// node weights would let the explicit step grow without bound. Changes only
-// the room's model state and the error of `sim`.
-void SetupWallNodes(const common::ConstructionTables& ct, common::SimulationState& sim);
+// The node layout of a construction, the same for every component made of
+// it: the last node of each layer and the coefficients of every node.
+struct WallLayout {
+  int layers = 0;  // 1 to 20; 0 for a construction without a usable number of layers
+  // Why its nodes cannot be laid out (a layer without a positive thickness
+  // and conductivity, a negative density or specific heat, more than 60
+  // nodes, node weights that would let the explicit step grow without
+  // bound); "" when they can.
+  std::string problem;
+  std::array<Integer, common::kMaxLayers + 1> layEndNode{};
+  std::array<Single, common::kMaxNodes + 1> coefA{}, coefB{}, coefC{};
+};
+
+// The layouts of constructions 0..50 of the tables, each worked out once,
+// read straight from the tables: a run makes them once and its rooms share
+// them.
+class WallLayouts {
+ public:
+  explicit WallLayouts(const common::ConstructionTables& ct);
+  // Construction n (0..50).
+  const WallLayout& operator[](int n) const { return layouts_[static_cast<std::size_t>(n)]; }
+
+ private:
+  std::vector<WallLayout> layouts_;
+};
+
+// Lays out the nodes of every component of the room from the layout of its
+// construction and sets their coefficients. Fails (SimErr, SimErrMsg) on a
+// component whose construction has no layers or whose layout has a problem.
+// Changes only the room's model state and the error of `sim`.
+void SetupWallNodes(const WallLayouts& walls, common::SimulationState& sim);
+// The same with the layouts of the program's construction tables.
 void SetupWallNodes(common::Program& prog);
 // Advances every node of every component by one time step: plane 1 of
 // NodeTemp from plane 0 and the surface reference temperatures.

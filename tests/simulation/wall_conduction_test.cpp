@@ -226,19 +226,19 @@ TEST(WallLayout, UnboundedNodeWeightsAreRefused) {
 
 TEST(WallLayout, LayerPropertiesOfAirGaps) {
   auto prog = simtest::NewProgram();
-  auto& ei = prog->energyInput;
-  ei.CurLayMatNo[1] = 0;
-  ei.CurLayThk[1] = 0.05f;
-  ei.CurLayMatNo[2] = -3;  // taken as an air gap too
-  ei.CurLayThk[2] = 0.02f;
-  ei.CurLayProp[0][2] = 99;
+  auto& ct = prog->energyInput.cons;
+  ct.LayMatNo[1][1] = 0;
+  ct.LayThk[1][1] = 0.05f;
+  ct.LayMatNo[1][2] = -3;  // taken as an air gap too
+  ct.LayThk[1][2] = 0.02f;
+  ct.LayProp[0][1][2] = 99;
   common::Integer mat;
   float t, rho, k, cp;
-  GetLayerProps(ei, 1, mat, t, rho, k, cp);
+  GetLayerProps(ct, 1, 1, mat, t, rho, k, cp);
   EXPECT_NEAR(k, 0.302462, 1e-6);
   EXPECT_EQ(rho, 0);
   EXPECT_EQ(cp, 0);
-  GetLayerProps(ei, 2, mat, t, rho, k, cp);
+  GetLayerProps(ct, 1, 2, mat, t, rho, k, cp);
   EXPECT_EQ(mat, -3);
   EXPECT_EQ(rho, 0);
   EXPECT_NEAR(k, 5.5798 * 0.02 + 0.023472, 1e-6);

@@ -1,0 +1,66 @@
+// Every holder of an energy model reports the one model check's sentence,
+// each with its own part: the writer as it stands, the reader with the file
+// line, the cooling-load run as BCLSim's failure to read the file, the plant
+// run as its own.
+#include <gtest/gtest.h>
+
+#include "energy_input/energy_model_files.h"
+#include "energy_input/model_check.h"
+#include "sim_fixture.h"
+#include "simulation/cooling_load_sim.h"
+#include "simulation/plant_sim.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+simulation::SimCalendar FirstDays(int days) {
+  simulation::SimCalendar cal{};
+  cal.MonthDays[1] = days;
+  return cal;
+}
+
+TEST(ModelCheckHolders, EachAddsItsOwnPartToTheSameSentence) {
+  testsupport::TempFolder tmp;
+  auto prog = simtest::NewProgram();
+  simtest::OfficeModel(*prog);
+  simtest::AirCooledPlant(prog->plant.CPlt);
+  simtest::WriteInputFiles(*prog, tmp.Path());
+  tmp.Write("VLW1989.TXT", simtest::WeatherText(48));
+
+  // The office's room given a room type beyond the list.
+  common::EnergyModel spoiled = prog->energyInput.EgyModel;
+  spoiled.RmType[1][1] = 6;
+  const std::string sentence = energy_input::CodesProblem(spoiled);
+  ASSERT_EQ(sentence, "The room \"Open plan\" of zone \"Office\" has an unknown room type!");
+
+  std::string error;
+  EXPECT_FALSE(energy_input::WriteEnergyModelFile(tmp.Path() + "OTHER.ECI", "Test", spoiled,
+                                                  prog->energyInput.FabShMask, error));
+  EXPECT_EQ(error, sentence);
+
+  // The same room type in the file: the room's line is its fourth.
+  std::string text = tmp.Read("MODEL.ECI");
+  const std::string roomLine = "\"Open plan\",1,1\r\n";
+  ASSERT_NE(text.find(roomLine), std::string::npos);
+  text.replace(text.find(roomLine), roomLine.size(), "\"Open plan\",6,1\r\n");
+  common::EnergyModel read;
+  common::PerFabric<std::string> masks{};
+  EXPECT_FALSE(energy_input::ReadEnergyModelText(text, read, masks, error));
+  EXPECT_EQ(error, sentence + " (line 6)");
+
+  tmp.Write("MODEL.ECI", text);
+  simtest::RecordingLog log;
+  ModRoutine::RunCoolingLoad(*prog, log, FirstDays(2));
+  EXPECT_EQ(prog->sim.SimErrMsg,
+            "BCLSim: Failed to read energy calculation input file " + tmp.Path() + "MODEL.ECI: " + sentence +
+                " (line 6)");
+
+  // The plant run takes the model in memory.
+  prog->sim.SimErr = 0;
+  prog->energyInput.EgyModel = spoiled;
+  ModACPlt::RunPlant(*prog, log, FirstDays(2));
+  EXPECT_EQ(prog->sim.SimErr, -1);
+  EXPECT_EQ(prog->sim.SimErrMsg, "RunPlantSimulation: " + sentence);
+}
+
+}  // namespace
