@@ -4,6 +4,7 @@
 #include "common/paths.h"
 #include "common/project_paths.h"
 #include "plant_input/plant_files.h"
+#include "simulation/cooling_load_sim.h"
 #include "simulation/frm_egy_cal.h"
 #include "simulation/plant_sim.h"
 
@@ -56,7 +57,8 @@ void frmEgyCal::RunSimulation() {
     Log("A/C energy use calculation terminated.");
     return;
   }
-  if (common::FindExisting("AnHSpCL.TXT")) {
+  // Looked for where the plant run reads it: the project folder first.
+  if (common::FindExisting(common::ResolveProjectFile(ModRoutine::kAnnualLoadFileName, prog_.building.ProjDir))) {
     switch (MsgBox("Cooling load data file already exits. Re-calculate and overwrite the file?",
                    forms::MsgButtons::YesNoCancel)) {
       case forms::MsgResult::Cancel:

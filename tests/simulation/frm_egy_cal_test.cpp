@@ -599,6 +599,22 @@ TEST_F(EgyCalTest, ExistingCoolingLoadFile) {
   EXPECT_EQ(w.txtItem[0].Text(), "28");
 }
 
+// The question about an existing cooling load file looks where the plant
+// run reads it: the project folder, whatever folder a dialog made current.
+TEST_F(EgyCalTest, ExistingCoolingLoadFileIsLookedForInTheProjectFolder) {
+  (void)folder.Write("AnHSpCL.TXT", "loads");
+  w.Show();
+  w.mnuMAC.Click();
+  testsupport::TempFolder elsewhere;
+  const std::string before = common::CurrentFolder();
+  ASSERT_TRUE(common::ChangeFolder(elsewhere.Path()));
+  platform.ExpectMessage(kOverwrite, MsgResult::Cancel);
+  w.cmdGO.Click();
+  common::ChangeFolder(before);
+  EXPECT_TRUE(platform.ScriptDone());
+  EXPECT_EQ(coolingRuns, 0);
+}
+
 // The real simulations, with none of their input files present, fail and
 // say so through SimErr; the window logs it as for any failed run.
 TEST_F(EgyCalTest, RealEntryPointsReportTheirFailure) {
