@@ -303,7 +303,7 @@ int frmEgyCalInput::TypedCount(const forms::TextBox& box) {
 }
 
 void frmEgyCalInput::Edited() {
-  if (mFilling == 0) mUnsaved = true;
+  if (filling_ == 0) mUnsaved = true;
 }
 
 void frmEgyCalInput::ClearEgyModel() {

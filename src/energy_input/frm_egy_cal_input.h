@@ -108,7 +108,7 @@ class frmEgyCalInput : public forms::Form {
    private:
     int& depth_;
   };
-  Filling FillingControls() { return Filling(mFilling); }
+  Filling FillingControls() { return Filling(filling_); }
   // A change of a control by the user marks the data unsaved.
   void Edited();
 
@@ -145,7 +145,7 @@ class frmEgyCalInput : public forms::Form {
   int mCurRm = 0;
   int mCurFab = 0;
   bool mUnsaved = true;
-  int mFilling = 0;  // depth of the window filling its own controls
+  int filling_ = 0;  // depth of the window filling its own controls
 };
 
 }  // namespace energy_input

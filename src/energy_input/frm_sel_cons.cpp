@@ -161,7 +161,7 @@ void frmSelCons::Layout() {
 // ---- loading ----
 
 void frmSelCons::Form_Load() {
-  mCurLay = 0;
+  curLay_ = 0;
   for (forms::TextBox* box : {&txtConsNam, &txtNElmInC, &txtMatNo, &txtMatNam, &txtMatThk, &txtAbs[0], &txtAbs[1],
                               &txtProp[0], &txtProp[1], &txtProp[2]})
     box->SetText("");
@@ -171,18 +171,18 @@ void frmSelCons::Form_Load() {
   cmdAdd.SetEnabled(false);
   cmdDel.SetEnabled(false);
 
-  mEditMode = egy_.ConsFormMode == 1;
-  SetCaption(mEditMode ? "Save/Edit Construction" : "Select Construction");
-  mnuF.SetEnabled(mEditMode);
-  cmdOkay.SetVisible(!mEditMode);
-  lblConsNam.SetCaption(mEditMode ? "Enter Name for Construction" : "Name of Selected Construction");
+  editMode_ = egy_.ConsFormMode == 1;
+  SetCaption(editMode_ ? "Save/Edit Construction" : "Select Construction");
+  mnuF.SetEnabled(editMode_);
+  cmdOkay.SetVisible(!editMode_);
+  lblConsNam.SetCaption(editMode_ ? "Enter Name for Construction" : "Name of Selected Construction");
 
   lstElmIC.Clear();
   lstCons.Clear();
   lstCons.AddItem(kPrompt);
   txtNCons.SetText("0");
-  mDeleted.clear();
-  mSavedTables = egy_.cons;
+  deleted_.clear();
+  savedTables_ = egy_.cons;
 
   const std::string& projFile = prog_.building.Bldg.ProjFile;
   if (projFile.empty()) return;
@@ -194,13 +194,13 @@ void frmSelCons::Form_Load() {
     for (int c = 1; c <= t.NoOfCons; ++c) lstCons.AddItem(t.ConsName[static_cast<size_t>(c)]);
   }
   txtNCons.SetText(std::to_string(lstCons.ListCount() - 1));
-  mCurLay = 0;
-  mSavedTables = egy_.cons;
+  curLay_ = 0;
+  savedTables_ = egy_.cons;
 
-  if (mEditMode && egy_.CurNLay > 0) {
+  if (editMode_ && egy_.CurNLay > 0) {
     txtNElmInC.SetText(std::to_string(egy_.CurNLay));
     cmdEntNo_Click();
-  } else if (!mEditMode && prog_.building.SelItemNo > 0 && prog_.building.SelItemNo < lstCons.ListCount()) {
+  } else if (!editMode_ && prog_.building.SelItemNo > 0 && prog_.building.SelItemNo < lstCons.ListCount()) {
     // A number beyond the listed constructions has no row to select.
     lstCons.SetListIndex(prog_.building.SelItemNo);
   }
@@ -209,8 +209,8 @@ void frmSelCons::Form_Load() {
 // ---- layers of the edit buffer ----
 
 void frmSelCons::ShowLayData() {
-  if (mCurLay < 1 || mCurLay > kMaxLayers) return;
-  const size_t L = static_cast<size_t>(mCurLay);
+  if (curLay_ < 1 || curLay_ > kMaxLayers) return;
+  const size_t L = static_cast<size_t>(curLay_);
   const int no = egy_.CurLayMatNo[L];
   txtMatNo.SetText(std::to_string(no));
   if (egy_.CurConsType >= 1) {
@@ -236,8 +236,8 @@ void frmSelCons::ShowLayData() {
 }
 
 void frmSelCons::StoreLayData() {
-  if (mCurLay < 1 || mCurLay > kMaxLayers) return;
-  const size_t L = static_cast<size_t>(mCurLay);
+  if (curLay_ < 1 || curLay_ > kMaxLayers) return;
+  const size_t L = static_cast<size_t>(curLay_);
   egy_.CurConsType = OptWindow.Value() ? 1 : 0;
   if (auto no = forms::TypedInteger(txtMatNo.Text())) egy_.CurLayMatNo[L] = *no;
   egy_.CurLayMatName[L] = txtMatNam.Text();
@@ -271,7 +271,7 @@ void frmSelCons::cboElmNo_Click() {
   StoreLayData();
   int layer = cboElmNo.ListIndex() + 1;
   if (layer >= 1) {
-    mCurLay = layer;
+    curLay_ = layer;
     ShowLayData();
   }
 }
@@ -289,7 +289,7 @@ void frmSelCons::cmdEntNo_Click() {
   cboElmNo.SetListIndex(0);
   // Nothing is saved from select mode: a construction added there could be
   // chosen but never kept.
-  cmdAdd.SetEnabled(mEditMode);
+  cmdAdd.SetEnabled(editMode_);
 }
 
 void frmSelCons::cmdAddLay_Click() {
@@ -311,7 +311,7 @@ void frmSelCons::cmdAddLay_Click() {
   EmptyLayerBoxes();
   cboElmNo.AddItem(std::to_string(n + 1));
   // Selecting the new layer stores the emptied boxes into it and shows it.
-  mCurLay = s + 1;
+  curLay_ = s + 1;
   cboElmNo.SetListIndex(s);
 }
 
@@ -327,7 +327,7 @@ void frmSelCons::cmdDelLay_Click() {
   e.CurNLay = static_cast<Integer>(n - 1);
   txtNElmInC.SetText(std::to_string(n - 1));
   EmptyLayerBoxes();
-  mCurLay = 0;
+  curLay_ = 0;
   cboElmNo.Clear();
   for (int i = 1; i < n; ++i) cboElmNo.AddItem(std::to_string(i));
 }
@@ -370,7 +370,7 @@ void frmSelCons::lstCons_Click() {
   const size_t c = static_cast<size_t>(k);
   auto& e = egy_;
   const auto& t = e.cons;
-  if (mEditMode) {
+  if (editMode_) {
     // A construction is loaded only into an empty buffer.
     if (e.CurNLay > 0) return;
     lstElmIC.Clear();
@@ -391,12 +391,12 @@ void frmSelCons::lstCons_Click() {
     lstElmIC.Clear();
   }
   Describe(k);
-  if (!mEditMode) return;
+  if (!editMode_) return;
   lstElmIC.AddItem("");
   lstElmIC.AddItem("Click Clear Data Button before selecting another construction");
   lstElmIC.AddItem("to view or edit. Any changes made should be saved as a New");
   lstElmIC.AddItem("construction or Changes to the selected construction.");
-  mCurLay = 0;
+  curLay_ = 0;
   txtNElmInC.SetText(std::to_string(e.CurNLay));
   cmdEntNo_Click();
   cmdChg.SetEnabled(true);
@@ -426,7 +426,7 @@ void frmSelCons::ListedCountChanged() {
 }
 
 void frmSelCons::cmdAdd_Click() {
-  if (!mEditMode || egy_.CurNLay < 1) return;
+  if (!editMode_ || egy_.CurNLay < 1) return;
   if (egy_.CurNLay > kMaxLayers) {
     MsgBox(kTooManyLayers);
     return;
@@ -475,7 +475,7 @@ void frmSelCons::cmdDel_Click() {
   ListedCountChanged();
   cmdClr_Click();
   TellLostComponents(k, name);
-  mDeleted.push_back(k);
+  deleted_.push_back(k);
 }
 
 void frmSelCons::TellLostComponents(int deleted, const std::string& name) {
@@ -483,13 +483,13 @@ void frmSelCons::TellLostComponents(int deleted, const std::string& name) {
   // else the project's model; the deletions not yet saved come first.
   const common::EnergyModel* open = OpenEnergyModel ? OpenEnergyModel() : nullptr;
   common::EnergyModel seen = open ? *open : ProjectModel(prog_);
-  RenumberAfterDeletes(seen, mDeleted);
+  RenumberAfterDeletes(seen, deleted_);
   std::string message = LostConstructionMessage(deleted, name, RenumberAfterDeletes(seen, {deleted}));
   if (!message.empty()) MsgBox(message);
 }
 
 void frmSelCons::cmdClr_Click() {
-  mCurLay = 0;
+  curLay_ = 0;
   txtConsNam.SetText("");
   OptWall.SetValue(true);
   txtNElmInC.SetText("");
@@ -527,18 +527,18 @@ bool frmSelCons::SaveConstructions() {
     MsgBox("Open a project file first!!");
     return false;
   }
-  std::string failure = WriteConstructionsAndReferences(prog_, mDeleted);
+  std::string failure = WriteConstructionsAndReferences(prog_, deleted_);
   if (!failure.empty()) {
     MsgBox(failure);
     return false;
   }
   // The files follow the deletions; so do the models in memory.
-  if (!mDeleted.empty()) {
-    RenumberAfterDeletes(egy_.EgyModel, mDeleted);
-    if (OnConstructionsDeleted) OnConstructionsDeleted(mDeleted);
-    mDeleted.clear();
+  if (!deleted_.empty()) {
+    RenumberAfterDeletes(egy_.EgyModel, deleted_);
+    if (OnConstructionsDeleted) OnConstructionsDeleted(deleted_);
+    deleted_.clear();
   }
-  mSavedTables = egy_.cons;
+  savedTables_ = egy_.cons;
   mUnsaved = false;
   return true;
 }
@@ -558,8 +558,8 @@ void frmSelCons::Form_Unload(int& cancel) {
   (void)cancel;
   // What was not saved is dropped: the deletions with the rest, so the
   // tables stay in step with the construction numbers that refer to them.
-  egy_.cons = mSavedTables;
-  mDeleted.clear();
+  egy_.cons = savedTables_;
+  deleted_.clear();
 }
 
 void frmSelCons::OptWall_Click() { lblAbsorpIn.SetCaption("Absorp. (In)"); }

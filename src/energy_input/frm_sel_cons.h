@@ -59,7 +59,7 @@ class frmSelCons : public forms::Form {
   // renumbered, for a window that edits a copy of the model.
   std::function<void(const std::vector<int>& deleted)> OnConstructionsDeleted;
 
-  int CurrentLayer() const { return mCurLay; }
+  int CurrentLayer() const { return curLay_; }
   int SelectedConstruction() const { return mSelCons; }
   bool UnsavedMark() const { return mUnsaved; }
 
@@ -87,15 +87,15 @@ class frmSelCons : public forms::Form {
   common::EnergyInputState& egy_;
   std::function<forms::Form&()> frmMatLib_;
 
-  bool mEditMode = false;
-  int mCurLay = 0;    // the layer shown in the layer controls; 0 none
+  bool editMode_ = false;
+  int curLay_ = 0;    // the layer shown in the layer controls; 0 none
   int mSelCons = 0;   // the construction last loaded from the list in edit mode
   bool mUnsaved = false;
   // The constructions deleted since the tables were loaded or saved, in
   // order; their references follow when the constructions are saved.
-  std::vector<int> mDeleted;
+  std::vector<int> deleted_;
   // The tables as loaded or last saved.
-  common::ConstructionTables mSavedTables;
+  common::ConstructionTables savedTables_;
 };
 
 }  // namespace energy_input

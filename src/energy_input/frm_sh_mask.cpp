@@ -115,21 +115,21 @@ void frmShMask::mnuACal_Click() { Generate(); }
 // when a new mask is made: a refused Generate leaves both as they were.
 bool frmShMask::Generate() {
   lblCurDir.SetCaption("Shading mask generation in progress ...");
-  mOrientation = cboOri.ListIndex();
-  if (mOrientation < 1) {
+  orientation_ = cboOri.ListIndex();
+  if (orientation_ < 1) {
     MsgBox("Window orientation not yet set !");
     return false;
   }
-  WindowShading dims = mDims;
+  WindowShading dims = dims_;
   if (!ReadBox(txtWW, dims.W) || !ReadBox(txtWH, dims.H) || !ReadBox(txtOP, dims.OP) || !ReadBox(txtDT, dims.DT) ||
       !ReadBox(txtLP, dims.LP) || !ReadBox(txtDL, dims.DL) || !ReadBox(txtRP, dims.RP) || !ReadBox(txtDR, dims.DR))
     return false;
-  std::string problem = GenerateShadingMask(mOrientation, dims, mMask);
+  std::string problem = GenerateShadingMask(orientation_, dims, mask_);
   if (!problem.empty()) {
     MsgBox(problem);
     return false;
   }
-  mDims = dims;
+  dims_ = dims;
   return true;
 }
 
@@ -144,11 +144,11 @@ void frmShMask::mnuASave_Click() {
     MsgBox("Type the name of the shading mask without a folder.");
     return;
   }
-  mFileName = name + ".SHM";
-  std::string path = common::ResolveProjectFile(mFileName, prog_.building.ProjDir);
-  Single mean = RoundShadingMask(mMask);
+  fileName_ = name + ".SHM";
+  std::string path = common::ResolveProjectFile(fileName_, prog_.building.ProjDir);
+  Single mean = RoundShadingMask(mask_);
   std::string why;
-  if (!WriteShadingMaskFile(path, mMask, mean, cboOri.Text(), mDims, mFileName, why)) {
+  if (!WriteShadingMaskFile(path, mask_, mean, cboOri.Text(), dims_, fileName_, why)) {
     MsgBox("The shading mask was not saved: " + path + " could not be written (" + why + ").");
     return;
   }

@@ -30,9 +30,9 @@ class frmShMask : public forms::Form {
   void cmdGO_Click();
   void mnuAExit_Click();
 
-  const ShadingMask& Mask() const { return mMask; }
-  const WindowShading& Dimensions() const { return mDims; }
-  const std::string& FileName() const { return mFileName; }
+  const ShadingMask& Mask() const { return mask_; }
+  const WindowShading& Dimensions() const { return dims_; }
+  const std::string& FileName() const { return fileName_; }
 
  protected:
   void Form_Load() override;
@@ -45,10 +45,10 @@ class frmShMask : public forms::Form {
   bool ReadBox(const forms::TextBox& box, common::Single& value);
 
   common::Program& prog_;
-  int mOrientation = 0;
-  WindowShading mDims;
-  ShadingMask mMask{};
-  std::string mFileName;
+  int orientation_ = 0;
+  WindowShading dims_;
+  ShadingMask mask_{};
+  std::string fileName_;
 };
 
 }  // namespace energy_input

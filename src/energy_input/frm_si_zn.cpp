@@ -121,7 +121,7 @@ int frmSIZn::RoomCount() const {
 void frmSIZn::Form_Load() { LoadZone(); }
 
 void frmSIZn::LoadZone() {
-  mASSys = egy_.ASSys;
+  asSys_ = egy_.ASSys;
   const int z = egy_.SIZnCurZn;
   mCurZn = z >= 0 && z <= common::kMaxZones ? z : 0;
   const auto& model = egy_.EgyModel;
@@ -131,7 +131,7 @@ void frmSIZn::LoadZone() {
   cboZnRm.Clear();
   cboZnRm.AddItem("Zone");
   for (int i = 1; i <= RoomCount(); ++i) cboZnRm.AddItem("Rm No " + std::to_string(i));
-  mCurRow = -1;
+  curRow_ = -1;
   txtRmNam.SetText("");
   for (size_t i = 3; i < 6; ++i) Label3[i].SetCaption(kFanCaption[i - 3]);
   for (size_t i = 0; i < 6; ++i) {
@@ -139,49 +139,49 @@ void frmSIZn::LoadZone() {
     txtZnRmD[i].SetVisible(false);
   }
   const size_t zi = static_cast<size_t>(mCurZn);
-  int as = mASSys.ASTyp[zi], fa = mASSys.FATyp[zi];
+  int as = asSys_.ASTyp[zi], fa = asSys_.FATyp[zi];
   cboASTyp.SetListIndex(as >= 0 && as < cboASTyp.ListCount() ? as : -1);
   cboFATyp.SetListIndex(fa >= 0 && fa < cboFATyp.ListCount() ? fa : -1);
   if (egy_.SIZnCurZn > 0) cboZnRm.SetListIndex(0);
-  mChanged = false;
+  changed_ = false;
 }
 
 void frmSIZn::StoreZnRmData() {
   const size_t z = static_cast<size_t>(mCurZn);
-  mASSys.ASTyp[z] = CodeOf(cboASTyp);
-  mASSys.FATyp[z] = CodeOf(cboFATyp);
-  if (mCurRow < 0) return;
-  const size_t r = static_cast<size_t>(mCurRow);
-  StoreTyped(*this, txtZnRmD[0], mASSys.DsgSensLd[0][z][r]);
-  StoreTyped(*this, txtZnRmD[1], mASSys.DsgTotLd[0][z][r]);
-  StoreTyped(*this, txtZnRmD[2], mASSys.DsgSAFlow[0][z][r]);
-  if (mCurRow > 0) return;
-  StoreTyped(*this, txtZnRmD[3], mASSys.DsgFanPres[0][z]);
-  StoreTyped(*this, txtZnRmD[4], mASSys.DsgFanPwr[0][z]);
-  StoreTyped(*this, txtZnRmD[5], mASSys.DsgCHWFlow[0][z]);
+  asSys_.ASTyp[z] = CodeOf(cboASTyp);
+  asSys_.FATyp[z] = CodeOf(cboFATyp);
+  if (curRow_ < 0) return;
+  const size_t r = static_cast<size_t>(curRow_);
+  StoreTyped(*this, txtZnRmD[0], asSys_.DsgSensLd[0][z][r]);
+  StoreTyped(*this, txtZnRmD[1], asSys_.DsgTotLd[0][z][r]);
+  StoreTyped(*this, txtZnRmD[2], asSys_.DsgSAFlow[0][z][r]);
+  if (curRow_ > 0) return;
+  StoreTyped(*this, txtZnRmD[3], asSys_.DsgFanPres[0][z]);
+  StoreTyped(*this, txtZnRmD[4], asSys_.DsgFanPwr[0][z]);
+  StoreTyped(*this, txtZnRmD[5], asSys_.DsgCHWFlow[0][z]);
 }
 
 void frmSIZn::cboZnRm_Click() {
-  mChanged = true;
+  changed_ = true;
   if (cboZnRm.ListIndex() < 0) return;
   StoreZnRmData();
-  mCurRow = cboZnRm.ListIndex();
+  curRow_ = cboZnRm.ListIndex();
   for (size_t i = 0; i < 6; ++i) {
     Label3[i].SetVisible(false);
     txtZnRmD[i].SetVisible(false);
   }
-  const size_t z = static_cast<size_t>(mCurZn), r = static_cast<size_t>(mCurRow);
+  const size_t z = static_cast<size_t>(mCurZn), r = static_cast<size_t>(curRow_);
   const auto& model = egy_.EgyModel;
-  const bool room = mCurRow > 0;
+  const bool room = curRow_ > 0;
   txtRmNam.SetText(room ? model.RmName[z][r] : model.ZnName[z]);
   for (size_t i = 0; i < 3; ++i) Label3[i].SetCaption(room ? kRoomCaption[i] : kZoneCaption[i]);
-  ShowNumber(txtZnRmD[0], mASSys.DsgSensLd[0][z][r]);
-  ShowNumber(txtZnRmD[1], mASSys.DsgTotLd[0][z][r]);
-  ShowNumber(txtZnRmD[2], mASSys.DsgSAFlow[0][z][r]);
+  ShowNumber(txtZnRmD[0], asSys_.DsgSensLd[0][z][r]);
+  ShowNumber(txtZnRmD[1], asSys_.DsgTotLd[0][z][r]);
+  ShowNumber(txtZnRmD[2], asSys_.DsgSAFlow[0][z][r]);
   if (!room) {
-    ShowNumber(txtZnRmD[3], mASSys.DsgFanPres[0][z]);
-    ShowNumber(txtZnRmD[4], mASSys.DsgFanPwr[0][z]);
-    ShowNumber(txtZnRmD[5], mASSys.DsgCHWFlow[0][z]);
+    ShowNumber(txtZnRmD[3], asSys_.DsgFanPres[0][z]);
+    ShowNumber(txtZnRmD[4], asSys_.DsgFanPwr[0][z]);
+    ShowNumber(txtZnRmD[5], asSys_.DsgCHWFlow[0][z]);
   }
   for (size_t i = 0; i < (room ? 3u : 6u); ++i) {
     Label3[i].SetVisible(true);
@@ -189,15 +189,15 @@ void frmSIZn::cboZnRm_Click() {
   }
 }
 
-void frmSIZn::cboASTyp_Click() { mChanged = true; }
-void frmSIZn::cboFATyp_Click() { mChanged = true; }
+void frmSIZn::cboASTyp_Click() { changed_ = true; }
+void frmSIZn::cboFATyp_Click() { changed_ = true; }
 
 void frmSIZn::cmdNxRm_Click() {
-  if (mCurRow < RoomCount() && mCurRow + 1 < cboZnRm.ListCount()) cboZnRm.SetListIndex(mCurRow + 1);
+  if (curRow_ < RoomCount() && curRow_ + 1 < cboZnRm.ListCount()) cboZnRm.SetListIndex(curRow_ + 1);
 }
 
 void frmSIZn::cmdPrRm_Click() {
-  if (mCurRow > 0) cboZnRm.SetListIndex(mCurRow - 1);
+  if (curRow_ > 0) cboZnRm.SetListIndex(curRow_ - 1);
 }
 
 void frmSIZn::cmdNxZn_Click() {
@@ -218,16 +218,16 @@ void frmSIZn::cmdPrZn_Click() {
 
 void frmSIZn::mnuFSave_Click() {
   StoreZnRmData();
-  egy_.ASSys = mASSys;
-  mChanged = false;
+  egy_.ASSys = asSys_;
+  changed_ = false;
 }
 
 bool frmSIZn::MayClose() {
   // A value typed and not yet taken by a pick is taken here, as every other
   // command takes it, and counts as a change when it differs from ASSys.
   StoreZnRmData();
-  if (mASSys != egy_.ASSys) mChanged = true;
-  if (!mChanged) return true;
+  if (asSys_ != egy_.ASSys) changed_ = true;
+  if (!changed_) return true;
   auto answer = MsgBox("Save Data before closing this form?", forms::MsgButtons::YesNoCancel);
   if (answer == forms::MsgResult::Cancel) return false;
   if (answer == forms::MsgResult::Yes) mnuFSave_Click();

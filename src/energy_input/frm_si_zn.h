@@ -37,9 +37,9 @@ class frmSIZn : public forms::Form {
   void cmdSaQ_Click();
 
   int CurrentZone() const { return mCurZn; }
-  int CurrentRow() const { return mCurRow; }
-  bool Changed() const { return mChanged; }
-  const common::AirSideSystemData& WorkingCopy() const { return mASSys; }
+  int CurrentRow() const { return curRow_; }
+  bool Changed() const { return changed_; }
+  const common::AirSideSystemData& WorkingCopy() const { return asSys_; }
 
  protected:
   void Form_Load() override;
@@ -57,9 +57,9 @@ class frmSIZn : public forms::Form {
 
   common::EnergyInputState& egy_;
   int mCurZn = 0;
-  int mCurRow = -1;  // -1 none shown yet, 0 the zone, 1.. a room
-  bool mChanged = false;
-  common::AirSideSystemData mASSys;
+  int curRow_ = -1;  // -1 none shown yet, 0 the zone, 1.. a room
+  bool changed_ = false;
+  common::AirSideSystemData asSys_;
 };
 
 }  // namespace energy_input

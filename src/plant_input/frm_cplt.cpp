@@ -305,7 +305,7 @@ void frmCPlt::cmdNoEq_Click() {
   if (n < 1 || n > kMaxPlantItems) {
     MsgBox(std::string(kind->countRange) + " " + std::to_string(kMaxPlantItems));
     txtNoEq.SetText("");
-    mCountRefused = true;
+    countRefused_ = true;
     return;
   }
   cboEqNo.Clear();
@@ -379,7 +379,7 @@ void frmCPlt::cmdEntCell_Click() {
 // stored count, or the list as Add and Del have left it.
 bool frmCPlt::StoreCount(const ItemKind& kind) {
   ItemFields f = FieldsOf(kind.code, mCPlt, mNAC);
-  if (mCountRefused && txtNoEq.Text().empty()) {
+  if (countRefused_ && txtNoEq.Text().empty()) {
     *f.count = static_cast<Integer>(cboEqNo.ListCount());
     return true;
   }

@@ -119,7 +119,7 @@ class frmCPlt : public forms::Form {
   bool mCellEditing = false;
   // The count box was emptied by the range message and not typed in since:
   // OK then keeps the items listed rather than reading the empty box as 0.
-  bool mCountRefused = false;
+  bool countRefused_ = false;
   int mEditCol = 0, mEditRow = 0;
   int mCellLeft = 0, mCellTop = 0;
   common::CentralPlantData mCPlt;

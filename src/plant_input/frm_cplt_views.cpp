@@ -123,7 +123,7 @@ void frmCPlt::msgPlt_Click() {
 
 void frmCPlt::txtNoEq_Change() {
   cmdNoEq.SetFontBold(true);
-  mCountRefused = false;
+  countRefused_ = false;
 }
 
 void frmCPlt::txtSysNam_Change() { forms::DropLineBreaks(txtSysNam); }
