@@ -16,8 +16,8 @@
 #include "assessment/lcia_database.h"
 #include "assessment/results.h"
 #include "assessment/selection.h"
-#include "building/element_library.h"
 #include "bench/large_project.h"
+#include "building/element_library.h"
 #include "building/project_file.h"
 #include "common/paths.h"
 

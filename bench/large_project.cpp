@@ -12,8 +12,8 @@ struct Kind {
   const char* grpExt;
   const char* compExt;
   const char* elmExt;
-  int compTypes;               // component types of the kind
-  std::vector<int> libTypes;   // library types per component type (count of types 1..n)
+  int compTypes;              // component types of the kind
+  std::vector<int> libTypes;  // library types per component type (count of types 1..n)
 };
 
 void Save(const std::string& path, const std::string& text, std::vector<std::string>& written) {

@@ -126,8 +126,8 @@ void SpreadRows(T& rows, int n0) {
 
 // The sample plant with every list at ten items, each like the sample's.
 void ScalePlant(common::CentralPlantData& p) {
-  const int chr = p.NoOfChr, plp = p.NoOfPLP, slp = p.NoOfSLP, cwp = p.NoOfCWP, ct = p.NoOfCT,
-            add = p.NoOfAddHVAC, fau = p.NoOfFAU;
+  const int chr = p.NoOfChr, plp = p.NoOfPLP, slp = p.NoOfSLP, cwp = p.NoOfCWP, ct = p.NoOfCT, add = p.NoOfAddHVAC,
+            fau = p.NoOfFAU;
   Spread(p.ChrType, chr), SpreadRows(p.ChrCap, chr), SpreadRows(p.ChrPower, chr);
   Spread(p.ChrChWFlow, chr), Spread(p.ChrCWFlow, chr);
   Spread(p.PLPFlow, plp), Spread(p.PLPPres, plp), Spread(p.PLPPower, plp);

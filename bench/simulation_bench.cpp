@@ -20,14 +20,14 @@
 
 #include "bench/largest_building.h"
 #include "common/program.h"
-#include "energy_input/energy_model_files.h"
 #include "energy_input/construction_file.h"
+#include "energy_input/energy_model_files.h"
 #include "simulation/cooling_load_sim.h"
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
 #include "simulation/room_stepper.h"
-#include "simulation/solar.h"
 #include "simulation/simulation_runs.h"
+#include "simulation/solar.h"
 #include "simulation/wall_conduction.h"
 
 namespace {
@@ -152,8 +152,8 @@ void CoolingLoadCounters(benchmark::State& state, Project& p) {
   state.counters["rooms"] = size.rooms;
   state.counters["room_steps/s"] =
       benchmark::Counter(size.rooms * kStepsPerYear, benchmark::Counter::kIsIterationInvariantRate);
-  state.counters["node_steps/s"] =
-      benchmark::Counter(static_cast<double>(size.nodes) * kStepsPerYear, benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["node_steps/s"] = benchmark::Counter(static_cast<double>(size.nodes) * kStepsPerYear,
+                                                      benchmark::Counter::kIsIterationInvariantRate);
   state.counters["peak_MB"] = PeakMegabytes();
 }
 

@@ -84,8 +84,7 @@ class frmMain : public forms::Form {
   forms::CommandButton cmdNxSld;
 
   // Menus.
-  forms::Menu mnuFile, mnuOpenData, OpenL0, mnuFNew, mnuL1, mnuFileOpen, mnuFileSave,
-      mnuFileClose, FileL2, mnuFileExit;
+  forms::Menu mnuFile, mnuOpenData, OpenL0, mnuFNew, mnuL1, mnuFileOpen, mnuFileSave, mnuFileClose, FileL2, mnuFileExit;
   forms::Menu mnuEdit, mnuEditBldg, mnuEditBEUInput, EditL1, mnuRunReset, EditL2, mnuEditWeights;
   forms::Menu MnuPrint, MnuPrintInSum, MnuPrintInSumExcel, mnuWSelected;
   forms::Menu mnuRun, mnuRunOprEgy, mnuRunLCA, mnuRunLCC;

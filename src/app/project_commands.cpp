@@ -106,8 +106,7 @@ void frmMain::mnuFileOpen_Click() {
 void frmMain::mnuFNew_Click() {
   auto& b = prog_.building;
   if (!CloseProject()) return;
-  auto folder = GetPlatform().OpenFileDialog(
-      {"Select Parent Directory and Enter New Folder Name", "", b.DataDir, ""});
+  auto folder = GetPlatform().OpenFileDialog({"Select Parent Directory and Enter New Folder Name", "", b.DataDir, ""});
   std::string projDir;
   if (folder && !folder->empty()) {
     projDir = *folder;
@@ -118,7 +117,8 @@ void frmMain::mnuFNew_Click() {
     return;
   }
   b.ProjDir = projDir;
-  auto file = GetPlatform().OpenFileDialog({"Enter Project Filename", "LCA Project Files (*.PRJ)|*.PRJ", b.ProjDir, ""});
+  auto file =
+      GetPlatform().OpenFileDialog({"Enter Project Filename", "LCA Project Files (*.PRJ)|*.PRJ", b.ProjDir, ""});
   if (!file) {
     MsgBox("Failed to create new project file!");
     return;
@@ -162,8 +162,7 @@ bool frmMain::CloseProject() {
   auto& b = prog_.building;
   NewMsg = "   Close project";
   ShowMessage();
-  if (!b.ProjSaved &&
-      MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) == forms::MsgResult::Cancel)
+  if (!b.ProjSaved && MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) == forms::MsgResult::Cancel)
     return false;
   windows_.frmBldgSysInput().Unload();  // it showed the project being closed
   txtProjName.SetText("");

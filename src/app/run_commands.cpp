@@ -20,8 +20,7 @@ void frmMain::mnuRunOprEgy_Click() {
 // Runs the stages of one mode; false (after showing the stage's error
 // text) when a stage failed. The menu entry's check mark goes off at the
 // start, so results of a failed run never look complete.
-bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char* commenced,
-                        const char* completed) {
+bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char* commenced, const char* completed) {
   if (prog_.building.Bldg.ProjFile.empty()) {
     MsgBox("Open a project file first!!");
     return false;
@@ -74,8 +73,7 @@ void frmMain::mnuRunLCC_Click() {
 }
 
 void frmMain::mnuRunReset_Click() {
-  if (MsgBox("All previously setting will be reset - Go ahead?", forms::MsgButtons::OKCancel) !=
-      forms::MsgResult::OK)
+  if (MsgBox("All previously setting will be reset - Go ahead?", forms::MsgButtons::OKCancel) != forms::MsgResult::OK)
     return;
   NewMsg = "   Reset selection";
   ShowMessage();

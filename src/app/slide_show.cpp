@@ -88,8 +88,7 @@ void frmMain::cmdNxSld_Click() {
 void frmMain::Image1_Click() { Image1.SetVisible(false); }
 
 void frmMain::PicMain_Click() {
-  std::string path = curSld_ != 0 ? sldFile_[static_cast<size_t>(curSld_)]
-                                  : prog_.building.DataDir + "FrontPic.emf";
+  std::string path = curSld_ != 0 ? sldFile_[static_cast<size_t>(curSld_)] : prog_.building.DataDir + "FrontPic.emf";
   auto found = common::FindExisting(common::ToNativeSeparators(path));
   if (!found || !GetPlatform().CanLoadPicture(*found)) return;
   Image1.SetPicture(*found);
@@ -105,8 +104,7 @@ void frmMain::mnuSSEnd_Click() {
   curSld_ = 0;
   noOfSld_ = 0;
   const std::string& projDir = prog_.building.ProjDir;
-  if (!projDir.empty() && common::CurrentFolder() != common::ToNativeSeparators(projDir))
-    common::ChangeFolder(projDir);
+  if (!projDir.empty() && common::CurrentFolder() != common::ToNativeSeparators(projDir)) common::ChangeFolder(projDir);
 }
 
 }  // namespace app

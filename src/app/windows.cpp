@@ -1,6 +1,5 @@
 #include "app/windows.h"
 
-
 namespace app {
 
 Windows::Windows(common::Program& prog, forms::Platform& platform) : prog_(prog), platform_(platform) {}
@@ -17,8 +16,8 @@ building::frmBldgSysInput& Windows::frmBldgSysInput() {
 
 building::frmAddGroup& Windows::frmAddGroup() {
   if (!addGroup_)
-    addGroup_ = std::make_unique<building::frmAddGroup>(prog_, platform_,
-                                                        [this]() -> forms::Form& { return frmGroupComp(); });
+    addGroup_ =
+        std::make_unique<building::frmAddGroup>(prog_, platform_, [this]() -> forms::Form& { return frmGroupComp(); });
   return *addGroup_;
 }
 
@@ -46,8 +45,8 @@ building::frmMatLib& Windows::frmMatLib() {
 
 building::frmInpMatData& Windows::frmInpMatData() {
   if (!inpMatData_)
-    inpMatData_ = std::make_unique<building::frmInpMatData>(
-        prog_, platform_, [this]() -> building::frmMatLib& { return frmMatLib(); });
+    inpMatData_ = std::make_unique<building::frmInpMatData>(prog_, platform_,
+                                                            [this]() -> building::frmMatLib& { return frmMatLib(); });
   return *inpMatData_;
 }
 energy_input::frmEgyCalInput& Windows::frmEgyCalInput() {

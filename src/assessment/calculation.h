@@ -5,8 +5,8 @@
 // text: each level appends " Err with " and its file, the stage
 // " Impacting calculation terminated!!".
 #include <bitset>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "building/element_default_file.h"

@@ -24,15 +24,13 @@ Source Make(const Imp& imp, const Vec& egy, const Vec& waste, const Vec& cost) {
 
 // Group g of a per-group table with `count` rows, or nothing.
 template <class Imp, class Vec>
-std::optional<Source> GroupSource(const Imp& imp, const Vec& egy, const Vec& waste, const Vec& cost,
-                                  int g) {
+std::optional<Source> GroupSource(const Imp& imp, const Vec& egy, const Vec& waste, const Vec& cost, int g) {
   if (g < 0 || static_cast<size_t>(g) >= imp.size()) return std::nullopt;
   auto i = static_cast<size_t>(g);
   return Make(imp[i], egy[i], waste[i], cost[i]);
 }
 
-std::optional<Source> PickSource(const common::LCAResultRec& r, const common::GroupResultRec& gr,
-                                 const CaseChoice& c) {
+std::optional<Source> PickSource(const common::LCAResultRec& r, const common::GroupResultRec& gr, const CaseChoice& c) {
   const int cls = c.SelClass, g = c.SelGroup;
   switch (c.SelPortion) {
     case 0:
@@ -66,28 +64,30 @@ std::optional<Source> PickSource(const common::LCAResultRec& r, const common::Gr
 
 int GroupEntryClass(int portion) {
   switch (portion) {
-    case 1: return 1;
-    case 2: return 4;
-    case 3: return 6;
-    default: return -1;
+    case 1:
+      return 1;
+    case 2:
+      return 4;
+    case 3:
+      return 6;
+    default:
+      return -1;
   }
 }
 
 std::optional<Single> StageScore(Single cost, Single weightedTotal, const common::FactorTables& f) {
   if (f.EgyPrice[0] == 0) return std::nullopt;
-  long double costPart = static_cast<long double>(cost) * f.WgtFtr[0] /
-                         (static_cast<long double>(f.EgyPrice[0]) * 277778.0);
+  long double costPart =
+      static_cast<long double>(cost) * f.WgtFtr[0] / (static_cast<long double>(f.EgyPrice[0]) * 277778.0);
   long double score = costPart + weightedTotal;
-  if (!std::isfinite(score) || std::fabs(score) > std::numeric_limits<Single>::max())
-    return std::nullopt;
+  if (!std::isfinite(score) || std::fabs(score) > std::numeric_limits<Single>::max()) return std::nullopt;
   return static_cast<Single>(score);
 }
 
 // Every value is stored as a Single at each step, in the order shown, so
 // the weighted total is the float sum of categories 1..10 in turn.
-bool ComputeShownResult(const common::LCAResultRec& lca, const common::GroupResultRec& groups,
-                        const CaseChoice& choice, const common::FactorTables& f,
-                        common::CaseResultRec& shown, StageScores& scores) {
+bool ComputeShownResult(const common::LCAResultRec& lca, const common::GroupResultRec& groups, const CaseChoice& choice,
+                        const common::FactorTables& f, common::CaseResultRec& shown, StageScores& scores) {
   auto src = PickSource(lca, groups, choice);
   if (!src) return false;
   for (size_t s = 0; s < 5; ++s) {

@@ -17,7 +17,7 @@ struct CaseChoice {
   int SelPortion = -1;  // 0 whole building, 1 foundations, 2 floors, 3 services
   int SelClass = -1;    // the part's class list; the last entry is the group entry
   int SelGroup = -1;
-  int SelStage = -1;    // 0 whole life cycle, 1..4 the stages
+  int SelStage = -1;  // 0 whole life cycle, 1..4 the stages
 };
 
 // The class list index of the group entry ("Select ........") of a part;
@@ -42,8 +42,7 @@ struct StageScores {
 // the chosen part, class or group. Returns false, changing nothing, when the
 // choice names no source: no part, a part without a class, the group entry
 // without a group, or a group beyond the lists.
-bool ComputeShownResult(const common::LCAResultRec& lca, const common::GroupResultRec& groups,
-                        const CaseChoice& choice, const common::FactorTables& factors,
-                        common::CaseResultRec& shown, StageScores& scores);
+bool ComputeShownResult(const common::LCAResultRec& lca, const common::GroupResultRec& groups, const CaseChoice& choice,
+                        const common::FactorTables& factors, common::CaseResultRec& shown, StageScores& scores);
 
 }  // namespace assessment

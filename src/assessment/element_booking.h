@@ -18,8 +18,8 @@ std::optional<int> ReplacementCount(common::Single life);
 struct MaterialUse {
   common::Integer matNo = 0;
   common::Single quantity = 0;
-  common::Single wastage = 0;  // fraction
-  common::Single life = 0;     // years
+  common::Single wastage = 0;              // fraction
+  common::Single life = 0;                 // years
   std::optional<common::Single> unitCost;  // the user's; otherwise the table's
 };
 

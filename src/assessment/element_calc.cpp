@@ -37,7 +37,8 @@ const RunContext::Defaults& DefaultsOf(RunContext& run, const std::string& path)
 // The path of a file named in an element, by the project-folder rule; each
 // element is read once per run, so the name needs no memo.
 std::string PathOf(RunContext& run, const std::string& name, const std::string& projDir) {
-  return common::ResolveProjectFile(name, projDir, [&run](const std::string& p) { return run.files.Find(p).has_value(); });
+  return common::ResolveProjectFile(name, projDir,
+                                    [&run](const std::string& p) { return run.files.Find(p).has_value(); });
 }
 
 // Reads the element's user-value file (`lines` material lines, or as many
@@ -81,17 +82,14 @@ Element& ElementOf(common::Program& prog, int mode, RunContext& run) {
   }
   std::string folder = building::ElementLibraryFolder(b, static_cast<Integer>(b.FileType - 20), b.CompTypeIdx);
   if (folder.empty()) return e;
-  std::string name =
-      folder + building::ElementDefaultFileName(e.rec.ElmTypeNo, mode == kModeCosting ? ".CST" : ".IMP");
+  std::string name = folder + building::ElementDefaultFileName(e.rec.ElmTypeNo, mode == kModeCosting ? ".CST" : ".IMP");
   e.defaults = &DefaultsOf(run, run.files.Resolve(name, b.ProjDir));
   if (e.defaults->status == building::DefaultsStatus::Ok)
     ReadUserValues(prog, run, static_cast<int>(e.defaults->data.materials.size()), e);
   return e;
 }
 
-std::optional<Single> ValueOf(const std::string& text) {
-  return common::ToSingle(common::LeadingNumber(text));
-}
+std::optional<Single> ValueOf(const std::string& text) { return common::ToSingle(common::LeadingNumber(text)); }
 
 void ClearUserRow(common::ElementMaterialValues& mat) {
   for (size_t m = 0; m <= 10; ++m) {
@@ -160,8 +158,7 @@ std::string CalcGeneric(common::Program& prog, int mode, int stage, const Elemen
       use.life = *life;
     }
     WarnIfMissing(run, prog.assess.mat, use.matNo, elm.ElmFile);
-    if (!BookMaterial(mode, stage, use, prog.assess.mat, prog.assess.factors, prog.assess.CompSum,
-                      b.SelElmIdx))
+    if (!BookMaterial(mode, stage, use, prog.assess.mat, prog.assess.factors, prog.assess.CompSum, b.SelElmIdx))
       return "Life expectancy too short in " + elm.ElmFile;
   }
   return {};

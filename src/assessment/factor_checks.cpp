@@ -4,8 +4,7 @@
 
 namespace assessment {
 
-const char* const kCostParaCaption[3] = {"Nominal Interest Rate (% per annum)",
-                                         "Inflation Rate (% per annum)",
+const char* const kCostParaCaption[3] = {"Nominal Interest Rate (% per annum)", "Inflation Rate (% per annum)",
                                          "Energy Price Escalation Rate (% per annum)"};
 const char* const kEgyPriceCaption[2] = {"Price of Electricity (VL$/kWh)", "Price of Town Gas (VL$/MJ)"};
 
@@ -26,8 +25,7 @@ std::string CheckEnergyPrice(int index, double value) {
   const char* caption = kEgyPriceCaption[index];
   if (!common::ToSingle(value)) return TooLarge(caption);
   // Only the electricity price is divided by (the single score); town gas may be free.
-  if (index == 0 && value == 0)
-    return std::string(caption) + ": a price of 0 is not allowed. The value is not stored.";
+  if (index == 0 && value == 0) return std::string(caption) + ": a price of 0 is not allowed. The value is not stored.";
   return "";
 }
 

@@ -25,8 +25,7 @@ std::optional<Single> Power(double x, double y) {
 
 }  // namespace
 
-std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& lines,
-                                      const FormulaContext& context) {
+std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& lines, const FormulaContext& context) {
   std::array<Single, 5> s{};
   auto pop = [&s] {
     s[1] = s[2];
@@ -66,16 +65,28 @@ std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& 
       case 0:
         s[4] = s[3], s[3] = s[2], s[2] = s[1], s[1] = s[0], s[0] = 0;
         continue;
-      case 1: r = Store(static_cast<double>(s[1]) + s[0]); break;
-      case 2: r = Store(static_cast<double>(s[1]) - s[0]); break;
-      case 3: r = Store(static_cast<double>(s[1]) * s[0]); break;
+      case 1:
+        r = Store(static_cast<double>(s[1]) + s[0]);
+        break;
+      case 2:
+        r = Store(static_cast<double>(s[1]) - s[0]);
+        break;
+      case 3:
+        r = Store(static_cast<double>(s[1]) * s[0]);
+        break;
       case 4:
         if (s[0] == 0) return std::nullopt;
         r = Store(static_cast<double>(s[1]) / s[0]);
         break;
-      case 5: r = Power(s[1], s[0]); break;
-      case 6: s[0] = s[1]; continue;
-      case 7: s[0] = static_cast<Single>(4 * std::atan(1.0)); continue;
+      case 5:
+        r = Power(s[1], s[0]);
+        break;
+      case 6:
+        s[0] = s[1];
+        continue;
+      case 7:
+        s[0] = static_cast<Single>(4 * std::atan(1.0));
+        continue;
       case 8:
         if (s[0] < 0) return std::nullopt;
         s[0] = static_cast<Single>(std::sqrt(static_cast<double>(s[0])));
@@ -85,8 +96,12 @@ std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& 
         if (!r) return std::nullopt;
         s[0] = *r;
         continue;
-      case 10: s[0] = static_cast<Single>(static_cast<double>(s[0]) / 100); continue;
-      case 11: s[0] = static_cast<Single>(static_cast<double>(s[0]) / 2); continue;
+      case 10:
+        s[0] = static_cast<Single>(static_cast<double>(s[0]) / 100);
+        continue;
+      case 11:
+        s[0] = static_cast<Single>(static_cast<double>(s[0]) / 2);
+        continue;
       case 12:
         r = Store(std::atan(1.0) * s[0] * s[0]);
         if (!r) return std::nullopt;

@@ -243,9 +243,15 @@ bool frmCharts::CollectChartData() {
         }
         for (size_t c = 1; c <= 10; ++c) val[c] = rec.Res[static_cast<size_t>(LCIAStg)][si][c];
         break;
-      case 1: val[0] = rec.Egy[si]; break;
-      case 2: val[0] = rec.Waste[si]; break;
-      case 3: val[0] = rec.Cost[si]; break;
+      case 1:
+        val[0] = rec.Egy[si];
+        break;
+      case 2:
+        val[0] = rec.Waste[si];
+        break;
+      case 3:
+        val[0] = rec.Cost[si];
+        break;
       case 4: {
         // The same figure as the results window's score; none when the
         // electricity price in use is 0.
@@ -257,7 +263,8 @@ bool frmCharts::CollectChartData() {
         val[0] = *score;
         break;
       }
-      default: break;
+      default:
+        break;
     }
   }
   return true;

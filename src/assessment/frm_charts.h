@@ -39,10 +39,10 @@ class frmCharts : public forms::Form {
   forms::Menu mnuChart, mnuBars, mnuStack;
 
   // Window state, set afresh at each opening.
-  common::Integer ResTyp = 0;   // 0 LCIA, 1 energy, 2 waste, 3 cost, 4 single score
-  common::Integer ChtTyp = 1;   // 0 Bars, 1 Stacked Bars
-  common::Integer LCIAStg = 0;  // 0 weighted, 1 characterised, 2 normalised
-  common::Integer CatIdx = 0;   // 0 all categories, 1..10 one
+  common::Integer ResTyp = 0;                  // 0 LCIA, 1 energy, 2 waste, 3 cost, 4 single score
+  common::Integer ChtTyp = 1;                  // 0 Bars, 1 Stacked Bars
+  common::Integer LCIAStg = 0;                 // 0 weighted, 1 characterised, 2 normalised
+  common::Integer CatIdx = 0;                  // 0 all categories, 1..10 one
   std::array<common::Integer, 3> CaseStage{};  // -1 when a stage list has no entry chosen
   common::Integer NoOfCaseChk = 0;
   bool ChtPlotted = false;

@@ -144,8 +144,8 @@ bool frmCharts::DrawChartSteps() {
 
   if (ResTyp != 0) {
     for (size_t k = 0; k < 3; ++k)
-      if (checked[k]) Bar(3 + 20.0 * static_cast<double>(k), 0, 17 + 20.0 * static_cast<double>(k),
-                          (*vals[k])[0], ChtColour[k + 1]);
+      if (checked[k])
+        Bar(3 + 20.0 * static_cast<double>(k), 0, 17 + 20.0 * static_cast<double>(k), (*vals[k])[0], ChtColour[k + 1]);
     caseTexts();
     caseLegend(kLegendTexts);
   } else if (ChtTyp == 1) {
@@ -178,8 +178,7 @@ bool frmCharts::DrawChartSteps() {
     }
     for (int c = 1; c <= 10; ++c) PrintAt(6.0 * (c - 1) + 1, textTop, common::ShortTextInt(c));
     caseLegend(kCaseTexts);
-    for (int c = 1; c <= 10; ++c)
-      PrintAt(62, Top - static_cast<Single>(c + 6) * u, CatName[static_cast<size_t>(c)]);
+    for (int c = 1; c <= 10; ++c) PrintAt(62, Top - static_cast<Single>(c + 6) * u, CatName[static_cast<size_t>(c)]);
   }
 
   PrintAt(-0.5 - picCht.TextWidth(topLabel), M + 0.5 * u, topLabel);

@@ -18,12 +18,10 @@ constexpr const char* kRecordChanged =
     "The life-cycle costs have changed since this window was filled (a new costing run, or the project was "
     "closed). Nothing is confirmed: return and open the window again to review the new costs.";
 
-const char* const kRowCaption[kLccRows] = {"Foundation",    "Envelope",        "Frame",  "Contents",
-                                           "Floors Tot.",   "HVAC",            "Elec && Light",
-                                           "Fire Services", "Lifts && Escal.", "P && D", "Services Tot.",
-                                           "Building Total"};
-const char* const kStageCaption[kLccStages] = {"Life Cycle", "As Built", "Optg (Mat'l)", "Optg (Egy)",
-                                               "Demolition"};
+const char* const kRowCaption[kLccRows] = {"Foundation",      "Envelope", "Frame",         "Contents",
+                                           "Floors Tot.",     "HVAC",     "Elec && Light", "Fire Services",
+                                           "Lifts && Escal.", "P && D",   "Services Tot.", "Building Total"};
+const char* const kStageCaption[kLccStages] = {"Life Cycle", "As Built", "Optg (Mat'l)", "Optg (Egy)", "Demolition"};
 constexpr int kRowTop[kLccRows] = {1920, 2400, 2760, 3120, 3480, 3960, 4320, 4680, 5040, 5400, 5760, 6240};
 constexpr int kRuleY[6] = {1440, 1800, 2280, 3840, 6120, 6600};
 
@@ -50,10 +48,18 @@ frmLCCResult::frmLCCResult(common::Program& prog, forms::Platform& platform)
       Option2(Frame1, "Option2"),
       cmdUpDate(*this, "cmdUpDate"),
       lblStage(forms::MakeControlArray<forms::Label, 5>(*this, "lblStage")),
-      lblFdnCost(*this, "lblFdnCost"), lblFlrEnv(*this, "lblFlrEnv"), lblFlrFram(*this, "lblFlrFram"),
-      lblFlrCont(*this, "lblFlrCont"), lblFlrs(*this, "lblFlrs"), lblHVAC(*this, "lblHVAC"),
-      lblElec(*this, "lblElec"), lblFS(*this, "lblFS"), lblLift(*this, "lblLift"), lblPD(*this, "lblPD"),
-      lblSers(*this, "lblSers"), lblBldg(*this, "lblBldg"),
+      lblFdnCost(*this, "lblFdnCost"),
+      lblFlrEnv(*this, "lblFlrEnv"),
+      lblFlrFram(*this, "lblFlrFram"),
+      lblFlrCont(*this, "lblFlrCont"),
+      lblFlrs(*this, "lblFlrs"),
+      lblHVAC(*this, "lblHVAC"),
+      lblElec(*this, "lblElec"),
+      lblFS(*this, "lblFS"),
+      lblLift(*this, "lblLift"),
+      lblPD(*this, "lblPD"),
+      lblSers(*this, "lblSers"),
+      lblBldg(*this, "lblBldg"),
       txtFdn(forms::MakeControlArray<forms::TextBox, 5>(*this, "txtFdn")),
       txtEnv(forms::MakeControlArray<forms::TextBox, 5>(*this, "txtEnv")),
       txtFram(forms::MakeControlArray<forms::TextBox, 5>(*this, "txtFram")),
@@ -89,9 +95,8 @@ forms::Label& frmLCCResult::RowLabel(int row) {
 }
 
 forms::TextBox& frmLCCResult::Box(int row, int stage) {
-  std::array<forms::TextBox, 5>* rows[kLccRows] = {&txtFdn,  &txtEnv,  &txtFram, &txtCont,
-                                                   &txtFlrs, &txtHVAC, &txtELec, &txtFSer,
-                                                   &txtLift, &txtPaD,  &txtSers, &txtBldg};
+  std::array<forms::TextBox, 5>* rows[kLccRows] = {&txtFdn,  &txtEnv,  &txtFram, &txtCont, &txtFlrs, &txtHVAC,
+                                                   &txtELec, &txtFSer, &txtLift, &txtPaD,  &txtSers, &txtBldg};
   return (*rows[row])[static_cast<size_t>(stage)];
 }
 

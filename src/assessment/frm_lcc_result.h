@@ -36,10 +36,10 @@ class frmLCCResult : public forms::Form {
   forms::OptionButton Option2;
   forms::CommandButton cmdUpDate;
   std::array<forms::Label, 5> lblStage;  // by stage; 0 "Life Cycle"
-  forms::Label lblFdnCost, lblFlrEnv, lblFlrFram, lblFlrCont, lblFlrs, lblHVAC, lblElec, lblFS, lblLift,
-      lblPD, lblSers, lblBldg;
-  std::array<forms::TextBox, 5> txtFdn, txtEnv, txtFram, txtCont, txtFlrs, txtHVAC, txtELec, txtFSer,
-      txtLift, txtPaD, txtSers, txtBldg;  // by stage
+  forms::Label lblFdnCost, lblFlrEnv, lblFlrFram, lblFlrCont, lblFlrs, lblHVAC, lblElec, lblFS, lblLift, lblPD, lblSers,
+      lblBldg;
+  std::array<forms::TextBox, 5> txtFdn, txtEnv, txtFram, txtCont, txtFlrs, txtHVAC, txtELec, txtFSer, txtLift, txtPaD,
+      txtSers, txtBldg;  // by stage
   std::array<forms::Line, 6> Line1;
   forms::Menu mnuF, mnuFLoad, mnuFSave, mnuFExp, mnuFSep1, mnuFRet, mnuFSep2, mnuFExit;
 

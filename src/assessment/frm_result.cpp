@@ -302,10 +302,17 @@ void frmResult::cboClass_Click() {
     for (int i = 0; i < n; ++i) cboCGNo.AddItem(names[static_cast<size_t>(i)]);
   };
   switch (choice_.SelPortion) {
-    case 1: fill(b.NoOfFdnGrp, b.FdnGrpName); break;
-    case 2: fill(b.NoOfFlrGrp, b.FlrGrpName); break;
-    case 3: fill(b.NoOfSerGrp, b.SerGrpName); break;
-    default: break;
+    case 1:
+      fill(b.NoOfFdnGrp, b.FdnGrpName);
+      break;
+    case 2:
+      fill(b.NoOfFlrGrp, b.FlrGrpName);
+      break;
+    case 3:
+      fill(b.NoOfSerGrp, b.SerGrpName);
+      break;
+    default:
+      break;
   }
   EmptyMessages();
 }

@@ -33,13 +33,13 @@ class frmResult : public forms::Form {
 
   // The result table: rows 1..10 the categories, 11 energy, 12 waste.
   forms::Label lblTitle, lblCatHead, lblCharHead, lblUnitHead, lblNormHead, lblWgtHead;
-  std::array<forms::Label, 13> lblCat, lblUnit;  // index 0 unused
+  std::array<forms::Label, 13> lblCat, lblUnit;        // index 0 unused
   std::array<forms::TextBox, 11> txtBN, txtWN, txtAW;  // (0): hidden captions; txtAW(0) the total
   forms::TextBox txtLCEA, txtLCWA, txtLCCA, txtProjScore;
   forms::Label lblTotImp, lblCost, lblScore;
 
-  forms::Menu mnuOpt, mnuLoad, mnuLoadBC, mnuLoadAlt, mnuSet, mnuSetBC, mnuSetAlt, mnuSave, mnuSaveBC,
-      mnuSaveAlt, mnuSaveCur, mnuExpTab, mnuQuit;
+  forms::Menu mnuOpt, mnuLoad, mnuLoadBC, mnuLoadAlt, mnuSet, mnuSetBC, mnuSetAlt, mnuSave, mnuSaveBC, mnuSaveAlt,
+      mnuSaveCur, mnuExpTab, mnuQuit;
   forms::Menu mnuDirRet;
 
   // The text of the score box when no score can be formed (the electricity

@@ -13,14 +13,20 @@ namespace {
 template <class R>
 auto& Cell(R& r, int row, size_t s) {
   switch (row) {
-    case kRowFdn: return r.FdnCost[s];
+    case kRowFdn:
+      return r.FdnCost[s];
     case kRowEnv:
     case kRowFram:
-    case kRowCont: return r.FlrTypeCost[static_cast<size_t>(row - kRowEnv)][s];
-    case kRowFlrs: return r.FlrCost[s];
-    case kRowSers: return r.SerCost[s];
-    case kRowBldg: return r.BldgCost[s];
-    default: return r.SerTypeCost[static_cast<size_t>(row - kRowHVAC)][s];
+    case kRowCont:
+      return r.FlrTypeCost[static_cast<size_t>(row - kRowEnv)][s];
+    case kRowFlrs:
+      return r.FlrCost[s];
+    case kRowSers:
+      return r.SerCost[s];
+    case kRowBldg:
+      return r.BldgCost[s];
+    default:
+      return r.SerTypeCost[static_cast<size_t>(row - kRowHVAC)][s];
   }
 }
 

@@ -10,8 +10,18 @@ namespace assessment {
 
 // Rows in window order.
 enum LccRow {
-  kRowFdn, kRowEnv, kRowFram, kRowCont, kRowFlrs, kRowHVAC, kRowElec, kRowFSer, kRowLift,
-  kRowPaD, kRowSers, kRowBldg
+  kRowFdn,
+  kRowEnv,
+  kRowFram,
+  kRowCont,
+  kRowFlrs,
+  kRowHVAC,
+  kRowElec,
+  kRowFSer,
+  kRowLift,
+  kRowPaD,
+  kRowSers,
+  kRowBldg
 };
 bool IsLccItemRow(int row);  // rows with costs of their own (not the three totals)
 

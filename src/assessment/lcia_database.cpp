@@ -15,8 +15,7 @@ enum class Target { Profile, Database };
 
 // One file: three sections, each a record count then that many 18-item
 // records, filling rows 0.. in order.
-bool ReadSections(common::MaterialTable& t, const std::string& path, Target target,
-                  std::string& error) {
+bool ReadSections(common::MaterialTable& t, const std::string& path, Target target, std::string& error) {
   std::string why;
   auto text = common::ReadWholeFile(path, &why);
   if (!text) {
@@ -71,8 +70,8 @@ bool ReadSections(common::MaterialTable& t, const std::string& path, Target targ
 
 }  // namespace
 
-bool LoadLCIADatabase(common::MaterialTable& table, const std::string& profFile,
-                      const std::string& dbFile, std::string& error) {
+bool LoadLCIADatabase(common::MaterialTable& table, const std::string& profFile, const std::string& dbFile,
+                      std::string& error) {
   // Each load starts from an empty table, so no row or index of an earlier
   // database survives into this one.
   auto fresh = std::make_unique<common::MaterialTable>();

@@ -11,8 +11,8 @@ namespace ModCal {
 // replaces the material table only when both were read completely; on
 // failure the table is left as it was and `error` says what went wrong.
 // Paths are used as given (the caller resolves them).
-bool LoadLCIADatabase(common::MaterialTable& table, const std::string& profFile,
-                      const std::string& dbFile, std::string& error);
+bool LoadLCIADatabase(common::MaterialTable& table, const std::string& profFile, const std::string& dbFile,
+                      std::string& error);
 
 // The row of a material number the table holds, or -1 when the number is
 // out of 0..510 or the table has no such material (row 0 is a section

@@ -69,12 +69,10 @@ bool WalkResults(R& r, G& g, const common::BldgRec& b, One one, Four four) {
   }
   for (size_t t = 0; t < 3; ++t)
     for (size_t s = 0; s < 5; ++s)
-      if (!StageBlock(one, r.FlrTypeImp[t], r.FlrTypeEgy[t], r.FlrTypeWaste[t], r.FlrTypeCost[t], s))
-        return false;
+      if (!StageBlock(one, r.FlrTypeImp[t], r.FlrTypeEgy[t], r.FlrTypeWaste[t], r.FlrTypeCost[t], s)) return false;
   for (size_t t = 0; t < 5; ++t)
     for (size_t s = 0; s < 5; ++s)
-      if (!StageBlock(one, r.SerTypeImp[t], r.SerTypeEgy[t], r.SerTypeWaste[t], r.SerTypeCost[t], s))
-        return false;
+      if (!StageBlock(one, r.SerTypeImp[t], r.SerTypeEgy[t], r.SerTypeWaste[t], r.SerTypeCost[t], s)) return false;
   auto groups = [&](int count, auto& imp, auto& egy, auto& waste, auto& cost) {
     for (size_t gi = 0; gi < static_cast<size_t>(count); ++gi)
       for (size_t s = 0; s < 5; ++s)
@@ -131,9 +129,8 @@ bool ParseResultFile(const std::string& text, CaseData& data, std::string& error
     return r.Read(a) && r.Read(b) && r.Read(c) && r.Read(e);
   };
   auto [fdn, flr, ser] = Lists(d->Bldg);
-  bool ok = r.Read(d->Bldg.ProjFile) && r.Read(d->Bldg.ProjName) && ReadGroupList(r, fdn) &&
-            ReadGroupList(r, flr) && ReadGroupList(r, ser) &&
-            WalkResults(d->LCAResult, d->GroupResult, d->Bldg, one, four);
+  bool ok = r.Read(d->Bldg.ProjFile) && r.Read(d->Bldg.ProjName) && ReadGroupList(r, fdn) && ReadGroupList(r, flr) &&
+            ReadGroupList(r, ser) && WalkResults(d->LCAResult, d->GroupResult, d->Bldg, one, four);
   if (ok && !r.AtEnd()) r.Fail("the file holds more than one case");
   if (!r.Ok()) {
     error = r.Error();

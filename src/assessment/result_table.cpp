@@ -5,25 +5,33 @@
 
 namespace assessment {
 
-const std::array<const char*, 13> TabCatName = {
-    "",
-    " 1. Abiotic Depl'n ",
-    " 2. Global Warming ",
-    " 3. Ozone Depl'n ",
-    " 4. Hum Toxicity ",
-    " 5. F W A Ecotox ",
-    " 6. Mar A Ecotox ",
-    " 7. Terri Ecotox ",
-    " 8. Phc Oxid'n ",
-    " 9. Acidification ",
-    "10. Eutrophication",
-    "11. Energy Use",
-    "12. Solid Waste"};
+const std::array<const char*, 13> TabCatName = {"",
+                                                " 1. Abiotic Depl'n ",
+                                                " 2. Global Warming ",
+                                                " 3. Ozone Depl'n ",
+                                                " 4. Hum Toxicity ",
+                                                " 5. F W A Ecotox ",
+                                                " 6. Mar A Ecotox ",
+                                                " 7. Terri Ecotox ",
+                                                " 8. Phc Oxid'n ",
+                                                " 9. Acidification ",
+                                                "10. Eutrophication",
+                                                "11. Energy Use",
+                                                "12. Solid Waste"};
 
-const std::array<const char*, 13> TabCatUnit = {
-    "",         "kg Sb eq.",    "kg CO2 eq.",   "kg CFC-11 eq.", "kg 1,4-DB eq.",
-    "kg 1,4-DB eq.", "kg 1,4-DB eq.", "kg 1,4-DB eq.", "kg C2H2",   "kg SO2 eq.",
-    "kg PO4 eq.", "MJ",         "kg"};
+const std::array<const char*, 13> TabCatUnit = {"",
+                                                "kg Sb eq.",
+                                                "kg CO2 eq.",
+                                                "kg CFC-11 eq.",
+                                                "kg 1,4-DB eq.",
+                                                "kg 1,4-DB eq.",
+                                                "kg 1,4-DB eq.",
+                                                "kg 1,4-DB eq.",
+                                                "kg C2H2",
+                                                "kg SO2 eq.",
+                                                "kg PO4 eq.",
+                                                "MJ",
+                                                "kg"};
 
 std::string FormatResultTable(const ResultTableContent& c) {
   common::DataWriter w;

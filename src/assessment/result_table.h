@@ -13,8 +13,8 @@ extern const std::array<const char*, 13> TabCatUnit;
 
 // What the window shows, as the texts of its lists and boxes.
 struct ResultTableContent {
-  std::string projName;                  // the open project's name
-  std::array<std::string, 5> choice;     // case, part, class, group, stage ("" = none)
+  std::string projName;                                             // the open project's name
+  std::array<std::string, 5> choice;                                // case, part, class, group, stage ("" = none)
   std::array<std::string, 11> characterised, normalised, weighted;  // boxes 1..10; 0 unused
   std::string weightedTotal, energy, waste, cost, score;
   std::string totalCaption = "Tot. Imp. (Cat.1-10)";

@@ -38,8 +38,7 @@ class SelectionReport {
                  const std::array<std::string, N>& files, const std::array<Single, N>& factors);
   template <size_t N>
   bool GroupBodies(const char* label, int count, const std::array<std::string, N>& names,
-                   const std::array<std::string, N>& files, const std::array<Single, N>& factors,
-                   std::string& file);
+                   const std::array<std::string, N>& files, const std::array<Single, N>& factors, std::string& file);
   // The selection of component c, or element e of it, of group g by the
   // tables of GrpType; false when GrpType names no tables or g lies beyond them.
   bool ComponentFactor(int g, int c, Single& factor) const;
@@ -58,9 +57,8 @@ int InList(int count) {
 }
 
 template <size_t N>
-void SelectionReport::GroupList(int count, const std::array<std::string, N>& names,
-                                const std::array<Single, N>& qtys, const std::array<std::string, N>& files,
-                                const std::array<Single, N>& factors) {
+void SelectionReport::GroupList(int count, const std::array<std::string, N>& names, const std::array<Single, N>& qtys,
+                                const std::array<std::string, N>& files, const std::array<Single, N>& factors) {
   for (size_t g = 0; g < static_cast<size_t>(InList<N>(count)); ++g) {
     Line("Name:      " + names[g] + SelectionText(factors[g]));
     Line("Qty. (No.):" + common::PrintText(qtys[g]));
@@ -129,8 +127,7 @@ bool SelectionReport::WriteReport(std::string& file) {
   }
   Blank();
   if (sel_.SkipAllSer == 0)
-    return GroupBodies("For the Services Group:", b.NoOfSerGrp, b.SerGrpName, b.SerGrpFile, sel_.SerGrpAssess,
-                       file);
+    return GroupBodies("For the Services Group:", b.NoOfSerGrp, b.SerGrpName, b.SerGrpFile, sel_.SerGrpAssess, file);
   return true;
 }
 

@@ -41,10 +41,9 @@ struct KindInfo {
 };
 
 template <size_t G, size_t T, size_t N>
-void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run,
-              const KindInfo& kind, const std::array<std::string, N>& files,
-              const std::array<Single, N>& qtys, const std::array<Single, N>& assess,
-              KindCells<G, T> cells) {
+void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run, const KindInfo& kind,
+              const std::array<std::string, N>& files, const std::array<Single, N>& qtys,
+              const std::array<Single, N>& assess, KindCells<G, T> cells) {
   auto& b = prog.building;
   auto& sum = prog.assess.GrpSum;
   if (kind.skip != 0 || kind.count <= 0) return;
@@ -139,8 +138,8 @@ void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, 
   for (int j = 1; j <= nac.NoOfGasSys; ++j) {
     int t = nac.GasSubSys[static_cast<size_t>(j)];
     if (t < 0 || t > 4) {
-      errText = "Sub-system of town gas system " + std::to_string(j) +
-                " out of range Impacting calculation terminated!!";
+      errText =
+          "Sub-system of town gas system " + std::to_string(j) + " out of range Impacting calculation terminated!!";
       return;
     }
   }
@@ -186,7 +185,8 @@ void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, 
   // Materials the database lacks give zero impacts; say so once.
   std::string missing;
   for (int no : {501, 502})
-    if (mat.MatIdx[static_cast<size_t>(no)] == 0) missing += missing.empty() ? std::to_string(no) : " and " + std::to_string(no);
+    if (mat.MatIdx[static_cast<size_t>(no)] == 0)
+      missing += missing.empty() ? std::to_string(no) : " and " + std::to_string(no);
   if (!missing.empty())
     run.warnings.push_back("   Warning: material " + missing +
                            " not in the LCIA database; operating energy impacts booked as 0");
@@ -214,22 +214,20 @@ void CalcStage(common::Program& prog, int mode, int stage, std::string& errText,
     return;
   }
   if (stage != 3) {
-    KindCells<10, 1> fdn{r.FdnImp, r.FdnEgy, r.FdnWaste, r.FdnCost, gr.FdnGrpImp, gr.FdnGrpEgy,
-                         gr.FdnGrpWaste, gr.FdnGrpCost, nullptr, nullptr, nullptr, nullptr};
-    KindCells<20, 3> flr{r.FlrImp, r.FlrEgy, r.FlrWaste, r.FlrCost, gr.FlrGrpImp, gr.FlrGrpEgy,
-                         gr.FlrGrpWaste, gr.FlrGrpCost, &r.FlrTypeImp, &r.FlrTypeEgy, &r.FlrTypeWaste,
-                         &r.FlrTypeCost};
-    KindCells<20, 5> ser{r.SerImp, r.SerEgy, r.SerWaste, r.SerCost, gr.SerGrpImp, gr.SerGrpEgy,
-                         gr.SerGrpWaste, gr.SerGrpCost, &r.SerTypeImp, &r.SerTypeEgy, &r.SerTypeWaste,
-                         &r.SerTypeCost};
-    CalcKind(prog, mode, stage, errText, run, {100, "Foundations", sel.SkipAllFdn, bldg.NoOfFdnGrp},
-             bldg.FdnGrpFile, bldg.FdnGrpQty, sel.FdnGrpAssess, fdn);
+    KindCells<10, 1> fdn{r.FdnImp,       r.FdnEgy,      r.FdnWaste, r.FdnCost, gr.FdnGrpImp, gr.FdnGrpEgy,
+                         gr.FdnGrpWaste, gr.FdnGrpCost, nullptr,    nullptr,   nullptr,      nullptr};
+    KindCells<20, 3> flr{r.FlrImp,       r.FlrEgy,      r.FlrWaste,    r.FlrCost,     gr.FlrGrpImp,    gr.FlrGrpEgy,
+                         gr.FlrGrpWaste, gr.FlrGrpCost, &r.FlrTypeImp, &r.FlrTypeEgy, &r.FlrTypeWaste, &r.FlrTypeCost};
+    KindCells<20, 5> ser{r.SerImp,       r.SerEgy,      r.SerWaste,    r.SerCost,     gr.SerGrpImp,    gr.SerGrpEgy,
+                         gr.SerGrpWaste, gr.SerGrpCost, &r.SerTypeImp, &r.SerTypeEgy, &r.SerTypeWaste, &r.SerTypeCost};
+    CalcKind(prog, mode, stage, errText, run, {100, "Foundations", sel.SkipAllFdn, bldg.NoOfFdnGrp}, bldg.FdnGrpFile,
+             bldg.FdnGrpQty, sel.FdnGrpAssess, fdn);
     if (!errText.empty()) return;
-    CalcKind(prog, mode, stage, errText, run, {200, "Floors", sel.SkipAllFlr, bldg.NoOfFlrGrp},
-             bldg.FlrGrpFile, bldg.FlrGrpQty, sel.FlrGrpAssess, flr);
+    CalcKind(prog, mode, stage, errText, run, {200, "Floors", sel.SkipAllFlr, bldg.NoOfFlrGrp}, bldg.FlrGrpFile,
+             bldg.FlrGrpQty, sel.FlrGrpAssess, flr);
     if (!errText.empty()) return;
-    CalcKind(prog, mode, stage, errText, run, {300, "Services", sel.SkipAllSer, bldg.NoOfSerGrp},
-             bldg.SerGrpFile, bldg.SerGrpQty, sel.SerGrpAssess, ser);
+    CalcKind(prog, mode, stage, errText, run, {300, "Services", sel.SkipAllSer, bldg.NoOfSerGrp}, bldg.SerGrpFile,
+             bldg.SerGrpQty, sel.SerGrpAssess, ser);
     if (!errText.empty()) return;
   } else {
     CalcOperatingEnergy(prog, mode, errText, run);

@@ -43,8 +43,7 @@ CommandResult SaveCompFile(common::BuildingState& st, CommandDialogs& dialogs, c
   std::string error;
   bool fits = qty && boxes.compTypeIndex <= 19 && boxes.elementNames.size() <= 20;
   if (fits && !MayReplaceFile(dialogs, comp.CompFile, ownFile, st.ProjDir)) return {};
-  if (!fits || !WriteComponentFile(common::ProjectSaveFile(comp.CompFile, st.ProjDir), comp,
-                                   kind->FileType, error))
+  if (!fits || !WriteComponentFile(common::ProjectSaveFile(comp.CompFile, st.ProjDir), comp, kind->FileType, error))
     return {false, "Error in saving component data!!"};
   st.CurComp = std::move(comp);
   return {true, ""};

@@ -13,9 +13,9 @@ namespace building {
 
 // The component boxes of the editor.
 struct ComponentBoxes {
-  std::string compName;   // txtCompName
-  int compTypeIndex = -1;  // cboCompType list index
-  std::string compNo;     // txtCompNo
+  std::string compName;                   // txtCompName
+  int compTypeIndex = -1;                 // cboCompType list index
+  std::string compNo;                     // txtCompNo
   std::vector<std::string> elementNames;  // lstElm, line i = element slot i
 };
 

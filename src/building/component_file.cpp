@@ -35,7 +35,7 @@ std::optional<CompFileKind> SetCompFileKind(common::BuildingState& st) {
 }
 
 ReadOutcome ReadComponentFile(const std::string& path, Integer fileType, common::CompRec& comp,
-        common::FileCache* cache) {
+                              common::FileCache* cache) {
   ReadOutcome out;
   auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
@@ -67,8 +67,7 @@ std::string ComponentFileText(const common::CompRec& comp, Integer fileType) {
   return w.Text();
 }
 
-bool WriteComponentFile(const std::string& path, const common::CompRec& comp, Integer fileType,
-                        std::string& error) {
+bool WriteComponentFile(const std::string& path, const common::CompRec& comp, Integer fileType, std::string& error) {
   if (comp.NoOfElm < 0 || comp.NoOfElm > kMaxElements) {
     error = "an element count of " + std::to_string(comp.NoOfElm);
     return false;

@@ -29,7 +29,7 @@ std::optional<CompFileKind> SetCompFileKind(common::BuildingState& st);
 // whole file was read (CompFile stays the caller's; element slots beyond
 // the count keep what they held).
 ReadOutcome ReadComponentFile(const std::string& path, common::Integer fileType, common::CompRec& comp,
-        common::FileCache* cache = nullptr);
+                              common::FileCache* cache = nullptr);
 
 // The file's text; line 1 holds comp.CompFile.
 std::string ComponentFileText(const common::CompRec& comp, common::Integer fileType);
@@ -42,7 +42,6 @@ bool WriteComponentFile(const std::string& path, const common::CompRec& comp, co
 
 // "<file> is for type  210 but not  310": each code as the short number
 // text writes it, with a blank in front.
-std::string ComponentKindMessage(const std::string& compFile, common::Integer found,
-                                 common::Integer expected);
+std::string ComponentKindMessage(const std::string& compFile, common::Integer found, common::Integer expected);
 
 }  // namespace building

@@ -15,8 +15,7 @@ bool SaveElmFile(common::BuildingState& st, int compTypeListIndex) {
   common::ElmRec elm = st.CurElm;
   elm.ElmFile = SaveFileName(elm.ElmFile, elm.ElmName, kind->DefExt);
   std::string error;
-  if (!WriteElementFile(common::ProjectSaveFile(elm.ElmFile, st.ProjDir), elm, kind->FileType, error))
-    return false;
+  if (!WriteElementFile(common::ProjectSaveFile(elm.ElmFile, st.ProjDir), elm, kind->FileType, error)) return false;
   st.CurElm.ElmFile = elm.ElmFile;
   return true;
 }

@@ -13,9 +13,9 @@ namespace building {
 // What the element panel shows after a read. The grid is filled from
 // CurElm and the library row of its type.
 struct ElementShown {
-  std::string elmName;            // txtElmName
-  std::string typeName;           // lblElmType; empty when the type is not in the library
-  bool typeInLibrary = false;     // the loaded library has a record for ElmTypeNo
+  std::string elmName;         // txtElmName
+  std::string typeName;        // lblElmType; empty when the type is not in the library
+  bool typeInLibrary = false;  // the loaded library has a record for ElmTypeNo
   LibraryLoad library = LibraryLoad::NotOpened;
 };
 

@@ -20,8 +20,7 @@ DefaultsStatus ParseElementDefaults(std::string text, ElementDefaults& out) {
     m.formula.resize(static_cast<size_t>(lines));
     for (FormulaLine& f : m.formula) {
       std::string note1, note2;
-      if (!in.Read(f.operand) || !in.Read(f.op) || !in.Read(note1) || !in.Read(note2))
-        return DefaultsStatus::Malformed;
+      if (!in.Read(f.operand) || !in.Read(f.op) || !in.Read(note1) || !in.Read(note2)) return DefaultsStatus::Malformed;
     }
     if (!in.Read(m.wastage) || !in.Read(m.life)) return DefaultsStatus::Malformed;
   }

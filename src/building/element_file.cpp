@@ -33,8 +33,7 @@ std::optional<ElmFileKind> SetElmFileKind(common::BuildingState& st, int compTyp
   return kind;
 }
 
-ReadOutcome ReadElementFile(const std::string& path, Integer fileType, common::ElmRec& elm,
-        common::FileCache* cache) {
+ReadOutcome ReadElementFile(const std::string& path, Integer fileType, common::ElmRec& elm, common::FileCache* cache) {
   ReadOutcome out;
   auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
@@ -69,8 +68,7 @@ std::string ElementFileText(const common::ElmRec& elm, Integer fileType) {
   return w.Text();
 }
 
-bool WriteElementFile(const std::string& path, const common::ElmRec& elm, Integer fileType,
-                      std::string& error) {
+bool WriteElementFile(const std::string& path, const common::ElmRec& elm, Integer fileType, std::string& error) {
   if (elm.ElmTypeNo < 0 || elm.ElmTypeNo > kMaxElementType) {
     error = "an element type of " + std::to_string(elm.ElmTypeNo);
     return false;

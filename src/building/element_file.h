@@ -30,7 +30,7 @@ std::optional<ElmFileKind> SetElmFileKind(common::BuildingState& st, int compTyp
 // the terminating empty value are emptied, so nothing of an element read
 // before survives in them.
 ReadOutcome ReadElementFile(const std::string& path, common::Integer fileType, common::ElmRec& elm,
-        common::FileCache* cache = nullptr);
+                            common::FileCache* cache = nullptr);
 
 // The file's text; line 1 holds elm.ElmFile.
 std::string ElementFileText(const common::ElmRec& elm, common::Integer fileType);
@@ -38,8 +38,7 @@ std::string ElementFileText(const common::ElmRec& elm, common::Integer fileType)
 // Writes safely (a failed write leaves an old file intact). Refuses what
 // the reader would refuse: a type out of range, a non-empty 17th value, a
 // text that the file cannot hold.
-bool WriteElementFile(const std::string& path, const common::ElmRec& elm, common::Integer fileType,
-                      std::string& error);
+bool WriteElementFile(const std::string& path, const common::ElmRec& elm, common::Integer fileType, std::string& error);
 
 // The messages about an element file. The read error names the current
 // folder and the file with nothing between them.

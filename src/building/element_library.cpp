@@ -83,24 +83,36 @@ void SetLibraryPaths(common::BuildingState& st) {
 
 std::string ElementLibraryFile(const common::BuildingState& st, Integer grpType, Integer compTypeIdx) {
   switch (LibraryOf(grpType, compTypeIdx)) {
-    case Library::Foundation: return st.FdnLibFile;
-    case Library::Fabric: return st.FabLibFile;
-    case Library::Contents: return st.ContLibFile;
-    case Library::Mechanical: return st.MechLibFile;
-    case Library::Electrical: return st.ElecLibFile;
-    case Library::None: break;
+    case Library::Foundation:
+      return st.FdnLibFile;
+    case Library::Fabric:
+      return st.FabLibFile;
+    case Library::Contents:
+      return st.ContLibFile;
+    case Library::Mechanical:
+      return st.MechLibFile;
+    case Library::Electrical:
+      return st.ElecLibFile;
+    case Library::None:
+      break;
   }
   return "";
 }
 
 std::string ElementLibraryFolder(const common::BuildingState& st, Integer grpType, Integer compTypeIdx) {
   switch (LibraryOf(grpType, compTypeIdx)) {
-    case Library::Foundation: return st.FdnLibDir;
-    case Library::Fabric: return st.FabLibDir;
-    case Library::Contents: return st.ContLibDir;
-    case Library::Mechanical: return st.MechLibDir;
-    case Library::Electrical: return st.ElecLibDir;
-    case Library::None: break;
+    case Library::Foundation:
+      return st.FdnLibDir;
+    case Library::Fabric:
+      return st.FabLibDir;
+    case Library::Contents:
+      return st.ContLibDir;
+    case Library::Mechanical:
+      return st.MechLibDir;
+    case Library::Electrical:
+      return st.ElecLibDir;
+    case Library::None:
+      break;
   }
   return "";
 }

@@ -27,10 +27,8 @@ void SetLibraryPaths(common::BuildingState& st);
 // The library file, and its folder, that serve a group type and component
 // type index, from the library paths of `st`; empty for an unknown group
 // type.
-std::string ElementLibraryFile(const common::BuildingState& st, common::Integer grpType,
-                               common::Integer compTypeIdx);
-std::string ElementLibraryFolder(const common::BuildingState& st, common::Integer grpType,
-                                 common::Integer compTypeIdx);
+std::string ElementLibraryFile(const common::BuildingState& st, common::Integer grpType, common::Integer compTypeIdx);
+std::string ElementLibraryFolder(const common::BuildingState& st, common::Integer grpType, common::Integer compTypeIdx);
 
 // Empties the whole table, then loads it from the file at `path`. Reading
 // stops without complaint at the end of the file, at a malformed or

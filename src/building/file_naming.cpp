@@ -17,8 +17,7 @@ std::string SaveFileName(const std::string& stored, const std::string& typed, co
   return name;
 }
 
-std::string GroupSaveFileName(const std::string& stored, const std::string& typed,
-                              const std::string& ext) {
+std::string GroupSaveFileName(const std::string& stored, const std::string& typed, const std::string& ext) {
   std::string name = WithDefaultExtension(stored.empty() ? typed : stored, ext);
   ModInpCtl::ExtractFileName(name);
   return name;

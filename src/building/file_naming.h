@@ -18,8 +18,7 @@ std::string SaveFileName(const std::string& stored, const std::string& typed, co
 
 // Groups: the stored file name, or else the typed name, with the default
 // extension appended in both cases; the folder part removed.
-std::string GroupSaveFileName(const std::string& stored, const std::string& typed,
-                              const std::string& ext);
+std::string GroupSaveFileName(const std::string& stored, const std::string& typed, const std::string& ext);
 
 // Before a record is saved under `name` in the project folder: when a file
 // of that name is there and it is not the record's own file (`ownFile`, the

@@ -4,8 +4,7 @@
 
 namespace building {
 
-std::optional<common::DataReader> OpenDataFile(const std::string& path, ReadOutcome& out,
-                                               common::FileCache* cache) {
+std::optional<common::DataReader> OpenDataFile(const std::string& path, ReadOutcome& out, common::FileCache* cache) {
   if (cache) {
     const auto& text = cache->Text(path, &out.error);
     if (!text) {

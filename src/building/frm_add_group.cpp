@@ -252,8 +252,8 @@ void frmAddGroup::ShowFactor() {
   int r = lstGrpComp.ListIndex();
   int g = GroupRow();
   if (r < 0 || g < 0) return;
-  Single factor = SelectionBranchOf(prog_.assess.sel, prog_.building.GrpType)
-                      ->comp[static_cast<size_t>(g)][static_cast<size_t>(r)];
+  Single factor =
+      SelectionBranchOf(prog_.assess.sel, prog_.building.GrpType)->comp[static_cast<size_t>(g)][static_cast<size_t>(r)];
   if (factor == 1.0f) {
     Option1.SetValue(true);
   } else if (factor == 0.0f) {
@@ -305,16 +305,16 @@ void frmAddGroup::Option2_Click() {
   int r = lstGrpComp.ListIndex();
   int g = GroupRow();
   if (r < 0 || g < 0) return;
-  SelectionBranchOf(prog_.assess.sel, prog_.building.GrpType)
-      ->comp[static_cast<size_t>(g)][static_cast<size_t>(r)] = 0.5f;
+  SelectionBranchOf(prog_.assess.sel, prog_.building.GrpType)->comp[static_cast<size_t>(g)][static_cast<size_t>(r)] =
+      0.5f;
 }
 
 void frmAddGroup::Option3_Click() {
   int r = lstGrpComp.ListIndex();
   int g = GroupRow();
   if (r < 0 || g < 0) return;
-  SelectionBranchOf(prog_.assess.sel, prog_.building.GrpType)
-      ->comp[static_cast<size_t>(g)][static_cast<size_t>(r)] = 0.0f;
+  SelectionBranchOf(prog_.assess.sel, prog_.building.GrpType)->comp[static_cast<size_t>(g)][static_cast<size_t>(r)] =
+      0.0f;
   Option2.SetEnabled(false);
 }
 

@@ -16,8 +16,7 @@ class frmAddGroup : public forms::Form {
  public:
   // `componentEditor` gives the component and element editor, shown
   // modally by Add and Edit and exchanging the component through CurComp.
-  frmAddGroup(common::Program& prog, forms::Platform& platform,
-              std::function<forms::Form&()> componentEditor);
+  frmAddGroup(common::Program& prog, forms::Platform& platform, std::function<forms::Form&()> componentEditor);
 
   forms::Label lblGroupName, lblGroupNo, lblGrpFileName;
   forms::TextBox txtGroupName, txtGroupNo, txtGrpFileName;

@@ -78,12 +78,12 @@ frmBldgSysInput::frmBldgSysInput(common::Program& prog, forms::Platform& platfor
       prog_(prog),
       groupEditor_(groupEditor),
       showMain_(std::move(showMain)),
-      bands_{{{100, "Foundation", lstFoundationName, lstFdnNo, cmdAddFoundation, cmdEditFoundation,
-               cmdDeleteFoundation, cmdFdnUp, cmdFdnDn, chkFdn, Option1, Option2, Option3},
-              {200, "Floor", lstFloorName, lstFlrNo, cmdAddFloor, cmdEditFloor, cmdDeleteFloor, cmdFlrUp,
-               cmdFlrDn, chkFlr, Option4, Option5, Option6},
-              {300, "Services", lstServicesName, lstSerNo, cmdAddServices, cmdEditServices,
-               cmdDeleteServices, cmdSerUp, cmdSerDn, chkSer, Option7, Option8, Option9}}} {
+      bands_{{{100, "Foundation", lstFoundationName, lstFdnNo, cmdAddFoundation, cmdEditFoundation, cmdDeleteFoundation,
+               cmdFdnUp, cmdFdnDn, chkFdn, Option1, Option2, Option3},
+              {200, "Floor", lstFloorName, lstFlrNo, cmdAddFloor, cmdEditFloor, cmdDeleteFloor, cmdFlrUp, cmdFlrDn,
+               chkFlr, Option4, Option5, Option6},
+              {300, "Services", lstServicesName, lstSerNo, cmdAddServices, cmdEditServices, cmdDeleteServices, cmdSerUp,
+               cmdSerDn, chkSer, Option7, Option8, Option9}}} {
   Layout();
   WireHandlers();
 }
@@ -108,9 +108,8 @@ void frmBldgSysInput::Layout() {
   LayoutBand(bands_[kSer], lblServicesName, lblSerNo, lblSerAssess, Frame3, "Services Name", kBandTop[kSer]);
 }
 
-void frmBldgSysInput::LayoutBand(Band& b, forms::Label& nameHead, forms::Label& numberHead,
-                                 forms::Label& assessHead, forms::Frame& frame, const char* nameCaption,
-                                 int top) {
+void frmBldgSysInput::LayoutBand(Band& b, forms::Label& nameHead, forms::Label& numberHead, forms::Label& assessHead,
+                                 forms::Frame& frame, const char* nameCaption, int top) {
   // The arrow glyphs stand for the arrow pictures of the move buttons.
   b.up.SetCaption("\u25B2");
   b.up.Move(240, top + 240, 255, 255);

@@ -363,8 +363,7 @@ void frmGroupComp::cmdSaveElm_Click() {
   // An element added, or one that took another file's name (Load Element),
   // replaces an existing file only when the user agrees.
   SetElmFileKind();
-  const std::string ownFile =
-      IsNewElm || sel < 0 ? std::string() : st_.CurComp.CompElmFile[static_cast<size_t>(sel)];
+  const std::string ownFile = IsNewElm || sel < 0 ? std::string() : st_.CurComp.CompElmFile[static_cast<size_t>(sel)];
   PlatformDialogs dialogs(GetPlatform());
   if (!MayReplaceFile(dialogs, SaveFileName(st_.CurElm.ElmFile, st_.CurElm.ElmName, DefExt), ownFile, st_.ProjDir))
     return;

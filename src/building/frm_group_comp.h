@@ -86,9 +86,9 @@ class frmGroupComp : public forms::Form {
   forms::Menu mnuDirRet;
 
   // ---- window state ----
-  std::string MsgText;        // the last message shown
-  bool IsNewElm = false;      // a new element is being added
-  bool CompSaved = false;     // the component file holds the component as shown
+  std::string MsgText;     // the last message shown
+  bool IsNewElm = false;   // a new element is being added
+  bool CompSaved = false;  // the component file holds the component as shown
   bool ElmSaveFailed = false;
   std::string FileFilter, DefExt;
   // The component file as opened or last saved here (empty for a new

@@ -90,10 +90,8 @@ bool frmGroupComp::LoadLibraryDefaults() {
     Say("Type of element undefined!!");
     return false;
   }
-  const std::string folder =
-      ElementLibraryFolder(st_, static_cast<common::Integer>(kind - 20), st_.CompTypeIdx);
-  ElmDefFile = common::ResolveProjectFile(folder + ElementDefaultFileName(st_.CurElm.ElmTypeNo, ".IMP"),
-                                          st_.ProjDir);
+  const std::string folder = ElementLibraryFolder(st_, static_cast<common::Integer>(kind - 20), st_.CompTypeIdx);
+  ElmDefFile = common::ResolveProjectFile(folder + ElementDefaultFileName(st_.CurElm.ElmTypeNo, ".IMP"), st_.ProjDir);
   ElementDefaults defaults;
   auto text = common::ReadWholeFile(ElmDefFile);
   const DefaultsStatus status = text ? ParseElementDefaults(std::move(*text), defaults) : DefaultsStatus::Malformed;

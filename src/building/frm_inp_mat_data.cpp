@@ -57,9 +57,8 @@ void frmInpMatData::Form_Load() {
   for (auto& box : txtProp) box.SetText("");
   const bool material = MaterialMode();
   // The window is kept between openings: each mode shows its own controls.
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&cmdSel, &lblMatNam, &txtMatNam, &Label1,
-                                                                  &Label2, &Label3, &txtProp[0], &txtProp[1],
-                                                                  &txtProp[2]})
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&cmdSel, &lblMatNam, &txtMatNam, &Label1, &Label2,
+                                                                  &Label3, &txtProp[0], &txtProp[1], &txtProp[2]})
     c->SetVisible(material);
   if (material) {
     lblElmNam.SetCaption("Select Dominant Material for Element: " + st_.CurElm.ElmName);

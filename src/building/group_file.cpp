@@ -25,8 +25,7 @@ const GroupKind* GroupKindOf(Integer grpType) {
   return nullptr;
 }
 
-ReadOutcome ReadGroupFile(const std::string& path, Integer grpType, common::GroupRec& grp,
-        common::FileCache* cache) {
+ReadOutcome ReadGroupFile(const std::string& path, Integer grpType, common::GroupRec& grp, common::FileCache* cache) {
   ReadOutcome out;
   auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
@@ -38,8 +37,7 @@ ReadOutcome ReadGroupFile(const std::string& path, Integer grpType, common::Grou
     return Fail(out, *in);
   for (int i = 0; i < r.NoOfComp; ++i) {
     if (!in->Read(r.GrpCompFile[i]) || !in->Read(r.GrpCompName[i]) ||
-        !in->ReadInRange(r.GrpCompType[i], 0, kMaxCompType, "a component type") ||
-        !in->Read(r.GrpCompQty[i]))
+        !in->ReadInRange(r.GrpCompType[i], 0, kMaxCompType, "a component type") || !in->Read(r.GrpCompQty[i]))
       return Fail(out, *in);
   }
   grp = std::move(r);
@@ -58,8 +56,7 @@ std::string GroupFileText(const common::GroupRec& grp, Integer grpType) {
   return w.Text();
 }
 
-bool WriteGroupFile(const std::string& path, const common::GroupRec& grp, Integer grpType,
-                    std::string& error) {
+bool WriteGroupFile(const std::string& path, const common::GroupRec& grp, Integer grpType, std::string& error) {
   if (grp.NoOfComp < 0 || grp.NoOfComp > kMaxComponents) {
     error = "a component count of " + std::to_string(grp.NoOfComp);
     return false;

@@ -28,7 +28,7 @@ const GroupKind* GroupKindOf(common::Integer grpType);
 // file was read: name, number, count and the components listed (entries
 // beyond them keep what they held). GrpFile is the caller's.
 ReadOutcome ReadGroupFile(const std::string& path, common::Integer grpType, common::GroupRec& grp,
-        common::FileCache* cache = nullptr);
+                          common::FileCache* cache = nullptr);
 
 // The file's text; line 1 holds grp.GrpFile.
 std::string GroupFileText(const common::GroupRec& grp, common::Integer grpType);
@@ -36,8 +36,7 @@ std::string GroupFileText(const common::GroupRec& grp, common::Integer grpType);
 // Writes safely (a failed write leaves an old file intact). Refuses what
 // the reader would refuse: a count or type out of range, a text that the
 // file cannot hold.
-bool WriteGroupFile(const std::string& path, const common::GroupRec& grp, common::Integer grpType,
-                    std::string& error);
+bool WriteGroupFile(const std::string& path, const common::GroupRec& grp, common::Integer grpType, std::string& error);
 
 // The messages about a group file.
 std::string GroupKindMessage(const std::string& grpFile, const std::string& grpTypeName);

@@ -51,8 +51,7 @@ int InList(int count) {
 
 template <size_t N>
 void InputSummaryReport::GroupList(const char* countLabel, int count, const std::array<std::string, N>& names,
-                                   const std::array<common::Single, N>& qtys,
-                                   const std::array<std::string, N>& files) {
+                                   const std::array<common::Single, N>& qtys, const std::array<std::string, N>& files) {
   Line(ZonedLine({countLabel, common::PrintTextInt(count)}));
   Blank();
   for (int g = 0; g < InList<N>(count); ++g) {

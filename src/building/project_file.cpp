@@ -10,8 +10,7 @@ using common::Integer;
 
 template <size_t N>
 bool ReadGroupList(common::DataReader& in, Integer& count, std::array<std::string, N>& file,
-                   std::array<std::string, N>& name, std::array<common::Single, N>& qty,
-                   std::string& error) {
+                   std::array<std::string, N>& name, std::array<common::Single, N>& qty, std::string& error) {
   if (!in.Read(count)) return false;
   if (count < 0 || count > static_cast<Integer>(N)) {
     error = "a group count of " + std::to_string(count) + " (at most " + std::to_string(N) + ")";

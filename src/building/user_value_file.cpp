@@ -23,7 +23,7 @@ std::optional<std::string> UserValueFileName(const std::string& elmFile) {
 }
 
 ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines, UserValueFile& file,
-        common::FileCache* cache) {
+                              common::FileCache* cache) {
   ReadOutcome out;
   auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
@@ -95,8 +95,8 @@ UserValueState LoadUserValues(common::ElementMaterialValues& mat, const std::str
   return mat.ElmUserValFlag ? UserValueState::InForce : UserValueState::Defaults;
 }
 
-bool SaveUserValues(const common::ElementMaterialValues& mat, const std::string& elmFile, int matCount,
-                    bool inForce, const std::string& projDir, std::string& error) {
+bool SaveUserValues(const common::ElementMaterialValues& mat, const std::string& elmFile, int matCount, bool inForce,
+                    const std::string& projDir, std::string& error) {
   if (matCount == 0) return true;
   auto name = UserValueFileName(elmFile);
   if (!name) {

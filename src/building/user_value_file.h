@@ -32,7 +32,7 @@ struct UserValueFile {
 // says when `lines` is nullopt. `file` changes only when all were read;
 // line 1 outside 0..10 or a material number outside 0..510 fails the read.
 ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines, UserValueFile& file,
-        common::FileCache* cache = nullptr);
+                              common::FileCache* cache = nullptr);
 
 // The file's text for positions 1..file.Count.
 std::string UserValueFileText(const UserValueFile& file);
@@ -59,7 +59,7 @@ UserValueState LoadUserValues(common::ElementMaterialValues& mat, const std::str
 // Changes" (inForce True: line 1 is matCount): writes row 1 of materials
 // 1..matCount. Nothing is written when matCount is 0 (true). False when the
 // element has no user-value name or the file cannot be written.
-bool SaveUserValues(const common::ElementMaterialValues& mat, const std::string& elmFile, int matCount,
-                    bool inForce, const std::string& projDir, std::string& error);
+bool SaveUserValues(const common::ElementMaterialValues& mat, const std::string& elmFile, int matCount, bool inForce,
+                    const std::string& projDir, std::string& error);
 
 }  // namespace building

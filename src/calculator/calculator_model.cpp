@@ -10,29 +10,52 @@ namespace calculator {
 
 bool TakesTwoOperands(Operation op) { return op >= Operation::Add && op <= Operation::Power; }
 
-std::optional<Single> ReadSingle(std::string_view text) {
-  return common::ToSingle(common::LeadingNumber(text));
-}
+std::optional<Single> ReadSingle(std::string_view text) { return common::ToSingle(common::LeadingNumber(text)); }
 
 std::optional<Single> Evaluate(Operation op, Single x, Single y) {
   CheckedMath m;
   const double pi = 4 * std::atan(1.0);
   double result = y;
   switch (op) {
-    case Operation::Enter: break;
-    case Operation::Add: result = m.Add(x, y); break;
-    case Operation::Subtract: result = m.Sub(x, y); break;
-    case Operation::Multiply: result = m.Mul(x, y); break;
-    case Operation::Divide: result = m.Div(x, y); break;
-    case Operation::Power: result = m.Pow(x, y); break;
-    case Operation::Sqr: result = m.Value(std::sqrt(static_cast<double>(y))); break;
-    case Operation::Ln: result = m.Value(std::log(static_cast<double>(y))); break;
-    case Operation::Exp: result = m.Value(std::exp(static_cast<double>(y))); break;
-    case Operation::Pi: result = pi; break;
+    case Operation::Enter:
+      break;
+    case Operation::Add:
+      result = m.Add(x, y);
+      break;
+    case Operation::Subtract:
+      result = m.Sub(x, y);
+      break;
+    case Operation::Multiply:
+      result = m.Mul(x, y);
+      break;
+    case Operation::Divide:
+      result = m.Div(x, y);
+      break;
+    case Operation::Power:
+      result = m.Pow(x, y);
+      break;
+    case Operation::Sqr:
+      result = m.Value(std::sqrt(static_cast<double>(y)));
+      break;
+    case Operation::Ln:
+      result = m.Value(std::log(static_cast<double>(y)));
+      break;
+    case Operation::Exp:
+      result = m.Value(std::exp(static_cast<double>(y)));
+      break;
+    case Operation::Pi:
+      result = pi;
+      break;
     // Degrees to radians as y * 4 * atan(1) / 180, in that order.
-    case Operation::Sin: result = std::sin(static_cast<double>(y) * 4 * std::atan(1.0) / 180); break;
-    case Operation::Cos: result = std::cos(static_cast<double>(y) * 4 * std::atan(1.0) / 180); break;
-    case Operation::ATan: result = std::atan(static_cast<double>(y)) * 180 / pi; break;
+    case Operation::Sin:
+      result = std::sin(static_cast<double>(y) * 4 * std::atan(1.0) / 180);
+      break;
+    case Operation::Cos:
+      result = std::cos(static_cast<double>(y) * 4 * std::atan(1.0) / 180);
+      break;
+    case Operation::ATan:
+      result = std::atan(static_cast<double>(y)) * 180 / pi;
+      break;
   }
   Single stored = m.Store(result);
   if (m.Failed()) return std::nullopt;

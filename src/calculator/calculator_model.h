@@ -15,8 +15,19 @@ using common::Single;
 
 // The operation buttons, by their index in the window's button array.
 enum class Operation {
-  Enter, Add, Subtract, Multiply, Divide, Power,  // 0 .. 5
-  Sqr, Ln, Exp, Pi, Sin, Cos, ATan                // 6 .. 12
+  Enter,
+  Add,
+  Subtract,
+  Multiply,
+  Divide,
+  Power,  // 0 .. 5
+  Sqr,
+  Ln,
+  Exp,
+  Pi,
+  Sin,
+  Cos,
+  ATan  // 6 .. 12
 };
 inline constexpr int kOperationCount = 13;
 

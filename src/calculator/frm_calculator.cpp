@@ -9,9 +9,9 @@ namespace {
 constexpr const char* kErrorText = "Error";
 constexpr const char* kInputErrorMessage = "Input Error; Cannot complete calculation!";
 
-constexpr std::array<const char*, kOperationCount> kOpCaptions = {
-    "Enter",   "X + Y",  "X - Y",   "X * Y",  "X / Y",   "X ^ Y",  "Sqr (Y)",
-    "Ln (Y)",  "Exp (Y)", "Y = pi", "Sin (Y)", "Cos (Y)", "ATan (Y)"};
+constexpr std::array<const char*, kOperationCount> kOpCaptions = {"Enter",   "X + Y",   "X - Y",   "X * Y",   "X / Y",
+                                                                  "X ^ Y",   "Sqr (Y)", "Ln (Y)",  "Exp (Y)", "Y = pi",
+                                                                  "Sin (Y)", "Cos (Y)", "ATan (Y)"};
 
 // Twips.
 constexpr int kButtonWidth = 1095, kButtonHeight = 375;
@@ -33,12 +33,24 @@ frmCalculator::frmCalculator(forms::Platform& platform)
       Label4(*this, "Label4"),
       cmdClrFIn(*this, "cmdClrFIn"),
       CalFinancial(*this, "CalFinancial"),
-      lblNIR(*this, "lblNIR"), lblIFR(*this, "lblIFR"), lblPER(*this, "lblPER"),
-      lblCI(*this, "lblCI"), lblCP(*this, "lblCP"), lblNP(*this, "lblNP"),
-      lblCL(*this, "lblCL"), lblRDR(*this, "lblRDR"), lblPW(*this, "lblPW"),
-      txtNIR(*this, "txtNIR"), txtIFR(*this, "txtIFR"), txtPER(*this, "txtPER"),
-      txtCI(*this, "txtCI"), txtCP(*this, "txtCP"), txtNP(*this, "txtNP"),
-      txtCL(*this, "txtCL"), txtRDR(*this, "txtRDR"), txtPW(*this, "txtPW") {
+      lblNIR(*this, "lblNIR"),
+      lblIFR(*this, "lblIFR"),
+      lblPER(*this, "lblPER"),
+      lblCI(*this, "lblCI"),
+      lblCP(*this, "lblCP"),
+      lblNP(*this, "lblNP"),
+      lblCL(*this, "lblCL"),
+      lblRDR(*this, "lblRDR"),
+      lblPW(*this, "lblPW"),
+      txtNIR(*this, "txtNIR"),
+      txtIFR(*this, "txtIFR"),
+      txtPER(*this, "txtPER"),
+      txtCI(*this, "txtCI"),
+      txtCP(*this, "txtCP"),
+      txtNP(*this, "txtNP"),
+      txtCL(*this, "txtCL"),
+      txtRDR(*this, "txtRDR"),
+      txtPW(*this, "txtPW") {
   SetCaption("Calculator");
   SetClientSize(5670, 7095);
   Layout();
@@ -85,12 +97,15 @@ void frmCalculator::Layout() {
   CalFinancial.Move(kColumn2, 3000, kButtonWidth, kButtonHeight);
   const std::array<forms::Label*, 9> labels = {&lblNIR, &lblIFR, &lblPER, &lblCI, &lblCP,
                                                &lblNP,  &lblCL,  &lblRDR, &lblPW};
-  const std::array<const char*, 9> captions = {
-      "Nominal Interest Rate per Period (%)", "Inflation Rate per Period (%)",
-      "Price Escalation Rate per Period (%)", "Initial Cash Out-Flow",
-      "Cash Out-Flow at end of EACH Period",  "No. of Periods in Life Cycle",
-      "One-Off Cash Out-Flow at end of LAST Period", "Real Discount Rate per Period (%)",
-      "Present Worth"};
+  const std::array<const char*, 9> captions = {"Nominal Interest Rate per Period (%)",
+                                               "Inflation Rate per Period (%)",
+                                               "Price Escalation Rate per Period (%)",
+                                               "Initial Cash Out-Flow",
+                                               "Cash Out-Flow at end of EACH Period",
+                                               "No. of Periods in Life Cycle",
+                                               "One-Off Cash Out-Flow at end of LAST Period",
+                                               "Real Discount Rate per Period (%)",
+                                               "Present Worth"};
   const std::array<forms::TextBox*, 9> boxes = FinancialBoxes();
   for (std::size_t k = 0; k < labels.size(); ++k) {
     int top = 3600 + 360 * static_cast<int>(k);

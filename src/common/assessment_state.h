@@ -30,11 +30,11 @@ struct MaterialTable {
   std::array<Integer, kMaterialRows> MatListNo{};
   std::array<std::string, kMaterialRows> MatName{};
   std::array<std::string, kMaterialRows> MatUnit{};
-  Array2<Single, kMaterialRows, 3> MatProp{};      // density, conductivity, specific heat
-  Array2<Single, kMaterialRows, 11> MatImpFtr{};   // categories 1..10, then energy
+  Array2<Single, kMaterialRows, 3> MatProp{};     // density, conductivity, specific heat
+  Array2<Single, kMaterialRows, 11> MatImpFtr{};  // categories 1..10, then energy
   Array2<Single, kMaterialRows, 10> MatWasteFtr{};
   std::array<Single, kMaterialRows> MatUCost{};
-  std::array<Integer, kMaterialRows> MatIdx{};     // material number -> row
+  std::array<Integer, kMaterialRows> MatIdx{};  // material number -> row
 };
 
 // What of the building is assessed: whole kinds, each group's share of its

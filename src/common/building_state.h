@@ -92,8 +92,8 @@ struct ElementMaterialValues {
 
 struct BuildingState {
   BldgRec Bldg;
-  std::string ProjDir;   // project folder with a trailing separator, or empty
-  std::string DataDir;   // data directory with a trailing separator, or empty
+  std::string ProjDir;  // project folder with a trailing separator, or empty
+  std::string DataDir;  // data directory with a trailing separator, or empty
   std::string CurFileName;
   bool ProjSaved = true;
 
@@ -110,13 +110,13 @@ struct BuildingState {
   GroupRec CurGrp;
   CompRec CurComp;
   ElmRec CurElm;
-  Integer GrpType = 0;          // 100 foundation, 200 floor, 300 services
-  std::string GrpTypeName;      // "Foundation", "Floor", "Services"
-  Integer CompTypeIdx = 0;      // component type within the group type
-  Integer FileType = 0;         // kind code expected of the file being read
-  Integer SelGrpIdx = -1;       // the group's row in its building list
-  Integer SelCompIdx = 0;       // the component's row in its group
-  Integer SelElmIdx = 0;        // the element's row in its component
+  Integer GrpType = 0;      // 100 foundation, 200 floor, 300 services
+  std::string GrpTypeName;  // "Foundation", "Floor", "Services"
+  Integer CompTypeIdx = 0;  // component type within the group type
+  Integer FileType = 0;     // kind code expected of the file being read
+  Integer SelGrpIdx = -1;   // the group's row in its building list
+  Integer SelCompIdx = 0;   // the component's row in its group
+  Integer SelElmIdx = 0;    // the element's row in its component
   std::array<std::string, 20> CompTypeName{};
   ElementLibrary lib;
   ElementMaterialValues elmMat;

@@ -79,9 +79,7 @@ void DataReader::SkipBlanks() {
   while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
 }
 
-bool DataReader::AtLineEnd() const {
-  return pos_ >= text_.size() || text_[pos_] == '\r' || text_[pos_] == '\n';
-}
+bool DataReader::AtLineEnd() const { return pos_ >= text_.size() || text_[pos_] == '\r' || text_[pos_] == '\n'; }
 
 void DataReader::ConsumeLineEnd() {
   if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;

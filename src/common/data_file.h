@@ -12,9 +12,7 @@ namespace common {
 
 // True when `text` can be written as a quoted item: a line break would end
 // the statement early. A double quote is written doubled and read back as one.
-inline bool IsDataText(std::string_view text) {
-  return text.find_first_of("\r\n") == std::string_view::npos;
-}
+inline bool IsDataText(std::string_view text) { return text.find_first_of("\r\n") == std::string_view::npos; }
 
 class DataWriter {
  public:

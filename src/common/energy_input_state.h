@@ -60,7 +60,7 @@ struct ConstructionTables {
   std::array<std::string, kMaxConstructions + 1> ConsName{};
   std::array<Integer, kMaxConstructions + 1> ConsType{};  // 0 wall/roof/floor, 1 window/sky light
   std::array<Integer, kMaxConstructions + 1> ConsNLay{};
-  Array2<Single, 2, kMaxConstructions + 1> ConsSurf{};    // outside; inside or shading coefficient
+  Array2<Single, 2, kMaxConstructions + 1> ConsSurf{};                // outside; inside or shading coefficient
   Array2<Integer, kMaxConstructions + 1, kMaxLayers + 1> LayMatNo{};  // 0 an air gap
   Array2<std::string, kMaxConstructions + 1, kMaxLayers + 1> LayMatName{};
   Array2<Single, kMaxConstructions + 1, kMaxLayers + 1> LayThk{};
@@ -78,7 +78,7 @@ struct EnergyInputState {
   // The construction edit buffer.
   Integer ConsFormMode = 0;  // 1 edit constructions, 0 select one
   Integer CurConsType = 0;
-  Integer CurNLay = 0;       // layers 1..CurNLay of the edit buffer
+  Integer CurNLay = 0;  // layers 1..CurNLay of the edit buffer
   std::array<Single, 2> CurSurf{};
   std::array<Integer, kMaxLayers + 1> CurLayMatNo{};  // <= 0 is an air gap
   std::array<std::string, kMaxLayers + 1> CurLayMatName{};

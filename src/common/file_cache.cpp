@@ -37,7 +37,8 @@ const FileCache::FolderIndex& FileCache::Index(std::string_view folder) {
 std::optional<std::string> FileCache::Find(std::string_view rawPath) {
   std::string path = ToNativeSeparators(std::string(rawPath));
   const size_t sep = path.find_last_of('/');
-  const std::string_view folder = sep == std::string::npos ? std::string_view() : std::string_view(path).substr(0, sep + 1);
+  const std::string_view folder =
+      sep == std::string::npos ? std::string_view() : std::string_view(path).substr(0, sep + 1);
   const std::string_view name = std::string_view(path).substr(folder.size());
   const FolderIndex& index = Index(folder);
   if (!index.listed) return FindExisting(path);  // a folder spelt in another case, or unreadable

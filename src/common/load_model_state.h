@@ -12,7 +12,7 @@
 
 namespace common {
 
-constexpr int kMaxNodes = 60;      // wall nodes per component
+constexpr int kMaxNodes = 60;                  // wall nodes per component
 constexpr int kMaxSurfaces = kMaxFabrics + 1;  // the components and a ceiling
 
 // A window's shading mask: G(azimuth column 0..35, altitude row 0..8), the

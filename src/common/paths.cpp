@@ -49,8 +49,7 @@ std::optional<std::string> MatchInFolder(const std::string& folder, const std::s
 
 std::string SettingsFolder() {
   if (const char* home = std::getenv("OSTREVO_HOME"); home && *home) return WithSlash(home);
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-    return WithSlash(xdg) + "ostrevo/";
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return WithSlash(xdg) + "ostrevo/";
   const char* home = std::getenv("HOME");
   return WithSlash(home && *home ? home : ".") + ".config/ostrevo/";
 }

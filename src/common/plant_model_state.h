@@ -14,8 +14,8 @@ namespace common {
 using CurveCoefs = std::array<Single, 10>;
 
 struct PlantModelState {
-  CurveCoefs PolyCoef{};  // the polynomial evaluated or solved next
-  CurveCoefs CrvCoef{};   // the bi-quadratic curve evaluated or solved next
+  CurveCoefs PolyCoef{};            // the polynomial evaluated or solved next
+  CurveCoefs CrvCoef{};             // the bi-quadratic curve evaluated or solved next
   std::array<Single, 31> PltVar{};  // the models' inputs and results
 
   // Default performance curves.
@@ -28,8 +28,8 @@ struct PlantModelState {
   Array3<Single, 2, 3, 10> ChrCrv{};  // (0 air, 1 water-cooled condenser; chiller type; ...)
 
   Single VAVMinFrac = 0;
-  Single FASupplyTemp = 0;   // degC
-  Single FASupplyEnth = 0;   // kJ/kg
+  Single FASupplyTemp = 0;  // degC
+  Single FASupplyEnth = 0;  // kJ/kg
   Single FanHeatFactor = 0;
   Single PlantFactor = 0;
 

@@ -18,7 +18,7 @@ struct LCAResultRec {
   std::array<Single, 5> FdnEgy{}, FdnWaste{}, FdnCost{};
   Array2<Single, 5, 11> FlrImp{};
   std::array<Single, 5> FlrEgy{}, FlrWaste{}, FlrCost{};
-  Array3<Single, 3, 5, 11> FlrTypeImp{};                   // (type, stage, category)
+  Array3<Single, 3, 5, 11> FlrTypeImp{};  // (type, stage, category)
   Array2<Single, 3, 5> FlrTypeEgy{}, FlrTypeWaste{}, FlrTypeCost{};
   Array2<Single, 5, 11> SerImp{};
   std::array<Single, 5> SerEgy{}, SerWaste{}, SerCost{};

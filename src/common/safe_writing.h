@@ -10,9 +10,9 @@
 // is not a regular file, is refused and left as it is. The replaced file
 // keeps its permissions (and, where the system allows, its owner); a new
 // file gets those the user's file-creation mask gives.
+#include <sys/types.h>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 namespace common {
 

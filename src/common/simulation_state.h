@@ -19,8 +19,15 @@ enum AnnEgySlot : std::size_t { kAnnHVAC, kAnnElec, kAnnFSer, kAnnLift, kAnnPaD,
 // The slots of ACEgy (kWh): the whole air-conditioning system, the sum of
 // the parts that follow it.
 enum ACEgySlot : std::size_t {
-  kACWhole, kACFans, kACChillers, kACPrimaryPumps, kACSecondaryPumps, kACCondenserPumps, kACSeawaterPumps,
-  kACCoolingTowers, kACEgySlots
+  kACWhole,
+  kACFans,
+  kACChillers,
+  kACPrimaryPumps,
+  kACSecondaryPumps,
+  kACCondenserPumps,
+  kACSeawaterPumps,
+  kACCoolingTowers,
+  kACEgySlots
 };
 
 // The slots of ZnElecEgy (kWh): the zones' whole electricity, then its
@@ -37,11 +44,11 @@ struct SimulationState {
   std::string SimErrMsg;
 
   // Shared by the cooling-load and the plant simulation.
-  PerRoom<Single> RmHumRat{};  // design humidity ratio of each room, kg/kg
-  PerRoom<Single> RmLatLd{};   // the hour's latent load: W in the cooling-load, kW in the plant simulation
+  PerRoom<Single> RmHumRat{};        // design humidity ratio of each room, kg/kg
+  PerRoom<Single> RmLatLd{};         // the hour's latent load: W in the cooling-load, kW in the plant simulation
   Array2<Integer, 2, 6> SchedHrs{};  // (0, t) start and (1, t) stop hour of room type t
   Array2<Integer, 2, kMaxZones + 1> ZnOpHrs{};  // (0, z) earliest start, (1, z) latest stop; z = 0 all zones
-  Integer DayOfWeek = 0;  // 0..6; 1 January is day 0, the office closing day; day 6 the short day
+  Integer DayOfWeek = 0;                        // 0..6; 1 January is day 0, the office closing day; day 6 the short day
   // The hour's outdoor values: dry bulb (degC), the weather file's second
   // value, wet bulb (degC) and humidity ratio (kg/kg).
   Single OutTdb = 0, OutWxItem2 = 0, OutTwb = 0, OutW = 0;

@@ -25,16 +25,14 @@ using Array3 = std::array<Array2<T, N1, N2>, N0>;
 inline std::optional<Integer> ToInteger(double value) {
   if (!std::isfinite(value)) return std::nullopt;
   double r = std::nearbyint(value);
-  if (r < std::numeric_limits<Integer>::min() || r > std::numeric_limits<Integer>::max())
-    return std::nullopt;
+  if (r < std::numeric_limits<Integer>::min() || r > std::numeric_limits<Integer>::max()) return std::nullopt;
   return static_cast<Integer>(r);
 }
 
 inline std::optional<Long> ToLong(double value) {
   if (!std::isfinite(value)) return std::nullopt;
   double r = std::nearbyint(value);
-  if (r < std::numeric_limits<Long>::min() || r > std::numeric_limits<Long>::max())
-    return std::nullopt;
+  if (r < std::numeric_limits<Long>::min() || r > std::numeric_limits<Long>::max()) return std::nullopt;
   return static_cast<Long>(r);
 }
 

@@ -7,8 +7,8 @@
 
 namespace energy_input {
 
-inline constexpr std::array<std::string_view, 6> kRoomTypes = {
-    "", "Office", "Retail", "Restaurant", "Hotel Guest Room", "Non-AC"};
+inline constexpr std::array<std::string_view, 6> kRoomTypes = {"",           "Office",           "Retail",
+                                                               "Restaurant", "Hotel Guest Room", "Non-AC"};
 
 inline constexpr int kRoof = 1;
 inline constexpr int kFloorCeiling = 4;
@@ -16,12 +16,11 @@ inline constexpr std::array<std::string_view, 6> kFabricTypes = {
     "", "Roof", "Window", "External Wall", "Floor/Ceiling", "Partition"};
 
 inline constexpr int kHorizontal = 9;
-inline constexpr std::array<std::string_view, 10> kOrientations = {
-    "", "N", "NE", "E", "SE", "S", "SW", "W", "NW", "Hori."};
+inline constexpr std::array<std::string_view, 10> kOrientations = {"",  "N",  "NE", "E",  "SE",
+                                                                   "S", "SW", "W",  "NW", "Hori."};
 
 inline constexpr std::array<std::string_view, 4> kAirSideTypes = {
-    "", "CAV or FCU System", "VAV System with Inlet Guide Vane Control",
-    "VAV System with Variable Fan Speed Control"};
+    "", "CAV or FCU System", "VAV System with Inlet Guide Vane Control", "VAV System with Variable Fan Speed Control"};
 
 inline constexpr std::array<std::string_view, 3> kFreshAirTypes = {"", "Local Outdoor Air Intake",
                                                                    "Central Pretreated"};

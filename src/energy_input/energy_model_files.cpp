@@ -46,17 +46,15 @@ bool ReadModel(DataReader& in, EnergyModel& m, common::PerFabric<std::string>& m
       // The type comes before the number of identical rooms.
       if (!in.Read(m.RmName[z][r]) || !in.Read(m.RmType[z][r]) ||
           !Checked(in, RoomTypeProblem(m, z, r, m.RmType[z][r])) || !in.Read(m.RmNIdent[z][r]) ||
-          !in.Read(m.RmArea[z][r]) || !in.Read(m.RmHgt[z][r]) || !in.Read(m.RmNOcc[z][r]) ||
-          !in.Read(m.RmVent[z][r]) || !in.Read(m.RmTemp[z][r]) || !in.Read(m.RmRH[z][r]) ||
-          !in.Read(m.RmLgtW[z][r]) || !in.Read(m.RmEqpW[z][r]) || !in.Read(m.RmNFab[z][r]) ||
-          !Checked(in, FabricCountProblem(m, z, r, m.RmNFab[z][r])))
+          !in.Read(m.RmArea[z][r]) || !in.Read(m.RmHgt[z][r]) || !in.Read(m.RmNOcc[z][r]) || !in.Read(m.RmVent[z][r]) ||
+          !in.Read(m.RmTemp[z][r]) || !in.Read(m.RmRH[z][r]) || !in.Read(m.RmLgtW[z][r]) || !in.Read(m.RmEqpW[z][r]) ||
+          !in.Read(m.RmNFab[z][r]) || !Checked(in, FabricCountProblem(m, z, r, m.RmNFab[z][r])))
         return false;
       for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
         if (!in.Read(m.FabName[z][r][c]) || !in.Read(m.FabArea[z][r][c]) || !in.Read(m.FabType[z][r][c]) ||
             !Checked(in, FabricTypeProblem(m, z, r, c, m.FabType[z][r][c])) || !in.Read(m.FabCons[z][r][c]) ||
-            !Checked(in, ConstructionCodeProblem(m, z, r, c, m.FabCons[z][r][c])) ||
-            !in.Read(m.FabOrient[z][r][c]) || !Checked(in, OrientationProblem(m, z, r, c, m.FabOrient[z][r][c])) ||
-            !in.Read(masks[z][r][c]))
+            !Checked(in, ConstructionCodeProblem(m, z, r, c, m.FabCons[z][r][c])) || !in.Read(m.FabOrient[z][r][c]) ||
+            !Checked(in, OrientationProblem(m, z, r, c, m.FabOrient[z][r][c])) || !in.Read(masks[z][r][c]))
           return false;
       }
     }
@@ -70,8 +68,8 @@ bool CheckText(const std::string& text, const std::string& what, std::string& er
   return false;
 }
 
-bool CheckModelTexts(const std::string& projName, const EnergyModel& m,
-                     const common::PerFabric<std::string>& masks, std::string& error) {
+bool CheckModelTexts(const std::string& projName, const EnergyModel& m, const common::PerFabric<std::string>& masks,
+                     std::string& error) {
   if (!CheckText(projName, "the project name", error)) return false;
   for (int z = 1; z <= m.NoOfZn; ++z) {
     if (!CheckText(m.ZnName[z], "the zone name", error)) return false;
@@ -161,10 +159,10 @@ bool ReadAirSideFile(const std::string& path, const EnergyModel& model, common::
   std::string head;
   bool ok = in.Read(head);
   for (int z = 1; ok && z <= model.NoOfZn; ++z) {
-    ok = in.Read(read.ASTyp[z]) && Checked(in, AirSideTypeProblem(model, z, read.ASTyp[z])) &&
-         in.Read(read.FATyp[z]) && Checked(in, FreshAirTypeProblem(model, z, read.FATyp[z])) &&
-         in.Read(read.DsgSensLd[0][z][0]) && in.Read(read.DsgTotLd[0][z][0]) && in.Read(read.DsgSAFlow[0][z][0]) &&
-         in.Read(read.DsgFanPres[0][z]) && in.Read(read.DsgFanPwr[0][z]) && in.Read(read.DsgCHWFlow[0][z]);
+    ok = in.Read(read.ASTyp[z]) && Checked(in, AirSideTypeProblem(model, z, read.ASTyp[z])) && in.Read(read.FATyp[z]) &&
+         Checked(in, FreshAirTypeProblem(model, z, read.FATyp[z])) && in.Read(read.DsgSensLd[0][z][0]) &&
+         in.Read(read.DsgTotLd[0][z][0]) && in.Read(read.DsgSAFlow[0][z][0]) && in.Read(read.DsgFanPres[0][z]) &&
+         in.Read(read.DsgFanPwr[0][z]) && in.Read(read.DsgCHWFlow[0][z]);
     for (int r = 1; ok && r <= model.ZnNRm[z]; ++r)
       ok = in.Read(read.DsgSensLd[0][z][r]) && in.Read(read.DsgTotLd[0][z][r]) && in.Read(read.DsgSAFlow[0][z][r]);
   }

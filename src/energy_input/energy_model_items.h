@@ -15,16 +15,15 @@ using ShadingMasks = common::PerFabric<std::string>;
 
 // Opens an empty zone after zone `after` of `count`; false (and nothing
 // changed) when the item does not exist or there is no room for another.
-bool InsertZone(common::EnergyModel& m, ShadingMasks& masks, common::AirSideSystemData& airSide, int after,
-                int count);
+bool InsertZone(common::EnergyModel& m, ShadingMasks& masks, common::AirSideSystemData& airSide, int after, int count);
 // Removes zone `selected` of `count`; the last zone slot is emptied.
 bool RemoveZone(common::EnergyModel& m, ShadingMasks& masks, common::AirSideSystemData& airSide, int selected,
                 int count);
 
 bool InsertRoom(common::EnergyModel& m, ShadingMasks& masks, common::AirSideSystemData& airSide, int zone, int after,
                 int count);
-bool RemoveRoom(common::EnergyModel& m, ShadingMasks& masks, common::AirSideSystemData& airSide, int zone,
-                int selected, int count);
+bool RemoveRoom(common::EnergyModel& m, ShadingMasks& masks, common::AirSideSystemData& airSide, int zone, int selected,
+                int count);
 
 bool InsertComponent(common::EnergyModel& m, ShadingMasks& masks, int zone, int room, int after, int count);
 bool RemoveComponent(common::EnergyModel& m, ShadingMasks& masks, int zone, int room, int selected, int count);

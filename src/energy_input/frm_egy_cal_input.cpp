@@ -9,8 +9,8 @@
 #include "energy_input/energy_file_names.h"
 #include "energy_input/model_check.h"
 #include "energy_input/project_constructions.h"
-#include "forms/typed_input.h"
 #include "forms/control_array.h"
+#include "forms/typed_input.h"
 
 namespace energy_input {
 
@@ -31,7 +31,9 @@ void ShowCode(forms::ComboBox& list, int code) {
 }
 
 // A list position as a code: a typed text chooses no entry, which is "not set".
-Integer CodeOf(const forms::ComboBox& list) { return static_cast<Integer>(list.ListIndex() < 0 ? 0 : list.ListIndex()); }
+Integer CodeOf(const forms::ComboBox& list) {
+  return static_cast<Integer>(list.ListIndex() < 0 ? 0 : list.ListIndex());
+}
 
 std::string ConstructionNumberRefused(int defined, int kept) {
   std::string text = "Construction No. outside range! ";

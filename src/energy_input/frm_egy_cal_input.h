@@ -31,8 +31,8 @@ class frmEgyCalInput : public forms::Form {
   forms::ComboBox cboZNo;
   forms::CommandButton cmdEntNZn, cmdAZn, cmdDZn, cmdEntNRm, cmdEAC;
   // Room characteristics.
-  forms::Label lblRmNo, lblRmNam, lblRmTyp, lblNIdRm, lblRmArea, lblRmHgt, lblNOcc, lblVent, lblTemp, lblRH,
-      lblLgtW, lblEqpW, lblNFabComp;
+  forms::Label lblRmNo, lblRmNam, lblRmTyp, lblNIdRm, lblRmArea, lblRmHgt, lblNOcc, lblVent, lblTemp, lblRH, lblLgtW,
+      lblEqpW, lblNFabComp;
   forms::ComboBox cboRmNo, cboRmTyp;
   forms::TextBox txtRmNam, txtNIdRm, txtRmArea, txtRmHgt, txtNOcc, txtVent, txtTemp, txtRH, txtLgtW, txtEqpW,
       txtNFabComp;

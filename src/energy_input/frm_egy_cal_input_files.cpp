@@ -94,8 +94,8 @@ bool frmEgyCalInput::SaveBuildingData() {
   egy_.EciFile = *chosen;
   egy_.EgyModel = mEgyModel;
   std::string why;
-  if (!WriteEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), projName, egy_.EgyModel,
-                            egy_.FabShMask, why)) {
+  if (!WriteEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), projName, egy_.EgyModel, egy_.FabShMask,
+                            why)) {
     MsgBox(kEciWriteError);
     return false;
   }
@@ -109,8 +109,7 @@ bool frmEgyCalInput::SaveBuildingData() {
     return false;
   }
   egy_.AssFile = *chosen;
-  if (!WriteAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), projName, egy_.EgyModel, egy_.ASSys,
-                        why)) {
+  if (!WriteAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), projName, egy_.EgyModel, egy_.ASSys, why)) {
     MsgBox(kAssWriteError);
     return false;
   }

@@ -7,8 +7,8 @@
 #include "energy_input/construction_saving.h"
 #include "energy_input/energy_file_names.h"
 #include "energy_input/project_constructions.h"
-#include "forms/typed_input.h"
 #include "forms/control_array.h"
+#include "forms/typed_input.h"
 
 namespace energy_input {
 
@@ -468,8 +468,8 @@ void frmSelCons::cmdDel_Click() {
   const int n = lstCons.ListCount() - 1;
   const std::string name = lstCons.List(k);
   auto& t = egy_.cons;
-  common::RemoveItem(k, n, t.ConsName, t.ConsType, t.ConsNLay, t.ConsSurf[0], t.ConsSurf[1], t.LayMatNo,
-                     t.LayMatName, t.LayThk, t.LayProp[0], t.LayProp[1], t.LayProp[2]);
+  common::RemoveItem(k, n, t.ConsName, t.ConsType, t.ConsNLay, t.ConsSurf[0], t.ConsSurf[1], t.LayMatNo, t.LayMatName,
+                     t.LayThk, t.LayProp[0], t.LayProp[1], t.LayProp[2]);
   for (int i = k; i < n; ++i) lstCons.SetList(i, lstCons.List(i + 1));
   lstCons.RemoveItem(n);
   ListedCountChanged();

@@ -88,8 +88,8 @@ class frmSelCons : public forms::Form {
   std::function<forms::Form&()> frmMatLib_;
 
   bool editMode_ = false;
-  int curLay_ = 0;    // the layer shown in the layer controls; 0 none
-  int mSelCons = 0;   // the construction last loaded from the list in edit mode
+  int curLay_ = 0;   // the layer shown in the layer controls; 0 none
+  int mSelCons = 0;  // the construction last loaded from the list in edit mode
   bool mUnsaved = false;
   // The constructions deleted since the tables were loaded or saved, in
   // order; their references follow when the constructions are saved.

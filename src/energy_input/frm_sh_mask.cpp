@@ -65,10 +65,11 @@ void frmShMask::Layout() {
     int top;
     int left;
   };
-  for (const Row& r : {Row{lblWW, "Window Width (m)", txtWW, 1020, 240}, Row{lblWH, "Window Height (m)", txtWH, 1380, 240},
-                       Row{lblOP, "Overhang Projection (m)", txtOP, 2220, 240},
-                       Row{lblLP, "Left Sidefin Projection (m)", txtLP, 2580, 240},
-                       Row{lblRP, "Right Sidefin Projection (m)", txtRP, 2940, 240}}) {
+  for (const Row& r :
+       {Row{lblWW, "Window Width (m)", txtWW, 1020, 240}, Row{lblWH, "Window Height (m)", txtWH, 1380, 240},
+        Row{lblOP, "Overhang Projection (m)", txtOP, 2220, 240},
+        Row{lblLP, "Left Sidefin Projection (m)", txtLP, 2580, 240},
+        Row{lblRP, "Right Sidefin Projection (m)", txtRP, 2940, 240}}) {
     r.label.SetCaption(r.caption);
     r.label.Move(r.left, r.top + 30, 2535, 255);
     r.box.Move(2880, r.top, 855, 285);

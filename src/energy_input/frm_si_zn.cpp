@@ -3,8 +3,8 @@
 #include <string>
 
 #include "energy_input/energy_codes.h"
-#include "forms/typed_input.h"
 #include "forms/control_array.h"
+#include "forms/typed_input.h"
 
 namespace energy_input {
 
@@ -27,7 +27,9 @@ void FillCodes(forms::ComboBox& list, const std::array<std::string_view, N>& cap
   for (auto c : captions) list.AddItem(std::string(c));
 }
 
-Integer CodeOf(const forms::ComboBox& list) { return static_cast<Integer>(list.ListIndex() < 0 ? 0 : list.ListIndex()); }
+Integer CodeOf(const forms::ComboBox& list) {
+  return static_cast<Integer>(list.ListIndex() < 0 ? 0 : list.ListIndex());
+}
 
 }  // namespace
 

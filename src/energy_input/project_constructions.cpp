@@ -15,8 +15,8 @@ ConsLoadResult ReadProjectConstructions(common::Program& prog) {
   if (prog.energyInput.ConsFile.empty() || !common::FindExisting(path)) return {ConsLoad::Missing, ""};
   std::string why;
   if (!ReadConstructionFile(path, prog.energyInput.cons, why))
-    return {ConsLoad::Failed, "The construction file " + path + " could not be read (" + why +
-                                  "); no constructions were taken from it."};
+    return {ConsLoad::Failed,
+            "The construction file " + path + " could not be read (" + why + "); no constructions were taken from it."};
   return {ConsLoad::Read, ""};
 }
 

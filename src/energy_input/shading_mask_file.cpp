@@ -32,9 +32,8 @@ std::string ShadingMaskFileText(const ShadingMask& mask, Single mean, const std:
   return w.Text();
 }
 
-bool WriteShadingMaskFile(const std::string& path, const ShadingMask& mask, Single mean,
-                          const std::string& orientation, const WindowShading& s, const std::string& fileName,
-                          std::string& error) {
+bool WriteShadingMaskFile(const std::string& path, const ShadingMask& mask, Single mean, const std::string& orientation,
+                          const WindowShading& s, const std::string& fileName, std::string& error) {
   return common::WriteFileSafely(path, ShadingMaskFileText(mask, mean, orientation, s, fileName), &error);
 }
 

@@ -17,9 +17,7 @@ Control::~Control() {
   c.erase(std::remove(c.begin(), c.end(), this), c.end());
 }
 
-std::string Control::FullName() const {
-  return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
-}
+std::string Control::FullName() const { return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
 
 Form& Control::OwnerForm() const { return parent_.OwnerForm(); }
 

@@ -17,9 +17,27 @@ class Form;
 
 // What changed in a control, so a view can update just that.
 enum class Prop {
-  Caption, Text, Visible, Enabled, Geometry, Font, Items, ListIndex, TopIndex,
-  Value, Picture, Drawing, Cells, GridLayout, CurrentCell, Focus, ZOrder, Style,
-  Menus, Checked, BackColor
+  Caption,
+  Text,
+  Visible,
+  Enabled,
+  Geometry,
+  Font,
+  Items,
+  ListIndex,
+  TopIndex,
+  Value,
+  Picture,
+  Drawing,
+  Cells,
+  GridLayout,
+  CurrentCell,
+  Focus,
+  ZOrder,
+  Style,
+  Menus,
+  Checked,
+  BackColor
 };
 
 // The platform's side of one control (or form): told of every model change.
@@ -45,13 +63,23 @@ struct Font {
 // colour scheme decides how they look).
 using Colour = std::uint32_t;
 constexpr Colour kSystemColour = 0x80000000;
-constexpr Colour kButtonFace = kSystemColour | 0x0F;  // buttons, frames, labels
+constexpr Colour kButtonFace = kSystemColour | 0x0F;        // buttons, frames, labels
 constexpr Colour kWindowBackground = kSystemColour | 0x05;  // text boxes
 constexpr bool IsSystemColour(Colour c) { return (c & kSystemColour) != 0; }
 
 enum class ControlKind {
-  CommandButton, Label, TextBox, ListBox, ComboBox, CheckBox, OptionButton,
-  Frame, Line, Image, PictureBox, Grid
+  CommandButton,
+  Label,
+  TextBox,
+  ListBox,
+  ComboBox,
+  CheckBox,
+  OptionButton,
+  Frame,
+  Line,
+  Image,
+  PictureBox,
+  Grid
 };
 
 enum class Alignment { Left, Right, Center };
@@ -71,8 +99,8 @@ class Control {
   virtual ControlKind Kind() const = 0;
 
   const std::string& Name() const { return name_; }
-  int Index() const { return index_; }            // -1 outside a control array
-  std::string FullName() const;                   // "cmdOp(3)"
+  int Index() const { return index_; }  // -1 outside a control array
+  std::string FullName() const;         // "cmdOp(3)"
   Container& Parent() const { return parent_; }
   Form& OwnerForm() const;
 

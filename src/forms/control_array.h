@@ -17,8 +17,7 @@ namespace forms {
 
 namespace detail {
 template <class T, std::size_t... I>
-std::array<T, sizeof...(I)> MakeControlArray(Container& parent, const std::string& name,
-                                             std::index_sequence<I...>) {
+std::array<T, sizeof...(I)> MakeControlArray(Container& parent, const std::string& name, std::index_sequence<I...>) {
   return {{T(parent, name, static_cast<int>(I))...}};
 }
 }  // namespace detail

@@ -71,8 +71,7 @@ class Form : public Container {
   Control* FindControl(const std::string& fullName) const;
 
   // A message box with the program's title.
-  MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK,
-                   const std::string& title = "");
+  MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK, const std::string& title = "");
 
   void Attach(ControlView* view) { view_ = view; }
   ControlView* View() const { return view_; }

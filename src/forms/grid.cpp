@@ -18,8 +18,8 @@ Grid::Grid(Container& parent, std::string name, int index) : Control(parent, std
 
 void Grid::CheckCell(int row, int col) const {
   if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
-    throw std::out_of_range(FullName() + ": cell (" + std::to_string(row) + ", " +
-                            std::to_string(col) + ") is outside the grid");
+    throw std::out_of_range(FullName() + ": cell (" + std::to_string(row) + ", " + std::to_string(col) +
+                            ") is outside the grid");
 }
 
 void Grid::SetRows(int rows) {

@@ -7,15 +7,13 @@
 namespace forms {
 
 Colour QBColor(int k) {
-  static const Colour palette[16] = {
-      0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-      0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+  static const Colour palette[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+                                     0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
   if (k < 0 || k > 15) throw std::out_of_range("colour number " + std::to_string(k));
   return palette[k];
 }
 
-PictureBox::PictureBox(Container& parent, std::string name, int index)
-    : Control(parent, std::move(name), index) {
+PictureBox::PictureBox(Container& parent, std::string name, int index) : Control(parent, std::move(name), index) {
   ScaleTwips();
 }
 
@@ -38,8 +36,7 @@ void PictureBox::ScaleTwips() { userScale_ = false; }
 // scale was set: the box is usually created empty and laid out later.
 UserScale PictureBox::GetScale() const {
   if (userScale_) return scale_;
-  return {0, 0, static_cast<double>(Width() > 0 ? Width() : 1),
-          static_cast<double>(Height() > 0 ? Height() : 1)};
+  return {0, 0, static_cast<double>(Width() > 0 ? Width() : 1), static_cast<double>(Height() > 0 ? Height() : 1)};
 }
 
 void PictureBox::Add(DrawOp op) {

@@ -29,8 +29,7 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons,
-                               const std::string& title) = 0;
+  virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons, const std::string& title) = 0;
 
   // Open and save dialogs: the chosen path, or nullopt when cancelled.
   // After an open dialog the chosen file's folder becomes the current folder.

@@ -147,8 +147,7 @@ void frmCPlt::Form_Load() {
   cboChWPS.Clear();
   for (const char* t : kPumpingSchemes) cboChWPS.AddItem(t);
   cboChWPS.SetVisible(false);
-  for (forms::Menu* m : {&mnuEChillers, &mnuEPLPs, &mnuESLPs, &mnuECWPs, &mnuESWPs, &mnuECTrs})
-    m->SetEnabled(false);
+  for (forms::Menu* m : {&mnuEChillers, &mnuEPLPs, &mnuESLPs, &mnuECWPs, &mnuESWPs, &mnuECTrs}) m->SetEnabled(false);
   // A window closed in the middle of a view comes back idle: its Edit menu
   // and top-level Exit usable again.
   mnuE.SetEnabled(true);

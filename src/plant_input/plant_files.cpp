@@ -96,8 +96,8 @@ bool ReadPlant(DataReader& in, common::CentralPlantData& p) {
     return false;
   if (!ReadCount(in, p.NoOfFAU, "a fresh-air unit count")) return false;
   for (int i = 1; i <= p.NoOfFAU; ++i) {
-    if (!in.Read(p.FAUSensCap[i]) || !in.Read(p.FAUTotCap[i]) || !in.Read(p.FAUFlow[i]) ||
-        !in.Read(p.FAUFanPres[i]) || !in.Read(p.FAUFanPower[i]) || !in.Read(p.FAUChWFlow[i]))
+    if (!in.Read(p.FAUSensCap[i]) || !in.Read(p.FAUTotCap[i]) || !in.Read(p.FAUFlow[i]) || !in.Read(p.FAUFanPres[i]) ||
+        !in.Read(p.FAUFanPower[i]) || !in.Read(p.FAUChWFlow[i]))
       return false;
   }
   return true;
@@ -165,8 +165,7 @@ bool CheckPlant(const common::CentralPlantData& p, std::string& error) {
       !CheckCount(p.NoOfChr, "a chiller count", error) || !CheckCount(p.NoOfPLP, "a primary pump count", error) ||
       !CheckCount(p.NoOfSLP, "a secondary pump count", error) ||
       !CheckCount(p.NoOfCWP, "a condenser water pump count", error) ||
-      !CheckCount(p.NoOfSWP, "a seawater pump count", error) ||
-      !CheckCount(p.NoOfCT, "a cooling tower count", error) ||
+      !CheckCount(p.NoOfSWP, "a seawater pump count", error) || !CheckCount(p.NoOfCT, "a cooling tower count", error) ||
       !CheckCount(p.NoOfAddHVAC, "an additional HVAC system count", error) ||
       !CheckCount(p.NoOfFAU, "a fresh-air unit count", error))
     return false;
@@ -219,8 +218,8 @@ bool ReadServicesFile(const std::string& path, common::NonACServicesData& servic
   return true;
 }
 
-bool WriteCentralPlantFile(const std::string& path, const std::string& projName,
-                           const common::CentralPlantData& p, std::string& error) {
+bool WriteCentralPlantFile(const std::string& path, const std::string& projName, const common::CentralPlantData& p,
+                           std::string& error) {
   std::string head = std::string(kPlantHead) + projName;
   if (!CheckHead(head, error) || !CheckPlant(p, error)) return false;
   DataWriter w;
@@ -232,8 +231,12 @@ bool WriteCentralPlantFile(const std::string& path, const std::string& projName,
   w.EndLine();
   w.Int(p.NoOfChr).EndLine();
   for (int i = 1; i <= p.NoOfChr; ++i)
-    w.Int(p.ChrType[i]).SngExact(p.ChrCap[0][i]).SngExact(p.ChrPower[0][i]).SngExact(p.ChrChWFlow[i])
-        .SngExact(p.ChrCWFlow[i]).EndLine();
+    w.Int(p.ChrType[i])
+        .SngExact(p.ChrCap[0][i])
+        .SngExact(p.ChrPower[0][i])
+        .SngExact(p.ChrChWFlow[i])
+        .SngExact(p.ChrCWFlow[i])
+        .EndLine();
   w.Int(p.NoOfPLP).EndLine();
   for (int i = 1; i <= p.NoOfPLP; ++i)
     w.SngExact(p.PLPFlow[i]).SngExact(p.PLPPres[i]).SngExact(p.PLPPower[i]).EndLine();
@@ -251,8 +254,13 @@ bool WriteCentralPlantFile(const std::string& path, const std::string& projName,
   WriteSystems(w, p.NoOfAddHVAC, p.AddHVACName, p.AddHVACPower, p.AddHVACHours, p.AddHVACLF);
   w.Int(p.NoOfFAU).EndLine();
   for (int i = 1; i <= p.NoOfFAU; ++i)
-    w.SngExact(p.FAUSensCap[i]).SngExact(p.FAUTotCap[i]).SngExact(p.FAUFlow[i]).SngExact(p.FAUFanPres[i])
-        .SngExact(p.FAUFanPower[i]).SngExact(p.FAUChWFlow[i]).EndLine();
+    w.SngExact(p.FAUSensCap[i])
+        .SngExact(p.FAUTotCap[i])
+        .SngExact(p.FAUFlow[i])
+        .SngExact(p.FAUFanPres[i])
+        .SngExact(p.FAUFanPower[i])
+        .SngExact(p.FAUChWFlow[i])
+        .EndLine();
   return common::WriteFileSafely(path, w.Text(), &error);
 }
 
@@ -269,7 +277,11 @@ bool WriteServicesFile(const std::string& path, const std::string& projName, con
   w.Int(s.NoOfGasSys).EndLine();
   for (int i = 1; i <= s.NoOfGasSys; ++i) {
     w.Str(s.GasName[i]).EndLine();
-    w.Int(s.GasSubSys[i]).SngExact(s.GasCap[i]).SngExact(s.GasEff[i]).SngExact(s.GasHours[i]).SngExact(s.GasLF[i])
+    w.Int(s.GasSubSys[i])
+        .SngExact(s.GasCap[i])
+        .SngExact(s.GasEff[i])
+        .SngExact(s.GasHours[i])
+        .SngExact(s.GasLF[i])
         .EndLine();
   }
   return common::WriteFileSafely(path, w.Text(), &error);

@@ -16,11 +16,11 @@
 namespace plant_input {
 
 bool ReadCentralPlantFile(const std::string& path, common::CentralPlantData& plant, std::string& error);
-bool WriteCentralPlantFile(const std::string& path, const std::string& projName,
-                           const common::CentralPlantData& plant, std::string& error);
+bool WriteCentralPlantFile(const std::string& path, const std::string& projName, const common::CentralPlantData& plant,
+                           std::string& error);
 
 bool ReadServicesFile(const std::string& path, common::NonACServicesData& services, std::string& error);
-bool WriteServicesFile(const std::string& path, const std::string& projName,
-                       const common::NonACServicesData& services, std::string& error);
+bool WriteServicesFile(const std::string& path, const std::string& projName, const common::NonACServicesData& services,
+                       std::string& error);
 
 }  // namespace plant_input

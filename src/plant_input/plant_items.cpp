@@ -20,6 +20,8 @@ constexpr const char* kSystemHead = "Characteristics of System";
 constexpr const char* kSystemsRange = "No. of Systems must be within 1 to";
 constexpr const char* kSystemsFull = "No. of systems defined already the maximum allowable!!";
 
+// One row of the table per item kind.
+// clang-format off
 const std::vector<ItemKind> kKinds = {
     {kChillers, "Chillers", "No. of Chillers (Max. 10)", "Chiller No. (Select -->)",
      "Characteristics of Selected Chiller", "No. of Chillers must be within 1 to",
@@ -85,6 +87,7 @@ const std::vector<ItemKind> kKinds = {
       {"Load Factor", "Decimal"}},
      kServicesTypes, true, false},
 };
+// clang-format on
 
 const std::vector<std::vector<const char*>> kDesignTempRows = {
     {"Design air temp. entering condenser"},
@@ -113,9 +116,8 @@ bool MoveItem(int code, common::CentralPlantData& plant, common::NonACServicesDa
 
 }  // namespace
 
-const std::vector<const char*> kPlantTypes = {"Air-cooled", "Water-cooled w/Cooling Towers",
-                                              "Indirect Seawater-cooled", "Direct Seawater-cooled",
-                                              "Indirect seawater-cooled w/Cooling Towers"};
+const std::vector<const char*> kPlantTypes = {"Air-cooled", "Water-cooled w/Cooling Towers", "Indirect Seawater-cooled",
+                                              "Direct Seawater-cooled", "Indirect seawater-cooled w/Cooling Towers"};
 const std::vector<const char*> kPumpingSchemes = {"Singe-loop", "Two-loop w/Constant Speed SLPs",
                                                   "Two-loop w/Variable Speed SLPs"};
 
@@ -177,8 +179,7 @@ ItemFields FieldsOf(int code, common::CentralPlantData& p, common::NonACServices
 
 bool InsertItem(int code, int selected, int count, common::CentralPlantData& plant,
                 common::NonACServicesData& services) {
-  bool done = MoveItem(code, plant, services,
-                       [&](auto& a) { return common::InsertItemAfter(selected, count, a); });
+  bool done = MoveItem(code, plant, services, [&](auto& a) { return common::InsertItemAfter(selected, count, a); });
   if (done && code == kPlumbing) services.PDName[static_cast<size_t>(selected) + 1] = "0";
   return done;
 }

@@ -36,12 +36,12 @@ struct GridRow {
 
 struct ItemKind {
   ItemCode code;
-  const char* title;       // lblSysDes
-  const char* countLabel;  // lblNoEq
-  const char* numberLabel; // lblEqNo
-  const char* tableHead;   // lblTabHead
-  const char* countRange;  // the count box's range message, followed by " 10"
-  const char* listFull;    // Add on a full list
+  const char* title;        // lblSysDes
+  const char* countLabel;   // lblNoEq
+  const char* numberLabel;  // lblEqNo
+  const char* tableHead;    // lblTabHead
+  const char* countRange;   // the count box's range message, followed by " 10"
+  const char* listFull;     // Add on a full list
   std::vector<GridRow> rows;
   std::vector<const char*> typeList;  // the choices of row 1; empty: none
   bool hasName;                       // name box

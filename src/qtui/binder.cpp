@@ -6,8 +6,8 @@
 
 #include "forms/form.h"
 #include "qtui/fonts.h"
-#include "qtui/key_codes.h"
 #include "qtui/guard.h"
+#include "qtui/key_codes.h"
 
 namespace qtui {
 
@@ -53,20 +53,32 @@ void Binder::ApplyGeometry() {
 void Binder::Changed(forms::Prop what) {
   // A model changed on another thread: the widget is updated by its own.
   if (QThread::currentThread() != thread()) {
-    QMetaObject::invokeMethod(this, [this, what] { Changed(what); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, what] { Changed(what); }, Qt::BlockingQueuedConnection);
     return;
   }
   if (!control_ || !widget_) return;
   switch (what) {
-    case forms::Prop::Geometry: ApplyGeometry(); break;
-    case forms::Prop::Visible: widget_->setVisible(control_->Visible()); break;
-    case forms::Prop::Enabled: widget_->setEnabled(control_->Enabled()); break;
-    case forms::Prop::Font: widget_->setFont(ToQFont(control_->Font())); break;
+    case forms::Prop::Geometry:
+      ApplyGeometry();
+      break;
+    case forms::Prop::Visible:
+      widget_->setVisible(control_->Visible());
+      break;
+    case forms::Prop::Enabled:
+      widget_->setEnabled(control_->Enabled());
+      break;
+    case forms::Prop::Font:
+      widget_->setFont(ToQFont(control_->Font()));
+      break;
     case forms::Prop::Focus:
       if (!widget_->hasFocus()) widget_->setFocus(Qt::OtherFocusReason);
       break;
-    case forms::Prop::ZOrder: widget_->raise(); break;
-    default: break;
+    case forms::Prop::ZOrder:
+      widget_->raise();
+      break;
+    default:
+      break;
   }
   Update(what);
 }
@@ -129,18 +141,30 @@ bool Binder::CharTyped(QKeyEvent* event, int typed, int result) {
 std::unique_ptr<Binder> CreateBinder(forms::Control& control, QWidget* parent) {
   using K = forms::ControlKind;
   switch (control.Kind()) {
-    case K::CommandButton: return MakeCommandButtonBinder(control, parent);
-    case K::Label: return MakeLabelBinder(control, parent);
-    case K::TextBox: return MakeTextBoxBinder(control, parent);
-    case K::ListBox: return MakeListBoxBinder(control, parent);
-    case K::ComboBox: return MakeComboBoxBinder(control, parent);
-    case K::CheckBox: return MakeCheckBoxBinder(control, parent);
-    case K::OptionButton: return MakeOptionButtonBinder(control, parent);
-    case K::Frame: return MakeFrameBinder(control, parent);
-    case K::Line: return MakeLineBinder(control, parent);
-    case K::Image: return MakeImageBinder(control, parent);
-    case K::PictureBox: return MakePictureBoxBinder(control, parent);
-    case K::Grid: return MakeGridBinder(control, parent);
+    case K::CommandButton:
+      return MakeCommandButtonBinder(control, parent);
+    case K::Label:
+      return MakeLabelBinder(control, parent);
+    case K::TextBox:
+      return MakeTextBoxBinder(control, parent);
+    case K::ListBox:
+      return MakeListBoxBinder(control, parent);
+    case K::ComboBox:
+      return MakeComboBoxBinder(control, parent);
+    case K::CheckBox:
+      return MakeCheckBoxBinder(control, parent);
+    case K::OptionButton:
+      return MakeOptionButtonBinder(control, parent);
+    case K::Frame:
+      return MakeFrameBinder(control, parent);
+    case K::Line:
+      return MakeLineBinder(control, parent);
+    case K::Image:
+      return MakeImageBinder(control, parent);
+    case K::PictureBox:
+      return MakePictureBoxBinder(control, parent);
+    case K::Grid:
+      return MakeGridBinder(control, parent);
   }
   return nullptr;
 }

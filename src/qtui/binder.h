@@ -38,7 +38,9 @@ class Binder : public QObject, public forms::ControlView {
 
  protected:
   template <class T>
-  T* As() const { return static_cast<T*>(control_); }
+  T* As() const {
+    return static_cast<T*>(control_);
+  }
 
   // The widget showing the control (made by the derived binder, a child of
   // the container's widget).

@@ -22,16 +22,18 @@ namespace {
 
 Qt::Alignment ToQtAlignment(forms::Alignment a) {
   switch (a) {
-    case forms::Alignment::Right: return Qt::AlignRight;
-    case forms::Alignment::Center: return Qt::AlignHCenter;
-    case forms::Alignment::Left: break;
+    case forms::Alignment::Right:
+      return Qt::AlignRight;
+    case forms::Alignment::Center:
+      return Qt::AlignHCenter;
+    case forms::Alignment::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
 
 bool IsCaptionProp(forms::Prop p) {
-  return p == forms::Prop::Caption || p == forms::Prop::Geometry || p == forms::Prop::Font ||
-         p == forms::Prop::Style;
+  return p == forms::Prop::Caption || p == forms::Prop::Geometry || p == forms::Prop::Font || p == forms::Prop::Style;
 }
 
 // A control's own back colour, when one was set, filling its widget's
@@ -58,14 +60,13 @@ class WholeAreaButton : public Base {
 // The room a caption has inside a check box or option button.
 double IndicatorRoom(const QWidget* w, QStyle::PixelMetric indicator) {
   const QStyle* style = w->style();
-  return style->pixelMetric(indicator, nullptr, w) +
-         style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) + 2;
+  return style->pixelMetric(indicator, nullptr, w) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) +
+         2;
 }
 
 class CommandButtonBinder : public Binder {
  public:
-  CommandButtonBinder(forms::Control& control, QWidget* parent)
-      : Binder(control), button_(new QPushButton(parent)) {
+  CommandButtonBinder(forms::Control& control, QWidget* parent) : Binder(control), button_(new QPushButton(parent)) {
     button_->setAutoDefault(false);
     SetWidget(button_);
     Route(button_);

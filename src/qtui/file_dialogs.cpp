@@ -55,8 +55,7 @@ QStringList ToQtFilters(const std::string& filter) {
 }
 
 std::optional<std::string> RunFileDialog(const forms::FileDialogRequest& request, bool open) {
-  const QString folder =
-      request.initialFolder.empty() ? QDir::currentPath() : ToQString(request.initialFolder);
+  const QString folder = request.initialFolder.empty() ? QDir::currentPath() : ToQString(request.initialFolder);
   QFileDialog dialog(DialogParent(), ToQString(request.title), folder);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

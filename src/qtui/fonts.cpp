@@ -46,8 +46,7 @@ FontFace FaceFor(const std::string& name) {
     return {"DejaVu Sans Mono", QFont::TypeWriter};
   if (n == "arial" || n == "helvetica" || n == "tahoma" || n == "verdana" || n == "ms reference sans serif")
     return {"DejaVu Sans", QFont::SansSerif};
-  if (n == "times new roman" || n == "times" || n == "ms serif")
-    return {"DejaVu Serif", QFont::Serif};
+  if (n == "times new roman" || n == "times" || n == "ms serif") return {"DejaVu Serif", QFont::Serif};
   return {nullptr, QFont::AnyStyle};
 }
 
@@ -100,8 +99,7 @@ QFont FitFont(const QFont& font, const QString& text, const QSizeF& room, bool w
     QFontMetricsF fm(f);
     if (!wrap) return fm.horizontalAdvance(text) <= room.width() + 0.5;
     QRectF used = fm.boundingRect(QRectF(0, 0, room.width(), 1e6), Qt::TextWordWrap, text);
-    return used.width() <= room.width() + 0.5 &&
-           used.height() <= std::max(room.height(), fm.lineSpacing()) + 0.5;
+    return used.width() <= room.width() + 0.5 && used.height() <= std::max(room.height(), fm.lineSpacing()) + 0.5;
   };
   if (text.isEmpty() || room.width() <= 0 || fits(font)) return font;
   QFont f = font;

@@ -10,8 +10,8 @@
 #include "forms/form.h"
 #include "qtui/binder.h"
 #include "qtui/fonts.h"
-#include "qtui/menu_bar.h"
 #include "qtui/guard.h"
+#include "qtui/menu_bar.h"
 
 namespace qtui {
 
@@ -79,24 +79,28 @@ QWidget* FormWindow::WidgetOf(const forms::Control& control) const {
 
 QMenuBar* FormWindow::MenuBarWidget() const { return menu_ ? menu_->Widget() : nullptr; }
 
-QAction* FormWindow::ActionOf(const forms::Menu& menu) const {
-  return menu_ ? menu_->ActionOf(menu) : nullptr;
-}
+QAction* FormWindow::ActionOf(const forms::Menu& menu) const { return menu_ ? menu_->ActionOf(menu) : nullptr; }
 
 void FormWindow::Changed(forms::Prop what) {
   // A form changed on another thread: the window is updated by its own.
   if (QThread::currentThread() != thread()) {
-    QMetaObject::invokeMethod(this, [this, what] { Changed(what); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, what] { Changed(what); }, Qt::BlockingQueuedConnection);
     return;
   }
   if (!form_) return;
   switch (what) {
-    case forms::Prop::Caption: setWindowTitle(ToQString(form_->Caption())); break;
-    case forms::Prop::Geometry: ApplyGeometry(false); break;
+    case forms::Prop::Caption:
+      setWindowTitle(ToQString(form_->Caption()));
+      break;
+    case forms::Prop::Geometry:
+      ApplyGeometry(false);
+      break;
     case forms::Prop::Menus:
       if (!menu_->Sync()) layout_->setMenuBar(menu_->Rebuild());
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

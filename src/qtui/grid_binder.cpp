@@ -32,9 +32,12 @@ const QColor kFixedCell(0xC0, 0xC0, 0xC0);
 
 Qt::Alignment ToQtAlignment(forms::Alignment a) {
   switch (a) {
-    case forms::Alignment::Right: return Qt::AlignRight;
-    case forms::Alignment::Center: return Qt::AlignHCenter;
-    case forms::Alignment::Left: break;
+    case forms::Alignment::Right:
+      return Qt::AlignRight;
+    case forms::Alignment::Center:
+      return Qt::AlignHCenter;
+    case forms::Alignment::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
@@ -99,11 +102,23 @@ class GridBinder : public Binder {
  protected:
   void Update(forms::Prop what) override {
     switch (what) {
-      case forms::Prop::GridLayout: layoutDirty_ = true; Schedule(); break;
-      case forms::Prop::Cells: cellsDirty_ = true; Schedule(); break;
-      case forms::Prop::CurrentCell: if (!layoutDirty_) ShowCurrent(); break;
-      case forms::Prop::Geometry: layoutDirty_ = true; Schedule(); break;
-      default: break;
+      case forms::Prop::GridLayout:
+        layoutDirty_ = true;
+        Schedule();
+        break;
+      case forms::Prop::Cells:
+        cellsDirty_ = true;
+        Schedule();
+        break;
+      case forms::Prop::CurrentCell:
+        if (!layoutDirty_) ShowCurrent();
+        break;
+      case forms::Prop::Geometry:
+        layoutDirty_ = true;
+        Schedule();
+        break;
+      default:
+        break;
     }
   }
   void SyncAll() override {
@@ -160,15 +175,34 @@ class GridBinder : public Binder {
     const int firstCol = g->FixedCols() < g->Cols() ? g->FixedCols() : 0;
     int row = g->Row(), col = g->Col();
     switch (keyCode) {
-      case k::Up: row = std::max(firstRow, row - 1); break;
-      case k::Down: row = std::min(g->Rows() - 1, row + 1); break;
-      case k::Left: col = std::max(firstCol, col - 1); break;
-      case k::Right: col = std::min(g->Cols() - 1, col + 1); break;
-      case k::PageUp: row = std::max(firstRow, row - g->VisibleRows()); break;
-      case k::PageDown: row = std::min(g->Rows() - 1, row + g->VisibleRows()); break;
-      case k::Home: col = firstCol; if (ctrl) row = firstRow; break;
-      case k::End: col = g->Cols() - 1; if (ctrl) row = g->Rows() - 1; break;
-      default: return false;
+      case k::Up:
+        row = std::max(firstRow, row - 1);
+        break;
+      case k::Down:
+        row = std::min(g->Rows() - 1, row + 1);
+        break;
+      case k::Left:
+        col = std::max(firstCol, col - 1);
+        break;
+      case k::Right:
+        col = std::min(g->Cols() - 1, col + 1);
+        break;
+      case k::PageUp:
+        row = std::max(firstRow, row - g->VisibleRows());
+        break;
+      case k::PageDown:
+        row = std::min(g->Rows() - 1, row + g->VisibleRows());
+        break;
+      case k::Home:
+        col = firstCol;
+        if (ctrl) row = firstRow;
+        break;
+      case k::End:
+        col = g->Cols() - 1;
+        if (ctrl) row = g->Rows() - 1;
+        break;
+      default:
+        return false;
     }
     if (row != g->Row() || col != g->Col()) Call([g, row, col] { g->SetCell(row, col); });
     return true;

@@ -7,6 +7,8 @@ namespace qtui {
 namespace {
 
 int PunctuationCode(int key) {
+  // Key tables: one line per key.
+  // clang-format off
   switch (key) {
     case Qt::Key_Semicolon: case Qt::Key_Colon: return 186;
     case Qt::Key_Equal: case Qt::Key_Plus: return 187;
@@ -32,6 +34,7 @@ int PunctuationCode(int key) {
     case Qt::Key_ParenLeft: return '9';
     default: return 0;
   }
+  // clang-format on
 }
 
 }  // namespace
@@ -41,6 +44,7 @@ int KeyDownCode(const QKeyEvent& event) {
   const bool keypad = (event.modifiers() & Qt::KeypadModifier) != 0;
   if (keypad) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return 96 + (key - Qt::Key_0);
+    // clang-format off
     switch (key) {
       case Qt::Key_Asterisk: return 106;
       case Qt::Key_Plus: return 107;
@@ -49,11 +53,13 @@ int KeyDownCode(const QKeyEvent& event) {
       case Qt::Key_Slash: return 111;
       default: break;
     }
+    // clang-format on
   }
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;
   if (key >= Qt::Key_F1 && key <= Qt::Key_F16) return 112 + (key - Qt::Key_F1);
   namespace k = forms::keys;
+  // clang-format off
   switch (key) {
     case Qt::Key_Backspace: return k::Back;
     case Qt::Key_Tab: case Qt::Key_Backtab: return k::Tab;
@@ -77,6 +83,7 @@ int KeyDownCode(const QKeyEvent& event) {
     case Qt::Key_CapsLock: return 20;
     default: return PunctuationCode(key);
   }
+  // clang-format on
 }
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
@@ -88,6 +95,7 @@ int ShiftState(Qt::KeyboardModifiers modifiers) {
 }
 
 int KeyPressAscii(const QKeyEvent& event) {
+  // clang-format off
   switch (event.key()) {
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Return: case Qt::Key_Enter: return 13;
@@ -95,6 +103,7 @@ int KeyPressAscii(const QKeyEvent& event) {
     case Qt::Key_Tab: case Qt::Key_Backtab: return 0;
     default: break;
   }
+  // clang-format on
   if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
   const QString text = event.text();
   if (text.size() != 1) return 0;

@@ -98,10 +98,17 @@ class ListBoxBinder : public Binder {
 
   void Update(forms::Prop what) override {
     switch (what) {
-      case forms::Prop::Items: ShowRows(); break;
-      case forms::Prop::ListIndex: ShowIndex(); break;
-      case forms::Prop::TopIndex: ShowTop(); break;
-      default: break;
+      case forms::Prop::Items:
+        ShowRows();
+        break;
+      case forms::Prop::ListIndex:
+        ShowIndex();
+        break;
+      case forms::Prop::TopIndex:
+        ShowTop();
+        break;
+      default:
+        break;
     }
   }
   void SyncAll() override {
@@ -186,14 +193,21 @@ class ComboBoxBinder : public Binder {
  protected:
   void Update(forms::Prop what) override {
     switch (what) {
-      case forms::Prop::Items: ShowRows(); break;
-      case forms::Prop::ListIndex: ShowIndex(); break;
-      case forms::Prop::Text: ShowText(); break;
+      case forms::Prop::Items:
+        ShowRows();
+        break;
+      case forms::Prop::ListIndex:
+        ShowIndex();
+        break;
+      case forms::Prop::Text:
+        ShowText();
+        break;
       case forms::Prop::Style:
         ShowStyle();
         ShowIndex();
         break;
-      default: break;
+      default:
+        break;
     }
   }
   void SyncAll() override { ShowRows(); }

@@ -23,8 +23,7 @@ QWidget* DialogParent() {
   return QApplication::activeWindow();
 }
 
-forms::MsgResult ShowMessageBox(const std::string& text, forms::MsgButtons buttons,
-                                const std::string& title) {
+forms::MsgResult ShowMessageBox(const std::string& text, forms::MsgButtons buttons, const std::string& title) {
   QMessageBox box(DialogParent());
   box.setIcon(QMessageBox::NoIcon);
   box.setWindowTitle(title.empty() ? QCoreApplication::applicationName() : ToQString(title));
@@ -53,11 +52,16 @@ forms::MsgResult ShowMessageBox(const std::string& text, forms::MsgButtons butto
   }
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Ok: return forms::MsgResult::OK;
-    case QMessageBox::Cancel: return forms::MsgResult::Cancel;
-    case QMessageBox::Yes: return forms::MsgResult::Yes;
-    case QMessageBox::No: return forms::MsgResult::No;
-    default: return closed;
+    case QMessageBox::Ok:
+      return forms::MsgResult::OK;
+    case QMessageBox::Cancel:
+      return forms::MsgResult::Cancel;
+    case QMessageBox::Yes:
+      return forms::MsgResult::Yes;
+    case QMessageBox::No:
+      return forms::MsgResult::No;
+    default:
+      return closed;
   }
 }
 

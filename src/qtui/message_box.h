@@ -13,7 +13,6 @@ QWidget* DialogParent();
 
 // A message box with the buttons asked for; the title is the application's
 // name when empty. Closing the box otherwise answers Cancel (No for Yes/No).
-forms::MsgResult ShowMessageBox(const std::string& text, forms::MsgButtons buttons,
-                                const std::string& title);
+forms::MsgResult ShowMessageBox(const std::string& text, forms::MsgButtons buttons, const std::string& title);
 
 }  // namespace qtui

@@ -27,8 +27,7 @@ std::uint32_t ReadU32(const std::string& bytes, std::size_t at) {
 }
 
 bool LooksLikeSvg(const std::string& bytes) {
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1f &&
-      static_cast<unsigned char>(bytes[1]) == 0x8b)
+  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1f && static_cast<unsigned char>(bytes[1]) == 0x8b)
     return true;  // compressed SVG
   std::size_t i = 0;
   if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) i = 3;
@@ -57,7 +56,7 @@ std::optional<std::size_t> CheckedMetafileLength(const std::string& bytes) {
   auto inHeader = [&](std::uint64_t offset, std::uint64_t length) {
     return length == 0 || (offset >= kEmfHeaderSize && offset + length <= headerSize);
   };
-  if (!inHeader(ReadU32(bytes, 64), 2ull * ReadU32(bytes, 60))) return std::nullopt;  // description
+  if (!inHeader(ReadU32(bytes, 64), 2ull * ReadU32(bytes, 60))) return std::nullopt;                // description
   if (headerSize >= 100 && !inHeader(ReadU32(bytes, 92), ReadU32(bytes, 88))) return std::nullopt;  // pixel format
   // Every record lies inside the file, the last one being EMR_EOF.
   std::size_t at = 0;

@@ -2,8 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QPainter>
+#include <QPalette>
 #include <algorithm>
 
 #include "qtui/fonts.h"
@@ -14,9 +14,12 @@ QColor ToQColor(forms::Colour colour) {
   if (forms::IsSystemColour(colour)) {
     const QPalette palette = QGuiApplication::palette();
     switch (colour) {
-      case forms::kWindowBackground: return palette.color(QPalette::Base);
-      case forms::kButtonFace: return palette.color(QPalette::Button);
-      default: return palette.color(QPalette::Window);
+      case forms::kWindowBackground:
+        return palette.color(QPalette::Base);
+      case forms::kButtonFace:
+        return palette.color(QPalette::Button);
+      default:
+        return palette.color(QPalette::Window);
     }
   }
   return QColor(static_cast<int>((colour >> 16) & 0xFF), static_cast<int>((colour >> 8) & 0xFF),

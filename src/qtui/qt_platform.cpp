@@ -40,8 +40,7 @@ FormWindow* QtPlatform::Find(const forms::Form& form) const {
   return it == windows_.end() ? nullptr : it->second;
 }
 
-forms::MsgResult QtPlatform::MessageBox(const std::string& text, forms::MsgButtons buttons,
-                                        const std::string& title) {
+forms::MsgResult QtPlatform::MessageBox(const std::string& text, forms::MsgButtons buttons, const std::string& title) {
   forms::MsgResult result = forms::MsgResult::Cancel;
   RunOnWindowThread([&] { result = ShowMessageBox(text, buttons, title); });
   return result;
@@ -102,7 +101,8 @@ void QtPlatform::RunOffWindowThread(const std::function<void()>& task) {
     }
     done = true;
     // Wakes the window thread, which may be waiting for events.
-    QMetaObject::invokeMethod(context_.get(), [] {}, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        context_.get(), [] {}, Qt::QueuedConnection);
   });
   // Not an event loop of its own, which the program's end would leave early
   // while the task still runs: the window thread keeps serving the task's

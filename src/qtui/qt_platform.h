@@ -32,8 +32,7 @@ class QtPlatform : public forms::Platform {
   QtPlatform& operator=(const QtPlatform&) = delete;
 
   // Shown by the window thread, also when asked from another thread.
-  forms::MsgResult MessageBox(const std::string& text, forms::MsgButtons buttons,
-                              const std::string& title) override;
+  forms::MsgResult MessageBox(const std::string& text, forms::MsgButtons buttons, const std::string& title) override;
   // The window is built at the first showing after a load; a modal showing
   // runs an event loop until the form hides or unloads.
   void ShowForm(forms::Form& form, bool modal) override;

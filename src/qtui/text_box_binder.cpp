@@ -18,9 +18,12 @@ namespace {
 
 Qt::Alignment ToQtAlignment(forms::Alignment a) {
   switch (a) {
-    case forms::Alignment::Right: return Qt::AlignRight;
-    case forms::Alignment::Center: return Qt::AlignHCenter;
-    case forms::Alignment::Left: break;
+    case forms::Alignment::Right:
+      return Qt::AlignRight;
+    case forms::Alignment::Center:
+      return Qt::AlignHCenter;
+    case forms::Alignment::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
@@ -121,9 +124,7 @@ class TextBoxBinder : public Binder {
     SyncAll();
   }
 
-  QString WidgetText() const {
-    return line_ != nullptr ? line_->text() : plain_->toPlainText();
-  }
+  QString WidgetText() const { return line_ != nullptr ? line_->text() : plain_->toPlainText(); }
 
   // The user's edit: the model takes the widget's text.
   void PushText() {

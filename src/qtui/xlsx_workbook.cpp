@@ -41,16 +41,21 @@ bool InRange(int row, int col) { return row >= 1 && row <= 1048576 && col >= 1 &
 // The description of a failure as the user reads it.
 std::string Description(lxw_error err) {
   switch (err) {
-    case LXW_ERROR_SHEETNAME_LENGTH_EXCEEDED: return "A sheet name can hold at most 31 characters.";
+    case LXW_ERROR_SHEETNAME_LENGTH_EXCEEDED:
+      return "A sheet name can hold at most 31 characters.";
     case LXW_ERROR_INVALID_SHEETNAME_CHARACTER:
       return "A sheet name cannot contain any of the characters [ ] : * ? / \\";
-    case LXW_ERROR_SHEETNAME_START_END_APOSTROPHE: return "A sheet name cannot start or end with an apostrophe.";
-    case LXW_ERROR_SHEETNAME_ALREADY_USED: return "The sheet name is already in use.";
+    case LXW_ERROR_SHEETNAME_START_END_APOSTROPHE:
+      return "A sheet name cannot start or end with an apostrophe.";
+    case LXW_ERROR_SHEETNAME_ALREADY_USED:
+      return "The sheet name is already in use.";
     case LXW_ERROR_32_STRING_LENGTH_EXCEEDED:
     case LXW_ERROR_128_STRING_LENGTH_EXCEEDED:
     case LXW_ERROR_255_STRING_LENGTH_EXCEEDED:
-    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED: return "A text is too long for a cell.";
-    default: return lxw_strerror(err);
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+      return "A text is too long for a cell.";
+    default:
+      return lxw_strerror(err);
   }
 }
 

@@ -61,8 +61,8 @@ std::string CalcGasEgy(common::NonACServicesData& nac) {
       nac.GasEgy = egy;
       return "Error: Zero Eff. for Gas System No." + common::ShortTextInt(i);
     }
-    auto value = common::ToSingle(static_cast<double>(nac.GasHours[k]) * nac.GasCap[k] * nac.GasLF[k] * 3.6 /
-                                  nac.GasEff[k]);
+    auto value =
+        common::ToSingle(static_cast<double>(nac.GasHours[k]) * nac.GasCap[k] * nac.GasLF[k] * 3.6 / nac.GasEff[k]);
     if (!value) return SystemTooLarge(i);
     egy[k] = *value;
     auto total = AddSingle(egy[0], egy[k]);
@@ -95,8 +95,7 @@ std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& a
         auto part = energy ? AddSingle(sum[slot], *energy) : std::nullopt;
         auto total = energy ? AddSingle(sum[common::kZnElecWhole], *energy) : std::nullopt;
         if (!part || !total)
-          return "The annual energy of zone" + common::ShortTextInt(z) + ", room" + common::ShortTextInt(r) +
-                 kTooLarge;
+          return "The annual energy of zone" + common::ShortTextInt(z) + ", room" + common::ShortTextInt(r) + kTooLarge;
         sum[slot] = *part;
         sum[common::kZnElecWhole] = *total;
       }

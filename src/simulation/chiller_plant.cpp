@@ -37,9 +37,8 @@ bool RunPumps(common::SimulationState& sim, const RunningUnits& run, Single dema
     sim.SimErr = 0;
     PmpWCal(sim);
     if (sim.SimErr != 0)
-      return simulation::FailAfter(sim, kCPCSIM,
-                                   std::string("Unable to calculate ") + what + " power for unit #:" +
-                                       common::ShortTextInt(k));
+      return simulation::FailAfter(
+          sim, kCPCSIM, std::string("Unable to calculate ") + what + " power for unit #:" + common::ShortTextInt(k));
     flow[1][k] = fr * flow[0][k];
     pres[1][k] = pres[0][k] * p.PltVar[21];
     power[1][k] = p.PltVar[20] * power[0][k];

@@ -76,8 +76,9 @@ bool ReadLoadText(common::SimulationState& sim, simulation::BlockReader& in, con
   for (std::size_t k = 0; k + 1 < line.size(); ++k)
     if (line[k] == ',') ++found, empty = empty || line[k + 1] == ',';
   if (found != items || empty)
-    return Fail(sim, kBCLSim, "Failed to read " + path + ": a line of " + std::to_string(items) +
-                            " numbers was expected (line " + std::to_string(in.LineNumber() - 1) + ")");
+    return Fail(sim, kBCLSim,
+                "Failed to read " + path + ": a line of " + std::to_string(items) + " numbers was expected (line " +
+                    std::to_string(in.LineNumber() - 1) + ")");
   return true;
 }
 

@@ -41,8 +41,7 @@ bool ReadLoadText(common::SimulationState& sim, simulation::BlockReader& in, con
                   std::string& line);
 
 // Reads the items of the next line of a load file.
-bool ReadLoadLine(common::SimulationState& sim, simulation::BlockReader& in, const std::string& path,
-                  auto&... items) {
+bool ReadLoadLine(common::SimulationState& sim, simulation::BlockReader& in, const std::string& path, auto&... items) {
   common::DataReader* r = in.Line();
   if (r) (r->Read(items), ...);
   if (!r || !r->Ok()) return simulation::Fail(sim, kBCLSim, "Failed to read " + path + ": " + in.Error());

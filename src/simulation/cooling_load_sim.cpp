@@ -193,9 +193,7 @@ std::vector<std::string> TempFileNames(const std::vector<std::string>& names, co
                                        const std::string& prefix) {
   std::vector<std::string> out;
   std::vector<std::string> taken;  // lower-cased names given so far
-  auto isTaken = [&](const std::string& n) {
-    return std::find(taken.begin(), taken.end(), Lower(n)) != taken.end();
-  };
+  auto isTaken = [&](const std::string& n) { return std::find(taken.begin(), taken.end(), Lower(n)) != taken.end(); };
   // Names that stand as they are come first, so a replacement never takes
   // the name of a later room.
   std::vector<bool> plain(names.size());
@@ -246,8 +244,9 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
       Single p = static_cast<Single>(ModACPlt::SatVapPres(em.RmTemp[z][r]) * em.RmRH[z][r] / 100);
       sim.RmHumRat[z][r] = static_cast<Single>(ModACPlt::HumRatio(p));
       if (!std::isfinite(sim.RmHumRat[z][r]) || sim.RmHumRat[z][r] < 0 || !(p < 101.325f)) {
-        Fail(sim, kBCLSim, "The design temperature and humidity of the " + energy_input::RoomLabel(em, z, r) +
-                      " give no humidity ratio!");
+        Fail(sim, kBCLSim,
+             "The design temperature and humidity of the " + energy_input::RoomLabel(em, z, r) +
+                 " give no humidity ratio!");
         return;
       }
     }

@@ -37,8 +37,8 @@ class BlockReader {
   bool atEnd_ = false;
   std::string carry_;  // the start of a line cut off at the end of the last block
   std::optional<common::DataReader> reader_;
-  int baseLine_ = 1;   // file line of the block's first line
-  int blockLines_ = 0; // lines in the current block
+  int baseLine_ = 1;    // file line of the block's first line
+  int blockLines_ = 0;  // lines in the current block
   std::string ioError_;
 };
 

@@ -11,12 +11,10 @@ namespace simulation {
 namespace {
 
 // The lists of kListCodes, as a message names them.
-const std::array<const char*, 6> kListNames{"additional HVAC systems",
-                                            "additional electricity and lighting systems",
-                                            "fire services systems",
-                                            "lift and escalator systems",
-                                            "plumbing and drainage systems",
-                                            "systems using town gas"};
+const std::array<const char*, 6> kListNames{
+    "additional HVAC systems",       "additional electricity and lighting systems",
+    "fire services systems",         "lift and escalator systems",
+    "plumbing and drainage systems", "systems using town gas"};
 
 }  // namespace
 

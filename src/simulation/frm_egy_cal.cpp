@@ -15,13 +15,16 @@ namespace {
 const char* const kIdlePrompt = "Select System from Menu for Calculation";
 const char* const kCalculatePrompt = "Click Calculate to Proceed.";
 
-const std::array<const char*, common::kACEgySlots> kACRows{
-    "Whole Air Conditioning System (kWh)", "Air Side Systems (Fans) (kWh)",
-    "Chillers (kWh)",                      "Primary Loop Chilled Water Pumps (kWh)",
-    "Secondary Loop Chilled Water Pumps (kWh)", "Condenser Water Pumps (kWh)",
-    "Seawater Pumps (kWh)",                "Cooling Towers (kWh)"};
-const std::array<const char*, common::kZnElecEgySlots> kZoneRows{"Annual Electricity Consumption (kWh)", "Lighting in Zones(kWh)",
-                                           "Equipment in Zones (kWh)"};
+const std::array<const char*, common::kACEgySlots> kACRows{"Whole Air Conditioning System (kWh)",
+                                                           "Air Side Systems (Fans) (kWh)",
+                                                           "Chillers (kWh)",
+                                                           "Primary Loop Chilled Water Pumps (kWh)",
+                                                           "Secondary Loop Chilled Water Pumps (kWh)",
+                                                           "Condenser Water Pumps (kWh)",
+                                                           "Seawater Pumps (kWh)",
+                                                           "Cooling Towers (kWh)"};
+const std::array<const char*, common::kZnElecEgySlots> kZoneRows{"Annual Electricity Consumption (kWh)",
+                                                                 "Lighting in Zones(kWh)", "Equipment in Zones (kWh)"};
 
 const char* Unit(int code) { return code == 8 ? "MJ" : "kWh"; }
 
@@ -239,8 +242,7 @@ void frmEgyCal::cmdGO_Click() {
       if (prog_.sim.SimErr == 0) {
         cmdEndRun.Move(3120, 4800);
         cmdEndRun.SetVisible(true);
-        for (size_t i = 0; i < kACRows.size(); ++i)
-          txtItem[i].SetText(common::DisplayText(prog_.sim.ACEgy[i]));
+        for (size_t i = 0; i < kACRows.size(); ++i) txtItem[i].SetText(common::DisplayText(prog_.sim.ACEgy[i]));
       } else {
         lstRun.AddItem(prog_.sim.SimErrMsg);
       }
@@ -356,14 +358,30 @@ void frmEgyCal::cmdOK_Click() {
   ResetScreen();
   if (!AllSysMode) return;
   switch (SysNo) {
-    case 1: mnuMElec_Click(); break;
-    case 3: mnuMAAC_Click(); break;
-    case 2: mnuMAElec_Click(); break;
-    case 4: mnuMFSer_Click(); break;
-    case 5: mnuMLift_Click(); break;
-    case 6: mnuMPaD_Click(); break;
-    case 7: mnuMGasS_Click(); break;
-    default: AllSysMode = false; break;
+    case 1:
+      mnuMElec_Click();
+      break;
+    case 3:
+      mnuMAAC_Click();
+      break;
+    case 2:
+      mnuMAElec_Click();
+      break;
+    case 4:
+      mnuMFSer_Click();
+      break;
+    case 5:
+      mnuMLift_Click();
+      break;
+    case 6:
+      mnuMPaD_Click();
+      break;
+    case 7:
+      mnuMGasS_Click();
+      break;
+    default:
+      AllSysMode = false;
+      break;
   }
 }
 

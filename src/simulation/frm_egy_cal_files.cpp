@@ -51,15 +51,15 @@ void frmEgyCal::ReadInputs() {
   }
   if (ei.ConsFile.empty()) ei.ConsFile = energy_input::EnergyFileName(prog_.building.Bldg.ProjFile, "CON");
   if (ei.AssFile.empty()) {
-    ReadInputFile(ei.AssFile,
-                  {"Air Side Air-conditioning System Input File", "Air Side AC System Input File (*.ASS)|*.ASS", "",
-                   ""},
-                  "air-side system input file", [&](const std::string& file, std::string& why) {
-                    common::AirSideSystemData airSide = ei.ASSys;
-                    if (!energy_input::ReadAirSideFile(file, ei.EgyModel, airSide, why)) return false;
-                    ei.ASSys = airSide;
-                    return true;
-                  });
+    ReadInputFile(
+        ei.AssFile,
+        {"Air Side Air-conditioning System Input File", "Air Side AC System Input File (*.ASS)|*.ASS", "", ""},
+        "air-side system input file", [&](const std::string& file, std::string& why) {
+          common::AirSideSystemData airSide = ei.ASSys;
+          if (!energy_input::ReadAirSideFile(file, ei.EgyModel, airSide, why)) return false;
+          ei.ASSys = airSide;
+          return true;
+        });
   }
   if (plant.WssFile.empty()) {
     // Only named here: the plant simulation reads it.

@@ -8,11 +8,11 @@ namespace simulation {
 namespace {
 
 const std::array<const char*, common::kAnnEgySlots> kRowCaptions{"HVAC (kWh)",
-                                              "Elec and Lighting (kWh)",
-                                              "Fire Services (kWh)",
-                                              "Lifts and Escalators (kWh)",
-                                              "Plumbing and Drainage (kWh)",
-                                              "Systems using Town Gas (MJ)*"};
+                                                                 "Elec and Lighting (kWh)",
+                                                                 "Fire Services (kWh)",
+                                                                 "Lifts and Escalators (kWh)",
+                                                                 "Plumbing and Drainage (kWh)",
+                                                                 "Systems using Town Gas (MJ)*"};
 
 }  // namespace
 
@@ -58,8 +58,7 @@ frmEgyResult::frmEgyResult(common::Program& prog, forms::Platform& platform)
   }
   cmdChgTo[common::kAnnEgySlots].SetCaption("Copy All to ->");
   cmdChgTo[common::kAnnEgySlots].Move(4920, 3720, 1215, 375);
-  Label5.SetCaption(
-      "Copy Predicted / Last Confirmed Values to Cells at the right and make changes as apppropriate");
+  Label5.SetCaption("Copy Predicted / Last Confirmed Values to Cells at the right and make changes as apppropriate");
   Label5.Move(240, 3720, 4575, 495);
   Label6.SetCaption(
       "* Any changes to the Town Gas Consumption result should be made through changing the inputs; changes made "

@@ -18,8 +18,8 @@ class frmEgyResult : public forms::Form {
 
   forms::Label Label1, Label2, Label3, Label4, Label5, Label6;
   std::array<forms::Label, common::kAnnEgySlots> lblAEC;
-  std::array<forms::TextBox, common::kAnnEgySlots> txtAEC;   // shown values
-  std::array<forms::TextBox, common::kAnnEgySlots> txtAAEC;  // confirmed values
+  std::array<forms::TextBox, common::kAnnEgySlots> txtAEC;              // shown values
+  std::array<forms::TextBox, common::kAnnEgySlots> txtAAEC;             // confirmed values
   std::array<forms::CommandButton, common::kAnnEgySlots + 1> cmdChgTo;  // the last copies every row
   forms::CommandButton cmdExit, cmdOkay;
 

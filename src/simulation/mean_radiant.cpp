@@ -106,17 +106,15 @@ void CalQMRT(common::Program& prog) {
 
   // Radiant parts of the lighting (0.6) and equipment (0.5) gains and the
   // diffuse solar gain, spread over all surfaces (W/m2).
-  const double qInt =
-      (0.6 * m.LgtFrac * m.RmLgtLd + 0.5 * m.EqpFrac * m.RmEqpLd) / m.SurfTotArea;
+  const double qInt = (0.6 * m.LgtFrac * m.RmLgtLd + 0.5 * m.EqpFrac * m.RmEqpLd) / m.SurfTotArea;
   const Single qSol = m.DifSolGain[0] / m.SurfTotArea;
   const Single hi = kInsideFilm;
   for (int c = 1; c <= m.CurNFab; ++c) {
     if (c == f) {
       // The whole beam gain falls on the floor.
-      m.SurfRefTemp[f][0] = static_cast<Single>((qSol + qInt - q[f]) / hi + m.RmAirT +
-                                                m.BeamSolGain[0] / (hi * m.CurFabArea[f]));
-      m.SurfRefTemp[f][1] = m.HasRoof ? m.RmSetT
-                                      : static_cast<Single>((qSol + qInt - q[ns]) / hi + m.RmAirT);
+      m.SurfRefTemp[f][0] =
+          static_cast<Single>((qSol + qInt - q[f]) / hi + m.RmAirT + m.BeamSolGain[0] / (hi * m.CurFabArea[f]));
+      m.SurfRefTemp[f][1] = m.HasRoof ? m.RmSetT : static_cast<Single>((qSol + qInt - q[ns]) / hi + m.RmAirT);
     } else {
       m.SurfRefTemp[c][1] = static_cast<Single>((qSol + qInt - q[c]) / hi + m.RmAirT);
     }

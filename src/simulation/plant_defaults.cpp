@@ -28,7 +28,9 @@ bool CountOk(int n) { return n >= 0 && n <= 10; }
 
 }  // namespace
 
-bool NeedsCondenserPumps(int t) { return t == kCoolingTowers || t == kIndirectSeawater || t == kIndirectSeawaterTowers; }
+bool NeedsCondenserPumps(int t) {
+  return t == kCoolingTowers || t == kIndirectSeawater || t == kIndirectSeawaterTowers;
+}
 bool NeedsSeawaterPumps(int t) {
   return t == kIndirectSeawater || t == kDirectSeawater || t == kIndirectSeawaterTowers;
 }
@@ -57,16 +59,16 @@ void SetDefaultPlantCurves(common::PlantModelState& p) {
   // entering temperature (entering air for an air-cooled condenser).
   SetCurve(p.ChrCrv[0][0], {0.2176147f, 0.03970316f, 0.4466515f, -0.003194077f, 0.000135337f, 0.009742481f,
                             -0.009199176f, -0.0001260595f, 0.0003080731f});
-  SetCurve(p.ChrCrv[0][1], {0.3180071f, -0.3507387f, 0.4613133f, -0.01497708f, 0.0002561969f, 0.04304826f,
-                            -0.01474649f, -0.0003886984f, 0.0002155489f});
+  SetCurve(p.ChrCrv[0][1], {0.3180071f, -0.3507387f, 0.4613133f, -0.01497708f, 0.0002561969f, 0.04304826f, -0.01474649f,
+                            -0.0003886984f, 0.0002155489f});
   SetCurve(p.ChrCrv[0][2], {0.0933892f, 0.3604203f, 0.09226552f, -0.002914894f, 8.828761e-05f, 0.0006493452f,
                             0.0003963624f, 1.662222e-05f, 0.0006363468f});
   SetCurve(p.ChrCrv[1][0], {0.2365104f, 0.5541562f, -0.2740942f, -0.007579433f, 0.0002576668f, -0.01010772f,
                             0.02600815f, 0.0002958254f, -0.0003759683f});
   SetCurve(p.ChrCrv[1][1], {0.04935148f, -0.1874186f, 0.5688225f, -0.00097063f, 2.560496e-05f, 0.02906335f,
                             -0.007051698f, -0.0002066242f, 8.163767e-05f});
-  SetCurve(p.ChrCrv[1][2], {-0.7047963f, 1.356044f, 0.1971014f, 0.06228124f, -0.0007257236f, -0.07754372f,
-                            -0.01013358f, 0.001038016f, 0.0006371024f});
+  SetCurve(p.ChrCrv[1][2], {-0.7047963f, 1.356044f, 0.1971014f, 0.06228124f, -0.0007257236f, -0.07754372f, -0.01013358f,
+                            0.001038016f, 0.0006371024f});
   p.VAVMinFrac = 0.3f;
   p.FASupplyTemp = 16.0f;
   p.FASupplyEnth = 43.6f;
@@ -84,8 +86,7 @@ bool SimPrep(common::Program& prog) {
   SetDefaultPlantCurves(p);
   p.SWToCWFlowRatio = 0;
 
-  if (type < kAirCooled || type > kIndirectSeawaterTowers)
-    return Fail(sim, kSimPrep, "Unknown plant type!");
+  if (type < kAirCooled || type > kIndirectSeawaterTowers) return Fail(sim, kSimPrep, "Unknown plant type!");
   if (cp.ChWPSType < 0 || cp.ChWPSType > 2) return Fail(sim, kSimPrep, "Unknown chilled water pumping system!");
   if (!CountOk(cp.NoOfChr) || !CountOk(cp.NoOfPLP) || !CountOk(cp.NoOfSLP) || !CountOk(cp.NoOfCWP) ||
       !CountOk(cp.NoOfSWP) || !CountOk(cp.NoOfCT) || !CountOk(cp.NoOfFAU))
@@ -100,8 +101,8 @@ bool SimPrep(common::Program& prog) {
       sim.RmHumRat[z][r] = static_cast<Single>(HumRatio(pw));
       p.RmEnth[z][r] = static_cast<Single>(MoistAirEnthalpy(em.RmTemp[z][r], sim.RmHumRat[z][r]));
       if (!(pw < 101.325f) || !std::isfinite(p.RmEnth[z][r]) || sim.RmHumRat[z][r] < 0)
-        return Fail(sim, kSimPrep, "The design temperature and humidity of room \"" + em.RmName[z][r] +
-                             "\" give no humidity ratio!");
+        return Fail(sim, kSimPrep,
+                    "The design temperature and humidity of room \"" + em.RmName[z][r] + "\" give no humidity ratio!");
       // Litres per second per person times persons, in m3/s.
       p.RmVentFlow[z][r] = em.RmVent[z][r] * em.RmNOcc[z][r] / 1000;
       p.RmVentFlow[z][0] += p.RmVentFlow[z][r] * em.RmNIdent[z][r];

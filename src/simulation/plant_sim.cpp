@@ -107,8 +107,7 @@ bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal
   {
     std::string error;
     if (!energy_input::ReadAirSideFile(common::ResolveProjectFile(ei.AssFile, projDir), em, as, error))
-      return Fail(sim, kRunPlantSimulation,
-                  "Failed to read air-side system input file " + ei.AssFile + ": " + error);
+      return Fail(sim, kRunPlantSimulation, "Failed to read air-side system input file " + ei.AssFile + ": " + error);
   }
   {
     std::string error;
@@ -158,8 +157,7 @@ bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal
   simulation::BlockWriter out;
   {
     std::string error;
-    if (!out.Open(outPath, error))
-      return Fail(sim, kRunPlantSimulation, "Failed to create " + outPath + ": " + error);
+    if (!out.Open(outPath, error)) return Fail(sim, kRunPlantSimulation, "Failed to create " + outPath + ": " + error);
   }
 
   int dayOfYear = 0;

@@ -31,8 +31,8 @@ double CalSeaWaterTemp(Integer day) {
   return v;
 }
 
-void CalCoilLoads(Single tLeave, Single hLeave, Single tEnter, Single hEnter, Single flow, Single& qSens,
-                  Single& qLat, Single& qTot) {
+void CalCoilLoads(Single tLeave, Single hLeave, Single tEnter, Single hEnter, Single flow, Single& qSens, Single& qLat,
+                  Single& qTot) {
   // Air density 1.2 kg/m3; volumetric heat capacity 1.224 kJ/(m3 K).
   qTot = static_cast<Single>(1.2 * flow * (hEnter - hLeave));
   qSens = static_cast<Single>(1.224 * flow * (tEnter - tLeave));

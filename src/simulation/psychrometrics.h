@@ -19,7 +19,7 @@ double MoistAirEnthalpy(Single t, Single w);
 double CalSeaWaterTemp(Integer day);
 // Sensible, latent and total load of cooling an air stream of `flow` from the
 // entering to the leaving state (kW); no sign check.
-void CalCoilLoads(Single tLeave, Single hLeave, Single tEnter, Single hEnter, Single flow, Single& qSens,
-                  Single& qLat, Single& qTot);
+void CalCoilLoads(Single tLeave, Single hLeave, Single tEnter, Single hEnter, Single flow, Single& qSens, Single& qLat,
+                  Single& qTot);
 
 }  // namespace ModACPlt

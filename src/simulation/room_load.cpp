@@ -42,8 +42,8 @@ void CalRoomLoad(common::Program& prog, Integer h, Integer z, Integer r, Integer
     sumHAT = sumHAT + hA[i] * tS[i];
   }
   // Convective gains: occupants 65 W each, 0.4 of the lighting, 0.5 of the equipment.
-  const Single gains = static_cast<Single>(65.0 * m.RmOcc * m.OccFrac + 0.4 * m.RmLgtLd * m.LgtFrac +
-                                           0.5 * m.RmEqpLd * m.EqpFrac);
+  const Single gains =
+      static_cast<Single>(65.0 * m.RmOcc * m.OccFrac + 0.4 * m.RmLgtLd * m.LgtFrac + 0.5 * m.RmEqpLd * m.EqpFrac);
 
   // Free floating with the plant off: infiltration 0.6 air changes per hour,
   // air 1020 J/(m3 K).
@@ -67,8 +67,8 @@ void CalRoomLoad(common::Program& prog, Integer h, Integer z, Integer r, Integer
   m.StepSensLd = (sim.OutTdb - m.RmAirT) * uaOn + qSurf + gains;
   // Latent: the water the infiltrating air brings in (1.2 kg/m3 of air,
   // 2,501,000 J/kg to condense it) and 55 W a person.
-  m.StepLatLd = (sim.OutW - m.RmAirW) * flowOn * kAirDensity * kLatentHeat +
-                55 * static_cast<Single>(m.RmOcc) * m.OccFrac;
+  m.StepLatLd =
+      (sim.OutW - m.RmAirW) * flowOn * kAirDensity * kLatentHeat + 55 * static_cast<Single>(m.RmOcc) * m.OccFrac;
 
   // The air-side system delivers at most its design sensible load (kW).
   const Single cap = as.DsgSensLd[0][z][r] * 1000;

@@ -30,7 +30,7 @@ namespace {
 
 // The explicit step of the packed nodes 1 .. end - 1 (plane `T` to plane `Tn`).
 OSTREVO_INLINE void StepNodes(const Single* __restrict A, const Single* __restrict B, const Single* __restrict C,
-               const Single* __restrict T, Single* __restrict Tn, int end) {
+                              const Single* __restrict T, Single* __restrict Tn, int end) {
   for (int k = 1; k < end; ++k) Tn[k] = A[k] * T[k - 1] - B[k] * T[k] + C[k] * T[k + 1];
 }
 
@@ -110,8 +110,8 @@ OSTREVO_AVX2_CLONE void RoomStepper::Step12() { StepWith<12>(); }
 
 RoomStepper::RoomStepper() : step_(&RoomStepper::Step12) {}
 
-void RoomStepper::Load(const common::ConstructionTables& ct, const common::CoolingLoadModelState& m,
-                       Single dsgSensLd, Single dsgTotLd) {
+void RoomStepper::Load(const common::ConstructionTables& ct, const common::CoolingLoadModelState& m, Single dsgSensLd,
+                       Single dsgTotLd) {
   coefA_.fill(0);
   coefB_.fill(0);
   coefC_.fill(0);

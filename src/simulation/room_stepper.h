@@ -86,11 +86,11 @@ class RoomStepper {
   int nSurf_ = 0;
   int floor_ = -1;  // the floor component, -1 none
   bool hasRoof_ = false;
-  std::array<int, kSurfLanes> surfSlot_{};  // the slot of the surface's node
+  std::array<int, kSurfLanes> surfSlot_{};                                     // the slot of the surface's node
   alignas(32) std::array<std::array<double, kSurfLanes>, kSurfLanes> view_{};  // [j][i]: area of j that i sees
   alignas(32) std::array<double, kSurfLanes> surfArea_{}, othArea_{}, exchCoef_{};
   double totArea_ = 1;
-  std::array<Single, kSurfLanes> hA_{};  // inside film conductance, W/K
+  std::array<Single, kSurfLanes> hA_{};               // inside film conductance, W/K
   std::array<Single, common::kMaxFabrics> outRef_{};  // outside reference temperatures of the hour
 
   // The room.

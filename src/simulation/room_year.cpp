@@ -23,8 +23,8 @@ constexpr Single kWarmUpChange = 0.1f;  // K: the walls have settled below this 
 // One hour of the room (type t) at hour of the day h, under the weather of
 // hour `hour` of the run, now in the model state: the schedule fractions, the solar gains and 60 wall
 // and room steps, whose mean loads come back in `end`.
-bool SimulateHour(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int t, int hour,
-                  int h, RoomYearEnd& end) {
+bool SimulateHour(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int t, int hour, int h,
+                  RoomYearEnd& end) {
   auto& m = sim.load;
   m.OccFrac = m.OccSched[t][h + 1];
   m.LgtFrac = m.LgtSched[t][h + 1];

@@ -25,7 +25,7 @@ struct RoomYearInputs {
   const common::Program& prog;
   const simulation::SimCalendar& cal;
   const WeatherYear& weather;
-  const std::vector<SunOnGlass>& sun;  // of each weather hour, for the windows' orientations
+  const std::vector<SunOnGlass>& sun;      // of each weather hour, for the windows' orientations
   const common::ConstructionTables& cons;  // as the run read them from the construction file
   const WallLayouts& walls;                // of those constructions
 };

@@ -7,11 +7,9 @@ std::optional<SystemList> ListOf(common::PlantState& plant, int code) {
   auto& n = plant.NAC;
   switch (code) {
     case 2:
-      return SystemList{&c.NoOfAddHVAC, &c.AddHVACName, &c.AddHVACPower, &c.AddHVACHours, &c.AddHVACLF,
-                        &c.AddHVACEgy};
+      return SystemList{&c.NoOfAddHVAC, &c.AddHVACName, &c.AddHVACPower, &c.AddHVACHours, &c.AddHVACLF, &c.AddHVACEgy};
     case 4:
-      return SystemList{&n.NoOfAddElec, &n.AddElecName, &n.AddElecPower, &n.AddElecHours, &n.AddElecLF,
-                        &n.AddElecEgy};
+      return SystemList{&n.NoOfAddElec, &n.AddElecName, &n.AddElecPower, &n.AddElecHours, &n.AddElecLF, &n.AddElecEgy};
     case 5:
       return SystemList{&n.NoOfFS, &n.FSName, &n.FSPower, &n.FSHours, &n.FSLF, &n.FSEgy};
     case 6:

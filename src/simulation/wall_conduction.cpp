@@ -20,8 +20,8 @@ struct LayerData {
   Single t = 0, rho = 0, k = 0, cp = 0;
   Single alpha = 0;  // thermal diffusivity, m2/s (layers with mass only)
   bool massless = false;
-  int n = 0;         // sub-layers 1..3
-  Single dx = 0;     // sub-layer thickness, m
+  int n = 0;      // sub-layers 1..3
+  Single dx = 0;  // sub-layer thickness, m
 };
 
 // Surface test of a layer next to a film h: the first of 3, 2, 1 sub-layers
@@ -85,8 +85,8 @@ std::string LayOut(const common::ConstructionTables& ct, int cons, WallLayout& w
   for (int l = 1; l <= L; ++l) {
     LayerData& d = ly[l];
     GetLayerProps(ct, static_cast<Integer>(cons), static_cast<Integer>(l), d.mat, d.t, d.rho, d.k, d.cp);
-    bool usable = std::isfinite(d.t) && std::isfinite(d.k) && std::isfinite(d.rho) && std::isfinite(d.cp) &&
-                  d.t > 0 && d.k > 0 && d.rho >= 0 && d.cp >= 0;
+    bool usable = std::isfinite(d.t) && std::isfinite(d.k) && std::isfinite(d.rho) && std::isfinite(d.cp) && d.t > 0 &&
+                  d.k > 0 && d.rho >= 0 && d.cp >= 0;
     if (!usable)
       return "Layer" + common::ShortTextInt(l) + " of " + ConsLabel(ct, cons) +
              " needs a positive thickness and conductivity and no negative density or specific heat!";

@@ -210,8 +210,8 @@ void frmMain::cmdNX_Click() { SelectFound(FindSlide(sld_, lastSld_ + 1, srchText
 // dialog is cancelled or the chosen book cannot be read.
 void frmMain::mnuFOpen_Click() {
   ResetViewer();
-  auto chosen = GetPlatform().OpenFileDialog(
-      {"Open Slide Book", "Slide book files (*.TXT)|*.TXT|All files (*.*)|*.*", "", ""});
+  auto chosen =
+      GetPlatform().OpenFileDialog({"Open Slide Book", "Slide book files (*.TXT)|*.TXT|All files (*.*)|*.*", "", ""});
   if (!chosen) return;
   sld_.BookFile = *chosen;
   if (std::string error = OpenBookFile(); !error.empty()) MsgBox(error);

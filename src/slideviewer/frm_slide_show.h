@@ -59,7 +59,7 @@ class frmMain : public forms::Form {
   ModSldpara& sld_;
   std::string srchText_;  // lower-cased text of the last Find
   int srchLen_ = 0;
-  int lastSld_ = 0;       // the slide found or shown last; Next starts after it
+  int lastSld_ = 0;  // the slide found or shown last; Next starts after it
 };
 
 }  // namespace slideviewer

@@ -19,8 +19,7 @@ std::optional<SlideBook> ReadSlideBook(const std::string& path, std::string& err
   common::Integer count = 0;
   if (!in.Read(book.Title) || !in.Read(count)) return fail(in.Error());
   if (count < 0 || count > kMaxChapters)
-    return fail("it lists " + std::to_string(count) + " chapters; a book holds 0 to " +
-                std::to_string(kMaxChapters));
+    return fail("it lists " + std::to_string(count) + " chapters; a book holds 0 to " + std::to_string(kMaxChapters));
   book.Chapters.resize(static_cast<size_t>(count));
   for (ChapterEntry& chapter : book.Chapters)
     if (!in.Read(chapter.Title) || !in.Read(chapter.File)) return fail(in.Error());

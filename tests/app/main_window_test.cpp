@@ -18,9 +18,7 @@ using testsupport::ScriptedPlatform;
 
 class MainWindowTest : public testing::Test {
  protected:
-  MainWindowTest() {
-    setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
-  }
+  MainWindowTest() { setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1); }
   ~MainWindowTest() override { unsetenv("OSTREVO_HOME"); }
 
   // Starts the program: the main window's load runs.
@@ -92,15 +90,39 @@ TEST_F(MainWindowTest, StartsInAFolderThatCannotTakeTheLogFile) {
 
 TEST_F(MainWindowTest, MenuTreeCaptions) {
   Start();
-  std::vector<std::string> expected = {
-      "&File", "Open LCIA/LCC &Database", "-", "Cre&at New Project", "-", "&Open Project",
-      "&Save Project", "&Close Project", "-", "E&xit",
-      "&Edit", "&Building and System LCA Input", "&Energy Use Modelling Input", "-",
-      "&Reset Selection for Assessment", "-", "LCA &Weightings and Cost Para.",
-      "&Write", "&Input Summary", "&Input Summary (Excel)", "&Selected Components and Elements",
-      "&Run", "Calculate Operating &Energy Use", "Calculate Life Cycle &Impact", "Calculate Life Cycle &Cost",
-      "&View", "Operating Energy Results", "LCC Results", "Overall Results",
-      "&SlideShow", "About &LCA", "About this &Program", "&End Slide Show"};
+  std::vector<std::string> expected = {"&File",
+                                       "Open LCIA/LCC &Database",
+                                       "-",
+                                       "Cre&at New Project",
+                                       "-",
+                                       "&Open Project",
+                                       "&Save Project",
+                                       "&Close Project",
+                                       "-",
+                                       "E&xit",
+                                       "&Edit",
+                                       "&Building and System LCA Input",
+                                       "&Energy Use Modelling Input",
+                                       "-",
+                                       "&Reset Selection for Assessment",
+                                       "-",
+                                       "LCA &Weightings and Cost Para.",
+                                       "&Write",
+                                       "&Input Summary",
+                                       "&Input Summary (Excel)",
+                                       "&Selected Components and Elements",
+                                       "&Run",
+                                       "Calculate Operating &Energy Use",
+                                       "Calculate Life Cycle &Impact",
+                                       "Calculate Life Cycle &Cost",
+                                       "&View",
+                                       "Operating Energy Results",
+                                       "LCC Results",
+                                       "Overall Results",
+                                       "&SlideShow",
+                                       "About &LCA",
+                                       "About this &Program",
+                                       "&End Slide Show"};
   std::vector<std::string> got;
   for (forms::Menu* top : main.Menus()) {
     got.push_back(top->Caption());

@@ -54,10 +54,9 @@ TEST_F(RunCommandsTest, ChecksComeInOrder) {
 TEST_F(RunCommandsTest, ImpactRunWritesItsProgressAndChecksTheEntry) {
   StartWithSampleProject();
   main.mnuRunLCA.Click();
-  EXPECT_EQ(LastLines(7), (std::vector<std::string>{"", "   Impact calculation commenced ...",
-                                                    "   Stage 1 in progress", "   Stage 2 in progress",
-                                                    "   Stage 3 in progress", "   Stage 4 in progress",
-                                                    "   Impact calculation completed"}));
+  EXPECT_EQ(LastLines(7), (std::vector<std::string>{"", "   Impact calculation commenced ...", "   Stage 1 in progress",
+                                                    "   Stage 2 in progress", "   Stage 3 in progress",
+                                                    "   Stage 4 in progress", "   Impact calculation completed"}));
   EXPECT_TRUE(main.mnuRunLCA.Checked());
   EXPECT_GT(prog.assess.LCAResult.BldgImp[0][2], 0);
   EXPECT_EQ(prog.assess.LCAResult.BldgCost[1], 0);
@@ -66,9 +65,9 @@ TEST_F(RunCommandsTest, ImpactRunWritesItsProgressAndChecksTheEntry) {
 TEST_F(RunCommandsTest, CostRunStopsAtStageThreeAndOpensTheCostWindow) {
   StartWithSampleProject();
   main.mnuRunLCC.Click();
-  EXPECT_EQ(LastLines(6), (std::vector<std::string>{"", "   LCC calculation commenced ...",
-                                                    "   Stage 1 in progress", "   Stage 2 in progress",
-                                                    "   Stage 3 in progress", "   LCC calculation completed"}));
+  EXPECT_EQ(LastLines(6), (std::vector<std::string>{"", "   LCC calculation commenced ...", "   Stage 1 in progress",
+                                                    "   Stage 2 in progress", "   Stage 3 in progress",
+                                                    "   LCC calculation completed"}));
   EXPECT_TRUE(main.mnuRunLCC.Checked());
   EXPECT_EQ(platform.ShownForms().back().form, "frmLCCResult");
   EXPECT_GT(prog.assess.LCAResult.BldgCost[1], 0);

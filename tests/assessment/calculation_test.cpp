@@ -66,17 +66,33 @@ double Spwf(double year) { return std::pow(1.05 / 1.03, -year); }
 // The three elements by stage, from the booking rules.
 Amounts G(int stage) {
   switch (stage) {
-    case 1: { Amounts r = Booked(10.5, F1, 10, 0.5, W1); r.cost = 10.5 * 1.5; return r; }
-    case 2: { Amounts r = Booked(10.5, F1, 10, 10.5, W1); r.cost = Spwf(25) * 10.5 * 1.5; return r; }
-    case 4: return Booked(0, F1, 10, 10, W1);
-    default: return {};
+    case 1: {
+      Amounts r = Booked(10.5, F1, 10, 0.5, W1);
+      r.cost = 10.5 * 1.5;
+      return r;
+    }
+    case 2: {
+      Amounts r = Booked(10.5, F1, 10, 10.5, W1);
+      r.cost = Spwf(25) * 10.5 * 1.5;
+      return r;
+    }
+    case 4:
+      return Booked(0, F1, 10, 10, W1);
+    default:
+      return {};
   }
 }
 Amounts L(int stage) {
   switch (stage) {
-    case 1: { Amounts r = Booked(22, F2, 100, 2, W2); r.cost = 22 * 10.5; return r; }
-    case 4: return Booked(0, F2, 100, 20, W2);
-    default: return {};
+    case 1: {
+      Amounts r = Booked(22, F2, 100, 2, W2);
+      r.cost = 22 * 10.5;
+      return r;
+    }
+    case 4:
+      return Booked(0, F2, 100, 20, W2);
+    default:
+      return {};
   }
 }
 Amounts G2(int stage) {
@@ -148,7 +164,8 @@ struct SmallProject {
       for (auto& [file, typeNo] : elms) w.Str(file).Str(file).Int(typeNo).EndLine();
       Write(name, w);
     };
-    std::string gElm = std::string("GEN") + k.elm, lElm = std::string("LIB") + k.elm, g2Elm = std::string("GEN2") + k.elm;
+    std::string gElm = std::string("GEN") + k.elm, lElm = std::string("LIB") + k.elm,
+                g2Elm = std::string("GEN2") + k.elm;
     comp(a, k.typeA, {{gElm, 0}, {lElm, 1}});
     comp(bc, k.typeB, {{g2Elm, 0}});
     auto elm = [&](const std::string& name, int typeNo, std::vector<std::string> values) {
@@ -180,9 +197,9 @@ struct SmallProject {
 
 class CalculationTest : public testing::Test, public SmallProject {};
 
-void ExpectCells(const char* what, int stage, const common::Array2<float, 5, 11>& imp,
-                 const std::array<float, 5>& egy, const std::array<float, 5>& waste,
-                 const std::array<float, 5>& cost, const Amounts& expected, bool costing) {
+void ExpectCells(const char* what, int stage, const common::Array2<float, 5, 11>& imp, const std::array<float, 5>& egy,
+                 const std::array<float, 5>& waste, const std::array<float, 5>& cost, const Amounts& expected,
+                 bool costing) {
   SCOPED_TRACE(testing::Message() << what << " stage " << stage);
   auto near = [](double got, double want) { EXPECT_NEAR(got, want, 1e-5 * (1 + std::fabs(want))); };
   const size_t s = static_cast<size_t>(stage);
@@ -237,19 +254,27 @@ TEST_F(CalculationTest, EveryCellOfBothModes) {
           services += e;
         }
       }
-      ExpectCells("foundation group", s, gr.FdnGrpImp[0], gr.FdnGrpEgy[0], gr.FdnGrpWaste[0], gr.FdnGrpCost[0], fdn, costing);
-      ExpectCells("floor group", s, gr.FlrGrpImp[0], gr.FlrGrpEgy[0], gr.FlrGrpWaste[0], gr.FlrGrpCost[0], flr, costing);
-      ExpectCells("services group", s, gr.SerGrpImp[0], gr.SerGrpEgy[0], gr.SerGrpWaste[0], gr.SerGrpCost[0], ser, costing);
+      ExpectCells("foundation group", s, gr.FdnGrpImp[0], gr.FdnGrpEgy[0], gr.FdnGrpWaste[0], gr.FdnGrpCost[0], fdn,
+                  costing);
+      ExpectCells("floor group", s, gr.FlrGrpImp[0], gr.FlrGrpEgy[0], gr.FlrGrpWaste[0], gr.FlrGrpCost[0], flr,
+                  costing);
+      ExpectCells("services group", s, gr.SerGrpImp[0], gr.SerGrpEgy[0], gr.SerGrpWaste[0], gr.SerGrpCost[0], ser,
+                  costing);
       ExpectCells("foundations", s, r.FdnImp, r.FdnEgy, r.FdnWaste, r.FdnCost, fdn, costing);
       ExpectCells("floors", s, r.FlrImp, r.FlrEgy, r.FlrWaste, r.FlrCost, flr, costing);
       ExpectCells("services", s, r.SerImp, r.SerEgy, r.SerWaste, r.SerCost, services, costing);
       if (s != 3) {
         // Floor types: A is Envelope (0), B Contents (2); services A Elec (1), B P & D (4).
-        ExpectCells("envelope", s, r.FlrTypeImp[0], r.FlrTypeEgy[0], r.FlrTypeWaste[0], r.FlrTypeCost[0], compA * 15, costing);
-        ExpectCells("frame", s, r.FlrTypeImp[1], r.FlrTypeEgy[1], r.FlrTypeWaste[1], r.FlrTypeCost[1], Amounts{}, costing);
-        ExpectCells("contents", s, r.FlrTypeImp[2], r.FlrTypeEgy[2], r.FlrTypeWaste[2], r.FlrTypeCost[2], G2(s) * 5, costing);
-        ExpectCells("elec", s, r.SerTypeImp[1], r.SerTypeEgy[1], r.SerTypeWaste[1], r.SerTypeCost[1], compA * 3, costing);
-        ExpectCells("p and d", s, r.SerTypeImp[4], r.SerTypeEgy[4], r.SerTypeWaste[4], r.SerTypeCost[4], G2(s), costing);
+        ExpectCells("envelope", s, r.FlrTypeImp[0], r.FlrTypeEgy[0], r.FlrTypeWaste[0], r.FlrTypeCost[0], compA * 15,
+                    costing);
+        ExpectCells("frame", s, r.FlrTypeImp[1], r.FlrTypeEgy[1], r.FlrTypeWaste[1], r.FlrTypeCost[1], Amounts{},
+                    costing);
+        ExpectCells("contents", s, r.FlrTypeImp[2], r.FlrTypeEgy[2], r.FlrTypeWaste[2], r.FlrTypeCost[2], G2(s) * 5,
+                    costing);
+        ExpectCells("elec", s, r.SerTypeImp[1], r.SerTypeEgy[1], r.SerTypeWaste[1], r.SerTypeCost[1], compA * 3,
+                    costing);
+        ExpectCells("p and d", s, r.SerTypeImp[4], r.SerTypeEgy[4], r.SerTypeWaste[4], r.SerTypeCost[4], G2(s),
+                    costing);
       }
       Amounts building = flr;
       building += fdn;
@@ -320,24 +345,18 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
     std::string message;
     int failingStage;
   } cases[] = {
-      {"missing component file",
-       [](SmallProject& t) { std::remove((t.prog->building.ProjDir + "B.FLC").c_str()); },
+      {"missing component file", [](SmallProject& t) { std::remove((t.prog->building.ProjDir + "B.FLC").c_str()); },
        "Error in reading component data!! B.FLC Err with B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
       {"component of another kind",
-       [](SmallProject& t) {
-         t.folder.Write("proj/B.FLC", "\"B.FLC\"\r\n310\r\n\"B\"\r\n4\r\n1\r\n0\r\n");
-       },
+       [](SmallProject& t) { t.folder.Write("proj/B.FLC", "\"B.FLC\"\r\n310\r\n\"B\"\r\n4\r\n1\r\n0\r\n"); },
        "B.FLC is for type  310 but not  210 Err with B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
-      {"group of another kind",
-       [](SmallProject& t) { t.prog->building.Bldg.FdnGrpFile[0] = "G.FLR"; },
+      {"group of another kind", [](SmallProject& t) { t.prog->building.Bldg.FdnGrpFile[0] = "G.FLR"; },
        "G.FLR is not a Foundations file! Impacting calculation terminated!!", 1},
       {"missing default data file",
        [](SmallProject& t) { std::remove((t.folder.Path() + "data/FABRIC/E1.IMP").c_str()); },
        "Error reading operations library. Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1},
       {"element of another kind",
-       [](SmallProject& t) {
-         t.folder.Write("proj/GEN2.SRE", "\"GEN2.SRE\"\r\n220\r\n\"x\"\r\n0\r\n\"\",\"\"\r\n");
-       },
+       [](SmallProject& t) { t.folder.Write("proj/GEN2.SRE", "\"GEN2.SRE\"\r\n220\r\n\"x\"\r\n0\r\n\"\",\"\"\r\n"); },
        "GEN2.SRE is not for a Services element! Err with B.SRC Err with G.SER Impacting calculation terminated!!", 1},
       {"town gas of no services type",
        [](SmallProject& t) {
@@ -373,7 +392,8 @@ TEST_F(CalculationTest, DivisionByZeroInAFormulaIsAnErrorNotANaN) {
 TEST_F(CalculationTest, MissingEnergyMaterialsWarnOnce) {
   std::string error;
   folder.Write("data/N.IDB", testsupport::LciaFile({{{1, 1}, {2, 10}}, {}, {}}));
-  ASSERT_TRUE(ModCal::LoadLCIADatabase(prog->assess.mat, folder.Path() + "data/N.IDB", folder.Path() + "data/N.IDB", error));
+  ASSERT_TRUE(
+      ModCal::LoadLCIADatabase(prog->assess.mat, folder.Path() + "data/N.IDB", folder.Path() + "data/N.IDB", error));
   prog->sim.AnnEgy[0] = 100;
   ModCal::RunContext run;
   std::string errText;

@@ -36,9 +36,12 @@ std::unique_ptr<Records> MarkedRecords() {
   Mark(l.FdnImp, l.FdnEgy, l.FdnWaste, l.FdnCost, 2000);
   Mark(l.FlrImp, l.FlrEgy, l.FlrWaste, l.FlrCost, 3000);
   Mark(l.SerImp, l.SerEgy, l.SerWaste, l.SerCost, 4000);
-  for (size_t t = 0; t < 3; ++t) Mark(l.FlrTypeImp[t], l.FlrTypeEgy[t], l.FlrTypeWaste[t], l.FlrTypeCost[t], 5000 + 100.0f * t);
-  for (size_t t = 0; t < 5; ++t) Mark(l.SerTypeImp[t], l.SerTypeEgy[t], l.SerTypeWaste[t], l.SerTypeCost[t], 6000 + 100.0f * t);
-  for (size_t i = 0; i < 10; ++i) Mark(g.FdnGrpImp[i], g.FdnGrpEgy[i], g.FdnGrpWaste[i], g.FdnGrpCost[i], 10000 + 100.0f * i);
+  for (size_t t = 0; t < 3; ++t)
+    Mark(l.FlrTypeImp[t], l.FlrTypeEgy[t], l.FlrTypeWaste[t], l.FlrTypeCost[t], 5000 + 100.0f * t);
+  for (size_t t = 0; t < 5; ++t)
+    Mark(l.SerTypeImp[t], l.SerTypeEgy[t], l.SerTypeWaste[t], l.SerTypeCost[t], 6000 + 100.0f * t);
+  for (size_t i = 0; i < 10; ++i)
+    Mark(g.FdnGrpImp[i], g.FdnGrpEgy[i], g.FdnGrpWaste[i], g.FdnGrpCost[i], 10000 + 100.0f * i);
   for (size_t i = 0; i < 20; ++i) {
     Mark(g.FlrGrpImp[i], g.FlrGrpEgy[i], g.FlrGrpWaste[i], g.FlrGrpCost[i], 20000 + 100.0f * i);
     Mark(g.SerGrpImp[i], g.SerGrpEgy[i], g.SerGrpWaste[i], g.SerGrpCost[i], 30000 + 100.0f * i);
@@ -58,10 +61,10 @@ TEST(CaseResult, EachChoiceTakesItsOwnCells) {
     float marker;
   };
   const Row rows[] = {
-      {0, -1, -1, 1000},  {0, 3, 5, 1000},     // the whole building ignores class and group
-      {1, 0, -1, 2000},   {1, 1, 9, 10900},    // all foundations; foundation group 9
-      {2, 0, -1, 3000},   {2, 1, -1, 5000},   {2, 3, -1, 5200}, {2, 4, 19, 21900},
-      {3, 0, -1, 4000},   {3, 1, -1, 6000},   {3, 5, -1, 6400}, {3, 6, 0, 30000},
+      {0, -1, -1, 1000}, {0, 3, 5, 1000},   // the whole building ignores class and group
+      {1, 0, -1, 2000},  {1, 1, 9, 10900},  // all foundations; foundation group 9
+      {2, 0, -1, 3000},  {2, 1, -1, 5000}, {2, 3, -1, 5200}, {2, 4, 19, 21900},
+      {3, 0, -1, 4000},  {3, 1, -1, 6000}, {3, 5, -1, 6400}, {3, 6, 0, 30000},
   };
   auto rec = MarkedRecords();
   auto f = Defaults();
@@ -119,7 +122,7 @@ TEST(CaseResult, WeightedTotalIsTheSingleSumInOrder) {
 
 TEST(CaseResult, NormalisedAndWeightedFollowTheFactors) {
   auto rec = std::make_unique<Records>();
-  rec->lca.FdnImp[2][1] = 1480;   // normalised 1
+  rec->lca.FdnImp[2][1] = 1480;    // normalised 1
   rec->lca.FdnImp[2][2] = 394000;  // normalised 2
   common::CaseResultRec shown;
   assessment::StageScores scores;

@@ -127,7 +127,7 @@ TEST_F(ChartDrawingTest, Rescaling) {
 TEST_F(ChartDrawingTest, StackedCategories) {
   for (size_t c = 1; c <= 10; ++c) {
     w->RefVal[c] = static_cast<float>(c);  // total 55
-    w->CurVal[c] = 2;                       // total 20
+    w->CurVal[c] = 2;                      // total 20
   }
   Draw(0, 1, 0, {true, false, true});
   auto fills = OfKind(Kind::FilledBox);
@@ -226,8 +226,8 @@ TEST_F(ChartDrawingTest, UncheckedCasesDoNotCountInTheBounds) {
 
 TEST(ChartLabel, Pattern) {
   const std::vector<std::pair<double, std::string>> cases = {
-      {1500000, "1.5E+6"}, {1000, "1.E+3"},    {55, "5.5E+1"},     {1234567, "1.235E+6"},
-      {999999, "1.E+6"},   {0.0234, "2.34E-2"}, {7, "7.E+0"},      {3.5e38, "3.5E+38"},
+      {1500000, "1.5E+6"}, {1000, "1.E+3"},     {55, "5.5E+1"}, {1234567, "1.235E+6"},
+      {999999, "1.E+6"},   {0.0234, "2.34E-2"}, {7, "7.E+0"},   {3.5e38, "3.5E+38"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(assessment::ScientificLabel(value), text) << value;
 }

@@ -17,8 +17,8 @@ TEST(Replacements, CountOverFiftyYears) {
   struct Case {
     float life;
     int expected;
-  } cases[] = {{50, 0}, {60, 0}, {25, 1}, {20, 2}, {30, 1}, {15, 3}, {10, 4}, {0, 0},
-               {-20, 2}, {-60, 0}, {1, 49}, {0.5f, 99}, {49.9f, 1}};
+  } cases[] = {{50, 0}, {60, 0},  {25, 1},  {20, 2}, {30, 1},    {15, 3},   {10, 4},
+               {0, 0},  {-20, 2}, {-60, 0}, {1, 49}, {0.5f, 99}, {49.9f, 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.life);
     auto n = ModCal::ReplacementCount(c.life);
@@ -57,14 +57,14 @@ TEST_F(BookingTest, AssessmentAmountsByStageAndLife) {
     float life;
     double impact1, energy, waste;  // impact1 includes the waste's share
   } cases[] = {
-      {1, 25, 11 * 1 + 1 * 0.5, 11 * 100, 1},     // waste is the wastage
-      {1, 0, 11 + 11 * 0.5, 1100, 11},            // life 0: everything is waste
-      {1, -20, 11 + 11 * 0.5, 1100, 11},          // negative life likewise
-      {2, 25, 11 + 11 * 0.5, 1100, 11},           // one replacement
-      {2, 20, 22 + 22 * 0.5, 2200, 22},           // two replacements
-      {2, 50, 0, 0, 0},                           // none
+      {1, 25, 11 * 1 + 1 * 0.5, 11 * 100, 1},  // waste is the wastage
+      {1, 0, 11 + 11 * 0.5, 1100, 11},         // life 0: everything is waste
+      {1, -20, 11 + 11 * 0.5, 1100, 11},       // negative life likewise
+      {2, 25, 11 + 11 * 0.5, 1100, 11},        // one replacement
+      {2, 20, 22 + 22 * 0.5, 2200, 22},        // two replacements
+      {2, 50, 0, 0, 0},                        // none
       {2, 0, 0, 0, 0},
-      {4, 25, 10 * 0.5, 0, 10},                   // demolition: the quantity as waste
+      {4, 25, 10 * 0.5, 0, 10},  // demolition: the quantity as waste
       {4, 0, 0, 0, 0},
       {4, -20, 0, 0, 0},
   };

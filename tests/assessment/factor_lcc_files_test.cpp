@@ -43,7 +43,11 @@ TEST(WeightingFile, LeadingZeroOrNot) {
 }
 
 TEST(WeightingFile, BrokenFilesAreRefusedWhole) {
-  const std::string broken[] = {"", Numbers(13), Numbers(15), Numbers(13) + "x\r\n", Numbers(13) + "1E+39\r\n",
+  const std::string broken[] = {"",
+                                Numbers(13),
+                                Numbers(15),
+                                Numbers(13) + "x\r\n",
+                                Numbers(13) + "1E+39\r\n",
                                 Numbers(11) + "-100\r\n1\r\n1\r\n"};
   for (const auto& text : broken) {
     assessment::WeightingValues v;
@@ -164,9 +168,9 @@ TEST(LccFile, DefaultNames) {
 
 TEST(LccTable, CaptionsAndStagesInScreenOrder) {
   std::array<std::string, 5> stages = {"Life Cycle", "As Built", "Optg (Mat'l)", "Optg (Egy)", "Demolition"};
-  std::array<std::string, 12> rows = {"Foundation", "Envelope", "Frame", "Contents", "Floors Tot.", "HVAC",
-                                      "Elec && Light", "Fire Services", "Lifts && Escal.", "P && D",
-                                      "Services Tot.", "Building Total"};
+  std::array<std::string, 12> rows = {"Foundation",      "Envelope", "Frame",         "Contents",
+                                      "Floors Tot.",     "HVAC",     "Elec && Light", "Fire Services",
+                                      "Lifts && Escal.", "P && D",   "Services Tot.", "Building Total"};
   LccValues v{};
   v[0][1] = 250;
   v[0][0] = 250;
@@ -180,8 +184,8 @@ TEST(LccTable, CaptionsAndStagesInScreenOrder) {
 }
 
 TEST(LccValues, BoxNumbers) {
-  const std::pair<const char*, double> rows[] = {
-      {"1,500", 1}, {"abc", 0}, {"", 0}, {"1 500", 1500}, {" 12.5x", 12.5}, {"-3E2", -300}, {"1D3", 1000}};
+  const std::pair<const char*, double> rows[] = {{"1,500", 1},     {"abc", 0},     {"", 0},      {"1 500", 1500},
+                                                 {" 12.5x", 12.5}, {"-3E2", -300}, {"1D3", 1000}};
   for (const auto& [text, value] : rows) EXPECT_EQ(assessment::LccBoxNumber(text), value) << text;
 }
 
@@ -211,8 +215,8 @@ TEST(LccValues, TotalsFromTheItemRows) {
 
 TEST(LccValues, CostCellsRoundTrip) {
   common::LCAResultRec r;
-  r.FlrTypeCost[2][3] = 4;   // Contents, Optg (Egy)
-  r.SerTypeCost[3][1] = 5;   // Lifts & Escal., As Built
+  r.FlrTypeCost[2][3] = 4;  // Contents, Optg (Egy)
+  r.SerTypeCost[3][1] = 5;  // Lifts & Escal., As Built
   r.BldgCost[0] = 6;
   auto v = assessment::ReadCostCells(r);
   EXPECT_EQ(v[assessment::kRowCont][3], 4.0f);

@@ -63,7 +63,7 @@ TEST(Factors, SinglePresentWorthAgreesWithTheClosedForm) {
   struct Case {
     float interest, inflation, n;
   } cases[] = {
-      {5, 3, 20}, {5, 3, 0},  {10, 0, 1},  {5, 3, 2.5f}, {3, 3, 50},  {8, 2, 50},
+      {5, 3, 20},  {5, 3, 0},  {10, 0, 1}, {5, 3, 2.5f},      {3, 3, 50},  {8, 2, 50},
       {12, 4, 35}, {2, 5, 50}, {0, 0, 10}, {7.25f, 1.5f, 49}, {15, 0, 50}, {4, 9.5f, 25},
   };
   for (const Case& c : cases) {
@@ -80,12 +80,12 @@ TEST(Factors, EnergyPresentWorthAgreesWithTheClosedForms) {
   struct Case {
     float interest, inflation, escalation;
   } cases[] = {
-      {5, 3, 2},         // the defaults: 50.7354
-      {4, 2, 4},         // interest equal to escalation with inflation: far above 50
-      {8, 2, 1},    {3, 0, 6},     {12, 4, 3},  {2, 5, 1},  {15, 1, 0.5f},
-      {10, 0, 0},   {6, 3, 0},     {0, 0, 0},   {0, 10, 0},  // uniform series
-      {5, 0, 5},    {3, 3, 0},     {4, 2, 1.96f}, {5.06f, 3, 2},  // at or near a = 1
-      {5, 3, 1.9367f}, {5, 3, 1.9467f}, {5, 3, 1.9417f},  // inside the former 1e-4 band
+      {5, 3, 2},  // the defaults: 50.7354
+      {4, 2, 4},  // interest equal to escalation with inflation: far above 50
+      {8, 2, 1},       {3, 0, 6},       {12, 4, 3},      {2, 5, 1},     {15, 1, 0.5f},
+      {10, 0, 0},      {6, 3, 0},       {0, 0, 0},       {0, 10, 0},     // uniform series
+      {5, 0, 5},       {3, 3, 0},       {4, 2, 1.96f},   {5.06f, 3, 2},  // at or near a = 1
+      {5, 3, 1.9367f}, {5, 3, 1.9467f}, {5, 3, 1.9417f},                 // inside the former 1e-4 band
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.interest << "% " << c.inflation << "% " << c.escalation << "%");

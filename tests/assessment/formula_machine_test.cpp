@@ -38,7 +38,7 @@ TEST_F(FormulaMachineTest, EachOpCode) {
     std::vector<FormulaLine> lines;
     double expected;
   } cases[] = {
-      {"push then load-and-multiply", {{3, 0}, {4, 3}}, 4 * 0},   // row 3 = 4, row 4 empty = 0
+      {"push then load-and-multiply", {{3, 0}, {4, 3}}, 4 * 0},  // row 3 = 4, row 4 empty = 0
       {"row 1 times row 2", {{1, 0}, {2, 3}}, 7},
       {"add", {{1, 0}, {2, 1}}, 5.5},
       {"subtract", {{1, 0}, {2, 2}}, -1.5},

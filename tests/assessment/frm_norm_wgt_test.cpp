@@ -172,8 +172,7 @@ TEST_F(WeightingWindowTest, CostParametersRefuseBadValues) {
   const Row rows[] = {
       {true, 0, "0", "Price of Electricity (VL$/kWh): a price of 0 is not allowed. The value is not stored."},
       {true, 0, "abc", "Price of Electricity (VL$/kWh): a price of 0 is not allowed. The value is not stored."},
-      {false, 1, "-100",
-       "Inflation Rate (% per annum): a rate must be greater than -100. The value is not stored."},
+      {false, 1, "-100", "Inflation Rate (% per annum): a rate must be greater than -100. The value is not stored."},
       {false, 0, "1E39", "Nominal Interest Rate (% per annum): the number is too large. The value is not stored."},
   };
   for (const auto& row : rows) {

@@ -68,10 +68,10 @@ class ResultWindowTest : public testing::Test {
 
 TEST_F(ResultWindowTest, ShowDataDoesNothingWithoutAFullChoice) {
   const std::vector<std::function<void()>> setups = {
-      [] {},                                          // no part, no stage
-      [this] { Choose(kWhole, -1, -1, -1); },          // no stage
-      [this] { Choose(kFlr, -1, -1, 1); },             // a part without a class
-      [this] { Choose(kFlr, 4, -1, 1); },              // "Select ........" without a group
+      [] {},                                   // no part, no stage
+      [this] { Choose(kWhole, -1, -1, -1); },  // no stage
+      [this] { Choose(kFlr, -1, -1, 1); },     // a part without a class
+      [this] { Choose(kFlr, 4, -1, 1); },      // "Select ........" without a group
   };
   for (size_t i = 0; i < setups.size(); ++i) {
     SCOPED_TRACE(i);
@@ -121,8 +121,7 @@ TEST_F(ResultWindowTest, MenusFollowTheSetCommandsWithinOneOpening) {
   EXPECT_FALSE(w->mnuSaveBC.Enabled());
   EXPECT_FALSE(w->mnuSaveAlt.Enabled());
   EXPECT_FALSE(w->mnuExpTab.Enabled());
-  for (auto* m : {&w->mnuSaveCur, &w->mnuLoadBC, &w->mnuLoadAlt, &w->mnuSetBC, &w->mnuSetAlt})
-    EXPECT_TRUE(m->Usable());
+  for (auto* m : {&w->mnuSaveCur, &w->mnuLoadBC, &w->mnuLoadAlt, &w->mnuSetBC, &w->mnuSetAlt}) EXPECT_TRUE(m->Usable());
   w->mnuSetBC.Click();
   EXPECT_TRUE(w->mnuSaveBC.Enabled());
   EXPECT_FALSE(w->mnuSaveAlt.Enabled());

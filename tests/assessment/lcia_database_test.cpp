@@ -39,9 +39,9 @@ TEST_F(LciaDatabaseTest, RowsFollowTheSections) {
   const int r = table->MatIdx[2];
   EXPECT_EQ(r, 2);
   EXPECT_EQ(table->MatName[static_cast<size_t>(r)], "M2");
-  EXPECT_FLOAT_EQ(table->MatImpFtr[2][0], 11);    // database: category 1
-  EXPECT_FLOAT_EQ(table->MatImpFtr[2][10], 100);  // energy
-  EXPECT_FLOAT_EQ(table->MatWasteFtr[2][9], 120); // profile: category 10
+  EXPECT_FLOAT_EQ(table->MatImpFtr[2][0], 11);     // database: category 1
+  EXPECT_FLOAT_EQ(table->MatImpFtr[2][10], 100);   // energy
+  EXPECT_FLOAT_EQ(table->MatWasteFtr[2][9], 120);  // profile: category 10
   EXPECT_FLOAT_EQ(table->MatUCost[2], 10.5f);      // the database's value wins
   EXPECT_FLOAT_EQ(table->MatProp[2][1], 1.4f);
   // A number neither file holds points at row 0, whose factors stay 0.
@@ -73,12 +73,12 @@ TEST_F(LciaDatabaseTest, FailedLoadKeepsThePreviousTable) {
   std::string tooMany = "600\r\n";
   for (int i = 1; i <= 510; ++i) tooMany += LciaRecord(i % 500 + 1, "X", 1);
   const std::vector<std::pair<std::string, std::string>> broken = {
-      {LciaFile({{{1, 0}}, {{201, 50}}, {{511, 60}}}), good},       // number beyond 510
-      {good, LciaFile({{{1, 0}}, {{201, 50}}, {{-1, 60}}})},        // negative number in the profile
-      {good.substr(0, good.size() - 20), good},                 // truncated database
+      {LciaFile({{{1, 0}}, {{201, 50}}, {{511, 60}}}), good},           // number beyond 510
+      {good, LciaFile({{{1, 0}}, {{201, 50}}, {{-1, 60}}})},            // negative number in the profile
+      {good.substr(0, good.size() - 20), good},                         // truncated database
       {"1\r\n1,\"A\",\"kg\",x,1,1,1,1,1,1,1,1,1,1,1,1,1,1\r\n", good},  // not a number
-      {tooMany, tooMany},                                       // more than 511 rows
-      {"", good},                                               // empty database
+      {tooMany, tooMany},                                               // more than 511 rows
+      {"", good},                                                       // empty database
   };
   for (const auto& [db, prof] : broken) {
     SCOPED_TRACE(db.substr(0, 40));
@@ -139,7 +139,7 @@ TEST(LciaFixtures, LoadOrAreRefused) {
   EXPECT_EQ(table->MatIdx[3], 3);
   EXPECT_EQ(table->MatIdx[201], 5);
   EXPECT_EQ(table->MatListNo[4], 1);
-  EXPECT_FLOAT_EQ(table->MatWasteFtr[1][1], 12);    // concrete's own
+  EXPECT_FLOAT_EQ(table->MatWasteFtr[1][1], 12);     // concrete's own
   EXPECT_FLOAT_EQ(table->MatWasteFtr[3][1], 0.05f);  // steel's, now on timber
 }
 

@@ -60,7 +60,7 @@ TEST(ResultFile, RoundTripWithTheDocumentedLineCounts) {
     std::string text = assessment::FormatResultFile(*written);
     EXPECT_EQ(Lines(text), row.lines);
     auto read = std::make_unique<CaseData>();
-    read->Bldg.CFA = 99;  // not in the file: kept
+    read->Bldg.CFA = 99;                 // not in the file: kept
     read->Bldg.SerGrpName[19] = "kept";  // rows beyond the counts are not in the file
     if (row.ser < 20) written->Bldg.SerGrpName[19] = "kept";
     std::string error;
@@ -89,14 +89,14 @@ TEST(ResultFile, BrokenFilesChangeNothing) {
   truncated.pop_back();
   const std::string broken[] = {
       "",
-      join(truncated),                          // short by one line
-      with(2, "11"),                            // more foundation groups than the list holds
-      with(2, "2"),                             // a count beyond what follows
+      join(truncated),  // short by one line
+      with(2, "11"),    // more foundation groups than the list holds
+      with(2, "2"),     // a count beyond what follows
       with(2, "-1"),
-      with(6, "1,2,x,4"),                       // not a number
-      with(6, "1,2,\"3\",4"),                   // a text where a number belongs
-      with(6, "1,2,1E+39,4"),                   // beyond the Single range
-      good + "1\r\n",                           // more than one case
+      with(6, "1,2,x,4"),      // not a number
+      with(6, "1,2,\"3\",4"),  // a text where a number belongs
+      with(6, "1,2,1E+39,4"),  // beyond the Single range
+      good + "1\r\n",          // more than one case
   };
   for (const auto& text : broken) {
     auto data = SampleCase(0, 0, 2);

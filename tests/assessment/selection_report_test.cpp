@@ -125,7 +125,7 @@ TEST_F(SelectionReportTest, WholeProject) {
       "No. of Components in the Group: 0 ",
       "",
       "",
-};
+  };
   EXPECT_EQ(Report(), expected);
   EXPECT_EQ(prog.building.CurGrp.GrpName, "Typical");
 }
@@ -158,13 +158,20 @@ TEST(SelectionReportFailure, NamesTheFileHandedDownLast) {
   };
   const std::string failed = "Error encountered. Currently reading from:";
   const std::vector<Case> cases = {
-      {"missing group file", [](auto& p, auto&) { p.Remove("SER.SER"); }, {failed + "SER.SER"},
+      {"missing group file",
+       [](auto& p, auto&) { p.Remove("SER.SER"); },
+       {failed + "SER.SER"},
        "For the Services Group:Lifts"},
-      {"missing component file", [](auto& p, auto&) { p.Remove("CAPS.FDC"); }, {failed + "CAPS.FDC"},
+      {"missing component file",
+       [](auto& p, auto&) { p.Remove("CAPS.FDC"); },
+       {failed + "CAPS.FDC"},
        "For the Component:Caps"},
       {"group file of an unknown type",
-       [](auto& p, auto&) { p.Write("proj/FDN.FDN", "\"FDN.FDN\"\r\n150\r\n\"Piling\"\r\n1\r\n1\r\n\"PILES.FDC\",\"Piles\",0,4\r\n"); },
-       {"Error in Component type!!", failed + "FDN.FDN"}, "No. of Components in the Group: 1 "},
+       [](auto& p, auto&) {
+         p.Write("proj/FDN.FDN", "\"FDN.FDN\"\r\n150\r\n\"Piling\"\r\n1\r\n1\r\n\"PILES.FDC\",\"Piles\",0,4\r\n");
+       },
+       {"Error in Component type!!", failed + "FDN.FDN"},
+       "No. of Components in the Group: 1 "},
       // A foundation group file in row 12 of the floors: the foundation
       // tables have no row 12.
       {"foundation group file listed beyond the foundation tables",
@@ -174,7 +181,8 @@ TEST(SelectionReportFailure, NamesTheFileHandedDownLast) {
          b.FlrGrpFile[12] = "FDN.FDN";
          b.FlrGrpName[12] = "Piling again";
        },
-       {failed + "FDN.FDN"}, "No. of Components in the Group: 2 "},
+       {failed + "FDN.FDN"},
+       "No. of Components in the Group: 2 "},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -34,8 +34,7 @@ common::CompRec SampleComponent(int elements) {
 TEST(ComponentFile, LayoutAndShortestQuantity) {
   common::CompRec c = SampleComponent(0);
   c.CompQty = 2;
-  EXPECT_EQ(building::ComponentFileText(c, 210),
-            "\"SLAB.FLC\"\r\n210\r\n\"Slab, level 2\"\r\n1\r\n2\r\n0\r\n");
+  EXPECT_EQ(building::ComponentFileText(c, 210), "\"SLAB.FLC\"\r\n210\r\n\"Slab, level 2\"\r\n1\r\n2\r\n0\r\n");
   c = SampleComponent(1);
   EXPECT_EQ(building::ComponentFileText(c, 210),
             "\"SLAB.FLC\"\r\n210\r\n\"Slab, level 2\"\r\n1\r\n2.5\r\n1\r\n\"E0.FLE\",\"Element 0\",0\r\n");
@@ -122,11 +121,8 @@ TEST_F(ComponentCommands, SaveNamesANewComponentAfterItsName) {
   struct Case {
     std::string stored, typed, file;
   } cases[] = {
-      {"", "Slab", "Slab.FLC"},
-      {"", "Slab.flc", "Slab.flc.FLC"},
-      {"", "Slab.FLC", "Slab.FLC"},
-      {"Old.FLC", "Renamed", "Old.FLC"},
-      {"", "sub/Deep", "Deep.FLC"},
+      {"", "Slab", "Slab.FLC"},          {"", "Slab.flc", "Slab.flc.FLC"}, {"", "Slab.FLC", "Slab.FLC"},
+      {"Old.FLC", "Renamed", "Old.FLC"}, {"", "sub/Deep", "Deep.FLC"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);

@@ -30,9 +30,7 @@ class Composition : public ::testing::Test {
 
   std::string InProject(const std::string& name) const { return st.ProjDir + name; }
   std::string ReadProject(const std::string& name) const { return folder.Read("proj/" + name); }
-  void WriteProject(const std::string& name, const std::string& text) const {
-    folder.Write("proj/" + name, text);
-  }
+  void WriteProject(const std::string& name, const std::string& text) const { folder.Write("proj/" + name, text); }
 
   testsupport::TempFolder folder;
   testsupport::ScriptedPlatform platform;
@@ -42,8 +40,7 @@ class Composition : public ::testing::Test {
 
 // A library file: the header record with `head`, then one record per
 // (type number text, type name) with its 16 items labelled from the name.
-inline std::string LibraryText(const std::string& head,
-                               const std::vector<std::pair<std::string, std::string>>& types) {
+inline std::string LibraryText(const std::string& head, const std::vector<std::pair<std::string, std::string>>& types) {
   std::string text = "\"LIB\",\"" + head + "\"";
   for (int i = 0; i < 32; ++i) text += ",\"\"";
   text += "\r\n";

@@ -61,13 +61,14 @@ class ElementEditor : public ::testing::Test {
     st.DataDir = folder.Path() + "data/";
     folder.Write("proj/.keep", "");
     building::SetLibraryPaths(st);
-    folder.Write("data/FABRIC/FABRIC.ELB",
-                 LibraryHeader("Floor Envelope and Frame Element Types") +
-                     LibraryRecord("0", "Generic Element", Items(16, "no.")) +
-                     LibraryRecord("1", "RC Wall", Items(3)) +
-                     LibraryRecord("2", "Brick Wall", {{"Thickness", "m"}, {"Area", "m2"}, {"Mortar", "%"},
-                                                       {"Render", "m"}, {"Note", ""}, {"Hidden", "x"}}) +
-                     LibraryRecord("7", "Timber Wall Panel", Items(2)));
+    folder.Write(
+        "data/FABRIC/FABRIC.ELB",
+        LibraryHeader("Floor Envelope and Frame Element Types") +
+            LibraryRecord("0", "Generic Element", Items(16, "no.")) + LibraryRecord("1", "RC Wall", Items(3)) +
+            LibraryRecord(
+                "2", "Brick Wall",
+                {{"Thickness", "m"}, {"Area", "m2"}, {"Mortar", "%"}, {"Render", "m"}, {"Note", ""}, {"Hidden", "x"}}) +
+            LibraryRecord("7", "Timber Wall Panel", Items(2)));
     // Type 1 consumes two materials, type 7 none.
     folder.Write("data/FABRIC/E1.IMP",
                  "2\r\n\"Concrete\"\r\n12\r\n1\r\n1,0,\"Wall Thickness\",\"push\"\r\n5\r\n60\r\n"
@@ -117,8 +118,7 @@ class ElementEditor : public ::testing::Test {
     elm.ElmTypeNo = static_cast<common::Integer>(typeNo);
     for (size_t k = 0; k < values.size(); ++k) std::tie(elm.ElmValue[k], elm.ElmRemark[k]) = values[k];
     std::string error;
-    ASSERT_TRUE(building::WriteElementFile(st.ProjDir + file, elm, static_cast<common::Integer>(kind), error))
-        << error;
+    ASSERT_TRUE(building::WriteElementFile(st.ProjDir + file, elm, static_cast<common::Integer>(kind), error)) << error;
   }
 
   // A component file in the project folder with elements (file, name, type),
@@ -138,8 +138,8 @@ class ElementEditor : public ::testing::Test {
       comp.CompElmTypeNo[i] = static_cast<common::Integer>(t);
     }
     std::string error;
-    ASSERT_TRUE(building::WriteComponentFile(st.ProjDir + file, comp,
-                                             static_cast<common::Integer>(st.GrpType + 10), error))
+    ASSERT_TRUE(
+        building::WriteComponentFile(st.ProjDir + file, comp, static_cast<common::Integer>(st.GrpType + 10), error))
         << error;
     st.CurComp = common::CompRec{};
     st.CurComp.CompFile = file;

@@ -17,11 +17,21 @@ TEST(NextGridCell, WrapsAtTheLastDataRow) {
     int key;
     GridCell from, to;
   } cases[] = {
-      {keys::Right, {10, 3}, {1, 2}},  {keys::Right, {4, 2}, {4, 3}},  {keys::Right, {4, 3}, {5, 2}},
-      {keys::Left, {1, 2}, {9, 3}},    {keys::Left, {4, 3}, {4, 2}},   {keys::Left, {4, 2}, {3, 3}},
-      {keys::Down, {10, 2}, {1, 2}},   {keys::Down, {3, 3}, {4, 3}},   {keys::Up, {1, 3}, {9, 3}},
-      {keys::Up, {10, 2}, {9, 2}},     {0, {10, 3}, {11, 2}},          {0, {16, 3}, {17, 2}},
-      {0, {5, 2}, {5, 3}},             {keys::Escape, {5, 2}, {5, 2}}, {'A', {5, 3}, {5, 3}},
+      {keys::Right, {10, 3}, {1, 2}},
+      {keys::Right, {4, 2}, {4, 3}},
+      {keys::Right, {4, 3}, {5, 2}},
+      {keys::Left, {1, 2}, {9, 3}},
+      {keys::Left, {4, 3}, {4, 2}},
+      {keys::Left, {4, 2}, {3, 3}},
+      {keys::Down, {10, 2}, {1, 2}},
+      {keys::Down, {3, 3}, {4, 3}},
+      {keys::Up, {1, 3}, {9, 3}},
+      {keys::Up, {10, 2}, {9, 2}},
+      {0, {10, 3}, {11, 2}},
+      {0, {16, 3}, {17, 2}},
+      {0, {5, 2}, {5, 3}},
+      {keys::Escape, {5, 2}, {5, 2}},
+      {'A', {5, 3}, {5, 3}},
       {keys::Right, {5, 1}, {5, 1}},
   };
   for (const auto& c : cases) {

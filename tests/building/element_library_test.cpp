@@ -56,10 +56,9 @@ TEST(LibraryChoice, ByGroupAndComponentType) {
     common::Integer grpType, compTypeIdx;
     std::string library;
   } cases[] = {
-      {100, 0, "FOUND"},    {100, 4, "FOUND"},       {200, 0, "FABRIC"},   {200, 1, "FABRIC"},
-      {200, 2, "CONTENTS"}, {200, -1, "FABRIC"},     {300, 0, "MECHASER"}, {300, 1, "ELECTSER"},
-      {300, 2, "MECHASER"}, {300, 3, "ELECTSER"},    {300, 4, "MECHASER"}, {300, -1, "MECHASER"},
-      {0, 0, ""},           {110, 0, ""},            {-1, 2, ""},
+      {100, 0, "FOUND"},    {100, 4, "FOUND"},     {200, 0, "FABRIC"},   {200, 1, "FABRIC"},   {200, 2, "CONTENTS"},
+      {200, -1, "FABRIC"},  {300, 0, "MECHASER"},  {300, 1, "ELECTSER"}, {300, 2, "MECHASER"}, {300, 3, "ELECTSER"},
+      {300, 4, "MECHASER"}, {300, -1, "MECHASER"}, {0, 0, ""},           {110, 0, ""},         {-1, 2, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.grpType) + " + " + std::to_string(c.compTypeIdx));

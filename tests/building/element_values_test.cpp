@@ -144,18 +144,27 @@ TEST_F(ValuesPanel, PanelRefusals) {
     std::string message;
   } cases[] = {
       {"a generic element with a bad material no.",
-       [this] { WriteElement("Bad.FLE", "Bad", 0, {{"1.2.3", ""}, {"2", ""}, {"5", ""}, {"50", ""}}); },
+       [this] {
+         WriteElement("Bad.FLE", "Bad", 0, {{"1.2.3", ""}, {"2", ""}, {"5", ""}, {"50", ""}});
+       },
        "Material 1 of element Bad has no valid material no., wastage or life. Correct the element's values "
        "first."},
       {"a generic element naming a material the table lacks",
-       [this] { WriteElement("Bad.FLE", "Bad", 0, {{"400", ""}, {"2", ""}, {"5", ""}, {"50", ""}}); },
+       [this] {
+         WriteElement("Bad.FLE", "Bad", 0, {{"400", ""}, {"2", ""}, {"5", ""}, {"50", ""}});
+       },
        "Material 1 of element Bad has no valid material no., wastage or life. Correct the element's values "
        "first."},
       {"a generic element without a life",
-       [this] { WriteElement("Bad.FLE", "Bad", 0, {{"12", ""}, {"2", ""}, {"5", ""}}); },
+       [this] {
+         WriteElement("Bad.FLE", "Bad", 0, {{"12", ""}, {"2", ""}, {"5", ""}});
+       },
        "Material 1 of element Bad has no valid material no., wastage or life. Correct the element's values "
        "first."},
-      {"a library type without a default data file", [this] { WriteElement("Bad.FLE", "Bad", 2, {{"1", ""}}); },
+      {"a library type without a default data file",
+       [this] {
+         WriteElement("Bad.FLE", "Bad", 2, {{"1", ""}});
+       },
        "Error in reading " + st.DataDir + "FABRIC/E2.IMP"},
       {"a library type whose default data name a material the table lacks",
        [this] {

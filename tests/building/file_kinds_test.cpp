@@ -18,8 +18,8 @@ TEST(FileKinds, ByGroupType) {
   } cases[] = {
       {100, ".FDN", "Foundation Component Group Files (*.FDN)|*.FDN", "No. in Fdn",
        "Foundation Component files (*.FDC)|*.FDC", ".FDC", false, "Foundation Element files (*.FDE)|*.FDE", ".FDE"},
-      {200, ".FLR", "Floor Component Group Files (*.FLR)|*.FLR", "No. in Flr",
-       "Floor Component files (*.FLC)|*.FLC", ".FLC", true, "Floor Element files (*.FLE)|*.FLE", ".FLE"},
+      {200, ".FLR", "Floor Component Group Files (*.FLR)|*.FLR", "No. in Flr", "Floor Component files (*.FLC)|*.FLC",
+       ".FLC", true, "Floor Element files (*.FLE)|*.FLE", ".FLE"},
       {300, ".SER", "Services Component Group Files (*.SER)|*.SER", "No. in Ser",
        "Services Component files (*.SRC)|*.SRC", ".SRC", false, "Services Element files (*.SRE)|*.SRE", ".SRE"},
   };

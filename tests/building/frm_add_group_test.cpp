@@ -113,8 +113,8 @@ class GroupEditorTest : public testing::Test {
   common::BuildingState& st = prog.building;
   common::SelectionTables& sel = prog.assess.sel;
   forms::Form componentEditor{platform, "frmGroupComp"};
-  std::unique_ptr<frmAddGroup> w = std::make_unique<frmAddGroup>(
-      prog, platform, [this]() -> forms::Form& { return componentEditor; });
+  std::unique_ptr<frmAddGroup> w =
+      std::make_unique<frmAddGroup>(prog, platform, [this]() -> forms::Form& { return componentEditor; });
   CompExchange seen;
 };
 

@@ -281,9 +281,8 @@ TEST_F(BuildingWindowTest, DeleteMovesTheRowsUpAndEmptiesTheVacatedEntry) {
     w->lstFloorName.SetListIndex(c.row);
     EXPECT_EQ(st.SelGrpIdx, c.row);
     sel.FlrGrpAssess[1] = 0.5f;
-    platform.ExpectMessage(std::string(1, static_cast<char>('A' + c.row)) +
-                               " will be removed from the Project. Continue?",
-                           c.answer);
+    platform.ExpectMessage(
+        std::string(1, static_cast<char>('A' + c.row)) + " will be removed from the Project. Continue?", c.answer);
     w->cmdDeleteFloor.Click();
     EXPECT_EQ(Items(w->lstFloorName), c.expected);
     EXPECT_EQ(FloorNames(), c.expected);
@@ -487,7 +486,7 @@ TEST_F(BuildingWindowTest, AfterDeleteFoundationOptionsAreOpenButActOnNothing) {
   w->cmdDeleteFoundation.Click();
   EXPECT_TRUE(w->Option1.Enabled() && w->Option3.Enabled());
   w->Option3.Click();
-  EXPECT_TRUE(w->Option3.Value());  // shows checked ...
+  EXPECT_TRUE(w->Option3.Value());       // shows checked ...
   EXPECT_EQ(sel.FdnGrpAssess[0], 1.0f);  // ... but changes no factor
 
   w->lstFloorName.SetListIndex(1);
@@ -506,7 +505,7 @@ TEST_F(BuildingWindowTest, ReturnReadsTheFloorAreaByTheLeadingNumberRule) {
   struct Case {
     const char* typed;
     float stored;
-  } cases[] = {{"1200", 1200}, {" 1200 sqm", 1200}, {"1 200", 1200}, {"1,200", 1},  {"", 0},
+  } cases[] = {{"1200", 1200}, {" 1200 sqm", 1200}, {"1 200", 1200}, {"1,200", 1}, {"", 0},
                {"abc", 0},     {"\t-2.5E2", -250},  {"&H1F", 31},    {"&o17", 15}, {"1D3", 1000}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);

@@ -253,7 +253,7 @@ TEST_F(ComponentEditor, TypePickerClosedWithoutAChoiceKeepsTheType) {
   w->lstElm.SetListIndex(0);
   w->cmdEditElm.Click();
   st.SelItemName = "Concrete (m3)";  // left by an earlier material pick
-  w->lblElmType.DblClick();           // works whatever the button's state
+  w->lblElmType.DblClick();          // works whatever the button's state
   EXPECT_EQ(st.CurElm.ElmTypeNo, 1);
   EXPECT_EQ(w->lblElmType.Caption(), "RC Wall");
 }
@@ -284,7 +284,9 @@ TEST_F(ComponentEditor, ReturnQuestion) {
     MsgResult answer;
     std::string name;
     bool open;
-  } cases[] = {{MsgResult::Cancel, "Wall", true}, {MsgResult::No, "Wall", false}, {MsgResult::Yes, "", true},
+  } cases[] = {{MsgResult::Cancel, "Wall", true},
+               {MsgResult::No, "Wall", false},
+               {MsgResult::Yes, "", true},
                {MsgResult::Yes, "Wall 2", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -22,18 +22,22 @@ TEST(PrintZones, ItemsStartAtTheNextZoneAfterTheItemBefore) {
     std::string line;
   };
   const std::vector<Case> cases = {
-      {{"Name:      ", "Piling"}, "Name:         Piling"},                     // 11 characters: column 15
-      {{"Component Name:", "Slab"}, "Component Name:             Slab"},       // 15 characters: column 29
-      {{"12345678901234", "x"}, "12345678901234x"},                           // a full zone: column 15
-      {{"a", "", "c"}, "a                           c"},                      // an empty item takes its zone
+      {{"Name:      ", "Piling"}, "Name:         Piling"},                // 11 characters: column 15
+      {{"Component Name:", "Slab"}, "Component Name:             Slab"},  // 15 characters: column 29
+      {{"12345678901234", "x"}, "12345678901234x"},                       // a full zone: column 15
+      {{"a", "", "c"}, "a                           c"},                  // an empty item takes its zone
       {{"", "b"}, "              b"},
       {{"Construction Floor Area (sqm):", " 1500 "}, "Construction Floor Area (sqm):             1500 "},
   };
   for (const auto& c : cases) {
     std::string line;
     switch (c.items.size()) {
-      case 2: line = common::ZonedLine({c.items[0], c.items[1]}); break;
-      case 3: line = common::ZonedLine({c.items[0], c.items[1], c.items[2]}); break;
+      case 2:
+        line = common::ZonedLine({c.items[0], c.items[1]});
+        break;
+      case 3:
+        line = common::ZonedLine({c.items[0], c.items[1], c.items[2]});
+        break;
     }
     EXPECT_EQ(line, c.line);
   }
@@ -174,7 +178,7 @@ TEST_F(InputSummaryTest, WholeProject) {
       "",
       "Lift car item 1             u1            2             cars",
       "",
-};
+  };
   EXPECT_EQ(Report(), expected);
   // The records the editors use hold the last group, component and element read.
   EXPECT_EQ(st.CurGrp.GrpName, "Lifts");
@@ -188,15 +192,21 @@ TEST_F(InputSummaryTest, ProjectWithoutGroups) {
   st.Bldg.NoOfFdnGrp = st.Bldg.NoOfFlrGrp = st.Bldg.NoOfSerGrp = 0;
   st.Bldg.CFA = 2.5f;
   EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "done: Report written to file: " + st.InpSumFile);
-  const std::vector<std::string> expected = {
-      "Input Summary Report for the Project named:             Tower", "",
-      "Main Project File:          TOWER.PRJ", "",
-      "Construction Floor Area (sqm):             2.5 ", "",
-      "The Project comprises:", "",
-      "No. of Foundation group(s):  0 ", "",
-      "No. of Floor(s):             0 ", "",
-      "No. of Services:             0 ", "",
-      ""};
+  const std::vector<std::string> expected = {"Input Summary Report for the Project named:             Tower",
+                                             "",
+                                             "Main Project File:          TOWER.PRJ",
+                                             "",
+                                             "Construction Floor Area (sqm):             2.5 ",
+                                             "",
+                                             "The Project comprises:",
+                                             "",
+                                             "No. of Foundation group(s):  0 ",
+                                             "",
+                                             "No. of Floor(s):             0 ",
+                                             "",
+                                             "No. of Services:             0 ",
+                                             "",
+                                             ""};
   EXPECT_EQ(Report(), expected);
 }
 
@@ -212,7 +222,8 @@ TEST(InputSummaryFailure, NamesTheDeepestFileAndKeepsTheLinesBefore) {
   using P = testsupport::SummaryProject;
   using S = common::BuildingState;
   const std::vector<Case> cases = {
-      {"missing group file", [](P& p, S&) { p.Remove("GF.FLR"); }, "GF.FLR", "For the Floor Group:        Ground floor"},
+      {"missing group file", [](P& p, S&) { p.Remove("GF.FLR"); }, "GF.FLR",
+       "For the Floor Group:        Ground floor"},
       {"missing component file", [](P& p, S&) { p.Remove("CAPS.FDC"); }, "CAPS.FDC",
        "For the Component:          Caps"},
       {"missing element file", [](P& p, S&) { p.Remove("CAP.FDE"); }, "CAP.FDE", "For the Element:            Cap"},
@@ -245,8 +256,7 @@ TEST(InputSummaryFailure, NamesTheDeepestFileAndKeepsTheLinesBefore) {
     testsupport::SummaryProject project(st);
     st.InpSumFile = project.folder.Path() + "SUMMARY.TXT";
     c.spoil(project, st);
-    EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)),
-              "not done: Error encountered. Currently reading from:" + c.file);
+    EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "not done: Error encountered. Currently reading from:" + c.file);
     auto lines = ReportLines(project.Read("SUMMARY.TXT"));
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     ASSERT_FALSE(lines.empty());

@@ -28,8 +28,10 @@ class InputSummaryWorkbookTest : public testing::Test {
     return ModInpCtl::WriteInputSummaryExcel(st, book.get());
   }
   void ExpectHead(int row, const std::string& kind) const {
-    const std::vector<std::string> heads = {kind, "Component", "Element", "Element Type", "Item", "Unit", "Value", "Remark"};
-    for (int c = 1; c <= 8; ++c) EXPECT_EQ(Workbook().Text(row, c), heads[static_cast<size_t>(c - 1)]) << row << "," << c;
+    const std::vector<std::string> heads = {kind,   "Component", "Element", "Element Type",
+                                            "Item", "Unit",      "Value",   "Remark"};
+    for (int c = 1; c <= 8; ++c)
+      EXPECT_EQ(Workbook().Text(row, c), heads[static_cast<size_t>(c - 1)]) << row << "," << c;
     EXPECT_TRUE(Workbook().boldRows.count(row)) << row;
   }
   void ExpectRow(int row, const std::vector<std::string>& texts) const {
@@ -113,9 +115,9 @@ TEST_F(InputSummaryWorkbookTest, FailuresSaveNothing) {
 
 TEST(InputSummaryWorkbookName, WorkbookContentGetsItsExtension) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"/p/Summary.xls", "/p/Summary.xlsx"}, {"/p/Summary.XLS", "/p/Summary.xlsx"},
+      {"/p/Summary.xls", "/p/Summary.xlsx"},  {"/p/Summary.XLS", "/p/Summary.xlsx"},
       {"/p/Summary.xlsx", "/p/Summary.xlsx"}, {"/p/Summary.XLSX", "/p/Summary.XLSX"},
-      {"/p/Summary", "/p/Summary.xlsx"},       {"/p/Summary.txt", "/p/Summary.txt.xlsx"},
+      {"/p/Summary", "/p/Summary.xlsx"},      {"/p/Summary.txt", "/p/Summary.txt.xlsx"},
   };
   for (const auto& [chosen, file] : cases) EXPECT_EQ(ModInpCtl::WorkbookFileName(chosen), file) << chosen;
 }

@@ -73,11 +73,26 @@ TEST_F(Pickers, ElementTypeReturns) {
     int no;
     std::string name;
   } cases[] = {
-      {"Ignore then OK", [](auto& p) { p.lstElmTypNam.SetListIndex(2); p.cmdIgnore.Click(); p.cmdOK.Click(); },
+      {"Ignore then OK",
+       [](auto& p) {
+         p.lstElmTypNam.SetListIndex(2);
+         p.cmdIgnore.Click();
+         p.cmdOK.Click();
+       },
        -1, "before"},
       {"closed by its frame", [](auto& p) { p.lstElmTypNam.SetListIndex(2); }, 5, "before"},
-      {"Next right after opening", [](auto& p) { p.cmdNX.Click(); p.cmdOK.Click(); }, 3, "Brick WALL"},
-      {"double-click", [](auto& p) { p.lstElmTypNam.SetListIndex(4); p.lstElmTypNam.DblClick(); }, 4, "Roof"},
+      {"Next right after opening",
+       [](auto& p) {
+         p.cmdNX.Click();
+         p.cmdOK.Click();
+       },
+       3, "Brick WALL"},
+      {"double-click",
+       [](auto& p) {
+         p.lstElmTypNam.SetListIndex(4);
+         p.lstElmTypNam.DblClick();
+       },
+       4, "Roof"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -143,14 +158,32 @@ TEST_F(Pickers, MaterialReturns) {
     int no;
     std::string name;
   } cases[] = {
-      {"a services row", 220, [](auto& p) { p.lstMatData.SetListIndex(5); p.cmdClose.Click(); }, 201,
-       "Steel pipe (m)"},
-      {"a header row", 220, [](auto& p) { p.lstMatData.SetListIndex(4); p.cmdClose.Click(); }, -1, "caller"},
-      {"Ignore then OK", 220, [](auto& p) { p.lstMatData.SetListIndex(2); p.cmdIgnore.Click(); p.cmdClose.Click(); },
+      {"a services row", 220,
+       [](auto& p) {
+         p.lstMatData.SetListIndex(5);
+         p.cmdClose.Click();
+       },
+       201, "Steel pipe (m)"},
+      {"a header row", 220,
+       [](auto& p) {
+         p.lstMatData.SetListIndex(4);
+         p.cmdClose.Click();
+       },
+       -1, "caller"},
+      {"Ignore then OK", 220,
+       [](auto& p) {
+         p.lstMatData.SetListIndex(2);
+         p.cmdIgnore.Click();
+         p.cmdClose.Click();
+       },
        -1, "caller"},
       {"nothing chosen", 220, [](auto& p) { p.cmdClose.Click(); }, -1, "caller"},
-      {"double-click", 220, [](auto& p) { p.lstMatData.SetListIndex(2); p.lstMatData.DblClick(); }, 20,
-       "Rebar (kg)"},
+      {"double-click", 220,
+       [](auto& p) {
+         p.lstMatData.SetListIndex(2);
+         p.lstMatData.DblClick();
+       },
+       20, "Rebar (kg)"},
       {"floor component files list no services", 210,
        [](auto& p) {
          EXPECT_EQ(p.lstMatData.ListCount(), 4);

@@ -37,8 +37,7 @@ TEST(ProjectFile, OneFoundationGroupIsSixLines) {
   b.FdnGrpFile[0] = "F.FDN";
   b.FdnGrpName[0] = "Pad";
   b.FdnGrpQty[0] = 2;
-  EXPECT_EQ(building::ProjectFileText(b),
-            "\"A.PRJ\"\r\n\"A\",100\r\n1\r\n\"F.FDN\",\"Pad\",2\r\n0\r\n0\r\n");
+  EXPECT_EQ(building::ProjectFileText(b), "\"A.PRJ\"\r\n\"A\",100\r\n1\r\n\"F.FDN\",\"Pad\",2\r\n0\r\n0\r\n");
 }
 
 TEST(ProjectFile, RoundTrip) {
@@ -67,12 +66,12 @@ TEST(ProjectFile, MissingFileEmptiesTheListsOnly) {
 
 TEST(ProjectFile, BrokenFilesLeaveTheRecordAsItWas) {
   const char* cases[] = {
-      "\"A.PRJ\"\r\n\"A\",100\r\n11\r\n",                                     // count beyond the list
-      "\"A.PRJ\"\r\n\"A\",100\r\n-1\r\n",                                     // negative count
-      "\"A.PRJ\"\r\n\"A\",100\r\n2\r\n\"F.FDN\",\"Pad\",2\r\n",               // truncated
-      "\"A.PRJ\"\r\n\"A\",abc\r\n0\r\n0\r\n0\r\n",                            // not a number
-      "\"A.PRJ\"\r\n\"A\",100\r\n0\r\n21\r\n",                                // 21 floors
-      "",                                                                     // empty file
+      "\"A.PRJ\"\r\n\"A\",100\r\n11\r\n",                        // count beyond the list
+      "\"A.PRJ\"\r\n\"A\",100\r\n-1\r\n",                        // negative count
+      "\"A.PRJ\"\r\n\"A\",100\r\n2\r\n\"F.FDN\",\"Pad\",2\r\n",  // truncated
+      "\"A.PRJ\"\r\n\"A\",abc\r\n0\r\n0\r\n0\r\n",               // not a number
+      "\"A.PRJ\"\r\n\"A\",100\r\n0\r\n21\r\n",                   // 21 floors
+      "",                                                        // empty file
   };
   testsupport::TempFolder folder;
   for (const char* text : cases) {

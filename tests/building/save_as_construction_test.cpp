@@ -107,13 +107,17 @@ TEST_F(SaveAsConstruction, UnreadableElements) {
     std::vector<std::tuple<std::string, std::string, int>> elements;
     std::string message;
   } cases[] = {
-      {"an element removed since the last save", {{"", "", -1}},
+      {"an element removed since the last save",
+       {{"", "", -1}},
        "Element file  of layer 1 cannot be read. The construction is not made."},
-      {"a missing file", {{"Gone.FLE", "Gone", 1}},
+      {"a missing file",
+       {{"Gone.FLE", "Gone", 1}},
        "Element file Gone.FLE of layer 1 cannot be read. The construction is not made."},
-      {"a generic element without a material no.", {{"G.FLE", "G", 0}},
+      {"a generic element without a material no.",
+       {{"G.FLE", "G", 0}},
        "The first value of element G is not a material no. The construction is not made."},
-      {"a generic element naming a material the table lacks", {{"G400.FLE", "G400", 0}},
+      {"a generic element naming a material the table lacks",
+       {{"G400.FLE", "G400", 0}},
        "The first value of element G400 is not a material no. The construction is not made."},
   };
   WriteElement("G.FLE", "G", 0, {{"abc", ""}});

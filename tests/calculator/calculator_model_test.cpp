@@ -16,11 +16,11 @@ TEST(CalculatorModel, EvaluateResultsAndNumericErrors) {
   };
   const Case cases[] = {
       {Operation::Power, 0, 0, 1.0f},
-      {Operation::Power, -2, 3, -8.0f},     // a negative base with a whole power has a value
-      {Operation::Power, -8, 0.5f, {}},     // ... a fractional one has none
-      {Operation::Power, 0, -1, {}},        // 1 / 0
+      {Operation::Power, -2, 3, -8.0f},  // a negative base with a whole power has a value
+      {Operation::Power, -8, 0.5f, {}},  // ... a fractional one has none
+      {Operation::Power, 0, -1, {}},     // 1 / 0
       {Operation::Power, 10, 38, 1e38f},
-      {Operation::Power, 10, 39, {}},       // beyond the Single range, within the Double range
+      {Operation::Power, 10, 39, {}},  // beyond the Single range, within the Double range
       {Operation::Divide, 0, 0, {}},
       {Operation::Divide, 1, 0, {}},
       {Operation::Subtract, -3e38f, 3e38f, {}},
@@ -61,13 +61,10 @@ Direct YearByYear(const FinancialInput& in) {
 
 TEST(CalculatorModel, PresentWorthMatchesYearByYearSum) {
   const FinancialInput cases[] = {
-      {10, 0, 0, 0, 100, 1, 0},
-      {8, 3, 5, 1000, 100, 50, 500},
-      {6, 2, 0, 0, 250, 20, 0},
-      {12, 4, 9, 5000, 1200, 30, -2000},
-      {3, 0, 7, 0, 100, 25, 0},  // escalation above the discount rate
-      {-2, -5, 1, 100, 10, 12, 5},
-      {7.5, 2.5, 3, 0, 1, 0, 1000},  // no periods: only the one-off flow, undiscounted
+      {10, 0, 0, 0, 100, 1, 0},          {8, 3, 5, 1000, 100, 50, 500}, {6, 2, 0, 0, 250, 20, 0},
+      {12, 4, 9, 5000, 1200, 30, -2000}, {3, 0, 7, 0, 100, 25, 0},      // escalation above the discount rate
+      {-2, -5, 1, 100, 10, 12, 5},       {7.5, 2.5, 3, 0, 1, 0, 1000},  // no periods: only the one-off flow,
+                                                                        // undiscounted
   };
   for (const FinancialInput& in : cases) {
     SCOPED_TRACE(::testing::Message() << in.NIR << "/" << in.IFR << "/" << in.PER << " NP " << in.NP);
@@ -92,21 +89,19 @@ TEST(CalculatorModel, FractionalPeriodsFollowTheAnnuityFormula) {
 
 TEST(CalculatorModel, PresentWorthNumericErrors) {
   const FinancialInput cases[] = {
-      {5, 0, 5, 0, 100, 10, 0},   // RDR = PER; float sums would miss it and give 0
-      {10, 0, 10, 0, 100, 1, 0},
-      {0, 0, 0, 0, 0, 0, 0},      // an empty form: RDR = PER = 0
-      {3.3f, 0, 3.3f, 0, 1, 1, 0},
-      {10, -100, 0, 0, 100, 1, 0},  // inflation of -100 %
-      {-100, 0, 0, 0, 100, 1, 0},   // 1 + RDR = 0
-      {10, 0, -200, 0, 100, 0.5, 0},  // a negative base to a fractional power
-      {0, 0, 100, 0, 100, 2000, 0},  // (1 + PER)^NP beyond the Double range
-      {10, 0, 0, 0, 1e38, 100, 0},  // PW beyond the Single range
-      {1e45, 0, 0, 0, 100, 1, 0},   // NIR beyond the Single range
-      {10, 0, 0, 0, 1, 1, 1e300},   // CL beyond the Single range
+      {5, 0, 5, 0, 100, 10, 0},                                    // RDR = PER; float sums would miss it and give 0
+      {10, 0, 10, 0, 100, 1, 0},     {0, 0, 0, 0, 0, 0, 0},        // an empty form: RDR = PER = 0
+      {3.3f, 0, 3.3f, 0, 1, 1, 0},   {10, -100, 0, 0, 100, 1, 0},  // inflation of -100 %
+      {-100, 0, 0, 0, 100, 1, 0},                                  // 1 + RDR = 0
+      {10, 0, -200, 0, 100, 0.5, 0},                               // a negative base to a fractional power
+      {0, 0, 100, 0, 100, 2000, 0},                                // (1 + PER)^NP beyond the Double range
+      {10, 0, 0, 0, 1e38, 100, 0},                                 // PW beyond the Single range
+      {1e45, 0, 0, 0, 100, 1, 0},                                  // NIR beyond the Single range
+      {10, 0, 0, 0, 1, 1, 1e300},                                  // CL beyond the Single range
   };
   for (const FinancialInput& in : cases) {
-    SCOPED_TRACE(::testing::Message() << in.NIR << "/" << in.IFR << "/" << in.PER << " CP " << in.CP
-                                      << " NP " << in.NP);
+    SCOPED_TRACE(::testing::Message() << in.NIR << "/" << in.IFR << "/" << in.PER << " CP " << in.CP << " NP "
+                                      << in.NP);
     EXPECT_FALSE(PresentWorth(in).has_value());
   }
 }

@@ -153,7 +153,8 @@ TEST(frmCalculator, NumericErrorsShowErrorAndMoveNothing) {
     Session s;
     s.Keys(c.keys);
     EXPECT_EQ(s.Shown(), c.shown);
-    for (int i = 1; i < RegisterStack::kSize; ++i) EXPECT_EQ(s.Registers()[i], static_cast<float>(common::LeadingNumber(c.shown[i]))) << i;
+    for (int i = 1; i < RegisterStack::kSize; ++i)
+      EXPECT_EQ(s.Registers()[i], static_cast<float>(common::LeadingNumber(c.shown[i]))) << i;
     EXPECT_TRUE(s.platform.Messages().empty());
   }
 }

@@ -141,10 +141,14 @@ TEST(DataReader, FailuresAreStickyAndNameTheLine) {
       Single f;
       double d;
       switch (c.want) {
-        case Want::Text: return r.Read(s);
-        case Want::Int: return r.Read(i);
-        case Want::Sng: return r.Read(f);
-        case Want::Dbl: return r.Read(d);
+        case Want::Text:
+          return r.Read(s);
+        case Want::Int:
+          return r.Read(i);
+        case Want::Sng:
+          return r.Read(f);
+        case Want::Dbl:
+          return r.Read(d);
       }
       return false;
     };

@@ -34,8 +34,7 @@ TEST(ItemLists, InsertAndRemoveMoveEveryArrayAlike) {
       {"remove the last", false, 4, 4, true, {"", "a", "b", "c", "", "x"}, {0, 1, 2, 3, 0, 9}},
       {"remove the only item", false, 1, 1, true, {"", "", "b", "c", "d", "x"}, {0, 0, 2, 3, 4, 9}},
       {"remove beyond the count", false, 5, 4, false, {"", "a", "b", "c", "d", "x"}, {0, 1, 2, 3, 4, 9}},
-      {"remove from a count beyond the arrays", false, 1, 6, false, {"", "a", "b", "c", "d", "x"},
-       {0, 1, 2, 3, 4, 9}},
+      {"remove from a count beyond the arrays", false, 1, 6, false, {"", "a", "b", "c", "d", "x"}, {0, 1, 2, 3, 4, 9}},
   };
   for (const auto& c : cases) {
     Lists l;

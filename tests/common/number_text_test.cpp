@@ -118,8 +118,7 @@ TEST(NumberText, LeadingNumberRule) {
 
 TEST(NumberText, ParseNumberTakesOnlyAWholeToken) {
   const std::pair<const char*, double> good[] = {
-      {".5", 0.5}, {"0.5", 0.5}, {"-3", -3}, {"+5", 5}, {"1.234568E+07", 12345680}, {"1D3", 1000},
-      {"1E-400", 0},
+      {".5", 0.5}, {"0.5", 0.5}, {"-3", -3}, {"+5", 5}, {"1.234568E+07", 12345680}, {"1D3", 1000}, {"1E-400", 0},
   };
   for (const auto& [text, expected] : good) {
     SCOPED_TRACE(text);
@@ -137,11 +136,18 @@ TEST(NumberText, ParseNumberTakesOnlyAWholeToken) {
 
 TEST(ValueTypes, ToIntegerRoundsHalfToEvenAndChecksRange) {
   const std::pair<double, std::optional<Integer>> cases[] = {
-      {0.5, 0},         {1.5, 2},       {2.5, 2},
-      {-0.5, 0},        {-1.5, -2},     {32767.4, 32767},
-      {32767.5, std::nullopt},          {-32768, -32768},
-      {-32768.6, std::nullopt},         {40000, std::nullopt},
-      {std::nan(""), std::nullopt},     {INFINITY, std::nullopt},
+      {0.5, 0},
+      {1.5, 2},
+      {2.5, 2},
+      {-0.5, 0},
+      {-1.5, -2},
+      {32767.4, 32767},
+      {32767.5, std::nullopt},
+      {-32768, -32768},
+      {-32768.6, std::nullopt},
+      {40000, std::nullopt},
+      {std::nan(""), std::nullopt},
+      {INFINITY, std::nullopt},
   };
   for (const auto& [value, expected] : cases) {
     SCOPED_TRACE(value);

@@ -14,8 +14,8 @@ namespace {
 std::string Slides(int count, int written) {
   std::string text = "\"About LCA\"\r\n" + std::to_string(count) + "\r\n";
   for (int i = 1; i <= written; ++i)
-    text += "\"" + std::to_string(i) + " Slide\",\"Ch1\\S" + std::to_string(i) + ".svg\",\"note " +
-            std::to_string(i) + "\"\r\n";
+    text += "\"" + std::to_string(i) + " Slide\",\"Ch1\\S" + std::to_string(i) + ".svg\",\"note " + std::to_string(i) +
+            "\"\r\n";
   return text;
 }
 

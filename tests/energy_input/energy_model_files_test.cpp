@@ -141,7 +141,7 @@ TEST_F(EnergyModelFiles, ReadingKeepsWhatLiesBeyondTheCounts) {
   ASSERT_TRUE(energy_input::ReadEnergyModelFile(folder.Path() + "T.ECI", model, masks, error));
   EXPECT_EQ(model.NoOfZn, 1);
   EXPECT_EQ(model.RmName[1][2], "Office");
-  EXPECT_EQ(masks[1][2][1], "");   // read: the component has none
+  EXPECT_EQ(masks[1][2][1], "");         // read: the component has none
   EXPECT_EQ(model.ZnName[3], "Zone 3");  // beyond the counts read
   EXPECT_EQ(model.FabName[1][1][1], "Z1R1C1");
   EXPECT_EQ(masks[2][1][1], "Z2R1C1.SHM");
@@ -280,8 +280,8 @@ TEST_F(EnergyModelFiles, WritersRefuseWhatTheReadersWouldRefuse) {
     EXPECT_EQ(folder.Read("OLD.ECI"), "old");
   }
   std::string error;
-  EXPECT_FALSE(energy_input::WriteEnergyModelFile(folder.Path() + "OLD.ECI", "The\r\nP", EnergyModel{}, Masks{},
-                                                   error));
+  EXPECT_FALSE(
+      energy_input::WriteEnergyModelFile(folder.Path() + "OLD.ECI", "The\r\nP", EnergyModel{}, Masks{}, error));
   common::AirSideSystemData a;
   a.ASTyp[1] = 4;
   EXPECT_FALSE(energy_input::WriteAirSideFile(folder.Path() + "OLD.ASS", "P", energytest::SmallModel(1), a, error));
@@ -296,9 +296,12 @@ TEST(EnergyFileNames, OnlyTheLastThreeCharactersAreReplaced) {
     const char* expected;
   };
   const Case cases[] = {
-      {"C:\\Jobs\\Tower.PRJ", "ECI", "C:\\Jobs\\Tower.ECI"}, {"C:\\Jobs\\Tower.PRJ", "ASS", "C:\\Jobs\\Tower.ASS"},
-      {"C:\\Jobs\\Tower.PRJ", "CON", "C:\\Jobs\\Tower.CON"}, {"Tower.PRJ", "ECI", "Tower.ECI"},
-      {"X.prj", "CON", "X.CON"},                             {"/home/a/OFFICE.PRJ", "ASS", "/home/a/OFFICE.ASS"},
+      {"C:\\Jobs\\Tower.PRJ", "ECI", "C:\\Jobs\\Tower.ECI"},
+      {"C:\\Jobs\\Tower.PRJ", "ASS", "C:\\Jobs\\Tower.ASS"},
+      {"C:\\Jobs\\Tower.PRJ", "CON", "C:\\Jobs\\Tower.CON"},
+      {"Tower.PRJ", "ECI", "Tower.ECI"},
+      {"X.prj", "CON", "X.CON"},
+      {"/home/a/OFFICE.PRJ", "ASS", "/home/a/OFFICE.ASS"},
       {"AB", "CON", "CON"},
   };
   for (const Case& c : cases) EXPECT_EQ(energy_input::EnergyFileName(c.project, c.ext), c.expected) << c.project;

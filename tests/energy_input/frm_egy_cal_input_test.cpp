@@ -1,5 +1,5 @@
-#include "common/paths.h"
 #include "energy_input/frm_egy_cal_input.h"
+#include "common/paths.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,8 @@ class EnergyInputWindow : public testing::Test {
                 const common::AirSideSystemData& airSide = {}) {
     std::string error;
     if (withConstructions) {
-      ASSERT_TRUE(energy_input::WriteConstructionFile(folder.Path() + "T.CON", energytest::SomeConstructions(3), error));
+      ASSERT_TRUE(
+          energy_input::WriteConstructionFile(folder.Path() + "T.CON", energytest::SomeConstructions(3), error));
     }
     ASSERT_TRUE(energy_input::WriteEnergyModelFile(folder.Path() + "T.ECI", "Tower", model, masks, error));
     ASSERT_TRUE(energy_input::WriteAirSideFile(folder.Path() + "T.ASS", "Tower", model, airSide, error));
@@ -67,9 +68,11 @@ class EnergyInputWindow : public testing::Test {
   common::Program prog;
   StandIn selCons{platform, "frmSelCons"}, shMask{platform, "frmShMask"}, siZn{platform, "frmSIZn"},
       cPlt{platform, "frmCPlt"};
-  energy_input::frmEgyCalInput w{prog, platform,
-                                 {[this]() -> forms::Form& { return selCons; }, [this]() -> forms::Form& { return shMask; },
-                                  [this]() -> forms::Form& { return siZn; }, [this]() -> forms::Form& { return cPlt; }}};
+  energy_input::frmEgyCalInput w{
+      prog,
+      platform,
+      {[this]() -> forms::Form& { return selCons; }, [this]() -> forms::Form& { return shMask; },
+       [this]() -> forms::Form& { return siZn; }, [this]() -> forms::Form& { return cPlt; }}};
 };
 
 TEST_F(EnergyInputWindow, ZoneCountOutsideItsRange) {

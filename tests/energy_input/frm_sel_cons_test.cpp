@@ -31,8 +31,8 @@ class ConstructionWindow : public testing::Test {
   }
   void WriteConstructions(int count) {
     std::string error;
-    ASSERT_TRUE(energy_input::WriteConstructionFile(folder.Path() + "proj/T.CON",
-                                                    energytest::SomeConstructions(count), error));
+    ASSERT_TRUE(
+        energy_input::WriteConstructionFile(folder.Path() + "proj/T.CON", energytest::SomeConstructions(count), error));
   }
   void OpenEdit() {
     prog.energyInput.ConsFormMode = 1;
@@ -83,8 +83,8 @@ TEST_F(ConstructionWindow, SelectModeOpensOnTheComponentsConstruction) {
   EXPECT_EQ(w.lstCons.ListIndex(), 3);
   EXPECT_EQ(w.txtConsNam.Text(), "Cons 3");
   // A one-layer window: the layer with the outside value, then the shading coefficient.
-  EXPECT_EQ(Description(), (std::vector<std::string>{"Material 31; Thk. 0.0125(m); Abs. Out 0.6",
-                                                     "Shading Coefficient 0.3"}));
+  EXPECT_EQ(Description(),
+            (std::vector<std::string>{"Material 31; Thk. 0.0125(m); Abs. Out 0.6", "Shading Coefficient 0.3"}));
   EXPECT_EQ(prog.energyInput.CurNLay, 0);  // the buffer is not touched
   w.cmdOkay.Click();
   EXPECT_FALSE(w.IsLoaded());
@@ -104,16 +104,16 @@ TEST_F(ConstructionWindow, SelectModeOpensOnTheComponentsConstruction) {
 TEST_F(ConstructionWindow, DescriptionLines) {
   WriteConstructions(6);
   OpenSelect(2);  // a wall of three layers
-  EXPECT_EQ(Description(), (std::vector<std::string>{"Material 21; Thk. 0.0125(m); Abs. Out 0.6",
-                                                     "Air Gap; Thk. 0.025(m)",
-                                                     "Material 23; Thk. 0.0375(m); Abs. In 0.2"}));
+  EXPECT_EQ(Description(),
+            (std::vector<std::string>{"Material 21; Thk. 0.0125(m); Abs. Out 0.6", "Air Gap; Thk. 0.025(m)",
+                                      "Material 23; Thk. 0.0375(m); Abs. In 0.2"}));
   w.lstCons.SetListIndex(6);  // a one-layer wall shows its layer twice
   EXPECT_EQ(Description(), (std::vector<std::string>{"Material 61; Thk. 0.0125(m); Abs. Out 0.6",
                                                      "Material 61; Thk. 0.0125(m); Abs. In 0.6"}));
   w.lstCons.SetListIndex(5);  // a three-layer window: its last layer, then the shading coefficient
-  EXPECT_EQ(Description(), (std::vector<std::string>{"Material 51; Thk. 0.0125(m); Abs. Out 0.6",
-                                                     "Air Gap; Thk. 0.025(m)", "Material 53; Thk. 0.0375(m)",
-                                                     "Shading Coefficient 0.5"}));
+  EXPECT_EQ(Description(),
+            (std::vector<std::string>{"Material 51; Thk. 0.0125(m); Abs. Out 0.6", "Air Gap; Thk. 0.025(m)",
+                                      "Material 53; Thk. 0.0375(m)", "Shading Coefficient 0.5"}));
 }
 
 TEST_F(ConstructionWindow, HandedOverBufferIsShownReadyToAdd) {

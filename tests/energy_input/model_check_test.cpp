@@ -26,10 +26,14 @@ struct Case {
 std::string Problem(Check check, const EnergyModel& m, const ConstructionTables& ct,
                     const common::AirSideSystemData& as) {
   switch (check) {
-    case Check::Codes: return energy_input::CodesProblem(m);
-    case Check::AirSide: return energy_input::AirSideProblem(m, as);
-    case Check::Plant: return energy_input::PlantRunProblem(m, as);
-    case Check::CoolingLoadRun: return energy_input::CoolingLoadRunProblem(m, ct);
+    case Check::Codes:
+      return energy_input::CodesProblem(m);
+    case Check::AirSide:
+      return energy_input::AirSideProblem(m, as);
+    case Check::Plant:
+      return energy_input::PlantRunProblem(m, as);
+    case Check::CoolingLoadRun:
+      return energy_input::CoolingLoadRunProblem(m, ct);
   }
   return "?";
 }

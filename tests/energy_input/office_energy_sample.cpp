@@ -15,14 +15,14 @@ namespace {
 
 // Constructions, numbered as in the file.
 enum Cons {
-  kCladding = 1,      // precast concrete cladding wall
-  kSpandrel = 2,      // insulated aluminium spandrel panel
-  kFloorSlab = 3,     // intermediate floor: screed, slab, ceiling tiles
-  kLowE = 4,          // double-glazed low-emissivity unit
-  kPartition = 5,     // plastered lightweight blockwork
-  kRoof = 6,          // inverted flat roof on a concrete slab
-  kGroundSlab = 7,    // ground-bearing slab with granite finish
-  kShopFront = 8,     // laminated clear glass shop front
+  kCladding = 1,    // precast concrete cladding wall
+  kSpandrel = 2,    // insulated aluminium spandrel panel
+  kFloorSlab = 3,   // intermediate floor: screed, slab, ceiling tiles
+  kLowE = 4,        // double-glazed low-emissivity unit
+  kPartition = 5,   // plastered lightweight blockwork
+  kRoof = 6,        // inverted flat roof on a concrete slab
+  kGroundSlab = 7,  // ground-bearing slab with granite finish
+  kShopFront = 8,   // laminated clear glass shop front
 };
 
 enum Type { kRoofType = 1, kWindow = 2, kExtWall = 3, kFloor = 4, kPartitionType = 5 };
@@ -283,8 +283,8 @@ bool WriteOfficeEnergySample(const OfficeEnergySample& s, const std::string& fol
     }
     common::Single mean = energy_input::RoundShadingMask(mask);
     std::string orientation(energy_input::kOrientations[static_cast<size_t>(plan.orientation)]);
-    if (!energy_input::WriteShadingMaskFile(folder + plan.name + ".SHM", mask, mean, orientation,
-                                            plan.shading, plan.name + ".SHM", error))
+    if (!energy_input::WriteShadingMaskFile(folder + plan.name + ".SHM", mask, mean, orientation, plan.shading,
+                                            plan.name + ".SHM", error))
       return false;
   }
   return true;

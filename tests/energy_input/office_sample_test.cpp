@@ -2,8 +2,8 @@
 // the program's readers and hold what their generator makes.
 #include <gtest/gtest.h>
 
-#include "common/paths.h"
 #include "assessment/lcia_database.h"
+#include "common/paths.h"
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_model_files.h"
 #include "energy_input/shading_mask_file.h"

@@ -1,6 +1,6 @@
+#include "energy_input/shading_mask.h"
 #include "common/number_text.h"
 #include "common/paths.h"
-#include "energy_input/shading_mask.h"
 
 #include <gtest/gtest.h>
 
@@ -76,8 +76,8 @@ TEST(ShadingMask, LeftFinCutsOffBeyondItsAngle) {
   ShadingMask m = Generate(S, s);
   const double expected[] = {1 - 2 * std::tan(Rad(5)), 1 - 2 * std::tan(Rad(15)), 1 - 2 * std::tan(Rad(25))};
   for (int i = 0; i < 3; ++i) EXPECT_NEAR(m[i][4], expected[i], 2e-6) << i;
-  for (int i = 3; i <= 8; ++i) EXPECT_EQ(m[i][4], 0.0f) << i;     // r >= cut-off: width W + DL - Wt = 0
-  for (int i = 27; i <= 35; ++i) EXPECT_EQ(m[i][4], 1.0f) << i;   // the sun on the right: the left fin is no matter
+  for (int i = 3; i <= 8; ++i) EXPECT_EQ(m[i][4], 0.0f) << i;    // r >= cut-off: width W + DL - Wt = 0
+  for (int i = 27; i <= 35; ++i) EXPECT_EQ(m[i][4], 1.0f) << i;  // the sun on the right: the left fin is no matter
 
   s.LP = 0.005f;  // no deeper than 1 %: the cut-off stays at 90°, the shadow LP tan r
   m = Generate(S, s);

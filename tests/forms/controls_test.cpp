@@ -63,8 +63,8 @@ TEST_F(Controls, BadRowsThrowAndChangeNothing) {
   l.SetListIndex(1);
   form.TakeLog();
   const std::function<void()> bad[] = {
-      [&] { l.SetListIndex(2); }, [&] { l.SetListIndex(-2); },   [&] { l.RemoveItem(2); },
-      [&] { l.RemoveItem(-1); },  [&] { (void)l.List(5); },      [&] { l.AddItem("x", 3); },
+      [&] { l.SetListIndex(2); },  [&] { l.SetListIndex(-2); }, [&] { l.RemoveItem(2); },
+      [&] { l.RemoveItem(-1); },   [&] { (void)l.List(5); },    [&] { l.AddItem("x", 3); },
       [&] { l.AddItem("x", -2); }, [&] { l.SetList(-1, "x"); }, [&] { l.SetItemData(2, 1); },
   };
   for (size_t i = 0; i < std::size(bad); ++i) {
@@ -205,7 +205,9 @@ TEST_F(Controls, UnusableButtonsAndMenusDoNothing) {
        {"menu", [&] { f.mnuFileOpen.Click(); }, {"mnuFileOpen_Click"}, ""},
        {"disabled menu", [&] { f.mnuFileOpen.SetEnabled(false), f.mnuFileOpen.Click(); }, {}, ""},
        {"under disabled parent",
-        [&] { f.mnuFileOpen.SetEnabled(true), f.mnuFile.SetEnabled(false), f.mnuFileOpen.Click(); }, {}, ""}},
+        [&] { f.mnuFileOpen.SetEnabled(true), f.mnuFile.SetEnabled(false), f.mnuFileOpen.Click(); },
+        {},
+        ""}},
       [] { return std::string(); });
   EXPECT_FALSE(form.optB[0].Value());
   EXPECT_EQ(form.FindMenu("mnuFileOpen"), &form.mnuFileOpen);

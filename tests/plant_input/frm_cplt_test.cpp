@@ -138,12 +138,16 @@ TEST_F(CPltTest, PlantTypeLaysOutDesignTemperaturesAndMenus) {
       {2,
        {"Design water temp. entering condenser", "Design water temp. leaving condenser", "Design SW temp. entering HX",
         "Design SW temp. leaving HX"},
-       true, true, false},
+       true,
+       true,
+       false},
       {3, {"Design SW temp. entering condenser", "Design SW temp. leaving condenser"}, false, true, false},
       {4,
        {"Design water temp. entering condenser", "Design water temp. leaving condenser", "Design SW temp. entering HX",
         "Design SW temp. leaving HX"},
-       true, true, true},
+       true,
+       true,
+       true},
   };
   for (const auto& c : cases) {
     prog.plant.CPlt = {};
@@ -189,7 +193,7 @@ TEST_F(CPltTest, ChangingThePlantTypeKeepsValuesOfRowsItNoLongerUses) {
   }
   EXPECT_EQ(Val(4), "35");  // the text stays
   Enter(3, "33");
-  Enter(1, "6.5");   // halves to the even neighbour
+  Enter(1, "6.5");  // halves to the even neighbour
   Enter(2, "7.5 h");
   w->cmdOK.Click();
   EXPECT_EQ(Plant().HRSType, 0);
@@ -299,7 +303,7 @@ TEST_F(CPltTest, CountBoxMarksItsButtonAndChecksTheRange) {
   EXPECT_EQ(Numbers(), (std::vector<std::string>{"1", "2"}));
   EXPECT_FALSE(w->cmdNoEq.Font().Bold);
   EXPECT_EQ(Services().NoOfLift, 0);  // the count changes only at OK
-  w->txtNoEq.Type("3");              // typed, not applied: OK stores it all the same
+  w->txtNoEq.Type("3");               // typed, not applied: OK stores it all the same
   w->cmdOK.Click();
   EXPECT_EQ(Services().NoOfLift, 3);
 
@@ -307,7 +311,6 @@ TEST_F(CPltTest, CountBoxMarksItsButtonAndChecksTheRange) {
   w->txtNoEq.SetText("");
   w->cmdOK.Click();
   EXPECT_EQ(Services().NoOfLift, 0);  // an empty box stores 0
-
 }
 
 // The range message empties the count box; OK then keeps the items listed
@@ -565,7 +568,8 @@ TEST_F(CPltTest, CellsReadByTheLeadingNumberRule) {
   EXPECT_EQ(Services().AddElecPower[1], 12.5f);
   w->mnuEType.Click();
   Enter(1, "99999");
-  platform.ExpectMessage("Plant Start Hour (0-23): the number lies outside -32768 to 32767. The previous value is kept.");
+  platform.ExpectMessage(
+      "Plant Start Hour (0-23): the number lies outside -32768 to 32767. The previous value is kept.");
   w->cmdOK.Click();
   EXPECT_EQ(Plant().StartHour, 0);
 }
@@ -767,7 +771,7 @@ TEST_F(CPltTest, CancelledOrFailedLoadsKeepTheRecords) {
   w->mnuFLoad.Click();
   EXPECT_EQ(prog.plant.CPlt, plant_test::OfficePlant());
   EXPECT_EQ(Plant().StartHour, 5);
-  EXPECT_TRUE(w->DataChanged());  // Load leaves it alone
+  EXPECT_TRUE(w->DataChanged());       // Load leaves it alone
   EXPECT_TRUE(w->mnuECTrs.Enabled());  // the menus follow the window's water-cooled plant
   auto edited = Plant();
 

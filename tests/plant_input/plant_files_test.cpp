@@ -140,7 +140,7 @@ TEST_F(PlantFilesTest, EmptyListsAndAnAirCooledPlant) {
   ASSERT_TRUE(WriteCentralPlantFile(wss, "Air", plant, error)) << error;
   EXPECT_EQ(folder.Read("A.WSS"),
             "\"Central Plant Data for Project: Air\"\r\n0\r\n0\r\n0,0\r\n"
-            "35,1,2,3\r\n"        // all four design temperatures, whatever the type
+            "35,1,2,3\r\n"          // all four design temperatures, whatever the type
             "1\r\n0,200,0,0,0\r\n"  // the condenser water flow as well
             "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
   plant.NoOfChr = 0;

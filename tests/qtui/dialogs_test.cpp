@@ -98,8 +98,7 @@ TEST_F(FileDialogTest, OpenAcceptsANameThatDoesNotExistYet) {
   auto chosen = platform.OpenFileDialog(
       {"Open Project", "LCA project files (*.PRJ)|*.PRJ", dir.path().toStdString() + "/", "NEW.PRJ"});
   ASSERT_TRUE(chosen.has_value());
-  EXPECT_EQ(QDir(QString::fromStdString(*chosen)).absolutePath(),
-            QDir(dir.path()).absoluteFilePath("NEW.PRJ"));
+  EXPECT_EQ(QDir(QString::fromStdString(*chosen)).absolutePath(), QDir(dir.path()).absoluteFilePath("NEW.PRJ"));
   // The chosen file's folder becomes the current folder.
   EXPECT_EQ(QDir::current().canonicalPath(), QDir(dir.path()).canonicalPath());
 }
@@ -110,9 +109,9 @@ TEST_F(FileDialogTest, CancelGivesNothingAndSaveHasNoFilterWhenNoneIsGiven) {
     EXPECT_EQ(d.nameFilters(), QStringList{"All Files (*)"});
     d.reject();
   });
-  EXPECT_FALSE(platform.SaveFileDialog({"Select Parent Directory and Enter New Folder Name", "",
-                                        dir.path().toStdString(), ""})
-                   .has_value());
+  EXPECT_FALSE(
+      platform.SaveFileDialog({"Select Parent Directory and Enter New Folder Name", "", dir.path().toStdString(), ""})
+          .has_value());
 }
 
 TEST(KeyCodes, QtKeysBecomeTheWindowsCodes) {

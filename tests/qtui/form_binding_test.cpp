@@ -198,7 +198,8 @@ TEST_F(FormBindingTest, TypingReachesTheModelThroughKeyDownAndKeyPress) {
   EXPECT_EQ(edit->text(), "Hi");
   EXPECT_EQ(form.nameChanges, 2);
   EXPECT_EQ(form.keyPresses, (std::vector<int>{'H', 'i'}));
-  const std::vector<SampleForm::KeyDownRecord> expected{{16, forms::keys::ShiftMask}, {'H', forms::keys::ShiftMask}, {'I', 0}};
+  const std::vector<SampleForm::KeyDownRecord> expected{
+      {16, forms::keys::ShiftMask}, {'H', forms::keys::ShiftMask}, {'I', 0}};
   EXPECT_EQ(form.keyDowns, expected);
 
   QTest::keyClick(edit, Qt::Key_Backspace);

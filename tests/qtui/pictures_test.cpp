@@ -8,8 +8,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <cstdint>
 #include <string>
 
@@ -31,13 +31,13 @@ std::string MakeEmf() {
   auto u16 = [&](std::uint16_t v) {
     for (int i = 0; i < 2; ++i) b.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
   };
-  u32(1), u32(88);                            // EMR_HEADER, size
-  u32(0), u32(0), u32(99), u32(49);           // bounds
-  u32(0), u32(0), u32(2640), u32(1320);       // frame (0.01 mm)
-  u32(0x464D4520), u32(0x10000);              // " EMF", version
-  u32(88 + 24 + 20), u32(3), u16(1), u16(0);  // bytes, records, handles
-  u32(0), u32(0), u32(0);                     // description, palette
-  u32(1024), u32(768), u32(270), u32(203);    // device pixels and millimetres
+  u32(1), u32(88);                                       // EMR_HEADER, size
+  u32(0), u32(0), u32(99), u32(49);                      // bounds
+  u32(0), u32(0), u32(2640), u32(1320);                  // frame (0.01 mm)
+  u32(0x464D4520), u32(0x10000);                         // " EMF", version
+  u32(88 + 24 + 20), u32(3), u16(1), u16(0);             // bytes, records, handles
+  u32(0), u32(0), u32(0);                                // description, palette
+  u32(1024), u32(768), u32(270), u32(203);               // device pixels and millimetres
   u32(43), u32(24), u32(10), u32(10), u32(90), u32(40);  // EMR_RECTANGLE
   u32(14), u32(20), u32(0), u32(16), u32(20);            // EMR_EOF
   return b;
@@ -61,8 +61,8 @@ TEST_F(PicturesTest, BitmapsSvgAndMetafilesLoad) {
   ASSERT_TRUE(png.save(dir.filePath("front.png")));
   ASSERT_TRUE(png.save(dir.filePath("slide.bmp")));
   const std::string svg = Write("chart.svg",
-      "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'>"
-      "<rect width='40' height='20' fill='blue'/></svg>");
+                                "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'>"
+                                "<rect width='40' height='20' fill='blue'/></svg>");
   const std::string emf = Write("FrontPic.emf", MakeEmf());
   const std::string bad = Write("notes.emf", "just some text");
 
@@ -94,11 +94,11 @@ TEST_F(PicturesTest, MalformedMetafilesAreRefusedBeforeConversion) {
   };
   EXPECT_TRUE(qtui::CheckedMetafileLength(MakeEmf()).has_value());
   const std::string cases[] = {
-      withWord(60, 0x1000),               // description longer than the header
-      withWord(92, 10),                   // a record size that is no multiple of four
-      withWord(92, 0x1000),               // a record beyond the end of the file
-      withWord(88, 0x7FFF),               // no such record type
-      MakeEmf().substr(0, 88 + 24),       // no EMR_EOF
+      withWord(60, 0x1000),          // description longer than the header
+      withWord(92, 10),              // a record size that is no multiple of four
+      withWord(92, 0x1000),          // a record beyond the end of the file
+      withWord(88, 0x7FFF),          // no such record type
+      MakeEmf().substr(0, 88 + 24),  // no EMR_EOF
   };
   for (const std::string& bytes : cases) {
     EXPECT_FALSE(qtui::CheckedMetafileLength(bytes).has_value());
@@ -125,8 +125,8 @@ TEST_F(PicturesTest, AnImageControlShowsItsPictureStretched) {
 TEST_F(PicturesTest, DrawingMapsUserCoordinatesOntoThePixels) {
   qtui_test::SampleForm form(platform);
   platform.SetEndWhenLastFormUnloaded(false);
-  forms::PictureBox& pic = form.picChart;  // 2400 x 1500 twips
-  pic.Scale(0, 100, 100, 0);               // y grows upwards
+  forms::PictureBox& pic = form.picChart;                 // 2400 x 1500 twips
+  pic.Scale(0, 100, 100, 0);                              // y grows upwards
   pic.DrawBox(50, 50, 100, 0, forms::QBColor(12), true);  // lower right quarter, red
   pic.DrawLine(0, 100, 100, 100, forms::QBColor(1));      // along the top edge
   form.Show();

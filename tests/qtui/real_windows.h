@@ -12,8 +12,8 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <cstdlib>
 #include <memory>

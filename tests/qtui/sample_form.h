@@ -32,8 +32,8 @@ class SampleForm : public forms::Form {
     txtName.OnKeyDown = [this](int& key, int shift) { keyDowns.push_back({key, shift}); };
     txtName.OnKeyPress = [this](int& key) {
       keyPresses.push_back(key);
-      if (key == 'x') key = 0;      // swallowed
-      if (key == 'a') key = 'A';    // replaced
+      if (key == 'x') key = 0;    // swallowed
+      if (key == 'a') key = 'A';  // replaced
     };
     lstItems.Move(120, 1020, 1800, 1200);
     for (const char* item : {"Foundation", "Floor", "Services", "Fabric"}) lstItems.AddItem(item);

@@ -32,9 +32,15 @@ TEST(XlsxWorkbook, SavesAnXlsxPackage) {
 
 TEST(XlsxWorkbook, SheetNamesTheSpreadsheetRefuses) {
   const std::vector<std::pair<std::string, bool>> cases = {
-      {"Tower", true},    {"Office (2006) - Stage 1", true},        {"", false},
-      {"History", false}, {std::string(32, 'x'), false},            {std::string(31, 'x'), true},
-      {"A/B", false},     {"Phase [1]", false},                     {"'quoted'", false},
+      {"Tower", true},
+      {"Office (2006) - Stage 1", true},
+      {"", false},
+      {"History", false},
+      {std::string(32, 'x'), false},
+      {std::string(31, 'x'), true},
+      {"A/B", false},
+      {"Phase [1]", false},
+      {"'quoted'", false},
   };
   for (const auto& [name, accepted] : cases) {
     qtui::XlsxWorkbook book;

@@ -140,8 +140,8 @@ TEST_F(CoolingLoadRun, ARoomsYearDoesNotDependOnTheRoomBefore) {
     auto& as = prog->energyInput.ASSys;
     em.ZnNRm[1] = 2;
     // A copy of the room, with five times the equipment, in position 2 ...
-    for (auto* field : {&em.RmNIdent, &em.RmArea, &em.RmHgt, &em.RmNOcc, &em.RmVent, &em.RmTemp, &em.RmRH,
-                        &em.RmLgtW, &em.RmEqpW, &as.DsgSensLd[0], &as.DsgTotLd[0], &as.DsgSAFlow[0]})
+    for (auto* field : {&em.RmNIdent, &em.RmArea, &em.RmHgt, &em.RmNOcc, &em.RmVent, &em.RmTemp, &em.RmRH, &em.RmLgtW,
+                        &em.RmEqpW, &as.DsgSensLd[0], &as.DsgTotLd[0], &as.DsgSAFlow[0]})
       (*field)[1][2] = (*field)[1][1];
     em.RmName[1][2] = "Server room";
     em.RmType[1][2] = em.RmType[1][1];
@@ -323,8 +323,8 @@ TEST_F(CoolingLoadRun, SandwichWallsRunAYearWithFiniteLoads) {
 
 TEST(TempFileNames, PlainUniqueNamesStandOthersAreReplaced) {
   auto names = ModRoutine::TempFileNames({"Office", "office", "a/b", "", "ROOM3", "Lab"}, ".RLF", "ROOM");
-  EXPECT_EQ(names, (std::vector<std::string>{"Office.RLF", "ROOM2.RLF", "_ROOM3.RLF", "ROOM4.RLF", "ROOM3.RLF",
-                                             "Lab.RLF"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"Office.RLF", "ROOM2.RLF", "_ROOM3.RLF", "ROOM4.RLF", "ROOM3.RLF", "Lab.RLF"}));
 }
 
 struct BadInput {
@@ -346,8 +346,7 @@ TEST_P(CoolingLoadBadInput, StopsWithAMessage) {
   simtest::RecordingLog log;
   ModRoutine::RunCoolingLoad(*prog, log, FirstDays(2));
   EXPECT_EQ(prog->sim.SimErr, -1);
-  EXPECT_EQ(prog->sim.SimErrMsg.substr(0, GetParam().message.size()), GetParam().message)
-      << prog->sim.SimErrMsg;
+  EXPECT_EQ(prog->sim.SimErrMsg.substr(0, GetParam().message.size()), GetParam().message) << prog->sim.SimErrMsg;
   EXPECT_FALSE(std::filesystem::exists(tmp.Path() + "AnHSpCL.TXT"));
 }
 
@@ -363,9 +362,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](common::Program& p, testsupport::TempFolder&) { p.energyInput.ConsFile += ".gone"; },
                  "BCLSim: Failed to read construction file "},
         BadInput{"weather file one day short",
-                 [](common::Program&, testsupport::TempFolder& t) {
-                   t.Write("VLW1989.TXT", simtest::WeatherText(24));
-                 },
+                 [](common::Program&, testsupport::TempFolder& t) { t.Write("VLW1989.TXT", simtest::WeatherText(24)); },
                  "BCLSim: Failed to read weather data file VLW1989.TXT: unexpected end of file (line 25)"},
         BadInput{"weather line not a number",
                  [](common::Program&, testsupport::TempFolder& t) {

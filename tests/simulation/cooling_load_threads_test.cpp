@@ -18,8 +18,7 @@ std::vector<std::string> FilesEndingIn(const std::string& folder, const std::str
   std::vector<std::string> out;
   for (const auto& e : std::filesystem::directory_iterator(folder)) {
     std::string name = e.path().filename().string();
-    if (name.size() >= ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0)
-      out.push_back(name);
+    if (name.size() >= ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0) out.push_back(name);
   }
   return out;
 }

@@ -175,9 +175,10 @@ TEST(AnnualText, AsTheRoomZoneAndAnnualFilesWouldGiveIt) {
     }
     return text;
   };
-  std::vector<float> values = {0.0f, -0.0f, 1, -1, 24, 23.999998f, 0.001f, 0.00099999f, 9.765625e-4f, 9.9999e-4f,
-                               1e-6f, 9.6e-7f, 9.9e-10f, 8.6e9f, 9.99e9f, 1e10f, 12345.678f, -98765.43f, 3.4e38f,
-                               1e-38f, 1e-40f, 1.00000008e-38f, 1.00000036e-38f, 1.00000006e+28f};
+  std::vector<float> values = {
+      0.0f,         -0.0f,      1,       -1,      24,       23.999998f,      0.001f,          0.00099999f,
+      9.765625e-4f, 9.9999e-4f, 1e-6f,   9.6e-7f, 9.9e-10f, 8.6e9f,          9.99e9f,         1e10f,
+      12345.678f,   -98765.43f, 3.4e38f, 1e-38f,  1e-40f,   1.00000008e-38f, 1.00000036e-38f, 1.00000006e+28f};
   std::mt19937 gen(5);
   std::uniform_int_distribution<int> exponent(-40, 38);
   std::uniform_real_distribution<float> mantissa(1, 10);

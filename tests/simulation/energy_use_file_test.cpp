@@ -120,8 +120,8 @@ TEST(EnergyUseFile, CountsMustBeTheRecordsCounts) {
     r.count[5] = c.recordCount;
     r.egy[5] = {5, 2, 3};
     EnergyUseResults before = r;
-    std::vector<std::string> lines{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0",
-                                   "0", "0", "0", "0", "0", c.fileCount};
+    std::vector<std::string> lines{"0", "0", "0", "0", "0", "0", "0", "0",        "0",
+                                   "0", "0", "0", "0", "0", "0", "0", c.fileCount};
     lines.insert(lines.end(), c.values.begin(), c.values.end());
     std::string why;
     bool read = simulation::ParseEnergyUseFile(Join(lines), r, why);

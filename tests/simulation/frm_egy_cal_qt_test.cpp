@@ -111,8 +111,8 @@ TEST(EgyCalOnQt, TheRunGoesOnAwayFromTheWindowThread) {
   ASSERT_EQ(seen.size(), 3u);
   for (int month = 1; month <= 3; ++month) {
     const Seen& s = seen[static_cast<std::size_t>(month - 1)];
-    EXPECT_EQ(s.rows, std::vector<std::string>{"Modelling Office - Processing Month No. " + std::to_string(month) +
-                                               "...."});
+    EXPECT_EQ(s.rows,
+              std::vector<std::string>{"Modelling Office - Processing Month No. " + std::to_string(month) + "...."});
     EXPECT_TRUE(s.logShown);
     EXPECT_FALSE(s.closeShown);
     EXPECT_FALSE(s.calculateMenu);

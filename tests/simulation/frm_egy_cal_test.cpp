@@ -328,13 +328,13 @@ TEST_P(EgyCalViewTest, ListViewCalculatesItsList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, EgyCalViewTest,
-    testing::Values(
-        ViewCase{"AddHVAC", &frmEgyCal::mnuMAAC, 2, "Annual Energy Use of Additional HVAC Systems"},
-        ViewCase{"AddElec", &frmEgyCal::mnuMAElec, 4, "Annual Energy Use of Additional Elec. && Lgt. Systems"},
-        ViewCase{"FS", &frmEgyCal::mnuMFSer, 5, "Annual Energy Use of Fire Services Systems"},
-        ViewCase{"Lift", &frmEgyCal::mnuMLift, 6, "Annual Energy Use of Lift and Escalator Systems"},
-        ViewCase{"PD", &frmEgyCal::mnuMPaD, 7, "Annual Energy Use of P && D Systems"},
-        ViewCase{"Gas", &frmEgyCal::mnuMGasS, 8, "Annual Energy Use of Systems using Town Gas"}),
+    testing::Values(ViewCase{"AddHVAC", &frmEgyCal::mnuMAAC, 2, "Annual Energy Use of Additional HVAC Systems"},
+                    ViewCase{"AddElec", &frmEgyCal::mnuMAElec, 4,
+                             "Annual Energy Use of Additional Elec. && Lgt. Systems"},
+                    ViewCase{"FS", &frmEgyCal::mnuMFSer, 5, "Annual Energy Use of Fire Services Systems"},
+                    ViewCase{"Lift", &frmEgyCal::mnuMLift, 6, "Annual Energy Use of Lift and Escalator Systems"},
+                    ViewCase{"PD", &frmEgyCal::mnuMPaD, 7, "Annual Energy Use of P && D Systems"},
+                    ViewCase{"Gas", &frmEgyCal::mnuMGasS, 8, "Annual Energy Use of Systems using Town Gas"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EgyCalTest, ZeroGasEfficiencyShowsTheMessageAndTheValuesAsTheyStand) {
@@ -450,9 +450,9 @@ TEST_F(EgyCalTest, SuccessfulRunShowsTheValuesAndClose) {
   EXPECT_EQ(w.lblHead.Caption(), "Annual Energy Use for Air Conditioning");
   platform.ExpectMessage(kProceed, MsgResult::Yes);
   w.cmdGO.Click();
-  EXPECT_EQ(Log(), (std::vector<std::string>{"Started to calculate cooling load", "Zone 1 done",
-                                             "Cooling load calculation completed", "Started to calculate A/C energy use",
-                                             "Hour 8760", "A/C energy use calculation completed"}));
+  EXPECT_EQ(Log(), (std::vector<std::string>{
+                       "Started to calculate cooling load", "Zone 1 done", "Cooling load calculation completed",
+                       "Started to calculate A/C energy use", "Hour 8760", "A/C energy use calculation completed"}));
   EXPECT_TRUE(w.lstRun.Visible());
   EXPECT_FALSE(w.lblMsg.Visible());
   EXPECT_EQ(w.lstRun.Left(), 240);
@@ -652,8 +652,9 @@ TEST_F(EgyCalTest, SavingTheRunLogOfAFailedRun) {
   platform.ExpectSaveDialog(folder.Path() + "run.TXT");
   w.lstRunRpt.SetListIndex(0);
   EXPECT_FALSE(w.lstRunRpt.Visible());
-  EXPECT_EQ(folder.Read("run.TXT"), "Started to calculate cooling load\r\nZone 1 done\r\nNo weather\r\n"
-                                    "Cooling load calculation terminated.\r\nNo weather\r\n");
+  EXPECT_EQ(folder.Read("run.TXT"),
+            "Started to calculate cooling load\r\nZone 1 done\r\nNo weather\r\n"
+            "Cooling load calculation terminated.\r\nNo weather\r\n");
 
   // Offered again by a click on the log; Exit only hides the actions.
   w.lstRun.SetListIndex(0);

@@ -51,9 +51,8 @@ TEST(ModelCheckHolders, EachAddsItsOwnPartToTheSameSentence) {
   tmp.Write("MODEL.ECI", text);
   simtest::RecordingLog log;
   ModRoutine::RunCoolingLoad(*prog, log, FirstDays(2));
-  EXPECT_EQ(prog->sim.SimErrMsg,
-            "BCLSim: Failed to read energy calculation input file " + tmp.Path() + "MODEL.ECI: " + sentence +
-                " (line 6)");
+  EXPECT_EQ(prog->sim.SimErrMsg, "BCLSim: Failed to read energy calculation input file " + tmp.Path() +
+                                     "MODEL.ECI: " + sentence + " (line 6)");
 
   // The plant run takes the model in memory.
   prog->sim.SimErr = 0;

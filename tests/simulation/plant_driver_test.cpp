@@ -302,11 +302,10 @@ INSTANTIATE_TEST_SUITE_P(
         PlantBadInput{"missing plant file",
                       [](common::Program& p, testsupport::TempFolder&) { p.plant.WssFile += ".gone"; },
                       "RunPlantSimulation: Failed to read central plant input file ", false},
-        PlantBadInput{"missing cooling load file",
-                      [](common::Program&, testsupport::TempFolder& t) {
-                        std::filesystem::remove(t.Path() + "AnHSpCL.TXT");
-                      },
-                      "RunPlantSimulation: Failed to open cooling load data file AnHSpCL.TXT!", false},
+        PlantBadInput{
+            "missing cooling load file",
+            [](common::Program&, testsupport::TempFolder& t) { std::filesystem::remove(t.Path() + "AnHSpCL.TXT"); },
+            "RunPlantSimulation: Failed to open cooling load data file AnHSpCL.TXT!", false},
         PlantBadInput{"plant that cannot reject its heat",
                       [](common::Program& p, testsupport::TempFolder& t) {
                         simtest::TowerPlant(p.plant.CPlt);
@@ -335,13 +334,12 @@ INSTANTIATE_TEST_SUITE_P(
                         simtest::WriteInputFiles(p, t.Path());
                       },
                       "RunPlantSimulation: Plant Start Hour 7 and Stop Hour 25 are refused", false},
-        PlantBadInput{"cooling load file one day short",
-                      [](common::Program& p, testsupport::TempFolder& t) {
-                        t.Write("AnHSpCL.TXT", LoadFile(p, FirstDays(1)));
-                      },
-                      "RunPlantSimulation: Failed to read cooling load data file AnHSpCL.TXT: unexpected end of "
-                      "file (line 73)",
-                      true},
+        PlantBadInput{
+            "cooling load file one day short",
+            [](common::Program& p, testsupport::TempFolder& t) { t.Write("AnHSpCL.TXT", LoadFile(p, FirstDays(1))); },
+            "RunPlantSimulation: Failed to read cooling load data file AnHSpCL.TXT: unexpected end of "
+            "file (line 73)",
+            true},
         PlantBadInput{"cooling load file of another model",
                       [](common::Program& p, testsupport::TempFolder& t) {
                         auto other = simtest::NewProgram();

@@ -66,8 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                    cp.CWPFlow[1] = 2;
                  },
                  ""},
-        PrepCase{"condenser flow of the chillers",
-                 [](auto& cp) { simtest::TowerPlant(cp), cp.ChrCWFlow[1] = 2; },
+        PrepCase{"condenser flow of the chillers", [](auto& cp) { simtest::TowerPlant(cp), cp.ChrCWFlow[1] = 2; },
                  "SimPrep: Total CWF of Chrs Insufficient for HR?"},
         PrepCase{"no secondary pumps comes first",
                  [](auto& cp) { simtest::TowerPlant(cp), cp.ChWPSType = 1, cp.NoOfCWP = 0, cp.NoOfCT = 0; },
@@ -86,8 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "SimPrep: No Seawater Pumps?"},
         PrepCase{"seawater flow", [](auto& cp) { SeawaterTowerPlant(cp), cp.SWPFlow[0][1] = 2; },
                  "SimPrep: Total SWP Flow Insufficient for HR?"},
-        PrepCase{"no towers", [](auto& cp) { simtest::TowerPlant(cp), cp.NoOfCT = 0; },
-                 "SimPrep: No Cooling Towers?"},
+        PrepCase{"no towers", [](auto& cp) { simtest::TowerPlant(cp), cp.NoOfCT = 0; }, "SimPrep: No Cooling Towers?"},
         PrepCase{"tower capacity", [](auto& cp) { simtest::TowerPlant(cp), cp.CTCap[1] = 59; },
                  "SimPrep: Total HR Cap. of Ctrs Insufficient?"},
         PrepCase{"tower flow", [](auto& cp) { simtest::TowerPlant(cp), cp.CTFlow[1] = 2.5f; },
@@ -110,8 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                    cp.SWPFlow[0][1] = 10, cp.CTFlow[1] = 10;
                  },
                  "SimPrep: Problems with condenser water temperatures!"},
-        PrepCase{"no chillers", [](auto& cp) { simtest::AirCooledPlant(cp), cp.NoOfChr = 0; },
-                 "SimPrep: No Chillers?"},
+        PrepCase{"no chillers", [](auto& cp) { simtest::AirCooledPlant(cp), cp.NoOfChr = 0; }, "SimPrep: No Chillers?"},
         PrepCase{"chiller of no capacity",
                  [](auto& cp) { simtest::AirCooledPlant(cp), cp.ChrCap[0][1] = 0, cp.ChrPower[0][1] = 0; },
                  "SimPrep: Rated capacity <= 0 for Chr# 1"},
@@ -184,8 +181,8 @@ TEST(Chiller, StagingOfThreeChillers) {
     int first, last;
     float plr;
   } cases[] = {
-      {40, 3, 3, 0.8f},      // the last (smallest) chiller alone
-      {0, 3, 3, 0},          // it runs even without load
+      {40, 3, 3, 0.8f},  // the last (smallest) chiller alone
+      {0, 3, 3, 0},      // it runs even without load
       {250, 1, 2, 250.f / 300},
       {400, 1, 3, 400.f / 350},  // short of capacity: all run above full load
   };
@@ -515,8 +512,8 @@ void SeawaterPlant(common::CentralPlantData& cp, float ratio) {
 TEST(CentralPlant, ExchangerColdEndClosesTheBalance) {
   struct Case {
     double heat, ua, hotDrop, coldRise;
-  } cases[] = {{600, 120, 5, 3}, {600, 120, 3, 5}, {600, 120, 5, 8.3}, {600, 120, 4, 4}, {60, 120, 0.5, 0.5001},
-               {600, 40, 5, 2.5}, {600, 2000, 5, 2.5}};
+  } cases[] = {{600, 120, 5, 3},       {600, 120, 3, 5},  {600, 120, 5, 8.3}, {600, 120, 4, 4},
+               {60, 120, 0.5, 0.5001}, {600, 40, 5, 2.5}, {600, 2000, 5, 2.5}};
   for (const auto& c : cases) {
     const double cold = ExchangerColdEndDifference(c.heat, c.ua, c.hotDrop, c.coldRise);
     const double hot = cold + c.hotDrop - c.coldRise;
@@ -620,7 +617,8 @@ TEST(CentralPlant, SecondaryPumpsFollowThePlantsPumpingSystem) {
   prog->sim.plant.PmpHeadCrv[2] = {3, -1, 0, 0};
   CPCSIM(*prog);
   EXPECT_EQ(prog->sim.SimErr, -1);
-  const std::string tail = " PmpWCal: Failed to solve for pump speed! CPCSIM: Unable to calculate SLP power for unit #: 2";
+  const std::string tail =
+      " PmpWCal: Failed to solve for pump speed! CPCSIM: Unable to calculate SLP power for unit #: 2";
   EXPECT_EQ(prog->sim.SimErrMsg.rfind("SZ1N: ", 0), 0u) << prog->sim.SimErrMsg;
   ASSERT_GE(prog->sim.SimErrMsg.size(), tail.size());
   EXPECT_EQ(prog->sim.SimErrMsg.substr(prog->sim.SimErrMsg.size() - tail.size()), tail);

@@ -82,9 +82,9 @@ TEST(Solvers, NewtonFindsKnownRoots) {
     CurveCoefs poly;
     float x0, root;
   } cases[] = {
-      {Poly({-2, 0, 1}), 1, std::sqrt(2.0f)},            // x^2 - 2
-      {Poly({-6, 11, -6, 1}), 3.4f, 3},                   // (x - 1)(x - 2)(x - 3)
-      {Poly({1.4636f, 0.54606f, -1.00145f - 2}), 0.5f, 0}, // a pump curve folded with a demand
+      {Poly({-2, 0, 1}), 1, std::sqrt(2.0f)},               // x^2 - 2
+      {Poly({-6, 11, -6, 1}), 3.4f, 3},                     // (x - 1)(x - 2)(x - 3)
+      {Poly({1.4636f, 0.54606f, -1.00145f - 2}), 0.5f, 0},  // a pump curve folded with a demand
   };
   cases[2].root = (0.54606f + std::sqrt(0.54606f * 0.54606f + 4 * 3.00145f * 1.4636f)) / (2 * 3.00145f);
   for (const auto& c : cases) {
@@ -123,10 +123,7 @@ TEST(Solvers, QuadraticRoots) {
   struct Case {
     float a, b, c, re1, im1, re2, im2;
   } cases[] = {
-      {1, 0, -4, 2, 0, -2, 0},
-      {1, 0, 4, 0, 2, 0, -2},
-      {1, -2, 1, 1, 0, 1, 0},
-      {2, 2, 5, -0.5f, 1.5f, -0.5f, -1.5f},
+      {1, 0, -4, 2, 0, -2, 0}, {1, 0, 4, 0, 2, 0, -2}, {1, -2, 1, 1, 0, 1, 0}, {2, 2, 5, -0.5f, 1.5f, -0.5f, -1.5f},
       {0, 2, -6, 3, 0, 3, 0},  // linear: the one root
   };
   for (auto c : cases) {

@@ -174,10 +174,10 @@ TEST(Enclosure, SurfacesAndViews) {
     int from, to;
     bool sees;
   } views[] = {
-      {1, 2, false}, {1, 3, true},  {1, 4, true},  {1, 5, true},   // roof: not its own plane's skylight
-      {2, 1, false}, {2, 3, true},  {2, 5, true},                  // skylight: not the roof
-      {3, 4, false}, {3, 1, true},  {4, 3, false}, {4, 2, true},   // wall and window of one plane
-      {5, 1, true},  {5, 2, true},  {5, 3, true},  {5, 4, true},   // the floor sees all
+      {1, 2, false}, {1, 3, true}, {1, 4, true},  {1, 5, true},  // roof: not its own plane's skylight
+      {2, 1, false}, {2, 3, true}, {2, 5, true},                 // skylight: not the roof
+      {3, 4, false}, {3, 1, true}, {4, 3, false}, {4, 2, true},  // wall and window of one plane
+      {5, 1, true},  {5, 2, true}, {5, 3, true},  {5, 4, true},  // the floor sees all
   };
   for (auto v : views) EXPECT_EQ(r.SurfSees[v.from][v.to], v.sees) << v.from << " -> " << v.to;
   EXPECT_TRUE(r.EnclosureOk);
@@ -203,7 +203,7 @@ TEST(Enclosure, RoomSideReferenceTemperatures) {
   // (600 + 500 W of lighting and equipment, 300 W diffuse) spread over 320 m2.
   const double rise = (300.0 / 320 + 1100.0 / 320) / 8.3;
   for (int c = 1; c <= 4; ++c) EXPECT_NEAR(m.SurfRefTemp[c][1], 24 + rise, 1e-5);
-  EXPECT_NEAR(m.SurfRefTemp[5][1], 24 + rise, 1e-5);               // the ceiling face
+  EXPECT_NEAR(m.SurfRefTemp[5][1], 24 + rise, 1e-5);                // the ceiling face
   EXPECT_NEAR(m.SurfRefTemp[5][0], 24 + rise + 830 / 830.0, 1e-5);  // the floor takes the beam
 
   // A hot south wall radiates to the others: its face is driven below the
@@ -299,8 +299,8 @@ TEST(RoomLoad, OperatingHoursOfAnOffice) {
     int day, h;
     bool cooled;
   } cases[] = {
-      {3, 7, false}, {3, 8, true}, {3, 18, true}, {3, 19, false}, {0, 12, false},
-      {6, 8, true},  {6, 12, true}, {6, 13, false},
+      {3, 7, false},  {3, 8, true}, {3, 18, true}, {3, 19, false},
+      {0, 12, false}, {6, 8, true}, {6, 12, true}, {6, 13, false},
   };
   for (auto c : cases) {
     auto prog = LoadRoom(1, 28);

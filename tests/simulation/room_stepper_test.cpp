@@ -146,8 +146,8 @@ TEST(RoomStepper, EveryStepBitForBitAsTheStraightforwardRoutines) {
         for (int c = 1; c <= common::kMaxFabrics; ++c) m.NodeTemp[0][c] = m.NodeTemp[1][c];
         stepper->Step();
 
-        const std::string where = "room " + std::to_string(seen.rooms) + " hour " + std::to_string(hour) +
-                                  " step " + std::to_string(step);
+        const std::string where =
+            "room " + std::to_string(seen.rooms) + " hour " + std::to_string(hour) + " step " + std::to_string(step);
         ASSERT_EQ(Bits(stepper->StepSensLd()), Bits(m.StepSensLd)) << where;
         ASSERT_EQ(Bits(stepper->StepLatLd()), Bits(m.StepLatLd)) << where;
         ASSERT_EQ(Bits(stepper->RmAirT()), Bits(m.RmAirT)) << where;

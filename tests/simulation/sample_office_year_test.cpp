@@ -98,8 +98,7 @@ class SampleOfficeYear : public ::testing::Test {
     std::string error;
     EXPECT_TRUE(energy_input::ReadEnergyModelFile(folder_->Path() + "OFFICE.ECI", ei.EgyModel, ei.FabShMask, error))
         << error;
-    EXPECT_TRUE(energy_input::ReadAirSideFile(folder_->Path() + "OFFICE.ASS", ei.EgyModel, ei.ASSys, error))
-        << error;
+    EXPECT_TRUE(energy_input::ReadAirSideFile(folder_->Path() + "OFFICE.ASS", ei.EgyModel, ei.ASSys, error)) << error;
     return prog;
   }
 

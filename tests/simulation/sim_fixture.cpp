@@ -48,16 +48,14 @@ std::unique_ptr<common::Program> NewProgram() { return std::make_unique<common::
 
 common::ConstructionTables SampleConstructions() {
   common::ConstructionTables ct;
-  AddConstruction(ct, "Brick cavity wall", 0, 0.6f, 0.6f,
-                  {{41, 0.1f, 1800, 0.8f, 840}, {0, 0.05f, 0, 0, 0}, {42, 0.1f, 1400, 0.5f, 1000},
-                   {55, 0.013f, 900, 0.25f, 1000}});
+  AddConstruction(
+      ct, "Brick cavity wall", 0, 0.6f, 0.6f,
+      {{41, 0.1f, 1800, 0.8f, 840}, {0, 0.05f, 0, 0, 0}, {42, 0.1f, 1400, 0.5f, 1000}, {55, 0.013f, 900, 0.25f, 1000}});
   AddConstruction(ct, "Single glazing", 1, 0.1f, 0.8f, {{50, 0.006f, 2500, 1.0f, 840}});
-  AddConstruction(ct, "Concrete slab", 0, 0.6f, 0.6f,
-                  {{12, 0.05f, 2000, 1.2f, 840}, {10, 0.15f, 2300, 1.4f, 880}});
+  AddConstruction(ct, "Concrete slab", 0, 0.6f, 0.6f, {{12, 0.05f, 2000, 1.2f, 840}, {10, 0.15f, 2300, 1.4f, 880}});
   AddConstruction(ct, "Stud partition", 0, 0.5f, 0.5f,
                   {{56, 0.013f, 900, 0.25f, 1000}, {0, 0.075f, 0, 0, 0}, {56, 0.013f, 900, 0.25f, 1000}});
-  AddConstruction(ct, "Insulated roof", 0, 0.7f, 0.6f,
-                  {{82, 0.05f, 30, 0.035f, 1400}, {10, 0.15f, 2300, 1.4f, 880}});
+  AddConstruction(ct, "Insulated roof", 0, 0.7f, 0.6f, {{82, 0.05f, 30, 0.035f, 1400}, {10, 0.15f, 2300, 1.4f, 880}});
   return ct;
 }
 

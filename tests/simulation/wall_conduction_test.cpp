@@ -220,8 +220,9 @@ TEST(WallLayout, UnusableLayersAndTooManyNodes) {
 TEST(WallLayout, UnboundedNodeWeightsAreRefused) {
   auto prog = OneComponent({{20, 0.001f, 7800, 3e38f, 500}});
   EXPECT_EQ(prog->sim.SimErr, -1);
-  EXPECT_EQ(prog->sim.SimErrMsg, "SetupWallNodes: The wall nodes of construction 1 () would be unstable at a time "
-                                 "step of 60 s!");
+  EXPECT_EQ(prog->sim.SimErrMsg,
+            "SetupWallNodes: The wall nodes of construction 1 () would be unstable at a time "
+            "step of 60 s!");
 }
 
 TEST(WallLayout, LayerPropertiesOfAirGaps) {
@@ -256,16 +257,16 @@ TEST(SolarGeometry, IncidenceOnEachOrientation) {
     int orient;
     double cosi;
   } cases[] = {
-      {0, alt30, 5, std::cos(pi / 6)},             // due south on a south wall
-      {0, alt30, 1, 0},                            // never on a north wall
+      {0, alt30, 5, std::cos(pi / 6)},  // due south on a south wall
+      {0, alt30, 1, 0},                 // never on a north wall
       {0, 1.2f, 1, 0},
-      {0, alt30, 9, 0.5},                          // sin alt on a roof
-      {1.5f * pi, 0, 3, 1},                        // east sun on an east wall
-      {pi / 2, 0.3f, 7, std::cos(0.3)},            // west
-      {pi / 4, 0, 4, 0},                           // south-west sun on a south-east wall: 90 degrees off
-      {0.1f, 0, 4, std::cos(pi / 4 + 0.1)},        // across south: SE wall, sun just west of south
+      {0, alt30, 9, 0.5},                             // sin alt on a roof
+      {1.5f * pi, 0, 3, 1},                           // east sun on an east wall
+      {pi / 2, 0.3f, 7, std::cos(0.3)},               // west
+      {pi / 4, 0, 4, 0},                              // south-west sun on a south-east wall: 90 degrees off
+      {0.1f, 0, 4, std::cos(pi / 4 + 0.1)},           // across south: SE wall, sun just west of south
       {2 * pi - 0.1f, 0, 6, std::cos(pi / 4 + 0.1)},  // and SW wall, sun just east of south
-      {pi, 0.5f, 5, 0},                            // north sun behind a south wall
+      {pi, 0.5f, 5, 0},                               // north sun behind a south wall
   };
   for (const auto& c : cases)
     EXPECT_NEAR(CalSolarAngles(c.azi, c.alt, static_cast<common::Integer>(c.orient)), c.cosi, 1e-6)

@@ -35,8 +35,7 @@ class SlideViewerTest : public testing::Test {
     folder.Write("data/FrontPic.emf", "emf");
     WriteBook("data/LCA.TXT", {{"About LCA", "Ch1\\Ch1Slides.txt"}, {"About this Program", "Ch2\\Ch2Slides.txt"}});
     WriteChapter("data/Ch1/Ch1Slides.txt", "About LCA",
-                 {"1 Introduction", "2 Life Cycle Stages", "Overview", "4 Impact Categories",
-                  "5 Life Cycle Cost"});
+                 {"1 Introduction", "2 Life Cycle Stages", "Overview", "4 Impact Categories", "5 Life Cycle Cost"});
     WriteChapter("data/Ch2/Ch2Slides.txt", "About this Program", {"1 Open the Database", "2 Projects"});
     folder.Write("home/Ostrevo_Str.TXT", Quoted(folder.Path() + "data/") + "\r\n");
   }
@@ -52,8 +51,8 @@ class SlideViewerTest : public testing::Test {
     std::string text = Quoted(title) + "\r\n" + std::to_string(slides.size()) + "\r\n";
     for (size_t i = 1; i <= slides.size(); ++i) {
       const std::string picture = "S" + std::to_string(i) + ".svg";
-      text += Quoted(slides[i - 1]) + "," + Quoted(chapterFolder + "\\" + picture) + ",\"note " +
-              std::to_string(i) + "\"\r\n";
+      text += Quoted(slides[i - 1]) + "," + Quoted(chapterFolder + "\\" + picture) + ",\"note " + std::to_string(i) +
+              "\"\r\n";
       if (withPictures) folder.Write("data/" + chapterFolder + "/" + picture, "<svg/>");
     }
     folder.Write(path, text);
@@ -85,8 +84,7 @@ TEST_F(SlideViewerTest, StartReadsTheDataFolderAndTheDefaultBook) {
   EXPECT_EQ(window.Caption(), "Slide Show");
   EXPECT_EQ(common::CurrentFolder(), folder.Path() + "data/");
   EXPECT_EQ(sld.BookFile, "LCA.TXT");
-  EXPECT_EQ(Items(window.cboChLst),
-            (std::vector<std::string>{"LCA Slide Book", "About LCA", "About this Program"}));
+  EXPECT_EQ(Items(window.cboChLst), (std::vector<std::string>{"LCA Slide Book", "About LCA", "About this Program"}));
   EXPECT_EQ(window.cboChLst.ListIndex(), 0);
   EXPECT_EQ(sld.NoOfCh, 2);
   EXPECT_EQ(sld.ChFile[2], "Ch2\\Ch2Slides.txt");
@@ -97,8 +95,8 @@ TEST_F(SlideViewerTest, StartReadsTheDataFolderAndTheDefaultBook) {
   EXPECT_EQ(window.txtSrch.Text(), "");
   // The search row sits 75 twips under the slide list.
   EXPECT_EQ(window.lstSlides.Height(), 9200);
-  for (const forms::Control* c : std::vector<const forms::Control*>{&window.lblSrch, &window.txtSrch,
-                                                                    &window.cmdSrch, &window.cmdNX})
+  for (const forms::Control* c :
+       std::vector<const forms::Control*>{&window.lblSrch, &window.txtSrch, &window.cmdSrch, &window.cmdNX})
     EXPECT_EQ(c->Top(), 720 + 9200 + 75) << c->Name();
   EXPECT_EQ(window.Image1.Width(), 12000);
   EXPECT_EQ(window.Image1.Height(), 9000);
@@ -200,8 +198,8 @@ TEST_F(SlideViewerTest, SlideListAndPictureClicks) {
 TEST_F(SlideViewerTest, FindAndNextByWordsOfTheTitles) {
   MakeDataFolder();
   WriteChapter("data/Ch3/Ch3Slides.txt", "Search",
-               {"1 Introduction", "12 Life Cycle Stages", "LifeCycle", "4 Cost over the life cycle",
-                "5 Normalisation", "6 Life Cycle Cost"});
+               {"1 Introduction", "12 Life Cycle Stages", "LifeCycle", "4 Cost over the life cycle", "5 Normalisation",
+                "6 Life Cycle Cost"});
   WriteBook("data/LCA.TXT", {{"Search", "Ch3\\Ch3Slides.txt"}});
   Start();
   ChooseChapter(1);
@@ -218,7 +216,7 @@ TEST_F(SlideViewerTest, FindAndNextByWordsOfTheTitles) {
   EXPECT_EQ(find("LIFE C"), 2);
   EXPECT_EQ(find("stages"), 2);
   window.lstSlides.SetListIndex(5);
-  EXPECT_EQ(find("12"), 5);  // not found: the slide on screen stays
+  EXPECT_EQ(find("12"), 5);         // not found: the slide on screen stays
   EXPECT_EQ(find("lifecycle"), 5);  // a title without a blank is never found
   EXPECT_EQ(find(""), 5);           // an empty box does nothing
 

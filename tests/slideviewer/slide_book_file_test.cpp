@@ -18,8 +18,9 @@ std::string Book(int count, int written) {
 
 TEST(SlideBookFile, ReadsItemsRegardlessOfLineBreaks) {
   testsupport::TempFolder folder;
-  folder.Write("LCA.TXT", "\"LCA Slides\"\r\n2,\"About LCA\"\r\n\"Ch1\\Ch1Slides.txt\"\r\n"
-                          "\"About this Program\",\"Ch2\\Ch2Slides.txt\"\r\n");
+  folder.Write("LCA.TXT",
+               "\"LCA Slides\"\r\n2,\"About LCA\"\r\n\"Ch1\\Ch1Slides.txt\"\r\n"
+               "\"About this Program\",\"Ch2\\Ch2Slides.txt\"\r\n");
   std::string error;
   auto book = slideviewer::ReadSlideBook("lca.txt", error);
   ASSERT_TRUE(book.has_value()) << error;

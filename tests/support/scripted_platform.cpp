@@ -50,8 +50,8 @@ forms::MsgResult ScriptedPlatform::MessageBox(const std::string& text, forms::Ms
     if (expectedMessages_.empty()) {
       ADD_FAILURE() << "Unexpected message box: \"" << text << "\"";
     } else {
-      ADD_FAILURE() << "Unexpected message box: \"" << text << "\" (expected \""
-                    << expectedMessages_.front().text << "\")";
+      ADD_FAILURE() << "Unexpected message box: \"" << text << "\" (expected \"" << expectedMessages_.front().text
+                    << "\")";
     }
   }
   switch (buttons) {

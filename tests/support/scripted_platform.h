@@ -68,8 +68,7 @@ class ScriptedPlatform : public forms::Platform {
   bool ScriptDone() const;
 
   // ---- Platform ----
-  forms::MsgResult MessageBox(const std::string& text, forms::MsgButtons buttons,
-                              const std::string& title) override;
+  forms::MsgResult MessageBox(const std::string& text, forms::MsgButtons buttons, const std::string& title) override;
   void ShowForm(forms::Form& form, bool modal) override;
   void HideForm(forms::Form& form) override;
   void UnloadForm(forms::Form& form) override;

@@ -77,7 +77,10 @@ class SummaryProject {
     b.SerGrpFile[0] = "SER.SER", b.SerGrpName[0] = "Lifts", b.SerGrpQty[0] = 1;
 
     Group("FDN.FDN", "Piling", 100,
-          {{"PILES.FDC", "Piles", 0, 4,
+          {{"PILES.FDC",
+            "Piles",
+            0,
+            4,
             {{"PILE.FDE", "Pile", 5, {{"0.6", "dia"}, {"24", "m long"}}}, {"SPARE.FDE", "Spare", 0, {}}}},
            {"CAPS.FDC", "Caps", 0, 2, {{"CAP.FDE", "Cap", 0, {{"C30", "grade"}}}}}});
     Group("GF.FLR", "Ground floor", 200, {{"SLAB.FLC", "Slab", 0, 1, {{"SLAB.FLE", "Slab 150", 5, {{"150", "mm"}}}}}});

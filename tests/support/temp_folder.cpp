@@ -19,8 +19,7 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
   std::error_code ec;
   std::filesystem::current_path(previous_, ec);
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, ec);
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
   std::filesystem::remove_all(path_, ec);
 }
 

@@ -1,3 +1,3 @@
-#include <string>
 #include <QString>
+#include <string>
 int SeesQt() { return 3; }
