@@ -169,4 +169,16 @@ std::unique_ptr<Binder> CreateBinder(forms::Control& control, QWidget* parent) {
   return nullptr;
 }
 
+Qt::Alignment ToQtAlignment(forms::Alignment a) {
+  switch (a) {
+    case forms::Alignment::Right:
+      return Qt::AlignRight;
+    case forms::Alignment::Center:
+      return Qt::AlignHCenter;
+    case forms::Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
 }  // namespace qtui

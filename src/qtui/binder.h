@@ -80,6 +80,9 @@ class Binder : public QObject, public forms::ControlView {
   QPointer<QWidget> widget_;
 };
 
+// A control's horizontal text alignment as Qt's.
+Qt::Alignment ToQtAlignment(forms::Alignment a);
+
 // The binder for a control, its widget made as a child of `parent`.
 std::unique_ptr<Binder> CreateBinder(forms::Control& control, QWidget* parent);
 

@@ -20,18 +20,6 @@ namespace qtui {
 
 namespace {
 
-Qt::Alignment ToQtAlignment(forms::Alignment a) {
-  switch (a) {
-    case forms::Alignment::Right:
-      return Qt::AlignRight;
-    case forms::Alignment::Center:
-      return Qt::AlignHCenter;
-    case forms::Alignment::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
 bool IsCaptionProp(forms::Prop p) {
   return p == forms::Prop::Caption || p == forms::Prop::Geometry || p == forms::Prop::Font || p == forms::Prop::Style;
 }

@@ -30,18 +30,6 @@ namespace {
 
 const QColor kFixedCell(0xC0, 0xC0, 0xC0);
 
-Qt::Alignment ToQtAlignment(forms::Alignment a) {
-  switch (a) {
-    case forms::Alignment::Right:
-      return Qt::AlignRight;
-    case forms::Alignment::Center:
-      return Qt::AlignHCenter;
-    case forms::Alignment::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
 // The table never scrolls itself: the model decides which rows are shown.
 class GridTable : public QTableWidget {
  public:

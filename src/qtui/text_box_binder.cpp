@@ -16,18 +16,6 @@ namespace qtui {
 
 namespace {
 
-Qt::Alignment ToQtAlignment(forms::Alignment a) {
-  switch (a) {
-    case forms::Alignment::Right:
-      return Qt::AlignRight;
-    case forms::Alignment::Center:
-      return Qt::AlignHCenter;
-    case forms::Alignment::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
 // A multi-line box holds CR LF line ends in the model and "\n" in Qt.
 QString ToWidgetText(const std::string& text) {
   QString s = ToQString(text);
