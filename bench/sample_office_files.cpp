@@ -10,8 +10,8 @@
 #include <string>
 
 #include "common/program.h"
-#include "energy_input/energy_model_files.h"
 #include "simulation/simulation_runs.h"
+#include "support/sample_office.h"
 
 namespace {
 
@@ -30,26 +30,11 @@ int main(int argc, char** argv) {
   }
   std::string folder = argv[1];
   if (folder.back() != '/') folder += '/';
-  const std::string sample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  for (const auto& e : std::filesystem::directory_iterator(sample)) {
-    std::string ext = e.path().extension().string();
-    if (ext == ".ECI" || ext == ".CON" || ext == ".ASS" || ext == ".WSS" || ext == ".SHM")
-      std::filesystem::copy_file(e.path(), folder + e.path().filename().string(),
-                                 std::filesystem::copy_options::overwrite_existing);
-  }
   auto prog = std::make_unique<common::Program>();
-  auto& ei = prog->energyInput;
-  prog->building.ProjDir = folder;
-  prog->building.DataDir = std::string(OSTREVO_SOURCE_DIR) + "/data/";
-  ei.EciFile = "OFFICE.ECI";
-  ei.ConsFile = "OFFICE.CON";
-  ei.AssFile = "OFFICE.ASS";
-  prog->plant.WssFile = "OFFICE.WSS";
   std::string error;
-  if (!energy_input::ReadEnergyModelFile(folder + ei.EciFile, ei.EgyModel, ei.FabShMask, error) ||
-      !energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error)) {
+  if (!testsupport::CopySampleOfficeFiles(folder, error) || !testsupport::LoadSampleOffice(*prog, folder, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }

@@ -29,6 +29,7 @@
 #include "simulation/simulation_runs.h"
 #include "simulation/solar.h"
 #include "simulation/wall_conduction.h"
+#include "support/sample_office.h"
 
 namespace {
 
@@ -86,10 +87,10 @@ struct Project {
 Project& SampleOffice() {
   static Project* office = [] {
     auto* p = new Project("OFFICE.ECI", "OFFICE.CON", "OFFICE.ASS", "OFFICE.WSS");
-    for (const auto& e : std::filesystem::directory_iterator(kSample)) {
-      std::string ext = e.path().extension().string();
-      if (ext == ".ECI" || ext == ".CON" || ext == ".ASS" || ext == ".WSS" || ext == ".SHM")
-        std::filesystem::copy_file(e.path(), p->folder + e.path().filename().string());
+    std::string error;
+    if (!testsupport::CopySampleOfficeFiles(p->folder, error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      std::abort();
     }
     p->Load();
     return p;

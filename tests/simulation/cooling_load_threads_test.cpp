@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "energy_input/energy_model_files.h"
 #include "sim_fixture.h"
 #include "simulation/cooling_load_sim.h"
+#include "support/sample_office.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -33,30 +33,17 @@ struct OfficeYear {
 
 OfficeYear RunOffice(int threads) {
   testsupport::TempFolder tmp;
-  const std::string sample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
-  for (const auto& e : std::filesystem::directory_iterator(sample)) {
-    std::string ext = e.path().extension().string();
-    if (ext == ".ECI" || ext == ".CON" || ext == ".ASS" || ext == ".WSS" || ext == ".SHM")
-      std::filesystem::copy_file(e.path(), tmp.Path() + e.path().filename().string());
-  }
   auto prog = simtest::NewProgram();
-  auto& ei = prog->energyInput;
-  prog->building.ProjDir = tmp.Path();
-  prog->building.DataDir = std::string(OSTREVO_SOURCE_DIR) + "/data/";
-  ei.EciFile = "OFFICE.ECI";
-  ei.ConsFile = "OFFICE.CON";
-  ei.AssFile = "OFFICE.ASS";
-  prog->plant.WssFile = "OFFICE.WSS";
   std::string error;
-  EXPECT_TRUE(energy_input::ReadEnergyModelFile(tmp.Path() + "OFFICE.ECI", ei.EgyModel, ei.FabShMask, error)) << error;
-  EXPECT_TRUE(energy_input::ReadAirSideFile(tmp.Path() + "OFFICE.ASS", ei.EgyModel, ei.ASSys, error)) << error;
+  EXPECT_TRUE(testsupport::CopySampleOfficeFiles(tmp.Path(), error)) << error;
+  EXPECT_TRUE(testsupport::LoadSampleOffice(*prog, tmp.Path(), error)) << error;
   simtest::RecordingLog log;
   ModRoutine::RunCoolingLoad(*prog, log, simulation::kWeatherYear, threads);
   EXPECT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
   EXPECT_TRUE(FilesEndingIn(tmp.Path(), ".RLF").empty());
   EXPECT_TRUE(FilesEndingIn(tmp.Path(), ".ZLF").empty());
   OfficeYear year;
-  year.lastSens = ei.ASSys.DsgSensLd[1];
+  year.lastSens = prog->energyInput.ASSys.DsgSensLd[1];
   year.lastLat = prog->sim.RmLatLd;
   ModACPlt::RunPlantSimulation(*prog, log);
   EXPECT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;

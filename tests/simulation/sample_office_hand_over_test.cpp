@@ -6,12 +6,12 @@
 // tests/data/sample_office_year.txt (see reference_results.h).
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "reference_results.h"
 #include "simulation/frm_egy_cal.h"
+#include "support/sample_office.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -19,10 +19,8 @@ namespace {
 
 TEST(SampleOfficeHandOver, AllSystemsOneByOneThenExit) {
   testsupport::TempFolder folder;
-  const std::string sample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
-  for (const char* name : {"OFFICE.ECI", "OFFICE.CON", "OFFICE.ASS", "OFFICE.WSS", "OFFICE.NAC", "E_FINS.SHM",
-                           "S_CANOPY.SHM", "S_OVHG.SHM"})
-    std::filesystem::copy_file(sample + name, folder.Path() + name);
+  std::string error;
+  ASSERT_TRUE(testsupport::CopySampleOfficeFiles(folder.Path(), error)) << error;
   testsupport::ScriptedPlatform platform;
   auto prog = std::make_unique<common::Program>();
   prog->building.Bldg.ProjFile = "OFFICE.PRJ";

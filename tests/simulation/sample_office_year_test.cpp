@@ -7,14 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <filesystem>
 #include <memory>
 
 #include "common/program.h"
-#include "energy_input/energy_model_files.h"
 #include "reference_results.h"
 #include "sim_fixture.h"
 #include "simulation/simulation_runs.h"
+#include "support/sample_office.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -68,12 +67,8 @@ class SampleOfficeYear : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     folder_ = new testsupport::TempFolder;
-    const std::string sample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
-    for (const auto& e : std::filesystem::directory_iterator(sample)) {
-      std::string ext = e.path().extension().string();
-      if (ext == ".ECI" || ext == ".CON" || ext == ".ASS" || ext == ".WSS" || ext == ".SHM")
-        std::filesystem::copy_file(e.path(), folder_->Path() + e.path().filename().string());
-    }
+    std::string error;
+    EXPECT_TRUE(testsupport::CopySampleOfficeFiles(folder_->Path(), error)) << error;
     prog_ = NewProgram().release();
     CollectLog log;
     ModRoutine::BCLSim(*prog_, log);
@@ -88,17 +83,8 @@ class SampleOfficeYear : public ::testing::Test {
 
   static std::unique_ptr<common::Program> NewProgram() {
     auto prog = std::make_unique<common::Program>();
-    auto& ei = prog->energyInput;
-    prog->building.ProjDir = folder_->Path();
-    prog->building.DataDir = std::string(OSTREVO_SOURCE_DIR) + "/data/";
-    ei.EciFile = "OFFICE.ECI";
-    ei.ConsFile = "OFFICE.CON";
-    ei.AssFile = "OFFICE.ASS";
-    prog->plant.WssFile = "OFFICE.WSS";
     std::string error;
-    EXPECT_TRUE(energy_input::ReadEnergyModelFile(folder_->Path() + "OFFICE.ECI", ei.EgyModel, ei.FabShMask, error))
-        << error;
-    EXPECT_TRUE(energy_input::ReadAirSideFile(folder_->Path() + "OFFICE.ASS", ei.EgyModel, ei.ASSys, error)) << error;
+    EXPECT_TRUE(testsupport::LoadSampleOffice(*prog, folder_->Path(), error)) << error;
     return prog;
   }
 

@@ -1,0 +1,39 @@
+#include "support/sample_office.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "energy_input/energy_model_files.h"
+
+namespace testsupport {
+
+namespace {
+const std::string kSample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
+}
+
+bool CopySampleOfficeFiles(const std::string& folder, std::string& error) {
+  std::error_code ec;
+  for (const auto& e : std::filesystem::directory_iterator(kSample, ec)) {
+    const std::string ext = e.path().extension().string();
+    if (ext != ".ECI" && ext != ".CON" && ext != ".ASS" && ext != ".WSS" && ext != ".NAC" && ext != ".SHM") continue;
+    std::filesystem::copy_file(e.path(), folder + e.path().filename().string(),
+                               std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec) break;
+  }
+  if (ec) error = "cannot copy the sample office into " + folder + ": " + ec.message();
+  return !ec;
+}
+
+bool LoadSampleOffice(common::Program& prog, const std::string& folder, std::string& error) {
+  auto& ei = prog.energyInput;
+  prog.building.ProjDir = folder;
+  prog.building.DataDir = std::string(OSTREVO_SOURCE_DIR) + "/data/";
+  ei.EciFile = "OFFICE.ECI";
+  ei.ConsFile = "OFFICE.CON";
+  ei.AssFile = "OFFICE.ASS";
+  prog.plant.WssFile = "OFFICE.WSS";
+  return energy_input::ReadEnergyModelFile(folder + ei.EciFile, ei.EgyModel, ei.FabShMask, error) &&
+         energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error);
+}
+
+}  // namespace testsupport

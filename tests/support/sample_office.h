@@ -1,0 +1,21 @@
+#pragma once
+// The sample office of samples/office as a project folder, for the
+// simulation's tests and benchmarks.
+#include <string>
+
+#include "common/program.h"
+
+namespace testsupport {
+
+// Copies the sample office's energy model, constructions, air-side systems,
+// plants, non-AC services and shading masks into `folder` (ending in "/"),
+// replacing files of the same name. False, with the reason, when one cannot
+// be copied.
+bool CopySampleOfficeFiles(const std::string& folder, std::string& error);
+
+// Sets `prog` up as the energy calculation window leaves it before a run of
+// the sample office in `folder`: the project and data folders, the file
+// names, and the energy model and air-side systems read from the folder.
+bool LoadSampleOffice(common::Program& prog, const std::string& folder, std::string& error);
+
+}  // namespace testsupport
