@@ -28,6 +28,30 @@ Library LibraryOf(Integer grpType, Integer compTypeIdx) {
   }
 }
 
+// The library file and its folder as the state holds them; none for no library.
+struct LibraryPaths {
+  const std::string* file = nullptr;
+  const std::string* folder = nullptr;
+};
+
+LibraryPaths PathsOf(const common::BuildingState& st, Library library) {
+  switch (library) {
+    case Library::Foundation:
+      return {&st.FdnLibFile, &st.FdnLibDir};
+    case Library::Fabric:
+      return {&st.FabLibFile, &st.FabLibDir};
+    case Library::Contents:
+      return {&st.ContLibFile, &st.ContLibDir};
+    case Library::Mechanical:
+      return {&st.MechLibFile, &st.MechLibDir};
+    case Library::Electrical:
+      return {&st.ElecLibFile, &st.ElecLibDir};
+    case Library::None:
+      break;
+  }
+  return {};
+}
+
 void ResetLibrary(common::ElementLibrary& lib) {
   for (auto& row : lib.ElmLib)
     for (auto& field : row) field.clear();
@@ -82,39 +106,13 @@ void SetLibraryPaths(common::BuildingState& st) {
 }
 
 std::string ElementLibraryFile(const common::BuildingState& st, Integer grpType, Integer compTypeIdx) {
-  switch (LibraryOf(grpType, compTypeIdx)) {
-    case Library::Foundation:
-      return st.FdnLibFile;
-    case Library::Fabric:
-      return st.FabLibFile;
-    case Library::Contents:
-      return st.ContLibFile;
-    case Library::Mechanical:
-      return st.MechLibFile;
-    case Library::Electrical:
-      return st.ElecLibFile;
-    case Library::None:
-      break;
-  }
-  return "";
+  const LibraryPaths paths = PathsOf(st, LibraryOf(grpType, compTypeIdx));
+  return paths.file ? *paths.file : "";
 }
 
 std::string ElementLibraryFolder(const common::BuildingState& st, Integer grpType, Integer compTypeIdx) {
-  switch (LibraryOf(grpType, compTypeIdx)) {
-    case Library::Foundation:
-      return st.FdnLibDir;
-    case Library::Fabric:
-      return st.FabLibDir;
-    case Library::Contents:
-      return st.ContLibDir;
-    case Library::Mechanical:
-      return st.MechLibDir;
-    case Library::Electrical:
-      return st.ElecLibDir;
-    case Library::None:
-      break;
-  }
-  return "";
+  const LibraryPaths paths = PathsOf(st, LibraryOf(grpType, compTypeIdx));
+  return paths.folder ? *paths.folder : "";
 }
 
 LibraryLoad LoadElementLibrary(const std::string& path, common::ElementLibrary& lib) {
