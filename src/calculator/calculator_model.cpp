@@ -15,6 +15,9 @@ std::optional<Single> ReadSingle(std::string_view text) { return common::ToSingl
 std::optional<Single> Evaluate(Operation op, Single x, Single y) {
   CheckedMath m;
   const double pi = 4 * std::atan(1.0);
+  // Degrees to radians as y * pi / 180, in that order (y * 4 * atan(1) / 180
+  // to the last bit: the factor 4 is exact).
+  const auto radians = [&] { return static_cast<double>(y) * pi / 180; };
   double result = y;
   switch (op) {
     case Operation::Enter:
@@ -46,12 +49,11 @@ std::optional<Single> Evaluate(Operation op, Single x, Single y) {
     case Operation::Pi:
       result = pi;
       break;
-    // Degrees to radians as y * 4 * atan(1) / 180, in that order.
     case Operation::Sin:
-      result = std::sin(static_cast<double>(y) * 4 * std::atan(1.0) / 180);
+      result = std::sin(radians());
       break;
     case Operation::Cos:
-      result = std::cos(static_cast<double>(y) * 4 * std::atan(1.0) / 180);
+      result = std::cos(radians());
       break;
     case Operation::ATan:
       result = std::atan(static_cast<double>(y)) * 180 / pi;
