@@ -205,8 +205,7 @@ void frmBldgSysInput::Form_Load() {
     }
   }
   txtProjName.SetText(bldg.ProjName);
-  cfaShown_ = common::ShortText(bldg.CFA);
-  txtCFA.SetText(cfaShown_);
+  txtCFA.SetText(common::ShortText(bldg.CFA));
   if (bldg.ProjFile.empty()) return;
   for (Band& b : bands_) {
     auto rows = BldgGroupListOf(bldg, b.grpType);
@@ -222,8 +221,9 @@ void frmBldgSysInput::Form_Load() {
 bool frmBldgSysInput::StoreBuilding() {
   auto& bldg = prog_.building.Bldg;
   // The box shows seven digits: left as shown, the stored area stands.
-  auto cfa = txtCFA.Text() == cfaShown_ ? std::optional<common::Single>(bldg.CFA)
-                                        : common::ToSingle(common::LeadingNumberAnyBlanks(txtCFA.Text()));
+  auto cfa = txtCFA.Text() == common::ShortText(bldg.CFA)
+                 ? std::optional<common::Single>(bldg.CFA)
+                 : common::ToSingle(common::LeadingNumberAnyBlanks(txtCFA.Text()));
   if (!cfa) {
     MsgBox("The construction floor area is too large to be stored.");
     return false;

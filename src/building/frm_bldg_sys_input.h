@@ -6,7 +6,6 @@
 // window shows modally for Add and Edit.
 #include <array>
 #include <functional>
-#include <string>
 
 #include "common/program.h"
 #include "forms/controls.h"
@@ -154,7 +153,6 @@ class frmBldgSysInput : public forms::Form {
   forms::Form& groupEditor_;
   std::function<void()> showMain_;
   std::array<Band, 3> bands_;
-  std::string cfaShown_;  // the floor area as Load showed it
 };
 
 }  // namespace building
