@@ -380,7 +380,6 @@ void frmGroupComp::cmdSaveElm_Click() {
       if (n == sel + 1) {
         lstElm.AddItem(st_.CurElm.ElmName);
         sel = n;
-        assessLines_.Insert(sel);
       } else {
         // Insert after the selected line (at the top with none selected).
         for (int k = n; k >= sel + 2; --k) {
@@ -395,8 +394,8 @@ void frmGroupComp::cmdSaveElm_Click() {
           }
         }
         sel = sel + 1;
-        assessLines_.Insert(sel);
       }
+      assessLines_.Insert(sel);
     }
     // An element that was not added and belongs to no line (the list was
     // reloaded meanwhile) is only written to its file.
