@@ -233,7 +233,7 @@ SelectionReportResult WriteSelectionReport(common::Program& prog) {
   std::string file;
   bool complete = report.WriteReport(file);
   // What was written before a failure stays in the file.
-  if (!common::WriteFileSafely(common::ResolveProjectFile(name, prog.building.ProjDir), report.Text()))
+  if (!common::WriteFileSafely(common::ProjectSaveFile(name, prog.building.ProjDir), report.Text()))
     return {false, {"Failed to open " + name + " for output!"}};
   SelectionReportResult result{complete, report.Messages()};
   result.messages.push_back(complete ? "Report written to file: " + name

@@ -13,7 +13,7 @@ struct SelectionReportResult {
   std::vector<std::string> messages;  // one message box each, in order
 };
 
-// Writes the report to SelSumFile (project-folder rule); the messages tell
+// Writes the report to SelSumFile (saved as project files are); the messages tell
 // the outcome. A group or component file that fails to read ends the
 // report, which keeps the lines written before. Complete when the whole
 // report was written.

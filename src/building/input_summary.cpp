@@ -168,7 +168,7 @@ building::CommandResult WriteInputSummary(common::BuildingState& st) {
   std::string file;
   bool complete = report.WriteReport(file);
   // What was written before a failure stays in the file.
-  std::string path = common::ResolveProjectFile(st.InpSumFile, st.ProjDir);
+  std::string path = common::ProjectSaveFile(st.InpSumFile, st.ProjDir);
   if (!common::WriteFileSafely(path, report.Text())) return {false, "Failed to open " + st.InpSumFile + " for output!"};
   if (!complete) return {false, "Error encountered. Currently reading from:" + file};
   return {true, "Report written to file: " + st.InpSumFile};

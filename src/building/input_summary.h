@@ -7,7 +7,7 @@
 
 namespace ModInpCtl {
 
-// Writes the report to InpSumFile (project-folder rule); the message tells
+// Writes the report to InpSumFile (saved as project files are); the message tells
 // the outcome. A file that fails to read ends the report, which keeps the
 // lines written before. Done when the whole report was written.
 building::CommandResult WriteInputSummary(common::BuildingState& st);

@@ -157,7 +157,7 @@ building::CommandResult WriteInputSummaryExcel(common::BuildingState& st, common
   std::string why;
   if (!book->SetSheetName(st.Bldg.ProjName, why)) return {false, why};
   SummaryWorkbook sheet(st, *book);
-  if (!sheet.WriteSections(why) || !book->SaveAs(common::ResolveProjectFile(st.InpSumFile, st.ProjDir), why))
+  if (!sheet.WriteSections(why) || !book->SaveAs(common::ProjectSaveFile(st.InpSumFile, st.ProjDir), why))
     return {false, why};
   return {true, "Input Summary written to Excel file: " + st.InpSumFile};
 }
