@@ -4,6 +4,7 @@
 // (stage 0).
 #include "assessment/calculation.h"
 #include "assessment/factors.h"
+#include "assessment/lcia_database.h"
 #include "assessment/results.h"
 
 namespace ModCal {
@@ -185,8 +186,7 @@ void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, 
   // Materials the database lacks give zero impacts; say so once.
   std::string missing;
   for (int no : {501, 502})
-    if (mat.MatIdx[static_cast<size_t>(no)] == 0)
-      missing += missing.empty() ? std::to_string(no) : " and " + std::to_string(no);
+    if (MaterialRow(mat, no) < 0) missing += missing.empty() ? std::to_string(no) : " and " + std::to_string(no);
   if (!missing.empty())
     run.warnings.push_back("   Warning: material " + missing +
                            " not in the LCIA database; operating energy impacts booked as 0");
