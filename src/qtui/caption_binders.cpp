@@ -101,15 +101,8 @@ class LabelBinder : public Binder {
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == label_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        label_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-      auto* l = As<forms::Label>();
-      if (l != nullptr) {
-        Call([l] {
-          if (l->Usable() && l->OnClick) l->OnClick();
-        });
-      }
+    if (IsClickRelease(watched, label_, event)) {
+      if (auto* l = As<forms::Label>()) Call([l] { l->Click(); });
     }
     if (watched == label_ && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
