@@ -1,9 +1,6 @@
 #include "common/file_cache.h"
 
 #include <dirent.h>
-#include <sys/stat.h>
-
-#include <cerrno>
 
 #include "common/file_names.h"
 #include "common/paths.h"
@@ -54,19 +51,10 @@ const std::optional<std::string>& FileCache::Text(const std::string& path, std::
   auto it = texts_.find(path);
   if (it == texts_.end()) {
     // The exact name first (callers mostly pass names found already),
-    // then the name as the folder spells it. A file that is there under the
-    // exact name but cannot be read keeps its own reason.
+    // then the name as the folder spells it.
     Entry entry;
-    const std::string native = ToNativeSeparators(path);
-    entry.text = ReadFileAt(native, &entry.error);
-    struct stat st;
-    if (!entry.text && stat(native.c_str(), &st) != 0 && errno == ENOENT) {
-      if (auto found = Find(path)) {
-        entry.text = ReadFileAt(*found, &entry.error);
-      } else {
-        entry.error = "file not found: " + path;
-      }
-    }
+    entry.text = ReadExactOrFound(
+        path, [this](const std::string& native) { return Find(native); }, &entry.error);
     it = texts_.emplace(path, std::move(entry)).first;
   }
   if (error && !it->second.text) *error = it->second.error;

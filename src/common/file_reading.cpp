@@ -111,24 +111,26 @@ std::optional<std::string> ReadFileAt(const std::string& path, std::string* erro
   return text;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error, std::uint64_t maxBytes) {
-  // The exact name first; only a name the folder spells otherwise needs the
-  // case-insensitive search. A file that exists under the exact name but
-  // cannot be read is reported for what it is.
+std::optional<std::string> ReadExactOrFound(const std::string& path, const FileFinder& find, std::string* error,
+                                            std::uint64_t maxBytes) {
   const std::string native = ToNativeSeparators(path);
   std::string why;
   if (auto text = ReadFileAt(native, &why, maxBytes)) return text;
   struct stat st;
-  if (!native.empty() && (stat(native.c_str(), &st) == 0 || errno != ENOENT)) {
+  if (stat(native.c_str(), &st) == 0 || errno != ENOENT) {
     if (error) *error = why;
     return std::nullopt;
   }
-  auto found = FindExisting(native);
+  auto found = find(native);
   if (!found || *found == native) {
     if (error) *error = "file not found: " + path;
     return std::nullopt;
   }
   return ReadFileAt(*found, error, maxBytes);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error, std::uint64_t maxBytes) {
+  return ReadExactOrFound(path, FindExisting, error, maxBytes);
 }
 
 }  // namespace common

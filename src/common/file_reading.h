@@ -6,6 +6,7 @@
 // the reader's message instead of a hang or an exhausted memory.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -57,6 +58,15 @@ class InputFile {
 // when it cannot be read (see InputFile::Open).
 std::optional<std::string> ReadFileAt(const std::string& path, std::string* error = nullptr,
                                       std::uint64_t maxBytes = kMaxDataFileBytes);
+
+// Reads the file at `path` ("\" read as "/"): the exact name first; only
+// when no file of that name exists, the name `find` gives for it ("file not
+// found" when it gives none, or the same name). A file that is there under
+// the exact name but cannot be read is reported for what it is. nullopt
+// with the reason when it cannot be read.
+using FileFinder = std::function<std::optional<std::string>(const std::string&)>;
+std::optional<std::string> ReadExactOrFound(const std::string& path, const FileFinder& find,
+                                            std::string* error = nullptr, std::uint64_t maxBytes = kMaxDataFileBytes);
 
 // Reads a whole file: the exact name ("\" read as "/"), else the name found
 // by FindExisting. nullopt with the reason when it cannot be read.

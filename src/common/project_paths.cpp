@@ -10,14 +10,13 @@ std::string ResolveProjectFile(const std::string& name, const std::string& projD
   std::string n = ToNativeSeparators(name);
   std::string dir = ToNativeSeparators(projDir);
   auto there = [&](const std::string& path) { return exists ? exists(path) : FindExisting(path).has_value(); };
+  // A full path (as the save dialog returns), or a name that holds the
+  // project folder already (always so with no project folder), stands.
+  const bool stands = (!n.empty() && n[0] == '/') || n.find(dir) != std::string::npos;
   // The project folder comes first; the current folder is only a fallback,
   // so a folder that a dialog made current never stands in for the project's.
-  const bool full = !n.empty() && n[0] == '/';
-  if (!dir.empty() && !full && n.find(dir) == std::string::npos && there(dir + n)) return dir + n;
-  if (there(n)) return n;
-  // A full path (as the save dialog returns) is used as it stands.
-  if (full) return n;
-  if (n.find(dir) != std::string::npos) return n;
+  if (!stands && there(dir + n)) return dir + n;
+  if (stands || there(n)) return n;
   return dir + n;
 }
 

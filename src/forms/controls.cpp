@@ -156,12 +156,11 @@ void ListControl::SetListIndex(int index) {
 void ListControl::ClickRow(int index) {
   if (!Usable()) return;
   CheckRow(index);
-  if (index != listIndex_) {
-    listIndex_ = index;
-    ListIndexChanged();
-    Notify(Prop::ListIndex);
+  if (index == listIndex_) {
+    Raise(OnClick);  // the row already chosen: only its Click
+    return;
   }
-  Raise(OnClick);
+  SetListIndex(index);
 }
 
 void ListControl::SetTopIndex(int index) {

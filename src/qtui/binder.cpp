@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QThread>
 
 #include "forms/form.h"
@@ -179,6 +180,12 @@ Qt::Alignment ToQtAlignment(forms::Alignment a) {
       break;
   }
   return Qt::AlignLeft;
+}
+
+bool IsClickRelease(const QObject* watched, const QWidget* widget, const QEvent* event) {
+  if (watched != widget || event->type() != QEvent::MouseButtonRelease) return false;
+  const auto* mouse = static_cast<const QMouseEvent*>(event);
+  return mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint());
 }
 
 }  // namespace qtui

@@ -83,6 +83,10 @@ class Binder : public QObject, public forms::ControlView {
 // A control's horizontal text alignment as Qt's.
 Qt::Alignment ToQtAlignment(forms::Alignment a);
 
+// True when `event` on `watched` is the release of the left button inside
+// `widget`, which ends a click that began on it.
+bool IsClickRelease(const QObject* watched, const QWidget* widget, const QEvent* event);
+
 // The binder for a control, its widget made as a child of `parent`.
 std::unique_ptr<Binder> CreateBinder(forms::Control& control, QWidget* parent);
 

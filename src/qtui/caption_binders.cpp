@@ -24,12 +24,10 @@ bool IsCaptionProp(forms::Prop p) {
   return p == forms::Prop::Caption || p == forms::Prop::Geometry || p == forms::Prop::Font || p == forms::Prop::Style;
 }
 
-// A control's own back colour, when one was set, filling its widget's
-// background (the `role` the widget paints its background with).
-void ShowBackColor(QWidget* widget, const forms::Control& control, QPalette::ColorRole role) {
-  if (!control.HasBackColor()) return;
+// Fills the widget's background with a colour of the model.
+void FillBackground(QWidget* widget, forms::Colour colour) {
   QPalette palette = widget->palette();
-  palette.setColor(role, ToQColor(control.BackColor()));
+  palette.setColor(QPalette::Window, ToQColor(colour));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }
@@ -93,23 +91,16 @@ class LabelBinder : public Binder {
  protected:
   void Update(forms::Prop what) override {
     if (IsCaptionProp(what)) ShowCaption();
-    if (what == forms::Prop::BackColor) ShowBackColor(label_, *As<forms::Label>(), QPalette::Window);
+    if (what == forms::Prop::BackColor) ShowBackColor();
   }
   void SyncAll() override {
     ShowCaption();
-    ShowBackColor(label_, *As<forms::Label>(), QPalette::Window);
+    ShowBackColor();
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == label_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        label_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-      auto* l = As<forms::Label>();
-      if (l != nullptr) {
-        Call([l] {
-          if (l->Usable() && l->OnClick) l->OnClick();
-        });
-      }
+    if (IsClickRelease(watched, label_, event)) {
+      if (auto* l = As<forms::Label>()) Call([l] { l->Click(); });
     }
     if (watched == label_ && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -119,6 +110,13 @@ class LabelBinder : public Binder {
   }
 
  private:
+  // Its own back colour, once one is set; until then the container shows
+  // through.
+  void ShowBackColor() {
+    const auto& l = *As<forms::Label>();
+    if (l.HasBackColor()) FillBackground(label_, l.BackColor());
+  }
+
   void ShowCaption() {
     const auto& l = *As<forms::Label>();
     const QString text = ToQString(forms::PlainCaption(l.Caption()));
@@ -219,10 +217,7 @@ class FrameBinder : public Binder {
   void SyncAll() override {
     const auto& frame = *As<forms::Frame>();
     box_->setTitle(ToQString(frame.Caption()));
-    QPalette palette = box_->palette();
-    palette.setColor(QPalette::Window, ToQColor(frame.BackColor()));
-    box_->setPalette(palette);
-    box_->setAutoFillBackground(true);
+    FillBackground(box_, frame.BackColor());
   }
 
  private:

@@ -1,7 +1,6 @@
 // Binders of the drawn controls: lines, images and picture boxes. An image
 // and a picture box answer a click (a press and release of the left button
 // on them) with the model's Click.
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
@@ -72,12 +71,6 @@ class LineBinder : public Binder {
   LineView* view_;
 };
 
-// True for the release of the left button inside the widget, which ends a
-// click that began on it.
-bool IsClickRelease(const QWidget* widget, const QMouseEvent* event) {
-  return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
-}
-
 // A picture from a file, drawn at its natural size or stretched.
 class ImageView : public QWidget {
  public:
@@ -112,8 +105,7 @@ class ImageBinder : public Binder {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == view_ && event->type() == QEvent::MouseButtonRelease &&
-        IsClickRelease(view_, static_cast<QMouseEvent*>(event))) {
+    if (IsClickRelease(watched, view_, event)) {
       if (auto* image = As<forms::Image>()) Call([image] { image->Click(); });
       return true;
     }
@@ -177,8 +169,7 @@ class PictureBoxBinder : public Binder {
     if (what == forms::Prop::Drawing || what == forms::Prop::Style || what == forms::Prop::BackColor) view_->update();
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == view_ && event->type() == QEvent::MouseButtonRelease &&
-        IsClickRelease(view_, static_cast<QMouseEvent*>(event))) {
+    if (IsClickRelease(watched, view_, event)) {
       if (auto* box = As<forms::PictureBox>()) Call([box] { box->Click(); });
       return true;
     }
