@@ -7,6 +7,7 @@
 #include <memory>
 #include <thread>
 
+#include "common/file_names.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
@@ -29,8 +30,7 @@ using common::ShortTextInt;
 using simulation::Fail;
 
 std::string Lower(std::string s) {
-  for (char& ch : s)
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  ModInpCtl::ToLowerCase(s);
   return s;
 }
 
