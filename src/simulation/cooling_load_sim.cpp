@@ -7,6 +7,7 @@
 #include <memory>
 #include <thread>
 
+#include "common/file_names.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
@@ -29,8 +30,7 @@ using common::ShortTextInt;
 using simulation::Fail;
 
 std::string Lower(std::string s) {
-  for (char& ch : s)
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  ModInpCtl::ToLowerCase(s);
   return s;
 }
 
@@ -275,19 +275,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   const WallLayouts walls(*cons);
 
   // Operating hours of the zones and of the building.
-  sim.ZnOpHrs[0][0] = 25;
-  sim.ZnOpHrs[1][0] = -1;
-  for (int z = 1; z <= em.NoOfZn; ++z) {
-    sim.ZnOpHrs[0][z] = 25;
-    sim.ZnOpHrs[1][z] = -1;
-    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-      const int t = em.RmType[z][r];
-      sim.ZnOpHrs[0][z] = std::min(sim.ZnOpHrs[0][z], sim.SchedHrs[0][t]);
-      sim.ZnOpHrs[1][z] = std::max(sim.ZnOpHrs[1][z], sim.SchedHrs[1][t]);
-    }
-    sim.ZnOpHrs[0][0] = std::min(sim.ZnOpHrs[0][0], sim.ZnOpHrs[0][z]);
-    sim.ZnOpHrs[1][0] = std::max(sim.ZnOpHrs[1][0], sim.ZnOpHrs[1][z]);
-  }
+  SetZoneOpHrs(em, sim);
 
   log.Add("Opening " + prog.building.DataDir + kWeatherFileName + " for weather data input");
   // The weather hours are read once and shared by every room.

@@ -1,5 +1,7 @@
 #include "simulation/load_constants.h"
 
+#include <algorithm>
+
 namespace ModRoutine {
 namespace {
 
@@ -46,6 +48,22 @@ void SetSchedHrs(common::SimulationState& sim) {
   for (int t = 0; t <= kMaxRoomType; ++t) {
     sim.SchedHrs[0][t] = start[t];
     sim.SchedHrs[1][t] = stop[t];
+  }
+}
+
+void SetZoneOpHrs(const common::EnergyModel& em, common::SimulationState& sim) {
+  sim.ZnOpHrs[0][0] = 25;
+  sim.ZnOpHrs[1][0] = -1;
+  for (int z = 1; z <= em.NoOfZn; ++z) {
+    sim.ZnOpHrs[0][z] = 25;
+    sim.ZnOpHrs[1][z] = -1;
+    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
+      const int t = em.RmType[z][r];
+      sim.ZnOpHrs[0][z] = std::min(sim.ZnOpHrs[0][z], sim.SchedHrs[0][t]);
+      sim.ZnOpHrs[1][z] = std::max(sim.ZnOpHrs[1][z], sim.SchedHrs[1][t]);
+    }
+    sim.ZnOpHrs[0][0] = std::min(sim.ZnOpHrs[0][0], sim.ZnOpHrs[0][z]);
+    sim.ZnOpHrs[1][0] = std::max(sim.ZnOpHrs[1][0], sim.ZnOpHrs[1][z]);
   }
 }
 

@@ -2,6 +2,7 @@
 // Constants of the cooling-load model: operating hours and hourly schedules
 // per room type, the glass transmittance polynomial and the surface film
 // coefficients.
+#include "common/energy_input_state.h"
 #include "common/simulation_state.h"
 
 namespace ModRoutine {
@@ -25,6 +26,10 @@ constexpr Single kLatentHeat = 2501000;  // J/kg, of water vapour at 0 degC
 void SetLoadModelDefaults(common::SimulationState& sim);
 // Sets only the operating hours SchedHrs of the room types.
 void SetSchedHrs(common::SimulationState& sim);
+// Sets the operating hours ZnOpHrs of the zones from SchedHrs: per zone the
+// earliest start and latest stop of its rooms' types, in column 0 those of
+// all zones (25 and -1 where there are none).
+void SetZoneOpHrs(const common::EnergyModel& em, common::SimulationState& sim);
 // Surface film coefficient: 8.3 inside, 17 outside (W/m2K).
 Single FilmCoef(bool inside);
 

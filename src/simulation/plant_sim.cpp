@@ -1,6 +1,5 @@
 #include "simulation/plant_sim.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -123,25 +122,18 @@ bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal
   // Operating hours of the zones and the office flags.
   sim.DayOfWeek = 6;
   ModRoutine::SetSchedHrs(sim);
-  sim.ZnOpHrs[0][0] = 25;
-  sim.ZnOpHrs[1][0] = -1;
+  ModRoutine::SetZoneOpHrs(em, sim);
   bool officeBuilding = true;
   std::array<bool, common::kMaxZones + 1> officeZone{};
   for (int z = 1; z <= em.NoOfZn; ++z) {
-    sim.ZnOpHrs[0][z] = 25;
-    sim.ZnOpHrs[1][z] = -1;
     officeZone[z] = true;
+    // A room that is never air-conditioned (a stair or store core) does
+    // not keep an office zone running on the offices' closing day.
     for (int r = 1; r <= em.ZnNRm[z]; ++r) {
       const int t = em.RmType[z][r];
-      sim.ZnOpHrs[0][z] = std::min(sim.ZnOpHrs[0][z], sim.SchedHrs[0][t]);
-      sim.ZnOpHrs[1][z] = std::max(sim.ZnOpHrs[1][z], sim.SchedHrs[1][t]);
-      // A room that is never air-conditioned (a stair or store core) does
-      // not keep an office zone running on the offices' closing day.
       if (t > ModRoutine::kOfficeRoom && t != ModRoutine::kNonACRoom) officeZone[z] = false;
     }
     if (!officeZone[z]) officeBuilding = false;
-    sim.ZnOpHrs[0][0] = std::min(sim.ZnOpHrs[0][0], sim.ZnOpHrs[0][z]);
-    sim.ZnOpHrs[1][0] = std::max(sim.ZnOpHrs[1][0], sim.ZnOpHrs[1][z]);
   }
 
   const std::string inName = ModRoutine::kAnnualLoadFileName;

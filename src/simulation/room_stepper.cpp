@@ -165,8 +165,8 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
       if (m.SurfSees[i][j]) view_[j - 1][i - 1] = m.SurfArea[j];
   }
   totArea_ = m.SurfTotArea;
-  sumHA_ = 0;
-  for (int i = 0; i < nSurf_; ++i) sumHA_ = sumHA_ + hA_[i];
+  Single sumHA = 0;
+  for (int i = 0; i < nSurf_; ++i) sumHA = sumHA + hA_[i];
   // The exchange is worked out for as few surfaces as the room needs.
   step_ = nSurf_ <= 4 ? &RoomStepper::Step4 : nSurf_ <= 8 ? &RoomStepper::Step8 : &RoomStepper::Step12;
 
@@ -179,8 +179,8 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   flowOn_ = static_cast<Single>(m.RmVol * 0.12 / 3600);
   uaOff_ = 1020 * flowOff;
   uaOn_ = 1020 * flowOn_;
-  sumHAUaOff_ = sumHA_ + uaOff_;
-  uaOnSumHA_ = uaOn_ + sumHA_;
+  sumHAUaOff_ = sumHA + uaOff_;
+  uaOnSumHA_ = uaOn_ + sumHA;
   cap_ = dsgSensLd * 1000;
   capLat_ = (dsgTotLd - dsgSensLd) * 1000;
   airT_ = m.RmAirT;

@@ -96,7 +96,7 @@ class RoomStepper {
   // The room.
   Single setT_ = 0, setW_ = 0, floorArea_ = 0, flowOn_ = 0;
   Integer occ_ = 0;
-  Single sumHA_ = 0, uaOff_ = 0, uaOn_ = 0, sumHAUaOff_ = 0, uaOnSumHA_ = 0, cap_ = 0, capLat_ = 0;
+  Single uaOff_ = 0, uaOn_ = 0, sumHAUaOff_ = 0, uaOnSumHA_ = 0, cap_ = 0, capLat_ = 0;
   // The hour.
   double radGain_ = 0;      // diffuse solar and radiant internal gains, W/m2
   double beamOnFloor_ = 0;  // beam gain on the floor, K of its reference temperature

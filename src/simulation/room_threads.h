@@ -42,8 +42,6 @@ class RoomThreads {
   RoomThreads(const RoomThreads&) = delete;
   RoomThreads& operator=(const RoomThreads&) = delete;
 
-  int Threads() const { return static_cast<int>(threads_.size()); }
-
   struct Report {
     bool done = false;  // the room has ended (ok tells how); otherwise a month began
     bool ok = false;

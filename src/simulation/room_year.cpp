@@ -1,7 +1,5 @@
 #include "simulation/room_year.h"
 
-#include <cmath>
-
 #include "common/number_text.h"
 #include "energy_input/model_check.h"
 #include "simulation/cooling_load_io.h"
