@@ -83,8 +83,6 @@ class frmCPlt : public forms::Form {
   const common::CentralPlantData& WorkingPlant() const { return mCPlt; }
   const common::NonACServicesData& WorkingServices() const { return mNAC; }
 
-  // The message shown when a system name would break its file.
-
  protected:
   void Form_Load() override;
   void Form_QueryUnload(int& cancel, int unloadMode) override;

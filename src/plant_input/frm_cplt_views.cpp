@@ -3,7 +3,6 @@
 // the Exit commands.
 #include <string>
 
-#include "common/data_file.h"
 #include "common/number_text.h"
 #include "forms/typed_input.h"
 #include "plant_input/frm_cplt.h"
