@@ -1,6 +1,5 @@
 #include "energy_input/frm_egy_cal_input.h"
 
-#include <algorithm>
 #include <string>
 
 #include "common/number_text.h"
@@ -397,8 +396,13 @@ bool frmEgyCalInput::StoreFabCompData() {
     cons = static_cast<Integer>(typed);
     return true;
   }
-  MsgBox(ConstructionNumberRefused(std::clamp<int>(egy_.cons.NoOfCons, 0, common::kMaxConstructions), cons));
+  MsgBox(ConstructionNumberRefused(DefinedConstructions(egy_.cons), cons));
   return false;
+}
+
+std::string frmEgyCalInput::ConstructionName(int number) const {
+  return number >= 1 && number <= DefinedConstructions(egy_.cons) ? egy_.cons.ConsName[static_cast<size_t>(number)]
+                                                                  : "";
 }
 
 void frmEgyCalInput::ShowZnData() {
@@ -563,8 +567,7 @@ void frmEgyCalInput::cboFabComp_Click() {
   ShowCode(cboCompTyp, m.FabType[z][r][c]);
   int cons = m.FabCons[z][r][c];
   txtCompC[0].SetText(common::DisplayTextInt(cons));
-  const auto& tables = egy_.cons;
-  txtCompC[1].SetText(cons >= 1 && cons <= tables.NoOfCons ? tables.ConsName[static_cast<size_t>(cons)] : "");
+  txtCompC[1].SetText(ConstructionName(cons));
   ShowCode(cboOrient, m.FabOrient[z][r][c]);
   txtShMask.SetText(egy_.FabShMask[z][r][c]);
 }

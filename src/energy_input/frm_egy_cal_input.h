@@ -5,10 +5,10 @@
 // shading mask, air-side system and central plant windows.
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "common/program.h"
-#include "energy_input/construction_references.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/menu.h"
@@ -126,6 +126,8 @@ class frmEgyCalInput : public forms::Form {
   // The zone Enter step; false when the room count was refused.
   bool EnterZone();
   void ShowZnData();
+  // The name of construction `number` of the tables; "" for none.
+  std::string ConstructionName(int number) const;
   // Fills a list with "1" .. n, nothing selected.
   static void FillNumbers(forms::ComboBox& list, int n);
   // The count in a box; -1 when it is beyond any count.

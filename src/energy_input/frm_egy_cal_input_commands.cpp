@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/file_names.h"
+#include "energy_input/construction_references.h"
 #include "energy_input/energy_model_items.h"
 #include "energy_input/frm_egy_cal_input.h"
 #include "forms/typed_input.h"
@@ -156,8 +157,7 @@ bool frmEgyCalInput::ConstructionsDeleted(const std::vector<int>& deleted) {
   if (auto shown = forms::TypedInteger(txtCompC[0].Text()); shown && *shown >= 1 && mCurFab >= 1) {
     const int number = NumberAfterDeletes(*shown, deleted);
     txtCompC[0].SetText(std::to_string(number));
-    const auto& t = egy_.cons;
-    txtCompC[1].SetText(number >= 1 && number <= t.NoOfCons ? t.ConsName[static_cast<size_t>(number)] : "");
+    txtCompC[1].SetText(ConstructionName(number));
   }
   return true;
 }
