@@ -319,6 +319,12 @@ void frmEgyCalInput::ClearEgyModel() {
   for (forms::CommandButton* b : {&cmdEntNZn, &cmdEntNRm, &cmdEntRmChar, &cmdEntComp}) b->SetFontBold(false);
 }
 
+void frmEgyCalInput::EmptyZnFields() {
+  txtZnNam.SetText("");
+  txtNIZn.SetText("");
+  txtNRmIZ.SetText("");
+}
+
 void frmEgyCalInput::EmptyRmFields() {
   auto filling = FillingControls();
   for (forms::TextBox* box : {&txtRmNam, &txtNIdRm, &txtRmArea, &txtRmHgt, &txtNOcc, &txtVent, &txtTemp, &txtRH,
@@ -420,9 +426,7 @@ void frmEgyCalInput::Form_Load() {
   egy_.ConsFormMode = 0;
   txtNZn.SetText("");
   cboZNo.Clear();
-  txtZnNam.SetText("");
-  txtNIZn.SetText("");
-  txtNRmIZ.SetText("");
+  EmptyZnFields();
   mCurZn = 0;
   FillCodes(cboRmTyp, kRoomTypes);
   ClearRmControls();
@@ -512,9 +516,7 @@ void frmEgyCalInput::cboZNo_Click() {
   }
   mCurZn = cboZNo.ListIndex() + 1;
   if (mCurZn < 1) {
-    txtZnNam.SetText("");
-    txtNIZn.SetText("");
-    txtNRmIZ.SetText("");
+    EmptyZnFields();
     return;
   }
   ShowZnData();

@@ -116,6 +116,8 @@ class frmEgyCalInput : public forms::Form {
   void ClearEgyModel();
   void ClearRmControls();
   void ClearFabCompControls();
+  // The zone's name, identical zones and room count boxes emptied.
+  void EmptyZnFields();
   void EmptyRmFields();
   void EmptyFabCompFields();
   void StoreZnData();

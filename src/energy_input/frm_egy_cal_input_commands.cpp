@@ -27,9 +27,7 @@ void frmEgyCalInput::cmdAZn_Click() {
   StoreRmData();
   ClearFabCompControls();
   ClearRmControls();
-  txtZnNam.SetText("");
-  txtNIZn.SetText("");
-  txtNRmIZ.SetText("");
+  EmptyZnFields();
   const int s = mCurZn;
   if (!InsertZone(mEgyModel, egy_.FabShMask, egy_.ASSys, s, n)) return;
   mEgyModel.NoOfZn = static_cast<Integer>(n + 1);
@@ -84,9 +82,7 @@ void frmEgyCalInput::cmdDZn_Click() {
   if (mCurZn < 1) return;
   if (MsgBox("Delete all data for the selected Zone?", forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
   const int n = cboZNo.ListCount(), s = mCurZn;
-  txtZnNam.SetText("");
-  txtNIZn.SetText("");
-  txtNRmIZ.SetText("");
+  EmptyZnFields();
   ClearRmControls();
   ClearFabCompControls();
   RemoveZone(mEgyModel, egy_.FabShMask, egy_.ASSys, s, n);
