@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/paths.h"
+#include "energy_input/code_lists.h"
 #include "energy_input/energy_codes.h"
 #include "energy_input/energy_file_names.h"
 #include "energy_input/model_check.h"
@@ -17,21 +18,10 @@ using common::Integer;
 
 namespace {
 
-template <std::size_t N>
-void FillCodes(forms::ComboBox& list, const std::array<std::string_view, N>& captions) {
-  list.Clear();
-  for (auto c : captions) list.AddItem(std::string(c));
-}
-
 // A stored code as a list position; codes are kept within their lists.
 void ShowCode(forms::ComboBox& list, int code) {
   if (list.ListCount() == 0) return;
   list.SetListIndex(code >= 0 && code < list.ListCount() ? code : 0);
-}
-
-// A list position as a code: a typed text chooses no entry, which is "not set".
-Integer CodeOf(const forms::ComboBox& list) {
-  return static_cast<Integer>(list.ListIndex() < 0 ? 0 : list.ListIndex());
 }
 
 std::string ConstructionNumberRefused(int defined, int kept) {
