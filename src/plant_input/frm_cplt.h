@@ -88,8 +88,6 @@ class frmCPlt : public forms::Form {
   void Form_QueryUnload(int& cancel, int unloadMode) override;
 
  private:
-  enum class SaveOutcome { Saved, Cancelled, Failed };
-
   void OpenListView(ItemCode code);
   void BeginView(int code);
   void StoreItemFromGrid();
@@ -100,7 +98,8 @@ class frmCPlt : public forms::Form {
   void GoIdle();
   // The two files of Load, each into its record and the window's copy.
   void LoadFiles();
-  SaveOutcome Save();
+  // Both files; true when both were written.
+  bool Save();
   // Asks about unsaved edits before the window closes: false keeps it open.
   bool MayClose();
   // Reads a value cell under the leading-number rule; nullopt (after a

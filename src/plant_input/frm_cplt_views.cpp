@@ -137,7 +137,7 @@ bool frmCPlt::MayClose() {
     case forms::MsgResult::Yes:
       // A save that was cancelled or failed (and said why) wrote nothing
       // complete: the window stays open so that the edits are not lost.
-      return Save() == SaveOutcome::Saved;
+      return Save();
     default:
       return true;
   }
