@@ -1,10 +1,10 @@
 #include "energy_input/frm_egy_cal_input.h"
 
-#include <algorithm>
 #include <string>
 
 #include "common/number_text.h"
 #include "common/paths.h"
+#include "energy_input/code_lists.h"
 #include "energy_input/energy_codes.h"
 #include "energy_input/energy_file_names.h"
 #include "energy_input/model_check.h"
@@ -18,21 +18,10 @@ using common::Integer;
 
 namespace {
 
-template <std::size_t N>
-void FillCodes(forms::ComboBox& list, const std::array<std::string_view, N>& captions) {
-  list.Clear();
-  for (auto c : captions) list.AddItem(std::string(c));
-}
-
 // A stored code as a list position; codes are kept within their lists.
 void ShowCode(forms::ComboBox& list, int code) {
   if (list.ListCount() == 0) return;
   list.SetListIndex(code >= 0 && code < list.ListCount() ? code : 0);
-}
-
-// A list position as a code: a typed text chooses no entry, which is "not set".
-Integer CodeOf(const forms::ComboBox& list) {
-  return static_cast<Integer>(list.ListIndex() < 0 ? 0 : list.ListIndex());
 }
 
 std::string ConstructionNumberRefused(int defined, int kept) {
@@ -320,6 +309,12 @@ void frmEgyCalInput::ClearEgyModel() {
   for (forms::CommandButton* b : {&cmdEntNZn, &cmdEntNRm, &cmdEntRmChar, &cmdEntComp}) b->SetFontBold(false);
 }
 
+void frmEgyCalInput::EmptyZnFields() {
+  txtZnNam.SetText("");
+  txtNIZn.SetText("");
+  txtNRmIZ.SetText("");
+}
+
 void frmEgyCalInput::EmptyRmFields() {
   auto filling = FillingControls();
   for (forms::TextBox* box : {&txtRmNam, &txtNIdRm, &txtRmArea, &txtRmHgt, &txtNOcc, &txtVent, &txtTemp, &txtRH,
@@ -397,8 +392,13 @@ bool frmEgyCalInput::StoreFabCompData() {
     cons = static_cast<Integer>(typed);
     return true;
   }
-  MsgBox(ConstructionNumberRefused(std::clamp<int>(egy_.cons.NoOfCons, 0, common::kMaxConstructions), cons));
+  MsgBox(ConstructionNumberRefused(DefinedConstructions(egy_.cons), cons));
   return false;
+}
+
+std::string frmEgyCalInput::ConstructionName(int number) const {
+  return number >= 1 && number <= DefinedConstructions(egy_.cons) ? egy_.cons.ConsName[static_cast<size_t>(number)]
+                                                                  : "";
 }
 
 void frmEgyCalInput::ShowZnData() {
@@ -416,9 +416,7 @@ void frmEgyCalInput::Form_Load() {
   egy_.ConsFormMode = 0;
   txtNZn.SetText("");
   cboZNo.Clear();
-  txtZnNam.SetText("");
-  txtNIZn.SetText("");
-  txtNRmIZ.SetText("");
+  EmptyZnFields();
   mCurZn = 0;
   FillCodes(cboRmTyp, kRoomTypes);
   ClearRmControls();
@@ -508,9 +506,7 @@ void frmEgyCalInput::cboZNo_Click() {
   }
   mCurZn = cboZNo.ListIndex() + 1;
   if (mCurZn < 1) {
-    txtZnNam.SetText("");
-    txtNIZn.SetText("");
-    txtNRmIZ.SetText("");
+    EmptyZnFields();
     return;
   }
   ShowZnData();
@@ -563,8 +559,7 @@ void frmEgyCalInput::cboFabComp_Click() {
   ShowCode(cboCompTyp, m.FabType[z][r][c]);
   int cons = m.FabCons[z][r][c];
   txtCompC[0].SetText(common::DisplayTextInt(cons));
-  const auto& tables = egy_.cons;
-  txtCompC[1].SetText(cons >= 1 && cons <= tables.NoOfCons ? tables.ConsName[static_cast<size_t>(cons)] : "");
+  txtCompC[1].SetText(ConstructionName(cons));
   ShowCode(cboOrient, m.FabOrient[z][r][c]);
   txtShMask.SetText(egy_.FabShMask[z][r][c]);
 }

@@ -5,10 +5,10 @@
 // shading mask, air-side system and central plant windows.
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "common/program.h"
-#include "energy_input/construction_references.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/menu.h"
@@ -116,6 +116,8 @@ class frmEgyCalInput : public forms::Form {
   void ClearEgyModel();
   void ClearRmControls();
   void ClearFabCompControls();
+  // The zone's name, identical zones and room count boxes emptied.
+  void EmptyZnFields();
   void EmptyRmFields();
   void EmptyFabCompFields();
   void StoreZnData();
@@ -126,6 +128,8 @@ class frmEgyCalInput : public forms::Form {
   // The zone Enter step; false when the room count was refused.
   bool EnterZone();
   void ShowZnData();
+  // The name of construction `number` of the tables; "" for none.
+  std::string ConstructionName(int number) const;
   // Fills a list with "1" .. n, nothing selected.
   static void FillNumbers(forms::ComboBox& list, int n);
   // The count in a box; -1 when it is beyond any count.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/file_names.h"
+#include "energy_input/construction_references.h"
 #include "energy_input/energy_model_items.h"
 #include "energy_input/frm_egy_cal_input.h"
 #include "forms/typed_input.h"
@@ -26,9 +27,7 @@ void frmEgyCalInput::cmdAZn_Click() {
   StoreRmData();
   ClearFabCompControls();
   ClearRmControls();
-  txtZnNam.SetText("");
-  txtNIZn.SetText("");
-  txtNRmIZ.SetText("");
+  EmptyZnFields();
   const int s = mCurZn;
   if (!InsertZone(mEgyModel, egy_.FabShMask, egy_.ASSys, s, n)) return;
   mEgyModel.NoOfZn = static_cast<Integer>(n + 1);
@@ -83,9 +82,7 @@ void frmEgyCalInput::cmdDZn_Click() {
   if (mCurZn < 1) return;
   if (MsgBox("Delete all data for the selected Zone?", forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
   const int n = cboZNo.ListCount(), s = mCurZn;
-  txtZnNam.SetText("");
-  txtNIZn.SetText("");
-  txtNRmIZ.SetText("");
+  EmptyZnFields();
   ClearRmControls();
   ClearFabCompControls();
   RemoveZone(mEgyModel, egy_.FabShMask, egy_.ASSys, s, n);
@@ -156,8 +153,7 @@ bool frmEgyCalInput::ConstructionsDeleted(const std::vector<int>& deleted) {
   if (auto shown = forms::TypedInteger(txtCompC[0].Text()); shown && *shown >= 1 && mCurFab >= 1) {
     const int number = NumberAfterDeletes(*shown, deleted);
     txtCompC[0].SetText(std::to_string(number));
-    const auto& t = egy_.cons;
-    txtCompC[1].SetText(number >= 1 && number <= t.NoOfCons ? t.ConsName[static_cast<size_t>(number)] : "");
+    txtCompC[1].SetText(ConstructionName(number));
   }
   return true;
 }

@@ -1,5 +1,6 @@
 // The energy modelling input's File menu: Load and Save Building Data, and
 // Return, which asks while the data are unsaved.
+#include <optional>
 #include <string>
 
 #include "common/number_text.h"
@@ -19,6 +20,20 @@ constexpr const char* kAssReadError = "Error reading air-side AC system input da
 constexpr const char* kEciWriteError = "Error writing energy input data!!";
 constexpr const char* kAssWriteError = "Error writing air-side AC system input data!!";
 
+enum class Dialog { Open, Save };
+
+// The file the user chooses in the dialog, starting from `current`; nothing,
+// once `refusal` has been said, when the dialog is cancelled or names none.
+std::optional<std::string> ChooseFile(forms::Form& form, Dialog dialog, const char* title, const char* filter,
+                                      const std::string& current, const char* refusal) {
+  const forms::FileDialogRequest request{title, filter, "", current};
+  forms::Platform& platform = form.GetPlatform();
+  auto chosen = dialog == Dialog::Open ? platform.OpenFileDialog(request) : platform.SaveFileDialog(request);
+  if (chosen && !chosen->empty()) return chosen;
+  form.MsgBox(refusal);
+  return std::nullopt;
+}
+
 }  // namespace
 
 // ---- files ----
@@ -34,15 +49,9 @@ void frmEgyCalInput::ShowLoadedModel() {
 
 void frmEgyCalInput::mnuFLoad_Click() {
   const std::string& projDir = prog_.building.ProjDir;
-  forms::FileDialogRequest request;
-  request.title = "Open Energy Calculation Input File";
-  request.filter = kEciFilter;
-  request.fileName = egy_.EciFile;
-  auto chosen = GetPlatform().OpenFileDialog(request);
-  if (!chosen || chosen->empty()) {
-    MsgBox(kEciReadError);
-    return;
-  }
+  auto chosen =
+      ChooseFile(*this, Dialog::Open, "Open Energy Calculation Input File", kEciFilter, egy_.EciFile, kEciReadError);
+  if (!chosen) return;
   // The whole file is read before anything is cleared: a file that cannot
   // be read leaves the window, the model, the shading masks and the file's
   // name as they were, so no later command opens the unreadable file.
@@ -60,14 +69,8 @@ void frmEgyCalInput::mnuFLoad_Click() {
   mEgyModel = egy_.EgyModel;
   ShowLoadedModel();
 
-  request.title = kAssTitle;
-  request.filter = kAssFilter;
-  request.fileName = egy_.AssFile;
-  chosen = GetPlatform().OpenFileDialog(request);
-  if (!chosen || chosen->empty()) {
-    MsgBox(kAssReadError);
-    return;
-  }
+  chosen = ChooseFile(*this, Dialog::Open, kAssTitle, kAssFilter, egy_.AssFile, kAssReadError);
+  if (!chosen) return;
   if (!ReadAirSideFile(common::ResolveProjectFile(*chosen, projDir), egy_.EgyModel, egy_.ASSys, why)) {
     MsgBox(kAssReadError);
     return;
@@ -82,15 +85,9 @@ bool frmEgyCalInput::SaveBuildingData() {
   if (!StoreFabCompData() || !EnterZone()) return false;
   const std::string& projDir = prog_.building.ProjDir;
   const std::string& projName = prog_.building.Bldg.ProjName;
-  forms::FileDialogRequest request;
-  request.title = "Save Energy Calculation Input File";
-  request.filter = kEciFilter;
-  request.fileName = egy_.EciFile;
-  auto chosen = GetPlatform().SaveFileDialog(request);
-  if (!chosen || chosen->empty()) {
-    MsgBox(kEciWriteError);
-    return false;
-  }
+  auto chosen =
+      ChooseFile(*this, Dialog::Save, "Save Energy Calculation Input File", kEciFilter, egy_.EciFile, kEciWriteError);
+  if (!chosen) return false;
   egy_.EciFile = *chosen;
   egy_.EgyModel = mEgyModel;
   std::string why;
@@ -100,14 +97,8 @@ bool frmEgyCalInput::SaveBuildingData() {
     return false;
   }
 
-  request.title = kAssTitle;
-  request.filter = kAssFilter;
-  request.fileName = egy_.AssFile;
-  chosen = GetPlatform().SaveFileDialog(request);
-  if (!chosen || chosen->empty()) {
-    MsgBox(kAssWriteError);
-    return false;
-  }
+  chosen = ChooseFile(*this, Dialog::Save, kAssTitle, kAssFilter, egy_.AssFile, kAssWriteError);
+  if (!chosen) return false;
   egy_.AssFile = *chosen;
   if (!WriteAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), projName, egy_.EgyModel, egy_.ASSys, why)) {
     MsgBox(kAssWriteError);

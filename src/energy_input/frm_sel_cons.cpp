@@ -4,6 +4,7 @@
 
 #include "common/item_lists.h"
 #include "common/number_text.h"
+#include "energy_input/construction_references.h"
 #include "energy_input/construction_saving.h"
 #include "energy_input/energy_file_names.h"
 #include "energy_input/project_constructions.h"

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "common/program.h"
-#include "energy_input/construction_references.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/menu.h"

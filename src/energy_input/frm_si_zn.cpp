@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "energy_input/code_lists.h"
 #include "energy_input/energy_codes.h"
 #include "forms/control_array.h"
 #include "forms/typed_input.h"
@@ -20,16 +21,6 @@ constexpr const char* kRoomCaption[3] = {"Design Sensible Cooling Load of the Ro
                                          "Design Supply Air Flow Rate for the Room (cu.m/s)"};
 constexpr const char* kFanCaption[3] = {"Design Supply Air Fan Pressure (Pa)", "Design Supply Air Fan Power (kW)",
                                         "Design Chilled Water Flow Rate (kg/s)"};
-
-template <std::size_t N>
-void FillCodes(forms::ComboBox& list, const std::array<std::string_view, N>& captions) {
-  list.Clear();
-  for (auto c : captions) list.AddItem(std::string(c));
-}
-
-Integer CodeOf(const forms::ComboBox& list) {
-  return static_cast<Integer>(list.ListIndex() < 0 ? 0 : list.ListIndex());
-}
 
 }  // namespace
 

@@ -149,9 +149,13 @@ std::string FreshAirTypeProblem(const EnergyModel& m, int z, int code) {
   return InList(code, kFreshAirTypes) ? "" : ZoneLabel(m, z) + " has an unknown fresh-air type!";
 }
 
+int DefinedConstructions(const common::ConstructionTables& ct) {
+  return std::clamp<int>(ct.NoOfCons, 0, common::kMaxConstructions);
+}
+
 std::string ConstructionNumberProblem(const EnergyModel& m, int z, int r, int c, int number,
                                       const common::ConstructionTables& ct) {
-  const int defined = std::clamp<int>(ct.NoOfCons, 0, common::kMaxConstructions);
+  const int defined = DefinedConstructions(ct);
   if (number >= 0 && number <= defined) return "";
   return "The " + ComponentLabel(m, z, r, c) + " names construction " + std::to_string(number) + ", but only " +
          std::to_string(defined) + " constructions are defined!";

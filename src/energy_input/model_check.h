@@ -28,6 +28,9 @@ std::string OrientationProblem(const common::EnergyModel& m, int z, int r, int c
 std::string ConstructionCodeProblem(const common::EnergyModel& m, int z, int r, int c, int number);
 std::string AirSideTypeProblem(const common::EnergyModel& m, int z, int code);
 std::string FreshAirTypeProblem(const common::EnergyModel& m, int z, int code);
+// How many constructions of the tables a number may name: their count,
+// held within 0 to 50.
+int DefinedConstructions(const common::ConstructionTables& ct);
 // A construction number that names none (0) or one of the tables'.
 std::string ConstructionNumberProblem(const common::EnergyModel& m, int z, int r, int c, int number,
                                       const common::ConstructionTables& ct);

@@ -83,15 +83,11 @@ class frmCPlt : public forms::Form {
   const common::CentralPlantData& WorkingPlant() const { return mCPlt; }
   const common::NonACServicesData& WorkingServices() const { return mNAC; }
 
-  // The message shown when a system name would break its file.
-
  protected:
   void Form_Load() override;
   void Form_QueryUnload(int& cancel, int unloadMode) override;
 
  private:
-  enum class SaveOutcome { Saved, Cancelled, Failed };
-
   void OpenListView(ItemCode code);
   void BeginView(int code);
   void StoreItemFromGrid();
@@ -102,7 +98,8 @@ class frmCPlt : public forms::Form {
   void GoIdle();
   // The two files of Load, each into its record and the window's copy.
   void LoadFiles();
-  SaveOutcome Save();
+  // Both files; true when both were written.
+  bool Save();
   // Asks about unsaved edits before the window closes: false keeps it open.
   bool MayClose();
   // Reads a value cell under the leading-number rule; nullopt (after a

@@ -52,31 +52,28 @@ void frmCPlt::mnuFSave_Click() {
 // user then cancels. A cancelled dialog ends the save quietly and a file
 // that cannot be written says why; either way the edits stay marked
 // unsaved, since the files do not hold them.
-frmCPlt::SaveOutcome frmCPlt::Save() {
+bool frmCPlt::Save() {
   plant_.CPlt = mCPlt;
   plant_.NAC = mNAC;
   auto& platform = GetPlatform();
   const std::string& projName = prog_.building.Bldg.ProjName;
   std::string error;
-  SaveOutcome outcome = SaveOutcome::Cancelled;
-  if (auto path = platform.SaveFileDialog({"Save Central Plant Input Data", kPlantFilter, "", plant_.WssFile})) {
-    plant_.WssFile = *path;
-    if (!WriteCentralPlantFile(*path, projName, plant_.CPlt, error)) {
-      MsgBox("The central plant input file could not be saved: " + error + ".");
-      outcome = SaveOutcome::Failed;
-    } else if (auto nac = platform.SaveFileDialog(
-                   {"Save Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile})) {
-      plant_.NacFile = *nac;
-      if (!WriteServicesFile(*nac, projName, plant_.NAC, error)) {
-        MsgBox("The non-AC services input file could not be saved: " + error + ".");
-        outcome = SaveOutcome::Failed;
-      } else {
-        outcome = SaveOutcome::Saved;
-      }
-    }
+  auto path = platform.SaveFileDialog({"Save Central Plant Input Data", kPlantFilter, "", plant_.WssFile});
+  if (!path) return false;
+  plant_.WssFile = *path;
+  if (!WriteCentralPlantFile(*path, projName, plant_.CPlt, error)) {
+    MsgBox("The central plant input file could not be saved: " + error + ".");
+    return false;
   }
-  if (outcome == SaveOutcome::Saved) mDataChanged = false;
-  return outcome;
+  auto nac = platform.SaveFileDialog({"Save Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile});
+  if (!nac) return false;
+  plant_.NacFile = *nac;
+  if (!WriteServicesFile(*nac, projName, plant_.NAC, error)) {
+    MsgBox("The non-AC services input file could not be saved: " + error + ".");
+    return false;
+  }
+  mDataChanged = false;
+  return true;
 }
 
 }  // namespace plant_input

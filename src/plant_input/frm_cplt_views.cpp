@@ -3,7 +3,6 @@
 // the Exit commands.
 #include <string>
 
-#include "common/data_file.h"
 #include "common/number_text.h"
 #include "forms/typed_input.h"
 #include "plant_input/frm_cplt.h"
@@ -138,7 +137,7 @@ bool frmCPlt::MayClose() {
     case forms::MsgResult::Yes:
       // A save that was cancelled or failed (and said why) wrote nothing
       // complete: the window stays open so that the edits are not lost.
-      return Save() == SaveOutcome::Saved;
+      return Save();
     default:
       return true;
   }

@@ -40,8 +40,6 @@ std::optional<DataReader> OpenFile(const std::string& path, std::string& error) 
   return in;
 }
 
-bool ReadName(DataReader& in, std::string& name) { return in.Read(name); }
-
 // One group of the services file, or the additional HVAC systems: count,
 // then per system its name on one line and power, hours, load factor on
 // the next.
@@ -49,7 +47,7 @@ bool ReadSystems(DataReader& in, Integer& count, ItemNames& name, ItemSingles& p
                  ItemSingles& lf, std::string_view what) {
   if (!ReadCount(in, count, what)) return false;
   for (int i = 1; i <= count; ++i) {
-    if (!ReadName(in, name[i]) || !in.Read(power[i]) || !in.Read(hours[i]) || !in.Read(lf[i])) return false;
+    if (!in.Read(name[i]) || !in.Read(power[i]) || !in.Read(hours[i]) || !in.Read(lf[i])) return false;
   }
   return true;
 }
@@ -112,8 +110,8 @@ bool ReadServices(DataReader& in, common::NonACServicesData& s) {
     return false;
   if (!ReadCount(in, s.NoOfGasSys, "a town gas system count")) return false;
   for (int i = 1; i <= s.NoOfGasSys; ++i) {
-    if (!ReadName(in, s.GasName[i]) || !in.ReadInRange(s.GasSubSys[i], 0, 4, "a services type") ||
-        !in.Read(s.GasCap[i]) || !in.Read(s.GasEff[i]) || !in.Read(s.GasHours[i]) || !in.Read(s.GasLF[i]))
+    if (!in.Read(s.GasName[i]) || !in.ReadInRange(s.GasSubSys[i], 0, 4, "a services type") || !in.Read(s.GasCap[i]) ||
+        !in.Read(s.GasEff[i]) || !in.Read(s.GasHours[i]) || !in.Read(s.GasLF[i]))
       return false;
   }
   return true;
