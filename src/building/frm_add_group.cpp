@@ -202,16 +202,7 @@ bool frmAddGroup::SaveGroup() {
 }
 
 bool frmAddGroup::MayClose() {
-  if (saved_) return true;
-  switch (MsgBox("Save data before closing this form?", forms::MsgButtons::YesNoCancel)) {
-    case forms::MsgResult::Cancel:
-      return false;
-    case forms::MsgResult::Yes:
-      // A save that failed keeps the window open with the changes.
-      return SaveGroup();
-    default:
-      return true;
-  }
+  return saved_ || SaveBeforeClosing("Save data before closing this form?", [this] { return SaveGroup(); });
 }
 
 void frmAddGroup::cmdSaveGroup_Click() { SaveGroup(); }

@@ -111,13 +111,7 @@ bool frmEgyCalInput::SaveBuildingData() {
 void frmEgyCalInput::mnuFSave_Click() { SaveBuildingData(); }
 
 bool frmEgyCalInput::MayClose() {
-  if (!mUnsaved) return true;
-  auto answer = MsgBox("Save data before closing this form?", forms::MsgButtons::YesNoCancel);
-  if (answer == forms::MsgResult::Cancel) return false;
-  // A save that was cancelled or failed has said so: the window stays with
-  // the data.
-  if (answer == forms::MsgResult::Yes) return SaveBuildingData();
-  return true;
+  return !mUnsaved || SaveBeforeClosing("Save data before closing this form?", [this] { return SaveBuildingData(); });
 }
 
 void frmEgyCalInput::mnuFReturn_Click() {

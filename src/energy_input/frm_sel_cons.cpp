@@ -545,12 +545,7 @@ bool frmSelCons::SaveConstructions() {
 }
 
 void frmSelCons::mnuExit_Click() {
-  if (mUnsaved) {
-    auto answer = MsgBox("Save data first?", forms::MsgButtons::YesNoCancel);
-    if (answer == forms::MsgResult::Cancel) return;
-    // A failed save has been reported: the window stays with the data.
-    if (answer == forms::MsgResult::Yes && !SaveConstructions()) return;
-  }
+  if (mUnsaved && !SaveBeforeClosing("Save data first?", [this] { return SaveConstructions(); })) return;
   ClearConsBuffer();
   Unload();
 }

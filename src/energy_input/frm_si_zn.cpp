@@ -220,11 +220,10 @@ bool frmSIZn::MayClose() {
   // command takes it, and counts as a change when it differs from ASSys.
   StoreZnRmData();
   if (asSys_ != egy_.ASSys) changed_ = true;
-  if (!changed_) return true;
-  auto answer = MsgBox("Save Data before closing this form?", forms::MsgButtons::YesNoCancel);
-  if (answer == forms::MsgResult::Cancel) return false;
-  if (answer == forms::MsgResult::Yes) mnuFSave_Click();
-  return true;
+  return !changed_ || SaveBeforeClosing("Save Data before closing this form?", [this] {
+    mnuFSave_Click();
+    return true;
+  });
 }
 
 void frmSIZn::mnuFExit_Click() {

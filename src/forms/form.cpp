@@ -136,4 +136,15 @@ MsgResult Form::MsgBox(const std::string& text, MsgButtons buttons, const std::s
   return platform_.MessageBox(text, buttons, title);
 }
 
+bool Form::SaveBeforeClosing(const std::string& question, const std::function<bool()>& save) {
+  switch (MsgBox(question, MsgButtons::YesNoCancel)) {
+    case MsgResult::Cancel:
+      return false;
+    case MsgResult::Yes:
+      return save();
+    default:
+      return true;
+  }
+}
+
 }  // namespace forms

@@ -3,6 +3,7 @@
 // them out in twips and implement the handlers. A form exists once per
 // program run: created on first use, kept after it is unloaded; each load
 // runs Form_Load again.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,12 @@ class Form : public Container {
 
   // A message box with the program's title.
   MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK, const std::string& title = "");
+
+  // Asks `question` (Yes, No, Cancel) before a window with unsaved data
+  // closes: Cancel keeps it open, No lets it close, and Yes lets it close
+  // only when `save` succeeded (a save that failed or was cancelled has said
+  // so, and the window stays with the data).
+  bool SaveBeforeClosing(const std::string& question, const std::function<bool()>& save);
 
   void Attach(ControlView* view) { view_ = view; }
   ControlView* View() const { return view_; }

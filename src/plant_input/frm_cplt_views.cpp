@@ -130,17 +130,7 @@ void frmCPlt::txtSysNam_Change() { forms::DropLineBreaks(txtSysNam); }
 // ---- Exit ----
 
 bool frmCPlt::MayClose() {
-  if (!mDataChanged) return true;
-  switch (MsgBox("Save data before closing this form?", forms::MsgButtons::YesNoCancel)) {
-    case forms::MsgResult::Cancel:
-      return false;
-    case forms::MsgResult::Yes:
-      // A save that was cancelled or failed (and said why) wrote nothing
-      // complete: the window stays open so that the edits are not lost.
-      return Save();
-    default:
-      return true;
-  }
+  return !mDataChanged || SaveBeforeClosing("Save data before closing this form?", [this] { return Save(); });
 }
 
 void frmCPlt::mnuFExit_Click() {
