@@ -14,6 +14,14 @@ namespace common {
 // the statement early. A double quote is written doubled and read back as one.
 inline bool IsDataText(std::string_view text) { return text.find_first_of("\r\n") == std::string_view::npos; }
 
+// IsDataText for a writer's check: false with `what "text" holds a line
+// break` in `error`.
+inline bool CheckDataText(const std::string& text, const std::string& what, std::string& error) {
+  if (IsDataText(text)) return true;
+  error = what + " \"" + text + "\" holds a line break";
+  return false;
+}
+
 class DataWriter {
  public:
   DataWriter& Str(std::string_view text);

@@ -38,16 +38,9 @@ bool CheckTables(const ConstructionTables& t, std::string& error) {
       error = "construction " + std::to_string(c) + " has a layer count of " + std::to_string(t.ConsNLay[c]);
       return false;
     }
-    if (!common::IsDataText(t.ConsName[c])) {
-      error = "the construction name \"" + t.ConsName[c] + "\" holds a line break";
-      return false;
-    }
-    for (int j = 1; j <= t.ConsNLay[c]; ++j) {
-      if (!common::IsDataText(t.LayMatName[c][j])) {
-        error = "the material name \"" + t.LayMatName[c][j] + "\" holds a line break";
-        return false;
-      }
-    }
+    if (!common::CheckDataText(t.ConsName[c], "the construction name", error)) return false;
+    for (int j = 1; j <= t.ConsNLay[c]; ++j)
+      if (!common::CheckDataText(t.LayMatName[c][j], "the material name", error)) return false;
   }
   return true;
 }

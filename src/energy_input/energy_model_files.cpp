@@ -62,22 +62,16 @@ bool ReadModel(DataReader& in, EnergyModel& m, common::PerFabric<std::string>& m
   return true;
 }
 
-bool CheckText(const std::string& text, const std::string& what, std::string& error) {
-  if (common::IsDataText(text)) return true;
-  error = what + " \"" + text + "\" holds a line break";
-  return false;
-}
-
 bool CheckModelTexts(const std::string& projName, const EnergyModel& m, const common::PerFabric<std::string>& masks,
                      std::string& error) {
-  if (!CheckText(projName, "the project name", error)) return false;
+  if (!common::CheckDataText(projName, "the project name", error)) return false;
   for (int z = 1; z <= m.NoOfZn; ++z) {
-    if (!CheckText(m.ZnName[z], "the zone name", error)) return false;
+    if (!common::CheckDataText(m.ZnName[z], "the zone name", error)) return false;
     for (int r = 1; r <= m.ZnNRm[z]; ++r) {
-      if (!CheckText(m.RmName[z][r], "the room name", error)) return false;
+      if (!common::CheckDataText(m.RmName[z][r], "the room name", error)) return false;
       for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
-        if (!CheckText(m.FabName[z][r][c], "the component name", error) ||
-            !CheckText(masks[z][r][c], "the shading mask name", error))
+        if (!common::CheckDataText(m.FabName[z][r][c], "the component name", error) ||
+            !common::CheckDataText(masks[z][r][c], "the shading mask name", error))
           return false;
       }
     }
@@ -176,7 +170,8 @@ bool ReadAirSideFile(const std::string& path, const EnergyModel& model, common::
 
 bool WriteAirSideFile(const std::string& path, const std::string& projName, const EnergyModel& model,
                       const common::AirSideSystemData& a, std::string& error) {
-  if (!Passes(AirSideProblem(model, a), error) || !CheckText(projName, "the project name", error)) return false;
+  if (!Passes(AirSideProblem(model, a), error) || !common::CheckDataText(projName, "the project name", error))
+    return false;
   DataWriter w;
   w.Str(std::string(kAirSideHead) + projName).EndLine();
   for (int z = 1; z <= model.NoOfZn; ++z) {

@@ -134,12 +134,8 @@ bool CheckCode(Integer code, int hi, std::string_view what, std::string& error) 
 // A name is written as a quoted item on a line of its own, so it may not
 // hold a line break.
 bool CheckNames(const ItemNames& name, Integer count, std::string& error) {
-  for (int i = 1; i <= count; ++i) {
-    if (!common::IsDataText(name[i])) {
-      error = "the system name \"" + name[i] + "\" holds a line break";
-      return false;
-    }
-  }
+  for (int i = 1; i <= count; ++i)
+    if (!common::CheckDataText(name[i], "the system name", error)) return false;
   return true;
 }
 
