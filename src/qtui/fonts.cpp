@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cmath>
 
@@ -53,12 +54,15 @@ FontFace FaceFor(const std::string& name) {
 }  // namespace
 
 double LayoutScale() {
-  static double scale = 0;  // measured once a Qt application exists
-  if (scale > 0) return scale;
+  // Measured once a Qt application exists; atomic, as a calculation thread
+  // may ask for text widths too.
+  static std::atomic<double> scale{0};
+  if (const double known = scale.load(std::memory_order_relaxed); known > 0) return known;
   if (QGuiApplication::instance() == nullptr) return 1.0;
   const double width = QFontMetricsF(ToQFont(forms::Font{})).horizontalAdvance(QString::fromLatin1(kLetters));
-  scale = std::clamp(width / kLettersWidthPixels, 1.0, 1.5);
-  return scale;
+  const double measured = std::clamp(width / kLettersWidthPixels, 1.0, 1.5);
+  scale.store(measured, std::memory_order_relaxed);
+  return measured;
 }
 
 int ToPixels(int twips) { return static_cast<int>(std::lround(twips * LayoutScale() / kTwipsPerPixel)); }
