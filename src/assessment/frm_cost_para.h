@@ -5,7 +5,7 @@
 // factors window, which opens this one modally, puts them into use.
 #include <array>
 
-#include "assessment/shown_number.h"
+#include "assessment/frm_shown_number.h"
 #include "common/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"

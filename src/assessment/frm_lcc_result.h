@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "assessment/frm_shown_number.h"
 #include "assessment/lcc_file.h"
-#include "assessment/shown_number.h"
 #include "common/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"

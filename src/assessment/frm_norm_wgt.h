@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "assessment/frm_cost_para.h"
-#include "assessment/shown_number.h"
+#include "assessment/frm_shown_number.h"
 #include "common/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
