@@ -4,9 +4,9 @@
 
 #include "common/number_text.h"
 #include "common/paths.h"
-#include "energy_input/code_lists.h"
 #include "energy_input/energy_codes.h"
 #include "energy_input/energy_file_names.h"
+#include "energy_input/frm_code_lists.h"
 #include "energy_input/model_check.h"
 #include "energy_input/project_constructions.h"
 #include "forms/control_array.h"

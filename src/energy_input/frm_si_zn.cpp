@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "energy_input/code_lists.h"
 #include "energy_input/energy_codes.h"
+#include "energy_input/frm_code_lists.h"
 #include "forms/control_array.h"
 #include "forms/typed_input.h"
 
