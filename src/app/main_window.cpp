@@ -4,9 +4,9 @@
 
 #include "assessment/factors.h"
 #include "assessment/selection_report.h"
+#include "building/frm_platform_dialogs.h"
 #include "building/input_summary.h"
 #include "building/input_summary_workbook.h"
-#include "building/platform_dialogs.h"
 
 namespace app {
 

@@ -3,7 +3,7 @@
 // question and the choice of a file to open. Every other message a command
 // has for the user comes back in its result, for the window to show. The
 // windows library answers these questions through the platform
-// (building/platform_dialogs.h), so the commands never see a window.
+// (building/frm_platform_dialogs.h), so the commands never see a window.
 #include <optional>
 #include <string>
 

@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "building/element_library.h"
+#include "building/frm_platform_dialogs.h"
 #include "building/group_commands.h"
 #include "building/group_file.h"
 #include "building/group_kind_tables.h"
-#include "building/platform_dialogs.h"
 #include "common/number_text.h"
 #include "forms/keys.h"
 

@@ -10,7 +10,7 @@
 #include "building/element_commands.h"
 #include "building/element_file.h"
 #include "building/file_naming.h"
-#include "building/platform_dialogs.h"
+#include "building/frm_platform_dialogs.h"
 
 namespace building {
 namespace {

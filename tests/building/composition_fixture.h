@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "building/platform_dialogs.h"
+#include "building/frm_platform_dialogs.h"
 #include "common/building_state.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"

@@ -1,4 +1,4 @@
-#include "building/platform_dialogs.h"
+#include "building/frm_platform_dialogs.h"
 
 namespace building {
 
