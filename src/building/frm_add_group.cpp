@@ -3,16 +3,17 @@
 #include <algorithm>
 #include <utility>
 
+#include "assessment/selection_branch.h"
 #include "building/element_library.h"
 #include "building/frm_platform_dialogs.h"
 #include "building/group_commands.h"
 #include "building/group_file.h"
-#include "building/group_kind_tables.h"
 #include "common/number_text.h"
 #include "forms/keys.h"
 
 namespace building {
 
+using assessment::SelectionBranchOf;
 using common::Single;
 
 namespace {

@@ -5,12 +5,14 @@
 #include <utility>
 
 #include "assessment/selection.h"
+#include "assessment/selection_branch.h"
 #include "building/group_kind_tables.h"
 #include "common/number_text.h"
 #include "forms/keys.h"
 
 namespace building {
 
+using assessment::SelectionBranchOf;
 using common::Single;
 
 namespace {
