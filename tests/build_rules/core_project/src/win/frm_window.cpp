@@ -1,0 +1,2 @@
+#include "forms/form.h"
+int WindowValue() { return FormValue(); }

@@ -1,0 +1,1 @@
+int PlainValue() { return 2; }
