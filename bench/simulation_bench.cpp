@@ -5,12 +5,15 @@
 // - the largest building the input windows allow (bench/largest_building.h,
 //   generated here): its cooling-load year on one thread and on all cores,
 //   also with deep concrete walls, and its plant year.
+// - the block reader of the hourly files on a file without a line end, whose
+//   one line it reads in one pass.
 // Counters: rooms, room-steps and wall-node-steps per second (every node of
 // every component of every room, 60 steps an hour, the warm-up of the first
 // day not counted) and the process's peak memory so far.
 // Build in Release (or RelWithDebInfo) for figures that mean something.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +26,7 @@
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_model_files.h"
 #include "simulation/cooling_load_sim.h"
+#include "simulation/data_stream.h"
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
 #include "simulation/room_stepper.h"
@@ -242,6 +246,31 @@ BENCHMARK(BM_SampleOfficePlantYear)->Unit(benchmark::kMillisecond)->Iterations(5
 
 void BM_LargestPlantYear(benchmark::State& state) { PlantYear(state, Largest(false)); }
 BENCHMARK(BM_LargestPlantYear)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// The first line of a file of `range(0)` MB without a line end: every block
+// read is searched once for a line end, so the time grows with the size.
+void BM_BlockReaderLineWithoutEnd(benchmark::State& state) {
+  const std::string path = (std::filesystem::temp_directory_path() / "ostrevo-bench-noline.RLF").string();
+  const off_t bytes = static_cast<off_t>(state.range(0)) << 20;
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fclose(f);
+  }
+  if (truncate(path.c_str(), bytes) != 0) {
+    state.SkipWithError("the file could not be made");
+    return;
+  }
+  for (auto _ : state) {
+    simulation::BlockReader in;
+    std::string error;
+    if (!in.Open(path, error) || in.Line() == nullptr) {
+      state.SkipWithError(error.c_str());
+      break;
+    }
+  }
+  std::filesystem::remove(path);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes);
+}
+BENCHMARK(BM_BlockReaderLineWithoutEnd)->ArgName("MB")->Arg(24)->Arg(96)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -22,6 +22,7 @@ void BlockReader::Close() {
   reader_.reset();
   baseLine_ = 1;
   blockLines_ = 0;
+  searched_ = 0;
   ioError_.clear();
 }
 
@@ -53,7 +54,10 @@ bool BlockReader::LoadBlock() {
     const std::size_t searched = block.size();
     if (!ReadMore(block)) return false;
     if (atEnd_) break;
-    const void* end = memrchr(block.data() + searched, '\n', block.size() - searched);
+    const char* const from = block.data() + searched;
+    const std::size_t length = block.size() - searched;
+    searched_ += length;
+    const void* end = memrchr(from, '\n', length);
     if (end) {
       const std::size_t kept = static_cast<std::size_t>(static_cast<const char*>(end) - block.data()) + 1;
       carry_.assign(block, kept, std::string::npos);

@@ -5,6 +5,7 @@
 // common::DataWriter, so no file is held whole in memory. Files are opened
 // and replaced as every file of the program is (common::InputFile,
 // common::SafeOutputFile).
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,9 @@ class BlockReader {
   // Why reading failed, with the file line: the reader's reason, or the file's.
   std::string Error() const;
   void Close();
+  // The bytes searched so far for the last line end of a block: at most the
+  // file's size, as each byte read is searched once, however long its line.
+  std::size_t BytesSearched() const { return searched_; }
 
  private:
   bool LoadBlock();
@@ -39,6 +43,7 @@ class BlockReader {
   std::optional<common::DataReader> reader_;
   int baseLine_ = 1;    // file line of the block's first line
   int blockLines_ = 0;  // lines in the current block
+  std::size_t searched_ = 0;
   std::string ioError_;
 };
 
