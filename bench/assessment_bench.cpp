@@ -1,6 +1,8 @@
 // The runs users wait for: a full assessment run (stages 1..4) and a
 // costing run (stages 1..3) over a large generated project, against the
-// floor of reading every file of that project once with a plain loop.
+// floor of reading every file of that project once with a plain loop; and
+// the data-file reader on one line of ten million items, which it reads in
+// one pass.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include "bench/large_project.h"
 #include "building/element_library.h"
 #include "building/project_file.h"
+#include "common/data_file.h"
 #include "common/paths.h"
 
 namespace {
@@ -110,6 +113,25 @@ void BM_CostingRun(benchmark::State& state) {
   ReportAgainstFloor(state);
 }
 
+// Ten million items, text and number in turn, on one line of 30 MB.
+void BM_DataReaderOneLongLine(benchmark::State& state) {
+  const int pairs = 5'000'000;
+  std::string text;
+  text.reserve(6 * pairs);
+  for (int n = 0; n < pairs; ++n) text += "\"a\",1,";
+  text.back() = '\n';
+  for (auto _ : state) {
+    common::DataReader r(text);
+    std::string s;
+    common::Integer i = 0;
+    int read = 0;
+    while (read < pairs && r.Read(s) && r.Read(i)) ++read;
+    if (read != pairs) state.SkipWithError(r.Error().c_str());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+}
+
+BENCHMARK(BM_DataReaderOneLongLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadEveryFileOnce)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_AssessmentRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_CostingRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);

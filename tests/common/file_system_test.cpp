@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,10 +18,6 @@
 
 namespace {
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
 mode_t ModeOf(const std::string& path) {
   struct stat st;
   return stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
@@ -64,9 +59,10 @@ TEST(FileReading, WhatIsNoRegularFileOrTooLargeIsRefusedAtOnce) {
       {huge, "16777217 bytes, more than any file of its kind (at most 16777216)"},
       {dir + "PIPE.prj", "not found"},  // the lookup ignoring case finds regular files only
   };
+  // Refused before a byte is read: waiting on the pipe or reading the
+  // endless device would hold the test until ctest's timeout.
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
-    const auto start = Clock::now();
     std::string error;
     EXPECT_FALSE(common::ReadWholeFile(c.path, &error));
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;
@@ -75,7 +71,6 @@ TEST(FileReading, WhatIsNoRegularFileOrTooLargeIsRefusedAtOnce) {
     common::FileCache cache;
     EXPECT_FALSE(cache.Text(c.path, &error));
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;
-    EXPECT_LT(SecondsSince(start), 1.0);
   }
 }
 

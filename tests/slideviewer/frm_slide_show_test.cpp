@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -319,7 +318,8 @@ TEST_F(SlideViewerTest, UnreadableChapterIsReportedAndTheSlidesOnScreenStay) {
 
 // What File > Open or a book may name that is no slide file at all: a
 // device, a named pipe, a folder. Each is refused at once with the reader's
-// message, and the viewer goes on.
+// message, and the viewer goes on (waiting on the pipe or reading the
+// endless device would hold the test until ctest's timeout).
 TEST_F(SlideViewerTest, ADeviceOrPipeIsRefusedAtOnce) {
   MakeDataFolder();
   testsupport::NamedPipe pipe(folder.Path() + "data/pipe.txt");
@@ -328,12 +328,10 @@ TEST_F(SlideViewerTest, ADeviceOrPipeIsRefusedAtOnce) {
   Start();
   for (const std::string& book : {std::string("/dev/zero"), pipe.Path(), folder.Path() + "data/Ch1"}) {
     SCOPED_TRACE(book);
-    const auto start = std::chrono::steady_clock::now();
     platform.ExpectOpenDialog(book);
     platform.ExpectMessage("The slide book file " + book + " cannot be read: cannot read " + book +
                            ": it is not a regular file");
     window.mnuFOpen.Click();
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
     EXPECT_EQ(window.cboChLst.ListCount(), 0);
   }
   platform.ExpectOpenDialog(folder.Path() + "data/LCA.TXT");
@@ -341,19 +339,18 @@ TEST_F(SlideViewerTest, ADeviceOrPipeIsRefusedAtOnce) {
   ASSERT_EQ(window.cboChLst.ListCount(), 4);
   for (auto [chapter, file] : {std::pair{1, "/dev/zero"}, {2, "pipe.txt"}, {3, "Ch1"}}) {
     SCOPED_TRACE(file);
-    const auto start = std::chrono::steady_clock::now();
     platform.ExpectMessage(std::string("The slide chapter file ") + file + " cannot be read: cannot read " + file +
                            ": it is not a regular file");
     ChooseChapter(chapter);
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
   }
   EXPECT_EQ(sld.CurCh, 0);
   EXPECT_TRUE(platform.ScriptDone());
 }
 
-// A chapter of 300 slides with long notes, written on one line of 3 MB: read
-// in one pass, well under a second.
-TEST_F(SlideViewerTest, AOneLineChapterOfThreeMegabytesIsReadWellUnderASecond) {
+// A chapter of 300 slides with long notes, written on one line of 3 MB, is
+// read whole (that the reader takes such a line in one pass is shown in
+// tests/common/data_file_test.cpp).
+TEST_F(SlideViewerTest, AOneLineChapterOfThreeMegabytesIsReadWhole) {
   MakeDataFolder();
   const std::string note(10000, 'n');
   std::string text = "\"Long notes\",300";
@@ -362,11 +359,7 @@ TEST_F(SlideViewerTest, AOneLineChapterOfThreeMegabytesIsReadWellUnderASecond) {
   ASSERT_GT(text.size(), 3000000u);
   folder.Write("data/Ch2/Ch2Slides.txt", text);
   Start();
-  const auto start = std::chrono::steady_clock::now();
   ChooseChapter(2);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  EXPECT_LT(seconds, 0.75);
-  RecordProperty("ReadSeconds", std::to_string(seconds));
   EXPECT_EQ(sld.NoOfSld, 300);
   EXPECT_EQ(sld.SldTitle[300], "300 Slide");
   EXPECT_EQ(sld.SldNote[300], note);
