@@ -13,6 +13,7 @@
 #include "building/frm_mat_lib.h"
 #include "qtui/picture_painter.h"
 #include "real_windows.h"
+#include "support/qt_window_shots.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ TEST_F(BuildingWidgets, MaterialPickerOpensWithNothingChosen) {
   building::frmMatLib& picker = windows.frmMatLib();
   picker.Show();
   Window(picker)->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(Window(picker)));
+  testsupport::ProcessEventsUntil([this, &picker] { return Window(picker)->isActiveWindow(); });
   auto* list = Widget<QListWidget>(picker.lstMatData);
   list->setFocus(Qt::TabFocusReason);
   QApplication::processEvents();

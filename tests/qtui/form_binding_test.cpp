@@ -26,6 +26,7 @@
 #include "qtui/fonts.h"
 #include "qtui/qt_platform.h"
 #include "sample_form.h"
+#include "support/qt_window_shots.h"
 
 namespace {
 
@@ -331,7 +332,7 @@ TEST_F(FormBindingTest, GridClicksScrollingAndCurrentCell) {
 TEST_F(FormBindingTest, FocusGoesToTheModelBothWays) {
   QWidget* window = platform.WindowOf(form);
   window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  testsupport::ProcessEventsUntil([window] { return window->isActiveWindow(); });
   WidgetOf<QLineEdit>(form.txtName)->setFocus();
   EXPECT_EQ(form.ActiveControl(), &form.txtName);
   form.lstItems.SetFocus();

@@ -133,16 +133,8 @@ TEST(QtPlatformLifetime, TheEventLoopEndsWhenTheLastFormUnloads) {
   DialogForm dialog(platform);
   dialog.Show();
   QTimer::singleShot(0, [&] { dialog.Unload(); });
-  QTimer failsafe;
-  failsafe.setSingleShot(true);
-  bool timedOut = false;
-  QObject::connect(&failsafe, &QTimer::timeout, [&] {
-    timedOut = true;
-    QCoreApplication::exit(1);
-  });
-  failsafe.start(5000);
+  // A loop that does not end holds the test until ctest's timeout.
   EXPECT_EQ(QCoreApplication::exec(), 0);
-  EXPECT_FALSE(timedOut);
 }
 
 }  // namespace

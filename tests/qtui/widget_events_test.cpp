@@ -32,6 +32,7 @@
 #include "qtui/fonts.h"
 #include "qtui/qt_platform.h"
 #include "recording_form.h"
+#include "support/qt_window_shots.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ class WidgetEvents : public ::testing::Test {
     form.Show();
     QWidget* window = platform.WindowOf(form);
     window->activateWindow();
-    active = QTest::qWaitForWindowActive(window);
+    testsupport::ProcessEventsUntil([window] { return window->isActiveWindow(); });
+    active = window->isActiveWindow();
     form.TakeLog();
   }
   template <class W>
@@ -288,7 +290,7 @@ TEST_F(WidgetEvents, MenusByMouseAndByAccessKeys) {
 
   QTest::keyClick(window, Qt::Key_E, Qt::AltModifier);
   QMenu* edit = platform.ActionOf(form.mnuEdit)->menu();
-  ASSERT_TRUE(QTest::qWaitFor([edit] { return edit->isVisible(); }));
+  testsupport::ProcessEventsUntil([edit] { return edit->isVisible(); });
   QTest::keyClick(edit, Qt::Key_C);
   EXPECT_EQ(form.TakeLog(), Log{"mnuEditCopy_Click"});
 

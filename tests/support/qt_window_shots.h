@@ -1,34 +1,46 @@
 #pragma once
-// For tests that drive a window through its real Qt widgets: answering the
-// modal dialog that a click opens, and keeping pictures of the windows for
-// a person to look at. Pictures are written only when OSTREVO_SHOTS names
+// For tests that drive a window through its real Qt widgets: letting the
+// window thread work until a window is ready, answering the modal dialog
+// that a click opens, and keeping pictures of the windows for a person to
+// look at. Pictures are written only when OSTREVO_SHOTS names
 // a folder (run the test under xvfb-run with QT_QPA_PLATFORM=xcb for what
 // a user sees); without it the tests run as any other.
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace testsupport {
 
+// Processes the window thread's events until `ready` holds. There is no
+// time limit, so a busy machine only makes the wait longer; a state that
+// never comes ends the test at ctest's timeout.
+template <class Ready>
+void ProcessEventsUntil(Ready ready) {
+  while (!ready()) {
+    QApplication::processEvents();
+    QThread::msleep(1);
+  }
+}
+
 // Runs `act` once on the first modal widget of type W shown from now on
-// (a message box, a file dialog), looking every 20 ms for at most 10 s.
+// (a message box, a file dialog), looking every 20 ms until one is shown:
+// there is no time limit, so a busy machine only makes the wait longer.
 // `act` must close the widget.
 template <class W>
 void WhenModal(std::function<void(W&)> act) {
   auto* timer = new QTimer;
-  auto tries = std::make_shared<int>(0);
-  QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
     auto* modal = qobject_cast<W*>(QApplication::activeModalWidget());
-    if (modal == nullptr && ++*tries < 500) return;
+    if (modal == nullptr) return;
     timer->stop();
     timer->deleteLater();
-    if (modal != nullptr) act(*modal);
+    act(*modal);
   });
   timer->start(20);
 }
