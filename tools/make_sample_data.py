@@ -1663,8 +1663,10 @@ def read_efile(path, strict=True):
     return mats
 
 
-def vb_round(x):
-    return int(round(x))   # Python rounds half to even, as the program does
+def round_half_to_even(x):
+    # Python's round() takes a half to the even neighbour, as Ostrevo's
+    # conversion to Integer does.
+    return int(round(x))
 
 
 def run_formula(lines, values, table, swap=None):
@@ -1673,7 +1675,7 @@ def run_formula(lines, values, table, swap=None):
     s = [0.0] * 5
     for operand, op in lines:
         if op == 100:
-            code = vb_round(operand)
+            code = round_half_to_even(operand)
             mno, digit = divmod(code, 10)
             if digit > 2 or code < 0:
                 raise ReadError("property digit %d" % digit)
@@ -1689,7 +1691,7 @@ def run_formula(lines, values, table, swap=None):
             s[0] = f32(operand)
             continue
         if operand > 0:
-            k = vb_round(operand)
+            k = round_half_to_even(operand)
             if not 1 <= k <= 17:
                 raise ReadError("value index %d outside 1..17" % k)
             text = values[k - 1] if k - 1 < len(values) else ""
@@ -2041,7 +2043,7 @@ class Checker:
             for operand, op in lines:
                 if op not in (0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 100, 101):
                     self.fail("%s: op code %d" % (ef, op))
-                if op not in (100, 101) and operand > 0 and not 1 <= vb_round(operand) <= nitems:
+                if op not in (100, 101) and operand > 0 and not 1 <= round_half_to_even(operand) <= nitems:
                     self.fail("%s: material %d reads item %g of %d" % (ef, mno, operand, nitems))
             if not 0 <= was <= 50 or not 1 <= life <= 100:
                 self.fail("%s: wastage %g, life %g" % (ef, was, life))
@@ -2150,7 +2152,7 @@ class Checker:
                 flag, rows = read_user_values(upath)
                 rows = rows if flag > 0 else None
             for m in range(nmat):
-                mno = vb_round(leading_number(values[4 * m]))
+                mno = round_half_to_even(leading_number(values[4 * m]))
                 was = leading_number(values[4 * m + 2])
                 life = leading_number(values[4 * m + 3])
                 ucost = None

@@ -2,8 +2,8 @@
 // system, title, frame, bars, legend and the two value labels.
 //
 // Bars stand on the value 0. Values that are not negative give the lower
-// bound 0, and the chart is then exactly as documented; a negative value
-// moves the lower bound below 0 and its bar (or its part of a stack) hangs
+// bound 0, so every bar rises from the bottom of the value range; a negative
+// value moves the lower bound below 0 and its bar (or its part of a stack) hangs
 // down from 0, so the frame holds every bar drawn. Only the checked cases
 // count in the bounds: an unchecked case's array may hold the values of an
 // earlier plot.

@@ -1,6 +1,7 @@
 #pragma once
-// The value types of the documents: Integer, Long, Single, Double, and the
-// checked conversions between them.
+// The value types of the records and files: Integer (16 bits), Long (32
+// bits), Single (float) and Double, the fixed-bound arrays, and the checked
+// conversions between them.
 #include <array>
 #include <cmath>
 #include <cstddef>

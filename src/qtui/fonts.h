@@ -6,8 +6,8 @@
 // The windows are laid out in twips for their own font, MS Sans Serif 8.25
 // points at 96 dpi (15 twips to a pixel). The font standing in for it is
 // wider, so twips become pixels at 96 dpi times the ratio of the two
-// fonts' widths: every caption keeps its own size and fits its box as it
-// did in the original layout.
+// fonts' widths: every caption keeps its own size and fits the box its
+// window's twips give it.
 #include <QFont>
 #include <QRect>
 #include <QSizeF>

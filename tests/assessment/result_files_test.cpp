@@ -51,7 +51,7 @@ std::unique_ptr<CaseData> SampleCase(int fdn, int flr, int ser) {
   return d;
 }
 
-TEST(ResultFile, RoundTripWithTheDocumentedLineCounts) {
+TEST(ResultFile, RoundTripIn635LinesAnd71PerGroup) {
   struct Row {
     int fdn, flr, ser, lines;
   };

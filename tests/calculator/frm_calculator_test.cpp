@@ -198,7 +198,7 @@ TEST(frmCalculator, AnyOperationAfterAnErrorOnlyClearsIt) {
   }
 }
 
-TEST(frmCalculator, FocusMovesOnlyWhereDocumented) {
+TEST(frmCalculator, OnlyEnterAndClearAllMoveTheFocusToY) {
   Session s;
   s.Keys({"2", "Enter"});
   EXPECT_TRUE(s.YHasFocus());

@@ -176,7 +176,7 @@ TEST(FontMetrics, WindowsFontsMapToInstalledFontsOfSimilarMetrics) {
   EXPECT_LT(scale, 1.3);
   const double width = platform.TextWidthTwips(sans, "Foundation");
   EXPECT_DOUBLE_EQ(width, QFontMetricsF(qtui::ToQFont(sans)).horizontalAdvance("Foundation") * 15 / scale);
-  EXPECT_GT(width, 700);  // about 10 characters of 5 to 6 pixels of the original font
+  EXPECT_GT(width, 700);  // about 10 characters of 5 to 6 pixels of the font the windows are laid out for
   EXPECT_LT(width, 1000);
   const double height = platform.TextHeightTwips(sans);
   EXPECT_GT(height, 150);  // a line of about 13 pixels
