@@ -1194,10 +1194,11 @@ and run
     python3 tools/make_sample_data.py --check    # only read back and check
     python3 -m unittest discover -s tools -p 'test_*.py'
 
-rather than editing the files by hand. All files are plain ASCII text:
-comma-separated items, strings in double quotes, numbers bare with `.` as the
-decimal point and at most 7 significant digits, one record per line, lines
-ended by CR LF.
+rather than editing the files by hand (`scripts/regenerate-samples` runs this
+generator with the others of the sample data and checks what they wrote). All
+files are plain ASCII text: comma-separated items, strings in double quotes,
+numbers bare with `.` as the decimal point and at most 7 significant digits,
+one record per line, lines ended by CR LF.
 
 The figures are generic textbook magnitudes for a teaching and demonstration
 data set, not the data of any particular product, plant or region.
