@@ -3,8 +3,12 @@
 typical-year weather file in TMY3 form (comma-separated, two header lines,
 8,760 hourly records).
 
-  python3 tools/make_weather_file.py                     Honolulu -> data/VLW1989.TXT
-  python3 tools/make_weather_file.py IN.tmy3 OUT.TXT     another station
+  python3 tools/make_weather_file.py IN.tmy3             -> data/VLW1989.TXT
+  python3 tools/make_weather_file.py IN.tmy3 OUT.TXT     -> OUT.TXT
+
+The sample data's VLW1989.TXT is made from the typical-year file of
+Honolulu International Airport (HI-Honolulu_Intl_Arpt.tmy3), which is not
+kept in this repository.
 
 Each output line holds 19 items, in calendar order from 1 January hour 1 to
 31 December hour 24, lines ended by CR LF:
@@ -39,7 +43,6 @@ import os
 import sys
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-DEFAULT_INPUT = "/work/shared/data/weather/HI-Honolulu_Intl_Arpt.tmy3"
 DEFAULT_OUTPUT = os.path.join(REPO, "data", "VLW1989.TXT")
 
 GROUND_ALBEDO = 0.2
@@ -201,7 +204,10 @@ def convert(path):
 
 
 def main(argv):
-    src = argv[1] if len(argv) > 1 else DEFAULT_INPUT
+    if len(argv) < 2:
+        print("usage: %s IN.tmy3 [OUT.TXT]" % argv[0], file=sys.stderr)
+        return 2
+    src = argv[1]
     dst = argv[2] if len(argv) > 2 else DEFAULT_OUTPUT
     station, lines = convert(src)
     tmp = dst + ".tmp"
