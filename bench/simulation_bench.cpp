@@ -88,9 +88,11 @@ struct Project {
   NullLog log;
 };
 
+// The projects live until the program ends, when their folders, with the
+// simulations' output files in them, are removed.
 Project& SampleOffice() {
-  static Project* office = [] {
-    auto* p = new Project("OFFICE.ECI", "OFFICE.CON", "OFFICE.ASS", "OFFICE.WSS");
+  static const std::unique_ptr<Project> office = [] {
+    auto p = std::make_unique<Project>("OFFICE.ECI", "OFFICE.CON", "OFFICE.ASS", "OFFICE.WSS");
     std::string error;
     if (!testsupport::CopySampleOfficeFiles(p->folder, error)) {
       std::fprintf(stderr, "%s\n", error.c_str());
@@ -105,7 +107,7 @@ Project& SampleOffice() {
 Project& Largest(bool deepWalls) {
   auto make = [](bool deep) {
     bench::LargestBuildingFiles files;
-    auto* p = new Project(files.eci, files.cons, files.ass, files.wss);
+    auto p = std::make_unique<Project>(files.eci, files.cons, files.ass, files.wss);
     std::string error;
     if (!bench::WriteLargestBuilding(kSample, p->folder, deep, files, error)) {
       std::fprintf(stderr, "largest building: %s\n", error.c_str());
@@ -114,8 +116,8 @@ Project& Largest(bool deepWalls) {
     p->Load();
     return p;
   };
-  static Project* sample = make(false);
-  static Project* deep = make(true);
+  static const std::unique_ptr<Project> sample = make(false);
+  static const std::unique_ptr<Project> deep = make(true);
   return deepWalls ? *deep : *sample;
 }
 
@@ -250,21 +252,24 @@ BENCHMARK(BM_LargestPlantYear)->Unit(benchmark::kMillisecond)->Iterations(3)->Us
 // The first line of a file of `range(0)` MB without a line end: every block
 // read is searched once for a line end, so the time grows with the size.
 void BM_BlockReaderLineWithoutEnd(benchmark::State& state) {
-  const std::string path = (std::filesystem::temp_directory_path() / "ostrevo-bench-noline.RLF").string();
-  const off_t bytes = static_cast<off_t>(state.range(0)) << 20;
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fclose(f);
-  }
-  if (truncate(path.c_str(), bytes) != 0) {
+  std::string path = (std::filesystem::temp_directory_path() / "ostrevo-bench-XXXXXX").string();
+  const int fd = mkstemp(path.data());
+  if (fd < 0) {
     state.SkipWithError("the file could not be made");
     return;
   }
-  for (auto _ : state) {
-    simulation::BlockReader in;
-    std::string error;
-    if (!in.Open(path, error) || in.Line() == nullptr) {
-      state.SkipWithError(error.c_str());
-      break;
+  const off_t bytes = static_cast<off_t>(state.range(0)) << 20;
+  const bool made = ftruncate(fd, bytes) == 0;
+  close(fd);
+  if (!made) state.SkipWithError("the file could not be made");
+  if (made) {
+    for (auto _ : state) {
+      simulation::BlockReader in;
+      std::string error;
+      if (!in.Open(path, error) || in.Line() == nullptr) {
+        state.SkipWithError(error.c_str());
+        break;
+      }
     }
   }
   std::filesystem::remove(path);
