@@ -3,6 +3,10 @@
 // generic element.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
+#include <string>
+
 #include "common/paths.h"
 #include "element_editor_fixture.h"
 #include "forms/keys.h"
@@ -209,20 +213,31 @@ TEST_F(ElementGrid, ANewTypeRefillsValuesFromTheElement) {
 
 // A value list ends at its first empty value: an empty value with a filled
 // one after it would lose the later ones, so the save is refused and names
-// the empty row.
+// the empty row, the first and the last data row included. An empty last
+// row only ends the list.
 TEST_F(ElementGrid, AnEmptyValueBeforeAFilledOneRefusesTheSave) {
   AddBrickWall();
-  w->msgElm.SetTextMatrix(1, 2, "10");
-  w->msgElm.SetTextMatrix(3, 2, "30");
+  const struct {
+    std::array<const char*, 4> values;  // rows 1 to 4, the data rows
+    const char* refused;                // the row the message names
+  } cases[] = {
+      {{"", "20", "", ""}, "row 1 (Thickness)"},
+      {{"10", "", "30", ""}, "row 2 (Area)"},
+      {{"10", "20", "", "40"}, "row 3 (Mortar)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.refused);
+    for (int r = 1; r <= 4; ++r) w->msgElm.SetTextMatrix(r, 2, c.values[static_cast<std::size_t>(r - 1)]);
+    platform.ExpectMessage(std::string("The value of ") + c.refused +
+                           " is empty while a later row holds one. Fill it in, or empty the values after it, before "
+                           "saving the element.");
+    w->cmdSaveElm.Click();
+    EXPECT_FALSE(common::FileExists(st.ProjDir + "Wall.FLE"));
+    EXPECT_EQ(w->txtElmName.Text(), "Wall");  // still being added
+    EXPECT_EQ(w->lstElm.ListCount(), 0);
+  }
+  for (int r = 1; r <= 4; ++r) w->msgElm.SetTextMatrix(r, 2, r < 4 ? std::to_string(10 * r) : "");
   w->msgElm.SetTextMatrix(3, 3, "kept");
-  platform.ExpectMessage(
-      "The value of row 2 (Area) is empty while a later row holds one. Fill it in, or empty the values after "
-      "it, before saving the element.");
-  w->cmdSaveElm.Click();
-  EXPECT_FALSE(common::FileExists(st.ProjDir + "Wall.FLE"));
-  EXPECT_EQ(w->txtElmName.Text(), "Wall");  // still being added
-  EXPECT_EQ(w->lstElm.ListCount(), 0);
-  w->msgElm.SetTextMatrix(2, 2, "20");
   w->cmdSaveElm.Click();
   EXPECT_NE(folder.Read("proj/Wall.FLE").find("\"10\",\"\"\r\n\"20\",\"\"\r\n\"30\",\"kept\"\r\n\"\",\"\"\r\n"),
             std::string::npos);
