@@ -34,11 +34,11 @@ const RunContext::Defaults& DefaultsOf(RunContext& run, const std::string& path)
   return run.defaults.emplace(path, std::move(d)).first->second;
 }
 
-// The path of a file named in an element, by the project-folder rule; each
-// element is read once per run, so the name needs no memo.
+// The path of an element file, or of its user-value file, by the rule for
+// stored names; each element is read once per run, so the name needs no memo.
 std::string PathOf(RunContext& run, const std::string& name, const std::string& projDir) {
-  return common::ResolveProjectFile(name, projDir,
-                                    [&run](const std::string& p) { return run.files.Find(p).has_value(); });
+  return common::ResolveStoredFile(name, projDir,
+                                   [&run](const std::string& p) { return run.files.Find(p).has_value(); });
 }
 
 // Reads the element's user-value file (`lines` material lines, or as many

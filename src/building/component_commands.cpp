@@ -77,9 +77,7 @@ ComponentRead ReadCompAt(common::BuildingState& st, const std::string& path, con
 }  // namespace
 
 ComponentRead ReadCompFile(common::BuildingState& st, const std::string& compFile) {
-  std::string bare = compFile;
-  ModInpCtl::ExtractFileName(bare);
-  return ReadCompAt(st, common::ResolveProjectFile(bare, st.ProjDir), compFile);
+  return ReadCompAt(st, common::ResolveStoredFile(compFile, st.ProjDir), compFile);
 }
 
 ComponentRead ReadCompFile(common::BuildingState& st) {

@@ -20,13 +20,16 @@ bool SaveElmFile(common::BuildingState& st, int compTypeListIndex) {
   return true;
 }
 
-ElementRead ReadElmFile(common::BuildingState& st, const std::string& elmFile) {
+namespace {
+
+// Reads the element file at `path`; `elmFile` is the name the messages show.
+ElementRead ReadElmAt(common::BuildingState& st, const std::string& path, const std::string& elmFile) {
   std::string bare = elmFile;
   ModInpCtl::ExtractFileName(bare);
   st.CurFileName = bare;
 
   common::ElmRec read = st.CurElm;
-  ReadOutcome out = ReadElementFile(common::ResolveProjectFile(elmFile, st.ProjDir), st.FileType, read);
+  ReadOutcome out = ReadElementFile(path, st.FileType, read);
   switch (out.status) {
     case FileRead::Ok:
       break;
@@ -56,6 +59,12 @@ ElementRead ReadElmFile(common::BuildingState& st, const std::string& elmFile) {
   return done;
 }
 
+}  // namespace
+
+ElementRead ReadElmFile(common::BuildingState& st, const std::string& elmFile) {
+  return ReadElmAt(st, common::ResolveStoredFile(elmFile, st.ProjDir), elmFile);
+}
+
 ElementRead ReadElmFile(common::BuildingState& st) {
   std::string name = st.CurElm.ElmFile;
   return ReadElmFile(st, name);
@@ -65,7 +74,7 @@ ElementRead LoadElmFile(common::BuildingState& st, CommandDialogs& dialogs, int 
   auto kind = SetElmFileKind(st, compTypeListIndex);
   auto chosen = ChooseFileToLoad(dialogs, {"Load Element", kind ? kind->FileFilter : "", st.ProjDir});
   if (!chosen) return {CommandRead::Cancelled, {}, ""};
-  return ReadElmFile(st, *chosen);
+  return ReadElmAt(st, *chosen, *chosen);
 }
 
 }  // namespace building

@@ -55,7 +55,7 @@ void frmGroupComp::mnuFSCons_Click() {
 
   for (int k = 1; k <= layers; ++k) {
     const std::string& file = st_.CurComp.CompElmFile[static_cast<size_t>(k - 1)];
-    if (!ReadElementHead(common::ResolveProjectFile(file, st_.ProjDir), st_.CurElm)) {
+    if (!ReadElementHead(common::ResolveStoredFile(file, st_.ProjDir), st_.CurElm)) {
       stop("Element file " + file + " of layer " + std::to_string(k) +
            " cannot be read. The construction is not made.");
       return;

@@ -36,9 +36,7 @@ CommandResult ReadGrpAt(common::BuildingState& st, const std::string& path, cons
 }  // namespace
 
 CommandResult ReadGrpFile(common::BuildingState& st, const std::string& grpFile) {
-  std::string bare = grpFile;
-  ModInpCtl::ExtractFileName(bare);
-  return ReadGrpAt(st, common::ResolveProjectFile(bare, st.ProjDir), grpFile);
+  return ReadGrpAt(st, common::ResolveStoredFile(grpFile, st.ProjDir), grpFile);
 }
 
 CommandResult ReadGrpFile(common::BuildingState& st) {

@@ -82,7 +82,7 @@ UserValueState LoadUserValues(common::ElementMaterialValues& mat, const std::str
   auto name = UserValueFileName(elmFile);
   if (!name) return useDefaults(UserValueState::Missing);
   UserValueFile file;
-  ReadOutcome out = ReadUserValueFile(common::ResolveProjectFile(*name, projDir), count, file);
+  ReadOutcome out = ReadUserValueFile(common::ResolveStoredFile(*name, projDir), count, file);
   if (out.status == FileRead::NotOpened) return useDefaults(UserValueState::Missing);
   if (out.status != FileRead::Ok) return useDefaults(UserValueState::Failed);
   for (int m = 1; m <= count; ++m) {
