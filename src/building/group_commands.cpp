@@ -53,7 +53,8 @@ CommandResult LoadGrpFile(common::BuildingState& st, CommandDialogs& dialogs, bo
   return ReadGrpAt(st, *chosen, *chosen);
 }
 
-CommandResult SaveGrpFile(common::BuildingState& st, const GroupBoxes& boxes) {
+CommandResult SaveGrpFile(common::BuildingState& st, CommandDialogs& dialogs, const GroupBoxes& boxes,
+                          const std::string& ownFile) {
   if (boxes.groupName.empty()) return {false, st.GrpTypeName + " name missing!"};
   if (boxes.groupNo.empty()) return {false, "Missing no. of identical " + st.GrpTypeName + "(s) in Building!"};
   const GroupKind* kind = GroupKindOf(st.GrpType);
@@ -67,6 +68,7 @@ CommandResult SaveGrpFile(common::BuildingState& st, const GroupBoxes& boxes) {
     grp.GrpQty = *qty;
     grp.NoOfComp = static_cast<common::Integer>(boxes.listedComponents);
   }
+  if (fits && !MayReplaceFile(dialogs, grp.GrpFile, ownFile, st.ProjDir)) return {};
   std::string error;
   if (!fits || !WriteGroupFile(common::ProjectSaveFile(grp.GrpFile, st.ProjDir), grp, st.GrpType, error))
     return {false, GroupWriteErrorMessage(st.GrpTypeName)};
