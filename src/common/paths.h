@@ -18,6 +18,13 @@ std::string SettingsFolder();
 // Turns "\" into "/" (names read from supplied or stored files).
 std::string ToNativeSeparators(std::string path);
 
+// A name holding a NUL byte (a data file's quoted item may hold one) names
+// no file: the system would cut it at the NUL and open another file. The
+// reading and writing functions refuse it, with NameHoldsNulError as the
+// reason: the name with the NUL shown as "\0".
+inline bool HoldsNul(const std::string& path) { return path.find('\0') != std::string::npos; }
+std::string NameHoldsNulError(const std::string& path);
+
 // The name of an existing file for `path`: the exact name first, then a
 // case-insensitive match of the file name (and of each folder) in the same
 // folder. nullopt when none exists.

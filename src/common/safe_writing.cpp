@@ -66,6 +66,10 @@ bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
     error = "no file name given";
     return false;
   }
+  if (HoldsNul(path)) {
+    error = "cannot save: " + NameHoldsNulError(path);
+    return false;
+  }
   auto target = FollowLinks(path, error);
   if (!target) return false;
 

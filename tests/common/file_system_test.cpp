@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,38 @@ TEST(FileReading, EachKindHasItsOwnLimit) {
   char buffer[64];
   EXPECT_FALSE(in.Read(buffer, sizeof buffer, error));
   EXPECT_NE(error.find("grew beyond 12 bytes"), std::string::npos) << error;
+}
+
+// A name holding a NUL byte (a crafted data file's quoted item) would be cut
+// at the NUL by the system: reading CUT<NUL>.FLR would open CUT, writing it
+// would replace CUT. Every reading and writing function refuses it.
+TEST(FileReading, ANameHoldingNulIsRefusedForReadingAndWriting) {
+  testsupport::TempFolder tmp;
+  const std::string cut = tmp.Write("CUT", "the file the cut name leads to");
+  const std::string crafted = cut + std::string("\0.FLR", 5);
+  common::FileCache cache;
+  struct Case {
+    const char* what;
+    std::function<bool(std::string&)> use;
+  } cases[] = {
+      {"read", [&](std::string& e) { return common::ReadWholeFile(crafted, &e).has_value(); }},
+      {"read exactly", [&](std::string& e) { return common::ReadFileAt(crafted, &e).has_value(); }},
+      {"read once per run", [&](std::string& e) { return cache.Text(crafted, &e).has_value(); }},
+      {"write", [&](std::string& e) { return common::WriteFileSafely(crafted, "new", &e); }},
+      {"look up",
+       [&](std::string& e) {
+         e = "the name " + tmp.Path() + "CUT\\0.FLR holds a NUL byte";
+         return common::FileExists(crafted) || common::FindExisting(crafted).has_value();
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string error;
+    EXPECT_FALSE(c.use(error));
+    EXPECT_NE(error.find("the name " + tmp.Path() + "CUT\\0.FLR holds a NUL byte"), std::string::npos) << error;
+    EXPECT_EQ(tmp.Read("CUT"), "the file the cut name leads to");
+    EXPECT_EQ(Names(tmp.Path()), std::vector<std::string>{"CUT"});
+  }
 }
 
 TEST(SafeWriting, ReadOnlyOrSpecialTargetIsRefusedAndLeftAsItWas) {
