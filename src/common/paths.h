@@ -3,6 +3,7 @@
 // place of the root of drive C, separators, case-insensitive lookup of
 // supplied files and the current folder; reading and safe writing come
 // with it.
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -42,5 +43,9 @@ bool MakeFolder(const std::string& folder);
 // True when a name typed by the user is a plain name that cannot climb
 // out of its folder (no separator, not "." or "..", not empty).
 bool IsPlainName(const std::string& name);
+
+// The longest file name, in bytes, that the system takes in a folder.
+inline constexpr std::size_t kMaxFileNameBytes = 255;
+inline bool FitsNameLimit(const std::string& fileName) { return fileName.size() <= kMaxFileNameBytes; }
 
 }  // namespace common
