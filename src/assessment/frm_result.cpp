@@ -429,9 +429,10 @@ void frmResult::SaveResultFile(int caseNo) {
   forms::FileDialogRequest request{"Open File for Saving LCA/LCC Results", kResultFilter, "", name};
   auto chosen = GetPlatform().SaveFileDialog(request);
   bool saved = false;
+  std::string why;
   if (chosen && !chosen->empty()) {
     auto data = std::make_unique<CaseData>(CaseData{ShownBldg, ShownLCAResult, ShownGroupResult});
-    saved = common::WriteFileSafely(*chosen, FormatResultFile(*data));
+    saved = WriteResultFile(*chosen, *data, why);
   }
   RestoreProjectFolder(prog_.building.ProjDir);
   if (!saved) MsgBox(kSaveFailed);

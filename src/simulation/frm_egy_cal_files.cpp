@@ -101,7 +101,7 @@ void frmEgyCal::mnuFSave_Click() {
   if (!chosen || chosen->empty()) return;
   EurFile = *chosen;
   std::string why;
-  if (!common::WriteFileSafely(*chosen, FormatEnergyUseFile(TakeEnergyUse(prog_)), &why))
+  if (!WriteEnergyUseFile(*chosen, TakeEnergyUse(prog_), why))
     MsgBox("The energy use results were not saved: " + why + ".");
 }
 
