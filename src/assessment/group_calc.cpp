@@ -51,6 +51,7 @@ void CalcGrp(common::Program& prog, int mode, int stage, std::string& errText, R
   }
   if (read.status != building::FileRead::Ok) {
     errText = "Error in reading file: " + b.CurGrp.GrpFile;
+    run.reason = read.error;
     return;
   }
   const auto& grp = b.CurGrp;
@@ -105,6 +106,7 @@ void CalcComp(common::Program& prog, int mode, int stage, std::string& errText, 
     errText = building::ComponentKindMessage(b.CurComp.CompFile, read.kindFound, b.FileType);
   } else if (read.status != building::FileRead::Ok) {
     errText = "Error in reading component data!! " + b.CurComp.CompFile;
+    run.reason = read.error;
   } else {
     const auto& cur = b.CurComp;
     for (int e = 0; e < cur.NoOfElm; ++e) {

@@ -3,6 +3,7 @@
 #include "building/file_naming.h"
 #include "building/group_file.h"
 #include "building/load_dialog.h"
+#include "common/failure_text.h"
 #include "common/file_names.h"
 #include "common/number_text.h"
 #include "common/project_paths.h"
@@ -30,7 +31,7 @@ CommandResult ReadGrpAt(common::BuildingState& st, const std::string& path, cons
     case FileRead::Failed:
       break;
   }
-  return {false, GroupReadErrorMessage(grpFile)};
+  return {false, common::WithReason(GroupReadErrorMessage(grpFile), out.error)};
 }
 
 }  // namespace
@@ -71,7 +72,7 @@ CommandResult SaveGrpFile(common::BuildingState& st, CommandDialogs& dialogs, co
   if (fits && !MayReplaceFile(dialogs, grp.GrpFile, ownFile, st.ProjDir)) return {};
   std::string error;
   if (!fits || !WriteGroupFile(common::ProjectSaveFile(grp.GrpFile, st.ProjDir), grp, st.GrpType, error))
-    return {false, GroupWriteErrorMessage(st.GrpTypeName)};
+    return {false, common::WithReason(GroupWriteErrorMessage(st.GrpTypeName), error)};
   st.CurGrp = std::move(grp);
   return {true, ""};
 }

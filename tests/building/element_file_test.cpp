@@ -245,7 +245,7 @@ TEST_F(ElementCommands, ATypeTheLibraryLacksIsReported) {
   building::SetElmFileKind(st, 0);
   read = building::ReadElmFile(st, "SLAB.FLE");
   EXPECT_EQ(read.result, CommandRead::Read);
-  EXPECT_EQ(read.message, "Error in opening element library: " + st.FabLibFile);
+  EXPECT_EQ(read.message, "Error in opening element library: " + st.FabLibFile + "\nfile not found: " + st.FabLibFile);
   EXPECT_EQ(read.shown.library, building::LibraryLoad::NotOpened);
 }
 
@@ -274,7 +274,8 @@ TEST_F(ElementCommands, AReadErrorNamesTheCurrentFolderAndTheFile) {
   current.pop_back();  // no separator between the folder and the file
   auto read = building::ReadElmFile(st);
   EXPECT_EQ(read.result, CommandRead::Failed);
-  EXPECT_EQ(read.message, "Error in reading element data!! " + current + "BAD.FLE");
+  EXPECT_EQ(read.message, "Error in reading element data!! " + current +
+                              "BAD.FLE\nan element type of 301 lies outside 0 to 300 (line 4)");
   EXPECT_EQ(st.CurElm, before);
 }
 

@@ -161,8 +161,10 @@ TEST_F(GroupCommands, AnUnreadableGroupIsReportedAndChangesNothing) {
   WriteProject("BAD.FLR", "\"BAD.FLR\"\r\n200\r\n\"Name\"\r\n1\r\n102\r\n");
   st.CurGrp = SampleGroup(1);
   const common::GroupRec before = st.CurGrp;
-  EXPECT_EQ(Told(building::ReadGrpFile(st, "BAD.FLR")), "not done: Error in reading file: BAD.FLR");
-  EXPECT_EQ(Told(building::ReadGrpFile(st, "GONE.FLR")), "not done: Error in reading file: GONE.FLR");
+  EXPECT_EQ(Told(building::ReadGrpFile(st, "BAD.FLR")),
+            "not done: Error in reading file: BAD.FLR\na component count of 102 lies outside 0 to 101 (line 5)");
+  EXPECT_EQ(Told(building::ReadGrpFile(st, "GONE.FLR")),
+            "not done: Error in reading file: GONE.FLR\nfile not found: " + InProject("GONE.FLR"));
   EXPECT_EQ(st.CurGrp, before);
 }
 
@@ -273,14 +275,15 @@ TEST_F(GroupCommands, AFailedSaveReportsAndKeepsTheOldFileAndRecord) {
   st.CurGrp.GrpName = "Has a\nline break";
   const common::GroupRec before = st.CurGrp;
   EXPECT_EQ(Told(building::SaveGrpFile(st, dialogs, {"Has a\nline break", "1", 1}, st.CurGrp.GrpFile)),
-            "not done: Error in writing Floor data");
+            "not done: Error in writing Floor data\na name holds a line break");
   EXPECT_EQ(st.CurGrp, before);
   EXPECT_EQ(ReadProject("Old.FLR"), "previous contents");
 
   st.ProjDir = folder.Path() + "no/such/folder/";
   st.CurGrp.GrpName = "Fine";
-  EXPECT_EQ(Told(building::SaveGrpFile(st, dialogs, {"Fine", "1", 1}, st.CurGrp.GrpFile)),
-            "not done: Error in writing Floor data");
+  EXPECT_EQ(
+      Told(building::SaveGrpFile(st, dialogs, {"Fine", "1", 1}, st.CurGrp.GrpFile)),
+      "not done: Error in writing Floor data\ncannot create " + st.ProjDir + "Old.FLR: No such file or directory");
 }
 
 }  // namespace
