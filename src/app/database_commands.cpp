@@ -5,6 +5,7 @@
 #include "building/element_library.h"
 #include "common/data_dir_file.h"
 #include "common/data_file.h"
+#include "common/failure_text.h"
 #include "common/file_names.h"
 #include "common/paths.h"
 
@@ -42,7 +43,7 @@ void frmMain::mnuOpenData_Click() {
   std::string profFile = dbFile.size() >= 3 ? dbFile.substr(0, dbFile.size() - 3) + "ILF" : dbFile;
   std::string error;
   if (!ModCal::LoadLCIADatabase(prog_.assess.mat, profFile, dbFile, error)) {
-    MsgBox(kNoDatabase);
+    MsgBox(common::WithReason(kNoDatabase, error));
     return;
   }
   b.DataDir = dataDir;
@@ -58,8 +59,10 @@ void frmMain::mnuOpenData_Click() {
   common::DataWriter out;
   out.Str(b.DataDir).EndLine();
   std::string folder = common::SettingsFolder();
-  if (!common::MakeFolder(folder) || !common::WriteFileSafely(DataDirFilePath(), out.Text(), &error))
-    MsgBox("The data folder could not be recorded for the next start: " + DataDirFilePath());
+  error.clear();
+  if (!common::MakeFolder(folder)) error = "cannot create the folder " + folder;
+  if (!error.empty() || !common::WriteFileSafely(DataDirFilePath(), out.Text(), &error))
+    MsgBox(common::WithReason("The data folder could not be recorded for the next start: " + DataDirFilePath(), error));
 }
 
 // At start: the data-directory file names the data folder; the database

@@ -7,8 +7,19 @@
 namespace app {
 
 void frmMain::ShowMessage() {
-  for (int i = 5; i <= 21; ++i) MsgLine[static_cast<size_t>(i)] = MsgLine[static_cast<size_t>(i + 1)];
-  MsgLine[22] = NewMsg;  // NewMsg stays: a second call repeats the line
+  // A message with a reason on its next line (common::WithReason) enters
+  // as that many lines, the reason indented as the message is.
+  const size_t indent = NewMsg.find_first_not_of(' ') == std::string::npos ? 0 : NewMsg.find_first_not_of(' ');
+  size_t start = 0;
+  for (;;) {
+    const size_t end = NewMsg.find('\n', start);
+    std::string line = NewMsg.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (start > 0) line.insert(0, indent, ' ');
+    for (int i = 5; i <= 21; ++i) MsgLine[static_cast<size_t>(i)] = MsgLine[static_cast<size_t>(i + 1)];
+    MsgLine[22] = std::move(line);  // NewMsg stays: a second call repeats the message
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
   PicMain.Cls();
   for (const std::string& line : MsgLine) PicMain.Print(line);
 }

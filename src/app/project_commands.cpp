@@ -5,6 +5,7 @@
 #include "assessment/results.h"
 #include "assessment/selection.h"
 #include "building/project_file.h"
+#include "common/failure_text.h"
 #include "common/file_names.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
@@ -81,7 +82,7 @@ void frmMain::mnuFileOpen_Click() {
   std::string error;
   b.CurFileName = bldg.ProjFile;
   if (building::ReadProjectFile(*chosen, bldg, error) == building::ReadStatus::Failed) {
-    MsgBox("Error encountered in reading project file!");
+    MsgBox(common::WithReason("Error encountered in reading project file!", error));
     return;
   }
   // The building window showed the project now replaced.
@@ -183,7 +184,7 @@ bool frmMain::WriteProjFile() {
   std::string path = common::ProjectSaveFile(b.Bldg.ProjFile, b.ProjDir);
   std::string error;
   if (!building::WriteProjectFile(path, b.Bldg, error)) {
-    MsgBox("Error encountered in writing project file!");
+    MsgBox(common::WithReason("Error encountered in writing project file!", error));
     return false;
   }
   b.ProjSaved = true;
@@ -196,7 +197,7 @@ bool frmMain::ReadProjFile() {
   std::string path = common::ResolveProjectFile(b.Bldg.ProjFile, b.ProjDir);
   std::string error;
   if (building::ReadProjectFile(path, b.Bldg, error) == building::ReadStatus::Failed) {
-    MsgBox("Error encountered in reading project file!");
+    MsgBox(common::WithReason("Error encountered in reading project file!", error));
     return false;
   }
   return true;

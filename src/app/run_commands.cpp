@@ -4,6 +4,7 @@
 #include "assessment/calculation.h"
 #include "assessment/results.h"
 #include "assessment/selection.h"
+#include "common/failure_text.h"
 
 namespace app {
 
@@ -43,7 +44,7 @@ bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char*
     GetPlatform().RepaintNow();
     ModCal::CalcStage(prog_, mode, stage, errText, run);
     if (!errText.empty()) {
-      MsgBox(errText);
+      MsgBox(common::WithReason(errText, run.reason));
       return false;
     }
     for (const std::string& warning : run.warnings) {

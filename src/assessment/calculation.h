@@ -31,8 +31,10 @@ struct RunContext {
   common::TextMap<Defaults> defaults;
   struct Element {
     building::FileRead status = building::FileRead::NotOpened;
+    std::string error;  // why it was not read
     common::ElmRec rec;
     building::FileRead userStatus = building::FileRead::NotOpened;
+    std::string userError;  // why the user values were not read
     building::UserValueFile user;
     const Defaults* defaults = nullptr;  // library elements
   };
@@ -40,6 +42,9 @@ struct RunContext {
   common::TextMap<Element> elements;
   std::string key;  // reused to build the lookup keys
   std::vector<std::string> warnings;
+  // Why the file that stopped the run could not be read, as its reader
+  // said; shown under the error text.
+  std::string reason;
   // Material numbers already named in a warning as missing from the database.
   std::bitset<common::kMaterialRows> missingMaterials;
 };

@@ -11,6 +11,7 @@
 #include "assessment/results.h"
 #include "building/element_file.h"
 #include "building/element_library.h"
+#include "common/failure_text.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
@@ -34,11 +35,11 @@ const RunContext::Defaults& DefaultsOf(RunContext& run, const std::string& path)
   return run.defaults.emplace(path, std::move(d)).first->second;
 }
 
-// The path of a file named in an element, by the project-folder rule; each
-// element is read once per run, so the name needs no memo.
+// The path of an element file, or of its user-value file, by the rule for
+// stored names; each element is read once per run, so the name needs no memo.
 std::string PathOf(RunContext& run, const std::string& name, const std::string& projDir) {
-  return common::ResolveProjectFile(name, projDir,
-                                    [&run](const std::string& p) { return run.files.Find(p).has_value(); });
+  return common::ResolveStoredFile(name, projDir,
+                                   [&run](const std::string& p) { return run.files.Find(p).has_value(); });
 }
 
 // Reads the element's user-value file (`lines` material lines, or as many
@@ -48,7 +49,9 @@ void ReadUserValues(common::Program& prog, RunContext& run, std::optional<int> l
   if (!name) return;
   auto found = run.files.Find(PathOf(run, *name, prog.building.ProjDir));
   if (!found) return;
-  e.userStatus = building::ReadUserValueFile(*found, lines, e.user).status;
+  auto read = building::ReadUserValueFile(*found, lines, e.user);
+  e.userStatus = read.status;
+  e.userError = read.error;
 }
 
 // Reads the element file, and its user values and default data file, once
@@ -68,16 +71,23 @@ Element& ElementOf(common::Program& prog, int mode, RunContext& run) {
   Element& e = it->second;
   if (!fresh) return e;
   e.rec.ElmFile = b.CurElm.ElmFile;
-  auto found = run.files.Find(PathOf(run, b.CurElm.ElmFile, b.ProjDir));
-  if (!found) return e;
-  e.status = building::ReadElementFile(*found, b.FileType, e.rec).status;
+  const std::string path = PathOf(run, b.CurElm.ElmFile, b.ProjDir);
+  auto found = run.files.Find(path);
+  if (!found) {
+    e.error = "file not found: " + path;
+    return e;
+  }
+  auto read = building::ReadElementFile(*found, b.FileType, e.rec);
+  e.status = read.status;
+  e.error = read.error;
   if (e.status != building::FileRead::Ok) return e;
   if (e.rec.ElmTypeNo == 0) {
     ReadUserValues(prog, run, std::nullopt, e);
     // A short or malformed file is ignored; the element's own values stand.
     if (e.userStatus == building::FileRead::Failed)
-      run.warnings.push_back("   Warning: the user values of " + e.rec.ElmFile +
-                             " cannot be read; its default values are used");
+      run.warnings.push_back(common::WithReason(
+          "   Warning: the user values of " + e.rec.ElmFile + " cannot be read; its default values are used",
+          e.userError));
     return e;
   }
   std::string folder = building::ElementLibraryFolder(b, static_cast<Integer>(b.FileType - 20), b.CompTypeIdx);
@@ -227,6 +237,7 @@ void CalcElm(common::Program& prog, int mode, int stage, std::string& errText, R
       return;
     default:
       errText = "Error in reading element file " + b.CurElm.ElmFile;
+      run.reason = e.error;
       return;
   }
   b.CurElm = e.rec;

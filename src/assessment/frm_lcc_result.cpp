@@ -325,8 +325,7 @@ void frmLCCResult::mnuFSave_Click() {
   auto values = ReadAllBoxes("Nothing is saved.");
   if (!values) return;
   std::string why;
-  if (!common::WriteFileSafely(*chosen, FormatLccFile(*values), &why))
-    MsgBox("The LCC results were not saved: " + why + ".");
+  if (!WriteLccFile(*chosen, *values, why)) MsgBox("The LCC results were not saved: " + why + ".");
 }
 
 // Every number of the file is read before any box changes.

@@ -161,7 +161,7 @@ bool frmNormWgt::WriteWeightingFile(const std::array<Single, 11>& weights) {
   auto chosen = GetPlatform().SaveFileDialog(request);
   if (!chosen || chosen->empty()) return false;
   std::string why;
-  bool written = common::WriteFileSafely(*chosen, FormatWeightingFile({weights, f_.UsrCostPara}), &why);
+  bool written = assessment::WriteWeightingFile(*chosen, {weights, f_.UsrCostPara}, why);
   RestoreProjectFolder(prog_.building.ProjDir);
   if (!written) MsgBox("The weighting file was not saved: " + why + ".");
   return written;

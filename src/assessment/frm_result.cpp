@@ -7,6 +7,7 @@
 #include "assessment/category_captions.h"
 #include "assessment/project_folder.h"
 #include "assessment/result_table.h"
+#include "common/failure_text.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "forms/control_array.h"
@@ -429,12 +430,13 @@ void frmResult::SaveResultFile(int caseNo) {
   forms::FileDialogRequest request{"Open File for Saving LCA/LCC Results", kResultFilter, "", name};
   auto chosen = GetPlatform().SaveFileDialog(request);
   bool saved = false;
+  std::string why;
   if (chosen && !chosen->empty()) {
     auto data = std::make_unique<CaseData>(CaseData{ShownBldg, ShownLCAResult, ShownGroupResult});
-    saved = common::WriteFileSafely(*chosen, FormatResultFile(*data));
+    saved = WriteResultFile(*chosen, *data, why);
   }
   RestoreProjectFolder(prog_.building.ProjDir);
-  if (!saved) MsgBox(kSaveFailed);
+  if (!saved) MsgBox(common::WithReason(kSaveFailed, why));
 }
 
 // Needs no open project: without a project file name to form the default
@@ -444,13 +446,13 @@ bool frmResult::LoadResultFile(int caseNo, CaseData& loaded) {
                                    DefaultResultFileName(ShownBldg.ProjFile, caseNo)};
   auto chosen = GetPlatform().OpenFileDialog(request);
   bool ok = false;
+  std::string why;
   if (chosen && !chosen->empty()) {
-    std::string why;
     auto text = common::ReadWholeFile(*chosen, &why);
     ok = text && ParseResultFile(*text, loaded, why);
   }
   RestoreProjectFolder(prog_.building.ProjDir);
-  if (!ok) MsgBox(kLoadFailed);
+  if (!ok) MsgBox(common::WithReason(kLoadFailed, why));
   return ok;
 }
 
@@ -482,9 +484,10 @@ void frmResult::mnuExpTab_Click() {
   t.score = txtProjScore.Text();
   t.totalCaption = txtWN[0].Text();
   t.costCaption = txtBN[0].Text();
-  bool written = common::WriteFileSafely(*chosen, FormatResultTable(t));
+  std::string why;
+  bool written = common::WriteFileSafely(*chosen, FormatResultTable(t), &why);
   RestoreProjectFolder(prog_.building.ProjDir);
-  if (!written) MsgBox(kTableFailed);
+  if (!written) MsgBox(common::WithReason(kTableFailed, why));
 }
 
 }  // namespace assessment

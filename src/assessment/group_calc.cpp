@@ -43,7 +43,7 @@ std::optional<Selected> SelectionOf(const common::SelectionTables& sel, int grpT
 void CalcGrp(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run) {
   auto& b = prog.building;
   auto& sum = prog.assess.GrpSum;
-  const std::string& path = run.files.Resolve(b.CurGrp.GrpFile, b.ProjDir);
+  const std::string& path = run.files.ResolveStored(b.CurGrp.GrpFile, b.ProjDir);
   auto read = building::ReadGroupFile(path, b.GrpType, b.CurGrp, &run.files);
   if (read.status == building::FileRead::WrongKind) {
     errText = building::GroupKindMessage(b.CurGrp.GrpFile, b.GrpTypeName);
@@ -51,6 +51,7 @@ void CalcGrp(common::Program& prog, int mode, int stage, std::string& errText, R
   }
   if (read.status != building::FileRead::Ok) {
     errText = "Error in reading file: " + b.CurGrp.GrpFile;
+    run.reason = read.error;
     return;
   }
   const auto& grp = b.CurGrp;
@@ -99,12 +100,13 @@ void CalcGrp(common::Program& prog, int mode, int stage, std::string& errText, R
 void CalcComp(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run) {
   auto& b = prog.building;
   auto& comp = prog.assess.CompSum;
-  const std::string& path = run.files.Resolve(b.CurComp.CompFile, b.ProjDir);
+  const std::string& path = run.files.ResolveStored(b.CurComp.CompFile, b.ProjDir);
   auto read = building::ReadComponentFile(path, b.FileType, b.CurComp, &run.files);
   if (read.status == building::FileRead::WrongKind) {
     errText = building::ComponentKindMessage(b.CurComp.CompFile, read.kindFound, b.FileType);
   } else if (read.status != building::FileRead::Ok) {
     errText = "Error in reading component data!! " + b.CurComp.CompFile;
+    run.reason = read.error;
   } else {
     const auto& cur = b.CurComp;
     for (int e = 0; e < cur.NoOfElm; ++e) {

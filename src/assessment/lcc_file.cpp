@@ -42,11 +42,29 @@ constexpr size_t kStageOrder[kLccStages] = {1, 2, 3, 4, 0};
 
 }  // namespace
 
-std::string FormatLccFile(const LccNumbers& v) {
+namespace {
+
+common::DataWriter LccFileWriter(const LccNumbers& v) {
   common::DataWriter w;
-  for (size_t s = 0; s < kLccStages; ++s)
-    for (size_t row = 0; row < kLccRows; ++row) w.Line(LccNumber(v[row][s]));
-  return w.Text();
+  for (size_t s = 0; s < kLccStages; ++s) {
+    for (size_t row = 0; row < kLccRows; ++row) {
+      const double x = v[row][s];
+      if (std::isfinite(x)) {
+        w.Line(LccNumber(x));
+      } else {
+        w.Dbl(x, "row " + std::to_string(row + 1) + " of stage " + std::to_string(s)).EndLine();
+      }
+    }
+  }
+  return w;
+}
+
+}  // namespace
+
+std::string FormatLccFile(const LccNumbers& v) { return LccFileWriter(v).Text(); }
+
+bool WriteLccFile(const std::string& path, const LccNumbers& v, std::string& error) {
+  return common::WriteDataFile(path, LccFileWriter(v), &error);
 }
 
 bool ParseLccFile(const std::string& text, LccValues& out, std::string& error) {

@@ -20,6 +20,9 @@ using LccNumbers = common::Array2<double, kLccRows, kLccStages>;
 // is a Single in the shortest text that reads back as that Single, any
 // other in at most 15 significant digits.
 std::string FormatLccFile(const LccNumbers& v);
+// Saves that text at `path`; a value that is not a finite number is never
+// written: the save is refused, naming it. False with the reason.
+bool WriteLccFile(const std::string& path, const LccNumbers& v, std::string& error);
 
 // Exactly 60 numbers within the Single range, separated by line ends or
 // commas. All or nothing: `out` is untouched on failure and `error` says why.

@@ -46,42 +46,46 @@ bool ReadGroupList(common::DataReader& r, const GroupList<N>& l) {
 }
 
 // The 14 lines of one stage of a type or a group: 11 impact lines, then
-// energy, waste and cost.
+// energy, waste and cost. `of` names the block ("FlrType", "FdnGrp") for
+// the field names handed to `io`.
 template <class Io, class Imp, class Vec>
-bool StageBlock(Io& io, Imp& imp, Vec& egy, Vec& waste, Vec& cost, size_t s) {
+bool StageBlock(Io& io, const std::string& of, Imp& imp, Vec& egy, Vec& waste, Vec& cost, size_t s) {
   for (size_t k = 0; k <= 10; ++k)
-    if (!io(imp[s][k])) return false;
-  return io(egy[s]) && io(waste[s]) && io(cost[s]);
+    if (!io(imp[s][k], of + "Imp")) return false;
+  return io(egy[s], of + "Egy") && io(waste[s], of + "Waste") && io(cost[s], of + "Cost");
 }
 
 // Walks the result part of the file in its order, calling `one` for a
 // value on a line of its own and `four` for the four-value lines of the
-// building block. Shared by the writer and the reader so both keep one
-// order.
+// building block, each with what the value is ("FlrTypeEgy"; for `four`
+// the part after "Bldg", "Fdn", "Flr" and "Ser"). Shared by the writer and
+// the reader so both keep one order.
 template <class One, class Four, class R, class G>
 bool WalkResults(R& r, G& g, const common::BldgRec& b, One one, Four four) {
   for (size_t s = 0; s < 5; ++s) {
     for (size_t k = 0; k <= 10; ++k)
-      if (!four(r.BldgImp[s][k], r.FdnImp[s][k], r.FlrImp[s][k], r.SerImp[s][k])) return false;
-    if (!four(r.BldgEgy[s], r.FdnEgy[s], r.FlrEgy[s], r.SerEgy[s])) return false;
-    if (!four(r.BldgWaste[s], r.FdnWaste[s], r.FlrWaste[s], r.SerWaste[s])) return false;
-    if (!four(r.BldgCost[s], r.FdnCost[s], r.FlrCost[s], r.SerCost[s])) return false;
+      if (!four(r.BldgImp[s][k], r.FdnImp[s][k], r.FlrImp[s][k], r.SerImp[s][k], "Imp")) return false;
+    if (!four(r.BldgEgy[s], r.FdnEgy[s], r.FlrEgy[s], r.SerEgy[s], "Egy")) return false;
+    if (!four(r.BldgWaste[s], r.FdnWaste[s], r.FlrWaste[s], r.SerWaste[s], "Waste")) return false;
+    if (!four(r.BldgCost[s], r.FdnCost[s], r.FlrCost[s], r.SerCost[s], "Cost")) return false;
   }
   for (size_t t = 0; t < 3; ++t)
     for (size_t s = 0; s < 5; ++s)
-      if (!StageBlock(one, r.FlrTypeImp[t], r.FlrTypeEgy[t], r.FlrTypeWaste[t], r.FlrTypeCost[t], s)) return false;
+      if (!StageBlock(one, "FlrType", r.FlrTypeImp[t], r.FlrTypeEgy[t], r.FlrTypeWaste[t], r.FlrTypeCost[t], s))
+        return false;
   for (size_t t = 0; t < 5; ++t)
     for (size_t s = 0; s < 5; ++s)
-      if (!StageBlock(one, r.SerTypeImp[t], r.SerTypeEgy[t], r.SerTypeWaste[t], r.SerTypeCost[t], s)) return false;
-  auto groups = [&](int count, auto& imp, auto& egy, auto& waste, auto& cost) {
+      if (!StageBlock(one, "SerType", r.SerTypeImp[t], r.SerTypeEgy[t], r.SerTypeWaste[t], r.SerTypeCost[t], s))
+        return false;
+  auto groups = [&](const std::string& of, int count, auto& imp, auto& egy, auto& waste, auto& cost) {
     for (size_t gi = 0; gi < static_cast<size_t>(count); ++gi)
       for (size_t s = 0; s < 5; ++s)
-        if (!StageBlock(one, imp[gi], egy[gi], waste[gi], cost[gi], s)) return false;
+        if (!StageBlock(one, of, imp[gi], egy[gi], waste[gi], cost[gi], s)) return false;
     return true;
   };
-  return groups(b.NoOfFdnGrp, g.FdnGrpImp, g.FdnGrpEgy, g.FdnGrpWaste, g.FdnGrpCost) &&
-         groups(b.NoOfFlrGrp, g.FlrGrpImp, g.FlrGrpEgy, g.FlrGrpWaste, g.FlrGrpCost) &&
-         groups(b.NoOfSerGrp, g.SerGrpImp, g.SerGrpEgy, g.SerGrpWaste, g.SerGrpCost);
+  return groups("FdnGrp", b.NoOfFdnGrp, g.FdnGrpImp, g.FdnGrpEgy, g.FdnGrpWaste, g.FdnGrpCost) &&
+         groups("FlrGrp", b.NoOfFlrGrp, g.FlrGrpImp, g.FlrGrpEgy, g.FlrGrpWaste, g.FlrGrpCost) &&
+         groups("SerGrp", b.NoOfSerGrp, g.SerGrpImp, g.SerGrpEgy, g.SerGrpWaste, g.SerGrpCost);
 }
 
 template <class B>
@@ -93,7 +97,9 @@ auto Lists(B& b) {
 
 }  // namespace
 
-std::string FormatResultFile(const CaseData& data) {
+namespace {
+
+common::DataWriter ResultFileWriter(const CaseData& data) {
   // The writer walks a copy, whose counts it may bound, so the group lists
   // can be handed out as references without touching the caller's record.
   auto copy = std::make_unique<CaseData>(data);
@@ -109,23 +115,32 @@ std::string FormatResultFile(const CaseData& data) {
   WriteGroupList(w, fdn);
   WriteGroupList(w, flr);
   WriteGroupList(w, ser);
-  auto one = [&](Single& v) {
-    w.SngExact(v).EndLine();
+  auto one = [&](Single& v, const std::string& field) {
+    w.SngExact(v, field).EndLine();
     return true;
   };
-  auto four = [&](Single& a, Single& b, Single& c, Single& e) {
-    w.SngExact(a).SngExact(b).SngExact(c).SngExact(e).EndLine();
+  auto four = [&](Single& a, Single& b, Single& c, Single& e, const std::string& what) {
+    w.SngExact(a, "Bldg" + what).SngExact(b, "Fdn" + what).SngExact(c, "Flr" + what).SngExact(e, "Ser" + what);
+    w.EndLine();
     return true;
   };
   WalkResults(d.LCAResult, d.GroupResult, d.Bldg, one, four);
-  return w.Text();
+  return w;
+}
+
+}  // namespace
+
+std::string FormatResultFile(const CaseData& data) { return ResultFileWriter(data).Text(); }
+
+bool WriteResultFile(const std::string& path, const CaseData& data, std::string& error) {
+  return common::WriteDataFile(path, ResultFileWriter(data), &error);
 }
 
 bool ParseResultFile(const std::string& text, CaseData& data, std::string& error) {
   auto d = std::make_unique<CaseData>(data);
   common::DataReader r(text);
-  auto one = [&](Single& v) { return r.Read(v); };
-  auto four = [&](Single& a, Single& b, Single& c, Single& e) {
+  auto one = [&](Single& v, const std::string&) { return r.Read(v); };
+  auto four = [&](Single& a, Single& b, Single& c, Single& e, const std::string&) {
     return r.Read(a) && r.Read(b) && r.Read(c) && r.Read(e);
   };
   auto [fdn, flr, ser] = Lists(d->Bldg);

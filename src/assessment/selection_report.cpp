@@ -6,6 +6,7 @@
 #include "assessment/selection.h"
 #include "building/summary_reading.h"
 #include "common/data_file.h"
+#include "common/failure_text.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
@@ -25,6 +26,7 @@ class SelectionReport {
 
   bool WriteReport(std::string& file);
   const std::string& Text() const { return out_.Text(); }
+  const std::string& Reason() const { return reason_; }
   // Messages met on the way, shown before the report's own.
   const std::vector<std::string>& Messages() const { return messages_; }
 
@@ -47,6 +49,7 @@ class SelectionReport {
   common::BuildingState& st_;
   const common::SelectionTables& sel_;
   common::FileCache files_;
+  std::string reason_;  // why the file the report stopped at could not be read
   common::DataWriter out_;
   std::vector<std::string> messages_;
 };
@@ -168,8 +171,7 @@ bool SelectionReport::ElementFlag(int g, int c, int e, bool& flag) const {
 }
 
 bool SelectionReport::WriteGrpSelection(int g, std::string& file) {
-  std::string why;
-  if (!building::ReadSummaryGroup(st_, file, files_, why)) return false;
+  if (!building::ReadSummaryGroup(st_, file, files_, reason_)) return false;
   const common::GroupRec& grp = st_.CurGrp;
   Line("No. of Components in the Group:" + common::PrintTextInt(grp.NoOfComp));
   Blank();
@@ -205,8 +207,7 @@ bool SelectionReport::WriteGrpSelection(int g, std::string& file) {
 }
 
 bool SelectionReport::WriteCompSelection(int g, int c, std::string& file) {
-  std::string why;
-  if (!building::ReadSummaryComponent(st_, file, files_, why)) return false;
+  if (!building::ReadSummaryComponent(st_, file, files_, reason_)) return false;
   const common::CompRec& comp = st_.CurComp;
   Line("No. of ELements in the Component:" + common::PrintTextInt(comp.NoOfElm));
   Blank();
@@ -233,11 +234,13 @@ SelectionReportResult WriteSelectionReport(common::Program& prog) {
   std::string file;
   bool complete = report.WriteReport(file);
   // What was written before a failure stays in the file.
-  if (!common::WriteFileSafely(common::ProjectSaveFile(name, prog.building.ProjDir), report.Text()))
-    return {false, {"Failed to open " + name + " for output!"}};
+  std::string why;
+  if (!common::WriteFileSafely(common::ProjectSaveFile(name, prog.building.ProjDir), report.Text(), &why))
+    return {false, {common::WithReason("Failed to open " + name + " for output!", why)}};
   SelectionReportResult result{complete, report.Messages()};
-  result.messages.push_back(complete ? "Report written to file: " + name
-                                     : "Error encountered. Currently reading from:" + file);
+  result.messages.push_back(
+      complete ? "Report written to file: " + name
+               : common::WithReason("Error encountered. Currently reading from:" + file, report.Reason()));
   return result;
 }
 

@@ -5,11 +5,21 @@
 
 namespace assessment {
 
-std::string FormatWeightingFile(const WeightingValues& v) {
+namespace {
+
+common::DataWriter WeightingFileWriter(const WeightingValues& v) {
   common::DataWriter w;
-  for (auto x : v.wgtFtr) w.SngExact(x).EndLine();
-  for (auto x : v.costPara) w.SngExact(x).EndLine();
-  return w.Text();
+  for (auto x : v.wgtFtr) w.SngExact(x, "a weighting factor").EndLine();
+  for (auto x : v.costPara) w.SngExact(x, "a cost parameter").EndLine();
+  return w;
+}
+
+}  // namespace
+
+std::string FormatWeightingFile(const WeightingValues& v) { return WeightingFileWriter(v).Text(); }
+
+bool WriteWeightingFile(const std::string& path, const WeightingValues& v, std::string& error) {
+  return common::WriteDataFile(path, WeightingFileWriter(v), &error);
 }
 
 bool ParseWeightingFile(const std::string& text, WeightingValues& out, std::string& error) {

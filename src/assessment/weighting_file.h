@@ -15,6 +15,9 @@ struct WeightingValues {
 };
 
 std::string FormatWeightingFile(const WeightingValues& v);
+// Saves that text at `path`; a value that is not a finite number is never
+// written: the save is refused, naming it. False with the reason.
+bool WriteWeightingFile(const std::string& path, const WeightingValues& v, std::string& error);
 
 // All or nothing: fills `out` only when the file holds exactly 14 numbers
 // within the Single range and acceptable cost parameters; otherwise

@@ -5,6 +5,7 @@
 #include "building/component_file.h"
 #include "building/file_naming.h"
 #include "building/load_dialog.h"
+#include "common/failure_text.h"
 #include "common/file_names.h"
 #include "common/number_text.h"
 #include "common/project_paths.h"
@@ -44,7 +45,7 @@ CommandResult SaveCompFile(common::BuildingState& st, CommandDialogs& dialogs, c
   bool fits = qty && boxes.compTypeIndex <= 19 && boxes.elementNames.size() <= 20;
   if (fits && !MayReplaceFile(dialogs, comp.CompFile, ownFile, st.ProjDir)) return {};
   if (!fits || !WriteComponentFile(common::ProjectSaveFile(comp.CompFile, st.ProjDir), comp, kind->FileType, error))
-    return {false, "Error in saving component data!!"};
+    return {false, common::WithReason("Error in saving component data!!", error)};
   st.CurComp = std::move(comp);
   return {true, ""};
 }
@@ -63,23 +64,21 @@ ComponentRead ReadCompAt(common::BuildingState& st, const std::string& path, con
     case FileRead::Ok:
       read.CompFile = bare;
       st.CurComp = std::move(read);
-      return {CommandRead::Read, BoxesOf(st.CurComp), ""};
+      return {CommandRead::Read, BoxesOf(st.CurComp), "", ""};
     case FileRead::WrongKind:
-      return {CommandRead::WrongKind, {}, ComponentKindMessage(compFile, out.kindFound, st.FileType)};
+      return {CommandRead::WrongKind, {}, ComponentKindMessage(compFile, out.kindFound, st.FileType), ""};
     case FileRead::Failed:
-      return {CommandRead::Failed, {}, "Error in reading component data!!"};
+      return {CommandRead::Failed, {}, common::WithReason("Error in reading component data!!", out.error), ""};
     case FileRead::NotOpened:
       break;
   }
-  return {CommandRead::NotOpened, {}, ""};
+  return {CommandRead::NotOpened, {}, "", out.error};
 }
 
 }  // namespace
 
 ComponentRead ReadCompFile(common::BuildingState& st, const std::string& compFile) {
-  std::string bare = compFile;
-  ModInpCtl::ExtractFileName(bare);
-  return ReadCompAt(st, common::ResolveProjectFile(bare, st.ProjDir), compFile);
+  return ReadCompAt(st, common::ResolveStoredFile(compFile, st.ProjDir), compFile);
 }
 
 ComponentRead ReadCompFile(common::BuildingState& st) {
@@ -90,7 +89,7 @@ ComponentRead ReadCompFile(common::BuildingState& st) {
 ComponentRead LoadCompFile(common::BuildingState& st, CommandDialogs& dialogs) {
   auto kind = SetCompFileKind(st);
   auto chosen = ChooseFileToLoad(dialogs, {"Load Component", kind ? kind->FileFilter : "", st.ProjDir});
-  if (!chosen) return {CommandRead::Cancelled, {}, ""};
+  if (!chosen) return {CommandRead::Cancelled, {}, "", ""};
   return ReadCompAt(st, *chosen, *chosen);
 }
 

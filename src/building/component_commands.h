@@ -26,6 +26,7 @@ struct ComponentRead {
   CommandRead result = CommandRead::Failed;
   ComponentBoxes shown;  // the boxes to show after Read
   std::string message;   // the message box to show; empty: none
+  std::string reason;    // NotOpened: why the file could not be opened
 };
 
 // "Save Component": validates the boxes, settles the file name and writes

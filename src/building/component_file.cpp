@@ -54,7 +54,9 @@ ReadOutcome ReadComponentFile(const std::string& path, Integer fileType, common:
   return out;
 }
 
-std::string ComponentFileText(const common::CompRec& comp, Integer fileType) {
+namespace {
+
+common::DataWriter ComponentFileWriter(const common::CompRec& comp, Integer fileType) {
   common::DataWriter w;
   w.Str(comp.CompFile).EndLine();
   w.Int(fileType).EndLine();
@@ -64,7 +66,13 @@ std::string ComponentFileText(const common::CompRec& comp, Integer fileType) {
   w.Int(comp.NoOfElm).EndLine();
   for (int i = 0; i < comp.NoOfElm && i < kMaxElements; ++i)
     w.Str(comp.CompElmFile[i]).Str(comp.CompElmName[i]).Int(comp.CompElmTypeNo[i]).EndLine();
-  return w.Text();
+  return w;
+}
+
+}  // namespace
+
+std::string ComponentFileText(const common::CompRec& comp, Integer fileType) {
+  return ComponentFileWriter(comp, fileType).Text();
 }
 
 bool WriteComponentFile(const std::string& path, const common::CompRec& comp, Integer fileType, std::string& error) {
@@ -83,7 +91,7 @@ bool WriteComponentFile(const std::string& path, const common::CompRec& comp, In
     error = textsFit ? "a type out of range" : "a name holds a line break";
     return false;
   }
-  return common::WriteFileSafely(path, ComponentFileText(comp, fileType), &error);
+  return common::WriteDataFile(path, ComponentFileWriter(comp, fileType), &error);
 }
 
 std::string ComponentKindMessage(const std::string& compFile, Integer found, Integer expected) {

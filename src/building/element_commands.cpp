@@ -3,50 +3,58 @@
 #include "building/element_file.h"
 #include "building/file_naming.h"
 #include "building/load_dialog.h"
+#include "common/failure_text.h"
 #include "common/file_names.h"
 #include "common/project_paths.h"
 
 namespace building {
 
-bool SaveElmFile(common::BuildingState& st, int compTypeListIndex) {
+bool SaveElmFile(common::BuildingState& st, int compTypeListIndex, std::string* error) {
   auto kind = SetElmFileKind(st, compTypeListIndex);
   // Without a name there is nothing to name the file after.
   if (!kind || (st.CurElm.ElmFile.empty() && st.CurElm.ElmName.empty())) return false;
   common::ElmRec elm = st.CurElm;
   elm.ElmFile = SaveFileName(elm.ElmFile, elm.ElmName, kind->DefExt);
-  std::string error;
-  if (!WriteElementFile(common::ProjectSaveFile(elm.ElmFile, st.ProjDir), elm, kind->FileType, error)) return false;
+  std::string why;
+  if (!WriteElementFile(common::ProjectSaveFile(elm.ElmFile, st.ProjDir), elm, kind->FileType, why)) {
+    if (error) *error = why;
+    return false;
+  }
   st.CurElm.ElmFile = elm.ElmFile;
   return true;
 }
 
-ElementRead ReadElmFile(common::BuildingState& st, const std::string& elmFile) {
+namespace {
+
+// Reads the element file at `path`; `elmFile` is the name the messages show.
+ElementRead ReadElmAt(common::BuildingState& st, const std::string& path, const std::string& elmFile) {
   std::string bare = elmFile;
   ModInpCtl::ExtractFileName(bare);
   st.CurFileName = bare;
 
   common::ElmRec read = st.CurElm;
-  ReadOutcome out = ReadElementFile(common::ResolveProjectFile(elmFile, st.ProjDir), st.FileType, read);
+  ReadOutcome out = ReadElementFile(path, st.FileType, read);
   switch (out.status) {
     case FileRead::Ok:
       break;
     case FileRead::WrongKind:
-      return {CommandRead::WrongKind, {}, ElementKindMessage(elmFile, st.GrpTypeName)};
+      return {CommandRead::WrongKind, {}, ElementKindMessage(elmFile, st.GrpTypeName), ""};
     case FileRead::Failed:
-      return {CommandRead::Failed, {}, ElementReadErrorMessage(elmFile)};
+      return {CommandRead::Failed, {}, common::WithReason(ElementReadErrorMessage(elmFile), out.error), ""};
     case FileRead::NotOpened:
-      return {CommandRead::NotOpened, {}, ""};
+      return {CommandRead::NotOpened, {}, "", out.error};
   }
   read.ElmFile = bare;
   st.CurElm = std::move(read);
 
-  ElementRead done{CommandRead::Read, {}, ""};
+  ElementRead done{CommandRead::Read, {}, "", ""};
   ElementShown& shown = done.shown;
   shown.elmName = st.CurElm.ElmName;
-  shown.library = ModInpCtl::LoadElmLib(st);
+  std::string why;
+  shown.library = ModInpCtl::LoadElmLib(st, &why);
   std::string libFile = ElementLibraryFile(st, st.GrpType, st.CompTypeIdx);
   if (shown.library == LibraryLoad::NotOpened) {
-    done.message = LibraryNotOpenedMessage(libFile);
+    done.message = common::WithReason(LibraryNotOpenedMessage(libFile), why);
   } else if (!HasElementType(st.lib, st.CurElm.ElmTypeNo)) {
     done.message = TypeNotInLibraryMessage(st.CurElm.ElmTypeNo, libFile);
   } else {
@@ -54,6 +62,12 @@ ElementRead ReadElmFile(common::BuildingState& st, const std::string& elmFile) {
     shown.typeName = ElementTypeName(st.lib, st.CurElm.ElmTypeNo);
   }
   return done;
+}
+
+}  // namespace
+
+ElementRead ReadElmFile(common::BuildingState& st, const std::string& elmFile) {
+  return ReadElmAt(st, common::ResolveStoredFile(elmFile, st.ProjDir), elmFile);
 }
 
 ElementRead ReadElmFile(common::BuildingState& st) {
@@ -64,8 +78,8 @@ ElementRead ReadElmFile(common::BuildingState& st) {
 ElementRead LoadElmFile(common::BuildingState& st, CommandDialogs& dialogs, int compTypeListIndex) {
   auto kind = SetElmFileKind(st, compTypeListIndex);
   auto chosen = ChooseFileToLoad(dialogs, {"Load Element", kind ? kind->FileFilter : "", st.ProjDir});
-  if (!chosen) return {CommandRead::Cancelled, {}, ""};
-  return ReadElmFile(st, *chosen);
+  if (!chosen) return {CommandRead::Cancelled, {}, "", ""};
+  return ReadElmAt(st, *chosen, *chosen);
 }
 
 }  // namespace building

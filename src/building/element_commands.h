@@ -23,15 +23,18 @@ struct ElementRead {
   CommandRead result = CommandRead::Failed;
   ElementShown shown;   // after Read
   std::string message;  // the message box to show; empty: none
+  std::string reason;   // NotOpened: why the file could not be opened
 };
 
 // "Save Element": writes CurElm (name and values already copied from the
 // panel) under its settled file name. `compTypeListIndex` is the list
 // index of the component type box. True after a complete write, and only
-// then does ElmFile change (to the bare name). Shows no message.
-bool SaveElmFile(common::BuildingState& st, int compTypeListIndex);
+// then does ElmFile change (to the bare name). Shows no message; the
+// reason of a failed write goes to `error` when given.
+bool SaveElmFile(common::BuildingState& st, int compTypeListIndex, std::string* error = nullptr);
 
-// Reads the element file `elmFile` into CurElm against st.FileType (set
+// Reads the element file `elmFile` (reduced to its file part, then looked
+// up by the project-folder rule) into CurElm against st.FileType (set
 // with SetElmFileKind first), then loads the element library of st.GrpType
 // and st.CompTypeIdx. On Read CurElm holds the file, ElmFile its bare name;
 // a library that cannot be opened or lacks the element's type is reported
@@ -43,7 +46,8 @@ ElementRead ReadElmFile(common::BuildingState& st, const std::string& elmFile);
 ElementRead ReadElmFile(common::BuildingState& st);
 
 // "Load Element": SetElmFileKind, the open dialog (filter of the kind,
-// starting in the project folder), then ReadElmFile of the chosen file.
+// starting in the project folder), then reads the chosen file as ReadElmFile
+// does.
 ElementRead LoadElmFile(common::BuildingState& st, CommandDialogs& dialogs, int compTypeListIndex);
 
 }  // namespace building

@@ -115,12 +115,12 @@ std::string ElementLibraryFolder(const common::BuildingState& st, Integer grpTyp
   return paths.folder ? *paths.folder : "";
 }
 
-LibraryLoad LoadElementLibrary(const std::string& path, common::ElementLibrary& lib) {
+LibraryLoad LoadElementLibrary(const std::string& path, common::ElementLibrary& lib, std::string* why) {
   // The whole table is emptied first, so that no row of an earlier library
   // survives under a type number this one lacks.
   ResetLibrary(lib);
   if (path.empty()) return LibraryLoad::NotOpened;
-  auto text = common::ReadWholeFile(path);
+  auto text = common::ReadWholeFile(path, why);
   if (!text) return LibraryLoad::NotOpened;
   common::DataReader in(std::move(*text));
 
@@ -171,10 +171,10 @@ namespace ModInpCtl {
 
 void SetCompTypeNames(common::BuildingState& st) { st.CompTypeName = building::CompTypeNamesOf(st.GrpType); }
 
-building::LibraryLoad LoadElmLib(common::BuildingState& st) {
+building::LibraryLoad LoadElmLib(common::BuildingState& st, std::string* why) {
   std::string file = building::ElementLibraryFile(st, st.GrpType, st.CompTypeIdx);
   std::string path = file.empty() ? file : common::ResolveProjectFile(file, st.ProjDir);
-  return building::LoadElementLibrary(path, st.lib);
+  return building::LoadElementLibrary(path, st.lib, why);
 }
 
 }  // namespace ModInpCtl

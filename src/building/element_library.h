@@ -33,8 +33,9 @@ std::string ElementLibraryFolder(const common::BuildingState& st, common::Intege
 // Empties the whole table, then loads it from the file at `path`. Reading
 // stops without complaint at the end of the file, at a malformed or
 // incomplete record, or at a type number outside 0..300; the records read
-// before stay. NotOpened when the file cannot be read (the table is empty).
-LibraryLoad LoadElementLibrary(const std::string& path, common::ElementLibrary& lib);
+// before stay. NotOpened when the file cannot be read (the table is empty),
+// with the reason in `why` when given.
+LibraryLoad LoadElementLibrary(const std::string& path, common::ElementLibrary& lib, std::string* why = nullptr);
 
 // Whether the last load read a record for `typeNo`; the table's row of that
 // type, -1 when it has none; its name, empty when it has none.
@@ -55,6 +56,6 @@ void SetCompTypeNames(common::BuildingState& st);
 
 // Loads the library of st.GrpType and st.CompTypeIdx into st.lib, the file
 // resolved by the project-folder rule.
-building::LibraryLoad LoadElmLib(common::BuildingState& st);
+building::LibraryLoad LoadElmLib(common::BuildingState& st, std::string* why = nullptr);
 
 }  // namespace ModInpCtl

@@ -138,6 +138,7 @@ void frmAddGroup::Form_Load() {
   // A group that names no file is new; one that names a file is read from
   // it, whatever its number in the building (a number of 0 must not open
   // an existing group empty, where a save would overwrite its file).
+  ownGrpFile_ = st.CurGrp.GrpFile;
   if (st.CurGrp.GrpFile.empty()) {
     cmdLoadGroup.SetEnabled(true);
     saved_ = false;
@@ -194,9 +195,11 @@ void frmAddGroup::ShowGrp() {
 bool frmAddGroup::SaveGroup() {
   auto& st = prog_.building;
   GroupBoxes boxes{txtGroupName.Text(), txtGroupNo.Text(), lstGrpComp.ListCount()};
-  CommandResult saved = SaveGrpFile(st, boxes);
+  PlatformDialogs dialogs(GetPlatform());
+  CommandResult saved = SaveGrpFile(st, dialogs, boxes, ownGrpFile_);
   ShowCommandMessage(*this, saved.message);
   if (!saved.done) return false;
+  ownGrpFile_ = st.CurGrp.GrpFile;
   txtGrpFileName.SetText(st.CurGrp.GrpFile);
   saved_ = true;
   return true;

@@ -85,6 +85,9 @@ class frmAddGroup : public forms::Form {
   common::Program& prog_;
   std::function<forms::Form&()> componentEditor_;
   bool saved_ = false;
+  // The file the group was opened or last saved under: saving over any
+  // other file of the project folder asks first.
+  std::string ownGrpFile_;
 };
 
 }  // namespace building

@@ -1,6 +1,7 @@
 #include "building/frm_elm_select.h"
 
 #include "building/element_library.h"
+#include "common/failure_text.h"
 #include "common/file_names.h"
 
 namespace building {
@@ -46,8 +47,9 @@ void frmElmSelect::Form_Load() {
   curRow_ = 0;
   lstElmTypNam.Clear();
   txtElmTypHead.SetText("");
-  if (ModInpCtl::LoadElmLib(st_) == LibraryLoad::NotOpened)
-    MsgBox(LibraryNotOpenedMessage(ElementLibraryFile(st_, st_.GrpType, st_.CompTypeIdx)));
+  std::string why;
+  if (ModInpCtl::LoadElmLib(st_, &why) == LibraryLoad::NotOpened)
+    MsgBox(common::WithReason(LibraryNotOpenedMessage(ElementLibraryFile(st_, st_.GrpType, st_.CompTypeIdx)), why));
   txtElmTypHead.SetText(st_.lib.ElmLibHead);
   // List row i is library row i, up to the first empty name.
   for (const std::string& name : st_.lib.ElmLibName) {

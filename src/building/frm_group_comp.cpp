@@ -11,6 +11,7 @@
 #include "building/element_file.h"
 #include "building/file_naming.h"
 #include "building/frm_platform_dialogs.h"
+#include "common/failure_text.h"
 
 namespace building {
 namespace {
@@ -134,7 +135,8 @@ void frmGroupComp::ReadCompFile() {
   } else if (read.result == CommandRead::NotOpened) {
     // The window opens on an empty component; CurComp keeps what the group
     // editor gave, so nothing of the group's row is lost.
-    Say("Component file " + st_.CurComp.CompFile + " not found. The component is shown empty.");
+    Say(common::WithReason("Component file " + st_.CurComp.CompFile + " not found. The component is shown empty.",
+                           read.reason));
   }
 }
 
@@ -175,7 +177,8 @@ bool frmGroupComp::ReadElmFile() {
   ElementRead read = building::ReadElmFile(st_);
   ShowCommandMessage(*this, read.message);
   if (read.result == CommandRead::NotOpened)
-    Say("Element file " + st_.CurElm.ElmFile + " not found. The element is not shown.");
+    Say(common::WithReason("Element file " + st_.CurElm.ElmFile + " not found. The element is not shown.",
+                           read.reason));
   if (read.result != CommandRead::Read) {
     // Nothing of another element may be saved under this one's name.
     ClearElementPanel();
@@ -190,8 +193,8 @@ bool frmGroupComp::ReadElmFile() {
   return true;
 }
 
-bool frmGroupComp::SaveElmFile() {
-  if (!building::SaveElmFile(st_, cboCompType.ListIndex())) return false;
+bool frmGroupComp::SaveElmFile(std::string* error) {
+  if (!building::SaveElmFile(st_, cboCompType.ListIndex(), error)) return false;
   ClearElementPanel();
   return true;
 }
@@ -368,9 +371,10 @@ void frmGroupComp::cmdSaveElm_Click() {
   if (!MayReplaceFile(dialogs, SaveFileName(st_.CurElm.ElmFile, st_.CurElm.ElmName, DefExt), ownFile, st_.ProjDir))
     return;
   StoreGridToElm();
-  ElmSaveFailed = !SaveElmFile();
+  std::string why;
+  ElmSaveFailed = !SaveElmFile(&why);
   if (ElmSaveFailed) {
-    if (Say(kSaveFailedQuestion, forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
+    if (Say(common::WithReason(kSaveFailedQuestion, why), forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
     lstElm.SetListIndex(-1);
     EnableElementCommands(false, false, false, false);
   } else {

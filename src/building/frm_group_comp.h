@@ -172,7 +172,7 @@ class frmGroupComp : public forms::Form {
   // Element list helpers.
   void SetCompFileKind();
   void SetElmFileKind();
-  bool SaveElmFile();
+  bool SaveElmFile(std::string* error = nullptr);
   void ShowComponent(const ComponentBoxes& boxes);
   void ClearElementPanel();
   void EnableListCommands(bool on);

@@ -9,6 +9,7 @@
 #include "assessment/lcia_database.h"
 #include "building/file_reading.h"
 #include "building/frm_group_comp.h"
+#include "common/failure_text.h"
 #include "common/number_text.h"
 #include "common/project_paths.h"
 
@@ -22,16 +23,21 @@ constexpr const char* kNextForm =
 
 // What a layer needs of an element file: its name, type and first value
 // with its remark. The kind code is read and not checked.
-bool ReadElementHead(const std::string& path, common::ElmRec& elm) {
+bool ReadElementHead(const std::string& path, common::ElmRec& elm, std::string& why) {
   ReadOutcome out;
   auto in = OpenDataFile(path, out);
-  if (!in) return false;
+  if (!in) {
+    why = out.error;
+    return false;
+  }
   std::string ownName;
   common::Integer kind = 0;
   common::ElmRec r = elm;
   if (!in->Read(ownName) || !in->Read(kind) || !in->Read(r.ElmName) || !in->Read(r.ElmTypeNo) ||
-      !in->Read(r.ElmValue[0]) || !in->Read(r.ElmRemark[0]))
+      !in->Read(r.ElmValue[0]) || !in->Read(r.ElmRemark[0])) {
+    why = in->Error();
     return false;
+  }
   elm = std::move(r);
   return true;
 }
@@ -55,9 +61,11 @@ void frmGroupComp::mnuFSCons_Click() {
 
   for (int k = 1; k <= layers; ++k) {
     const std::string& file = st_.CurComp.CompElmFile[static_cast<size_t>(k - 1)];
-    if (!ReadElementHead(common::ResolveProjectFile(file, st_.ProjDir), st_.CurElm)) {
-      stop("Element file " + file + " of layer " + std::to_string(k) +
-           " cannot be read. The construction is not made.");
+    std::string why;
+    if (!ReadElementHead(common::ResolveStoredFile(file, st_.ProjDir), st_.CurElm, why)) {
+      stop(common::WithReason(
+          "Element file " + file + " of layer " + std::to_string(k) + " cannot be read. The construction is not made.",
+          why));
       return;
     }
     const size_t layer = static_cast<size_t>(k);

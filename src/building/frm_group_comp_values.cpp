@@ -10,6 +10,7 @@
 #include "building/element_library.h"
 #include "building/frm_group_comp.h"
 #include "building/user_value_file.h"
+#include "common/failure_text.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
@@ -93,10 +94,11 @@ bool frmGroupComp::LoadLibraryDefaults() {
   const std::string folder = ElementLibraryFolder(st_, static_cast<common::Integer>(kind - 20), st_.CompTypeIdx);
   ElmDefFile = common::ResolveProjectFile(folder + ElementDefaultFileName(st_.CurElm.ElmTypeNo, ".IMP"), st_.ProjDir);
   ElementDefaults defaults;
-  auto text = common::ReadWholeFile(ElmDefFile);
+  std::string why;
+  auto text = common::ReadWholeFile(ElmDefFile, &why);
   const DefaultsStatus status = text ? ParseElementDefaults(std::move(*text), defaults) : DefaultsStatus::Malformed;
   if (status == DefaultsStatus::Malformed) {
-    Say("Error in reading " + ElmDefFile);
+    Say(common::WithReason("Error in reading " + ElmDefFile, why));
     return false;
   }
   auto& mat = st_.elmMat;

@@ -3,6 +3,7 @@
 #include "building/file_naming.h"
 #include "building/group_file.h"
 #include "building/load_dialog.h"
+#include "common/failure_text.h"
 #include "common/file_names.h"
 #include "common/number_text.h"
 #include "common/project_paths.h"
@@ -30,15 +31,13 @@ CommandResult ReadGrpAt(common::BuildingState& st, const std::string& path, cons
     case FileRead::Failed:
       break;
   }
-  return {false, GroupReadErrorMessage(grpFile)};
+  return {false, common::WithReason(GroupReadErrorMessage(grpFile), out.error)};
 }
 
 }  // namespace
 
 CommandResult ReadGrpFile(common::BuildingState& st, const std::string& grpFile) {
-  std::string bare = grpFile;
-  ModInpCtl::ExtractFileName(bare);
-  return ReadGrpAt(st, common::ResolveProjectFile(bare, st.ProjDir), grpFile);
+  return ReadGrpAt(st, common::ResolveStoredFile(grpFile, st.ProjDir), grpFile);
 }
 
 CommandResult ReadGrpFile(common::BuildingState& st) {
@@ -55,7 +54,8 @@ CommandResult LoadGrpFile(common::BuildingState& st, CommandDialogs& dialogs, bo
   return ReadGrpAt(st, *chosen, *chosen);
 }
 
-CommandResult SaveGrpFile(common::BuildingState& st, const GroupBoxes& boxes) {
+CommandResult SaveGrpFile(common::BuildingState& st, CommandDialogs& dialogs, const GroupBoxes& boxes,
+                          const std::string& ownFile) {
   if (boxes.groupName.empty()) return {false, st.GrpTypeName + " name missing!"};
   if (boxes.groupNo.empty()) return {false, "Missing no. of identical " + st.GrpTypeName + "(s) in Building!"};
   const GroupKind* kind = GroupKindOf(st.GrpType);
@@ -69,9 +69,10 @@ CommandResult SaveGrpFile(common::BuildingState& st, const GroupBoxes& boxes) {
     grp.GrpQty = *qty;
     grp.NoOfComp = static_cast<common::Integer>(boxes.listedComponents);
   }
+  if (fits && !MayReplaceFile(dialogs, grp.GrpFile, ownFile, st.ProjDir)) return {};
   std::string error;
   if (!fits || !WriteGroupFile(common::ProjectSaveFile(grp.GrpFile, st.ProjDir), grp, st.GrpType, error))
-    return {false, GroupWriteErrorMessage(st.GrpTypeName)};
+    return {false, common::WithReason(GroupWriteErrorMessage(st.GrpTypeName), error)};
   st.CurGrp = std::move(grp);
   return {true, ""};
 }

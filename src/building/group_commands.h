@@ -31,8 +31,12 @@ struct GroupBoxes {
 };
 
 // "Save": checks the boxes, settles the file name and writes CurGrp (its
-// first `listedComponents` components). Done after a complete write; only
-// then do GrpFile (bare name), GrpName, GrpQty and NoOfComp change.
-CommandResult SaveGrpFile(common::BuildingState& st, const GroupBoxes& boxes);
+// first `listedComponents` components). A file of that name in the project
+// folder that is not the group's own (`ownFile`, the bare name it was opened
+// or last saved under) is replaced only when the user says Yes (No: not
+// done, no message). Done after a complete write; only then do GrpFile
+// (bare name), GrpName, GrpQty and NoOfComp change.
+CommandResult SaveGrpFile(common::BuildingState& st, CommandDialogs& dialogs, const GroupBoxes& boxes,
+                          const std::string& ownFile);
 
 }  // namespace building

@@ -44,7 +44,9 @@ ReadOutcome ReadGroupFile(const std::string& path, Integer grpType, common::Grou
   return out;
 }
 
-std::string GroupFileText(const common::GroupRec& grp, Integer grpType) {
+namespace {
+
+common::DataWriter GroupFileWriter(const common::GroupRec& grp, Integer grpType) {
   common::DataWriter w;
   w.Str(grp.GrpFile).EndLine();
   w.Int(grpType).EndLine();
@@ -53,8 +55,12 @@ std::string GroupFileText(const common::GroupRec& grp, Integer grpType) {
   w.Int(grp.NoOfComp).EndLine();
   for (int i = 0; i < grp.NoOfComp && i < kMaxComponents; ++i)
     w.Str(grp.GrpCompFile[i]).Str(grp.GrpCompName[i]).Int(grp.GrpCompType[i]).SngExact(grp.GrpCompQty[i]).EndLine();
-  return w.Text();
+  return w;
 }
+
+}  // namespace
+
+std::string GroupFileText(const common::GroupRec& grp, Integer grpType) { return GroupFileWriter(grp, grpType).Text(); }
 
 bool WriteGroupFile(const std::string& path, const common::GroupRec& grp, Integer grpType, std::string& error) {
   if (grp.NoOfComp < 0 || grp.NoOfComp > kMaxComponents) {
@@ -72,7 +78,7 @@ bool WriteGroupFile(const std::string& path, const common::GroupRec& grp, Intege
     error = textsFit ? "a component type out of range" : "a name holds a line break";
     return false;
   }
-  return common::WriteFileSafely(path, GroupFileText(grp, grpType), &error);
+  return common::WriteDataFile(path, GroupFileWriter(grp, grpType), &error);
 }
 
 std::string GroupKindMessage(const std::string& grpFile, const std::string& grpTypeName) {

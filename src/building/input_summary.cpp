@@ -5,6 +5,7 @@
 #include "building/element_library.h"
 #include "building/summary_reading.h"
 #include "common/data_file.h"
+#include "common/failure_text.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/print_zones.h"
@@ -24,6 +25,7 @@ class InputSummaryReport {
 
   bool WriteReport(std::string& file);
   const std::string& Text() const { return out_.Text(); }
+  const std::string& Reason() const { return reason_; }
 
  private:
   bool WriteGrpSummary(std::string& file);
@@ -40,6 +42,7 @@ class InputSummaryReport {
 
   common::BuildingState& st_;
   common::FileCache files_;
+  std::string reason_;  // why the file the report stopped at could not be read
   common::DataWriter out_;
 };
 
@@ -97,8 +100,7 @@ bool InputSummaryReport::WriteReport(std::string& file) {
 }
 
 bool InputSummaryReport::WriteGrpSummary(std::string& file) {
-  std::string why;
-  if (!building::ReadSummaryGroup(st_, file, files_, why)) return false;
+  if (!building::ReadSummaryGroup(st_, file, files_, reason_)) return false;
   const common::GroupRec& grp = st_.CurGrp;
   Line(ZonedLine({"No. of Components in the Group:", common::PrintTextInt(grp.NoOfComp)}));
   Blank();
@@ -122,8 +124,7 @@ bool InputSummaryReport::WriteGrpSummary(std::string& file) {
 }
 
 bool InputSummaryReport::WriteCompSummary(std::string& file) {
-  std::string why;
-  if (!building::ReadSummaryComponent(st_, file, files_, why)) return false;
+  if (!building::ReadSummaryComponent(st_, file, files_, reason_)) return false;
   const common::CompRec& comp = st_.CurComp;
   Line(ZonedLine({"No. of ELements in the Component:", common::PrintTextInt(comp.NoOfElm)}));
   Blank();
@@ -148,8 +149,7 @@ bool InputSummaryReport::WriteCompSummary(std::string& file) {
 }
 
 bool InputSummaryReport::WriteElmSummary(std::string& file) {
-  std::string why;
-  if (!building::ReadSummaryElement(st_, file, files_, why)) return false;
+  if (!building::ReadSummaryElement(st_, file, files_, reason_)) return false;
   const common::ElmRec& elm = st_.CurElm;
   int row = building::ElementTypeRow(st_.lib, elm.ElmTypeNo);
   if (row < 0) return false;  // its items have no labels in the library
@@ -169,8 +169,11 @@ building::CommandResult WriteInputSummary(common::BuildingState& st) {
   bool complete = report.WriteReport(file);
   // What was written before a failure stays in the file.
   std::string path = common::ProjectSaveFile(st.InpSumFile, st.ProjDir);
-  if (!common::WriteFileSafely(path, report.Text())) return {false, "Failed to open " + st.InpSumFile + " for output!"};
-  if (!complete) return {false, "Error encountered. Currently reading from:" + file};
+  std::string why;
+  if (!common::WriteFileSafely(path, report.Text(), &why))
+    return {false, common::WithReason("Failed to open " + st.InpSumFile + " for output!", why)};
+  if (!complete)
+    return {false, common::WithReason("Error encountered. Currently reading from:" + file, report.Reason())};
   return {true, "Report written to file: " + st.InpSumFile};
 }
 

@@ -59,18 +59,24 @@ ReadStatus ReadProjectFile(const std::string& path, common::BldgRec& bldg, std::
   return ReadStatus::Ok;
 }
 
-std::string ProjectFileText(const common::BldgRec& b) {
+namespace {
+
+common::DataWriter ProjectFileWriter(const common::BldgRec& b) {
   common::DataWriter out;
   out.Str(b.ProjFile).EndLine();
   out.Str(b.ProjName).SngExact(b.CFA).EndLine();
   WriteGroupList(out, b.NoOfFdnGrp, b.FdnGrpFile, b.FdnGrpName, b.FdnGrpQty);
   WriteGroupList(out, b.NoOfFlrGrp, b.FlrGrpFile, b.FlrGrpName, b.FlrGrpQty);
   WriteGroupList(out, b.NoOfSerGrp, b.SerGrpFile, b.SerGrpName, b.SerGrpQty);
-  return out.Text();
+  return out;
 }
 
+}  // namespace
+
+std::string ProjectFileText(const common::BldgRec& b) { return ProjectFileWriter(b).Text(); }
+
 bool WriteProjectFile(const std::string& path, const common::BldgRec& bldg, std::string& error) {
-  return common::WriteFileSafely(path, ProjectFileText(bldg), &error);
+  return common::WriteDataFile(path, ProjectFileWriter(bldg), &error);
 }
 
 }  // namespace building

@@ -44,13 +44,19 @@ ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines,
   return out;
 }
 
-std::string UserValueFileText(const UserValueFile& file) {
+namespace {
+
+common::DataWriter UserValueFileWriter(const UserValueFile& file) {
   common::DataWriter w;
   w.Int(file.InForce).EndLine();
   for (int m = 1; m <= file.Count && m <= kMaxMaterials; ++m)
     w.Int(file.MatNo[m]).SngExact(file.MatWas[m]).SngExact(file.MatLife[m]).SngExact(file.MatUCost[m]).EndLine();
-  return w.Text();
+  return w;
 }
+
+}  // namespace
+
+std::string UserValueFileText(const UserValueFile& file) { return UserValueFileWriter(file).Text(); }
 
 bool WriteUserValueFile(const std::string& path, const UserValueFile& file, std::string& error) {
   if (file.Count < 0 || file.Count > kMaxMaterials || file.InForce < 0 || file.InForce > kMaxMaterials) {
@@ -63,7 +69,7 @@ bool WriteUserValueFile(const std::string& path, const UserValueFile& file, std:
       return false;
     }
   }
-  return common::WriteFileSafely(path, UserValueFileText(file), &error);
+  return common::WriteDataFile(path, UserValueFileWriter(file), &error);
 }
 
 UserValueState LoadUserValues(common::ElementMaterialValues& mat, const std::string& elmFile, int matCount,
@@ -82,7 +88,7 @@ UserValueState LoadUserValues(common::ElementMaterialValues& mat, const std::str
   auto name = UserValueFileName(elmFile);
   if (!name) return useDefaults(UserValueState::Missing);
   UserValueFile file;
-  ReadOutcome out = ReadUserValueFile(common::ResolveProjectFile(*name, projDir), count, file);
+  ReadOutcome out = ReadUserValueFile(common::ResolveStoredFile(*name, projDir), count, file);
   if (out.status == FileRead::NotOpened) return useDefaults(UserValueState::Missing);
   if (out.status != FileRead::Ok) return useDefaults(UserValueState::Failed);
   for (int m = 1; m <= count; ++m) {

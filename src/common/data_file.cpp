@@ -11,6 +11,18 @@ namespace common {
 void DataWriter::Separate() {
   if (lineStarted_) text_ += ',';
   lineStarted_ = true;
+  ++item_;
+}
+
+bool DataWriter::Finite(double value, std::string_view field) {
+  if (std::isfinite(value)) return true;
+  if (error_.empty()) {
+    const std::string what = std::isnan(value) ? "undefined" : "an overflow";
+    error_ = field.empty() ? "the number at item " + std::to_string(item_) + " of line " + std::to_string(line_)
+                           : "the value of " + std::string(field) + " on line " + std::to_string(line_);
+    error_ += " is not a finite number (" + what + ")";
+  }
+  return false;
 }
 
 DataWriter& DataWriter::Str(std::string_view text) {
@@ -30,21 +42,21 @@ DataWriter& DataWriter::Int(long value) {
   return *this;
 }
 
-DataWriter& DataWriter::Sng(float value) {
+DataWriter& DataWriter::Sng(float value, std::string_view field) {
   Separate();
-  text_ += DisplayText(value);
+  text_ += Finite(value, field) ? DisplayText(value) : "0";
   return *this;
 }
 
-DataWriter& DataWriter::SngExact(float value) {
+DataWriter& DataWriter::SngExact(float value, std::string_view field) {
   Separate();
-  text_ += ExactText(value);
+  text_ += Finite(value, field) ? ExactText(value) : "0";
   return *this;
 }
 
-DataWriter& DataWriter::Dbl(double value) {
+DataWriter& DataWriter::Dbl(double value, std::string_view field) {
   Separate();
-  text_ += DisplayText(value);
+  text_ += Finite(value, field) ? DisplayText(value) : "0";
   return *this;
 }
 
@@ -57,7 +69,17 @@ DataWriter& DataWriter::Bool(bool value) {
 DataWriter& DataWriter::EndLine() {
   text_ += "\r\n";
   lineStarted_ = false;
+  ++line_;
+  item_ = 0;
   return *this;
+}
+
+bool WriteDataFile(const std::string& path, const DataWriter& w, std::string* error) {
+  if (!w.Ok()) {
+    if (error) *error = "cannot save " + path + ": " + w.Error();
+    return false;
+  }
+  return WriteFileSafely(path, w.Text(), error);
 }
 
 DataWriter& DataWriter::Line(std::string_view text) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/safe_writing.h"
 #include "common/value_types.h"
 
 namespace common {
@@ -22,15 +23,20 @@ inline bool CheckDataText(const std::string& text, const std::string& what, std:
   return false;
 }
 
+// Writes the items of a data file. A number that is not finite (an
+// overflowed or undefined result) is never written, as the reader would
+// refuse the file: the first one given is recorded instead, Ok() turns
+// false and Error() names it, and WriteDataFile refuses to save the text.
+// `field` names the value in that message; without it the line and item do.
 class DataWriter {
  public:
   DataWriter& Str(std::string_view text);
   DataWriter& Int(long value);
-  DataWriter& Sng(float value);
+  DataWriter& Sng(float value, std::string_view field = {});
   // A Single in the shortest text that reads back as the same value (up to
   // 9 significant digits), for files that must round-trip exactly.
-  DataWriter& SngExact(float value);
-  DataWriter& Dbl(double value);
+  DataWriter& SngExact(float value, std::string_view field = {});
+  DataWriter& Dbl(double value, std::string_view field = {});
   DataWriter& Bool(bool value);  // #TRUE# / #FALSE#
   // Ends the statement (CR LF); an empty statement writes an empty line.
   DataWriter& EndLine();
@@ -38,12 +44,24 @@ class DataWriter {
   DataWriter& Line(std::string_view text);
 
   const std::string& Text() const { return text_; }
+  // False once a number that is not finite was given; Error() names it.
+  bool Ok() const { return error_.empty(); }
+  const std::string& Error() const { return error_; }
 
  private:
   void Separate();
+  // True when `value` is finite; else records it (the first one only).
+  bool Finite(double value, std::string_view field);
   std::string text_;
   bool lineStarted_ = false;
+  int line_ = 1, item_ = 0;  // where the next item goes
+  std::string error_;
 };
+
+// Saves the text of `w` through WriteFileSafely, unless `w` was given a
+// number that is not finite: then nothing is written, the file stays as it
+// was, and `error` says which value. False with the reason.
+bool WriteDataFile(const std::string& path, const DataWriter& w, std::string* error = nullptr);
 
 // Reads items from a text held in memory. Every read returns false on
 // failure (end of data, a missing item, text that is not a number, a value

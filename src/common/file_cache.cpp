@@ -61,17 +61,29 @@ const std::optional<std::string>& FileCache::Text(const std::string& path, std::
   return it->second.text;
 }
 
-const std::string& FileCache::Resolve(const std::string& name, const std::string& projDir) {
+const std::string& FileCache::Resolved(TextMap<std::string>& memo, const std::string& name, const std::string& projDir,
+                                       bool stored) {
   if (projDir != projDir_) {
     resolved_.clear();
+    resolvedStored_.clear();
     projDir_ = projDir;
   }
-  auto it = resolved_.find(name);
-  if (it == resolved_.end()) {
+  auto it = memo.find(name);
+  if (it == memo.end()) {
     auto exists = [this](const std::string& path) { return Find(path).has_value(); };
-    it = resolved_.emplace(name, ResolveProjectFile(name, projDir, exists)).first;
+    it = memo.emplace(name,
+                      stored ? ResolveStoredFile(name, projDir, exists) : ResolveProjectFile(name, projDir, exists))
+             .first;
   }
   return it->second;
+}
+
+const std::string& FileCache::Resolve(const std::string& name, const std::string& projDir) {
+  return Resolved(resolved_, name, projDir, false);
+}
+
+const std::string& FileCache::ResolveStored(const std::string& name, const std::string& projDir) {
+  return Resolved(resolvedStored_, name, projDir, true);
 }
 
 }  // namespace common

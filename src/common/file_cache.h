@@ -28,6 +28,9 @@ class FileCache {
   const std::optional<std::string>& Text(const std::string& path, std::string* error = nullptr);
   // A stored file name turned into a path by the project-folder rule.
   const std::string& Resolve(const std::string& name, const std::string& projDir);
+  // A stored group, component or element file name turned into a path by
+  // ResolveStoredFile.
+  const std::string& ResolveStored(const std::string& name, const std::string& projDir);
 
  private:
   struct Entry {
@@ -42,10 +45,12 @@ class FileCache {
     TextMap<std::string> lowered;
   };
   const FolderIndex& Index(std::string_view folder);
+  const std::string& Resolved(TextMap<std::string>& memo, const std::string& name, const std::string& projDir,
+                              bool stored);
 
   TextMap<Entry> texts_;
   std::string projDir_;  // the folder the resolved names are for
-  TextMap<std::string> resolved_;
+  TextMap<std::string> resolved_, resolvedStored_;
   TextMap<FolderIndex> folders_;
 };
 

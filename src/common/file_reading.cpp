@@ -33,6 +33,10 @@ void InputFile::Close() {
 
 bool InputFile::Open(const std::string& path, std::uint64_t maxBytes, std::string& error) {
   Close();
+  if (HoldsNul(path)) {
+    error = "cannot open: " + NameHoldsNulError(path);
+    return false;
+  }
   // O_NONBLOCK: opening a named pipe would otherwise wait for a writer. The
   // kind of file is then taken from what was opened, not from an earlier
   // look at the name.
@@ -117,7 +121,7 @@ std::optional<std::string> ReadExactOrFound(const std::string& path, const FileF
   std::string why;
   if (auto text = ReadFileAt(native, &why, maxBytes)) return text;
   struct stat st;
-  if (stat(native.c_str(), &st) == 0 || errno != ENOENT) {
+  if (HoldsNul(native) || stat(native.c_str(), &st) == 0 || errno != ENOENT) {
     if (error) *error = why;
     return std::nullopt;
   }

@@ -60,14 +60,20 @@ std::string ToNativeSeparators(std::string path) {
   return path;
 }
 
+std::string NameHoldsNulError(const std::string& path) {
+  std::string shown;
+  for (char c : path) shown += c == '\0' ? std::string("\\0") : std::string(1, c);
+  return "the name " + shown + " holds a NUL byte";
+}
+
 bool FileExists(const std::string& path) {
   struct stat st;
-  return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  return !path.empty() && !HoldsNul(path) && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool FolderExists(const std::string& path) {
   struct stat st;
-  return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  return !path.empty() && !HoldsNul(path) && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::optional<std::string> FindExisting(const std::string& rawPath) {
@@ -109,11 +115,12 @@ std::string CurrentFolder() {
 
 bool ChangeFolder(const std::string& folder) {
   std::string f = ToNativeSeparators(folder);
-  if (f.empty()) return false;
+  if (f.empty() || HoldsNul(f)) return false;
   return chdir(f.c_str()) == 0;
 }
 
 bool MakeFolder(const std::string& folder) {
+  if (HoldsNul(folder)) return false;
   std::error_code ec;
   fs::create_directories(ToNativeSeparators(folder), ec);
   return FolderExists(ToNativeSeparators(folder));

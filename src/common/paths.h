@@ -3,6 +3,7 @@
 // place of the root of drive C, separators, case-insensitive lookup of
 // supplied files and the current folder; reading and safe writing come
 // with it.
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,13 @@ std::string SettingsFolder();
 
 // Turns "\" into "/" (names read from supplied or stored files).
 std::string ToNativeSeparators(std::string path);
+
+// A name holding a NUL byte (a data file's quoted item may hold one) names
+// no file: the system would cut it at the NUL and open another file. The
+// reading and writing functions refuse it, with NameHoldsNulError as the
+// reason: the name with the NUL shown as "\0".
+inline bool HoldsNul(const std::string& path) { return path.find('\0') != std::string::npos; }
+std::string NameHoldsNulError(const std::string& path);
 
 // The name of an existing file for `path`: the exact name first, then a
 // case-insensitive match of the file name (and of each folder) in the same
@@ -35,5 +43,9 @@ bool MakeFolder(const std::string& folder);
 // True when a name typed by the user is a plain name that cannot climb
 // out of its folder (no separator, not "." or "..", not empty).
 bool IsPlainName(const std::string& name);
+
+// The longest file name, in bytes, that the system takes in a folder.
+inline constexpr std::size_t kMaxFileNameBytes = 255;
+inline bool FitsNameLimit(const std::string& fileName) { return fileName.size() <= kMaxFileNameBytes; }
 
 }  // namespace common

@@ -20,6 +20,13 @@ std::string ResolveProjectFile(const std::string& name, const std::string& projD
   return dir + n;
 }
 
+std::string ResolveStoredFile(const std::string& name, const std::string& projDir,
+                              const std::function<bool(const std::string&)>& exists) {
+  std::string bare = name;
+  ModInpCtl::ExtractFileName(bare);
+  return ResolveProjectFile(bare, projDir, exists);
+}
+
 std::string ProjectSaveFile(const std::string& name, const std::string& projDir) {
   std::string n = ToNativeSeparators(name);
   if (projDir.empty() || (!n.empty() && n[0] == '/')) return n;

@@ -17,6 +17,14 @@ namespace common {
 std::string ResolveProjectFile(const std::string& name, const std::string& projDir,
                                const std::function<bool(const std::string&)>& exists = {});
 
+// A group, component or element file name as a project stores it: its file
+// part only, by the rule above (the project folder, then the current
+// folder). A folder in the stored name is never followed, so the editors
+// and the calculation, which both resolve stored names here, read the same
+// file.
+std::string ResolveStoredFile(const std::string& name, const std::string& projDir,
+                              const std::function<bool(const std::string&)>& exists = {});
+
 // Where a file of the project is saved: the project folder in front of the
 // name, whatever the current folder holds, so a save never lands in another
 // folder that a dialog made current. A full path (as the save dialog

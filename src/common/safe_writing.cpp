@@ -1,14 +1,20 @@
 #include "common/safe_writing.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "common/paths.h"
 
@@ -42,19 +48,63 @@ std::optional<std::string> FollowLinks(std::string path, std::string& error) {
   return std::nullopt;
 }
 
+// The temporary file of a save is hidden and short whatever the target's
+// name (so a name up to the system's limit can be saved), and says what it
+// is: ".House.PRJ~1a2b3c4d-Xy12Ab.saving", the first bytes of the target's
+// name (never part of a character), a hash of the whole name, a random part
+// for each try and the ending. The temporaries of one target share all but
+// the random part, which is how a stale one is found.
+constexpr std::size_t kNameHeadBytes = 24;
+constexpr std::size_t kRandomLetters = 6;
+constexpr std::string_view kTemporaryEnding = ".saving";
+
+// What every temporary of a save to the file named `name` begins with.
+std::string TemporaryPrefix(const std::string& name) {
+  std::size_t head = std::min(name.size(), kNameHeadBytes);
+  while (head > 0 && head < name.size() && (static_cast<unsigned char>(name[head]) & 0xC0) == 0x80) --head;
+  std::uint32_t hash = 2166136261u;  // FNV-1a: the same for a name in every run
+  for (unsigned char c : name) hash = (hash ^ c) * 16777619u;
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash));
+  return "." + name.substr(0, head) + "~" + hex + "-";
+}
+
 // A fresh name for each try; creation with O_EXCL settles any clash.
-std::string TemporaryName(const std::string& target) {
+std::string TemporaryName(const std::string& prefix) {
   static std::atomic<unsigned long> counter{0};
   static const char kLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   unsigned long long x = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
                          (static_cast<unsigned long long>(getpid()) << 32) ^ (++counter * 0x9E3779B97F4A7C15ull);
-  std::string name = target + ".tmp";
-  for (int i = 0; i < 6; ++i) {
+  std::string name = prefix;
+  for (std::size_t i = 0; i < kRandomLetters; ++i) {
     x ^= x >> 29;
     x *= 0xBF58476D1CE4E5B9ull;
     name += kLetters[x % (sizeof kLetters - 1)];
   }
+  name += kTemporaryEnding;
   return name;
+}
+
+// Removes the temporaries that earlier saves to the same target left behind
+// (a crash, a kill, a power cut). A save in progress holds a lock on its
+// temporary file for as long as it writes, so only a file that nobody holds
+// is removed; the system drops the lock when the saving process ends.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix) {
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return;
+  const std::size_t length = prefix.size() + kRandomLetters + kTemporaryEnding.size();
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name.size() != length || !name.starts_with(prefix) || !name.ends_with(kTemporaryEnding)) continue;
+    int fd = openat(dirfd(dir), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) fd = openat(dirfd(dir), entry->d_name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0)
+      unlinkat(dirfd(dir), entry->d_name, 0);
+    close(fd);
+  }
+  closedir(dir);
 }
 
 }  // namespace
@@ -64,6 +114,10 @@ bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
   const std::string path = ToNativeSeparators(rawPath);
   if (path.empty() || path.back() == '/') {
     error = "no file name given";
+    return false;
+  }
+  if (HoldsNul(path)) {
+    error = "cannot save: " + NameHoldsNulError(path);
     return false;
   }
   auto target = FollowLinks(path, error);
@@ -93,10 +147,15 @@ bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
   // Created with the target's mode (a new file: with the mask's), so the
   // text is never more widely readable than the file it replaces.
   const mode_t createMode = replaces_ ? (mode_ & 0777) : 0666;
+  const std::string folder = FolderOf(*target);
+  const std::string prefix = TemporaryPrefix(target->substr(folder.size()));
+  RemoveStaleTemporaries(folder, prefix);
   for (int tries = 0; tries < 100; ++tries) {
-    std::string name = TemporaryName(*target);
+    std::string name = folder + TemporaryName(prefix);
     int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
     if (fd >= 0) {
+      // Held until the file is closed: the mark of a save in progress.
+      flock(fd, LOCK_EX | LOCK_NB);
       fd_ = fd;
       target_ = *target;
       temporary_ = std::move(name);

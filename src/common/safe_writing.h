@@ -5,6 +5,11 @@
 // reported, so neither a failed write nor a power cut right after "saved"
 // loses the file.
 //
+// The temporary file has a short hidden name that says what it is (see
+// safe_writing.cpp), never near the system's name limit, so any name up to
+// that limit saves. One left by a crash or kill is removed at the next save
+// of the same target.
+//
 // The target is the file the name leads to: a symbolic link is followed and
 // the file it names replaced, the link kept. A read-only target, or one that
 // is not a regular file, is refused and left as it is. The replaced file

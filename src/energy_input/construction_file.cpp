@@ -73,7 +73,7 @@ bool WriteConstructionFile(const std::string& path, const ConstructionTables& t,
       w.SngExact(t.LayProp[0][c][j]).SngExact(t.LayProp[1][c][j]).SngExact(t.LayProp[2][c][j]).EndLine();
     }
   }
-  return common::WriteFileSafely(path, w.Text(), &error);
+  return common::WriteDataFile(path, w, &error);
 }
 
 }  // namespace energy_input

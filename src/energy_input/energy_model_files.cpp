@@ -132,6 +132,10 @@ bool EnergyModelText(const std::string& projName, const EnergyModel& m, const co
       }
     }
   }
+  if (!w.Ok()) {
+    error = w.Error();
+    return false;
+  }
   text = w.Text();
   return true;
 }
@@ -182,7 +186,7 @@ bool WriteAirSideFile(const std::string& path, const std::string& projName, cons
     for (int r = 1; r <= model.ZnNRm[z]; ++r)
       w.SngExact(a.DsgSensLd[0][z][r]).SngExact(a.DsgTotLd[0][z][r]).SngExact(a.DsgSAFlow[0][z][r]).EndLine();
   }
-  return common::WriteFileSafely(path, w.Text(), &error);
+  return common::WriteDataFile(path, w, &error);
 }
 
 }  // namespace energy_input

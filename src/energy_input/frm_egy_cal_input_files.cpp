@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "common/failure_text.h"
 #include "common/number_text.h"
 #include "common/project_paths.h"
 #include "energy_input/energy_model_files.h"
@@ -59,7 +60,7 @@ void frmEgyCalInput::mnuFLoad_Click() {
   common::PerFabric<std::string> masks{};
   std::string why;
   if (!ReadEnergyModelFile(common::ResolveProjectFile(*chosen, projDir), model, masks, why)) {
-    MsgBox(kEciReadError);
+    MsgBox(common::WithReason(kEciReadError, why));
     return;
   }
   egy_.EciFile = *chosen;
@@ -72,7 +73,7 @@ void frmEgyCalInput::mnuFLoad_Click() {
   chosen = ChooseFile(*this, Dialog::Open, kAssTitle, kAssFilter, egy_.AssFile, kAssReadError);
   if (!chosen) return;
   if (!ReadAirSideFile(common::ResolveProjectFile(*chosen, projDir), egy_.EgyModel, egy_.ASSys, why)) {
-    MsgBox(kAssReadError);
+    MsgBox(common::WithReason(kAssReadError, why));
     return;
   }
   egy_.AssFile = *chosen;
@@ -93,7 +94,7 @@ bool frmEgyCalInput::SaveBuildingData() {
   std::string why;
   if (!WriteEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), projName, egy_.EgyModel, egy_.FabShMask,
                             why)) {
-    MsgBox(kEciWriteError);
+    MsgBox(common::WithReason(kEciWriteError, why));
     return false;
   }
 
@@ -101,7 +102,7 @@ bool frmEgyCalInput::SaveBuildingData() {
   if (!chosen) return false;
   egy_.AssFile = *chosen;
   if (!WriteAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), projName, egy_.EgyModel, egy_.ASSys, why)) {
-    MsgBox(kAssWriteError);
+    MsgBox(common::WithReason(kAssWriteError, why));
     return false;
   }
   mUnsaved = false;

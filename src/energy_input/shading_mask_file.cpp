@@ -8,8 +8,10 @@ namespace energy_input {
 
 using common::Single;
 
-std::string ShadingMaskFileText(const ShadingMask& mask, Single mean, const std::string& orientation,
-                                const WindowShading& s, const std::string& fileName) {
+namespace {
+
+common::DataWriter ShadingMaskFileWriter(const ShadingMask& mask, Single mean, const std::string& orientation,
+                                         const WindowShading& s, const std::string& fileName) {
   common::DataWriter w;
   for (const auto& column : mask) {
     for (Single v : column) w.Sng(v);
@@ -29,12 +31,19 @@ std::string ShadingMaskFileText(const ShadingMask& mask, Single mean, const std:
   w.Line("Right Sidefin Projection (m)         " + common::PrintText(s.RP));
   w.Line("Right Sidefin from RHS of window (m) " + common::PrintText(s.DR));
   w.Line("Filename for this set of data        " + fileName + " ");
-  return w.Text();
+  return w;
+}
+
+}  // namespace
+
+std::string ShadingMaskFileText(const ShadingMask& mask, Single mean, const std::string& orientation,
+                                const WindowShading& s, const std::string& fileName) {
+  return ShadingMaskFileWriter(mask, mean, orientation, s, fileName).Text();
 }
 
 bool WriteShadingMaskFile(const std::string& path, const ShadingMask& mask, Single mean, const std::string& orientation,
                           const WindowShading& s, const std::string& fileName, std::string& error) {
-  return common::WriteFileSafely(path, ShadingMaskFileText(mask, mean, orientation, s, fileName), &error);
+  return common::WriteDataFile(path, ShadingMaskFileWriter(mask, mean, orientation, s, fileName), &error);
 }
 
 bool ReadShadingMaskFile(const std::string& path, ShadingMask& mask, Single& mean, std::string& error) {

@@ -255,7 +255,7 @@ bool WriteCentralPlantFile(const std::string& path, const std::string& projName,
         .SngExact(p.FAUFanPower[i])
         .SngExact(p.FAUChWFlow[i])
         .EndLine();
-  return common::WriteFileSafely(path, w.Text(), &error);
+  return common::WriteDataFile(path, w, &error);
 }
 
 bool WriteServicesFile(const std::string& path, const std::string& projName, const common::NonACServicesData& s,
@@ -278,7 +278,7 @@ bool WriteServicesFile(const std::string& path, const std::string& projName, con
         .SngExact(s.GasLF[i])
         .EndLine();
   }
-  return common::WriteFileSafely(path, w.Text(), &error);
+  return common::WriteDataFile(path, w, &error);
 }
 
 }  // namespace plant_input

@@ -95,7 +95,7 @@ bool OpenWriter(common::SimulationState& sim, simulation::BlockWriter& w, const 
 }
 
 bool FlushWriter(common::SimulationState& sim, simulation::BlockWriter& w, const std::string& path) {
-  if (!w.Flush()) return Fail(sim, kBCLSim, "Failed to write " + path + "!");
+  if (!w.Flush()) return Fail(sim, kBCLSim, "Failed to write " + path + ": " + w.Error());
   return true;
 }
 

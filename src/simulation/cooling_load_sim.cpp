@@ -199,7 +199,8 @@ std::vector<std::string> TempFileNames(const std::vector<std::string>& names, co
   std::vector<bool> plain(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
     std::string file = names[i] + ext;
-    plain[i] = common::IsPlainName(names[i]) && common::IsPlainName(file) && !isTaken(file);
+    plain[i] =
+        common::IsPlainName(names[i]) && common::IsPlainName(file) && common::FitsNameLimit(file) && !isTaken(file);
     if (plain[i]) taken.push_back(Lower(file));
   }
   for (std::size_t i = 0; i < names.size(); ++i) {

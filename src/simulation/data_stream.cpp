@@ -107,6 +107,10 @@ bool BlockWriter::Open(const std::string& path, std::string& error) {
 
 bool BlockWriter::Flush(bool force) {
   if (!file_.IsOpen() || !ioError_.empty()) return false;
+  if (!out_.Ok()) {
+    ioError_ = out_.Error();
+    return false;
+  }
   if (!force && out_.Text().size() < kBlockBytes) return true;
   if (!file_.Write(out_.Text(), ioError_)) return false;
   out_ = common::DataWriter();

@@ -54,8 +54,10 @@ class BlockWriter {
   bool Open(const std::string& path, std::string& error);
   // The current block: write items and end each statement there.
   common::DataWriter& Out() { return out_; }
-  // Writes the block to the file once it has grown large; false on failure.
+  // Writes the block to the file once it has grown large; false on failure,
+  // with the reason in Error().
   bool Flush(bool force = false);
+  const std::string& Error() const { return ioError_; }
   // Writes what remains and puts the file in place of the target.
   bool Commit(std::string& error);
   // Drops the temporary file.

@@ -38,15 +38,26 @@ void PutEnergyUse(const EnergyUseResults& results, common::Program& prog) {
   }
 }
 
-std::string FormatEnergyUseFile(const EnergyUseResults& results) {
+namespace {
+
+common::DataWriter EnergyUseFileWriter(const EnergyUseResults& results) {
   common::DataWriter w;
-  for (common::Single v : results.ACEgy) w.Sng(v).EndLine();
-  for (common::Single v : results.ZnElecEgy) w.Sng(v).EndLine();
+  for (common::Single v : results.ACEgy) w.Sng(v, "the annual energy of the air-conditioning").EndLine();
+  for (common::Single v : results.ZnElecEgy) w.Sng(v, "the annual energy of the zones").EndLine();
   for (size_t k = 0; k < kListCodes.size(); ++k) {
     w.Int(results.count[k]).EndLine();
-    for (int i = 1; i <= SystemCount(results.count[k]); ++i) w.Sng(results.egy[k][static_cast<size_t>(i)]).EndLine();
+    for (int i = 1; i <= SystemCount(results.count[k]); ++i)
+      w.Sng(results.egy[k][static_cast<size_t>(i)], std::string("the annual energy of the ") + kListNames[k]).EndLine();
   }
-  return w.Text();
+  return w;
+}
+
+}  // namespace
+
+std::string FormatEnergyUseFile(const EnergyUseResults& results) { return EnergyUseFileWriter(results).Text(); }
+
+bool WriteEnergyUseFile(const std::string& path, const EnergyUseResults& results, std::string& error) {
+  return common::WriteDataFile(path, EnergyUseFileWriter(results), &error);
 }
 
 bool ParseEnergyUseFile(const std::string& text, EnergyUseResults& results, std::string& why) {

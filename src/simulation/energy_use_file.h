@@ -32,6 +32,9 @@ EnergyUseResults TakeEnergyUse(common::Program& prog);
 void PutEnergyUse(const EnergyUseResults& results, common::Program& prog);
 
 std::string FormatEnergyUseFile(const EnergyUseResults& results);
+// Saves that text at `path`; a value that is not a finite number is never
+// written: the save is refused, naming it. False with the reason.
+bool WriteEnergyUseFile(const std::string& path, const EnergyUseResults& results, std::string& error);
 
 // Reads a result file over `results`, whose counts are those of the
 // project's lists: each list with systems gets its values and its total as

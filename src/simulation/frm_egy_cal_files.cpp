@@ -1,5 +1,6 @@
 // The files of the energy calculation window: the input files it reads
 // on loading, the energy use result file and the run log file.
+#include "common/failure_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
 #include "energy_input/energy_file_names.h"
@@ -101,7 +102,7 @@ void frmEgyCal::mnuFSave_Click() {
   if (!chosen || chosen->empty()) return;
   EurFile = *chosen;
   std::string why;
-  if (!common::WriteFileSafely(*chosen, FormatEnergyUseFile(TakeEnergyUse(prog_)), &why))
+  if (!WriteEnergyUseFile(*chosen, TakeEnergyUse(prog_), why))
     MsgBox("The energy use results were not saved: " + why + ".");
 }
 
@@ -131,8 +132,9 @@ bool frmEgyCal::SaveRunLog() {
   auto chosen = GetPlatform().SaveFileDialog({"Save Run Log", "Run Log File (*.TXT)|*.TXT", "", ""});
   std::vector<std::string> lines;
   for (int i = 0; i < lstRun.ListCount(); ++i) lines.push_back(lstRun.List(i));
-  if (!chosen || chosen->empty() || !common::WriteFileSafely(*chosen, FormatRunLog(lines))) {
-    MsgBox("Error in printing run log!!");
+  std::string why;
+  if (!chosen || chosen->empty() || !common::WriteFileSafely(*chosen, FormatRunLog(lines), &why)) {
+    MsgBox(common::WithReason("Error in printing run log!!", why));
     return false;
   }
   return true;

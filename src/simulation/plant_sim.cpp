@@ -223,8 +223,9 @@ bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal
             .Sng(cp.CTFanPower[0])
             .EndLine();
         if (!out.Flush()) {
+          const std::string why = out.Error();
           out.Abandon();
-          return Fail(sim, kRunPlantSimulation, "Failed to write " + outPath + "!");
+          return Fail(sim, kRunPlantSimulation, "Failed to write " + outPath + ": " + why);
         }
         sim.ACEgy[common::kACFans] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
         sim.ACEgy[common::kACChillers] += cp.ChrPower[1][0];

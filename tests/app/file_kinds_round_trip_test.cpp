@@ -7,11 +7,14 @@
 
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 
 #include "app/main_window.h"
+#include "assessment/lcc_file.h"
 #include "assessment/result_file.h"
+#include "assessment/weighting_file.h"
 #include "building/component_file.h"
 #include "building/element_file.h"
 #include "building/group_file.h"
@@ -21,6 +24,8 @@
 #include "energy_input/energy_model_files.h"
 #include "energy_input/shading_mask_file.h"
 #include "plant_input/plant_files.h"
+#include "simulation/data_stream.h"
+#include "simulation/energy_use_file.h"
 #include "support/lcia_fixture.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -211,6 +216,90 @@ TEST(FileKindsRoundTrip, ATextWithAQuoteAndACommaReadsBackAsWritten) {
   for (const auto& kind : kinds) {
     SCOPED_TRACE(kind.name);
     kind.roundTrip();
+  }
+}
+
+// A number that is not finite (an overflowed or undefined result) would be
+// written as a text the reader refuses: the save is refused instead, naming
+// the value, and the file saved before stays as it was.
+TEST(FileKindsRoundTrip, ANumberThatIsNotFiniteIsNeverWritten) {
+  testsupport::TempFolder folder;
+  const std::string path = folder.Path() + "saved before";
+  const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+  std::string error;
+  struct Kind {
+    const char* name;
+    std::function<bool()> save;
+    std::string reason;
+  } kinds[] = {
+      {"project (.PRJ)",
+       [&] {
+         common::BldgRec b;
+         b.CFA = inf;
+         return building::WriteProjectFile(path, b, error);
+       },
+       "the number at item 2 of line 2 is not a finite number (an overflow)"},
+      {"group (.FLR)",
+       [&] {
+         common::GroupRec g;
+         g.GrpQty = nan;
+         return building::WriteGroupFile(path, g, 200, error);
+       },
+       "the number at item 1 of line 4 is not a finite number (undefined)"},
+      {"result (.RES)",
+       [&] {
+         auto d = std::make_unique<assessment::CaseData>();
+         d->LCAResult.FlrTypeEgy[1][2] = inf;
+         return assessment::WriteResultFile(path, *d, error);
+       },
+       "the value of FlrTypeEgy on line 185 is not a finite number (an overflow)"},
+      {"LCC result (.LCC)",
+       [&] {
+         assessment::LccNumbers v{};
+         v[3][1] = -inf;
+         return assessment::WriteLccFile(path, v, error);
+       },
+       "the value of row 4 of stage 1 on line 16 is not a finite number (an overflow)"},
+      {"energy use (.EUR)",
+       [&] {
+         simulation::EnergyUseResults r;
+         r.ACEgy[2] = nan;
+         return simulation::WriteEnergyUseFile(path, r, error);
+       },
+       "the value of the annual energy of the air-conditioning on line 3 is not a finite number (undefined)"},
+      {"weighting (.WGT)",
+       [&] {
+         assessment::WeightingValues v;
+         v.costPara[1] = inf;
+         return assessment::WriteWeightingFile(path, v, error);
+       },
+       "the value of a cost parameter on line 13 is not a finite number (an overflow)"},
+      {"energy model (.ECI)",
+       [&] {
+         common::EnergyModel m = QuotedModel();
+         m.RmArea[1][1] = inf;
+         return energy_input::WriteEnergyModelFile(path, kText, m, {}, error);
+       },
+       "the number at item 1 of line 7 is not a finite number (an overflow)"},
+      {"shading mask (.SHM)",
+       [&] { return energy_input::WriteShadingMaskFile(path, {}, nan, "N", {}, "Q.SHM", error); },
+       "the number at item 1 of line 37 is not a finite number (undefined)"},
+      {"hourly loads (.TXT)",
+       [&] {
+         simulation::BlockWriter out;
+         if (!out.Open(path, error)) return true;
+         out.Out().Int(1).Int(2).Sng(inf).EndLine();
+         return out.Commit(error);
+       },
+       "the number at item 3 of line 1 is not a finite number (an overflow)"},
+  };
+  for (const auto& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    folder.Write("saved before", "old");
+    error.clear();
+    EXPECT_FALSE(kind.save());
+    EXPECT_NE(error.find(kind.reason), std::string::npos) << error;
+    EXPECT_EQ(folder.Read("saved before"), "old");
   }
 }
 

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "common/paths.h"
@@ -244,6 +249,54 @@ TEST_F(ProjectCommandsTest, FailedSaveIsNotReportedAsSaved) {
   EXPECT_EQ(Panel(0), "   Save main project data file");
   EXPECT_FALSE(prog.building.ProjSaved);
   EXPECT_EQ(platform.Dialogs().back().fileName, "Tower.PRJ");
+}
+
+// A read or save that fails says why on a second line, under the window's
+// own message: the reason the reading or writing function knows.
+TEST_F(ProjectCommandsTest, AFailureSaysWhyOnASecondLine) {
+  StartWithDatabase();
+  main.txtProjName.SetText("Tower");
+  main.AcceptProjName();
+  const std::string dir = folder.Path();
+  common::MakeFolder(dir + "saved");
+  const std::string readOnly = folder.Write("saved/RO.PRJ", "old");
+  chmod(readOnly.c_str(), 0444);
+  common::MakeFolder(dir + "saved/FOLDER.PRJ");
+  const std::string huge = folder.Write("saved/HUGE.PRJ", "");
+  ASSERT_EQ(truncate(huge.c_str(), static_cast<off_t>(common::kMaxDataFileBytes + 1)), 0);
+  struct Case {
+    std::string chosen;
+    bool save;
+    std::string reason;
+  };
+  std::vector<Case> cases = {
+      {readOnly, true, "cannot replace " + readOnly + ": the file is read-only"},
+      {dir + "saved/FOLDER.PRJ", true, "cannot replace " + dir + "saved/FOLDER.PRJ: it is not a regular file"},
+      {dir + "gone/T.PRJ", true, "cannot create " + dir + "gone/T.PRJ: No such file or directory"},
+      {huge, false,
+       "cannot read " + huge + ": it holds 16777217 bytes, more than any file of its kind (at most 16777216)"},
+  };
+  // A folder that may not be written to (the system lets its administrator write anyway).
+  if (geteuid() != 0) {
+    common::MakeFolder(dir + "locked");
+    chmod((dir + "locked").c_str(), 0555);
+    cases.push_back({dir + "locked/T.PRJ", true, "cannot create " + dir + "locked/T.PRJ: Permission denied"});
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    if (c.save) {
+      platform.ExpectSaveDialog(c.chosen);
+      platform.ExpectMessage("Error encountered in writing project file!\n" + c.reason);
+      main.mnuFileSave.Click();
+    } else {
+      platform.ExpectOpenDialog(c.chosen);
+      platform.ExpectMessage("Error encountered in reading project file!\n" + c.reason);
+      main.mnuFileOpen.Click();
+    }
+    EXPECT_TRUE(platform.ScriptDone());
+  }
+  EXPECT_EQ(folder.Read("saved/RO.PRJ"), "old");
+  chmod((dir + "locked").c_str(), 0755);
 }
 
 TEST_F(ProjectCommandsTest, CloseAsksOnlyWhenUnsaved) {

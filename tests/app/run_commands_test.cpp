@@ -98,7 +98,9 @@ TEST_F(RunCommandsTest, ResetAsksFirst) {
 }
 
 // A short user-value file of a generic element is ignored: the run goes on
-// with the element's own values and says so once in the message panel.
+// with the element's own values and says so once in the message panel,
+// with the reason on the next line. A group file that cannot be read stops
+// the run; the message box gives the reason under the error text.
 TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
   namespace fs = std::filesystem;
   fs::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
@@ -117,8 +119,17 @@ TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
       "   Warning: the user values of GF_RECEPTION.FLE cannot be read; its default values are used";
   auto lines = main.PicMain.PrintedTexts();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), warning), 1);
+  auto at = std::find(lines.begin(), lines.end(), warning);
+  ASSERT_NE(at + 1, lines.end());
+  EXPECT_EQ(at[1], "   unexpected end of file (line 3)");
   EXPECT_EQ(LastLines(1)[0], "   Impact calculation completed");
   EXPECT_EQ(prog.assess.LCAResult.BldgImp[0][2], whole);
+
+  fs::remove(folder.Path() + "office/ROOF.FLR");
+  platform.ExpectMessage("Error in reading file: ROOF.FLR Impacting calculation terminated!!\nfile not found: " +
+                         folder.Path() + "office/ROOF.FLR");
+  main.mnuRunLCA.Click();
+  EXPECT_FALSE(main.mnuRunLCA.Checked());
 }
 
 // A material number the database does not hold books nothing; the run goes

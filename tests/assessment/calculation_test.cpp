@@ -382,6 +382,45 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
   }
 }
 
+// A stored name is read by its file part from the project folder, as the
+// editors read it: files of the same names in the folder the name spells
+// (here unreadable) are never booked.
+TEST_F(CalculationTest, StoredFoldersAreNeverFollowed) {
+  ASSERT_EQ(RunAll(kModeAssessment), "");
+  const common::LCAResultRec expected = prog->assess.LCAResult;
+  auto renamed = [](SmallProject& t, const std::string& file, const std::string& from, const std::string& to) {
+    std::string text = t.folder.Read("proj/" + file);
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+      text.replace(at, from.size(), to);
+    t.folder.Write("proj/" + file, text);
+  };
+  struct Case {
+    const char* what;
+    std::function<void(SmallProject&, const std::string&)> point;
+  } cases[] = {
+      {"group",
+       [](SmallProject& t, const std::string& other) { t.prog->building.Bldg.FlrGrpFile[0] = other + "G.FLR"; }},
+      {"component",
+       [&](SmallProject& t, const std::string& other) { renamed(t, "G.FLR", "\"A.FLC\"", "\"" + other + "A.FLC\""); }},
+      {"element", [&](SmallProject& t,
+                      const std::string& other) { renamed(t, "A.FLC", "\"GEN.FLE\"", "\"" + other + "GEN.FLE\""); }},
+  };
+  for (const Case& c : cases) {
+    for (bool full : {true, false}) {
+      SmallProject fresh;
+      for (const char* file : {"G.FLR", "A.FLC", "GEN.FLE", "GEN_.FLE"})
+        fresh.folder.Write(std::string("other/") + file, "unreadable");
+      // The full path, or the path from the project folder.
+      const std::string other = full ? fresh.folder.Path() + "other/" : "../other/";
+      SCOPED_TRACE(std::string(c.what) + " named " + other);
+      c.point(fresh, other);
+      EXPECT_EQ(fresh.RunAll(kModeAssessment), "");
+      EXPECT_EQ(fresh.prog->assess.LCAResult.BldgImp, expected.BldgImp);
+      EXPECT_EQ(fresh.prog->assess.LCAResult.FlrImp, expected.FlrImp);
+    }
+  }
+}
+
 TEST_F(CalculationTest, DivisionByZeroInAFormulaIsAnErrorNotANaN) {
   folder.Write("data/FOUND/E1.IMP", "1\r\n\"Steel\"\r\n2\r\n2\r\n1,0,\"a\",\"b\"\r\n4,4,\"c\",\"d\"\r\n10\r\n50\r\n");
   EXPECT_EQ(RunAll(kModeAssessment),

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "assessment/factors.h"
 #include "assessment/frm_result.h"
+#include "common/paths.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -232,6 +234,17 @@ TEST_F(ResultWindowTest, FailedLoadsAndSavesChangeNothing) {
   platform.ExpectMessage(kSaveFailed);
   w->mnuSaveAlt.Click();
   EXPECT_EQ(w->cboSelCase.ListIndex(), kAlt);
+
+  // An overflowed result is never written: the message names it on a
+  // second line, and no file is made.
+  prog.building.Bldg.ProjFile = "HOUSE.PRJ";
+  prog.assess.LCAResult.FlrEgy[2] = std::numeric_limits<float>::infinity();
+  const std::string over = folder.Path() + "over.RES";
+  platform.ExpectSaveDialog(over);
+  platform.ExpectMessage(std::string(kSaveFailed) + "\ncannot save " + over +
+                         ": the value of FlrEgy on line 47 is not a finite number (an overflow)");
+  w->mnuSaveCur.Click();
+  EXPECT_FALSE(common::FileExists(over));
 }
 
 TEST_F(ResultWindowTest, ExportTableAndCharts) {

@@ -146,14 +146,15 @@ TEST_F(ComponentCommands, AFailedSaveReportsAndChangesNothing) {
   const common::CompRec before = st.CurComp;
   struct Case {
     building::ComponentBoxes boxes;
+    std::string reason;  // the writer's, on a second line
   } cases[] = {
-      {{"Two\nlines", 0, "1", {"x"}}},
-      {{"Fine", 0, "1", std::vector<std::string>(21, "x")}},
-      {{"Fine", 0, "1e39", {}}},
+      {{"Two\nlines", 0, "1", {"x"}}, "\na name holds a line break"},
+      {{"Fine", 0, "1", std::vector<std::string>(21, "x")}, ""},
+      {{"Fine", 0, "1e39", {}}, ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Told(building::SaveCompFile(st, dialogs, c.boxes, st.CurComp.CompFile)),
-              "not done: Error in saving component data!!");
+              "not done: Error in saving component data!!" + c.reason);
     EXPECT_EQ(st.CurComp, before);
     EXPECT_EQ(ReadProject("Keep.FLC"), "previous contents");
   }
@@ -206,7 +207,7 @@ TEST_F(ComponentCommands, LoadTakesTheChosenNameOnlyAfterAGoodRead) {
   platform.ExpectOpenDialog(st.ProjDir + "BAD.FLC");
   auto read = building::LoadCompFile(st, dialogs);
   EXPECT_EQ(read.result, CommandRead::Failed);
-  EXPECT_EQ(read.message, "Error in reading component data!!");
+  EXPECT_EQ(read.message, "Error in reading component data!!\nan element count of 21 lies outside 0 to 20 (line 6)");
   platform.ExpectOpenDialog(st.ProjDir + "GONE.FLC");  // nothing read, nothing shown
   read = building::LoadCompFile(st, dialogs);
   EXPECT_EQ(read.result, CommandRead::NotOpened);

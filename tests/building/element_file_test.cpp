@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "building/component_commands.h"
+#include "building/component_file.h"
 #include "building/element_commands.h"
 #include "building/file_naming.h"
+#include "building/group_commands.h"
+#include "building/group_file.h"
 #include "common/paths.h"
 #include "composition_fixture.h"
 
@@ -241,7 +245,7 @@ TEST_F(ElementCommands, ATypeTheLibraryLacksIsReported) {
   building::SetElmFileKind(st, 0);
   read = building::ReadElmFile(st, "SLAB.FLE");
   EXPECT_EQ(read.result, CommandRead::Read);
-  EXPECT_EQ(read.message, "Error in opening element library: " + st.FabLibFile);
+  EXPECT_EQ(read.message, "Error in opening element library: " + st.FabLibFile + "\nfile not found: " + st.FabLibFile);
   EXPECT_EQ(read.shown.library, building::LibraryLoad::NotOpened);
 }
 
@@ -270,8 +274,41 @@ TEST_F(ElementCommands, AReadErrorNamesTheCurrentFolderAndTheFile) {
   current.pop_back();  // no separator between the folder and the file
   auto read = building::ReadElmFile(st);
   EXPECT_EQ(read.result, CommandRead::Failed);
-  EXPECT_EQ(read.message, "Error in reading element data!! " + current + "BAD.FLE");
+  EXPECT_EQ(read.message, "Error in reading element data!! " + current +
+                              "BAD.FLE\nan element type of 301 lies outside 0 to 300 (line 4)");
   EXPECT_EQ(st.CurElm, before);
+}
+
+// The editors read a stored group, component or element name by its file
+// part from the project folder, never from the folder the name spells: what
+// they show is what the run books.
+TEST_F(ElementCommands, StoredFoldersAreNeverFollowed) {
+  std::string error;
+  folder.Write("other/.keep", "");
+  for (const std::string& where : {std::string("proj/"), std::string("other/")}) {
+    const std::string name = where == "proj/" ? "In the project" : "Elsewhere";
+    common::GroupRec g;
+    g.GrpName = name;
+    common::CompRec c;
+    c.CompName = name;
+    c.CompType = 1;
+    common::ElmRec e = SampleElement(1);
+    e.ElmName = name;
+    ASSERT_TRUE(building::WriteGroupFile(folder.Path() + where + "G.FLR", g, 200, error)) << error;
+    ASSERT_TRUE(building::WriteComponentFile(folder.Path() + where + "C.FLC", c, 210, error)) << error;
+    ASSERT_TRUE(building::WriteElementFile(folder.Path() + where + "E.FLE", e, 220, error)) << error;
+  }
+  // The full path, and the path from the project folder.
+  for (const std::string& other : {folder.Path() + "other/", std::string("../other/")}) {
+    SCOPED_TRACE(other);
+    ASSERT_TRUE(building::ReadGrpFile(st, other + "G.FLR").done);
+    EXPECT_EQ(st.CurGrp.GrpName, "In the project");
+    building::SetCompFileKind(st);
+    EXPECT_EQ(building::ReadCompFile(st, other + "C.FLC").shown.compName, "In the project");
+    building::SetElmFileKind(st, 0);
+    EXPECT_EQ(building::ReadElmFile(st, other + "E.FLE").shown.elmName, "In the project");
+    EXPECT_EQ(st.CurElm.ElmFile, "E.FLE");
+  }
 }
 
 TEST_F(ElementCommands, LoadTakesTheChosenNameOnlyAfterAGoodRead) {

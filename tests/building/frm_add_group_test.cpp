@@ -423,6 +423,39 @@ TEST_F(GroupEditorTest, SaveNamesTheFileFromTheGroupName) {
   EXPECT_FALSE(w->IsLoaded());
 }
 
+// A new group named like a group file of the project (used elsewhere in the
+// building) replaces it only when the user says so; No keeps the file as it
+// was and the editor open with its edits.
+TEST_F(GroupEditorTest, ANewGroupNamedLikeAGroupFileAsksBeforeReplacingIt) {
+  OpenExisting(3);
+  w->Unload();
+  const std::string existing = folder.Read("proj/G.FLR");
+  const std::string question = "G.FLR already exists in the project folder. Replace it?";
+  OpenNew(200);
+  w->txtGroupName.SetText("G");
+  w->txtGroupNo.SetText("1");
+  ComponentEditorReturns("NEW.FLC", "New", 0, 1);
+  w->cmdAddGrpComp.Click();
+  platform.ExpectMessage(question, MsgResult::No);
+  w->cmdSaveGroup.Click();
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::Yes);
+  platform.ExpectMessage(question, MsgResult::No);
+  w->cmdReturn.Click();
+  EXPECT_TRUE(w->IsLoaded());
+  EXPECT_FALSE(w->Saved());
+  EXPECT_EQ(folder.Read("proj/G.FLR"), existing);
+  EXPECT_EQ(st.CurGrp.GrpFile, "");
+  EXPECT_EQ(w->txtGroupName.Text(), "G");
+  EXPECT_EQ(Items(w->lstGrpComp), std::vector<std::string>{"New"});
+
+  platform.ExpectMessage(question, MsgResult::Yes);
+  w->cmdSaveGroup.Click();
+  EXPECT_TRUE(w->Saved());
+  EXPECT_NE(folder.Read("proj/G.FLR").find("\"NEW.FLC\""), std::string::npos);
+  w->cmdSaveGroup.Click();  // its own file now: nothing to ask
+  EXPECT_TRUE(platform.ScriptDone());
+}
+
 TEST_F(GroupEditorTest, ReturnQuestion) {
   OpenNew(300);
   ComponentEditorReturns("P.SEC", "Pump", 0, 1);

@@ -161,8 +161,10 @@ TEST_F(GroupCommands, AnUnreadableGroupIsReportedAndChangesNothing) {
   WriteProject("BAD.FLR", "\"BAD.FLR\"\r\n200\r\n\"Name\"\r\n1\r\n102\r\n");
   st.CurGrp = SampleGroup(1);
   const common::GroupRec before = st.CurGrp;
-  EXPECT_EQ(Told(building::ReadGrpFile(st, "BAD.FLR")), "not done: Error in reading file: BAD.FLR");
-  EXPECT_EQ(Told(building::ReadGrpFile(st, "GONE.FLR")), "not done: Error in reading file: GONE.FLR");
+  EXPECT_EQ(Told(building::ReadGrpFile(st, "BAD.FLR")),
+            "not done: Error in reading file: BAD.FLR\na component count of 102 lies outside 0 to 101 (line 5)");
+  EXPECT_EQ(Told(building::ReadGrpFile(st, "GONE.FLR")),
+            "not done: Error in reading file: GONE.FLR\nfile not found: " + InProject("GONE.FLR"));
   EXPECT_EQ(st.CurGrp, before);
 }
 
@@ -209,7 +211,7 @@ TEST_F(GroupCommands, SaveChecksTheBoxesInOrder) {
       {{"Roof", "", 0}, "Missing no. of identical Floor(s) in Building!"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Told(building::SaveGrpFile(st, c.boxes)), "not done: " + c.message);
+    EXPECT_EQ(Told(building::SaveGrpFile(st, dialogs, c.boxes, st.CurGrp.GrpFile)), "not done: " + c.message);
   }
   EXPECT_EQ(st.CurGrp.GrpFile, "");
   EXPECT_FALSE(common::FileExists(InProject(".FLR")));
@@ -231,7 +233,7 @@ TEST_F(GroupCommands, SaveNamesTheFileAndTakesTheLeadingNumber) {
     SCOPED_TRACE(c.typed);
     st.CurGrp = SampleGroup(2);
     st.CurGrp.GrpFile = c.stored;
-    ASSERT_EQ(Told(building::SaveGrpFile(st, {c.typed, c.number, 2})), "done");
+    ASSERT_EQ(Told(building::SaveGrpFile(st, dialogs, {c.typed, c.number, 2}, c.stored)), "done");
     EXPECT_EQ(st.CurGrp.GrpFile, c.file);
     EXPECT_EQ(st.CurGrp.GrpQty, c.qty);
     common::GroupRec back;
@@ -247,7 +249,7 @@ TEST_F(GroupCommands, SaveNamesTheFileAndTakesTheLeadingNumber) {
 TEST_F(GroupCommands, SaveWritesTheListedComponentsOnly) {
   st.CurGrp = SampleGroup(3);
   st.CurGrp.GrpFile.clear();
-  ASSERT_EQ(Told(building::SaveGrpFile(st, {"Three", "1", 2})), "done");
+  ASSERT_EQ(Told(building::SaveGrpFile(st, dialogs, {"Three", "1", 2}, st.CurGrp.GrpFile)), "done");
   common::GroupRec back;
   ASSERT_EQ(building::ReadGroupFile(InProject("Three.FLR"), 200, back).status, FileRead::Ok);
   EXPECT_EQ(back.NoOfComp, 2);
@@ -261,7 +263,7 @@ TEST_F(GroupCommands, ASaveGoesToTheProjectFolderWhateverTheCurrentFolderHolds) 
   folder.Write("Here.FLR", "old");
   st.CurGrp = SampleGroup(1);
   st.CurGrp.GrpFile.clear();
-  ASSERT_EQ(Told(building::SaveGrpFile(st, {"Here", "1", 1})), "done");
+  ASSERT_EQ(Told(building::SaveGrpFile(st, dialogs, {"Here", "1", 1}, st.CurGrp.GrpFile)), "done");
   EXPECT_EQ(folder.Read("Here.FLR"), "old");
   EXPECT_TRUE(common::FileExists(InProject("Here.FLR")));
 }
@@ -272,13 +274,16 @@ TEST_F(GroupCommands, AFailedSaveReportsAndKeepsTheOldFileAndRecord) {
   WriteProject("Old.FLR", "previous contents");
   st.CurGrp.GrpName = "Has a\nline break";
   const common::GroupRec before = st.CurGrp;
-  EXPECT_EQ(Told(building::SaveGrpFile(st, {"Has a\nline break", "1", 1})), "not done: Error in writing Floor data");
+  EXPECT_EQ(Told(building::SaveGrpFile(st, dialogs, {"Has a\nline break", "1", 1}, st.CurGrp.GrpFile)),
+            "not done: Error in writing Floor data\na name holds a line break");
   EXPECT_EQ(st.CurGrp, before);
   EXPECT_EQ(ReadProject("Old.FLR"), "previous contents");
 
   st.ProjDir = folder.Path() + "no/such/folder/";
   st.CurGrp.GrpName = "Fine";
-  EXPECT_EQ(Told(building::SaveGrpFile(st, {"Fine", "1", 1})), "not done: Error in writing Floor data");
+  EXPECT_EQ(
+      Told(building::SaveGrpFile(st, dialogs, {"Fine", "1", 1}, st.CurGrp.GrpFile)),
+      "not done: Error in writing Floor data\ncannot create " + st.ProjDir + "Old.FLR: No such file or directory");
 }
 
 }  // namespace

@@ -211,44 +211,47 @@ TEST_F(InputSummaryTest, ProjectWithoutGroups) {
 }
 
 // A file that fails to read ends the report with the name of the file read
-// at the deepest level; what was written before stays in the report.
+// at the deepest level, and why it failed on a second line; what was
+// written before stays in the report.
 TEST(InputSummaryFailure, NamesTheDeepestFileAndKeepsTheLinesBefore) {
   struct Case {
     const char* what;
     std::function<void(testsupport::SummaryProject&, common::BuildingState&)> spoil;
     std::string file;      // named in the message
     std::string lastLine;  // the last non-empty line of the report
+    std::string reason;    // the start of the second line; empty: none
   };
   using P = testsupport::SummaryProject;
   using S = common::BuildingState;
   const std::vector<Case> cases = {
-      {"missing group file", [](P& p, S&) { p.Remove("GF.FLR"); }, "GF.FLR",
-       "For the Floor Group:        Ground floor"},
-      {"missing component file", [](P& p, S&) { p.Remove("CAPS.FDC"); }, "CAPS.FDC",
-       "For the Component:          Caps"},
-      {"missing element file", [](P& p, S&) { p.Remove("CAP.FDE"); }, "CAP.FDE", "For the Element:            Cap"},
+      {"missing group file", [](P& p, S&) { p.Remove("GF.FLR"); }, "GF.FLR", "For the Floor Group:        Ground floor",
+       "GF.FLR: file not found: "},
+      {"missing component file", [](P& p, S&) { p.Remove("CAPS.FDC"); }, "CAPS.FDC", "For the Component:          Caps",
+       "CAPS.FDC: file not found: "},
+      {"missing element file", [](P& p, S&) { p.Remove("CAP.FDE"); }, "CAP.FDE", "For the Element:            Cap",
+       "CAP.FDE: file not found: "},
       {"malformed component file",
        [](P& p, S&) { p.Write("proj/SLAB.FLC", "\"SLAB.FLC\"\r\n210\r\n\"Slab\"\r\nx\r\n"); }, "SLAB.FLC",
-       "For the Component:          Slab"},
+       "For the Component:          Slab", "SLAB.FLC: \"x\" is not a number (line 4)"},
       {"element with a 17th value",
        [](P& p, S&) {
          std::string text = "\"CAR.SRE\"\r\n320\r\n\"Car\"\r\n7\r\n";
          for (int i = 0; i < 17; ++i) text += "\"1\",\"\"\r\n";
          p.Write("proj/CAR.SRE", text);
        },
-       "CAR.SRE", "For the Element:            Car"},
+       "CAR.SRE", "For the Element:            Car", "CAR.SRE: a 17th value that is not empty (line 21)"},
       {"element type not in the library",
        [](P& p, S&) {
          p.Write("proj/SLAB.FLE", "\"SLAB.FLE\"\r\n220\r\n\"Slab 150\"\r\n9\r\n\"150\",\"mm\"\r\n\"\",\"\"\r\n");
        },
-       "SLAB.FLE", "For the Element:            Slab 150"},
+       "SLAB.FLE", "For the Element:            Slab 150", ""},
       {"component naming a type not in the library",
        [](P& p, S&) {
          p.Write("proj/LIFT.SRC", "\"LIFT.SRC\"\r\n310\r\n\"Lift\"\r\n3\r\n1\r\n1\r\n\"CAR.SRE\",\"Car\",8\r\n");
        },
-       "LIFT.SRC", "No. of ELements in the Component:          1 "},
+       "LIFT.SRC", "No. of ELements in the Component:          1 ", ""},
       {"library missing", [](P&, S& s) { std::remove((s.DataDir + "ELECTSER/ELECTSER.ELB").c_str()); }, "LIFT.SRC",
-       "For the Component:          Lift"},
+       "For the Component:          Lift", "Error in opening element library: "},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -256,7 +259,10 @@ TEST(InputSummaryFailure, NamesTheDeepestFileAndKeepsTheLinesBefore) {
     testsupport::SummaryProject project(st);
     st.InpSumFile = project.folder.Path() + "SUMMARY.TXT";
     c.spoil(project, st);
-    EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "not done: Error encountered. Currently reading from:" + c.file);
+    const std::string told = Told(ModInpCtl::WriteInputSummary(st));
+    const std::string first = "not done: Error encountered. Currently reading from:" + c.file;
+    EXPECT_EQ(told.substr(0, told.find('\n')), first);
+    EXPECT_EQ(told.substr(std::min(told.size(), first.size() + 1), c.reason.size()), c.reason) << told;
     auto lines = ReportLines(project.Read("SUMMARY.TXT"));
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     ASSERT_FALSE(lines.empty());
@@ -266,7 +272,9 @@ TEST(InputSummaryFailure, NamesTheDeepestFileAndKeepsTheLinesBefore) {
 
 TEST_F(InputSummaryTest, ReportFileThatCannotBeWritten) {
   st.InpSumFile = project.folder.Path() + "no/such/folder/SUMMARY.TXT";
-  EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "not done: Failed to open " + st.InpSumFile + " for output!");
+  EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "not done: Failed to open " + st.InpSumFile + " for output!\n" +
+                                                        "cannot create " + st.InpSumFile +
+                                                        ": No such file or directory");
 }
 
 // A bare report name goes to the project folder, as do the files read.

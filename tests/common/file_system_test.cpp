@@ -3,11 +3,15 @@
 // the user keeps, with its permissions, or refuses and leaves it as it was.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -94,6 +98,38 @@ TEST(FileReading, EachKindHasItsOwnLimit) {
   EXPECT_NE(error.find("grew beyond 12 bytes"), std::string::npos) << error;
 }
 
+// A name holding a NUL byte (a crafted data file's quoted item) would be cut
+// at the NUL by the system: reading CUT<NUL>.FLR would open CUT, writing it
+// would replace CUT. Every reading and writing function refuses it.
+TEST(FileReading, ANameHoldingNulIsRefusedForReadingAndWriting) {
+  testsupport::TempFolder tmp;
+  const std::string cut = tmp.Write("CUT", "the file the cut name leads to");
+  const std::string crafted = cut + std::string("\0.FLR", 5);
+  common::FileCache cache;
+  struct Case {
+    const char* what;
+    std::function<bool(std::string&)> use;
+  } cases[] = {
+      {"read", [&](std::string& e) { return common::ReadWholeFile(crafted, &e).has_value(); }},
+      {"read exactly", [&](std::string& e) { return common::ReadFileAt(crafted, &e).has_value(); }},
+      {"read once per run", [&](std::string& e) { return cache.Text(crafted, &e).has_value(); }},
+      {"write", [&](std::string& e) { return common::WriteFileSafely(crafted, "new", &e); }},
+      {"look up",
+       [&](std::string& e) {
+         e = "the name " + tmp.Path() + "CUT\\0.FLR holds a NUL byte";
+         return common::FileExists(crafted) || common::FindExisting(crafted).has_value();
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string error;
+    EXPECT_FALSE(c.use(error));
+    EXPECT_NE(error.find("the name " + tmp.Path() + "CUT\\0.FLR holds a NUL byte"), std::string::npos) << error;
+    EXPECT_EQ(tmp.Read("CUT"), "the file the cut name leads to");
+    EXPECT_EQ(Names(tmp.Path()), std::vector<std::string>{"CUT"});
+  }
+}
+
 TEST(SafeWriting, ReadOnlyOrSpecialTargetIsRefusedAndLeftAsItWas) {
   testsupport::TempFolder tmp;
   const std::string dir = tmp.Path();
@@ -153,6 +189,84 @@ TEST(SafeWriting, ATargetReachedThroughLinksIsReplacedAndTheLinksKept) {
   EXPECT_FALSE(common::WriteFileSafely(dir + "work/loop1.PRJ", "x", &error));
   EXPECT_NE(error.find("symbolic links"), std::string::npos) << error;
   EXPECT_EQ(Names(dir + "work"), links);
+}
+
+// A save writes to a short hidden file beside the target whose name says
+// what it is. One that a killed save left behind goes at the target's next
+// save; the file of a save still in progress, and another target's, stay.
+TEST(SafeWriting, TheTemporaryFileIsHiddenAndAStaleOneGoesAtTheNextSave) {
+  struct Case {
+    std::string name, begins;
+  } cases[] = {
+      {"House.PRJ", ".House.PRJ~"},
+      {std::string(255, 'L'), "." + std::string(24, 'L') + "~"},
+      {std::string(23, 'a') + "\xC3\xA9.PRJ", "." + std::string(23, 'a') + "~"},  // never half a character
+  };
+  // A save killed after it wrote part of the text.
+  auto killedWhileSaving = [](const std::string& path) {
+    pid_t child = fork();
+    if (child == 0) {
+      common::SafeOutputFile out;
+      std::string error;
+      if (out.Open(path, error) && out.Write("part of", error)) kill(getpid(), SIGKILL);
+      _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFSIGNALED(status);
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.begins);
+    testsupport::TempFolder tmp;
+    const std::string dir = tmp.Path(), target = dir + c.name;
+    ASSERT_TRUE(killedWhileSaving(target));
+    const std::vector<std::string> stale = Names(dir);
+    ASSERT_EQ(stale.size(), 1u);
+    EXPECT_EQ(stale[0].substr(0, c.begins.size()), c.begins);
+    EXPECT_EQ(stale[0].substr(stale[0].size() - 7), ".saving");
+    EXPECT_LE(stale[0].size(), 48u);
+    ASSERT_TRUE(killedWhileSaving(dir + "Other.PRJ"));
+    const std::vector<std::string> otherStale = Names(dir);
+
+    common::SafeOutputFile inProgress;
+    std::string error;
+    ASSERT_TRUE(inProgress.Open(target, error)) << error;
+    std::vector<std::string> during = Names(dir);
+    EXPECT_EQ(std::count(during.begin(), during.end(), stale[0]), 0);
+    EXPECT_EQ(during.size(), 2u);  // the other target's, and the one in progress
+    ASSERT_TRUE(common::WriteFileSafely(target, "saved", &error)) << error;
+    EXPECT_EQ(tmp.Read(c.name), "saved");
+    ASSERT_TRUE(inProgress.Write("saved later", error) && inProgress.Commit(error)) << error;
+    EXPECT_EQ(tmp.Read(c.name), "saved later");
+    std::vector<std::string> after = otherStale;
+    std::replace(after.begin(), after.end(), stale[0], c.name);
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(Names(dir), after);
+  }
+}
+
+// The temporary name never nears the system's limit: every name up to
+// 255 bytes saves, and a longer one is refused with the system's reason.
+TEST(SafeWriting, NamesUpToTheSystemLimitSave) {
+  testsupport::TempFolder tmp;
+  for (std::size_t bytes : {246u, 250u, 255u, 256u}) {
+    SCOPED_TRACE(bytes);
+    const std::string name(bytes, 'N');
+    std::string error;
+    for (const char* text : {"first", "second"}) {
+      const bool saved = common::WriteFileSafely(tmp.Path() + name, text, &error);
+      EXPECT_EQ(saved, bytes <= 255) << error;
+      if (saved) {
+        EXPECT_EQ(tmp.Read(name), text);
+      }
+    }
+    if (bytes > 255) {
+      EXPECT_NE(error.find("File name too long"), std::string::npos) << error;
+    }
+    EXPECT_EQ(Names(tmp.Path()), bytes <= 255 ? std::vector<std::string>{name} : std::vector<std::string>{});
+    std::error_code ignored;
+    std::filesystem::remove(tmp.Path() + name, ignored);
+  }
 }
 
 TEST(SafeWriting, TheReplacedFileKeepsItsPermissions) {

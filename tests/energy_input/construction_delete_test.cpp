@@ -197,16 +197,16 @@ TEST_F(DeletedConstruction, LeftWithoutSavingNothingIsRenumbered) {
   EXPECT_TRUE(platform.ScriptDone());
 }
 
-// The model file last chosen in the energy input cannot be rewritten (its
-// temporary file's name would be too long): the save stops, says which
-// file, and leaves the construction file and every model file as it was,
-// the project's own model file, already rewritten, put back; the window
-// stays open with the deletion still to be saved.
+// The model file last chosen in the energy input cannot be rewritten (it is
+// read-only): the save stops, says which file, and leaves the construction
+// file and every model file as it was, the project's own model file,
+// already rewritten, put back; the window stays open with the deletion
+// still to be saved.
 TEST_F(DeletedConstruction, AModelFileThatCannotBeWrittenStopsTheSave) {
   WriteProject("T");
-  const std::string chosen = std::string(245, 'L') + ".ECI";
-  WriteModel("chosen.ECI");
-  std::filesystem::rename("chosen.ECI", chosen);
+  const std::string chosen = "chosen.ECI";
+  WriteModel(chosen);
+  std::filesystem::permissions(chosen, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   prog->energyInput.EciFile = chosen;
   const std::string con = folder.Read("T.CON"), eci = folder.Read("T.ECI"), chosenEci = folder.Read(chosen);
   OpenConstructions([&](energy_input::frmSelCons& cons) {

@@ -2,12 +2,14 @@
 // grid's scroll thumb, the values panel laid over the editor, and a picker
 // that opens with nothing chosen.
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTableWidget>
 
+#include "building/frm_add_group.h"
 #include "building/frm_bldg_sys_input.h"
 #include "building/frm_group_comp.h"
 #include "building/frm_mat_lib.h"
@@ -103,6 +105,35 @@ TEST_F(BuildingWidgets, ClickingTheChosenGroupAgainEnablesEditAndDelete) {
   EXPECT_TRUE(w.cmdEditFloor.Enabled());
   EXPECT_TRUE(w.cmdDeleteFloor.Enabled());
   EXPECT_TRUE(platform.WidgetOf(w.cmdEditFloor)->isEnabled());
+}
+
+// A new group typed with the name of a group file of the project: the Save
+// click asks first; No keeps the file and the editor with its edits.
+TEST_F(BuildingWidgets, SavingANewGroupOverAGroupFileAsksFirst) {
+  auto& st = prog.building;
+  st.ProjDir = folder.Path();
+  const std::string existing = "\"G.FLR\"\r\n200\r\n\"Typical\"\r\n3\r\n0\r\n";
+  folder.Write("G.FLR", existing);
+  st.GrpType = 200;
+  st.GrpTypeName = "Floor";
+  st.SelGrpIdx = -1;
+  st.CurGrp = common::GroupRec{};
+  building::frmAddGroup& w = windows.frmAddGroup();
+  w.Show();
+  QTest::keyClicks(Widget<QLineEdit>(w.txtGroupName), "G");
+  QTest::keyClicks(Widget<QLineEdit>(w.txtGroupNo), "2");
+  answer = QMessageBox::No;
+  Click(w.cmdSaveGroup);
+  EXPECT_EQ(messages, std::vector<std::string>{"G.FLR already exists in the project folder. Replace it?"});
+  EXPECT_EQ(folder.Read("G.FLR"), existing);
+  EXPECT_FALSE(w.Saved());
+  EXPECT_TRUE(w.IsLoaded());
+  EXPECT_EQ(w.txtGroupName.Text(), "G");
+  answer = QMessageBox::Yes;
+  Click(w.cmdSaveGroup);
+  EXPECT_TRUE(w.Saved());
+  EXPECT_EQ(folder.Read("G.FLR"), "\"G.FLR\"\r\n200\r\n\"G\"\r\n2\r\n0\r\n");
+  w.Unload();
 }
 
 TEST_F(BuildingWidgets, MaterialPickerOpensWithNothingChosen) {

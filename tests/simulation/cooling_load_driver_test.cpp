@@ -324,9 +324,13 @@ TEST_F(CoolingLoadRun, SandwichWallsRunAYearWithFiniteLoads) {
 }
 
 TEST(TempFileNames, PlainUniqueNamesStandOthersAreReplaced) {
-  auto names = ModRoutine::TempFileNames({"Office", "office", "a/b", "", "ROOM3", "Lab"}, ".RLF", "ROOM");
-  EXPECT_EQ(names,
-            (std::vector<std::string>{"Office.RLF", "ROOM2.RLF", "_ROOM3.RLF", "ROOM4.RLF", "ROOM3.RLF", "Lab.RLF"}));
+  // A name whose file would pass the system's limit of 255 bytes is
+  // replaced too; one that just fits stands.
+  const std::string fits(251, 'F'), tooLong(252, 'T');
+  auto names =
+      ModRoutine::TempFileNames({"Office", "office", "a/b", "", "ROOM3", "Lab", fits, tooLong}, ".RLF", "ROOM");
+  EXPECT_EQ(names, (std::vector<std::string>{"Office.RLF", "ROOM2.RLF", "_ROOM3.RLF", "ROOM4.RLF", "ROOM3.RLF",
+                                             "Lab.RLF", fits + ".RLF", "ROOM8.RLF"}));
 }
 
 struct BadInput {

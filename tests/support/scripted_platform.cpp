@@ -5,6 +5,19 @@
 #include "forms/picture_box.h"
 
 namespace testsupport {
+namespace {
+
+// The message box shows `expected`: the whole text, or, when `expected`
+// holds one line, the first line of a text that gives a reason on its next
+// line (common::WithReason); the reason is checked where the script names
+// it.
+bool Shows(const std::string& shown, const std::string& expected) {
+  if (shown == expected) return true;
+  return expected.find('\n') == std::string::npos && shown.size() > expected.size() &&
+         shown.compare(0, expected.size(), expected) == 0 && shown[expected.size()] == '\n';
+}
+
+}  // namespace
 
 ScriptedPlatform::~ScriptedPlatform() {
   for (const auto& m : expectedMessages_) ADD_FAILURE() << "Expected message box never shown: " << m.text;
@@ -41,7 +54,7 @@ forms::MsgResult ScriptedPlatform::MessageBox(const std::string& text, forms::Ms
                                               const std::string& title) {
   (void)title;
   messages_.push_back(text);
-  if (!expectedMessages_.empty() && expectedMessages_.front().text == text) {
+  if (!expectedMessages_.empty() && Shows(text, expectedMessages_.front().text)) {
     forms::MsgResult answer = expectedMessages_.front().answer;
     expectedMessages_.pop_front();
     return answer;

@@ -23,6 +23,8 @@ class ScriptedPlatform : public forms::Platform {
 
   // ---- the script ----
   // The next message box must show `text`; it is answered with `answer`.
+  // A `text` of one line also matches a message that gives a reason on a
+  // second line under it; a `text` of two lines must match whole.
   void ExpectMessage(const std::string& text, forms::MsgResult answer = forms::MsgResult::OK);
   // The next file dialog (open or save) returns `path`; nullopt cancels.
   void ExpectOpenDialog(std::optional<std::string> path);
