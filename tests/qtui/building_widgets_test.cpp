@@ -1,14 +1,18 @@
 // The component editor and the material picker on their real widgets: the
-// grid's scroll thumb, the values panel laid over the editor, and a picker
-// that opens with nothing chosen.
+// grid's scroll thumb, the values panel laid over the editor, a picker
+// that opens with nothing chosen, and the element grid's cells, edit box
+// and material pick driven by the mouse through the window system.
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTableWidget>
 
+#include "building/element_library.h"
 #include "building/frm_bldg_sys_input.h"
+#include "building/frm_elm_select.h"
 #include "building/frm_group_comp.h"
 #include "building/frm_mat_lib.h"
 #include "qtui/picture_painter.h"
@@ -30,6 +34,87 @@ class BuildingWidgets : public qtui_test::RealWindows {
     option.pageStep = bar->pageStep();
     option.singleStep = bar->singleStep();
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+  }
+
+  // A floor group's editor as the group editor opens it for a new
+  // component: a fabric library with the generic element (16 rows, each
+  // with a unit) and a library wall, and three building materials.
+  building::frmGroupComp& NewFloorComponent() {
+    auto& st = prog.building;
+    st.DataDir = folder.Path() + "data/";
+    building::SetLibraryPaths(st);
+    std::string library = "\"LIB\",\"Floor Envelope and Frame Element Types\"";
+    for (int i = 0; i < 32; ++i) library += ",\"\"";
+    library += "\r\n";
+    for (const char* type : {"0,\"Generic Element\"", "1,\"RC Wall\""}) {
+      library += type;
+      for (int k = 1; k <= 16; ++k) library += ",\"Item " + std::to_string(k) + "\",\"no.\"";
+      library += "\r\n";
+    }
+    folder.Write("data/FABRIC/FABRIC.ELB", library);
+    auto& mat = prog.assess.mat;
+    const char* names[] = {"Concrete", "Rebar", "Brick"};
+    const int numbers[] = {12, 20, 120};
+    mat.MatListNo[0] = 3;
+    for (size_t r = 1; r <= 3; ++r) {
+      mat.MatListNo[r] = static_cast<common::Integer>(numbers[r - 1]);
+      mat.MatName[r] = names[r - 1];
+      mat.MatUnit[r] = "kg";
+      mat.MatIdx[static_cast<size_t>(numbers[r - 1])] = static_cast<common::Integer>(r);
+    }
+    st.GrpType = 200;
+    st.GrpTypeName = "Floor";
+    ModInpCtl::SetCompTypeNames(st);
+    st.CurGrp.GrpName = "Level 1";
+    st.SelGrpIdx = st.SelCompIdx = -1;
+    building::frmGroupComp& w = windows.frmGroupComp();
+    w.Show();
+    Window(w)->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Window(w)));
+    return w;
+  }
+
+  // A double-click as the window system delivers it: each press goes to
+  // the widget under the pointer at that moment, so the second one lands
+  // on whatever the first one laid over the spot.
+  void DoubleClickAt(QWidget* widget, QPoint at) {
+    QWidget* window = widget->window();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
+  }
+  QTableWidget* Table(const forms::Grid& grid) { return platform.WidgetOf(grid)->findChild<QTableWidget*>(); }
+  QPoint CellCentre(const forms::Grid& grid, int row, int col) {
+    return Table(grid)->visualItemRect(Table(grid)->item(row, col)).center();
+  }
+  void DoubleClickCell(const forms::Grid& grid, int row, int col) {
+    DoubleClickAt(Table(grid)->viewport(), CellCentre(grid, row, col));
+  }
+  // When `picker` is shown modally next, a double-click on its list row
+  // `row` (none: its window is closed by the frame).
+  void DoubleClickRowWhenShown(forms::Form& picker, const forms::ListBox& list, int row) {
+    auto* timer = new QTimer(Window(windows.frmGroupComp()));
+    QObject::connect(timer, &QTimer::timeout, [this, timer, &picker, &list, row] {
+      QWidget* window = Window(picker);
+      if (window == nullptr || !window->isVisible() || QApplication::activeModalWidget() != window) return;
+      timer->stop();
+      timer->deleteLater();
+      if (row < 0) {
+        window->close();
+        return;
+      }
+      auto* rows = Widget<QListWidget>(list);
+      DoubleClickAt(rows->viewport(), rows->visualItemRect(rows->item(row)).center());
+    });
+    timer->start(5);
+  }
+  // Adds a new element of the generic type through the mouse: Add, then a
+  // double-click on the type label and on the type's row in the picker.
+  void AddGenericElement(building::frmGroupComp& w) {
+    Click(w.cmdAddElm);
+    QTest::keyClicks(Widget<QLineEdit>(w.txtElmName), "Screed");
+    DoubleClickRowWhenShown(windows.frmElmSelect(), windows.frmElmSelect().lstElmTypNam, 0);
+    DoubleClickAt(platform.WidgetOf(w.lblElmType), platform.WidgetOf(w.lblElmType)->rect().center());
+    ASSERT_EQ(prog.building.CurElm.ElmTypeNo, 0);
+    ASSERT_EQ(w.msgElm.TextMatrix(5, 0), "Item 5");
   }
 };
 
@@ -102,6 +187,25 @@ TEST_F(BuildingWidgets, ClickingTheChosenGroupAgainEnablesEditAndDelete) {
   EXPECT_TRUE(w.cmdEditFloor.Enabled());
   EXPECT_TRUE(w.cmdDeleteFloor.Enabled());
   EXPECT_TRUE(platform.WidgetOf(w.cmdEditFloor)->isEnabled());
+}
+
+// A double-click on a generic element's material cell: the first press
+// lays the edit box over the cell, the second lands on the box, and the
+// double-click still opens the material picker for that cell.
+TEST_F(BuildingWidgets, DoubleClickOnAMaterialCellPicksTheMaterial) {
+  building::frmGroupComp& w = NewFloorComponent();
+  AddGenericElement(w);
+  DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, 3);
+  DoubleClickCell(w.msgElm, 5, 2);
+  EXPECT_EQ(windows.frmMatLib().ElmTypeStr, "0");
+  EXPECT_EQ(w.msgElm.TextMatrix(5, 2), "120");
+  EXPECT_EQ(w.msgElm.TextMatrix(5, 3), "Brick (kg)");
+  Shot(w, "component_editor_material_picked");
+
+  // The picker closed without a choice leaves the cell as it was.
+  DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, -1);
+  DoubleClickCell(w.msgElm, 5, 2);
+  EXPECT_EQ(w.msgElm.TextMatrix(5, 2), "120");
 }
 
 TEST_F(BuildingWidgets, MaterialPickerOpensWithNothingChosen) {
