@@ -190,6 +190,13 @@ void frmGroupComp::msgElm_DblClick() {
     }
   }
   EnterRememberedCell();
+  // The emptied box would stand over the cell and hide what it now holds:
+  // it shows the cell again and edits it, as after a click on the cell.
+  const int shown = msgElm.Col();
+  if (!txtmsgCell.Locked() && (shown == kValueCol || shown == kRemarkCol)) {
+    msgElm_EnterCell();
+    msgElm_Click();
+  }
 }
 
 void frmGroupComp::NavigateGrid(int keyCode) {

@@ -191,21 +191,28 @@ TEST_F(BuildingWidgets, ClickingTheChosenGroupAgainEnablesEditAndDelete) {
 
 // A double-click on a generic element's material cell: the first press
 // lays the edit box over the cell, the second lands on the box, and the
-// double-click still opens the material picker for that cell.
+// double-click still opens the material picker for that cell. Afterwards
+// the box shows the cell's new value, not an emptied box over it.
 TEST_F(BuildingWidgets, DoubleClickOnAMaterialCellPicksTheMaterial) {
   building::frmGroupComp& w = NewFloorComponent();
   AddGenericElement(w);
+  auto* box = Widget<QLineEdit>(w.txtmsgCell);
   DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, 3);
   DoubleClickCell(w.msgElm, 5, 2);
   EXPECT_EQ(windows.frmMatLib().ElmTypeStr, "0");
   EXPECT_EQ(w.msgElm.TextMatrix(5, 2), "120");
   EXPECT_EQ(w.msgElm.TextMatrix(5, 3), "Brick (kg)");
+  ASSERT_TRUE(box->isVisible());
+  EXPECT_TRUE(
+      box->geometry().contains(Table(w.msgElm)->viewport()->mapTo(box->parentWidget(), CellCentre(w.msgElm, 5, 2))));
+  EXPECT_EQ(box->text(), "120");
   Shot(w, "component_editor_material_picked");
 
   // The picker closed without a choice leaves the cell as it was.
   DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, -1);
   DoubleClickCell(w.msgElm, 5, 2);
   EXPECT_EQ(w.msgElm.TextMatrix(5, 2), "120");
+  EXPECT_EQ(box->text(), "120");
 }
 
 TEST_F(BuildingWidgets, MaterialPickerOpensWithNothingChosen) {
