@@ -335,6 +335,13 @@ void frmResult::cmdShowRes_Click() {
   if (c.SelCase < 0 || c.SelPortion < 0 || c.SelStage < 0) return;
   if (c.SelPortion != 0 && c.SelClass < 0) return;
   if (c.SelPortion != 0 && c.SelClass == GroupEntryClass(c.SelPortion) && c.SelGroup < 0) return;
+  // Figures labelled current are the program's current results: a run made
+  // since the case was chosen is taken too.
+  if (c.SelCase == 2) {
+    ShownBldg = prog_.building.Bldg;
+    ShownLCAResult = prog_.assess.LCAResult;
+    ShownGroupResult = prog_.assess.GroupResult;
+  }
   StageScores scores;
   common::CaseResultRec computed = ShownResult;
   if (!ComputeShownResult(ShownLCAResult, ShownGroupResult, c, prog_.assess.factors, computed, scores)) return;
