@@ -144,9 +144,13 @@ void frmGroupComp::msgElm_EnterCell() {
   txtmsgCell.SetFocus();
 }
 
-// Scrolling by the user hides the edit box; scrolling by the navigation does not.
+// Scrolling by the user hides the edit box; scrolling by the navigation
+// does not. The focus goes to the grid scrolled: a hidden box passes its
+// focus on to the group name box, whose focus would step the grid.
 void frmGroupComp::msgElm_Scroll() {
-  if (!KeyNavBusy) txtmsgCell.SetVisible(false);
+  if (KeyNavBusy) return;
+  if (txtmsgCell.HasFocus()) msgElm.SetFocus();
+  txtmsgCell.SetVisible(false);
 }
 
 void frmGroupComp::txtmsgCell_Change() {

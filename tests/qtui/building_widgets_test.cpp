@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTableWidget>
+#include <QWheelEvent>
+#include <functional>
 
 #include "building/element_library.h"
 #include "building/frm_bldg_sys_input.h"
@@ -69,24 +71,27 @@ class BuildingWidgets : public qtui_test::RealWindows {
     st.SelGrpIdx = st.SelCompIdx = -1;
     building::frmGroupComp& w = windows.frmGroupComp();
     w.Show();
-    Window(w)->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(Window(w)));
+    Activate(w);
     return w;
   }
 
-  // A double-click as the window system delivers it: each press goes to
-  // the widget under the pointer at that moment, so the second one lands
-  // on whatever the first one laid over the spot.
-  void DoubleClickAt(QWidget* widget, QPoint at) {
-    QWidget* window = widget->window();
-    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
-  }
   QTableWidget* Table(const forms::Grid& grid) { return platform.WidgetOf(grid)->findChild<QTableWidget*>(); }
   QPoint CellCentre(const forms::Grid& grid, int row, int col) {
     return Table(grid)->visualItemRect(Table(grid)->item(row, col)).center();
   }
   void DoubleClickCell(const forms::Grid& grid, int row, int col) {
     DoubleClickAt(Table(grid)->viewport(), CellCentre(grid, row, col));
+  }
+  void ClickCell(const forms::Grid& grid, int row, int col) {
+    ClickAt(Table(grid)->viewport(), CellCentre(grid, row, col));
+  }
+  // The widget that takes the window's keys.
+  QWidget* Focused(const forms::Form& form) { return Window(form)->focusWidget(); }
+  // The grid's edit box stands over the cell, shown.
+  bool BoxOver(building::frmGroupComp& w, int row, int col) {
+    QWidget* box = platform.WidgetOf(w.txtmsgCell);
+    return box->isVisible() && box->geometry().contains(Table(w.msgElm)->viewport()->mapTo(
+                                   box->parentWidget(), CellCentre(w.msgElm, row, col)));
   }
   // When `picker` is shown modally next, a double-click on its list row
   // `row` (none: its window is closed by the frame).
@@ -112,7 +117,8 @@ class BuildingWidgets : public qtui_test::RealWindows {
     Click(w.cmdAddElm);
     QTest::keyClicks(Widget<QLineEdit>(w.txtElmName), "Screed");
     DoubleClickRowWhenShown(windows.frmElmSelect(), windows.frmElmSelect().lstElmTypNam, 0);
-    DoubleClickAt(platform.WidgetOf(w.lblElmType), platform.WidgetOf(w.lblElmType)->rect().center());
+    DoubleClick(w.lblElmType);
+    Activate(w);  // the window system gives the editor back the focus
     ASSERT_EQ(prog.building.CurElm.ElmTypeNo, 0);
     ASSERT_EQ(w.msgElm.TextMatrix(5, 0), "Item 5");
   }
@@ -213,6 +219,66 @@ TEST_F(BuildingWidgets, DoubleClickOnAMaterialCellPicksTheMaterial) {
   DoubleClickCell(w.msgElm, 5, 2);
   EXPECT_EQ(w.msgElm.TextMatrix(5, 2), "120");
   EXPECT_EQ(box->text(), "120");
+}
+
+// Every mouse and key path of the element grid reaches the editor.
+TEST_F(BuildingWidgets, ElementGridPathsReachTheEditor) {
+  building::frmGroupComp& w = NewFloorComponent();
+  AddGenericElement(w);
+  auto* box = Widget<QLineEdit>(w.txtmsgCell);
+  auto at = [&w](int row, int col) { return w.msgElm.Row() == row && w.msgElm.Col() == col; };
+  int topBefore = 0;
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> done;
+  };
+  const Step steps[] = {
+      {"a click on a value cell lays the box over it", [&] { ClickCell(w.msgElm, 2, 2); },
+       [&] { return at(2, 2) && BoxOver(w, 2, 2) && w.CurCellRow == 2 && w.CurCellCol == 2 && Focused(w) == box; }},
+      {"typing into the box fills the cell, letters dropped", [&] { QTest::keyClicks(box, "1a2"); },
+       [&] { return w.msgElm.TextMatrix(2, 2) == "12"; }},
+      {"Right", [&] { Key(w, Qt::Key_Right); }, [&] { return at(2, 3) && BoxOver(w, 2, 3); }},
+      {"a remark takes any text", [&] { QTest::keyClicks(box, "cast in situ"); },
+       [&] { return w.msgElm.TextMatrix(2, 3) == "cast in situ"; }},
+      {"Enter goes on like Right", [&] { Key(w, Qt::Key_Return); }, [&] { return at(3, 2) && BoxOver(w, 3, 2); }},
+      {"Down", [&] { Key(w, Qt::Key_Down); }, [&] { return at(4, 2); }},
+      {"Up", [&] { Key(w, Qt::Key_Up); }, [&] { return at(3, 2); }},
+      {"Left", [&] { Key(w, Qt::Key_Left); }, [&] { return at(2, 3) && BoxOver(w, 2, 3); }},
+      {"Tab steps on to the next cell", [&] { Key(w, Qt::Key_Tab); },
+       [&] { return at(3, 2) && BoxOver(w, 3, 2) && Focused(w) == box; }},
+      {"the Enter button enters the box and empties it", [&] { Click(w.cmdEnter); },
+       [&] { return w.CurCellCol == -1 && box->text().isEmpty() && w.msgElm.TextMatrix(2, 3) == "cast in situ"; }},
+      {"Clear empties the box and the cell",
+       [&] {
+         ClickCell(w.msgElm, 4, 2);
+         QTest::keyClicks(box, "5");
+         Click(w.cmdClrTxt);
+       },
+       [&] { return w.msgElm.TextMatrix(4, 2).empty() && box->text().isEmpty(); }},
+      {"a double-click on another value edits it", [&] { DoubleClickCell(w.msgElm, 2, 2); },
+       [&] { return at(2, 2) && BoxOver(w, 2, 2) && box->text() == "12" && w.msgElm.TextMatrix(2, 2) == "12"; }},
+      {"the scroll bar scrolls and hides the box",
+       [&] {
+         auto* bar = platform.WidgetOf(w.msgElm)->findChild<QScrollBar*>();
+         ClickAt(bar, QPoint(bar->width() / 2, bar->height() - bar->width() - 4));
+       },
+       [&] { return w.msgElm.TopRow() > 1 && !box->isVisible(); }},
+      {"the wheel scrolls three rows",
+       [&] {
+         topBefore = w.msgElm.TopRow();
+         QWidget* viewport = Table(w.msgElm)->viewport();
+         const QPointF centre = viewport->rect().center();
+         QWheelEvent wheel(centre, viewport->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                           false);
+         QApplication::sendEvent(viewport, &wheel);
+       },
+       [&] { return w.msgElm.TopRow() == topBefore - 3; }},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_TRUE(step.done()) << step.what << ": cell " << w.msgElm.Row() << "," << w.msgElm.Col();
+  }
 }
 
 TEST_F(BuildingWidgets, MaterialPickerOpensWithNothingChosen) {
