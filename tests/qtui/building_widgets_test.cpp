@@ -12,11 +12,14 @@
 #include <QWheelEvent>
 #include <functional>
 
+#include "building/component_file.h"
+#include "building/element_file.h"
 #include "building/element_library.h"
 #include "building/frm_bldg_sys_input.h"
 #include "building/frm_elm_select.h"
 #include "building/frm_group_comp.h"
 #include "building/frm_mat_lib.h"
+#include "common/paths.h"
 #include "qtui/picture_painter.h"
 #include "real_windows.h"
 
@@ -38,12 +41,14 @@ class BuildingWidgets : public qtui_test::RealWindows {
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
   }
 
-  // A floor group's editor as the group editor opens it for a new
-  // component: a fabric library with the generic element (16 rows, each
-  // with a unit) and a library wall, and three building materials.
-  building::frmGroupComp& NewFloorComponent() {
+  // A floor group's data: a fabric library with the generic element and a
+  // library wall (16 rows each, every row with a unit), the wall's default
+  // data (concrete and rebar), and three building materials.
+  void WriteFloorData() {
     auto& st = prog.building;
     st.DataDir = folder.Path() + "data/";
+    st.ProjDir = folder.Path() + "proj/";
+    folder.Write("proj/.keep", "");
     building::SetLibraryPaths(st);
     std::string library = "\"LIB\",\"Floor Envelope and Frame Element Types\"";
     for (int i = 0; i < 32; ++i) library += ",\"\"";
@@ -54,6 +59,9 @@ class BuildingWidgets : public qtui_test::RealWindows {
       library += "\r\n";
     }
     folder.Write("data/FABRIC/FABRIC.ELB", library);
+    folder.Write("data/FABRIC/E1.IMP",
+                 "2\r\n\"Concrete\"\r\n12\r\n1\r\n1,0,\"Wall Thickness\",\"push\"\r\n5\r\n60\r\n"
+                 "\"Rebar\"\r\n20\r\n0\r\n3\r\n40\r\n");
     auto& mat = prog.assess.mat;
     const char* names[] = {"Concrete", "Rebar", "Brick"};
     const int numbers[] = {12, 20, 120};
@@ -69,10 +77,53 @@ class BuildingWidgets : public qtui_test::RealWindows {
     ModInpCtl::SetCompTypeNames(st);
     st.CurGrp.GrpName = "Level 1";
     st.SelGrpIdx = st.SelCompIdx = -1;
+  }
+  building::frmGroupComp& ShowEditor() {
     building::frmGroupComp& w = windows.frmGroupComp();
     w.Show();
     Activate(w);
     return w;
+  }
+  // The editor as the group editor opens it for a new component.
+  building::frmGroupComp& NewFloorComponent() {
+    WriteFloorData();
+    return ShowEditor();
+  }
+  // The editor on the first component of the first floor group: a wall of
+  // an outer leaf, a generic screed assessed "No" and an inner leaf.
+  building::frmGroupComp& OpenWallComponent() {
+    WriteFloorData();
+    auto& st = prog.building;
+    const char* files[] = {"A.FLE", "B.FLE", "C.FLE"};
+    const char* names[] = {"Outer leaf", "Screed", "Inner leaf"};
+    const common::Integer types[] = {1, 0, 1};
+    common::CompRec comp;
+    comp.CompFile = "WALL.FLC";
+    comp.CompName = "External wall";
+    comp.CompType = 0;  // Envelope
+    comp.CompQty = 4;
+    comp.NoOfElm = 3;
+    for (size_t i = 0; i < 3; ++i) {
+      common::ElmRec elm;
+      elm.ElmFile = files[i];
+      elm.ElmName = names[i];
+      elm.ElmTypeNo = types[i];
+      const char* values[] = {"12", "0.1", "5", "60"};
+      for (size_t k = 0; k < 4; ++k) elm.ElmValue[k] = values[k];
+      std::string error;
+      EXPECT_TRUE(building::WriteElementFile(st.ProjDir + files[i], elm, 220, error)) << error;
+      comp.CompElmFile[i] = files[i];
+      comp.CompElmName[i] = names[i];
+      comp.CompElmTypeNo[i] = types[i];
+    }
+    std::string error;
+    EXPECT_TRUE(building::WriteComponentFile(st.ProjDir + "WALL.FLC", comp, 210, error)) << error;
+    st.CurComp = common::CompRec{};
+    st.CurComp.CompFile = "WALL.FLC";
+    st.SelGrpIdx = st.SelCompIdx = 0;
+    prog.assess.sel.FlrElmAssess[0][0] = {true, false, true};
+    common::ChangeFolder(st.ProjDir);
+    return ShowEditor();
   }
 
   QTableWidget* Table(const forms::Grid& grid) { return platform.WidgetOf(grid)->findChild<QTableWidget*>(); }
@@ -85,6 +136,13 @@ class BuildingWidgets : public qtui_test::RealWindows {
   void ClickCell(const forms::Grid& grid, int row, int col) {
     ClickAt(Table(grid)->viewport(), CellCentre(grid, row, col));
   }
+  QPoint RowCentre(const forms::ListBox& list, int row) {
+    auto* rows = Widget<QListWidget>(list);
+    return rows->visualItemRect(rows->item(row)).center();
+  }
+  void ClickRow(const forms::ListBox& list, int row) {
+    ClickAt(Widget<QListWidget>(list)->viewport(), RowCentre(list, row));
+  }
   // The widget that takes the window's keys.
   QWidget* Focused(const forms::Form& form) { return Window(form)->focusWidget(); }
   // The grid's edit box stands over the cell, shown.
@@ -96,20 +154,9 @@ class BuildingWidgets : public qtui_test::RealWindows {
   // When `picker` is shown modally next, a double-click on its list row
   // `row` (none: its window is closed by the frame).
   void DoubleClickRowWhenShown(forms::Form& picker, const forms::ListBox& list, int row) {
-    auto* timer = new QTimer(Window(windows.frmGroupComp()));
-    QObject::connect(timer, &QTimer::timeout, [this, timer, &picker, &list, row] {
-      QWidget* window = Window(picker);
-      if (window == nullptr || !window->isVisible() || QApplication::activeModalWidget() != window) return;
-      timer->stop();
-      timer->deleteLater();
-      if (row < 0) {
-        window->close();
-        return;
-      }
-      auto* rows = Widget<QListWidget>(list);
-      DoubleClickAt(rows->viewport(), rows->visualItemRect(rows->item(row)).center());
-    });
-    timer->start(5);
+    if (row < 0) return CloseWhenShownModal(picker);
+    WhenShownModal(picker,
+                   [this, &list, row] { DoubleClickAt(Widget<QListWidget>(list)->viewport(), RowCentre(list, row)); });
   }
   // Adds a new element of the generic type through the mouse: Add, then a
   // double-click on the type label and on the type's row in the picker.
@@ -278,6 +325,138 @@ TEST_F(BuildingWidgets, ElementGridPathsReachTheEditor) {
   for (const Step& step : steps) {
     step.act();
     EXPECT_TRUE(step.done()) << step.what << ": cell " << w.msgElm.Row() << "," << w.msgElm.Col();
+  }
+}
+
+// Every mouse path of the element list and the component reaches the
+// editor: list clicks and double-clicks, the list buttons, the assess
+// choice, the component type, the element type button and the menus.
+TEST_F(BuildingWidgets, ElementListPathsReachTheEditor) {
+  building::frmGroupComp& w = OpenWallComponent();
+  auto& marks = prog.assess.sel.FlrElmAssess[0][0];
+  auto lines = [&w] {
+    std::string all;
+    for (int i = 0; i < w.lstElm.ListCount(); ++i) all += w.lstElm.List(i) + ";";
+    return all;
+  };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> done;
+  };
+  const Step steps[] = {
+      {"the component type Contents hides the order hint", [&] { Choose(w.cboCompType, 2); },
+       [&] { return w.cboCompType.ListIndex() == 2 && !w.Label3.Visible(); }},
+      {"and Frame shows it", [&] { Choose(w.cboCompType, 1); },
+       [&] { return w.cboCompType.ListIndex() == 1 && w.Label3.Visible(); }},
+      {"a click on a line shows the element", [&] { ClickRow(w.lstElm, 1); },
+       [&] {
+         return w.txtElmName.Text() == "Screed" && w.Option2.Value() && w.cmdEditElm.Enabled() &&
+                w.msgElm.TextMatrix(1, 2) == "12" && w.txtmsgCell.Locked();
+       }},
+      {"Yes", [&] { Click(w.Option1); }, [&] { return marks[1]; }},
+      {"No", [&] { Click(w.Option2); }, [&] { return !marks[1]; }},
+      {"move down", [&] { Click(w.cmdElmDn); },
+       [&] { return lines() == "Outer leaf;Inner leaf;Screed;" && w.lstElm.ListIndex() == 2; }},
+      {"move up", [&] { Click(w.cmdElmUp); },
+       [&] { return lines() == "Outer leaf;Screed;Inner leaf;" && w.lstElm.ListIndex() == 1; }},
+      {"a double-click on a line edits the element",
+       [&] { DoubleClickAt(Widget<QListWidget>(w.lstElm)->viewport(), RowCentre(w.lstElm, 0)); },
+       [&] { return w.txtElmName.Text() == "Outer leaf" && !w.lstElm.Enabled() && !w.txtmsgCell.Locked(); }},
+      {"Save Element && Return", [&] { Click(w.cmdSaveElm); },
+       [&] { return w.lstElm.Enabled() && w.lstElm.ListIndex() == 0 && w.txtmsgCell.Locked(); }},
+      {"Edit Element", [&] { ClickRow(w.lstElm, 2), Click(w.cmdEditElm); },
+       [&] { return w.txtElmName.Text() == "Inner leaf" && !w.lstElm.Enabled(); }},
+      {"Delete Element", [&] { Click(w.cmdSaveElm), Click(w.cmdDeleteElm); },
+       [&] { return lines() == "Outer leaf;Screed;"; }},
+      {"Add Element, the type button, Save",
+       [&] {
+         ClickRow(w.lstElm, 0);
+         Click(w.cmdAddElm);
+         QTest::keyClicks(Widget<QLineEdit>(w.txtElmName), "Render");
+         DoubleClickRowWhenShown(windows.frmElmSelect(), windows.frmElmSelect().lstElmTypNam, 1);
+         Click(w.cmdElmType);
+         Activate(w);
+         Click(w.cmdSaveElm);
+       },
+       [&] { return lines() == "Outer leaf;Render;Screed;" && w.lblElmType.Caption() == "RC Wall"; }},
+      {"File > Save Component",
+       [&] {
+         fileAnswers.push_back(prog.building.ProjDir + "WALL.FLC");
+         ChooseMenu(w.mnuFSComp);
+       },
+       [&] { return w.CompSaved && folder.Read("proj/WALL.FLC").find("\"Render\"") != std::string::npos; }},
+      {"Return", [&] { ChooseMenu(w.mnuDirRet); }, [&] { return !w.IsLoaded(); }},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_TRUE(step.done()) << step.what;
+  }
+  EXPECT_EQ(messages, std::vector<std::string>{});
+}
+
+// Every mouse and key path of the default-values panel reaches the editor.
+TEST_F(BuildingWidgets, ValuesPanelPathsReachTheEditor) {
+  building::frmGroupComp& w = OpenWallComponent();
+  const auto& mat = prog.building.elmMat;
+  auto* lifeU = Widget<QLineEdit>(w.txtLifeU);
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> done;
+  };
+  const Step steps[] = {
+      {"Edit Element, then Load Element enables Edit",
+       [&] {
+         ClickRow(w.lstElm, 0);
+         Click(w.cmdEditElm);
+         fileAnswers.push_back(prog.building.ProjDir + "A.FLE");
+         Click(w.cmdLoadElm);
+         Activate(w);
+       },
+       [&] { return w.cmdChgElmD.Enabled(); }},
+      {"Edit opens the panel on the last material", [&] { Click(w.cmdChgElmD); },
+       [&] { return w.fraChgElmD.Visible() && w.cboMNoInElm.ListIndex() == 1 && w.lblMatD.Caption() == "Rebar"; }},
+      {"choosing a material shows it", [&] { Choose(w.cboMNoInElm, 0); },
+       [&] { return w.lblMatD.Caption() == "Concrete" && w.txtLifeD.Text() == "60"; }},
+      {"typing a life to be used",
+       [&] {
+         lifeU->selectAll();
+         QTest::keyClicks(lifeU, "75");
+       },
+       [&] { return w.txtLifeU.Text() == "75"; }},
+      {"the material button",
+       [&] {
+         DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, 2);
+         Click(w.cmdSelMat);
+         Activate(w);
+       },
+       [&] { return w.lblMatU.Caption() == "Rebar" && mat.ElmMatNo[1][1] == 20; }},
+      {"a double-click on the material to be used",
+       [&] {
+         DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, 3);
+         DoubleClick(w.lblMatU);
+         Activate(w);
+       },
+       [&] { return w.lblMatU.Caption() == "Brick" && mat.ElmMatNo[1][1] == 120; }},
+      {"Apply Changes writes the values in force", [&] { Click(w.cmdUseUIV); },
+       [&] { return !w.fraChgElmD.Visible() && folder.Read("proj/A_.FLE").rfind("2\r\n120,5,75,", 0) == 0; }},
+      {"Reset to Default Values keeps them but not in force",
+       [&] {
+         Click(w.cmdChgElmD);
+         Click(w.cmdUseDV);
+       },
+       [&] { return !w.fraChgElmD.Visible() && folder.Read("proj/A_.FLE").rfind("0\r\n120,5,75,", 0) == 0; }},
+      {"Exit closes the panel",
+       [&] {
+         Click(w.cmdChgElmD);
+         Click(w.cmdXFraChgElmD);
+       },
+       [&] { return !w.fraChgElmD.Visible() && w.mnuF.Enabled(); }},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_TRUE(step.done()) << step.what;
   }
 }
 

@@ -20,6 +20,7 @@
 #include <QWidget>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -86,6 +87,23 @@ class RealWindows : public ::testing::Test {
     ASSERT_NE(w, nullptr) << control.FullName();
     DoubleClickAt(w, w->rect().center());
   }
+  // Runs `act` once, when `form` is the modal window on top (it opens
+  // within the user's action that follows).
+  void WhenShownModal(const forms::Form& form, std::function<void()> act) {
+    auto* timer = new QTimer(&pending_);
+    QObject::connect(timer, &QTimer::timeout, [this, timer, &form, act] {
+      QWidget* window = Window(form);
+      if (window == nullptr || !window->isVisible() || QApplication::activeModalWidget() != window) return;
+      timer->stop();
+      timer->deleteLater();
+      act();
+    });
+    timer->start(5);
+  }
+  // Closes `form`'s window by its frame once it is shown modally.
+  void CloseWhenShownModal(const forms::Form& form) {
+    WhenShownModal(form, [this, &form] { Window(form)->close(); });
+  }
   // Makes the form's window the active one, as the window system does when
   // the user comes back to it (after a modal window closed, say).
   void Activate(const forms::Form& form) {
@@ -148,6 +166,7 @@ class RealWindows : public ::testing::Test {
 
  private:
   QTimer answerer_;
+  QObject pending_;  // the timers of WhenShownModal
 };
 
 }  // namespace qtui_test
