@@ -224,11 +224,13 @@ void frmGroupComp::NavigateGrid(int keyCode) {
 void frmGroupComp::Form_KeyDown(int& keyCode, int shift) {
   (void)shift;
   namespace k = forms::keys;
+  // Taken before the move, which gives the edit box the focus.
+  const bool onGrid = ActiveControl() == &msgElm;
   if (keyCode == k::Return) keyCode = k::Right;
   NavigateGrid(keyCode);
   // The grid's own arrow handling would move the cell a second time.
   const bool moves = keyCode == k::Down || keyCode == k::Up || keyCode == k::Right || keyCode == k::Left;
-  if (moves && ActiveControl() == &msgElm) keyCode = 0;
+  if (moves && onGrid) keyCode = 0;
 }
 
 void frmGroupComp::txtGrpName_GotFocus() {

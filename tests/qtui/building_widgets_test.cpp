@@ -321,6 +321,8 @@ TEST_F(BuildingWidgets, ElementGridPathsReachTheEditor) {
          QApplication::sendEvent(viewport, &wheel);
        },
        [&] { return w.msgElm.TopRow() == topBefore - 3; }},
+      {"Down with the grid focused moves one row and brings the box back", [&] { Key(w, Qt::Key_Down); },
+       [&] { return at(3, 2) && BoxOver(w, 3, 2) && Focused(w) == box; }},
   };
   for (const Step& step : steps) {
     step.act();
