@@ -295,6 +295,9 @@ void frmResult::cboClass_Click() {
   cboCGNo.Clear();
   choice_.SelClass = cboClass.ListIndex();
   if (choice_.SelClass < 0 || choice_.SelClass != GroupEntryClass(choice_.SelPortion)) return;
+  // The current case lists the groups of the current building, as Show
+  // Data then shows its current results.
+  if (choice_.SelCase == 2) ShownBldg = prog_.building.Bldg;
   if (ShownBldg.ProjFile.empty()) return;
   const auto& b = ShownBldg;
   auto fill = [&](int count, const auto& names) {

@@ -125,6 +125,11 @@ TEST_F(ResultWindowTest, ShowDataTakesTheCurrentCaseAfresh) {
   w->cmdShowRes.Click();
   EXPECT_EQ(w->txtLCCA.Text(), "1.212774E+07");
   EXPECT_EQ(w->RefLCAResult.BldgCost[1], 1000000.0f);
+  // A group added since: the group list names it.
+  prog.building.Bldg.NoOfFlrGrp = 3;
+  prog.building.Bldg.FlrGrpName[2] = "Roof";
+  Choose(kFlr, 4, 2, 1);
+  EXPECT_EQ(w->cboCGNo.Text(), "Roof");
 }
 
 TEST_F(ResultWindowTest, ZeroElectricityPriceShowsTheScoreAsNotAvailable) {
