@@ -455,6 +455,12 @@ TEST_F(BuildingWidgets, ValuesPanelPathsReachTheEditor) {
          Click(w.cmdXFraChgElmD);
        },
        [&] { return !w.fraChgElmD.Visible() && w.mnuF.Enabled(); }},
+      {"File > Return, not saving",
+       [&] {
+         answer = QMessageBox::No;
+         ChooseMenu(w.mnuFReturn);
+       },
+       [&] { return !w.IsLoaded(); }},
   };
   for (const Step& step : steps) {
     step.act();

@@ -1,6 +1,7 @@
 // The main window's commands on the real Qt dialogs, and every button and
 // menu entry chosen with the mouse.
 #include <QFileDialog>
+#include <QLineEdit>
 #include <functional>
 
 #include "app/main_window.h"
@@ -47,6 +48,19 @@ TEST_F(MainWindowWidgets, EveryMenuEntryReachesItsCommand) {
   };
   const Step steps[] = {
       {"Enter", [&] { Click(main.cmdEnterProjName); }, [&] { return told("Project name missing!"); }},
+      {"a typed project name, then Enter",
+       [&] {
+         QTest::keyClicks(Widget<QLineEdit>(main.txtProjName), "Tower");
+         Click(main.cmdEnterProjName);
+         main.txtProjName.SetText("");
+       },
+       [&] {
+         const bool asked = messages.size() == 2 &&
+                            messages[0] == "Select Folder for Project file and Enter a Project File Name" &&
+                            messages[1] == "Failed to set project file!!";
+         messages.clear();
+         return asked;
+       }},
       {"Open LCIA/LCC Database", [&] { ChooseMenu(main.mnuOpenData); },
        [&] { return told("No material LCIA profile file loaded!!"); }},
       {"Creat New Project", [&] { ChooseMenu(main.mnuFNew); },
