@@ -102,8 +102,9 @@ class frmMain : public forms::Form {
   void ShowSlideSteps(bool visible);
   void CloseLogFile();
   void StartupHook();
-  // Close with its question; false when the user cancelled.
-  bool CloseProject();
+  // Close with its question; false when the user cancelled. `report`
+  // shows its two panel messages (New closes without them).
+  bool CloseProject(bool report = true);
   // The project file through the project-folder rule; false on failure
   // (reported in a message box).
   bool WriteProjFile();

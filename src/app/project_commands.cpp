@@ -103,10 +103,11 @@ void frmMain::mnuFileOpen_Click() {
 }
 
 // New asks Close's question first; Cancel there ends New. The project
-// folder is taken only once it has been created.
+// folder is taken only once it has been created. New writes nothing to the
+// message panel, so the opening text stays in view for a first project.
 void frmMain::mnuFNew_Click() {
   auto& b = prog_.building;
-  if (!CloseProject()) return;
+  if (!CloseProject(false)) return;
   auto folder = GetPlatform().OpenFileDialog({"Select Parent Directory and Enter New Folder Name", "", b.DataDir, ""});
   std::string projDir;
   if (folder && !folder->empty()) {
@@ -159,10 +160,12 @@ void frmMain::mnuFileSave_Click() {
 
 void frmMain::mnuFileClose_Click() { CloseProject(); }
 
-bool frmMain::CloseProject() {
+bool frmMain::CloseProject(bool report) {
   auto& b = prog_.building;
-  NewMsg = "   Close project";
-  ShowMessage();
+  if (report) {
+    NewMsg = "   Close project";
+    ShowMessage();
+  }
   if (!b.ProjSaved && MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) == forms::MsgResult::Cancel)
     return false;
   windows_.frmBldgSysInput().Unload();  // it showed the project being closed
@@ -173,8 +176,10 @@ bool frmMain::CloseProject() {
   if (!b.DataDir.empty()) common::ChangeFolder(b.DataDir);
   ModCal::ResetAllSelections(prog_.assess.sel);
   ModCal::ClearProjectResults(prog_);
-  NewMsg = "   Project closed";
-  ShowMessage();
+  if (report) {
+    NewMsg = "   Project closed";
+    ShowMessage();
+  }
   b.ProjSaved = true;
   return true;
 }

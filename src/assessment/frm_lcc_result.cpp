@@ -1,6 +1,7 @@
 #include "assessment/frm_lcc_result.h"
 
 #include "assessment/lcc_values.h"
+#include "common/number_text.h"
 #include "common/paths.h"
 #include "forms/control_array.h"
 
@@ -270,13 +271,17 @@ void frmLCCResult::cmdCopy_Click() {
 }
 
 // Reads the item rows of stages 1..4, re-totals and shows the assessment
-// column; a total row or the "Life Cycle" column is never read.
+// column; a total row or the "Life Cycle" column is never read. A box
+// typed as one plain number keeps its digits (1234567.89 is not shown
+// back as 1234568), so a later save writes them as typed.
 bool frmLCCResult::Update() {
   LccValues next = assessment_;
+  common::Array2<std::string, kLccRows, kLccStages> typed{};
   bool ok = true;
   for (int row = 0; row < kLccRows; ++row) {
     if (!IsLccItemRow(row)) continue;
     for (int s = 1; s <= 4; ++s) {
+      typed[static_cast<size_t>(row)][static_cast<size_t>(s)] = Box(row, s).Text();
       auto x = ReadBox(row, s);
       if (x) next[static_cast<size_t>(row)][static_cast<size_t>(s)] = *x;
       ok = ok && x.has_value();
@@ -289,6 +294,16 @@ bool frmLCCResult::Update() {
   }
   assessment_ = next;
   ShowColumn(assessment_);
+  for (int row = 0; row < kLccRows; ++row) {
+    if (!IsLccItemRow(row)) continue;
+    for (int s = 1; s <= 4; ++s) {
+      const std::string& text = typed[static_cast<size_t>(row)][static_cast<size_t>(s)];
+      double number = 0;
+      if (text == Box(row, s).Text() || !common::ParseNumber(text, number)) continue;
+      auto single = common::ToSingle(number);
+      if (single && *single == assessment_[static_cast<size_t>(row)][static_cast<size_t>(s)]) Box(row, s).SetText(text);
+    }
+  }
   return ok;
 }
 

@@ -296,6 +296,9 @@ void frmResult::cboClass_Click() {
   cboCGNo.Clear();
   choice_.SelClass = cboClass.ListIndex();
   if (choice_.SelClass < 0 || choice_.SelClass != GroupEntryClass(choice_.SelPortion)) return;
+  // The current case lists the groups of the current building, as Show
+  // Data then shows its current results.
+  if (choice_.SelCase == 2) ShownBldg = prog_.building.Bldg;
   if (ShownBldg.ProjFile.empty()) return;
   const auto& b = ShownBldg;
   auto fill = [&](int count, const auto& names) {
@@ -336,6 +339,13 @@ void frmResult::cmdShowRes_Click() {
   if (c.SelCase < 0 || c.SelPortion < 0 || c.SelStage < 0) return;
   if (c.SelPortion != 0 && c.SelClass < 0) return;
   if (c.SelPortion != 0 && c.SelClass == GroupEntryClass(c.SelPortion) && c.SelGroup < 0) return;
+  // Figures labelled current are the program's current results: a run made
+  // since the case was chosen is taken too.
+  if (c.SelCase == 2) {
+    ShownBldg = prog_.building.Bldg;
+    ShownLCAResult = prog_.assess.LCAResult;
+    ShownGroupResult = prog_.assess.GroupResult;
+  }
   StageScores scores;
   common::CaseResultRec computed = ShownResult;
   if (!ComputeShownResult(ShownLCAResult, ShownGroupResult, c, prog_.assess.factors, computed, scores)) return;

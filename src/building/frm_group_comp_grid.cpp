@@ -144,9 +144,13 @@ void frmGroupComp::msgElm_EnterCell() {
   txtmsgCell.SetFocus();
 }
 
-// Scrolling by the user hides the edit box; scrolling by the navigation does not.
+// Scrolling by the user hides the edit box; scrolling by the navigation
+// does not. The focus goes to the grid scrolled: a hidden box passes its
+// focus on to the group name box, whose focus would step the grid.
 void frmGroupComp::msgElm_Scroll() {
-  if (!KeyNavBusy) txtmsgCell.SetVisible(false);
+  if (KeyNavBusy) return;
+  if (txtmsgCell.HasFocus()) msgElm.SetFocus();
+  txtmsgCell.SetVisible(false);
 }
 
 void frmGroupComp::txtmsgCell_Change() {
@@ -190,6 +194,13 @@ void frmGroupComp::msgElm_DblClick() {
     }
   }
   EnterRememberedCell();
+  // The emptied box would stand over the cell and hide what it now holds:
+  // it shows the cell again and edits it, as after a click on the cell.
+  const int shown = msgElm.Col();
+  if (!txtmsgCell.Locked() && (shown == kValueCol || shown == kRemarkCol)) {
+    msgElm_EnterCell();
+    msgElm_Click();
+  }
 }
 
 void frmGroupComp::NavigateGrid(int keyCode) {
@@ -213,11 +224,13 @@ void frmGroupComp::NavigateGrid(int keyCode) {
 void frmGroupComp::Form_KeyDown(int& keyCode, int shift) {
   (void)shift;
   namespace k = forms::keys;
+  // Taken before the move, which gives the edit box the focus.
+  const bool onGrid = ActiveControl() == &msgElm;
   if (keyCode == k::Return) keyCode = k::Right;
   NavigateGrid(keyCode);
   // The grid's own arrow handling would move the cell a second time.
   const bool moves = keyCode == k::Down || keyCode == k::Up || keyCode == k::Right || keyCode == k::Left;
-  if (moves && ActiveControl() == &msgElm) keyCode = 0;
+  if (moves && onGrid) keyCode = 0;
 }
 
 void frmGroupComp::txtGrpName_GotFocus() {

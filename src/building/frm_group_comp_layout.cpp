@@ -126,6 +126,9 @@ void frmGroupComp::Layout() {
   SetClientSize(12300, 7560);
   // Keys act on the grid whichever control has the focus.
   SetKeyPreview(true);
+  // Tab from the grid's edit box goes to the group name box, whose focus
+  // steps the grid on to the next cell.
+  SetTabOrder({&txtmsgCell, &txtGrpName});
 
   lblGrpName.Move(240, 240, 3600, 255);
   txtGrpName.Move(240, 495, 3600, 315);

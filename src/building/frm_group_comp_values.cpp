@@ -46,10 +46,6 @@ std::optional<double> NumberIn(const std::string& text) {
 // and 13 the material numbers, each followed by quantity, wastage and life.
 bool frmGroupComp::LoadGenericDefaults() {
   const auto& elm = st_.CurElm;
-  if (elm.ElmFile.empty()) {
-    Say(kSaveFirst);
-    return false;
-  }
   if (elm.ElmValue[0].empty()) return false;
   auto& mat = st_.elmMat;
   const auto& table = prog_.assess.mat;
@@ -128,14 +124,15 @@ void frmGroupComp::cmdChgElmD_Click() {
   for (forms::Label* label : {&lblMatD, &lblMatU, &lblUnitD, &lblUnitU}) label->SetCaption("");
   CurMatIdx = 0;
   cboMNoInElm.Clear();
-  const bool generic = st_.CurElm.ElmTypeNo == 0;
-  if (!(generic ? LoadGenericDefaults() : LoadLibraryDefaults())) return;
-
+  // The values to be used live in a file named after the element file: an
+  // element not saved yet, generic or from the library, has none.
   auto name = UserValueFileName(st_.CurElm.ElmFile);
   if (!name) {
-    Say(generic ? std::string(kSaveFirst) : "Error in reading " + ElmDefFile);
+    Say(kSaveFirst);
     return;
   }
+  const bool generic = st_.CurElm.ElmTypeNo == 0;
+  if (!(generic ? LoadGenericDefaults() : LoadLibraryDefaults())) return;
   ElmUserValFile = *name;
   // A missing or short user-value file gives the defaults as the values to be used.
   LoadUserValues(st_.elmMat, st_.CurElm.ElmFile, ElmMatCount, st_.ProjDir);

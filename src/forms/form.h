@@ -5,6 +5,7 @@
 // runs Form_Load again.
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/control.h"
@@ -50,6 +51,11 @@ class Form : public Container {
   bool IsLoaded() const { return loaded_; }
   bool Visible() const { return visible_; }
   bool IsModal() const { return modal_; }
+
+  // The Tab key's order where it differs from the order of creation: Tab
+  // from each listed control goes on to the next one listed.
+  const std::vector<Control*>& TabOrder() const { return tabOrder_; }
+  void SetTabOrder(std::vector<Control*> order) { tabOrder_ = std::move(order); }
 
   // Focus.
   Control* ActiveControl() const { return active_; }
@@ -105,6 +111,7 @@ class Form : public Container {
   bool modal_ = false;
   Control* active_ = nullptr;
   std::vector<Menu*> menus_;
+  std::vector<Control*> tabOrder_;
   ControlView* view_ = nullptr;
 };
 

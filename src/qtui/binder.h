@@ -12,6 +12,7 @@
 #include "forms/control.h"
 
 class QKeyEvent;
+class QMouseEvent;
 
 namespace qtui {
 
@@ -86,6 +87,13 @@ Qt::Alignment ToQtAlignment(forms::Alignment a);
 // True when `event` on `watched` is the release of the left button inside
 // `widget`, which ends a click that began on it.
 bool IsClickRelease(const QObject* watched, const QWidget* widget, const QEvent* event);
+
+// A double-click on a text box laid over a grid (an in-place edit box) is a
+// double-click on the cell beneath it: the first press of a double-click
+// lands on the grid, which lays the box over the cell, and the second on
+// the box. Passes the double-click on to the grid when a grid's cell lies
+// directly under `box` at the event's position; false when none does.
+bool PassDoubleClickToGridBeneath(QWidget* box, const QMouseEvent& event);
 
 // The binder for a control, its widget made as a child of `parent`.
 std::unique_ptr<Binder> CreateBinder(forms::Control& control, QWidget* parent);

@@ -27,6 +27,12 @@ FormWindow::FormWindow(forms::Form& form, std::function<void(FormWindow&)> formD
   menu_ = std::make_unique<MenuBar>(form, this, [this](const std::function<void()>& f) { return Call(f); });
   if (menu_->Widget()) layout_->setMenuBar(menu_->Widget());
   Build(form, client_);
+  const auto& tabOrder = form.TabOrder();
+  for (size_t i = 1; i < tabOrder.size(); ++i) {
+    QWidget* from = WidgetOf(*tabOrder[i - 1]);
+    QWidget* to = WidgetOf(*tabOrder[i]);
+    if (from != nullptr && to != nullptr) QWidget::setTabOrder(from, to);
+  }
   setWindowTitle(ToQString(form.Caption()));
   ApplyGeometry(true);
   form.Attach(this);

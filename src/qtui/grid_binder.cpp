@@ -3,7 +3,9 @@
 // the current cell and the scroll position: scrolled-off rows are hidden
 // (so the fixed rows stay and the model's cell geometry holds), a scroll
 // bar beside the table scrolls through UserScroll, clicks go to ClickCell
-// and DblClickCell, arrow keys move the model's current cell.
+// and DblClickCell (also a double-click on an edit box laid over a cell),
+// arrow keys move the model's current cell.
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -322,6 +324,29 @@ class GridBinder : public Binder {
 };
 
 }  // namespace
+
+bool PassDoubleClickToGridBeneath(QWidget* box, const QMouseEvent& event) {
+  QWidget* parent = box->parentWidget();
+  if (parent == nullptr) return false;
+  const QPoint at = box->mapToParent(event.position().toPoint());
+  // Siblings from the top of the stacking order down: only the widget
+  // directly under the box takes the double-click.
+  const QObjectList& siblings = parent->children();
+  for (auto it = siblings.rbegin(); it != siblings.rend(); ++it) {
+    auto* widget = qobject_cast<QWidget*>(*it);
+    if (widget == nullptr || widget == box || !widget->isVisible() || !widget->geometry().contains(at)) continue;
+    auto* grid = dynamic_cast<GridView*>(widget);
+    if (grid == nullptr) return false;
+    QWidget* viewport = grid->table->viewport();
+    const QPoint inViewport = viewport->mapFrom(parent, at);
+    if (!viewport->rect().contains(inViewport)) return false;
+    QMouseEvent dblClick(QEvent::MouseButtonDblClick, inViewport, viewport->mapToGlobal(inViewport), event.button(),
+                         event.buttons(), event.modifiers());
+    QCoreApplication::sendEvent(viewport, &dblClick);
+    return true;
+  }
+  return false;
+}
 
 std::unique_ptr<Binder> MakeGridBinder(forms::Control& control, QWidget* parent) {
   return std::make_unique<GridBinder>(control, parent);

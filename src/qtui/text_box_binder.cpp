@@ -1,8 +1,10 @@
 // The text box binder: a QLineEdit, or a QPlainTextEdit for a multi-line
 // box. Typing reaches the model as SetText (raising Change); characters go
 // through the KeyPress handlers first, which may swallow or replace them.
+// A double-click on a box laid over a grid goes to the grid's cell.
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -50,6 +52,15 @@ class TextBoxBinder : public Binder {
   void SyncAll() override {
     ShowStyle();
     ShowText();
+  }
+
+  // A box laid over a grid cell passes a double-click on to the cell.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == Widget() && event->type() == QEvent::MouseButtonDblClick && Model() != nullptr) {
+      const auto& mouse = *static_cast<QMouseEvent*>(event);
+      if (mouse.button() == Qt::LeftButton && PassDoubleClickToGridBeneath(Widget(), mouse)) return true;
+    }
+    return Binder::eventFilter(watched, event);
   }
 
   bool CharTyped(QKeyEvent* event, int typed, int result) override {

@@ -369,6 +369,19 @@ TEST_F(ProjectCommandsTest, NewEndsOnCancelAndCreatesTheFolder) {
   EXPECT_EQ(main.txtProjFName.Text(), folder.Path() + "fresh/NEW.PRJ");
 }
 
+// New writes nothing to the message panel: the opening text stays.
+TEST_F(ProjectCommandsTest, NewKeepsTheOpeningTextInThePanel) {
+  StartWithDatabase();
+  const auto before = main.PicMain.PrintedTexts();
+  platform.ExpectOpenDialog(folder.Path() + "fresh");
+  platform.ExpectOpenDialog(folder.Path() + "fresh/NEW.PRJ");
+  main.mnuFNew.Click();
+  ASSERT_EQ(prog.building.Bldg.ProjFile, "NEW.PRJ");
+  EXPECT_EQ(main.PicMain.PrintedTexts(), before);
+  EXPECT_EQ(main.PicMain.PrintedTexts().at(5),
+            "   This is a computer program for life cycle assessment (LCA) and      ");
+}
+
 // A new project starts from an empty building record: neither the name,
 // the floor area nor the groups of the project closed before it remain.
 TEST_F(ProjectCommandsTest, NewStartsFromAnEmptyBuilding) {

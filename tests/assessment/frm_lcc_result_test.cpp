@@ -109,7 +109,8 @@ TEST_F(LccWindowTest, UpdateRecomputesTotalsFromTheItems) {
   EXPECT_EQ(Text(kRowBldg, 3), "0");
   EXPECT_EQ(Text(kRowEnv, 0), "0");
 
-  const std::pair<const char*, const char*> typed[] = {{"1,500", "1"}, {"abc", "0"}, {"", "0"}, {"2 000", "2000"}};
+  const std::pair<const char*, const char*> typed[] = {
+      {"1,500", "1"}, {"abc", "0"}, {"", "0"}, {"1.50", "1.50"}, {"2 000", "2000"}};
   for (const auto& [text, shown] : typed) {
     w->Box(kRowLift, 4).Type(text);
     w->cmdUpDate.Click();
@@ -243,6 +244,16 @@ TEST_F(LccWindowTest, SaveKeepsTheTypedDigits) {
   platform.ExpectSaveDialog(folder.Path() + "d.LCC");
   w->mnuFLoad.Click();
   EXPECT_EQ(Text(kRowFdn, 1), "1234568");
+
+  // Typed digits stay through "Update LCC" too.
+  w->cmdCopy.Click();
+  w->Box(kRowHVAC, 2).Type("1234567.89");
+  w->cmdUpDate.Click();
+  EXPECT_EQ(Text(kRowHVAC, 2), "1234567.89");
+  EXPECT_EQ(Text(kRowSers, 2), "1234568");
+  platform.ExpectSaveDialog(folder.Path() + "u.LCC");
+  w->mnuFSave.Click();
+  EXPECT_NE(folder.Read("u.LCC").find("\r\n1234567.89\r\n"), std::string::npos);
 }
 
 TEST_F(LccWindowTest, FilesNeedAProjectExceptExport) {

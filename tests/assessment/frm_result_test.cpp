@@ -110,6 +110,30 @@ TEST_F(ResultWindowTest, WholeBuildingShownUntilAnotherStageIsChosen) {
   EXPECT_EQ(cur.Cost[1], 1000000.0f);  // the stored case keeps its values
 }
 
+// Show Data on the current case still chosen shows a run made since; the
+// reference copies keep what was set.
+TEST_F(ResultWindowTest, ShowDataTakesTheCurrentCaseAfresh) {
+  w->mnuSetBC.Click();
+  Choose(kFlr, 4, 1, 1);
+  w->cmdShowRes.Click();
+  EXPECT_EQ(w->txtLCCA.Text(), "0");
+  prog.assess.LCAResult.BldgCost[1] = 12127740;  // a new calculation
+  prog.assess.GroupResult.FlrGrpCost[1][1] = 250;
+  w->cmdShowRes.Click();
+  EXPECT_EQ(w->txtLCCA.Text(), "250");
+  EXPECT_EQ(prog.assess.CurResult.Cost[1], 250.0f);
+  EXPECT_EQ(w->lblMsg[2].Caption(), "Data computed for the CURRENT Case.");
+  Choose(kWhole, -1, -1, 1);
+  w->cmdShowRes.Click();
+  EXPECT_EQ(w->txtLCCA.Text(), "1.212774E+07");
+  EXPECT_EQ(w->RefLCAResult.BldgCost[1], 1000000.0f);
+  // A group added since: the group list names it.
+  prog.building.Bldg.NoOfFlrGrp = 3;
+  prog.building.Bldg.FlrGrpName[2] = "Roof";
+  Choose(kFlr, 4, 2, 1);
+  EXPECT_EQ(w->cboCGNo.Text(), "Roof");
+}
+
 TEST_F(ResultWindowTest, ZeroElectricityPriceShowsTheScoreAsNotAvailable) {
   prog.assess.factors.EgyPrice[0] = 0;
   Choose(kWhole, -1, -1, 1);

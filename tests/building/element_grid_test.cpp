@@ -181,7 +181,9 @@ TEST_F(ElementGrid, GenericMaterialRowsOpenTheMaterialPicker) {
   EXPECT_EQ(matLib->GrpKindStr, "Floor");
   EXPECT_EQ(w->msgElm.TextMatrix(5, 2), "120");
   EXPECT_EQ(w->msgElm.TextMatrix(5, 3), "Brick (kg)");
-  EXPECT_EQ(w->CurCellCol, -1);
+  // The box shows the picked number and edits its cell, not an emptied box over it.
+  EXPECT_EQ(w->txtmsgCell.Text(), "120");
+  EXPECT_EQ(w->CurCellCol, 2);
   // Cancelling the picker leaves the cell as it was.
   PickMaterialNext(0);
   w->msgElm.DblClickCell(5, 2);
@@ -193,6 +195,7 @@ TEST_F(ElementGrid, GenericMaterialRowsOpenTheMaterialPicker) {
   w->msgElm.DblClickCell(6, 2);
   EXPECT_EQ(w->msgElm.TextMatrix(6, 2), "7");
   // A ">_" cell is not copied into the (emptied) box, so it is emptied.
+  w->cmdEnter.Click();
   w->msgElm.SetTextMatrix(6, 2, ">_");
   w->msgElm.DblClickCell(6, 2);
   EXPECT_EQ(w->msgElm.TextMatrix(6, 2), "");

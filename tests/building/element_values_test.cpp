@@ -191,8 +191,9 @@ TEST_F(ValuesPanel, NewElementsNotYetSaved) {
   w->cmdAddElm.Click();
   PickTypeNext("RC Wall");
   w->cmdElmType.Click();
-  // A library element: its defaults are read, but it has no user-value file name.
-  platform.ExpectMessage("Error in reading " + st.DataDir + "FABRIC/E1.IMP");
+  // A library element has no user-value file name either: the same message.
+  platform.ExpectMessage(
+      "Save the element first: the default values of its materials can be changed once it has been saved.");
   w->cmdChgElmD.Click();
   EXPECT_FALSE(w->fraChgElmD.Visible());
   PickTypeNext("Generic Element");

@@ -1,11 +1,14 @@
 // The results window and the life-cycle cost window on their real widgets:
-// the choices show only what is chosen, and the cost window shades its
-// total rows and its "Life Cycle" column.
+// the choices show only what is chosen, the cost window shades its total
+// rows and its "Life Cycle" column, and every button and menu entry chosen
+// with the mouse reaches its command.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 
 #include "assessment/factors.h"
+#include "assessment/frm_charts.h"
 #include "assessment/frm_lcc_result.h"
 #include "assessment/frm_result.h"
 #include "assessment/lcc_values.h"
@@ -31,6 +34,23 @@ class AssessmentWidgets : public qtui_test::RealWindows {
   QString Shown(const forms::Control& control) {
     if (auto* combo = Widget<QComboBox>(control)) return combo->currentText();
     return Widget<QLineEdit>(control)->text();
+  }
+  // Types into a box over what it holds, as the user does.
+  void TypeOver(const forms::TextBox& box, const char* text) {
+    auto* line = Widget<QLineEdit>(box);
+    line->selectAll();
+    QTest::keyClicks(line, text);
+  }
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> done;
+  };
+  void Run(const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+      step.act();
+      EXPECT_TRUE(step.done()) << step.what << " " << (messages.empty() ? "" : messages.back());
+    }
   }
 };
 
@@ -74,6 +94,116 @@ TEST_F(AssessmentWidgets, ResultsChoicesTakeNoTypedText) {
   EXPECT_EQ(classes->currentText(), "Envelope");
   Click(w.cmdShowRes);
   EXPECT_FALSE(w.txtLCCA.Text().empty());
+}
+
+TEST_F(AssessmentWidgets, EveryResultsCommandReachesTheWindow) {
+  assessment::frmResult& w = windows.frmResult();
+  w.Show();
+  const std::string res = folder.Path() + "OFFICE_C.RES";
+  auto showWholeBuilding = [&] {
+    Choose(w.cboPortion, 0);
+    Choose(w.cboStage, 1);
+    Click(w.cmdShowRes);
+  };
+  Run({
+      {"Show Data", showWholeBuilding, [&] { return Shown(w.txtLCCA) == "1000000" && w.mnuExpTab.Enabled(); }},
+      {"Show Charts", [&] { Click(w.cmdShowChart); }, [&] { return windows.frmCharts().Visible(); }},
+      {"Set Current Case As > Reference Case", [&] { ChooseMenu(w.mnuSetBC); },
+       [&] { return w.mnuSaveBC.Enabled() && w.RefBldg.ProjName == "Office" && Shown(w.txtLCCA).isEmpty(); }},
+      {"Set Current Case As > Alternative Case", [&] { ChooseMenu(w.mnuSetAlt); },
+       [&] { return w.mnuSaveAlt.Enabled() && w.AltBldg.ProjName == "Office"; }},
+      {"Save Results > Current Case",
+       [&] {
+         fileAnswers.push_back(res);
+         ChooseMenu(w.mnuSaveCur);
+       },
+       [&] { return !folder.Read("OFFICE_C.RES").empty() && w.cboSelCase.ListIndex() == 2; }},
+      {"Save Results > Reference Case",
+       [&] {
+         fileAnswers.push_back(folder.Path() + "REF.RES");
+         ChooseMenu(w.mnuSaveBC);
+       },
+       [&] { return folder.Read("REF.RES") == folder.Read("OFFICE_C.RES") && w.cboSelCase.ListIndex() == 0; }},
+      {"Save Results > Alternative Case",
+       [&] {
+         fileAnswers.push_back(folder.Path() + "ALT.RES");
+         ChooseMenu(w.mnuSaveAlt);
+       },
+       [&] { return !folder.Read("ALT.RES").empty() && w.cboSelCase.ListIndex() == 1; }},
+      {"Load > Reference Case",
+       [&] {
+         fileAnswers.push_back(res);
+         ChooseMenu(w.mnuLoadBC);
+       },
+       [&] { return w.cboSelCase.ListIndex() == 0 && w.ShownBldg.ProjName == "Office"; }},
+      {"Load > Alternative Case",
+       [&] {
+         fileAnswers.push_back(res);
+         ChooseMenu(w.mnuLoadAlt);
+       },
+       [&] { return w.cboSelCase.ListIndex() == 1; }},
+      {"Export Table (*.CSV)",
+       [&] {
+         showWholeBuilding();
+         fileAnswers.push_back(folder.Path() + "T.CSV");
+         ChooseMenu(w.mnuExpTab);
+       },
+       [&] { return folder.Read("T.CSV").find("1000000") != std::string::npos; }},
+      {"Options > Return", [&] { ChooseMenu(w.mnuQuit); }, [&] { return !w.IsLoaded(); }},
+      {"Return", [&] { w.Show(), ChooseMenu(w.mnuDirRet); }, [&] { return !w.IsLoaded(); }},
+  });
+  EXPECT_EQ(messages, std::vector<std::string>{});
+}
+
+TEST_F(AssessmentWidgets, EveryCostWindowCommandReachesTheWindow) {
+  assessment::frmLCCResult& w = windows.frmLCCResult();
+  w.Show();
+  auto& cost = prog.assess.LCAResult.BldgCost;
+  auto reopen = [&] {
+    if (!w.IsLoaded()) w.Show();
+  };
+  Run({
+      {"the assessment view before the copy", [&] { Click(w.Option2); },
+       [&] { return Shown(w.Box(assessment::kRowBldg, 1)) == "0" && !w.cmdUpDate.Visible(); }},
+      {"the predicted view", [&] { Click(w.Option1); },
+       [&] { return Shown(w.Box(assessment::kRowBldg, 1)) == "1000000"; }},
+      {"File > Confirm and Exit before the copy", [&] { ChooseMenu(w.mnuFExit); },
+       [&] {
+         return messages == std::vector<std::string>{"Copy all data to Values for LCC Assessment before confirmation"};
+       }},
+      {"Copy All to ->", [&] { messages.clear(), Click(w.cmdCopy); },
+       [&] { return w.cmdUpDate.Visible() && !w.cmdCopy.Visible() && w.Option2.Value(); }},
+      {"typing and Update LCC",
+       [&] {
+         TypeOver(w.Box(assessment::kRowFdn, 1), "5250");
+         Click(w.cmdUpDate);
+       },
+       [&] { return Shown(w.Box(assessment::kRowBldg, 1)) == "5250"; }},
+      {"File > Save Results Shown",
+       [&] {
+         fileAnswers.push_back(folder.Path() + "OFFICE.LCC");
+         ChooseMenu(w.mnuFSave);
+       },
+       [&] { return folder.Read("OFFICE.LCC").find("\r\n5250\r\n") != std::string::npos; }},
+      {"File > Load Results into Current Form",
+       [&] {
+         TypeOver(w.Box(assessment::kRowFdn, 1), "1");
+         fileAnswers.push_back(folder.Path() + "OFFICE.LCC");
+         ChooseMenu(w.mnuFLoad);
+       },
+       [&] { return Shown(w.Box(assessment::kRowFdn, 1)) == "5250"; }},
+      {"File > Export Results Shown (.CSV)",
+       [&] {
+         fileAnswers.push_back(folder.Path() + "LCC.CSV");
+         ChooseMenu(w.mnuFExp);
+       },
+       [&] { return folder.Read("LCC.CSV").find("\"Foundation\",5250,") != std::string::npos; }},
+      {"Confirm and Exit", [&] { Click(w.cmdOkay); }, [&] { return !w.IsLoaded() && cost[1] == 5250; }},
+      {"Return (no changes)", [&] { reopen(), Click(w.cmdExit); }, [&] { return !w.IsLoaded(); }},
+      {"File > Return (no changes)", [&] { reopen(), ChooseMenu(w.mnuFRet); }, [&] { return !w.IsLoaded(); }},
+      {"the close box", [&] { reopen(), Window(w)->close(); }, [&] { return !w.IsLoaded() && cost[1] == 5250; }},
+  });
+  EXPECT_EQ(messages, std::vector<std::string>{});
 }
 
 TEST_F(AssessmentWidgets, CostWindowShadesTotalsAndTheLifeCycleColumn) {

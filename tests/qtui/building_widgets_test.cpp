@@ -1,6 +1,7 @@
 // The component editor and the material picker on their real widgets: the
-// grid's scroll thumb, the values panel laid over the editor, and a picker
-// that opens with nothing chosen.
+// grid's scroll thumb, the values panel laid over the editor, a picker
+// that opens with nothing chosen, and the element grid's cells, edit box
+// and material pick driven by the mouse through the window system.
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -8,11 +9,18 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTableWidget>
+#include <QWheelEvent>
+#include <functional>
 
+#include "building/component_file.h"
+#include "building/element_file.h"
+#include "building/element_library.h"
 #include "building/frm_add_group.h"
 #include "building/frm_bldg_sys_input.h"
+#include "building/frm_elm_select.h"
 #include "building/frm_group_comp.h"
 #include "building/frm_mat_lib.h"
+#include "common/paths.h"
 #include "qtui/picture_painter.h"
 #include "real_windows.h"
 #include "support/qt_window_shots.h"
@@ -33,6 +41,135 @@ class BuildingWidgets : public qtui_test::RealWindows {
     option.pageStep = bar->pageStep();
     option.singleStep = bar->singleStep();
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+  }
+
+  // A floor group's data: a fabric library with the generic element and a
+  // library wall (16 rows each, every row with a unit), the wall's default
+  // data (concrete and rebar), and three building materials.
+  void WriteFloorData() {
+    auto& st = prog.building;
+    st.DataDir = folder.Path() + "data/";
+    st.ProjDir = folder.Path() + "proj/";
+    folder.Write("proj/.keep", "");
+    building::SetLibraryPaths(st);
+    std::string library = "\"LIB\",\"Floor Envelope and Frame Element Types\"";
+    for (int i = 0; i < 32; ++i) library += ",\"\"";
+    library += "\r\n";
+    for (const char* type : {"0,\"Generic Element\"", "1,\"RC Wall\""}) {
+      library += type;
+      for (int k = 1; k <= 16; ++k) library += ",\"Item " + std::to_string(k) + "\",\"no.\"";
+      library += "\r\n";
+    }
+    folder.Write("data/FABRIC/FABRIC.ELB", library);
+    folder.Write("data/FABRIC/E1.IMP",
+                 "2\r\n\"Concrete\"\r\n12\r\n1\r\n1,0,\"Wall Thickness\",\"push\"\r\n5\r\n60\r\n"
+                 "\"Rebar\"\r\n20\r\n0\r\n3\r\n40\r\n");
+    auto& mat = prog.assess.mat;
+    const char* names[] = {"Concrete", "Rebar", "Brick"};
+    const int numbers[] = {12, 20, 120};
+    mat.MatListNo[0] = 3;
+    for (size_t r = 1; r <= 3; ++r) {
+      mat.MatListNo[r] = static_cast<common::Integer>(numbers[r - 1]);
+      mat.MatName[r] = names[r - 1];
+      mat.MatUnit[r] = "kg";
+      mat.MatIdx[static_cast<size_t>(numbers[r - 1])] = static_cast<common::Integer>(r);
+    }
+    st.GrpType = 200;
+    st.GrpTypeName = "Floor";
+    ModInpCtl::SetCompTypeNames(st);
+    st.CurGrp.GrpName = "Level 1";
+    st.SelGrpIdx = st.SelCompIdx = -1;
+  }
+  building::frmGroupComp& ShowEditor() {
+    building::frmGroupComp& w = windows.frmGroupComp();
+    w.Show();
+    Activate(w);
+    return w;
+  }
+  // The editor as the group editor opens it for a new component.
+  building::frmGroupComp& NewFloorComponent() {
+    WriteFloorData();
+    return ShowEditor();
+  }
+  // The editor on the first component of the first floor group: a wall of
+  // an outer leaf, a generic screed assessed "No" and an inner leaf.
+  building::frmGroupComp& OpenWallComponent() {
+    WriteFloorData();
+    auto& st = prog.building;
+    const char* files[] = {"A.FLE", "B.FLE", "C.FLE"};
+    const char* names[] = {"Outer leaf", "Screed", "Inner leaf"};
+    const common::Integer types[] = {1, 0, 1};
+    common::CompRec comp;
+    comp.CompFile = "WALL.FLC";
+    comp.CompName = "External wall";
+    comp.CompType = 0;  // Envelope
+    comp.CompQty = 4;
+    comp.NoOfElm = 3;
+    for (size_t i = 0; i < 3; ++i) {
+      common::ElmRec elm;
+      elm.ElmFile = files[i];
+      elm.ElmName = names[i];
+      elm.ElmTypeNo = types[i];
+      const char* values[] = {"12", "0.1", "5", "60"};
+      for (size_t k = 0; k < 4; ++k) elm.ElmValue[k] = values[k];
+      std::string error;
+      EXPECT_TRUE(building::WriteElementFile(st.ProjDir + files[i], elm, 220, error)) << error;
+      comp.CompElmFile[i] = files[i];
+      comp.CompElmName[i] = names[i];
+      comp.CompElmTypeNo[i] = types[i];
+    }
+    std::string error;
+    EXPECT_TRUE(building::WriteComponentFile(st.ProjDir + "WALL.FLC", comp, 210, error)) << error;
+    st.CurComp = common::CompRec{};
+    st.CurComp.CompFile = "WALL.FLC";
+    st.SelGrpIdx = st.SelCompIdx = 0;
+    prog.assess.sel.FlrElmAssess[0][0] = {true, false, true};
+    common::ChangeFolder(st.ProjDir);
+    return ShowEditor();
+  }
+
+  QTableWidget* Table(const forms::Grid& grid) { return platform.WidgetOf(grid)->findChild<QTableWidget*>(); }
+  QPoint CellCentre(const forms::Grid& grid, int row, int col) {
+    return Table(grid)->visualItemRect(Table(grid)->item(row, col)).center();
+  }
+  void DoubleClickCell(const forms::Grid& grid, int row, int col) {
+    DoubleClickAt(Table(grid)->viewport(), CellCentre(grid, row, col));
+  }
+  void ClickCell(const forms::Grid& grid, int row, int col) {
+    ClickAt(Table(grid)->viewport(), CellCentre(grid, row, col));
+  }
+  QPoint RowCentre(const forms::ListBox& list, int row) {
+    auto* rows = Widget<QListWidget>(list);
+    return rows->visualItemRect(rows->item(row)).center();
+  }
+  void ClickRow(const forms::ListBox& list, int row) {
+    ClickAt(Widget<QListWidget>(list)->viewport(), RowCentre(list, row));
+  }
+  // The widget that takes the window's keys.
+  QWidget* Focused(const forms::Form& form) { return Window(form)->focusWidget(); }
+  // The grid's edit box stands over the cell, shown.
+  bool BoxOver(building::frmGroupComp& w, int row, int col) {
+    QWidget* box = platform.WidgetOf(w.txtmsgCell);
+    return box->isVisible() && box->geometry().contains(Table(w.msgElm)->viewport()->mapTo(
+                                   box->parentWidget(), CellCentre(w.msgElm, row, col)));
+  }
+  // When `picker` is shown modally next, a double-click on its list row
+  // `row` (none: its window is closed by the frame).
+  void DoubleClickRowWhenShown(forms::Form& picker, const forms::ListBox& list, int row) {
+    if (row < 0) return CloseWhenShownModal(picker);
+    WhenShownModal(picker,
+                   [this, &list, row] { DoubleClickAt(Widget<QListWidget>(list)->viewport(), RowCentre(list, row)); });
+  }
+  // Adds a new element of the generic type through the mouse: Add, then a
+  // double-click on the type label and on the type's row in the picker.
+  void AddGenericElement(building::frmGroupComp& w) {
+    Click(w.cmdAddElm);
+    QTest::keyClicks(Widget<QLineEdit>(w.txtElmName), "Screed");
+    DoubleClickRowWhenShown(windows.frmElmSelect(), windows.frmElmSelect().lstElmTypNam, 0);
+    DoubleClick(w.lblElmType);
+    Activate(w);  // the window system gives the editor back the focus
+    ASSERT_EQ(prog.building.CurElm.ElmTypeNo, 0);
+    ASSERT_EQ(w.msgElm.TextMatrix(5, 0), "Item 5");
   }
 };
 
@@ -134,6 +271,232 @@ TEST_F(BuildingWidgets, SavingANewGroupOverAGroupFileAsksFirst) {
   EXPECT_TRUE(w.Saved());
   EXPECT_EQ(folder.Read("G.FLR"), "\"G.FLR\"\r\n200\r\n\"G\"\r\n2\r\n0\r\n");
   w.Unload();
+}
+
+// A double-click on a generic element's material cell: the first press
+// lays the edit box over the cell, the second lands on the box, and the
+// double-click still opens the material picker for that cell. Afterwards
+// the box shows the cell's new value, not an emptied box over it.
+TEST_F(BuildingWidgets, DoubleClickOnAMaterialCellPicksTheMaterial) {
+  building::frmGroupComp& w = NewFloorComponent();
+  AddGenericElement(w);
+  auto* box = Widget<QLineEdit>(w.txtmsgCell);
+  DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, 3);
+  DoubleClickCell(w.msgElm, 5, 2);
+  EXPECT_EQ(windows.frmMatLib().ElmTypeStr, "0");
+  EXPECT_EQ(w.msgElm.TextMatrix(5, 2), "120");
+  EXPECT_EQ(w.msgElm.TextMatrix(5, 3), "Brick (kg)");
+  ASSERT_TRUE(box->isVisible());
+  EXPECT_TRUE(
+      box->geometry().contains(Table(w.msgElm)->viewport()->mapTo(box->parentWidget(), CellCentre(w.msgElm, 5, 2))));
+  EXPECT_EQ(box->text(), "120");
+  Shot(w, "component_editor_material_picked");
+
+  // The picker closed without a choice leaves the cell as it was.
+  DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, -1);
+  DoubleClickCell(w.msgElm, 5, 2);
+  EXPECT_EQ(w.msgElm.TextMatrix(5, 2), "120");
+  EXPECT_EQ(box->text(), "120");
+}
+
+// Every mouse and key path of the element grid reaches the editor.
+TEST_F(BuildingWidgets, ElementGridPathsReachTheEditor) {
+  building::frmGroupComp& w = NewFloorComponent();
+  AddGenericElement(w);
+  auto* box = Widget<QLineEdit>(w.txtmsgCell);
+  auto at = [&w](int row, int col) { return w.msgElm.Row() == row && w.msgElm.Col() == col; };
+  int topBefore = 0;
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> done;
+  };
+  const Step steps[] = {
+      {"a click on a value cell lays the box over it", [&] { ClickCell(w.msgElm, 2, 2); },
+       [&] { return at(2, 2) && BoxOver(w, 2, 2) && w.CurCellRow == 2 && w.CurCellCol == 2 && Focused(w) == box; }},
+      {"typing into the box fills the cell, letters dropped", [&] { QTest::keyClicks(box, "1a2"); },
+       [&] { return w.msgElm.TextMatrix(2, 2) == "12"; }},
+      {"Right", [&] { Key(w, Qt::Key_Right); }, [&] { return at(2, 3) && BoxOver(w, 2, 3); }},
+      {"a remark takes any text", [&] { QTest::keyClicks(box, "cast in situ"); },
+       [&] { return w.msgElm.TextMatrix(2, 3) == "cast in situ"; }},
+      {"Enter goes on like Right", [&] { Key(w, Qt::Key_Return); }, [&] { return at(3, 2) && BoxOver(w, 3, 2); }},
+      {"Down", [&] { Key(w, Qt::Key_Down); }, [&] { return at(4, 2); }},
+      {"Up", [&] { Key(w, Qt::Key_Up); }, [&] { return at(3, 2); }},
+      {"Left", [&] { Key(w, Qt::Key_Left); }, [&] { return at(2, 3) && BoxOver(w, 2, 3); }},
+      {"Tab steps on to the next cell", [&] { Key(w, Qt::Key_Tab); },
+       [&] { return at(3, 2) && BoxOver(w, 3, 2) && Focused(w) == box; }},
+      {"the Enter button enters the box and empties it", [&] { Click(w.cmdEnter); },
+       [&] { return w.CurCellCol == -1 && box->text().isEmpty() && w.msgElm.TextMatrix(2, 3) == "cast in situ"; }},
+      {"Clear empties the box and the cell",
+       [&] {
+         ClickCell(w.msgElm, 4, 2);
+         QTest::keyClicks(box, "5");
+         Click(w.cmdClrTxt);
+       },
+       [&] { return w.msgElm.TextMatrix(4, 2).empty() && box->text().isEmpty(); }},
+      {"a double-click on another value edits it", [&] { DoubleClickCell(w.msgElm, 2, 2); },
+       [&] { return at(2, 2) && BoxOver(w, 2, 2) && box->text() == "12" && w.msgElm.TextMatrix(2, 2) == "12"; }},
+      {"the scroll bar scrolls and hides the box",
+       [&] {
+         auto* bar = platform.WidgetOf(w.msgElm)->findChild<QScrollBar*>();
+         ClickAt(bar, QPoint(bar->width() / 2, bar->height() - bar->width() - 4));
+       },
+       [&] { return w.msgElm.TopRow() > 1 && !box->isVisible(); }},
+      {"the wheel scrolls three rows",
+       [&] {
+         topBefore = w.msgElm.TopRow();
+         QWidget* viewport = Table(w.msgElm)->viewport();
+         const QPointF centre = viewport->rect().center();
+         QWheelEvent wheel(centre, viewport->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                           false);
+         QApplication::sendEvent(viewport, &wheel);
+       },
+       [&] { return w.msgElm.TopRow() == topBefore - 3; }},
+      {"Down with the grid focused moves one row and brings the box back", [&] { Key(w, Qt::Key_Down); },
+       [&] { return at(3, 2) && BoxOver(w, 3, 2) && Focused(w) == box; }},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_TRUE(step.done()) << step.what << ": cell " << w.msgElm.Row() << "," << w.msgElm.Col();
+  }
+}
+
+// Every mouse path of the element list and the component reaches the
+// editor: list clicks and double-clicks, the list buttons, the assess
+// choice, the component type, the element type button and the menus.
+TEST_F(BuildingWidgets, ElementListPathsReachTheEditor) {
+  building::frmGroupComp& w = OpenWallComponent();
+  auto& marks = prog.assess.sel.FlrElmAssess[0][0];
+  auto lines = [&w] {
+    std::string all;
+    for (int i = 0; i < w.lstElm.ListCount(); ++i) all += w.lstElm.List(i) + ";";
+    return all;
+  };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> done;
+  };
+  const Step steps[] = {
+      {"the component type Contents hides the order hint", [&] { Choose(w.cboCompType, 2); },
+       [&] { return w.cboCompType.ListIndex() == 2 && !w.Label3.Visible(); }},
+      {"and Frame shows it", [&] { Choose(w.cboCompType, 1); },
+       [&] { return w.cboCompType.ListIndex() == 1 && w.Label3.Visible(); }},
+      {"a click on a line shows the element", [&] { ClickRow(w.lstElm, 1); },
+       [&] {
+         return w.txtElmName.Text() == "Screed" && w.Option2.Value() && w.cmdEditElm.Enabled() &&
+                w.msgElm.TextMatrix(1, 2) == "12" && w.txtmsgCell.Locked();
+       }},
+      {"Yes", [&] { Click(w.Option1); }, [&] { return marks[1]; }},
+      {"No", [&] { Click(w.Option2); }, [&] { return !marks[1]; }},
+      {"move down", [&] { Click(w.cmdElmDn); },
+       [&] { return lines() == "Outer leaf;Inner leaf;Screed;" && w.lstElm.ListIndex() == 2; }},
+      {"move up", [&] { Click(w.cmdElmUp); },
+       [&] { return lines() == "Outer leaf;Screed;Inner leaf;" && w.lstElm.ListIndex() == 1; }},
+      {"a double-click on a line edits the element",
+       [&] { DoubleClickAt(Widget<QListWidget>(w.lstElm)->viewport(), RowCentre(w.lstElm, 0)); },
+       [&] { return w.txtElmName.Text() == "Outer leaf" && !w.lstElm.Enabled() && !w.txtmsgCell.Locked(); }},
+      {"Save Element && Return", [&] { Click(w.cmdSaveElm); },
+       [&] { return w.lstElm.Enabled() && w.lstElm.ListIndex() == 0 && w.txtmsgCell.Locked(); }},
+      {"Edit Element", [&] { ClickRow(w.lstElm, 2), Click(w.cmdEditElm); },
+       [&] { return w.txtElmName.Text() == "Inner leaf" && !w.lstElm.Enabled(); }},
+      {"Delete Element", [&] { Click(w.cmdSaveElm), Click(w.cmdDeleteElm); },
+       [&] { return lines() == "Outer leaf;Screed;"; }},
+      {"Add Element, the type button, Save",
+       [&] {
+         ClickRow(w.lstElm, 0);
+         Click(w.cmdAddElm);
+         QTest::keyClicks(Widget<QLineEdit>(w.txtElmName), "Render");
+         DoubleClickRowWhenShown(windows.frmElmSelect(), windows.frmElmSelect().lstElmTypNam, 1);
+         Click(w.cmdElmType);
+         Activate(w);
+         Click(w.cmdSaveElm);
+       },
+       [&] { return lines() == "Outer leaf;Render;Screed;" && w.lblElmType.Caption() == "RC Wall"; }},
+      {"File > Save Component",
+       [&] {
+         fileAnswers.push_back(prog.building.ProjDir + "WALL.FLC");
+         ChooseMenu(w.mnuFSComp);
+       },
+       [&] { return w.CompSaved && folder.Read("proj/WALL.FLC").find("\"Render\"") != std::string::npos; }},
+      {"Return", [&] { ChooseMenu(w.mnuDirRet); }, [&] { return !w.IsLoaded(); }},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_TRUE(step.done()) << step.what;
+  }
+  EXPECT_EQ(messages, std::vector<std::string>{});
+}
+
+// Every mouse and key path of the default-values panel reaches the editor.
+TEST_F(BuildingWidgets, ValuesPanelPathsReachTheEditor) {
+  building::frmGroupComp& w = OpenWallComponent();
+  const auto& mat = prog.building.elmMat;
+  auto* lifeU = Widget<QLineEdit>(w.txtLifeU);
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> done;
+  };
+  const Step steps[] = {
+      {"Edit Element, then Load Element enables Edit",
+       [&] {
+         ClickRow(w.lstElm, 0);
+         Click(w.cmdEditElm);
+         fileAnswers.push_back(prog.building.ProjDir + "A.FLE");
+         Click(w.cmdLoadElm);
+         Activate(w);
+       },
+       [&] { return w.cmdChgElmD.Enabled(); }},
+      {"Edit opens the panel on the last material", [&] { Click(w.cmdChgElmD); },
+       [&] { return w.fraChgElmD.Visible() && w.cboMNoInElm.ListIndex() == 1 && w.lblMatD.Caption() == "Rebar"; }},
+      {"choosing a material shows it", [&] { Choose(w.cboMNoInElm, 0); },
+       [&] { return w.lblMatD.Caption() == "Concrete" && w.txtLifeD.Text() == "60"; }},
+      {"typing a life to be used",
+       [&] {
+         lifeU->selectAll();
+         QTest::keyClicks(lifeU, "75");
+       },
+       [&] { return w.txtLifeU.Text() == "75"; }},
+      {"the material button",
+       [&] {
+         DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, 2);
+         Click(w.cmdSelMat);
+         Activate(w);
+       },
+       [&] { return w.lblMatU.Caption() == "Rebar" && mat.ElmMatNo[1][1] == 20; }},
+      {"a double-click on the material to be used",
+       [&] {
+         DoubleClickRowWhenShown(windows.frmMatLib(), windows.frmMatLib().lstMatData, 3);
+         DoubleClick(w.lblMatU);
+         Activate(w);
+       },
+       [&] { return w.lblMatU.Caption() == "Brick" && mat.ElmMatNo[1][1] == 120; }},
+      {"Apply Changes writes the values in force", [&] { Click(w.cmdUseUIV); },
+       [&] { return !w.fraChgElmD.Visible() && folder.Read("proj/A_.FLE").rfind("2\r\n120,5,75,", 0) == 0; }},
+      {"Reset to Default Values keeps them but not in force",
+       [&] {
+         Click(w.cmdChgElmD);
+         Click(w.cmdUseDV);
+       },
+       [&] { return !w.fraChgElmD.Visible() && folder.Read("proj/A_.FLE").rfind("0\r\n120,5,75,", 0) == 0; }},
+      {"Exit closes the panel",
+       [&] {
+         Click(w.cmdChgElmD);
+         Click(w.cmdXFraChgElmD);
+       },
+       [&] { return !w.fraChgElmD.Visible() && w.mnuF.Enabled(); }},
+      {"File > Return, not saving",
+       [&] {
+         answer = QMessageBox::No;
+         ChooseMenu(w.mnuFReturn);
+       },
+       [&] { return !w.IsLoaded(); }},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_TRUE(step.done()) << step.what;
+  }
 }
 
 TEST_F(BuildingWidgets, MaterialPickerOpensWithNothingChosen) {

@@ -1,7 +1,11 @@
-// The main window's commands on the real Qt dialogs.
+// The main window's commands on the real Qt dialogs, and every button and
+// menu entry chosen with the mouse.
 #include <QFileDialog>
+#include <QLineEdit>
+#include <functional>
 
 #include "app/main_window.h"
+#include "common/paths.h"
 #include "real_windows.h"
 
 namespace {
@@ -23,6 +27,96 @@ TEST_F(MainWindowWidgets, WorkbookDialogOffersTheFilesItWrites) {
   platform.ActionOf(main.MnuPrintInSumExcel)->trigger();
   EXPECT_EQ(filters, QStringList{"Input Summary (Excel) (*.xlsx *.XLSX *.xls *.XLS)"});
   EXPECT_EQ(messages, std::vector<std::string>{"Cancel was selected."});
+}
+
+// Each entry of the menus, and the Enter button, reaches its command.
+TEST_F(MainWindowWidgets, EveryMenuEntryReachesItsCommand) {
+  common::ChangeFolder(folder.Path());
+  app::frmMain main(prog, platform, windows);
+  windows.SetMainWindow(&main);
+  main.Show();
+  auto told = [this](const std::string& text) {
+    const bool shown = messages == std::vector<std::string>{text};
+    messages.clear();
+    return shown;
+  };
+  auto panelEnds = [&main](const std::string& text) { return main.PicMain.PrintedTexts().back() == text; };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::function<bool()> done;
+  };
+  const Step steps[] = {
+      {"Enter", [&] { Click(main.cmdEnterProjName); }, [&] { return told("Project name missing!"); }},
+      {"a typed project name, then Enter",
+       [&] {
+         QTest::keyClicks(Widget<QLineEdit>(main.txtProjName), "Tower");
+         Click(main.cmdEnterProjName);
+         main.txtProjName.SetText("");
+       },
+       [&] {
+         const bool asked = messages.size() == 2 &&
+                            messages[0] == "Select Folder for Project file and Enter a Project File Name" &&
+                            messages[1] == "Failed to set project file!!";
+         messages.clear();
+         return asked;
+       }},
+      {"Open LCIA/LCC Database", [&] { ChooseMenu(main.mnuOpenData); },
+       [&] { return told("No material LCIA profile file loaded!!"); }},
+      {"Creat New Project", [&] { ChooseMenu(main.mnuFNew); },
+       [&] { return told("Failed to create the Folder! A Folder of the same name may already exist."); }},
+      {"Open Project", [&] { ChooseMenu(main.mnuFileOpen); },
+       [&] { return told("Failed to open or read project file!!") && panelEnds("   Load main project input file"); }},
+      {"Save Project", [&] { ChooseMenu(main.mnuFileSave); }, [&] { return told("Project name missing!"); }},
+      {"Close Project", [&] { ChooseMenu(main.mnuFileClose); }, [&] { return panelEnds("   Project closed"); }},
+      {"Building and System LCA Input", [&] { ChooseMenu(main.mnuEditBldg); },
+       [&] { return told("Project name missing!"); }},
+      {"Energy Use Modelling Input", [&] { ChooseMenu(main.mnuEditBEUInput); },
+       [&] { return windows.frmEgyCalInput().Visible(); }},
+      {"Reset Selection for Assessment", [&] { ChooseMenu(main.mnuRunReset); },
+       [&] { return told("All previously setting will be reset - Go ahead?") && panelEnds("   Selection reset"); }},
+      {"LCA Weightings and Cost Para.", [&] { ChooseMenu(main.mnuEditWeights); },
+       [&] { return windows.frmNormWgt().Visible() && panelEnds("   Viewed weighting factors"); }},
+      {"Input Summary (Excel)", [&] { ChooseMenu(main.MnuPrintInSumExcel); },
+       [&] { return told("Cancel was selected."); }},
+      {"Selected Components and Elements",
+       [&] {
+         fileAnswers.push_back(folder.Path() + "SEL.TXT");
+         ChooseMenu(main.mnuWSelected);
+       },
+       [&] {
+         return told("Report written to file: " + folder.Path() + "SEL.TXT") &&
+                panelEnds("   Selection summary printed");
+       }},
+      {"Calculate Life Cycle Impact", [&] { ChooseMenu(main.mnuRunLCA); },
+       [&] { return told("Open a project file first!!"); }},
+      {"Calculate Life Cycle Cost", [&] { ChooseMenu(main.mnuRunLCC); },
+       [&] { return told("Open a project file first!!"); }},
+      {"Calculate Operating Energy Use",
+       [&] {
+         CloseWhenShownModal(windows.frmEgyCal());
+         CloseWhenShownModal(windows.frmEgyResult());
+         ChooseMenu(main.mnuRunOprEgy);
+       },
+       [&] {
+         return told("Open a Project File first!") && main.mnuRunOprEgy.Checked() &&
+                panelEnds("   Returned from operating energy calculation");
+       }},
+      {"Operating Energy Results",
+       [&] {
+         CloseWhenShownModal(windows.frmEgyResult());
+         ChooseMenu(main.mnuViewEgy);
+       },
+       [&] { return !windows.frmEgyResult().Visible(); }},
+      {"LCC Results", [&] { ChooseMenu(main.mnuViewLCC); }, [&] { return windows.frmLCCResult().Visible(); }},
+      {"Overall Results", [&] { ChooseMenu(main.mnuViewRes); }, [&] { return windows.frmResult().Visible(); }},
+      {"End Slide Show", [&] { ChooseMenu(main.mnuSSEnd); }, [&] { return main.NoOfSld() == 0; }},
+      {"Exit", [&] { ChooseMenu(main.mnuFileExit); }, [&] { return !Window(main)->isVisible(); }},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_TRUE(step.done()) << step.what << " " << (messages.empty() ? "" : messages.front());
+  }
 }
 
 }  // namespace

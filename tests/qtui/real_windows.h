@@ -9,13 +9,18 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +28,7 @@
 #include "app/windows.h"
 #include "common/program.h"
 #include "forms/form.h"
+#include "forms/menu.h"
 #include "qtui/qt_platform.h"
 #include "support/temp_folder.h"
 
@@ -34,7 +40,7 @@ class RealWindows : public ::testing::Test {
     setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
     platform.SetEndWhenLastFormUnloaded(false);
     // Message boxes are answered with `answer` and their texts kept; file
-    // dialogs are cancelled.
+    // dialogs choose the next of `fileAnswers`, or are cancelled.
     QObject::connect(&answerer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -42,6 +48,10 @@ class RealWindows : public ::testing::Test {
         QAbstractButton* button = box->button(answer);
         if (button == nullptr) button = box->buttons().value(0);
         if (button != nullptr) button->click();
+      } else if (auto* files = qobject_cast<QFileDialog*>(modal); files != nullptr && !fileAnswers.empty()) {
+        files->selectFile(QString::fromStdString(fileAnswers.front()));
+        fileAnswers.pop_front();
+        static_cast<QDialog*>(files)->accept();
       } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         dialog->reject();
       }
@@ -60,6 +70,68 @@ class RealWindows : public ::testing::Test {
     QWidget* w = platform.WidgetOf(control);
     ASSERT_NE(w, nullptr) << control.FullName();
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+  }
+  // A click or double-click as the window system delivers it: each press
+  // goes to the widget under the pointer at that moment (a double-click's
+  // second press lands on whatever its first one laid over the spot).
+  void ClickAt(QWidget* widget, QPoint at) {
+    QWidget* window = widget->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
+  }
+  void DoubleClickAt(QWidget* widget, QPoint at) {
+    QWidget* window = widget->window();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
+  }
+  void DoubleClick(const forms::Control& control) {
+    QWidget* w = platform.WidgetOf(control);
+    ASSERT_NE(w, nullptr) << control.FullName();
+    DoubleClickAt(w, w->rect().center());
+  }
+  // Runs `act` once, when `form` is the modal window on top (it opens
+  // within the user's action that follows).
+  void WhenShownModal(const forms::Form& form, std::function<void()> act) {
+    auto* timer = new QTimer(&pending_);
+    QObject::connect(timer, &QTimer::timeout, [this, timer, &form, act] {
+      QWidget* window = Window(form);
+      if (window == nullptr || !window->isVisible() || QApplication::activeModalWidget() != window) return;
+      timer->stop();
+      timer->deleteLater();
+      act();
+    });
+    timer->start(5);
+  }
+  // Closes `form`'s window by its frame once it is shown modally.
+  void CloseWhenShownModal(const forms::Form& form) {
+    WhenShownModal(form, [this, &form] { Window(form)->close(); });
+  }
+  // Makes the form's window the active one, as the window system does when
+  // the user comes back to it (after a modal window closed, say).
+  void Activate(const forms::Form& form) {
+    Window(form)->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Window(form))) << form.Name();
+  }
+  // A key pressed on the window: it goes to the widget with the focus.
+  void Key(const forms::Form& form, Qt::Key key) { QTest::keyClick(Window(form)->windowHandle(), key); }
+  // Chooses a menu entry with the mouse: its menu on the menu bar, then
+  // each submenu, then the entry.
+  void ChooseMenu(const forms::Menu& entry) {
+    std::vector<const forms::Menu*> path;
+    for (const forms::Menu* m = &entry; m != nullptr; m = m->Parent()) path.insert(path.begin(), m);
+    QWidget* window = platform.WindowOf(entry.OwnerForm());
+    ASSERT_NE(window, nullptr) << entry.Name();
+    auto* bar = window->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr) << entry.Name();
+    QAction* action = platform.ActionOf(*path.front());
+    ASSERT_NE(action, nullptr) << entry.Name();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+    for (size_t i = 1; i < path.size(); ++i) {
+      QMenu* menu = action->menu();
+      ASSERT_NE(menu, nullptr) << entry.Name();
+      ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << entry.Name();
+      action = platform.ActionOf(*path[i]);
+      ASSERT_NE(action, nullptr) << entry.Name();
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    }
   }
   // Chooses a row of a drop-down in its opened list, as the user does.
   void Choose(const forms::Control& control, int row) {
@@ -85,6 +157,7 @@ class RealWindows : public ::testing::Test {
 
   QMessageBox::StandardButton answer = QMessageBox::Ok;
   std::vector<std::string> messages;
+  std::deque<std::string> fileAnswers;
   testsupport::TempFolder folder;
   qtui::QtPlatform platform;
   std::unique_ptr<common::Program> progPtr = std::make_unique<common::Program>();
@@ -93,6 +166,7 @@ class RealWindows : public ::testing::Test {
 
  private:
   QTimer answerer_;
+  QObject pending_;  // the timers of WhenShownModal
 };
 
 }  // namespace qtui_test

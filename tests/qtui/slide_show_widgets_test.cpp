@@ -31,7 +31,7 @@ TEST_F(SlideShowWidgets, MainWindowPictureAndPanelAnswerClicks) {
   Click(main.Image1);
   EXPECT_FALSE(main.Image1.Visible());
 
-  platform.ActionOf(main.mnuSSCh1)->trigger();
+  ChooseMenu(main.mnuSSCh1);
   ASSERT_EQ(main.NoOfSld(), 9);
   auto* list = Widget<QComboBox>(main.cboSldLst);
   ASSERT_NE(list, nullptr);
@@ -56,6 +56,14 @@ TEST_F(SlideShowWidgets, MainWindowPictureAndPanelAnswerClicks) {
   Click(main.cmdEndSldShow);
   EXPECT_EQ(main.NoOfSld(), 0);
   EXPECT_EQ(list->currentText(), "");
+
+  // The second chapter: a slide chosen in the list, then the previous one.
+  ChooseMenu(main.mnuSSCh2);
+  ASSERT_GT(main.NoOfSld(), 3);
+  Choose(main.cboSldLst, 2);
+  EXPECT_EQ(main.CurSld(), 3);
+  Click(main.cmdLsSld);
+  EXPECT_EQ(main.CurSld(), 2);
 }
 
 TEST_F(SlideShowWidgets, VistrelSlidesFollowClicksOnThePicture) {
