@@ -233,6 +233,10 @@ void frmEgyCal::cmdGO_Click() {
   switch (SysNo) {
     case 1:
       lblMsg.SetVisible(false);
+      // Nothing of an earlier run stands for this one: its values and its
+      // Close come back only when this run succeeds.
+      cmdEndRun.SetVisible(false);
+      for (size_t i = 0; i < kACRows.size(); ++i) txtItem[i].SetText("");
       lstRun.Clear();
       lstRun.Move(240, 600, 7575, 4125);
       lstRun.SetVisible(true);
