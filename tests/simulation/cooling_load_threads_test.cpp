@@ -72,9 +72,9 @@ TEST(CoolingLoadThreads, SampleOfficeFilesAndLogAreTheSameForAnyThreadCount) {
 // rooms. A masked window whose sun at hour 60 lies outside the mask's
 // azimuths fails late in the room's year; a window naming a mask file that
 // does not exist fails at once, in the room's warm-up. The failure reported
-// is the first in room order, whatever thread reached which room first, and
-// the run log names the failing room also when it fails before its year
-// begins.
+// is the first in room order, whatever thread reached which room first, the
+// run log names the failing room also when it fails before its year begins,
+// no temporary load file is left, and the earlier annual file stays.
 TEST(CoolingLoadThreads, TheFirstFailureInRoomOrderIsReported) {
   struct Case {
     const char* name;
@@ -141,6 +141,7 @@ TEST(CoolingLoadThreads, TheFirstFailureInRoomOrderIsReported) {
         weather += line + "\r\n";
       }
       tmp.Write("VLW1989.TXT", weather);
+      tmp.Write("AnHSpCL.TXT", "earlier loads\r\n");
       simtest::RecordingLog log;
       simulation::SimCalendar cal{};
       cal.MonthDays[1] = 3;
@@ -148,7 +149,9 @@ TEST(CoolingLoadThreads, TheFirstFailureInRoomOrderIsReported) {
       EXPECT_EQ(prog->sim.SimErr, -1);
       EXPECT_EQ(prog->sim.SimErrMsg, c.error);
       EXPECT_EQ(log.lines, std::vector<std::string>{"Modelling " + c.room + " - Processing Month No. 1...."});
-      EXPECT_FALSE(std::filesystem::exists(tmp.Path() + "AnHSpCL.TXT"));
+      EXPECT_EQ(FilesEndingIn(tmp.Path(), ".RLF"), std::vector<std::string>{});
+      EXPECT_EQ(FilesEndingIn(tmp.Path(), ".ZLF"), std::vector<std::string>{});
+      EXPECT_EQ(tmp.Read("AnHSpCL.TXT"), "earlier loads\r\n");
     }
   }
 }
