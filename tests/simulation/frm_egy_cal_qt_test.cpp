@@ -5,12 +5,15 @@
 // dialog, and the systems and their energies stay as they were.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
@@ -126,6 +129,97 @@ TEST(EgyCalOnQt, TheRunGoesOnAwayFromTheWindowThread) {
   EXPECT_TRUE(close->isVisible());
   EXPECT_EQ(w.txtItem[0].Text(), "28");
   Shot(window, "run-4-done");
+  w.Unload();
+}
+
+// Clicks and keys made while a run goes on are dropped, not kept for
+// afterwards: a click or a key on Calculate starts no second run and a
+// click on the log offers nothing; Calculate, OK, Enter Changes and the
+// menus are disabled meanwhile. A request to close the window is answered
+// at once, and the window stays until the run has ended.
+TEST(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
+  testsupport::TempFolder folder;
+  qtui::QtPlatform platform;
+  platform.SetEndWhenLastFormUnloaded(false);
+  auto prog = std::make_unique<common::Program>();
+  prog->building.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
+  prog->building.ProjDir = folder.Path();
+  prog->energyInput.EciFile = "OFFICE.ECI";
+  prog->energyInput.AssFile = "OFFICE.ASS";
+  prog->energyInput.ConsFile = "OFFICE.CON";
+  prog->plant.WssFile = "OFFICE.WSS";
+  prog->plant.NacFile = "OFFICE.NAC";
+
+  simulation::frmEgyCal w(*prog, platform);
+  w.Show();
+  QWidget* window = platform.WindowOf(w);
+  ASSERT_NE(window, nullptr);
+  platform.ActionOf(w.mnuMAC)->trigger();
+  auto* list = qobject_cast<QListWidget*>(platform.WidgetOf(w.lstRun));
+  auto* go = platform.WidgetOf(w.cmdGO);
+  ASSERT_TRUE(list && go);
+  const std::vector<QWidget*> commands{go, platform.WidgetOf(w.cmdOK), platform.WidgetOf(w.cmdAsTyped)};
+  QAction* file = platform.ActionOf(w.mnuF);  // the menu that the view leaves usable
+  ASSERT_NE(file, nullptr);
+
+  // Every message box is answered (Yes or OK) and its text kept.
+  std::vector<std::string> said;
+  QTimer answerer;
+  QObject::connect(&answerer, &QTimer::timeout, [&said] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      said.push_back(box->text().toStdString());
+      QAbstractButton* button = box->button(QMessageBox::Yes);
+      if (button == nullptr) button = box->button(QMessageBox::Ok);
+      if (button != nullptr) button->click();
+    }
+  });
+  answerer.start(5);
+
+  int coolingRuns = 0;
+  std::vector<bool> usableDuringRun;
+  bool offered = true, shownDuringRun = false;
+  w.coolingLoadRun = [&](common::Program& p, simulation::RunLog& log) {
+    if (++coolingRuns > 1) {  // a run started by input that got through: over at once
+      p.sim.SimErr = 1;
+      p.sim.SimErrMsg = "A second run";
+      return;
+    }
+    log.Add("Modelling Office - Processing Month No. 1....");
+    platform.RunOnWindowThread([&] {
+      for (QWidget* c : commands) usableDuringRun.push_back(c->isEnabled());
+      usableDuringRun.push_back(file->isEnabled());
+      QTest::mouseClick(go, Qt::LeftButton, {}, go->rect().center());
+      go->setFocus();
+      QTest::keyClick(go, Qt::Key_Space);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+      offered = w.lstRunRpt.Visible();
+      window->close();
+      shownDuringRun = window->isVisible() && w.IsLoaded();
+    });
+  };
+  int plantRuns = 0;
+  w.plantRun = [&](common::Program& p, simulation::RunLog& log) {
+    ++plantRuns;
+    log.Add("Hour 8760");
+    p.sim.ACEgy = {28, 1, 2, 3, 4, 5, 6, 7};
+  };
+  QTest::mouseClick(go, Qt::LeftButton, {}, go->rect().center());
+  QApplication::processEvents();
+  answerer.stop();
+
+  EXPECT_EQ(coolingRuns, 1);
+  EXPECT_EQ(plantRuns, 1);
+  EXPECT_EQ(usableDuringRun, std::vector<bool>(4, false));
+  EXPECT_FALSE(offered);
+  EXPECT_TRUE(shownDuringRun);
+  EXPECT_EQ(said, (std::vector<std::string>{
+                      "The calculation is still running. The window can be closed once it has finished.",
+                      "Proceed to predict air-conditioning energy use?"}));
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(w.lstRun.List(w.lstRun.ListCount() - 1), "A/C energy use calculation completed");
+  for (QWidget* c : commands) EXPECT_TRUE(c->isEnabled());
+  EXPECT_TRUE(file->isEnabled());
+  EXPECT_TRUE(platform.WidgetOf(w.cmdEndRun)->isVisible());
   w.Unload();
 }
 

@@ -471,7 +471,9 @@ TEST_F(EgyCalTest, SuccessfulRunShowsTheValuesAndClose) {
 // The window while the cooling loads are computed: each progress line is in
 // the log as soon as the simulation gives it (the month lines replacing the
 // log as the simulation clears it), over the rows of the view, with the
-// prompt hidden, no Close yet, and the Calculate menu and Exit disabled.
+// prompt hidden, no Close and no values yet, and every command that could
+// start another run or change this one disabled: Calculate, OK, Enter
+// Changes and the menus.
 TEST_F(EgyCalTest, ProgressLinesShowWhileTheRunGoesOn) {
   std::vector<std::vector<std::string>> seen;
   auto keep = [&] {
@@ -481,8 +483,9 @@ TEST_F(EgyCalTest, ProgressLinesShowWhileTheRunGoesOn) {
     EXPECT_FALSE(w.cmdEndRun.Visible());
     EXPECT_FALSE(w.mnuM.Enabled());
     EXPECT_FALSE(w.mnuDirExit.Enabled());
-    EXPECT_TRUE(w.mnuF.Enabled());
+    EXPECT_FALSE(w.mnuF.Enabled());
     EXPECT_TRUE(w.cmdGO.Visible() && w.cmdOK.Visible() && w.cmdAsTyped.Visible());
+    EXPECT_FALSE(w.cmdGO.Enabled() || w.cmdOK.Enabled() || w.cmdAsTyped.Enabled());
     EXPECT_EQ(w.txtItem[0].Text(), "");
   };
   w.coolingLoadRun = [&](common::Program&, simulation::RunLog& log) {
@@ -511,6 +514,9 @@ TEST_F(EgyCalTest, ProgressLinesShowWhileTheRunGoesOn) {
                           "A/C energy use calculation completed"}));
   EXPECT_TRUE(w.cmdEndRun.Visible());
   EXPECT_EQ(w.txtItem[0].Text(), "28");
+  // The commands are back as the view had them.
+  EXPECT_TRUE(w.cmdGO.Enabled() && w.cmdOK.Enabled() && w.cmdAsTyped.Enabled() && w.mnuF.Enabled());
+  EXPECT_FALSE(w.mnuM.Enabled() || w.mnuDirExit.Enabled());
 }
 
 TEST_F(EgyCalTest, FailedCoolingLoadRunLogsTheFailureTwice) {
