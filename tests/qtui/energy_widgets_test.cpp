@@ -1,6 +1,7 @@
-// The energy input, construction and central plant windows on their real
-// widgets: their lists show nothing stale, their code lists take no typing,
-// and the plant grid's current cell is always a value cell.
+// The energy input, air-side, shading mask, construction and central plant
+// windows on their real widgets: their lists show nothing stale, their code
+// and number lists take no typing, and the plant grid's current cell is
+// always a value cell.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +9,8 @@
 
 #include "energy_input/frm_egy_cal_input.h"
 #include "energy_input/frm_sel_cons.h"
+#include "energy_input/frm_sh_mask.h"
+#include "energy_input/frm_si_zn.h"
 #include "plant_input/frm_cplt.h"
 #include "real_windows.h"
 
@@ -35,6 +38,69 @@ TEST_F(EnergyWidgets, ADeletedZoneLeavesNoNumberInTheZoneList) {
   EXPECT_EQ(w.cboZNo.ListIndex(), -1);
   EXPECT_EQ(Shown(w.cboZNo), "");
   EXPECT_EQ(Widget<QLineEdit>(w.txtNZn)->text(), "2");
+}
+
+// Every list whose choice is a code or a number takes no typing: a stray key
+// (one that begins no entry) leaves the chosen entry as it was, in the
+// energy input, air-side and shading mask windows. In the air-side window
+// such a key no longer unsets the zone's system type on Save and Exit.
+TEST_F(EnergyWidgets, AStrayKeyLeavesEveryCodeAndNumberListAsChosen) {
+  auto strayKey = [this](const forms::ComboBox& list, int row) {
+    SCOPED_TRACE(list.Name());
+    auto* combo = Widget<QComboBox>(list);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_FALSE(combo->isEditable());
+    Choose(list, row);
+    ASSERT_EQ(list.ListIndex(), row);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Q);
+    EXPECT_EQ(list.ListIndex(), row);
+    EXPECT_EQ(combo->currentIndex(), row);
+  };
+
+  energy_input::frmEgyCalInput& input = windows.frmEgyCalInput();
+  input.Show();
+  QTest::keyClicks(Widget<QLineEdit>(input.txtNZn), "2");
+  Click(input.cmdEntNZn);
+  QTest::keyClicks(Widget<QLineEdit>(input.txtNRmIZ), "2");
+  Click(input.cmdEntNRm);
+  Choose(input.cboRmNo, 0);
+  QTest::keyClicks(Widget<QLineEdit>(input.txtNFabComp), "3");
+  Click(input.cmdEntRmChar);
+  ASSERT_EQ(input.cboFabComp.ListCount(), 3);
+  strayKey(input.cboZNo, 1);
+  Choose(input.cboZNo, 0);
+  strayKey(input.cboRmNo, 1);
+  strayKey(input.cboRmTyp, 1);
+  QTest::keyClicks(Widget<QLineEdit>(input.txtNFabComp), "3");
+  Click(input.cmdEntRmChar);
+  strayKey(input.cboFabComp, 2);
+  strayKey(input.cboCompTyp, 3);
+  strayKey(input.cboOrient, 5);
+  input.Unload();
+
+  energy_input::frmShMask& mask = windows.frmShMask();
+  mask.Show();
+  strayKey(mask.cboOri, 5);
+  mask.Unload();
+
+  auto& e = prog.energyInput;
+  e.EgyModel.NoOfZn = 1;
+  e.EgyModel.ZnName[1] = "Core";
+  e.EgyModel.ZnNRm[1] = 2;
+  e.EgyModel.RmName[1][1] = "Office A";
+  e.EgyModel.RmName[1][2] = "Office B";
+  e.SIZnCurZn = 1;
+  energy_input::frmSIZn& airSide = windows.frmSIZn();
+  airSide.Show();
+  strayKey(airSide.cboZnRm, 1);
+  strayKey(airSide.cboASTyp, 1);  // "CAV or FCU System"
+  strayKey(airSide.cboFATyp, 2);  // "Central Pretreated"
+  Shot(airSide, "air_side_window_after_a_stray_key");
+  Click(airSide.cmdSaQ);
+  EXPECT_EQ(e.ASSys.ASTyp[1], 1);
+  EXPECT_EQ(e.ASSys.FATyp[1], 2);
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(EnergyWidgets, ConstructionWindowAfterClearShowsNoLayer) {
