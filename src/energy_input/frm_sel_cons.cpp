@@ -88,6 +88,7 @@ frmSelCons::frmSelCons(common::Program& prog, forms::Platform& platform, std::fu
   OptWindow.OnClick = [this] { OptWindow_Click(); };
   txtConsNam.OnChange = [this] { DropLineBreaks(txtConsNam); };
   txtMatNam.OnChange = [this] { DropLineBreaks(txtMatNam); };
+  txtMatNo.OnChange = [this] { txtMatNo_Change(); };
 }
 
 void frmSelCons::Layout() {
@@ -221,19 +222,27 @@ void frmSelCons::ShowLayData() {
   }
   // A layer of material 0 (or below) is an air gap; from 100 on the name
   // stored with the layer stands; below it the library's current name.
-  const auto& mat = prog_.assess.mat;
-  if (no <= 0) {
-    txtMatNam.SetText("Air Gap");
-  } else if (no >= 100) {
-    txtMatNam.SetText(egy_.CurLayMatName[L]);
-  } else {
-    int row = mat.MatIdx[static_cast<size_t>(no)];
-    txtMatNam.SetText(row >= 0 && row < common::kMaterialRows ? mat.MatName[static_cast<size_t>(row)] : "");
-  }
+  txtMatNam.SetText(no >= 100 ? egy_.CurLayMatName[L] : MaterialName(no));
   ShowNumber(txtMatThk, egy_.CurLayThk[L]);
   ShowNumber(txtAbs[0], egy_.CurSurf[0]);
   ShowNumber(txtAbs[1], egy_.CurSurf[1]);
   for (size_t p = 0; p < 3; ++p) ShowNumber(txtProp[p], egy_.CurLayProp[p][L]);
+}
+
+std::string frmSelCons::MaterialName(int no) const {
+  if (no <= 0) return "Air Gap";
+  const auto& mat = prog_.assess.mat;
+  if (no >= common::kMaterialRows) return "";
+  const int row = mat.MatIdx[static_cast<size_t>(no)];
+  return row >= 0 && row < common::kMaterialRows ? mat.MatName[static_cast<size_t>(row)] : "";
+}
+
+// A material number typed into the layer brings its own name: the name of
+// the material the layer held before never stays beside it. A number the
+// material table does not hold leaves the name empty, to be typed.
+void frmSelCons::txtMatNo_Change() {
+  auto no = forms::TypedInteger(txtMatNo.Text());
+  txtMatNam.SetText(no ? MaterialName(*no) : "");
 }
 
 void frmSelCons::StoreLayData() {

@@ -249,6 +249,29 @@ TEST_F(ConstructionWindow, MaterialNamesByNumber) {
   w.cboElmNo.SetListIndex(0);
   EXPECT_EQ(e.CurLayMatName[3], "Air Gap");
   EXPECT_EQ(e.CurLayMatName[2], "Cement sand mortar");
+
+  // A number typed into a layer brings the table's name of its material,
+  // never the name the layer held: whatever number the layer had.
+  auto& mat = prog.assess.mat;
+  mat.MatIdx[40] = 7;
+  mat.MatName[7] = "Expanded polystyrene (EPS)";
+  const struct {
+    int layer;
+    const char* typed;
+    const char* name;
+  } typed[] = {{2, "40", "Expanded polystyrene (EPS)"},
+               {1, "40", "Expanded polystyrene (EPS)"},
+               {3, "12", "Cement sand mortar"},
+               {2, "41", ""},
+               {4, "0", "Air Gap"}};
+  for (const auto& t : typed) {
+    SCOPED_TRACE(std::to_string(t.layer) + ": " + t.typed);
+    w.cboElmNo.SetListIndex(t.layer - 1);
+    w.txtMatNo.Type(t.typed);
+    EXPECT_EQ(w.txtMatNam.Text(), t.name);
+    w.cboElmNo.SetListIndex(t.layer == 1 ? 1 : 0);  // stores the layer
+    EXPECT_EQ(e.CurLayMatName[t.layer], t.name);
+  }
 }
 
 TEST_F(ConstructionWindow, MaterialFromThePicker) {

@@ -120,6 +120,13 @@ TEST_F(EnergyWidgets, ConstructionWindowAfterClearShowsNoLayer) {
   Choose(w.cboElmNo, 2);
   EXPECT_EQ(Shown(w.cboElmNo), "3");
   EXPECT_EQ(Widget<QLineEdit>(w.txtMatNam)->text(), "Layer material 3");
+  // A material number typed in brings its own name from the material table.
+  prog.assess.mat.MatIdx[40] = 7;
+  prog.assess.mat.MatName[7] = "Expanded polystyrene (EPS)";
+  auto* number = Widget<QLineEdit>(w.txtMatNo);
+  number->selectAll();
+  QTest::keyClicks(number, "40");
+  EXPECT_EQ(Widget<QLineEdit>(w.txtMatNam)->text(), "Expanded polystyrene (EPS)");
   Click(w.cmdClr);
   EXPECT_EQ(w.cboElmNo.ListCount(), 0);
   EXPECT_EQ(w.cboElmNo.Text(), "");
