@@ -442,6 +442,17 @@ void frmSelCons::cmdAdd_Click() {
     return;
   }
   StoreLayData();
+  // A layer without thickness (one entered in the count and never filled,
+  // say) is no layer of the construction: it is refused by name, and the
+  // buffer stays for the correction.
+  for (int j = 1; j <= egy_.CurNLay; ++j) {
+    const common::Single thk = egy_.CurLayThk[static_cast<size_t>(j)];
+    if (!(thk > 0)) {
+      MsgBox("Layer " + std::to_string(j) + " has a thickness of " + common::DisplayText(thk) +
+             " m: enter its thickness, or delete the layer. The construction is not added.");
+      return;
+    }
+  }
   const int c = lstCons.ListCount();
   if (c > kMaxConstructions) {
     MsgBox("No more than 50 constructions can be defined; the construction is not added.");

@@ -443,6 +443,42 @@ TEST_F(ConstructionWindow, ExitAsksAfterClearData) {
   EXPECT_FALSE(w.IsLoaded());
 }
 
+// A layer without thickness, above all the empty last layer of a count
+// entered and never filled, is refused by name; the buffer stays for the
+// correction, and the construction is added once every layer has one.
+TEST_F(ConstructionWindow, AddRefusesALayerWithoutThickness) {
+  WriteConstructions(1);
+  HandOver(2);
+  OpenEdit();
+  w.txtConsNam.SetText("Wall");
+  w.txtNElmInC.SetText("3");
+  w.cmdEntNo.Click();
+  const struct {
+    int layer;
+    const char* thickness;
+    const char* said;
+  } refused[] = {{3, "", "Layer 3 has a thickness of 0 m"}, {2, "-0.1", "Layer 2 has a thickness of -0.1 m"}};
+  for (const auto& r : refused) {
+    SCOPED_TRACE(r.said);
+    w.cboElmNo.SetListIndex(r.layer - 1);
+    w.txtMatThk.SetText(r.thickness);
+    platform.ExpectMessage(std::string(r.said) +
+                           ": enter its thickness, or delete the layer. The construction is not added.");
+    w.cmdAdd.Click();
+    EXPECT_TRUE(platform.ScriptDone());
+    EXPECT_EQ(prog.energyInput.cons.NoOfCons, 1);
+    EXPECT_EQ(w.lstCons.ListCount(), 2);
+    EXPECT_EQ(prog.energyInput.CurNLay, 3);
+    EXPECT_EQ(w.txtConsNam.Text(), "Wall");
+  }
+  w.txtMatThk.SetText("0.02");
+  w.cboElmNo.SetListIndex(2);
+  w.txtMatThk.SetText("0.1");
+  w.cmdAdd.Click();
+  EXPECT_EQ(prog.energyInput.cons.NoOfCons, 2);
+  EXPECT_EQ(prog.energyInput.cons.LayThk[2][3], 0.1f);
+}
+
 TEST_F(ConstructionWindow, FiftyConstructionsAreTheMost) {
   WriteConstructions(50);
   HandOver(1);
