@@ -167,7 +167,11 @@ void frmSelCons::Form_Load() {
   for (forms::TextBox* box : {&txtConsNam, &txtNElmInC, &txtMatNo, &txtMatNam, &txtMatThk, &txtAbs[0], &txtAbs[1],
                               &txtProp[0], &txtProp[1], &txtProp[2]})
     box->SetText("");
+  // An empty buffer opens as a wall; a buffer handed over keeps its kind,
+  // which its first layer shows below.
+  const common::Integer kind = egy_.CurConsType;
   OptWall.SetValue(true);
+  egy_.CurConsType = egy_.CurNLay > 0 ? kind : common::Integer{0};
   cboElmNo.Clear();
   cmdChg.SetEnabled(false);
   cmdAdd.SetEnabled(false);
@@ -578,7 +582,17 @@ void frmSelCons::Form_Unload(int& cancel) {
   deleted_.clear();
 }
 
-void frmSelCons::OptWall_Click() { lblAbsorpIn.SetCaption("Absorp. (In)"); }
-void frmSelCons::OptWindow_Click() { lblAbsorpIn.SetCaption("Window SC"); }
+// The kind chosen is the construction's at once, not only at the next store
+// of a layer: showing a layer (Enter shows the first) then shows the kind
+// the user chose instead of putting back the one the buffer held.
+void frmSelCons::OptWall_Click() {
+  lblAbsorpIn.SetCaption("Absorp. (In)");
+  egy_.CurConsType = 0;
+}
+
+void frmSelCons::OptWindow_Click() {
+  lblAbsorpIn.SetCaption("Window SC");
+  if (egy_.CurConsType < 1) egy_.CurConsType = 1;
+}
 
 }  // namespace energy_input

@@ -479,6 +479,41 @@ TEST_F(ConstructionWindow, AddRefusesALayerWithoutThickness) {
   EXPECT_EQ(prog.energyInput.cons.LayThk[2][3], 0.1f);
 }
 
+// The kind the user chooses is the kind added: Enter shows the first layer
+// without putting back the kind the buffer held, and a kind chosen while no
+// layer is shown (after a layer is deleted) counts as well.
+TEST_F(ConstructionWindow, TheKindChosenIsTheKindAdded) {
+  WriteConstructions(1);
+  OpenEdit();
+  auto& t = prog.energyInput.cons;
+  // Window chosen first, then the number of layers entered.
+  w.OptWindow.Click();
+  w.txtNElmInC.SetText("1");
+  w.cmdEntNo.Click();
+  EXPECT_TRUE(w.OptWindow.Value());
+  EXPECT_EQ(w.lblAbsorpIn.Caption(), "Window SC");
+  w.txtMatThk.SetText("0.006");
+  w.txtConsNam.SetText("Glass");
+  w.cmdAdd.Click();
+  ASSERT_EQ(t.NoOfCons, 2);
+  EXPECT_EQ(t.ConsType[2], 1);
+
+  // Two layers, the second deleted, then Window chosen with no layer shown.
+  w.txtNElmInC.SetText("2");
+  w.cmdEntNo.Click();
+  w.txtMatThk.SetText("0.006");
+  w.cboElmNo.SetListIndex(1);
+  platform.ExpectMessage("Delete the selected layer?", MsgResult::OK);
+  w.cmdDelLay.Click();
+  w.OptWindow.Click();
+  w.txtConsNam.SetText("Skylight");
+  w.cmdAdd.Click();
+  ASSERT_EQ(t.NoOfCons, 3);
+  EXPECT_EQ(t.ConsNLay[3], 1);
+  EXPECT_EQ(t.ConsType[3], 1);
+  EXPECT_FALSE(w.OptWindow.Value());  // cleared for the next construction
+}
+
 TEST_F(ConstructionWindow, FiftyConstructionsAreTheMost) {
   WriteConstructions(50);
   HandOver(1);

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 
 #include "energy_input/frm_egy_cal_input.h"
@@ -134,6 +135,12 @@ TEST_F(EnergyWidgets, ConstructionWindowAfterClearShowsNoLayer) {
   for (const forms::TextBox* box : {&w.txtNElmInC, &w.txtMatNo, &w.txtMatNam, &w.txtMatThk})
     EXPECT_EQ(Widget<QLineEdit>(*box)->text(), "") << box->Name();
   Shot(w, "construction_window_after_clear");
+  // Window / Sky Light clicked before Enter stays chosen.
+  Click(w.OptWindow);
+  QTest::keyClicks(Widget<QLineEdit>(w.txtNElmInC), "1");
+  Click(w.cmdEntNo);
+  EXPECT_TRUE(Widget<QRadioButton>(w.OptWindow)->isChecked());
+  EXPECT_EQ(prog.energyInput.CurConsType, 1);
 }
 
 TEST_F(EnergyWidgets, PlantGridCurrentCellIsAlwaysAValueCell) {
