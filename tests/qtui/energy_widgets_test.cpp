@@ -164,6 +164,31 @@ TEST_F(EnergyWidgets, PlantGridCurrentCellIsAlwaysAValueCell) {
   QTest::keyClick(table, Qt::Key_Home);
   EXPECT_EQ(w.msgPlt.Col(), 2);
   Shot(w, "plant_window_plant_view");
+
+  // Each view starts on its first value cell, whatever cell the view before
+  // left current: a fresh-air unit stored leaves row 6, which chillers lack.
+  Click(w.cmdOK);
+  platform.ActionOf(w.mnuEFAUs)->trigger();
+  QTest::keyClicks(Widget<QLineEdit>(w.txtNoEq), "1");
+  Click(w.cmdNoEq);
+  Click(w.cmdOK);
+  ASSERT_EQ(w.msgPlt.Row(), 6);
+  const struct {
+    const forms::Menu* view;
+    int row;
+  } views[] = {{&w.mnuEChillers, 2}, {&w.mnuEPLPs, 1}, {&w.mnuEType, 1}};
+  for (const auto& v : views) {
+    SCOPED_TRACE(v.view->Name());
+    platform.ActionOf(*v.view)->trigger();
+    EXPECT_EQ(w.msgPlt.Row(), v.row);
+    EXPECT_EQ(w.msgPlt.Col(), 2);
+    QApplication::processEvents();
+    EXPECT_EQ(table->currentRow(), v.row);
+    EXPECT_EQ(table->item(v.row, 2)->background().color(), highlight);
+    Click(w.cmdOK);
+    platform.ActionOf(w.mnuEFAUs)->trigger();  // row 6 current again
+    Click(w.cmdOK);
+  }
 }
 
 }  // namespace
