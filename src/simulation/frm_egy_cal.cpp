@@ -80,6 +80,7 @@ frmEgyCal::frmEgyCal(common::Program& prog, forms::Platform& platform)
   cmdOK.SetCaption("OK");
   cmdOK.Move(6480, 4800, 1335, 375);
   lstRun.Move(240, 600, 7575, 4125);
+  lstRun.SetWordWrap(true);  // a long failure text reads whole within the log
   lstRunRpt.Move(240, 600, 1935, 495);
 
   mnuFLoad.OnClick = [this] { mnuFLoad_Click(); };

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -22,6 +23,7 @@
 #include <string>
 #include <thread>
 
+#include "plant_input/plant_files.h"
 #include "qtui/qt_platform.h"
 #include "simulation/frm_egy_cal.h"
 #include "support/qt_window_shots.h"
@@ -220,6 +222,58 @@ TEST(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
   for (QWidget* c : commands) EXPECT_TRUE(c->isEnabled());
   EXPECT_TRUE(file->isEnabled());
   EXPECT_TRUE(platform.WidgetOf(w.cmdEndRun)->isVisible());
+  w.Unload();
+}
+
+// A run refused for its plant hours after a successful one: Close and the
+// earlier energies are gone from the real window, and the long refusal
+// wraps within the log's width, read whole without a horizontal scroll bar.
+TEST(EgyCalOnQt, ARefusedRunAfterASuccessfulOneShowsOnlyItsLog) {
+  testsupport::TempFolder folder;
+  qtui::QtPlatform platform;
+  platform.SetEndWhenLastFormUnloaded(false);
+  auto prog = std::make_unique<common::Program>();
+  prog->building.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
+  prog->building.ProjDir = folder.Path();
+  prog->energyInput.EciFile = "OFFICE.ECI";
+  prog->energyInput.AssFile = "OFFICE.ASS";
+  prog->energyInput.ConsFile = "OFFICE.CON";
+  prog->plant.WssFile = "OFFICE.WSS";
+  prog->plant.NacFile = "OFFICE.NAC";
+
+  simulation::frmEgyCal w(*prog, platform);
+  w.coolingLoadRun = [](common::Program&, simulation::RunLog& log) { log.Add("Space Load Calculations Finished!"); };
+  w.plantRun = [](common::Program& p, simulation::RunLog&) { p.sim.ACEgy = {142993.4f, 1, 2, 3, 4, 5, 6, 7}; };
+  w.Show();
+  QWidget* window = platform.WindowOf(w);
+  ASSERT_NE(window, nullptr);
+  platform.ActionOf(w.mnuMAC)->trigger();
+  auto* list = qobject_cast<QListWidget*>(platform.WidgetOf(w.lstRun));
+  QWidget* close = platform.WidgetOf(w.cmdEndRun);
+  auto* total = qobject_cast<QLineEdit*>(platform.WidgetOf(w.txtItem[0]));
+  ASSERT_TRUE(list && close && total);
+  testsupport::WhenModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+  QTest::mouseClick(platform.WidgetOf(w.cmdGO), Qt::LeftButton);
+  ASSERT_TRUE(close->isVisible());
+  EXPECT_EQ(total->text(), "142993.4");
+  Shot(window, "refused-1-successful-run");
+
+  common::CentralPlantData plant;  // start and stop hour 0: no plant hours
+  std::string error;
+  ASSERT_TRUE(plant_input::WriteCentralPlantFile(folder.Path() + "OFFICE.WSS", "Office", plant, error)) << error;
+  QTest::mouseClick(platform.WidgetOf(w.cmdGO), Qt::LeftButton);
+  Shot(window, "refused-2-after-the-successful-run");
+  EXPECT_FALSE(close->isVisible());
+  for (const auto& box : w.txtItem) EXPECT_EQ(box.Text(), "");
+  EXPECT_EQ(total->text(), "");
+  ASSERT_EQ(list->count(), 3);
+  const std::string refusal = list->item(0)->text().toStdString();
+  EXPECT_NE(refusal.find("are refused"), std::string::npos) << refusal;
+  EXPECT_EQ(w.lstRun.List(0), refusal);  // one row, as the saved run log holds it
+  EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+  const QRect row = list->visualItemRect(list->item(0));
+  EXPECT_LE(row.right(), list->viewport()->width());
+  EXPECT_GE(row.height(), 2 * list->fontMetrics().height());
   w.Unload();
 }
 
