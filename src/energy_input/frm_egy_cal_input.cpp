@@ -266,7 +266,9 @@ void frmEgyCalInput::Layout() {
   cmdSelCons.SetCaption("Sel");
   cmdSelCons.Move(5280, 1470, 615, 345);
   cboOrient.Move(6120, 1500, 975, 315);
-  for (forms::ComboBox* c : {&cboRmTyp, &cboCompTyp, &cboOrient}) c->SetStyle(forms::ComboStyle::DropDownList);
+  // Codes and zone, room and component numbers: chosen, never typed.
+  for (forms::ComboBox* c : {&cboZNo, &cboRmNo, &cboFabComp, &cboRmTyp, &cboCompTyp, &cboOrient})
+    c->SetStyle(forms::ComboStyle::DropDownList);
   lblOrient.SetCaption("< Orientation");
   lblOrient.Move(7200, 1530, 1215, 255);
   lblShMask.SetCaption("Shading Mask >");

@@ -88,6 +88,7 @@ frmSelCons::frmSelCons(common::Program& prog, forms::Platform& platform, std::fu
   OptWindow.OnClick = [this] { OptWindow_Click(); };
   txtConsNam.OnChange = [this] { DropLineBreaks(txtConsNam); };
   txtMatNam.OnChange = [this] { DropLineBreaks(txtMatNam); };
+  txtMatNo.OnChange = [this] { txtMatNo_Change(); };
 }
 
 void frmSelCons::Layout() {
@@ -166,7 +167,11 @@ void frmSelCons::Form_Load() {
   for (forms::TextBox* box : {&txtConsNam, &txtNElmInC, &txtMatNo, &txtMatNam, &txtMatThk, &txtAbs[0], &txtAbs[1],
                               &txtProp[0], &txtProp[1], &txtProp[2]})
     box->SetText("");
+  // An empty buffer opens as a wall; a buffer handed over keeps its kind,
+  // which its first layer shows below.
+  const common::Integer kind = egy_.CurConsType;
   OptWall.SetValue(true);
+  egy_.CurConsType = egy_.CurNLay > 0 ? kind : common::Integer{0};
   cboElmNo.Clear();
   cmdChg.SetEnabled(false);
   cmdAdd.SetEnabled(false);
@@ -221,19 +226,27 @@ void frmSelCons::ShowLayData() {
   }
   // A layer of material 0 (or below) is an air gap; from 100 on the name
   // stored with the layer stands; below it the library's current name.
-  const auto& mat = prog_.assess.mat;
-  if (no <= 0) {
-    txtMatNam.SetText("Air Gap");
-  } else if (no >= 100) {
-    txtMatNam.SetText(egy_.CurLayMatName[L]);
-  } else {
-    int row = mat.MatIdx[static_cast<size_t>(no)];
-    txtMatNam.SetText(row >= 0 && row < common::kMaterialRows ? mat.MatName[static_cast<size_t>(row)] : "");
-  }
+  txtMatNam.SetText(no >= 100 ? egy_.CurLayMatName[L] : MaterialName(no));
   ShowNumber(txtMatThk, egy_.CurLayThk[L]);
   ShowNumber(txtAbs[0], egy_.CurSurf[0]);
   ShowNumber(txtAbs[1], egy_.CurSurf[1]);
   for (size_t p = 0; p < 3; ++p) ShowNumber(txtProp[p], egy_.CurLayProp[p][L]);
+}
+
+std::string frmSelCons::MaterialName(int no) const {
+  if (no <= 0) return "Air Gap";
+  const auto& mat = prog_.assess.mat;
+  if (no >= common::kMaterialRows) return "";
+  const int row = mat.MatIdx[static_cast<size_t>(no)];
+  return row >= 0 && row < common::kMaterialRows ? mat.MatName[static_cast<size_t>(row)] : "";
+}
+
+// A material number typed into the layer brings its own name: the name of
+// the material the layer held before never stays beside it. A number the
+// material table does not hold leaves the name empty, to be typed.
+void frmSelCons::txtMatNo_Change() {
+  auto no = forms::TypedInteger(txtMatNo.Text());
+  txtMatNam.SetText(no ? MaterialName(*no) : "");
 }
 
 void frmSelCons::StoreLayData() {
@@ -433,6 +446,17 @@ void frmSelCons::cmdAdd_Click() {
     return;
   }
   StoreLayData();
+  // A layer without thickness (one entered in the count and never filled,
+  // say) is no layer of the construction: it is refused by name, and the
+  // buffer stays for the correction.
+  for (int j = 1; j <= egy_.CurNLay; ++j) {
+    const common::Single thk = egy_.CurLayThk[static_cast<size_t>(j)];
+    if (!(thk > 0)) {
+      MsgBox("Layer " + std::to_string(j) + " has a thickness of " + common::DisplayText(thk) +
+             " m: enter its thickness, or delete the layer. The construction is not added.");
+      return;
+    }
+  }
   const int c = lstCons.ListCount();
   if (c > kMaxConstructions) {
     MsgBox("No more than 50 constructions can be defined; the construction is not added.");
@@ -558,7 +582,17 @@ void frmSelCons::Form_Unload(int& cancel) {
   deleted_.clear();
 }
 
-void frmSelCons::OptWall_Click() { lblAbsorpIn.SetCaption("Absorp. (In)"); }
-void frmSelCons::OptWindow_Click() { lblAbsorpIn.SetCaption("Window SC"); }
+// The kind chosen is the construction's at once, not only at the next store
+// of a layer: showing a layer (Enter shows the first) then shows the kind
+// the user chose instead of putting back the one the buffer held.
+void frmSelCons::OptWall_Click() {
+  lblAbsorpIn.SetCaption("Absorp. (In)");
+  egy_.CurConsType = 0;
+}
+
+void frmSelCons::OptWindow_Click() {
+  lblAbsorpIn.SetCaption("Window SC");
+  if (egy_.CurConsType < 1) egy_.CurConsType = 1;
+}
 
 }  // namespace energy_input

@@ -5,6 +5,7 @@
 // construction tables and the one-construction edit buffer.
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "common/program.h"
@@ -46,6 +47,7 @@ class frmSelCons : public forms::Form {
   void mnuExit_Click();
   void OptWall_Click();
   void OptWindow_Click();
+  void txtMatNo_Change();
 
   // Empties the edit buffer and sets the unsaved mark.
   void ClearConsBuffer();
@@ -71,6 +73,9 @@ class frmSelCons : public forms::Form {
   void Layout();
   void StoreLayData();
   void ShowLayData();
+  // The material table's name of material `no` ("Air Gap" for 0 and below,
+  // "" for a number the table does not hold).
+  std::string MaterialName(int no) const;
   void EmptyLayerBoxes();
   void Describe(int k);
   // The buffer into construction c, layers 1..lastLayer.

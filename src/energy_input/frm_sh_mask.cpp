@@ -54,6 +54,7 @@ void frmShMask::Layout() {
   lblOri.SetCaption("Exposure direction");
   lblOri.Move(240, 240, 2535, 255);
   cboOri.Move(2880, 210, 1095, 315);
+  cboOri.SetStyle(forms::ComboStyle::DropDownList);  // an orientation code: no typing
   lblWindow.SetCaption("Window");
   lblWindow.Move(240, 720, 2535, 255);
   lblWindow.SetFontBold(true);

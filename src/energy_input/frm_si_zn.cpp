@@ -77,6 +77,8 @@ void frmSIZn::Layout() {
   Label4.SetCaption("Select Zone/Room");
   Label4.Move(840, 1560, 3015, 255);
   cboZnRm.Move(3960, 1560, 1215, 315);
+  // Each list's choice is a code or a place: typing could only unset it.
+  for (forms::ComboBox* c : {&cboASTyp, &cboFATyp, &cboZnRm}) c->SetStyle(forms::ComboStyle::DropDownList);
   Label5.SetCaption("Name");
   Label5.Move(5280, 1560, 555, 255);
   txtRmNam.Move(5880, 1560, 1815, 285);

@@ -175,6 +175,14 @@ void ListControl::DblClick() {
   Raise(OnDblClick);
 }
 
+// ---- ListBox ----
+
+void ListBox::SetWordWrap(bool on) {
+  if (on == wordWrap_) return;
+  wordWrap_ = on;
+  Notify(Prop::Style);
+}
+
 // ---- ComboBox ----
 
 void ComboBox::SetStyle(ComboStyle style) {

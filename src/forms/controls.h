@@ -132,6 +132,13 @@ class ListBox : public ListControl {
   ControlKind Kind() const override { return ControlKind::ListBox; }
   // The text of the chosen row, or "".
   std::string Text() const { return listIndex_ < 0 ? std::string() : List(listIndex_); }
+  // A row wider than the list is shown over as many lines as it needs, in
+  // place of a horizontal scroll bar; each row stays one item.
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool on);
+
+ private:
+  bool wordWrap_ = false;
 };
 
 // The two styles of drop-down: an editable one, whose typed text leaves no

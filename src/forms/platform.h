@@ -66,10 +66,10 @@ class Platform {
   // Runs `task` on a thread of its own and returns when it has ended (an
   // exception it throws is thrown again here), while the windows stay live:
   // they repaint, can be moved and run what the task hands them through
-  // RunOnWindowThread, but take clicks and keys only once the task has ended
-  // and do not close, as during a long run on the window thread. Here (and
-  // on platforms without windows) the task runs at once on the calling
-  // thread.
+  // RunOnWindowThread, but clicks and keys aimed at them while it runs are
+  // dropped and they do not close, as during a long run on the window
+  // thread. Here (and on platforms without windows) the task runs at once
+  // on the calling thread.
   virtual void RunOffWindowThread(const std::function<void()>& task) { task(); }
   // Ends the program: every window closes.
   virtual void EndProgram() = 0;

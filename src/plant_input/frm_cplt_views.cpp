@@ -9,6 +9,12 @@
 
 namespace plant_input {
 
+namespace {
+
+constexpr int kValueCol = 2;
+
+}  // namespace
+
 // Both views leave the Edit menu and the top-level Exit disabled until OK,
 // so views never overlap.
 void frmCPlt::BeginView(int code) {
@@ -64,6 +70,8 @@ void frmCPlt::OpenListView(ItemCode code) {
   }
   if (kind->hasSameAsLast) cmdSame.SetVisible(true);
   cmdOK.SetVisible(true);
+  // The current cell of the view before may lie in a row this kind has not.
+  msgPlt.SetCell(kind->typeList.empty() ? 1 : 2, kValueCol);
 }
 
 void frmCPlt::mnuEType_Click() {
@@ -99,12 +107,13 @@ void frmCPlt::mnuEType_Click() {
   int used = static_cast<int>(DesignTempRows(mCPlt.HRSType).size());
   for (int k = 1; k <= used; ++k)
     msgPlt.SetTextMatrix(k + 2, 2, common::DisplayText(mCPlt.DesignTemp[static_cast<size_t>(k)]));
+  msgPlt.SetCell(1, kValueCol);  // the start hour, whatever view came before
 }
 
 // Only a value cell opens the editor; the type row lies under its list.
 void frmCPlt::msgPlt_Click() {
   if (mCellEditing) return;
-  if (msgPlt.Col() != 2 || msgPlt.Row() < 1) return;
+  if (msgPlt.Col() != kValueCol || msgPlt.Row() < 1) return;
   const ItemKind* kind = FindItemKind(mItemType);
   if (kind != nullptr && !kind->typeList.empty() && msgPlt.Row() == 1) return;
   mEditCol = msgPlt.Col();

@@ -107,16 +107,32 @@ class ListBoxBinder : public Binder {
       case forms::Prop::TopIndex:
         ShowTop();
         break;
+      case forms::Prop::Style:
+        ShowWrap();
+        break;
       default:
         break;
     }
   }
   void SyncAll() override {
+    ShowWrap();
     ShowRows();
     ShowTop();
   }
 
  private:
+  // Rows wrapped at the list's width (each row as tall as its lines), or
+  // one line each with a horizontal scroll bar when one is wider.
+  void ShowWrap() {
+    const bool wrap = As<forms::ListBox>()->WordWrap();
+    if (wrap == list_->wordWrap()) return;
+    list_->setWordWrap(wrap);
+    list_->setUniformItemSizes(!wrap);
+    list_->setTextElideMode(wrap ? Qt::ElideNone : Qt::ElideRight);
+    list_->setResizeMode(wrap ? QListView::Adjust : QListView::Fixed);
+    list_->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+  }
+
   // Updates only the rows that differ from what is shown.
   void ShowRows() {
     const auto& l = *As<forms::ListBox>();

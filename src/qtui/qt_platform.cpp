@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <atomic>
 #include <exception>
 #include <thread>
@@ -68,20 +69,100 @@ void QtPlatform::RunOnWindowThread(const std::function<void()>& call) {
 
 namespace {
 
-// Holds off the closing of windows while a task runs away from the window
-// thread: no form's handlers may run in the middle of the task, as none
-// could while a run held the window thread.
-class HoldCloses : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::Close || !watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      return true;
+    default:
       return false;
-    event->ignore();
-    return true;
   }
-};
+}
 
 }  // namespace
+
+// While a run holds the window thread, or runs away from it, no form's
+// handlers may run in the middle of it. Clicks and keys aimed at the
+// program's windows are dropped, not kept for afterwards (when they would
+// act on what the run has changed: a second run, say); message boxes and
+// dialogs shown during the run take them as usual. A request to close one
+// of the windows is answered at once: the run must finish first.
+class QtPlatform::RunGuard : public QObject {
+ public:
+  explicit RunGuard(const QtPlatform& platform) : platform_(platform) {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+  }
+  ~RunGuard() override {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+  }
+  RunGuard(const RunGuard&) = delete;
+  RunGuard& operator=(const RunGuard&) = delete;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Close) {
+      if (!watched->isWidgetType() || platform_.FormWindowOf(watched) != static_cast<QWidget*>(watched)) return false;
+      event->ignore();
+      if (!telling_) {
+        telling_ = true;
+        ShowMessageBox(kRunGoesOn, forms::MsgButtons::OK, "");
+        telling_ = false;
+      }
+      return true;
+    }
+    if (type == QEvent::ShortcutOverride) {
+      // Taken by the window, so that no shortcut of its menus fires; the key
+      // itself is dropped next.
+      if (platform_.FormWindowOf(watched) == nullptr) return false;
+      event->accept();
+      return true;
+    }
+    if (!IsUserInput(type)) return false;
+    // A menu entry's shortcut, or input for a widget of a form window or for
+    // the window system's window under it.
+    return qobject_cast<QAction*>(watched) != nullptr || platform_.FormWindowOf(watched) != nullptr;
+  }
+
+ private:
+  static constexpr const char* kRunGoesOn =
+      "The calculation is still running. The window can be closed once it has finished.";
+  const QtPlatform& platform_;
+  bool telling_ = false;
+};
+
+QWidget* QtPlatform::FormWindowOf(QObject* object) const {
+  if (object == nullptr) return nullptr;
+  if (object->isWidgetType()) {
+    QWidget* window = static_cast<QWidget*>(object)->window();
+    for (const auto& [form, w] : windows_)
+      if (w == window) return w;
+    return nullptr;
+  }
+  if (object->isWindowType()) {
+    for (const auto& [form, w] : windows_)
+      if (static_cast<QObject*>(w->windowHandle()) == object) return w;
+  }
+  return nullptr;
+}
 
 void QtPlatform::RunOffWindowThread(const std::function<void()>& task) {
   QCoreApplication* app = QCoreApplication::instance();
@@ -89,8 +170,7 @@ void QtPlatform::RunOffWindowThread(const std::function<void()>& task) {
     task();
     return;
   }
-  HoldCloses hold;
-  app->installEventFilter(&hold);
+  RunGuard guard(*this);
   std::exception_ptr failure;
   std::atomic<bool> done{false};
   std::thread worker([&] {
@@ -107,9 +187,8 @@ void QtPlatform::RunOffWindowThread(const std::function<void()>& task) {
   // Not an event loop of its own, which the program's end would leave early
   // while the task still runs: the window thread keeps serving the task's
   // calls until it has ended.
-  while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+  while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   worker.join();
-  app->removeEventFilter(&hold);
   if (failure) std::rethrow_exception(failure);
 }
 
@@ -201,8 +280,9 @@ double QtPlatform::TextWidthTwips(const forms::Font& font, const std::string& te
 double QtPlatform::TextHeightTwips(const forms::Font& font) { return qtui::TextHeightTwips(font); }
 
 void QtPlatform::RepaintNow() {
-  if (QThread::currentThread() != context_->thread()) return;
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (QThread::currentThread() != context_->thread() || QCoreApplication::instance() == nullptr) return;
+  RunGuard guard(*this);
+  QCoreApplication::processEvents();
 }
 
 void QtPlatform::EndProgram() {

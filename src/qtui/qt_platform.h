@@ -46,17 +46,18 @@ class QtPlatform : public forms::Platform {
   std::unique_ptr<forms::Workbook> NewWorkbook() override;
   double TextWidthTwips(const forms::Font& font, const std::string& text) override;
   double TextHeightTwips(const forms::Font& font) override;
-  // Processes pending paint events; from another thread it does nothing
-  // (the window thread's own event loop paints).
+  // Processes pending events, as RunOffWindowThread does while its task
+  // runs; from another thread it does nothing (the window thread's own
+  // event loop paints).
   void RepaintNow() override;
   // From another thread the call is queued to the window thread, which
   // must keep its event loop running meanwhile; an exception it throws is
   // thrown again in the calling thread.
   void RunOnWindowThread(const std::function<void()>& call) override;
   // From the window thread the task runs on a new thread while the window
-  // thread processes every event but clicks and keys (Qt keeps them for
-  // afterwards), holding off the closing of windows; from any other thread
-  // it runs at once.
+  // thread processes every event, dropping clicks and keys aimed at the
+  // form windows and answering a request to close one that the run must
+  // finish first; from any other thread it runs at once.
   void RunOffWindowThread(const std::function<void()>& task) override;
   // Every window closes and every event loop ends (modal ones included).
   void EndProgram() override;
@@ -76,7 +77,11 @@ class QtPlatform : public forms::Platform {
   std::optional<std::string> ShowSaveDialog(const forms::FileDialogRequest& request) override;
 
  private:
+  class RunGuard;
   FormWindow* Find(const forms::Form& form) const;
+  // The form window that holds `object` (a widget, or the window system's
+  // window of a form window); nullptr for anything else.
+  QWidget* FormWindowOf(QObject* object) const;
   // Hidden and unbound at once; deleted from the event loop once no handler runs.
   void Discard(FormWindow* window);
   void DeleteDiscarded();

@@ -187,6 +187,15 @@ bool SimulateRooms(common::Program& prog, simulation::RunLog& log, const RoomYea
   return true;
 }
 
+// A stopped run leaves none of its room and zone load files behind (none
+// could serve a later run, which writes its own): rooms simulated ahead of
+// the failing one on other threads, the rooms and zones done before it.
+// The threads have ended by now; a file never written is simply not there.
+void RemoveLoadFiles(const std::vector<RoomRef>& rooms, const std::vector<std::string>& zonePaths) {
+  for (const auto& room : rooms) unlink(room.path.c_str());
+  for (const auto& path : zonePaths) unlink(path.c_str());
+}
+
 }  // namespace
 
 std::vector<std::string> TempFileNames(const std::vector<std::string>& names, const std::string& ext,
@@ -318,8 +327,10 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
 
   if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   const RoomYearInputs in{prog, cal, weather, sun, *cons, walls};
-  if (!SimulateRooms(prog, log, in, threads, rooms, zonePaths)) return;
-  if (!ComposeAnnual(prog, weather, cal, zonePaths)) return;
+  if (!SimulateRooms(prog, log, in, threads, rooms, zonePaths) || !ComposeAnnual(prog, weather, cal, zonePaths)) {
+    RemoveLoadFiles(rooms, zonePaths);
+    return;
+  }
   log.Add("Space Load Calculations Finished!");
 }
 

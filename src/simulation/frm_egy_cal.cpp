@@ -80,6 +80,7 @@ frmEgyCal::frmEgyCal(common::Program& prog, forms::Platform& platform)
   cmdOK.SetCaption("OK");
   cmdOK.Move(6480, 4800, 1335, 375);
   lstRun.Move(240, 600, 7575, 4125);
+  lstRun.SetWordWrap(true);  // a long failure text reads whole within the log
   lstRunRpt.Move(240, 600, 1935, 495);
 
   mnuFLoad.OnClick = [this] { mnuFLoad_Click(); };
@@ -229,16 +230,48 @@ void frmEgyCal::CalcZnElecEgy() {
   if (!error.empty()) MsgBox(error);
 }
 
+// Nothing that could start another run or change this one's data can be
+// used while the air-conditioning run goes on; afterwards every command is
+// as it was.
+class frmEgyCal::HeldCommands {
+ public:
+  explicit HeldCommands(frmEgyCal& w)
+      : buttons_{&w.cmdGO, &w.cmdOK, &w.cmdAsTyped}, menus_{&w.mnuF, &w.mnuM, &w.mnuDirExit} {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) buttonsWere_[i] = buttons_[i]->Enabled();
+    for (std::size_t i = 0; i < menus_.size(); ++i) menusWere_[i] = menus_[i]->Enabled();
+    for (auto* b : buttons_) b->SetEnabled(false);
+    for (auto* m : menus_) m->SetEnabled(false);
+  }
+  ~HeldCommands() {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetEnabled(buttonsWere_[i]);
+    for (std::size_t i = 0; i < menus_.size(); ++i) menus_[i]->SetEnabled(menusWere_[i]);
+  }
+  HeldCommands(const HeldCommands&) = delete;
+  HeldCommands& operator=(const HeldCommands&) = delete;
+
+ private:
+  std::array<forms::CommandButton*, 3> buttons_;
+  std::array<forms::Menu*, 3> menus_;
+  std::array<bool, 3> buttonsWere_{}, menusWere_{};
+};
+
 void frmEgyCal::cmdGO_Click() {
   switch (SysNo) {
     case 1:
       lblMsg.SetVisible(false);
+      // Nothing of an earlier run stands for this one: its values and its
+      // Close come back only when this run succeeds.
+      cmdEndRun.SetVisible(false);
+      for (size_t i = 0; i < kACRows.size(); ++i) txtItem[i].SetText("");
       lstRun.Clear();
       lstRun.Move(240, 600, 7575, 4125);
       lstRun.SetVisible(true);
       lstRun.ZOrder();
       prog_.sim.SimErr = 0;
-      RunSimulation();
+      {
+        HeldCommands held(*this);
+        RunSimulation();
+      }
       if (prog_.sim.SimErr == 0) {
         cmdEndRun.Move(3120, 4800);
         cmdEndRun.SetVisible(true);

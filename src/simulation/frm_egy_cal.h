@@ -94,6 +94,7 @@ class frmEgyCal : public forms::Form {
   void CalcGasEgy();
   void CalcZnElecEgy();
   void RunSimulation();
+  class HeldCommands;
   void Log(const std::string& line);
 
   // The number typed into box i; nullopt (after a message) when it lies

@@ -88,6 +88,12 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
                       const std::string& path, simulation::RoomThreads::Progress& progress, RoomYearEnd& end) {
   auto& m = sim.load;
   const auto& em = in.prog.energyInput.EgyModel;
+  // The room's first month is reported before its set-up and warm-up, so a
+  // failure there comes under the room's own name in the run log.
+  int firstMonth = 0;
+  for (int month = 1; month <= 12 && firstMonth == 0; ++month)
+    if (in.cal.MonthDays[month] > 0) firstMonth = month;
+  if (firstMonth > 0) progress.Month(firstMonth);
   LoadRoom(in.prog, sim, z, r);
   SetupWallNodes(in.walls, sim);
   if (sim.SimErr != 0) return false;
@@ -102,7 +108,7 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
   std::string line;
   for (int month = 1; month <= 12; ++month) {
     if (in.cal.MonthDays[month] <= 0) continue;
-    progress.Month(month);
+    if (month != firstMonth) progress.Month(month);
     for (int day = 1; day <= in.cal.MonthDays[month]; ++day) {
       if (progress.Stopped()) return false;
       simulation::AdvanceDayOfWeek(sim.DayOfWeek);

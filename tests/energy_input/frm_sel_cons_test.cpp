@@ -249,6 +249,29 @@ TEST_F(ConstructionWindow, MaterialNamesByNumber) {
   w.cboElmNo.SetListIndex(0);
   EXPECT_EQ(e.CurLayMatName[3], "Air Gap");
   EXPECT_EQ(e.CurLayMatName[2], "Cement sand mortar");
+
+  // A number typed into a layer brings the table's name of its material,
+  // never the name the layer held: whatever number the layer had.
+  auto& mat = prog.assess.mat;
+  mat.MatIdx[40] = 7;
+  mat.MatName[7] = "Expanded polystyrene (EPS)";
+  const struct {
+    int layer;
+    const char* typed;
+    const char* name;
+  } typed[] = {{2, "40", "Expanded polystyrene (EPS)"},
+               {1, "40", "Expanded polystyrene (EPS)"},
+               {3, "12", "Cement sand mortar"},
+               {2, "41", ""},
+               {4, "0", "Air Gap"}};
+  for (const auto& t : typed) {
+    SCOPED_TRACE(std::to_string(t.layer) + ": " + t.typed);
+    w.cboElmNo.SetListIndex(t.layer - 1);
+    w.txtMatNo.Type(t.typed);
+    EXPECT_EQ(w.txtMatNam.Text(), t.name);
+    w.cboElmNo.SetListIndex(t.layer == 1 ? 1 : 0);  // stores the layer
+    EXPECT_EQ(e.CurLayMatName[t.layer], t.name);
+  }
 }
 
 TEST_F(ConstructionWindow, MaterialFromThePicker) {
@@ -418,6 +441,77 @@ TEST_F(ConstructionWindow, ExitAsksAfterClearData) {
   platform.ExpectMessage("Save data first?", MsgResult::No);
   w.mnuExit.Click();
   EXPECT_FALSE(w.IsLoaded());
+}
+
+// A layer without thickness, above all the empty last layer of a count
+// entered and never filled, is refused by name; the buffer stays for the
+// correction, and the construction is added once every layer has one.
+TEST_F(ConstructionWindow, AddRefusesALayerWithoutThickness) {
+  WriteConstructions(1);
+  HandOver(2);
+  OpenEdit();
+  w.txtConsNam.SetText("Wall");
+  w.txtNElmInC.SetText("3");
+  w.cmdEntNo.Click();
+  const struct {
+    int layer;
+    const char* thickness;
+    const char* said;
+  } refused[] = {{3, "", "Layer 3 has a thickness of 0 m"}, {2, "-0.1", "Layer 2 has a thickness of -0.1 m"}};
+  for (const auto& r : refused) {
+    SCOPED_TRACE(r.said);
+    w.cboElmNo.SetListIndex(r.layer - 1);
+    w.txtMatThk.SetText(r.thickness);
+    platform.ExpectMessage(std::string(r.said) +
+                           ": enter its thickness, or delete the layer. The construction is not added.");
+    w.cmdAdd.Click();
+    EXPECT_TRUE(platform.ScriptDone());
+    EXPECT_EQ(prog.energyInput.cons.NoOfCons, 1);
+    EXPECT_EQ(w.lstCons.ListCount(), 2);
+    EXPECT_EQ(prog.energyInput.CurNLay, 3);
+    EXPECT_EQ(w.txtConsNam.Text(), "Wall");
+  }
+  w.txtMatThk.SetText("0.02");
+  w.cboElmNo.SetListIndex(2);
+  w.txtMatThk.SetText("0.1");
+  w.cmdAdd.Click();
+  EXPECT_EQ(prog.energyInput.cons.NoOfCons, 2);
+  EXPECT_EQ(prog.energyInput.cons.LayThk[2][3], 0.1f);
+}
+
+// The kind the user chooses is the kind added: Enter shows the first layer
+// without putting back the kind the buffer held, and a kind chosen while no
+// layer is shown (after a layer is deleted) counts as well.
+TEST_F(ConstructionWindow, TheKindChosenIsTheKindAdded) {
+  WriteConstructions(1);
+  OpenEdit();
+  auto& t = prog.energyInput.cons;
+  // Window chosen first, then the number of layers entered.
+  w.OptWindow.Click();
+  w.txtNElmInC.SetText("1");
+  w.cmdEntNo.Click();
+  EXPECT_TRUE(w.OptWindow.Value());
+  EXPECT_EQ(w.lblAbsorpIn.Caption(), "Window SC");
+  w.txtMatThk.SetText("0.006");
+  w.txtConsNam.SetText("Glass");
+  w.cmdAdd.Click();
+  ASSERT_EQ(t.NoOfCons, 2);
+  EXPECT_EQ(t.ConsType[2], 1);
+
+  // Two layers, the second deleted, then Window chosen with no layer shown.
+  w.txtNElmInC.SetText("2");
+  w.cmdEntNo.Click();
+  w.txtMatThk.SetText("0.006");
+  w.cboElmNo.SetListIndex(1);
+  platform.ExpectMessage("Delete the selected layer?", MsgResult::OK);
+  w.cmdDelLay.Click();
+  w.OptWindow.Click();
+  w.txtConsNam.SetText("Skylight");
+  w.cmdAdd.Click();
+  ASSERT_EQ(t.NoOfCons, 3);
+  EXPECT_EQ(t.ConsNLay[3], 1);
+  EXPECT_EQ(t.ConsType[3], 1);
+  EXPECT_FALSE(w.OptWindow.Value());  // cleared for the next construction
 }
 
 TEST_F(ConstructionWindow, FiftyConstructionsAreTheMost) {

@@ -1,13 +1,17 @@
-// The energy input, construction and central plant windows on their real
-// widgets: their lists show nothing stale, their code lists take no typing,
-// and the plant grid's current cell is always a value cell.
+// The energy input, air-side, shading mask, construction and central plant
+// windows on their real widgets: their lists show nothing stale, their code
+// and number lists take no typing, and the plant grid's current cell is
+// always a value cell.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 
 #include "energy_input/frm_egy_cal_input.h"
 #include "energy_input/frm_sel_cons.h"
+#include "energy_input/frm_sh_mask.h"
+#include "energy_input/frm_si_zn.h"
 #include "plant_input/frm_cplt.h"
 #include "real_windows.h"
 
@@ -37,6 +41,69 @@ TEST_F(EnergyWidgets, ADeletedZoneLeavesNoNumberInTheZoneList) {
   EXPECT_EQ(Widget<QLineEdit>(w.txtNZn)->text(), "2");
 }
 
+// Every list whose choice is a code or a number takes no typing: a stray key
+// (one that begins no entry) leaves the chosen entry as it was, in the
+// energy input, air-side and shading mask windows. In the air-side window
+// such a key no longer unsets the zone's system type on Save and Exit.
+TEST_F(EnergyWidgets, AStrayKeyLeavesEveryCodeAndNumberListAsChosen) {
+  auto strayKey = [this](const forms::ComboBox& list, int row) {
+    SCOPED_TRACE(list.Name());
+    auto* combo = Widget<QComboBox>(list);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_FALSE(combo->isEditable());
+    Choose(list, row);
+    ASSERT_EQ(list.ListIndex(), row);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Q);
+    EXPECT_EQ(list.ListIndex(), row);
+    EXPECT_EQ(combo->currentIndex(), row);
+  };
+
+  energy_input::frmEgyCalInput& input = windows.frmEgyCalInput();
+  input.Show();
+  QTest::keyClicks(Widget<QLineEdit>(input.txtNZn), "2");
+  Click(input.cmdEntNZn);
+  QTest::keyClicks(Widget<QLineEdit>(input.txtNRmIZ), "2");
+  Click(input.cmdEntNRm);
+  Choose(input.cboRmNo, 0);
+  QTest::keyClicks(Widget<QLineEdit>(input.txtNFabComp), "3");
+  Click(input.cmdEntRmChar);
+  ASSERT_EQ(input.cboFabComp.ListCount(), 3);
+  strayKey(input.cboZNo, 1);
+  Choose(input.cboZNo, 0);
+  strayKey(input.cboRmNo, 1);
+  strayKey(input.cboRmTyp, 1);
+  QTest::keyClicks(Widget<QLineEdit>(input.txtNFabComp), "3");
+  Click(input.cmdEntRmChar);
+  strayKey(input.cboFabComp, 2);
+  strayKey(input.cboCompTyp, 3);
+  strayKey(input.cboOrient, 5);
+  input.Unload();
+
+  energy_input::frmShMask& mask = windows.frmShMask();
+  mask.Show();
+  strayKey(mask.cboOri, 5);
+  mask.Unload();
+
+  auto& e = prog.energyInput;
+  e.EgyModel.NoOfZn = 1;
+  e.EgyModel.ZnName[1] = "Core";
+  e.EgyModel.ZnNRm[1] = 2;
+  e.EgyModel.RmName[1][1] = "Office A";
+  e.EgyModel.RmName[1][2] = "Office B";
+  e.SIZnCurZn = 1;
+  energy_input::frmSIZn& airSide = windows.frmSIZn();
+  airSide.Show();
+  strayKey(airSide.cboZnRm, 1);
+  strayKey(airSide.cboASTyp, 1);  // "CAV or FCU System"
+  strayKey(airSide.cboFATyp, 2);  // "Central Pretreated"
+  Shot(airSide, "air_side_window_after_a_stray_key");
+  Click(airSide.cmdSaQ);
+  EXPECT_EQ(e.ASSys.ASTyp[1], 1);
+  EXPECT_EQ(e.ASSys.FATyp[1], 2);
+  EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(EnergyWidgets, ConstructionWindowAfterClearShowsNoLayer) {
   auto& e = prog.energyInput;
   prog.building.Bldg.ProjFile = folder.Path() + "T.PRJ";
@@ -54,6 +121,13 @@ TEST_F(EnergyWidgets, ConstructionWindowAfterClearShowsNoLayer) {
   Choose(w.cboElmNo, 2);
   EXPECT_EQ(Shown(w.cboElmNo), "3");
   EXPECT_EQ(Widget<QLineEdit>(w.txtMatNam)->text(), "Layer material 3");
+  // A material number typed in brings its own name from the material table.
+  prog.assess.mat.MatIdx[40] = 7;
+  prog.assess.mat.MatName[7] = "Expanded polystyrene (EPS)";
+  auto* number = Widget<QLineEdit>(w.txtMatNo);
+  number->selectAll();
+  QTest::keyClicks(number, "40");
+  EXPECT_EQ(Widget<QLineEdit>(w.txtMatNam)->text(), "Expanded polystyrene (EPS)");
   Click(w.cmdClr);
   EXPECT_EQ(w.cboElmNo.ListCount(), 0);
   EXPECT_EQ(w.cboElmNo.Text(), "");
@@ -61,6 +135,12 @@ TEST_F(EnergyWidgets, ConstructionWindowAfterClearShowsNoLayer) {
   for (const forms::TextBox* box : {&w.txtNElmInC, &w.txtMatNo, &w.txtMatNam, &w.txtMatThk})
     EXPECT_EQ(Widget<QLineEdit>(*box)->text(), "") << box->Name();
   Shot(w, "construction_window_after_clear");
+  // Window / Sky Light clicked before Enter stays chosen.
+  Click(w.OptWindow);
+  QTest::keyClicks(Widget<QLineEdit>(w.txtNElmInC), "1");
+  Click(w.cmdEntNo);
+  EXPECT_TRUE(Widget<QRadioButton>(w.OptWindow)->isChecked());
+  EXPECT_EQ(prog.energyInput.CurConsType, 1);
 }
 
 TEST_F(EnergyWidgets, PlantGridCurrentCellIsAlwaysAValueCell) {
@@ -84,6 +164,31 @@ TEST_F(EnergyWidgets, PlantGridCurrentCellIsAlwaysAValueCell) {
   QTest::keyClick(table, Qt::Key_Home);
   EXPECT_EQ(w.msgPlt.Col(), 2);
   Shot(w, "plant_window_plant_view");
+
+  // Each view starts on its first value cell, whatever cell the view before
+  // left current: a fresh-air unit stored leaves row 6, which chillers lack.
+  Click(w.cmdOK);
+  platform.ActionOf(w.mnuEFAUs)->trigger();
+  QTest::keyClicks(Widget<QLineEdit>(w.txtNoEq), "1");
+  Click(w.cmdNoEq);
+  Click(w.cmdOK);
+  ASSERT_EQ(w.msgPlt.Row(), 6);
+  const struct {
+    const forms::Menu* view;
+    int row;
+  } views[] = {{&w.mnuEChillers, 2}, {&w.mnuEPLPs, 1}, {&w.mnuEType, 1}};
+  for (const auto& v : views) {
+    SCOPED_TRACE(v.view->Name());
+    platform.ActionOf(*v.view)->trigger();
+    EXPECT_EQ(w.msgPlt.Row(), v.row);
+    EXPECT_EQ(w.msgPlt.Col(), 2);
+    QApplication::processEvents();
+    EXPECT_EQ(table->currentRow(), v.row);
+    EXPECT_EQ(table->item(v.row, 2)->background().color(), highlight);
+    Click(w.cmdOK);
+    platform.ActionOf(w.mnuEFAUs)->trigger();  // row 6 current again
+    Click(w.cmdOK);
+  }
 }
 
 }  // namespace

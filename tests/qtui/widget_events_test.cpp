@@ -9,12 +9,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -363,6 +365,30 @@ TEST_F(WidgetEvents, WorkerThreadUpdatesGoThroughTheWindowThread) {
   bool ran = false;
   platform.RunOnWindowThread([&] { ran = true; });
   EXPECT_TRUE(ran);
+}
+
+// Clicks and keys that come in while a handler's long run lets the windows
+// repaint are dropped: not handled in the middle of the run, nor kept for
+// afterwards. Once the run is over they reach the window again.
+TEST_F(WidgetEvents, InputComingInWhileARunRepaintsIsDropped) {
+  auto* go = Widget<QPushButton>(form.cmdGo);
+  auto* box = Widget<QLineEdit>(form.txtA);
+  const QPoint at = go->rect().center();
+  auto comeIn = [&] {
+    QCoreApplication::postEvent(go, new QMouseEvent(QEvent::MouseButtonPress, at, go->mapToGlobal(at), Qt::LeftButton,
+                                                    Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(go, new QMouseEvent(QEvent::MouseButtonRelease, at, go->mapToGlobal(at), Qt::LeftButton,
+                                                    Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z"));
+  };
+  comeIn();
+  platform.RepaintNow();
+  QApplication::processEvents();
+  EXPECT_EQ(form.TakeLog(), Log{});
+  EXPECT_EQ(box->text(), "");
+  comeIn();
+  QApplication::processEvents();
+  EXPECT_EQ(form.TakeLog(), (Log{"cmdGo_Click", "txtA_KeyDown 90", "txtA_KeyPress 122", "txtA_Change"}));
 }
 
 }  // namespace

@@ -5,12 +5,16 @@
 // dialog, and the systems and their energies stay as they were.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
@@ -19,6 +23,7 @@
 #include <string>
 #include <thread>
 
+#include "plant_input/plant_files.h"
 #include "qtui/qt_platform.h"
 #include "simulation/frm_egy_cal.h"
 #include "support/qt_window_shots.h"
@@ -126,6 +131,149 @@ TEST(EgyCalOnQt, TheRunGoesOnAwayFromTheWindowThread) {
   EXPECT_TRUE(close->isVisible());
   EXPECT_EQ(w.txtItem[0].Text(), "28");
   Shot(window, "run-4-done");
+  w.Unload();
+}
+
+// Clicks and keys made while a run goes on are dropped, not kept for
+// afterwards: a click or a key on Calculate starts no second run and a
+// click on the log offers nothing; Calculate, OK, Enter Changes and the
+// menus are disabled meanwhile. A request to close the window is answered
+// at once, and the window stays until the run has ended.
+TEST(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
+  testsupport::TempFolder folder;
+  qtui::QtPlatform platform;
+  platform.SetEndWhenLastFormUnloaded(false);
+  auto prog = std::make_unique<common::Program>();
+  prog->building.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
+  prog->building.ProjDir = folder.Path();
+  prog->energyInput.EciFile = "OFFICE.ECI";
+  prog->energyInput.AssFile = "OFFICE.ASS";
+  prog->energyInput.ConsFile = "OFFICE.CON";
+  prog->plant.WssFile = "OFFICE.WSS";
+  prog->plant.NacFile = "OFFICE.NAC";
+
+  simulation::frmEgyCal w(*prog, platform);
+  w.Show();
+  QWidget* window = platform.WindowOf(w);
+  ASSERT_NE(window, nullptr);
+  platform.ActionOf(w.mnuMAC)->trigger();
+  auto* list = qobject_cast<QListWidget*>(platform.WidgetOf(w.lstRun));
+  auto* go = platform.WidgetOf(w.cmdGO);
+  ASSERT_TRUE(list && go);
+  const std::vector<QWidget*> commands{go, platform.WidgetOf(w.cmdOK), platform.WidgetOf(w.cmdAsTyped)};
+  QAction* file = platform.ActionOf(w.mnuF);  // the menu that the view leaves usable
+  ASSERT_NE(file, nullptr);
+
+  // Every message box is answered (Yes or OK) and its text kept.
+  std::vector<std::string> said;
+  QTimer answerer;
+  QObject::connect(&answerer, &QTimer::timeout, [&said] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      said.push_back(box->text().toStdString());
+      QAbstractButton* button = box->button(QMessageBox::Yes);
+      if (button == nullptr) button = box->button(QMessageBox::Ok);
+      if (button != nullptr) button->click();
+    }
+  });
+  answerer.start(5);
+
+  int coolingRuns = 0;
+  std::vector<bool> usableDuringRun;
+  bool offered = true, shownDuringRun = false;
+  w.coolingLoadRun = [&](common::Program& p, simulation::RunLog& log) {
+    if (++coolingRuns > 1) {  // a run started by input that got through: over at once
+      p.sim.SimErr = 1;
+      p.sim.SimErrMsg = "A second run";
+      return;
+    }
+    log.Add("Modelling Office - Processing Month No. 1....");
+    platform.RunOnWindowThread([&] {
+      for (QWidget* c : commands) usableDuringRun.push_back(c->isEnabled());
+      usableDuringRun.push_back(file->isEnabled());
+      QTest::mouseClick(go, Qt::LeftButton, {}, go->rect().center());
+      go->setFocus();
+      QTest::keyClick(go, Qt::Key_Space);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+      offered = w.lstRunRpt.Visible();
+      window->close();
+      shownDuringRun = window->isVisible() && w.IsLoaded();
+    });
+  };
+  int plantRuns = 0;
+  w.plantRun = [&](common::Program& p, simulation::RunLog& log) {
+    ++plantRuns;
+    log.Add("Hour 8760");
+    p.sim.ACEgy = {28, 1, 2, 3, 4, 5, 6, 7};
+  };
+  QTest::mouseClick(go, Qt::LeftButton, {}, go->rect().center());
+  QApplication::processEvents();
+  answerer.stop();
+
+  EXPECT_EQ(coolingRuns, 1);
+  EXPECT_EQ(plantRuns, 1);
+  EXPECT_EQ(usableDuringRun, std::vector<bool>(4, false));
+  EXPECT_FALSE(offered);
+  EXPECT_TRUE(shownDuringRun);
+  EXPECT_EQ(said, (std::vector<std::string>{
+                      "The calculation is still running. The window can be closed once it has finished.",
+                      "Proceed to predict air-conditioning energy use?"}));
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(w.lstRun.List(w.lstRun.ListCount() - 1), "A/C energy use calculation completed");
+  for (QWidget* c : commands) EXPECT_TRUE(c->isEnabled());
+  EXPECT_TRUE(file->isEnabled());
+  EXPECT_TRUE(platform.WidgetOf(w.cmdEndRun)->isVisible());
+  w.Unload();
+}
+
+// A run refused for its plant hours after a successful one: Close and the
+// earlier energies are gone from the real window, and the long refusal
+// wraps within the log's width, read whole without a horizontal scroll bar.
+TEST(EgyCalOnQt, ARefusedRunAfterASuccessfulOneShowsOnlyItsLog) {
+  testsupport::TempFolder folder;
+  qtui::QtPlatform platform;
+  platform.SetEndWhenLastFormUnloaded(false);
+  auto prog = std::make_unique<common::Program>();
+  prog->building.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
+  prog->building.ProjDir = folder.Path();
+  prog->energyInput.EciFile = "OFFICE.ECI";
+  prog->energyInput.AssFile = "OFFICE.ASS";
+  prog->energyInput.ConsFile = "OFFICE.CON";
+  prog->plant.WssFile = "OFFICE.WSS";
+  prog->plant.NacFile = "OFFICE.NAC";
+
+  simulation::frmEgyCal w(*prog, platform);
+  w.coolingLoadRun = [](common::Program&, simulation::RunLog& log) { log.Add("Space Load Calculations Finished!"); };
+  w.plantRun = [](common::Program& p, simulation::RunLog&) { p.sim.ACEgy = {142993.4f, 1, 2, 3, 4, 5, 6, 7}; };
+  w.Show();
+  QWidget* window = platform.WindowOf(w);
+  ASSERT_NE(window, nullptr);
+  platform.ActionOf(w.mnuMAC)->trigger();
+  auto* list = qobject_cast<QListWidget*>(platform.WidgetOf(w.lstRun));
+  QWidget* close = platform.WidgetOf(w.cmdEndRun);
+  auto* total = qobject_cast<QLineEdit*>(platform.WidgetOf(w.txtItem[0]));
+  ASSERT_TRUE(list && close && total);
+  testsupport::WhenModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+  QTest::mouseClick(platform.WidgetOf(w.cmdGO), Qt::LeftButton);
+  ASSERT_TRUE(close->isVisible());
+  EXPECT_EQ(total->text(), "142993.4");
+  Shot(window, "refused-1-successful-run");
+
+  common::CentralPlantData plant;  // start and stop hour 0: no plant hours
+  std::string error;
+  ASSERT_TRUE(plant_input::WriteCentralPlantFile(folder.Path() + "OFFICE.WSS", "Office", plant, error)) << error;
+  QTest::mouseClick(platform.WidgetOf(w.cmdGO), Qt::LeftButton);
+  Shot(window, "refused-2-after-the-successful-run");
+  EXPECT_FALSE(close->isVisible());
+  for (const auto& box : w.txtItem) EXPECT_EQ(box.Text(), "");
+  EXPECT_EQ(total->text(), "");
+  ASSERT_EQ(list->count(), 3);
+  const std::string refusal = list->item(0)->text().toStdString();
+  EXPECT_NE(refusal.find("are refused"), std::string::npos) << refusal;
+  EXPECT_EQ(w.lstRun.List(0), refusal);  // one row, as the saved run log holds it
+  EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+  const QRect row = list->visualItemRect(list->item(0));
+  EXPECT_LE(row.right(), list->viewport()->width());
+  EXPECT_GE(row.height(), 2 * list->fontMetrics().height());
   w.Unload();
 }
 

@@ -471,7 +471,9 @@ TEST_F(EgyCalTest, SuccessfulRunShowsTheValuesAndClose) {
 // The window while the cooling loads are computed: each progress line is in
 // the log as soon as the simulation gives it (the month lines replacing the
 // log as the simulation clears it), over the rows of the view, with the
-// prompt hidden, no Close yet, and the Calculate menu and Exit disabled.
+// prompt hidden, no Close and no values yet, and every command that could
+// start another run or change this one disabled: Calculate, OK, Enter
+// Changes and the menus.
 TEST_F(EgyCalTest, ProgressLinesShowWhileTheRunGoesOn) {
   std::vector<std::vector<std::string>> seen;
   auto keep = [&] {
@@ -481,9 +483,10 @@ TEST_F(EgyCalTest, ProgressLinesShowWhileTheRunGoesOn) {
     EXPECT_FALSE(w.cmdEndRun.Visible());
     EXPECT_FALSE(w.mnuM.Enabled());
     EXPECT_FALSE(w.mnuDirExit.Enabled());
-    EXPECT_TRUE(w.mnuF.Enabled());
+    EXPECT_FALSE(w.mnuF.Enabled());
     EXPECT_TRUE(w.cmdGO.Visible() && w.cmdOK.Visible() && w.cmdAsTyped.Visible());
-    EXPECT_EQ(w.txtItem[0].Text(), "0");
+    EXPECT_FALSE(w.cmdGO.Enabled() || w.cmdOK.Enabled() || w.cmdAsTyped.Enabled());
+    EXPECT_EQ(w.txtItem[0].Text(), "");
   };
   w.coolingLoadRun = [&](common::Program&, simulation::RunLog& log) {
     log.Add("Reading TOWER.ECI");
@@ -511,6 +514,9 @@ TEST_F(EgyCalTest, ProgressLinesShowWhileTheRunGoesOn) {
                           "A/C energy use calculation completed"}));
   EXPECT_TRUE(w.cmdEndRun.Visible());
   EXPECT_EQ(w.txtItem[0].Text(), "28");
+  // The commands are back as the view had them.
+  EXPECT_TRUE(w.cmdGO.Enabled() && w.cmdOK.Enabled() && w.cmdAsTyped.Enabled() && w.mnuF.Enabled());
+  EXPECT_FALSE(w.mnuM.Enabled() || w.mnuDirExit.Enabled());
 }
 
 TEST_F(EgyCalTest, FailedCoolingLoadRunLogsTheFailureTwice) {
@@ -523,7 +529,7 @@ TEST_F(EgyCalTest, FailedCoolingLoadRunLogsTheFailureTwice) {
                                              "Cooling load calculation terminated.", coolingError}));
   EXPECT_FALSE(w.cmdEndRun.Visible());
   EXPECT_EQ(plantRuns, 0);
-  EXPECT_EQ(w.txtItem[0].Text(), "5");
+  EXPECT_EQ(w.txtItem[0].Text(), "");
   // OK leaves the log and the hidden prompt as they are.
   w.cmdOK.Click();
   EXPECT_TRUE(w.lstRun.Visible());
@@ -569,7 +575,36 @@ TEST_F(EgyCalTest, FailedPlantRunShowsNoValues) {
   EXPECT_EQ(log[6], "A/C energy use calculation terminated.");
   EXPECT_EQ(log[7], plantError);
   EXPECT_FALSE(w.cmdEndRun.Visible());
-  EXPECT_EQ(w.txtItem[0].Text(), "0");
+  EXPECT_EQ(w.txtItem[0].Text(), "");
+}
+
+// A run that fails after a successful one in the same view: the earlier
+// run's Close and energies are gone with the start of the run and stay
+// gone, so Close can never show them as this run's.
+TEST_F(EgyCalTest, AFailedRunAfterASuccessfulOneShowsNoCloseAndNoValues) {
+  struct Case {
+    const char* name;
+    bool plantFails;
+  } cases[] = {{"cooling load", false}, {"plant", true}};
+  w.Show();
+  w.mnuMAC.Click();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    coolingError.clear();
+    plantError.clear();
+    platform.ExpectMessage(kProceed, MsgResult::Yes);
+    w.cmdGO.Click();
+    ASSERT_TRUE(w.cmdEndRun.Visible());
+    ASSERT_EQ(Shown(8), (std::vector<std::string>{"28", "1", "2", "3", "4", "5", "6", "7"}));
+    (c.plantFails ? plantError : coolingError) = "Failed on purpose";
+    if (c.plantFails) platform.ExpectMessage(kProceed, MsgResult::Yes);
+    w.cmdGO.Click();
+    EXPECT_EQ(Log().back(), "Failed on purpose");
+    EXPECT_FALSE(w.cmdEndRun.Visible());
+    EXPECT_EQ(Shown(8), std::vector<std::string>(8, ""));
+    EXPECT_TRUE(w.lstRun.Visible());
+    EXPECT_TRUE(platform.ScriptDone());
+  }
 }
 
 // The answers to the overwrite question: Cancel logs nothing and shows
