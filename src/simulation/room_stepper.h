@@ -1,8 +1,9 @@
 #pragma once
-// The one-minute step of a room's year in a form made for speed: CalQMRT,
-// StepWallNodes and CalRoomLoad with the same arithmetic in the same order,
-// so every value comes out bit for bit as those routines give it, but on
-// the room's own data laid out once before its year:
+// The one-minute step of a room's year: the long-wave exchange between the
+// room's surfaces and the temperatures driving their faces, the wall nodes
+// and the heat balance of the room air, in a form made for speed on the
+// room's own data laid out once before its year (the tests hold it bit for
+// bit to a plain reference model of the same physics):
 // - the nodes of all components in one packed array per time plane, each
 //   component between two slots that hold the temperatures driving its
 //   surfaces, so one loop without branches or aliasing steps every node and

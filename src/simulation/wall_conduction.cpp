@@ -260,21 +260,4 @@ void SetupWallNodes(const WallLayouts& walls, common::SimulationState& sim) {
 
 void SetupWallNodes(common::Program& prog) { SetupWallNodes(WallLayouts(prog.energyInput.cons), prog.sim); }
 
-void StepWallNodes(common::Program& prog) {
-  auto& m = prog.sim.load;
-  const auto& ct = prog.energyInput.cons;
-  for (int c = 1; c <= m.CurNFab; ++c) {
-    const int L = ct.ConsNLay[m.CurFabCons[c]];
-    const int last = m.LayEndNode[c][L];
-    const auto& T = m.NodeTemp[0][c];
-    auto& Tn = m.NodeTemp[1][c];
-    const auto& A = m.NodeCoefA[c];
-    const auto& B = m.NodeCoefB[c];
-    const auto& C = m.NodeCoefC[c];
-    Tn[1] = A[1] * m.SurfRefTemp[c][0] - B[1] * T[1] + C[1] * T[2];
-    for (int n = 2; n <= last - 1; ++n) Tn[n] = A[n] * T[n - 1] - B[n] * T[n] + C[n] * T[n + 1];
-    Tn[last] = A[last] * T[last - 1] - B[last] * T[last] + C[last] * m.SurfRefTemp[c][1];
-  }
-}
-
 }  // namespace ModRoutine

@@ -1,8 +1,9 @@
 #pragma once
 // One-dimensional conduction through the layers of each fabric component of
-// the room being modelled: the node layout with its stability rule, the node
-// coefficients and the explicit time step of 60 s. Node 1 is the outside
-// surface, node LayEndNode(c, L) the room-side surface of component c.
+// the room being modelled: the node layout with its stability rule and the
+// node coefficients of the explicit time step of 60 s, which the room step
+// (RoomStepper) takes. Node 1 is the outside surface, node LayEndNode(c, L)
+// the room-side surface of component c.
 #include <array>
 #include <string>
 #include <vector>
@@ -58,8 +59,5 @@ class WallLayouts {
 void SetupWallNodes(const WallLayouts& walls, common::SimulationState& sim);
 // The same with the layouts of the program's construction tables.
 void SetupWallNodes(common::Program& prog);
-// Advances every node of every component by one time step: plane 1 of
-// NodeTemp from plane 0 and the surface reference temperatures.
-void StepWallNodes(common::Program& prog);
 
 }  // namespace ModRoutine

@@ -1,14 +1,15 @@
-// The fast room step against the straightforward one: on random rooms of
+// The fast room step against the reference model: on random rooms of
 // random walls, hour after hour of random weather, the stepper's node
 // temperatures, air temperature and loads are bit for bit those of CalQMRT,
-// CalSolAirTemp, StepWallNodes and CalRoomLoad run step by step on the
-// model state as the year's driver ran them before.
+// CalSolAirTemp, StepWallNodes and CalRoomLoad of the reference model run
+// step by step on the model state.
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cstdint>
 #include <random>
 
+#include "reference_room_model.h"
 #include "sim_fixture.h"
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
@@ -138,11 +139,11 @@ TEST(RoomStepper, EveryStepBitForBitAsTheStraightforwardRoutines) {
       CalSolAirTemp(*prog);
       stepper->BeginHour(m, sim.OutTdb, sim.OutW, CoolingHour(sim, h, t));
       for (int step = 1; step <= 60; ++step) {
-        CalQMRT(*prog);
+        refmodel::CalQMRT(*prog);
         ASSERT_EQ(sim.SimErr, 0) << sim.SimErrMsg;
         CalSolAirTemp(*prog);
-        StepWallNodes(*prog);
-        CalRoomLoad(*prog, h, 1, 1, t);
+        refmodel::StepWallNodes(*prog);
+        refmodel::CalRoomLoad(*prog, h, 1, 1, t);
         for (int c = 1; c <= common::kMaxFabrics; ++c) m.NodeTemp[0][c] = m.NodeTemp[1][c];
         stepper->Step();
 

