@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "simulation/load_constants.h"
+#include "simulation/wall_conduction.h"
 
 // On x86-64 the step is compiled twice, for processors with AVX2 (twice the
 // lanes per instruction) and for any other, and the loader picks one when
@@ -71,16 +72,18 @@ OSTREVO_INLINE void RoomStepper::StepWith() {
   }
   for (int c = 0; c < nComp_; ++c) {
     T[first_[c]] = outRef_[c];
-    T[first_[c] + last_[c] + 1] = static_cast<Single>(refIn[c]);
+    T[roomRef_[c]] = static_cast<Single>(refIn[c]);
   }
   if (floor_ >= 0) {
     T[first_[floor_]] = static_cast<Single>(refIn[floor_] + beamOnFloor_);
-    T[first_[floor_] + last_[floor_] + 1] = hasRoof_ ? setT_ : static_cast<Single>(refIn[nSurf_ - 1]);
+    T[roomRef_[floor_]] = hasRoof_ ? setT_ : static_cast<Single>(refIn[nSurf_ - 1]);
   }
 
-  // Every node of every component in one pass; the reference slots have no
-  // weights of their own.
-  StepNodes(coefA_.data(), coefB_.data(), coefC_.data(), T, Tn, slots_ - 1);
+  // Every node that holds heat in one pass; the reference slots keep their
+  // values. The nodes that hold none take the temperatures the pass took
+  // for their neighbours.
+  StepNodes(coefA_.data(), coefB_.data(), coefC_.data(), T, Tn, stepped_);
+  for (int j = 0; j < nFree_; ++j) Tn[stepped_ + 1 + j] = freeA_[j] * T[freePrev_[j]] + freeC_[j] * T[freeNext_[j]];
 
   // The room air against the new surface temperatures.
   Single sumHAT = 0;
@@ -120,25 +123,50 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   cur_ = plane0_.data();
   next_ = plane1_.data();
 
-  // The nodes, each component between its two reference temperatures.
+  // The nodes that hold heat, each component between its two reference
+  // temperatures; then those that hold none.
   nComp_ = std::clamp<int>(m.CurNFab, 0, common::kMaxFabrics);
-  int slot = 0;
+  int slot = 1;
   for (int c = 1; c <= nComp_; ++c) {
     const int last = m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
-    first_[c - 1] = slot;
     last_[c - 1] = last;
+    first_[c - 1] = slot;
+    coefB_[slot] = -1;
     cur_[slot] = m.SurfRefTemp[c][0];
     for (int n = 1; n <= last; ++n) {
-      coefA_[slot + n] = m.NodeCoefA[c][n];
-      coefB_[slot + n] = m.NodeCoefB[c][n];
-      coefC_[slot + n] = m.NodeCoefC[c][n];
-      cur_[slot + n] = m.NodeTemp[0][c][n];
+      if (!(m.NodeHeat[c][n] > 0)) continue;
+      ++slot;
+      nodeSlot_[c - 1][n] = slot;
+      coefA_[slot] = m.NodeCoefA[c][n];
+      coefB_[slot] = m.NodeCoefB[c][n];
+      coefC_[slot] = m.NodeCoefC[c][n];
+      cur_[slot] = m.NodeTemp[0][c][n];
     }
-    cur_[slot + last + 1] = m.SurfRefTemp[c][1];
+    ++slot;
+    roomRef_[c - 1] = slot;
+    coefB_[slot] = -1;
+    cur_[slot] = m.SurfRefTemp[c][1];
     outRef_[c - 1] = m.SurfRefTemp[c][0];
-    slot += last + 2;
+    ++slot;
   }
-  slots_ = slot;
+  stepped_ = slot;
+  nFree_ = 0;
+  for (int c = 1; c <= nComp_; ++c) {
+    const int last = last_[c - 1];
+    auto slotOf = [&](int n) { return n == 0 ? first_[c - 1] : n == last + 1 ? roomRef_[c - 1] : nodeSlot_[c - 1][n]; };
+    for (int n = 1; n <= last; ++n) {
+      if (m.NodeHeat[c][n] > 0) continue;
+      const NodeNeighbours nb = HeatNeighbours(m.NodeHeat[c], last, n);
+      nodeSlot_[c - 1][n] = stepped_ + 1 + nFree_;
+      freePrev_[nFree_] = slotOf(nb.prev);
+      freeNext_[nFree_] = slotOf(nb.next);
+      freeA_[nFree_] = m.NodeCoefA[c][n];
+      freeC_[nFree_] = m.NodeCoefC[c][n];
+      cur_[nodeSlot_[c - 1][n]] = m.NodeTemp[0][c][n];
+      ++nFree_;
+    }
+  }
+  slots_ = stepped_ + 1 + nFree_;
 
   // The enclosure: the node of each surface as CalQMRT and CalRoomLoad take
   // it (the floor component's inner face of its first layer, the ceiling its
@@ -156,7 +184,7 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
     const bool ceiling = i > nComp_;
     const int c = ceiling ? m.FloorFab : i;
     const int layer = ceiling || i != m.FloorFab ? ct.ConsNLay[m.CurFabCons[c]] : 1;
-    surfSlot_[i - 1] = first_[c - 1] + m.LayEndNode[c][layer];
+    surfSlot_[i - 1] = nodeSlot_[c - 1][m.LayEndNode[c][layer]];
     surfArea_[i - 1] = m.SurfArea[i];
     if (m.SurfOthArea[i] > 0) othArea_[i - 1] = m.SurfOthArea[i];
     exchCoef_[i - 1] = m.SurfExchFtr[i] * 5.67e-8 * 4;
@@ -203,7 +231,7 @@ void RoomStepper::BeginHour(const common::CoolingLoadModelState& m, Single outTd
 
 void RoomStepper::StoreNodes(common::CoolingLoadModelState& m) const {
   for (int c = 0; c < nComp_; ++c)
-    for (int n = 1; n <= last_[c]; ++n) m.NodeTemp[0][c + 1][n] = m.NodeTemp[1][c + 1][n] = cur_[first_[c] + n];
+    for (int n = 1; n <= last_[c]; ++n) m.NodeTemp[0][c + 1][n] = m.NodeTemp[1][c + 1][n] = cur_[nodeSlot_[c][n]];
 }
 
 RoomStepper::Nodes RoomStepper::KeepNodes() const {
@@ -215,8 +243,10 @@ RoomStepper::Nodes RoomStepper::KeepNodes() const {
 Single RoomStepper::LargestNodeChange(const Nodes& before) const {
   Single largest = 0;
   for (int c = 0; c < nComp_; ++c)
-    for (int k = first_[c] + 1; k <= first_[c] + last_[c]; ++k)
+    for (int n = 1; n <= last_[c]; ++n) {
+      const int k = nodeSlot_[c][n];
       largest = std::max(largest, std::fabs(cur_[k] - before.t[k]));
+    }
   return largest;
 }
 

@@ -27,7 +27,22 @@ void GetLayerProps(const common::ConstructionTables& ct, Integer n, Integer l, I
                    Single& k, Single& cp);
 
 // The node layout of a construction, the same for every component made of
-// it: the last node of each layer and the coefficients of every node.
+// it: the last node of each layer, the heat capacity each node holds and the
+// coefficients of every node. An air gap, and a layer too thin to hold heat
+// at a time step of 60 s, is massless: nodes with a massless layer on both
+// sides (or a massless layer and the surface film) hold no heat. In a time
+// step, each node that holds heat takes
+//   A * T(prev) - B * T(n) + C * T(next)
+// of the temperatures at the start of the step, prev and next being the
+// nearest nodes on either side that hold heat or else the reference
+// temperatures of the surfaces ("node 0" outside, "node last + 1" in the
+// room); and each node that holds none is solved directly, as steady
+// conduction between its prev and next at the same temperatures,
+//   A * T(prev) + C * T(next)   (B = 0),
+// so that it lies where the heat the step passes along its run flows.
+// The capacity of a massless layer is held by the nodes at the ends of its
+// run of massless layers, each taking the share its steady temperature
+// gives it (none on a reference).
 struct WallLayout {
   int layers = 0;  // 1 to 20; 0 for a construction without a usable number of layers
   // Why its nodes cannot be laid out (a layer without a positive thickness
@@ -37,7 +52,16 @@ struct WallLayout {
   std::string problem;
   std::array<Integer, common::kMaxLayers + 1> layEndNode{};
   std::array<Single, common::kMaxNodes + 1> coefA{}, coefB{}, coefC{};
+  std::array<Single, common::kMaxNodes + 1> heat{};  // J/m2K; 0 for a node that holds no heat
 };
+
+// The nodes whose temperatures drive node `node` of a wall of `last` nodes
+// with the heat capacities `heat`: the nearest on either side that hold
+// heat, 0 and last + 1 standing for the outside and room-side references.
+struct NodeNeighbours {
+  int prev, next;
+};
+NodeNeighbours HeatNeighbours(const std::array<Single, common::kMaxNodes + 1>& heat, int last, int node);
 
 // The layouts of constructions 0..50 of the tables, each worked out once,
 // read straight from the tables: a run makes them once and its rooms share

@@ -5,6 +5,7 @@
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
 #include "simulation/room_load.h"
+#include "simulation/wall_conduction.h"
 
 namespace refmodel {
 
@@ -80,9 +81,23 @@ void StepWallNodes(common::Program& prog) {
     const auto& A = m.NodeCoefA[c];
     const auto& B = m.NodeCoefB[c];
     const auto& C = m.NodeCoefC[c];
-    Tn[1] = A[1] * m.SurfRefTemp[c][0] - B[1] * T[1] + C[1] * T[2];
-    for (int n = 2; n <= last - 1; ++n) Tn[n] = A[n] * T[n - 1] - B[n] * T[n] + C[n] * T[n + 1];
-    Tn[last] = A[last] * T[last - 1] - B[last] * T[last] + C[last] * m.SurfRefTemp[c][1];
+    const auto& heat = m.NodeHeat[c];
+    // Node n of a plane, 0 and last + 1 being the surface references.
+    auto at = [&](const auto& plane, int n) {
+      return n == 0 ? m.SurfRefTemp[c][0] : n == last + 1 ? m.SurfRefTemp[c][1] : plane[n];
+    };
+    // The nodes that hold heat, from the start of the step.
+    for (int n = 1; n <= last; ++n) {
+      if (!(heat[n] > 0)) continue;
+      const auto nb = ModRoutine::HeatNeighbours(heat, last, n);
+      Tn[n] = A[n] * at(T, nb.prev) - B[n] * T[n] + C[n] * at(T, nb.next);
+    }
+    // Then those that hold none, from the same temperatures.
+    for (int n = 1; n <= last; ++n) {
+      if (heat[n] > 0) continue;
+      const auto nb = ModRoutine::HeatNeighbours(heat, last, n);
+      Tn[n] = A[n] * at(T, nb.prev) + C[n] * at(T, nb.next);
+    }
   }
 }
 

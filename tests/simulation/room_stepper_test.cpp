@@ -115,7 +115,7 @@ TEST(RoomStepper, EveryStepBitForBitAsTheStraightforwardRoutines) {
   auto& m = sim.load;
 
   struct Seen {
-    int rooms = 0, ceilings = 0, roofs = 0, noFloor = 0, twoFloors = 0;
+    int rooms = 0, ceilings = 0, roofs = 0, noFloor = 0, twoFloors = 0, heatless = 0;
     long floating = 0, cooled = 0, capped = 0;
   } seen;
   auto stepper = std::make_unique<RoomStepper>();
@@ -128,6 +128,11 @@ TEST(RoomStepper, EveryStepBitForBitAsTheStraightforwardRoutines) {
     seen.roofs += m.HasRoof;
     seen.noFloor += floors == 0;
     seen.twoFloors += floors >= 2;
+    bool heatless = false;
+    for (int c = 1; c <= m.CurNFab; ++c)
+      for (int n = 1; n <= m.LayEndNode[c][prog->energyInput.cons.ConsNLay[m.CurFabCons[c]]]; ++n)
+        heatless = heatless || m.NodeHeat[c][n] == 0;
+    seen.heatless += heatless;
     const auto& as = prog->energyInput.ASSys;
     stepper->Load(prog->energyInput.cons, m, as.DsgSensLd[0][1][1], as.DsgTotLd[0][1][1]);
     const auto t = static_cast<common::Integer>(rnd.Int(0, kMaxRoomType));
@@ -168,6 +173,7 @@ TEST(RoomStepper, EveryStepBitForBitAsTheStraightforwardRoutines) {
   EXPECT_GT(seen.roofs, 10);
   EXPECT_GT(seen.noFloor, 10);
   EXPECT_GT(seen.twoFloors, 10);
+  EXPECT_GT(seen.heatless, 100);  // nodes that hold no heat, solved directly
   EXPECT_GT(seen.floating, 1000);
   EXPECT_GT(seen.cooled, 1000);
   EXPECT_GT(seen.capped, 100);
