@@ -22,13 +22,18 @@ bool Sees(int ti, int oi, int tj, int oj) {
 
 }  // namespace
 
+Integer FloorComponent(const common::CoolingLoadModelState& m) {
+  Integer floor = 0;
+  for (int c = 1; c <= m.CurNFab; ++c)
+    if (m.CurFabType[c] == kFloorCeiling) floor = static_cast<Integer>(c);
+  return floor;
+}
+
 void PrepareEnclosure(common::CoolingLoadModelState& m) {
   m.HasRoof = false;
-  m.FloorFab = 0;
-  for (int c = 1; c <= m.CurNFab; ++c) {
+  for (int c = 1; c <= m.CurNFab; ++c)
     if (m.CurFabType[c] == kRoof) m.HasRoof = true;
-    if (m.CurFabType[c] == kFloorCeiling) m.FloorFab = static_cast<Integer>(c);
-  }
+  m.FloorFab = FloorComponent(m);
   // Without a roof, the underside of the floor component above closes the
   // room as its ceiling. A room with neither has no ceiling surface.
   const bool ceiling = !m.HasRoof && m.FloorFab > 0;

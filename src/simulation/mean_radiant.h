@@ -5,6 +5,13 @@
 
 namespace ModRoutine {
 
+using common::Integer;
+
+// The room's floor: its last floor/ceiling component, 0 when it has none.
+// Its node 1 is the room's floor face; without a roof its last node is the
+// room's ceiling.
+Integer FloorComponent(const common::CoolingLoadModelState& m);
+
 // Sets up the room's enclosure once its components are loaded: the surfaces
 // (the components and, for a room without a roof, the ceiling face of its
 // floor/ceiling component), which surfaces each one sees, and the exchange

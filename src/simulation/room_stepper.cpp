@@ -168,9 +168,10 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   }
   slots_ = stepped_ + 1 + nFree_;
 
-  // The enclosure: the node of each surface as CalQMRT and CalRoomLoad take
-  // it (the floor component's inner face of its first layer, the ceiling its
-  // last node), what it sees and its exchange constant.
+  // The enclosure: the node of each surface (the room-side face of each
+  // component; of the floor component its node 1, the floor, and without a
+  // roof its last node as the ceiling), what it sees and its exchange
+  // constant.
   nSurf_ = m.NoOfSurf;
   floor_ = m.FloorFab - 1;
   hasRoof_ = m.HasRoof;
@@ -183,8 +184,8 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   for (int i = 1; i <= nSurf_; ++i) {
     const bool ceiling = i > nComp_;
     const int c = ceiling ? m.FloorFab : i;
-    const int layer = ceiling || i != m.FloorFab ? ct.ConsNLay[m.CurFabCons[c]] : 1;
-    surfSlot_[i - 1] = nodeSlot_[c - 1][m.LayEndNode[c][layer]];
+    const int node = ceiling || i != m.FloorFab ? m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]] : 1;
+    surfSlot_[i - 1] = nodeSlot_[c - 1][node];
     surfArea_[i - 1] = m.SurfArea[i];
     if (m.SurfOthArea[i] > 0) othArea_[i - 1] = m.SurfOthArea[i];
     exchCoef_[i - 1] = m.SurfExchFtr[i] * 5.67e-8 * 4;

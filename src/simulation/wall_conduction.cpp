@@ -6,6 +6,7 @@
 
 #include "common/number_text.h"
 #include "simulation/load_constants.h"
+#include "simulation/mean_radiant.h"
 #include "simulation/sim_error.h"
 
 namespace ModRoutine {
@@ -138,9 +139,10 @@ std::string ConsLabel(const common::ConstructionTables& ct, int n) {
 }
 
 // Lays out construction `cons` of 1 to 20 layers, read straight from the
-// tables; the problem that stops it, or "".
-std::string LayOut(const common::ConstructionTables& ct, int cons, WallLayout& w) {
-  const Single ho = kOutsideFilm, hi = kInsideFilm;
+// tables, its outer face (node 1) behind the film `ho`; the problem that
+// stops it, or "".
+std::string LayOut(const common::ConstructionTables& ct, int cons, Single ho, WallLayout& w) {
+  const Single hi = kInsideFilm;
   const int L = w.layers;
   Layers ly{};
   for (int l = 1; l <= L; ++l) {
@@ -336,25 +338,30 @@ void GetLayerProps(const common::ConstructionTables& ct, Integer n, Integer l, I
   }
 }
 
-WallLayouts::WallLayouts(const common::ConstructionTables& ct) : layouts_(common::kMaxConstructions + 1) {
+WallLayouts::WallLayouts(const common::ConstructionTables& ct)
+    : layouts_(common::kMaxConstructions + 1), floors_(common::kMaxConstructions + 1) {
   for (int n = 0; n <= common::kMaxConstructions; ++n) {
-    WallLayout& w = layouts_[static_cast<std::size_t>(n)];
     if (ct.ConsNLay[n] < 1 || ct.ConsNLay[n] > common::kMaxLayers) continue;
+    WallLayout& w = layouts_[static_cast<std::size_t>(n)];
     w.layers = ct.ConsNLay[n];
-    w.problem = LayOut(ct, n, w);
+    w.problem = LayOut(ct, n, kOutsideFilm, w);
+    WallLayout& f = floors_[static_cast<std::size_t>(n)];
+    f.layers = ct.ConsNLay[n];
+    f.problem = LayOut(ct, n, kInsideFilm, f);
   }
 }
 
 void SetupWallNodes(const WallLayouts& walls, common::SimulationState& sim) {
   auto& m = sim.load;
   for (auto& row : m.LayEndNode) row.fill(1);
+  const int floor = FloorComponent(m);
   for (int c = 1; c <= m.CurNFab; ++c) {
     const int cons = m.CurFabCons[c];
     if (cons < 0 || cons > common::kMaxConstructions || walls[cons].layers < 1) {
       Fail(sim, kSetupWallNodes, "Component" + common::ShortTextInt(c) + " has no usable construction!");
       return;
     }
-    const WallLayout& w = walls[cons];
+    const WallLayout& w = c == floor ? walls.Floor(cons) : walls[cons];
     if (!w.problem.empty()) {
       Fail(sim, kSetupWallNodes, w.problem);
       return;

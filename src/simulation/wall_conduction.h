@@ -69,17 +69,22 @@ NodeNeighbours HeatNeighbours(const std::array<Single, common::kMaxNodes + 1>& h
 class WallLayouts {
  public:
   explicit WallLayouts(const common::ConstructionTables& ct);
-  // Construction n (0..50).
+  // Construction n (0..50), its outside face (node 1) behind the outside
+  // film.
   const WallLayout& operator[](int n) const { return layouts_[static_cast<std::size_t>(n)]; }
+  // Construction n as the floor of the room: node 1 is the room's floor
+  // face, behind the inside film as every face in the room.
+  const WallLayout& Floor(int n) const { return floors_[static_cast<std::size_t>(n)]; }
 
  private:
-  std::vector<WallLayout> layouts_;
+  std::vector<WallLayout> layouts_, floors_;
 };
 
 // Lays out the nodes of every component of the room from the layout of its
-// construction and sets their coefficients. Fails (SimErr, SimErrMsg) on a
-// component whose construction has no layers or whose layout has a problem.
-// Changes only the room's model state and the error of `sim`.
+// construction (the room's floor component, FloorComponent, with its floor
+// face in the room) and sets their coefficients. Fails (SimErr, SimErrMsg)
+// on a component whose construction has no layers or whose layout has a
+// problem. Changes only the room's model state and the error of `sim`.
 void SetupWallNodes(const WallLayouts& walls, common::SimulationState& sim);
 // The same with the layouts of the program's construction tables.
 void SetupWallNodes(common::Program& prog);

@@ -31,7 +31,7 @@ void CalQMRT(common::Program& prog) {
     if (i > m.CurNFab)
       node = m.LayEndNode[f][ct.ConsNLay[m.CurFabCons[f]]];
     else if (i == f)
-      node = m.LayEndNode[f][1];
+      node = 1;  // the floor face
     else
       node = m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
     tk[i] = m.NodeTemp[0][c][node] + 273.15;
@@ -113,7 +113,7 @@ void CalRoomLoad(common::Program& prog, Integer h, Integer z, Integer r, Integer
   std::array<Single, common::kMaxFabrics + 2> hA{}, tS{};
   int ns = 0;
   for (int c = 1; c <= m.CurNFab; ++c) {
-    int node = c == f ? m.LayEndNode[c][1] : m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
+    int node = c == f ? 1 : m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
     ++ns;
     hA[ns] = kInsideFilm * m.CurFabArea[c];
     tS[ns] = m.NodeTemp[1][c][node];

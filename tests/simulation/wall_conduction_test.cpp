@@ -96,6 +96,11 @@ TEST(WallLayout, SurfaceAndInterfaceCoefficients) {
   EXPECT_NEAR(m.NodeCoefA[1][2], fo, 1e-7);
   EXPECT_NEAR(m.NodeCoefA[1][4], 2 * fo, 1e-7);
   EXPECT_NEAR(m.NodeCoefC[1][4], 2 * fo * (0.2 / 3 * 8.3 / 1.4), 1e-7);
+  // As the room's floor its node 1 is a face in the room, behind the inside film.
+  concrete->sim.load.CurFabType[1] = kFloorCeiling;
+  SetupWallNodes(*concrete);
+  EXPECT_NEAR(m.NodeCoefA[1][1], 2 * fo * (0.2 / 3 * 8.3 / 1.4), 1e-7);
+  EXPECT_NEAR(m.NodeCoefC[1][4], 2 * fo * (0.2 / 3 * 8.3 / 1.4), 1e-7);
 
   // Steel: both nodes hold no heat; each is steady conduction between the
   // two references, the weight of each reference its conductance to the
