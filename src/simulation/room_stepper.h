@@ -8,7 +8,9 @@
 //   plane, each component between two slots that hold the temperatures
 //   driving its surfaces, so one loop without branches or aliasing steps
 //   them all and the planes swap instead of being copied; the few nodes that
-//   hold no heat follow, each solved from the two slots on either side;
+//   hold no heat follow, each solved from the two slots on either side, in
+//   the step those that are faces in the room, the others only when asked
+//   for (nothing in the step reads them);
 // - each surface's node, its view of the others as a weight matrix (the
 //   area it sees, 0 where it sees none) and its exchange constant;
 // - what changes only by the hour (gains, outdoor terms, sol-air
@@ -50,12 +52,13 @@ class RoomStepper {
   Single RmAirT() const { return airT_; }
 
   // Node n of component c (both from 1) now.
-  Single NodeTemp(int c, int n) const { return cur_[nodeSlot_[c - 1][n]]; }
+  Single NodeTemp(int c, int n) const { return At(nodeSlot_[c - 1][n]); }
   // The node temperatures now, back into both planes of NodeTemp.
   void StoreNodes(common::CoolingLoadModelState& m) const;
 
   // The node temperatures now, kept to compare with later.
-  static constexpr int kSlots = common::kMaxFabrics * (common::kMaxNodes + 2) + 2;
+  static constexpr int kVectorSlots = 8;  // Singles in a vector of the widest form of the step
+  static constexpr int kSlots = common::kMaxFabrics * (common::kMaxNodes + 2) + 2 + kVectorSlots;
   struct Nodes {
     std::array<Single, kSlots> t{};
   };
@@ -76,11 +79,12 @@ class RoomStepper {
 
   // Packed nodes that hold heat: those of component c (0-based) lie after
   // first_[c], which holds its outside reference temperature, and before
-  // roomRef_[c], which holds its room-side one; slot 0 and stepped_ are
-  // empty ends. A reference slot keeps its value through the step (B = -1,
-  // A = C = 0). The nodes that hold no heat follow from stepped_ + 1 on,
-  // each with the slots of the two temperatures it is solved from and their
-  // weights. nodeSlot_[c][n] is the slot of node n of component c.
+  // roomRef_[c], which holds its room-side one; slot 0 and the slots after
+  // the last room-side one up to stepped_ are empty. A reference slot keeps
+  // its value through the step (B = -1, A = C = 0). The nodes that hold no
+  // heat follow from stepped_ + 1 on, each with the slots of the two
+  // temperatures it is solved from and their weights, the nFaces_ faces in
+  // the room first. nodeSlot_[c][n] is the slot of node n of component c.
   int nComp_ = 0, stepped_ = 0, slots_ = 0;
   std::array<int, common::kMaxFabrics> first_{}, roomRef_{}, last_{};
   std::array<std::array<int, common::kMaxNodes + 1>, common::kMaxFabrics> nodeSlot_{};
@@ -88,9 +92,16 @@ class RoomStepper {
   alignas(32) std::array<Single, kSlots> plane0_{}, plane1_{};
   Single* cur_ = plane0_.data();
   Single* next_ = plane1_.data();
-  int nFree_ = 0;
+  int nFree_ = 0, nFaces_ = 0;
   std::array<int, kSlots> freePrev_{}, freeNext_{};
   std::array<Single, kSlots> freeA_{}, freeC_{};
+  // The temperature of a slot now: a node that holds no heat and is no face
+  // is solved here from its two slots in the plane the last step read, as
+  // the step would have.
+  Single At(int slot) const {
+    const int j = slot - stepped_ - 1;
+    return j < nFaces_ ? cur_[slot] : freeA_[j] * next_[freePrev_[j]] + freeC_[j] * next_[freeNext_[j]];
+  }
 
   // Surfaces (0-based): the components, then the ceiling when there is one.
   int nSurf_ = 0;
@@ -100,8 +111,7 @@ class RoomStepper {
   alignas(32) std::array<std::array<double, kSurfLanes>, kSurfLanes> view_{};  // [j][i]: area of j that i sees
   alignas(32) std::array<double, kSurfLanes> surfArea_{}, othArea_{}, exchCoef_{};
   double totArea_ = 1;
-  std::array<Single, kSurfLanes> hA_{};               // inside film conductance, W/K
-  std::array<Single, common::kMaxFabrics> outRef_{};  // outside reference temperatures of the hour
+  std::array<Single, kSurfLanes> hA_{};  // inside film conductance, W/K
 
   // The room.
   Single setT_ = 0, setW_ = 0, floorArea_ = 0, flowOn_ = 0;
