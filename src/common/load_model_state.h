@@ -48,6 +48,9 @@ struct CoolingLoadModelState {
   Array3<Single, 2, kMaxFabrics + 1, kMaxNodes + 1> NodeTemp{};
   Array2<Integer, kMaxFabrics + 1, kMaxLayers + 1> LayEndNode{};
   Array2<Single, kMaxFabrics + 1, kMaxNodes + 1> NodeCoefA{}, NodeCoefB{}, NodeCoefC{};
+  // Heat capacity held at each node, J/m2K; 0 for a node solved directly
+  // as steady conduction between its neighbours (see WallLayout).
+  Array2<Single, kMaxFabrics + 1, kMaxNodes + 1> NodeHeat{};
   // Temperature driving the outside (0) and room-side (1) surface node, degC.
   Array2<Single, kMaxFabrics + 1, 2> SurfRefTemp{};
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "simulation/load_constants.h"
 #include "simulation/sim_error.h"
 #include "simulation/solar.h"
 
@@ -23,13 +22,18 @@ bool Sees(int ti, int oi, int tj, int oj) {
 
 }  // namespace
 
+Integer FloorComponent(const common::CoolingLoadModelState& m) {
+  Integer floor = 0;
+  for (int c = 1; c <= m.CurNFab; ++c)
+    if (m.CurFabType[c] == kFloorCeiling) floor = static_cast<Integer>(c);
+  return floor;
+}
+
 void PrepareEnclosure(common::CoolingLoadModelState& m) {
   m.HasRoof = false;
-  m.FloorFab = 0;
-  for (int c = 1; c <= m.CurNFab; ++c) {
+  for (int c = 1; c <= m.CurNFab; ++c)
     if (m.CurFabType[c] == kRoof) m.HasRoof = true;
-    if (m.CurFabType[c] == kFloorCeiling) m.FloorFab = static_cast<Integer>(c);
-  }
+  m.FloorFab = FloorComponent(m);
   // Without a roof, the underside of the floor component above closes the
   // room as its ceiling. A room with neither has no ceiling surface.
   const bool ceiling = !m.HasRoof && m.FloorFab > 0;
@@ -63,62 +67,6 @@ void PrepareEnclosure(common::CoolingLoadModelState& m) {
 
 bool FailZeroInternalArea(common::SimulationState& sim) {
   return simulation::Fail(sim, "CalQMRT", "Zero total internal area found!!");
-}
-
-void CalQMRT(common::Program& prog) {
-  auto& m = prog.sim.load;
-  if (!m.EnclosureOk) {
-    FailZeroInternalArea(prog.sim);
-    return;
-  }
-  const auto& ct = prog.energyInput.cons;
-  const int ns = m.NoOfSurf;
-  const int f = m.FloorFab;
-  // Surface temperatures in kelvin.
-  std::array<double, common::kMaxSurfaces + 1> tk{};
-  for (int i = 1; i <= ns; ++i) {
-    int node;
-    int c = i <= m.CurNFab ? i : f;
-    if (i > m.CurNFab)
-      node = m.LayEndNode[f][ct.ConsNLay[m.CurFabCons[f]]];
-    else if (i == f)
-      node = m.LayEndNode[f][1];
-    else
-      node = m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
-    tk[i] = m.NodeTemp[0][c][node] + 273.15;
-  }
-  // Net long-wave flux leaving each surface (W/m2).
-  std::array<double, common::kMaxSurfaces + 1> q{};
-  double total = 0;
-  for (int i = 1; i <= ns; ++i) {
-    double sum = 0;
-    for (int j = 1; j <= ns; ++j)
-      if (m.SurfSees[i][j]) sum += m.SurfArea[j] * tk[j];
-    Single tOth = static_cast<Single>(sum / m.SurfOthArea[i]);
-    double tm = (tOth + tk[i]) / 2;
-    q[i] = m.SurfExchFtr[i] * 5.67e-8 * 4 * (tm * tm * tm) * (tk[i] - tOth);
-    total += m.SurfArea[i] * q[i];
-  }
-  // The exchange only moves heat between the surfaces: what the simple
-  // two-surface estimates leave unbalanced is taken evenly off every
-  // surface, so that the area-weighted sum is zero.
-  for (int i = 1; i <= ns; ++i) q[i] -= total / m.SurfTotArea;
-
-  // Radiant parts of the lighting (0.6) and equipment (0.5) gains and the
-  // diffuse solar gain, spread over all surfaces (W/m2).
-  const double qInt = (0.6 * m.LgtFrac * m.RmLgtLd + 0.5 * m.EqpFrac * m.RmEqpLd) / m.SurfTotArea;
-  const Single qSol = m.DifSolGain[0] / m.SurfTotArea;
-  const Single hi = kInsideFilm;
-  for (int c = 1; c <= m.CurNFab; ++c) {
-    if (c == f) {
-      // The whole beam gain falls on the floor.
-      m.SurfRefTemp[f][0] =
-          static_cast<Single>((qSol + qInt - q[f]) / hi + m.RmAirT + m.BeamSolGain[0] / (hi * m.CurFabArea[f]));
-      m.SurfRefTemp[f][1] = m.HasRoof ? m.RmSetT : static_cast<Single>((qSol + qInt - q[ns]) / hi + m.RmAirT);
-    } else {
-      m.SurfRefTemp[c][1] = static_cast<Single>((qSol + qInt - q[c]) / hi + m.RmAirT);
-    }
-  }
 }
 
 }  // namespace ModRoutine

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "simulation/load_constants.h"
+#include "simulation/wall_conduction.h"
 
 // On x86-64 the step is compiled twice, for processors with AVX2 (twice the
 // lanes per instruction) and for any other, and the loader picks one when
@@ -69,18 +70,18 @@ OSTREVO_INLINE void RoomStepper::StepWith() {
     q[i] -= shift;
     refIn[i] = (radGain_ - q[i]) / hi + air;
   }
-  for (int c = 0; c < nComp_; ++c) {
-    T[first_[c]] = outRef_[c];
-    T[first_[c] + last_[c] + 1] = static_cast<Single>(refIn[c]);
-  }
+  for (int c = 0; c < nComp_; ++c) T[roomRef_[c]] = static_cast<Single>(refIn[c]);
   if (floor_ >= 0) {
     T[first_[floor_]] = static_cast<Single>(refIn[floor_] + beamOnFloor_);
-    T[first_[floor_] + last_[floor_] + 1] = hasRoof_ ? setT_ : static_cast<Single>(refIn[nSurf_ - 1]);
+    T[roomRef_[floor_]] = hasRoof_ ? setT_ : static_cast<Single>(refIn[nSurf_ - 1]);
   }
 
-  // Every node of every component in one pass; the reference slots have no
-  // weights of their own.
-  StepNodes(coefA_.data(), coefB_.data(), coefC_.data(), T, Tn, slots_ - 1);
+  // Every node that holds heat in one pass; the reference slots keep their
+  // values. The faces that hold none take the temperatures the pass took
+  // for their neighbours (the other nodes that hold none are solved so
+  // when asked for).
+  StepNodes(coefA_.data(), coefB_.data(), coefC_.data(), T, Tn, stepped_);
+  for (int j = 0; j < nFaces_; ++j) Tn[stepped_ + 1 + j] = freeA_[j] * T[freePrev_[j]] + freeC_[j] * T[freeNext_[j]];
 
   // The room air against the new surface temperatures.
   Single sumHAT = 0;
@@ -120,30 +121,78 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   cur_ = plane0_.data();
   next_ = plane1_.data();
 
-  // The nodes, each component between its two reference temperatures.
+  // The nodes that hold heat, each component between its two reference
+  // temperatures; then those that hold none.
   nComp_ = std::clamp<int>(m.CurNFab, 0, common::kMaxFabrics);
-  int slot = 0;
+  int slot = 1;
   for (int c = 1; c <= nComp_; ++c) {
     const int last = m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]];
-    first_[c - 1] = slot;
     last_[c - 1] = last;
+    first_[c - 1] = slot;
+    coefB_[slot] = -1;
     cur_[slot] = m.SurfRefTemp[c][0];
     for (int n = 1; n <= last; ++n) {
-      coefA_[slot + n] = m.NodeCoefA[c][n];
-      coefB_[slot + n] = m.NodeCoefB[c][n];
-      coefC_[slot + n] = m.NodeCoefC[c][n];
-      cur_[slot + n] = m.NodeTemp[0][c][n];
+      if (!(m.NodeHeat[c][n] > 0)) continue;
+      ++slot;
+      nodeSlot_[c - 1][n] = slot;
+      coefA_[slot] = m.NodeCoefA[c][n];
+      coefB_[slot] = m.NodeCoefB[c][n];
+      coefC_[slot] = m.NodeCoefC[c][n];
+      cur_[slot] = m.NodeTemp[0][c][n];
     }
-    cur_[slot + last + 1] = m.SurfRefTemp[c][1];
-    outRef_[c - 1] = m.SurfRefTemp[c][0];
-    slot += last + 2;
+    ++slot;
+    roomRef_[c - 1] = slot;
+    coefB_[slot] = -1;
+    cur_[slot] = m.SurfRefTemp[c][1];
+    ++slot;
   }
-  slots_ = slot;
+  // Whole vectors of slots: the stepped run holds no remainder for the
+  // processor to take one slot at a time (the slots added are empty).
+  while ((slot - 1) % kVectorSlots != 0) ++slot;
+  stepped_ = slot;
 
-  // The enclosure: the node of each surface as CalQMRT and CalRoomLoad take
-  // it (the floor component's inner face of its first layer, the ceiling its
-  // last node), what it sees and its exchange constant.
+  // The node of each surface of the enclosure: the room-side face of each
+  // component; of the floor component its node 1, the floor, and without a
+  // roof its last node as the ceiling.
   nSurf_ = m.NoOfSurf;
+  std::array<int, kSurfLanes> surfComp{}, surfNode{};
+  std::array<std::array<bool, common::kMaxNodes + 1>, common::kMaxFabrics> face{};
+  for (int i = 1; i <= nSurf_; ++i) {
+    const bool ceiling = i > nComp_;
+    const int c = ceiling ? m.FloorFab : i;
+    surfComp[i - 1] = c;
+    surfNode[i - 1] = ceiling || i != m.FloorFab ? last_[c - 1] : 1;
+    face[c - 1][surfNode[i - 1]] = true;
+  }
+  // The nodes that hold no heat: first the faces, which the step solves,
+  // then the others, solved only when asked for.
+  nFree_ = 0;
+  for (const bool faces : {true, false}) {
+    for (int c = 1; c <= nComp_; ++c) {
+      const int last = last_[c - 1];
+      auto slotOf = [&](int n) {
+        return n == 0 ? first_[c - 1] : n == last + 1 ? roomRef_[c - 1] : nodeSlot_[c - 1][n];
+      };
+      for (int n = 1; n <= last; ++n) {
+        if (m.NodeHeat[c][n] > 0 || face[c - 1][n] != faces) continue;
+        const NodeNeighbours nb = HeatNeighbours(m.NodeHeat[c], last, n);
+        nodeSlot_[c - 1][n] = stepped_ + 1 + nFree_;
+        freePrev_[nFree_] = slotOf(nb.prev);
+        freeNext_[nFree_] = slotOf(nb.next);
+        freeA_[nFree_] = m.NodeCoefA[c][n];
+        freeC_[nFree_] = m.NodeCoefC[c][n];
+        cur_[nodeSlot_[c - 1][n]] = m.NodeTemp[0][c][n];
+        ++nFree_;
+      }
+    }
+    if (faces) nFaces_ = nFree_;
+  }
+  slots_ = stepped_ + 1 + nFree_;
+  // Until the first step, the plane it will read is the one just loaded.
+  std::copy(cur_, cur_ + slots_, next_);
+
+  // The enclosure: each surface's slot, what it sees and its exchange
+  // constant.
   floor_ = m.FloorFab - 1;
   hasRoof_ = m.HasRoof;
   surfSlot_.fill(0);
@@ -153,10 +202,8 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   hA_.fill(0);
   for (auto& row : view_) row.fill(0);
   for (int i = 1; i <= nSurf_; ++i) {
-    const bool ceiling = i > nComp_;
-    const int c = ceiling ? m.FloorFab : i;
-    const int layer = ceiling || i != m.FloorFab ? ct.ConsNLay[m.CurFabCons[c]] : 1;
-    surfSlot_[i - 1] = first_[c - 1] + m.LayEndNode[c][layer];
+    const int c = surfComp[i - 1];
+    surfSlot_[i - 1] = nodeSlot_[c - 1][surfNode[i - 1]];
     surfArea_[i - 1] = m.SurfArea[i];
     if (m.SurfOthArea[i] > 0) othArea_[i - 1] = m.SurfOthArea[i];
     exchCoef_[i - 1] = m.SurfExchFtr[i] * 5.67e-8 * 4;
@@ -198,25 +245,29 @@ void RoomStepper::BeginHour(const common::CoolingLoadModelState& m, Single outTd
   const Single qSol = m.DifSolGain[0] / m.SurfTotArea;
   radGain_ = qSol + qInt;
   beamOnFloor_ = floor_ >= 0 ? m.BeamSolGain[0] / (kInsideFilm * floorArea_) : 0;
-  for (int c = 0; c < nComp_; ++c) outRef_[c] = m.SurfRefTemp[c + 1][0];
+  // The outside references hold for the hour; the step keeps them in both
+  // planes.
+  for (int c = 0; c < nComp_; ++c) plane0_[first_[c]] = plane1_[first_[c]] = m.SurfRefTemp[c + 1][0];
 }
 
 void RoomStepper::StoreNodes(common::CoolingLoadModelState& m) const {
   for (int c = 0; c < nComp_; ++c)
-    for (int n = 1; n <= last_[c]; ++n) m.NodeTemp[0][c + 1][n] = m.NodeTemp[1][c + 1][n] = cur_[first_[c] + n];
+    for (int n = 1; n <= last_[c]; ++n) m.NodeTemp[0][c + 1][n] = m.NodeTemp[1][c + 1][n] = At(nodeSlot_[c][n]);
 }
 
 RoomStepper::Nodes RoomStepper::KeepNodes() const {
   Nodes kept;
-  std::copy(cur_, cur_ + slots_, kept.t.begin());
+  for (int k = 0; k < slots_; ++k) kept.t[k] = At(k);
   return kept;
 }
 
 Single RoomStepper::LargestNodeChange(const Nodes& before) const {
   Single largest = 0;
   for (int c = 0; c < nComp_; ++c)
-    for (int k = first_[c] + 1; k <= first_[c] + last_[c]; ++k)
-      largest = std::max(largest, std::fabs(cur_[k] - before.t[k]));
+    for (int n = 1; n <= last_[c]; ++n) {
+      const int k = nodeSlot_[c][n];
+      largest = std::max(largest, std::fabs(At(k) - before.t[k]));
+    }
   return largest;
 }
 

@@ -1,12 +1,16 @@
 #pragma once
-// The one-minute step of a room's year in a form made for speed: CalQMRT,
-// StepWallNodes and CalRoomLoad with the same arithmetic in the same order,
-// so every value comes out bit for bit as those routines give it, but on
-// the room's own data laid out once before its year:
-// - the nodes of all components in one packed array per time plane, each
-//   component between two slots that hold the temperatures driving its
-//   surfaces, so one loop without branches or aliasing steps every node and
-//   the planes swap instead of being copied;
+// The one-minute step of a room's year: the long-wave exchange between the
+// room's surfaces and the temperatures driving their faces, the wall nodes
+// and the heat balance of the room air, in a form made for speed on the
+// room's own data laid out once before its year (the tests hold it bit for
+// bit to a plain reference model of the same physics):
+// - the nodes that hold heat of all components in one packed array per time
+//   plane, each component between two slots that hold the temperatures
+//   driving its surfaces, so one loop without branches or aliasing steps
+//   them all and the planes swap instead of being copied; the few nodes that
+//   hold no heat follow, each solved from the two slots on either side, in
+//   the step those that are faces in the room, the others only when asked
+//   for (nothing in the step reads them);
 // - each surface's node, its view of the others as a weight matrix (the
 //   area it sees, 0 where it sees none) and its exchange constant;
 // - what changes only by the hour (gains, outdoor terms, sol-air
@@ -48,20 +52,21 @@ class RoomStepper {
   Single RmAirT() const { return airT_; }
 
   // Node n of component c (both from 1) now.
-  Single NodeTemp(int c, int n) const { return cur_[first_[c - 1] + n]; }
+  Single NodeTemp(int c, int n) const { return At(nodeSlot_[c - 1][n]); }
   // The node temperatures now, back into both planes of NodeTemp.
   void StoreNodes(common::CoolingLoadModelState& m) const;
 
   // The node temperatures now, kept to compare with later.
+  static constexpr int kVectorSlots = 8;  // Singles in a vector of the widest form of the step
+  static constexpr int kSlots = common::kMaxFabrics * (common::kMaxNodes + 2) + 2 + kVectorSlots;
   struct Nodes {
-    std::array<Single, common::kMaxFabrics*(common::kMaxNodes + 2)> t{};
+    std::array<Single, kSlots> t{};
   };
   Nodes KeepNodes() const;
   // Largest change of a node temperature since `before`.
   Single LargestNodeChange(const Nodes& before) const;
 
  private:
-  static constexpr int kSlots = common::kMaxFabrics * (common::kMaxNodes + 2);
   static constexpr int kSurfLanes = 12;  // surfaces 1..11, padded
 
   // The step for rooms of up to `Lanes` surfaces, and its three forms.
@@ -72,15 +77,31 @@ class RoomStepper {
   void Step12();
   void (RoomStepper::*step_)();
 
-  // Packed nodes: component c (0-based) lies at first_[c] + 1 .. first_[c]
-  // + last_[c]; first_[c] holds its outside and first_[c] + last_[c] + 1 its
-  // room-side reference temperature. Coefficients are 0 in those slots.
-  int nComp_ = 0, slots_ = 0;
-  std::array<int, common::kMaxFabrics> first_{}, last_{};
+  // Packed nodes that hold heat: those of component c (0-based) lie after
+  // first_[c], which holds its outside reference temperature, and before
+  // roomRef_[c], which holds its room-side one; slot 0 and the slots after
+  // the last room-side one up to stepped_ are empty. A reference slot keeps
+  // its value through the step (B = -1, A = C = 0). The nodes that hold no
+  // heat follow from stepped_ + 1 on, each with the slots of the two
+  // temperatures it is solved from and their weights, the nFaces_ faces in
+  // the room first. nodeSlot_[c][n] is the slot of node n of component c.
+  int nComp_ = 0, stepped_ = 0, slots_ = 0;
+  std::array<int, common::kMaxFabrics> first_{}, roomRef_{}, last_{};
+  std::array<std::array<int, common::kMaxNodes + 1>, common::kMaxFabrics> nodeSlot_{};
   alignas(32) std::array<Single, kSlots> coefA_{}, coefB_{}, coefC_{};
   alignas(32) std::array<Single, kSlots> plane0_{}, plane1_{};
   Single* cur_ = plane0_.data();
   Single* next_ = plane1_.data();
+  int nFree_ = 0, nFaces_ = 0;
+  std::array<int, kSlots> freePrev_{}, freeNext_{};
+  std::array<Single, kSlots> freeA_{}, freeC_{};
+  // The temperature of a slot now: a node that holds no heat and is no face
+  // is solved here from its two slots in the plane the last step read, as
+  // the step would have.
+  Single At(int slot) const {
+    const int j = slot - stepped_ - 1;
+    return j < nFaces_ ? cur_[slot] : freeA_[j] * next_[freePrev_[j]] + freeC_[j] * next_[freeNext_[j]];
+  }
 
   // Surfaces (0-based): the components, then the ceiling when there is one.
   int nSurf_ = 0;
@@ -90,8 +111,7 @@ class RoomStepper {
   alignas(32) std::array<std::array<double, kSurfLanes>, kSurfLanes> view_{};  // [j][i]: area of j that i sees
   alignas(32) std::array<double, kSurfLanes> surfArea_{}, othArea_{}, exchCoef_{};
   double totArea_ = 1;
-  std::array<Single, kSurfLanes> hA_{};               // inside film conductance, W/K
-  std::array<Single, common::kMaxFabrics> outRef_{};  // outside reference temperatures of the hour
+  std::array<Single, kSurfLanes> hA_{};  // inside film conductance, W/K
 
   // The room.
   Single setT_ = 0, setW_ = 0, floorArea_ = 0, flowOn_ = 0;

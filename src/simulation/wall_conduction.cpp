@@ -6,6 +6,7 @@
 
 #include "common/number_text.h"
 #include "simulation/load_constants.h"
+#include "simulation/mean_radiant.h"
 #include "simulation/sim_error.h"
 
 namespace ModRoutine {
@@ -37,24 +38,85 @@ int TrialSurface(const LayerData& ly, Single h) {
   return 0;
 }
 
-// Interface test between an outer layer p and an inner layer q for the layer
-// being trialled (p when trialOuter, else q); the other layer keeps its
-// sub-layer thickness and adds its capacity unless it is massless. A layer
-// split into two or more sub-layers also has nodes inside it, which stay
-// stable only with Fo <= 0.5: a thin layer between heavy neighbours passes
-// the interface test easily but not this one.
-int TrialInterface(const LayerData& p, const LayerData& q, bool trialOuter) {
-  const LayerData& tr = trialOuter ? p : q;
-  const LayerData& ot = trialOuter ? q : p;
+using Layers = std::array<LayerData, common::kMaxLayers + 2>;
+
+// The heat path from the node at one face of a run of massless layers, from
+// layer `first` on in the direction `step` (+1 inwards, -1 outwards), to the
+// far end of the run: the next node that holds heat, or past the surface
+// film to the reference temperature.
+struct Run {
+  double r = 0;         // resistance, m2K/W
+  bool single = false;  // one massless layer ending at a node that holds heat
+  double heat = 0;      // J/m2K of the run's layers that the near node holds
+};
+
+// A massless layer keeps no node of its own, but its heat capacity stays in
+// the wall: it goes to the nodes at the two ends of its run, each taking the
+// share that the layer's mean temperature (steady conduction along the run)
+// gives it; a share that falls on a reference temperature is not held.
+Run RunFrom(const Layers& ly, int L, int first, int step, Single hOut, Single hIn) {
+  std::array<double, common::kMaxLayers + 1> r{}, heat{};
+  int count = 0;
+  bool surface = false;
+  double total = 0;
+  for (int l = first;; l += step) {
+    if (l < 1 || l > L) {
+      total += 1.0 / (l < 1 ? hOut : hIn);
+      surface = true;
+      break;
+    }
+    if (!ly[l].massless) break;
+    r[count] = static_cast<double>(ly[l].dx) / ly[l].k;
+    heat[count] = static_cast<double>(ly[l].rho) * ly[l].cp * ly[l].t;
+    total += r[count];
+    ++count;
+  }
+  Run run;
+  run.r = total;
+  run.single = count == 1 && !surface;
+  double before = 0;
+  for (int i = 0; i < count; ++i) {
+    if (total > 0) run.heat += heat[i] * (1 - (before + r[i] / 2) / total);
+    before += r[i];
+  }
+  return run;
+}
+
+// The weight Dt U / cap of the conductance U from a node of heat capacity
+// cap / 2 to its neighbour on one side: the sub-layer of `side` (k / dx)
+// when it holds heat or is a lone massless layer between two nodes that do,
+// else the whole run of massless layers beyond.
+Single Weight(const LayerData& side, const Run& run, Single cap) {
+  if (!side.massless || run.single) return kTimeStep * side.k / (cap * side.dx);
+  return static_cast<Single>(kTimeStep / (cap * run.r));
+}
+
+// Interface test between the outer layer p and the inner layer q = p + 1 for
+// the layer being trialled (p when trialOuter, else q); the other layer keeps
+// its sub-layer thickness and adds its capacity, or when it is massless,
+// the share of its run's capacity that the node holds, and then the node
+// conducts through the whole run. A layer split into two or more sub-layers
+// also has nodes inside it, which stay stable only with Fo <= 0.5: a thin
+// layer between heavy neighbours passes the interface test easily but not
+// this one.
+int TrialInterface(const Layers& ly, int L, int p, bool trialOuter, Single hOut, Single hIn) {
+  const int q = p + 1;
+  const LayerData& tr = trialOuter ? ly[p] : ly[q];
+  const LayerData& ot = trialOuter ? ly[q] : ly[p];
+  Run run;
+  if (ot.massless) run = trialOuter ? RunFrom(ly, L, q, 1, hOut, hIn) : RunFrom(ly, L, p, -1, hOut, hIn);
   for (int n = 3; n >= 1; --n) {
     Single dxTr = tr.t / static_cast<Single>(n);
     if (n >= 2 && CalRatioSq(tr.alpha, kTimeStep, dxTr) > 0.5f) continue;
     Single cap = tr.rho * tr.cp * dxTr;
-    if (!ot.massless) cap = cap + ot.rho * ot.cp * ot.dx;
-    Single dxP = trialOuter ? dxTr : p.dx;
-    Single dxQ = trialOuter ? q.dx : dxTr;
-    Single a = kTimeStep * p.k / (cap * dxP);
-    Single b = kTimeStep * q.k / (cap * dxQ);
+    if (!ot.massless)
+      cap = cap + ot.rho * ot.cp * ot.dx;
+    else if (run.heat > 0)
+      cap = cap + static_cast<Single>(2 * run.heat);
+    LayerData trialled = tr;
+    trialled.dx = dxTr;
+    Single a = trialOuter ? Weight(trialled, run, cap) : Weight(ot, run, cap);
+    Single b = trialOuter ? Weight(ot, run, cap) : Weight(trialled, run, cap);
     Single sum = a + b;
     if (sum <= 0.5f) return n;
   }
@@ -77,11 +139,12 @@ std::string ConsLabel(const common::ConstructionTables& ct, int n) {
 }
 
 // Lays out construction `cons` of 1 to 20 layers, read straight from the
-// tables; the problem that stops it, or "".
-std::string LayOut(const common::ConstructionTables& ct, int cons, WallLayout& w) {
-  const Single ho = kOutsideFilm, hi = kInsideFilm;
+// tables, its outer face (node 1) behind the film `ho`; the problem that
+// stops it, or "".
+std::string LayOut(const common::ConstructionTables& ct, int cons, Single ho, WallLayout& w) {
+  const Single hi = kInsideFilm;
   const int L = w.layers;
-  std::array<LayerData, common::kMaxLayers + 1> ly{};
+  Layers ly{};
   for (int l = 1; l <= L; ++l) {
     LayerData& d = ly[l];
     GetLayerProps(ct, static_cast<Integer>(cons), static_cast<Integer>(l), d.mat, d.t, d.rho, d.k, d.cp);
@@ -108,7 +171,7 @@ std::string LayOut(const common::ConstructionTables& ct, int cons, WallLayout& w
       ly[l].massless = true;
       ly[l].n = 1;
     } else {
-      ly[l].n = TrialInterface(ly[l], ly[l + 1], true);
+      ly[l].n = TrialInterface(ly, L, l, true, ho, hi);
       if (ly[l].n == 0) ly[l].massless = true, ly[l].n = 1;
     }
     ly[l].dx = ly[l].t / static_cast<Single>(ly[l].n);
@@ -124,77 +187,111 @@ std::string LayOut(const common::ConstructionTables& ct, int cons, WallLayout& w
     else
       ly[1].n = std::min(ly[1].n, r);
   }
-
-  // Layer 1 and the outside surface node.
-  w.layEndNode[1] = static_cast<Integer>(1 + ly[1].n);
   ly[1].dx = ly[1].t / static_cast<Single>(ly[1].n);
-  {
-    const LayerData& d = ly[1];
-    Single bio = d.dx * ho / d.k;
-    if (!d.massless) {
-      Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
-      Single a = 2 * fo * bio, cc = 2 * fo;
-      SetNode(w, 1, a, a + cc - 1, cc);
-      for (int node = 2; node <= w.layEndNode[1] - 1; ++node) SetNode(w, node, fo, 2 * fo - 1, fo);
-    } else {
-      Single u = d.k / d.dx + ho;
-      SetNode(w, 1, ho / u, 0, d.k / (u * d.dx));
-    }
-  }
-  // Layers 2..L and the nodes at their outer interfaces.
+  // Inwards, each layer against its outer neighbour.
   for (int l = 2; l <= L; ++l) {
     LayerData& d = ly[l];
-    const LayerData& p = ly[l - 1];
     if (!d.massless) {
-      int r = TrialInterface(p, d, false);
+      int r = TrialInterface(ly, L, l - 1, false, ho, hi);
       if (r == 0)
         d.massless = true, d.n = 1;
       else
         d.n = std::min(d.n, r);
     }
-    const int i = w.layEndNode[l - 1];
-    if (i + d.n > common::kMaxNodes)
-      return ConsLabel(ct, cons) + " needs more than" + common::ShortTextInt(common::kMaxNodes) + " wall nodes!";
-    w.layEndNode[l] = static_cast<Integer>(i + d.n);
     d.dx = d.t / static_cast<Single>(d.n);
-    if (!d.massless || !p.massless) {
-      Single cap = 0;
-      if (!d.massless) {
-        cap = d.rho * d.cp * d.dx;
-        if (!p.massless) cap = cap + p.rho * p.cp * p.dx;
-      } else {
-        cap = p.rho * p.cp * p.dx;
+  }
+
+  // The nodes: the last node of each layer, and the resistance between
+  // each node and the next (from the outside reference, "node 0", to the
+  // room-side reference, "node last + 1").
+  w.layEndNode[0] = 1;
+  w.layEndNode[1] = static_cast<Integer>(1 + ly[1].n);
+  for (int l = 2; l <= L; ++l) {
+    const int i = w.layEndNode[l - 1];
+    if (i + ly[l].n > common::kMaxNodes)
+      return ConsLabel(ct, cons) + " needs more than" + common::ShortTextInt(common::kMaxNodes) + " wall nodes!";
+    w.layEndNode[l] = static_cast<Integer>(i + ly[l].n);
+  }
+  const int last = w.layEndNode[L];
+  std::array<double, common::kMaxNodes + 1> seg{};
+  seg[0] = 1.0 / ho;
+  for (int l = 1; l <= L; ++l)
+    for (int node = l == 1 ? 1 : w.layEndNode[l - 1]; node < w.layEndNode[l]; ++node)
+      seg[node] = static_cast<double>(ly[l].dx) / ly[l].k;
+  seg[last] = 1.0 / hi;
+
+  // Layer 1 and the outside surface node.
+  {
+    const LayerData& d = ly[1];
+    if (!d.massless) {
+      Single bio = d.dx * ho / d.k;
+      Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
+      Single a = 2 * fo * bio, cc = 2 * fo;
+      SetNode(w, 1, a, a + cc - 1, cc);
+      w.heat[1] = d.rho * d.cp * d.dx / 2;
+      for (int node = 2; node <= w.layEndNode[1] - 1; ++node) {
+        SetNode(w, node, fo, 2 * fo - 1, fo);
+        w.heat[node] = d.rho * d.cp * d.dx;
       }
-      Single a = kTimeStep * p.k / (cap * p.dx);
-      Single b = kTimeStep * d.k / (cap * d.dx);
-      Single ca = 2 * a, cc = 2 * b;
-      SetNode(w, i, ca, ca + cc - 1, cc);
-      if (!d.massless && d.n >= 2) {
-        Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
-        for (int node = i + 1; node <= w.layEndNode[l] - 1; ++node) SetNode(w, node, fo, 2 * fo - 1, fo);
-      }
+    }
+  }
+  // Layers 2..L and the nodes at their outer interfaces. A node between a
+  // layer with mass and a massless one conducts through the whole massless
+  // run beyond it and holds its share of the run's capacity.
+  for (int l = 2; l <= L; ++l) {
+    const LayerData& d = ly[l];
+    const LayerData& p = ly[l - 1];
+    const int i = w.layEndNode[l - 1];
+    if (d.massless && p.massless) continue;
+    Single cap = 0;
+    if (!d.massless) {
+      cap = d.rho * d.cp * d.dx;
+      if (!p.massless) cap = cap + p.rho * p.cp * p.dx;
     } else {
-      Single s = d.k * p.dx + p.k * d.dx;
-      SetNode(w, i, p.k * d.dx / s, 0, d.k * p.dx / s);
+      cap = p.rho * p.cp * p.dx;
+    }
+    Run run;
+    if (p.massless) run = RunFrom(ly, L, l - 1, -1, ho, hi);
+    if (d.massless) run = RunFrom(ly, L, l, 1, ho, hi);
+    if (run.heat > 0) cap = cap + static_cast<Single>(2 * run.heat);
+    Single a = Weight(p, run, cap);
+    Single b = Weight(d, run, cap);
+    Single ca = 2 * a, cc = 2 * b;
+    SetNode(w, i, ca, ca + cc - 1, cc);
+    w.heat[i] = cap / 2;
+    if (!d.massless && d.n >= 2) {
+      Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
+      for (int node = i + 1; node <= w.layEndNode[l] - 1; ++node) {
+        SetNode(w, node, fo, 2 * fo - 1, fo);
+        w.heat[node] = d.rho * d.cp * d.dx;
+      }
     }
   }
   // The room-side surface node.
   {
     const LayerData& d = ly[L];
-    const int i = w.layEndNode[L];
     if (!d.massless) {
       Single bii = d.dx * hi / d.k;
       Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
       Single a = 2 * fo, cc = 2 * fo * bii;
-      SetNode(w, i, a, a + cc - 1, cc);
-    } else {
-      Single u = d.dx * hi + d.k;
-      SetNode(w, i, d.k / u, 0, d.dx * hi / u);
+      SetNode(w, last, a, a + cc - 1, cc);
+      w.heat[last] = d.rho * d.cp * d.dx / 2;
     }
+  }
+  // Nodes that hold no heat: steady conduction between the nodes that hold
+  // heat on either side of them, or the surface references, weighted by
+  // the conductance towards each.
+  for (int node = 1; node <= last; ++node) {
+    if (w.heat[node] > 0) continue;
+    const NodeNeighbours nb = HeatNeighbours(w.heat, last, node);
+    double rPrev = 0, rNext = 0;
+    for (int j = nb.prev; j < node; ++j) rPrev += seg[j];
+    for (int j = node; j < nb.next; ++j) rNext += seg[j];
+    SetNode(w, node, static_cast<Single>(rNext / (rPrev + rNext)), 0, static_cast<Single>(rPrev / (rPrev + rNext)));
   }
   // The explicit step is bounded only when each new node temperature is a
   // weighted mean of old ones: A, C and -B non-negative, summing to one.
-  for (int node = 1; node <= w.layEndNode[L]; ++node) {
+  for (int node = 1; node <= last; ++node) {
     const Single a = w.coefA[node], b = w.coefB[node], cc = w.coefC[node];
     if (!(a >= 0 && cc >= 0 && b <= kWeightTolerance && std::fabs(a + cc - b - 1) <= kSumTolerance))
       return "The wall nodes of " + ConsLabel(ct, cons) + " would be unstable at a time step of 60 s!";
@@ -203,6 +300,21 @@ std::string LayOut(const common::ConstructionTables& ct, int cons, WallLayout& w
 }
 
 }  // namespace
+
+NodeNeighbours HeatNeighbours(const std::array<Single, common::kMaxNodes + 1>& heat, int last, int node) {
+  NodeNeighbours nb{0, last + 1};
+  for (int j = node - 1; j >= 1; --j)
+    if (heat[j] > 0) {
+      nb.prev = j;
+      break;
+    }
+  for (int j = node + 1; j <= last; ++j)
+    if (heat[j] > 0) {
+      nb.next = j;
+      break;
+    }
+  return nb;
+}
 
 Single CalRatioSq(Single a, Single b, Single c) {
   return static_cast<Single>(static_cast<double>(a * b) / (static_cast<double>(c) * c));
@@ -226,25 +338,30 @@ void GetLayerProps(const common::ConstructionTables& ct, Integer n, Integer l, I
   }
 }
 
-WallLayouts::WallLayouts(const common::ConstructionTables& ct) : layouts_(common::kMaxConstructions + 1) {
+WallLayouts::WallLayouts(const common::ConstructionTables& ct)
+    : layouts_(common::kMaxConstructions + 1), floors_(common::kMaxConstructions + 1) {
   for (int n = 0; n <= common::kMaxConstructions; ++n) {
-    WallLayout& w = layouts_[static_cast<std::size_t>(n)];
     if (ct.ConsNLay[n] < 1 || ct.ConsNLay[n] > common::kMaxLayers) continue;
+    WallLayout& w = layouts_[static_cast<std::size_t>(n)];
     w.layers = ct.ConsNLay[n];
-    w.problem = LayOut(ct, n, w);
+    w.problem = LayOut(ct, n, kOutsideFilm, w);
+    WallLayout& f = floors_[static_cast<std::size_t>(n)];
+    f.layers = ct.ConsNLay[n];
+    f.problem = LayOut(ct, n, kInsideFilm, f);
   }
 }
 
 void SetupWallNodes(const WallLayouts& walls, common::SimulationState& sim) {
   auto& m = sim.load;
   for (auto& row : m.LayEndNode) row.fill(1);
+  const int floor = FloorComponent(m);
   for (int c = 1; c <= m.CurNFab; ++c) {
     const int cons = m.CurFabCons[c];
     if (cons < 0 || cons > common::kMaxConstructions || walls[cons].layers < 1) {
       Fail(sim, kSetupWallNodes, "Component" + common::ShortTextInt(c) + " has no usable construction!");
       return;
     }
-    const WallLayout& w = walls[cons];
+    const WallLayout& w = c == floor ? walls.Floor(cons) : walls[cons];
     if (!w.problem.empty()) {
       Fail(sim, kSetupWallNodes, w.problem);
       return;
@@ -254,27 +371,11 @@ void SetupWallNodes(const WallLayouts& walls, common::SimulationState& sim) {
       m.NodeCoefA[c][node] = w.coefA[node];
       m.NodeCoefB[c][node] = w.coefB[node];
       m.NodeCoefC[c][node] = w.coefC[node];
+      m.NodeHeat[c][node] = w.heat[node];
     }
   }
 }
 
 void SetupWallNodes(common::Program& prog) { SetupWallNodes(WallLayouts(prog.energyInput.cons), prog.sim); }
-
-void StepWallNodes(common::Program& prog) {
-  auto& m = prog.sim.load;
-  const auto& ct = prog.energyInput.cons;
-  for (int c = 1; c <= m.CurNFab; ++c) {
-    const int L = ct.ConsNLay[m.CurFabCons[c]];
-    const int last = m.LayEndNode[c][L];
-    const auto& T = m.NodeTemp[0][c];
-    auto& Tn = m.NodeTemp[1][c];
-    const auto& A = m.NodeCoefA[c];
-    const auto& B = m.NodeCoefB[c];
-    const auto& C = m.NodeCoefC[c];
-    Tn[1] = A[1] * m.SurfRefTemp[c][0] - B[1] * T[1] + C[1] * T[2];
-    for (int n = 2; n <= last - 1; ++n) Tn[n] = A[n] * T[n - 1] - B[n] * T[n] + C[n] * T[n + 1];
-    Tn[last] = A[last] * T[last - 1] - B[last] * T[last] + C[last] * m.SurfRefTemp[c][1];
-  }
-}
 
 }  // namespace ModRoutine

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "reference_room_model.h"
 #include "sim_fixture.h"
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
@@ -183,7 +184,7 @@ TEST(Enclosure, SurfacesAndViews) {
   EXPECT_TRUE(r.EnclosureOk);
 
   auto skylit = Room({{1, 5, 9, 50}, {2, 2, 9, 5}});
-  CalQMRT(*skylit);
+  refmodel::CalQMRT(*skylit);
   EXPECT_EQ(skylit->sim.SimErr, -1);
   EXPECT_EQ(skylit->sim.SimErrMsg, "CalQMRT: Zero total internal area found!!");
 }
@@ -197,7 +198,7 @@ TEST(Enclosure, RoomSideReferenceTemperatures) {
   m.RmEqpLd = 2000;
   m.DifSolGain[0] = 300;
   m.BeamSolGain[0] = 830;
-  CalQMRT(*prog);
+  refmodel::CalQMRT(*prog);
   ASSERT_EQ(prog->sim.SimErr, 0);
   // All surfaces at one temperature exchange nothing: the radiant gains
   // (600 + 500 W of lighting and equipment, 300 W diffuse) spread over 320 m2.
@@ -209,14 +210,14 @@ TEST(Enclosure, RoomSideReferenceTemperatures) {
   // A hot south wall radiates to the others: its face is driven below the
   // others', which are driven above what they would be without it.
   for (int n = 1; n <= 60; ++n) m.NodeTemp[0][3][n] = 40;
-  CalQMRT(*prog);
+  refmodel::CalQMRT(*prog);
   EXPECT_LT(m.SurfRefTemp[3][1], 24 + rise);
   EXPECT_GT(m.SurfRefTemp[1][1], 24 + rise);
 
   // Under a roof the ceiling face of the floor component sees the design temperature below.
   auto roofed = Room({{1, 5, 9, 100}, {3, 1, 5, 30}, {4, 3, 9, 100}});
   roofed->sim.load.RmSetT = 22;
-  CalQMRT(*roofed);
+  refmodel::CalQMRT(*roofed);
   EXPECT_EQ(roofed->sim.load.SurfRefTemp[3][1], 22);
 }
 
@@ -238,7 +239,7 @@ TEST(Enclosure, RadiantExchangeSumsToZero) {
     auto& m = prog->sim.load;
     for (int c = 1; c <= m.CurNFab; ++c)
       for (int n = 1; n <= 60; ++n) m.NodeTemp[0][c][n] = 14.0f + 3.5f * static_cast<float>(c);
-    CalQMRT(*prog);
+    refmodel::CalQMRT(*prog);
     ASSERT_EQ(prog->sim.SimErr, 0) << k.what;
     const int f = m.FloorFab;
     double sum = 0, scale = 0;
@@ -277,7 +278,7 @@ TEST(RoomLoad, CooledAtTheDesignStateTheBalanceCloses) {
   auto prog = LoadRoom(4, 28);
   auto& m = prog->sim.load;
   prog->sim.DayOfWeek = 3;
-  CalRoomLoad(*prog, 12, 1, 1, 4);
+  refmodel::CalRoomLoad(*prog, 12, 1, 1, 4);
   // Gains 650 + 600 + 1000 W; infiltration 1020 * 300 * 0.12 / 3600 = 10.2 W/K;
   // two faces of 8.3 * 50 = 415 W/K each at 28 degC.
   const double expected = 10.2 * (32 - 24) + 2 * 415 * (28 - 24) + 2250;
@@ -288,7 +289,7 @@ TEST(RoomLoad, CooledAtTheDesignStateTheBalanceCloses) {
   // The same room floating: the free temperature of the balance with 0.6 air changes.
   const double ua = 1020 * 300 * 0.6 / 3600;
   const double tFree = (32 * ua + 2 * 415 * 28 + 2250) / (2 * 415 + ua);
-  CalRoomLoad(*prog, 2, 1, 1, 5);  // a non-AC room is never cooled
+  refmodel::CalRoomLoad(*prog, 2, 1, 1, 5);  // a non-AC room is never cooled
   EXPECT_EQ(m.StepSensLd, 0);
   EXPECT_EQ(m.StepLatLd, 0);
   EXPECT_NEAR(m.RmAirT, tFree, 1e-4);
@@ -305,24 +306,24 @@ TEST(RoomLoad, OperatingHoursOfAnOffice) {
   for (auto c : cases) {
     auto prog = LoadRoom(1, 28);
     prog->sim.DayOfWeek = static_cast<common::Integer>(c.day);
-    CalRoomLoad(*prog, static_cast<common::Integer>(c.h), 1, 1, 1);
+    refmodel::CalRoomLoad(*prog, static_cast<common::Integer>(c.h), 1, 1, 1);
     EXPECT_EQ(prog->sim.load.StepSensLd > 0, c.cooled) << "day " << c.day << " hour " << c.h;
   }
   // Retail from 9 to 22, restaurants from 6 to 24.
   auto retail = LoadRoom(2, 28);
-  CalRoomLoad(*retail, 8, 1, 1, 2);
+  refmodel::CalRoomLoad(*retail, 8, 1, 1, 2);
   EXPECT_EQ(retail->sim.load.StepSensLd, 0);
-  CalRoomLoad(*retail, 21, 1, 1, 2);
+  refmodel::CalRoomLoad(*retail, 21, 1, 1, 2);
   EXPECT_GT(retail->sim.load.StepSensLd, 0);
   auto restaurant = LoadRoom(3, 28);
-  CalRoomLoad(*restaurant, 23, 1, 1, 3);
+  refmodel::CalRoomLoad(*restaurant, 23, 1, 1, 3);
   EXPECT_GT(restaurant->sim.load.StepSensLd, 0);
 }
 
 TEST(RoomLoad, ColdRoomFloatsInItsHours) {
   auto prog = LoadRoom(4, 10);
   prog->sim.OutTdb = 12;
-  CalRoomLoad(*prog, 12, 1, 1, 4);
+  refmodel::CalRoomLoad(*prog, 12, 1, 1, 4);
   EXPECT_EQ(prog->sim.load.StepSensLd, 0);
   EXPECT_LT(prog->sim.load.RmAirT, 24);
 }
@@ -332,7 +333,7 @@ TEST(RoomLoad, CapacityLimitsTheLoadAndTheRoomWarms) {
   auto& as = prog->energyInput.ASSys;
   as.DsgSensLd[0][1][1] = 0;
   as.DsgTotLd[0][1][1] = 1.5f;
-  CalRoomLoad(*prog, 12, 1, 1, 4);
+  refmodel::CalRoomLoad(*prog, 12, 1, 1, 4);
   auto& m = prog->sim.load;
   EXPECT_EQ(m.StepSensLd, 0);
   EXPECT_NEAR(m.StepLatLd, 1500, 1e-3);
@@ -340,7 +341,7 @@ TEST(RoomLoad, CapacityLimitsTheLoadAndTheRoomWarms) {
   EXPECT_NEAR(m.RmAirT, tNoCooling, 1e-4);
   // A partial capacity: the room settles where the capacity meets the gains.
   as.DsgSensLd[0][1][1] = 5;
-  CalRoomLoad(*prog, 12, 1, 1, 4);
+  refmodel::CalRoomLoad(*prog, 12, 1, 1, 4);
   EXPECT_EQ(m.StepSensLd, 5000);
   EXPECT_NEAR(m.RmAirT, (32 * 10.2 + 2 * 415 * 28 + 2250 - 5000) / (10.2 + 2 * 415), 1e-4);
 }
@@ -350,12 +351,12 @@ TEST(RoomLoad, WithoutOccupantsOnlyInfiltrationIsLatent) {
   auto& m = prog->sim.load;
   m.RmOcc = 0;
   prog->sim.OutW = 0.008f;  // drier outside than the room's design state
-  CalRoomLoad(*prog, 12, 1, 1, 4);
+  refmodel::CalRoomLoad(*prog, 12, 1, 1, 4);
   // 0.12 air changes of 300 m3: 0.01 m3/s of air at 1.2 kg/m3 carrying
   // 0.0025 kg/kg less water, at 2,501,000 J/kg: -75.03 W.
   EXPECT_NEAR(m.StepLatLd, -75.03, 1e-3);
   prog->sim.OutW = 0.0185f;
-  CalRoomLoad(*prog, 12, 1, 1, 4);
+  refmodel::CalRoomLoad(*prog, 12, 1, 1, 4);
   EXPECT_NEAR(m.StepLatLd, 240.096, 1e-3);
 }
 

@@ -3,16 +3,32 @@
 // sample's plants (cooling towers; seawater through an exchanger; seawater
 // through towers and an exchanger). Every room's annual sensible and latent
 // load and each plant's annual energies are compared with the reference
-// results in tests/data/sample_office_year.txt (see reference_results.h).
+// results in tests/data/sample_office_year.txt (see reference_results.h),
+// and every room's heat over the year is shown to balance.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <memory>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "common/program.h"
+#include "energy_input/construction_file.h"
 #include "reference_results.h"
 #include "sim_fixture.h"
+#include "simulation/calendar.h"
+#include "simulation/load_constants.h"
+#include "simulation/mean_radiant.h"
+#include "simulation/room_load.h"
+#include "simulation/room_stepper.h"
+#include "simulation/room_year.h"
 #include "simulation/simulation_runs.h"
+#include "simulation/solar.h"
+#include "simulation/wall_conduction.h"
+#include "simulation/weather.h"
 #include "support/sample_office.h"
 #include "support/temp_folder.h"
 
@@ -121,6 +137,131 @@ TEST_F(SampleOfficeYear, RoomLoads) {
       EXPECT_GE(years_[z][r].minSensJan1, 0) << em.RmName[z][r];
       EXPECT_GT(years_[z][r].minAirJan1, 20) << em.RmName[z][r];
     }
+  }
+}
+
+// A room's heat over the year (kWh), the room stepped minute by minute as
+// its year is, from walls at its design temperature: what its outer faces
+// take in (roofs, walls, windows, partitions, the floor's underside under
+// a roof), the sun through its windows, the internal gains, infiltration,
+// and what its walls stored, against its sensible load. The node weights of
+// a step, rounded to Singles, sum to 1 within about 1e-7, which adds heat
+// cap (A + C - B - 1) T at each node that holds heat: a few kWh a year, kept
+// apart as `rounding`.
+struct RoomBalance {
+  double load = 0, conduction = 0, solar = 0, gains = 0, infiltration = 0, stored = 0, rounding = 0;
+  double Imbalance() const { return load - (conduction + solar + gains + infiltration + rounding - stored); }
+};
+
+RoomBalance BalanceOfRoom(const common::Program& prog, const common::ConstructionTables& ct,
+                          const ModRoutine::WallLayouts& walls, const ModRoutine::WeatherYear& weather, int z, int r) {
+  using namespace ModRoutine;
+  auto sim = std::make_unique<common::SimulationState>(prog.sim);
+  auto& m = sim->load;
+  LoadRoom(prog, *sim, z, r);
+  SetupWallNodes(walls, *sim);
+  EXPECT_EQ(sim->SimErr, 0) << sim->SimErrMsg;
+  PrepareEnclosure(m);
+  for (auto& plane : m.NodeTemp)
+    for (auto& comp : plane) comp.fill(m.RmSetT);
+  const auto& as = prog.energyInput.ASSys;
+  auto stepper = std::make_unique<RoomStepper>();
+  stepper->Load(ct, m, as.DsgSensLd[0][z][r], as.DsgTotLd[0][z][r]);
+  const int t = prog.energyInput.EgyModel.RmType[z][r], f = m.FloorFab;
+  auto last = [&](int c) { return m.LayEndNode[c][ct.ConsNLay[m.CurFabCons[c]]]; };
+  auto heatHeld = [&] {
+    double u = 0;
+    for (int c = 1; c <= m.CurNFab; ++c)
+      for (int n = 1; n <= last(c); ++n) u += m.CurFabArea[c] * m.NodeHeat[c][n] * stepper->NodeTemp(c, n);
+    return u;
+  };
+  const double heldAtStart = heatHeld();
+  std::array<std::array<double, common::kMaxNodes + 1>, common::kMaxFabrics + 1> roundingHeat{};
+  for (int c = 1; c <= m.CurNFab; ++c)
+    for (int n = 1; n <= last(c); ++n)
+      if (m.NodeHeat[c][n] > 0)
+        roundingHeat[c][n] = m.CurFabArea[c] * m.NodeHeat[c][n] *
+                             (static_cast<double>(m.NodeCoefA[c][n]) + m.NodeCoefC[c][n] - m.NodeCoefB[c][n] - 1);
+  const double uaOff = 1020 * static_cast<Single>(m.RmVol * 0.6 / 3600);
+  const double uaOn = 1020 * static_cast<Single>(m.RmVol * 0.12 / 3600);
+  RoomBalance b;
+  sim->DayOfWeek = 6;
+  int hour = 0;
+  for (int month = 1; month <= 12; ++month) {
+    for (int day = 1; day <= simulation::kWeatherYear.MonthDays[month]; ++day) {
+      simulation::AdvanceDayOfWeek(sim->DayOfWeek);
+      for (int h = 0; h <= 23; ++h, ++hour) {
+        PutWeatherHour(weather.hours.at(static_cast<std::size_t>(hour)), *sim);
+        m.OccFrac = m.OccSched[t][h + 1];
+        m.LgtFrac = m.LgtSched[t][h + 1];
+        m.EqpFrac = m.EqpSched[t][h + 1];
+        if (t == kOfficeRoom && (sim->DayOfWeek == 0 || (sim->DayOfWeek == 6 && h + 1 > 13)))
+          m.OccFrac = m.LgtFrac = m.EqpFrac = 0;
+        m.BeamSolGain[0] = m.DifSolGain[0] = 0;
+        CalSolGain(ct, prog.building.ProjDir, *sim);
+        CalSolAirTemp(ct, *sim);
+        stepper->BeginHour(m, sim->OutTdb, sim->OutW,
+                           CoolingHour(*sim, static_cast<Integer>(h), static_cast<Integer>(t)));
+        const double gains = 65.0 * m.RmOcc * m.OccFrac + m.RmLgtLd * m.LgtFrac + m.RmEqpLd * m.EqpFrac;
+        const double solar = m.BeamSolGain[0] + m.DifSolGain[0];
+        for (int step = 1; step <= 60; ++step) {
+          // The heat the outer faces take in over the step, from the
+          // temperatures at its start.
+          double in = 0;
+          for (int c = 1; c <= m.CurNFab; ++c) {
+            if (c != f)
+              in += m.CurFabArea[c] * kOutsideFilm * (m.SurfRefTemp[c][0] - stepper->NodeTemp(c, 1));
+            else if (m.HasRoof)
+              in += m.CurFabArea[c] * kInsideFilm * (m.RmSetT - stepper->NodeTemp(c, last(c)));
+          }
+          for (int c = 1; c <= m.CurNFab; ++c)
+            for (int n = 1; n <= last(c); ++n) b.rounding += roundingHeat[c][n] * stepper->NodeTemp(c, n);
+          stepper->Step();
+          const bool cooled = stepper->StepSensLd() != 0 || stepper->StepLatLd() != 0;
+          b.infiltration += (cooled ? uaOn : uaOff) * (sim->OutTdb - stepper->RmAirT()) * 60;
+          b.load += stepper->StepSensLd() * 60.0;
+          b.conduction += in * 60;
+          b.gains += gains * 60;
+          b.solar += solar * 60;
+        }
+      }
+    }
+  }
+  b.stored = heatHeld() - heldAtStart;
+  for (double* v : {&b.load, &b.conduction, &b.solar, &b.gains, &b.infiltration, &b.stored, &b.rounding}) *v /= 3.6e6;
+  return b;
+}
+
+// Every room's heat closes over the year: what its faces, windows,
+// infiltration and gains bring in and its walls do not store is its
+// sensible load (for the rooms never cooled, nothing) within 0.2 % of that
+// load (for those rooms, of the heat through their faces).
+TEST_F(SampleOfficeYear, EveryRoomsSensibleBalanceCloses) {
+  const auto& em = prog_->energyInput.EgyModel;
+  auto ct = std::make_unique<common::ConstructionTables>();
+  std::string error;
+  ASSERT_TRUE(energy_input::ReadConstructionFile(folder_->Path() + prog_->energyInput.ConsFile, *ct, error)) << error;
+  const ModRoutine::WallLayouts walls(*ct);
+  ModRoutine::WeatherYear weather;
+  ASSERT_TRUE(ModRoutine::ReadWeatherYear(prog_->building.DataDir + ModRoutine::kWeatherFileName, 8760, weather));
+  ASSERT_EQ(weather.hours.size(), 8760u);
+  // The rooms side by side, as a run takes them.
+  std::vector<std::pair<int, int>> rooms;
+  for (int z = 1; z <= em.NoOfZn; ++z)
+    for (int r = 1; r <= em.ZnNRm[z]; ++r) rooms.emplace_back(z, r);
+  std::vector<RoomBalance> balances(rooms.size());
+  std::vector<std::thread> threads;
+  for (std::size_t k = 0; k < rooms.size(); ++k)
+    threads.emplace_back(
+        [&, k] { balances[k] = BalanceOfRoom(*prog_, *ct, walls, weather, rooms[k].first, rooms[k].second); });
+  for (auto& thread : threads) thread.join();
+  for (std::size_t k = 0; k < rooms.size(); ++k) {
+    const RoomBalance& b = balances[k];
+    const double scale = b.load > 0 ? b.load : std::fabs(b.conduction);
+    EXPECT_LE(std::fabs(b.Imbalance()), 0.002 * scale)
+        << em.RmName[rooms[k].first][rooms[k].second] << ": load " << b.load << " kWh against conduction "
+        << b.conduction << ", sun " << b.solar << ", gains " << b.gains << ", infiltration " << b.infiltration
+        << ", rounding " << b.rounding << ", stored " << b.stored;
   }
 }
 
