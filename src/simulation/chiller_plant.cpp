@@ -31,17 +31,17 @@ bool RunPumps(common::SimulationState& sim, const RunningUnits& run, Single dema
   for (int k = run.First; k <= run.Last; ++k) rated += flow[0][k];
   Single fr = demand / rated;
   for (int k = run.First; k <= run.Last; ++k) {
-    p.PltVar[1] = types ? (*types)[k] : fixedType;
-    p.PltVar[10] = fr;
-    p.PltVar[11] = demand / loopRated;
+    p.PltVar[PumpSlot::kType] = types ? (*types)[k] : fixedType;
+    p.PltVar[PumpSlot::kFlowRatio] = fr;
+    p.PltVar[PumpSlot::kLoopFlowRatio] = demand / loopRated;
     sim.SimErr = 0;
     PmpWCal(sim);
     if (sim.SimErr != 0)
       return simulation::FailAfter(
           sim, kCPCSIM, std::string("Unable to calculate ") + what + " power for unit #:" + common::ShortTextInt(k));
     flow[1][k] = fr * flow[0][k];
-    pres[1][k] = pres[0][k] * p.PltVar[21];
-    power[1][k] = p.PltVar[20] * power[0][k];
+    pres[1][k] = pres[0][k] * p.PltVar[PumpSlot::kHeadRatio];
+    power[1][k] = p.PltVar[PumpSlot::kPowerRatio] * power[0][k];
     power[1][0] += power[1][k];
   }
   return true;
@@ -59,16 +59,18 @@ double ExchangerColdEndDifference(double heat, double ua, double hotDrop, double
 
 void CalChrPartLoad(common::SimulationState& sim) {
   auto& p = sim.plant;
-  const int kind = SlotInt(p.PltVar[2], 0, 1);
-  const int type = SlotInt(p.PltVar[1], 0, 2);
+  auto& v = p.PltVar;
+  const int kind = SlotInt(v[ChillerSlot::kCondenserKind], 0, 1);
+  const int type = SlotInt(v[ChillerSlot::kType], 0, 2);
   CopyCurve(p.ChrCrv[kind][type], p.CrvCoef);
-  p.PltVar[20] = p.PltVar[10] <= 1 ? EvalBiQuadratic(p.CrvCoef, p.PltVar[10], p.PltVar[3]) : 1;
+  const Single plr = v[ChillerSlot::kPartLoadRatio];
+  v[ChillerSlot::kPowerRatio] = plr <= 1 ? EvalBiQuadratic(p.CrvCoef, plr, v[ChillerSlot::kCondenserTemp]) : 1;
 }
 
 void PmpWCal(common::SimulationState& sim) {
   auto& p = sim.plant;
-  const Single fr = p.PltVar[10];
-  const int type = static_cast<int>(std::nearbyint(p.PltVar[1]));
+  const Single fr = p.PltVar[PumpSlot::kFlowRatio];
+  const int type = static_cast<int>(std::nearbyint(p.PltVar[PumpSlot::kType]));
   Single power = 0, head = 0;
   if (fr >= 1 || type == 0) {
     power = 1;
@@ -78,7 +80,7 @@ void PmpWCal(common::SimulationState& sim) {
   } else if (type == 2) {
     // Speed at which the pump curve meets the head the loop demands.
     CopyCurve(p.PmpSysHeadCrv, p.PolyCoef);
-    const Single hr = EvalPoly(p.PolyCoef, p.PltVar[11]);
+    const Single hr = EvalPoly(p.PolyCoef, p.PltVar[PumpSlot::kLoopFlowRatio]);
     CopyCurve(p.PmpHeadCrv[2], p.PolyCoef);
     Single x = 0, s = 0;
     if (fr > 0) {
@@ -101,8 +103,8 @@ void PmpWCal(common::SimulationState& sim) {
     power = static_cast<Single>(std::pow(static_cast<double>(s), 3) * EvalPoly(p.PolyCoef, x));
     head = hr;
   }
-  p.PltVar[20] = power;
-  p.PltVar[21] = head;
+  p.PltVar[PumpSlot::kPowerRatio] = power;
+  p.PltVar[PumpSlot::kHeadRatio] = head;
 }
 
 RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int count) {
@@ -209,12 +211,12 @@ void CPCSIM(common::Program& prog) {
       tCE = guess;
       Single heat = 0;  // heat rejected, kW
       for (int k = chillers.First; k <= chillers.Last; ++k) {
-        p.PltVar[1] = cp.ChrType[k];
-        p.PltVar[2] = 1;
-        p.PltVar[3] = tCE;
-        p.PltVar[10] = plr;
+        p.PltVar[ChillerSlot::kType] = cp.ChrType[k];
+        p.PltVar[ChillerSlot::kCondenserKind] = 1;
+        p.PltVar[ChillerSlot::kCondenserTemp] = tCE;
+        p.PltVar[ChillerSlot::kPartLoadRatio] = plr;
         CalChrPartLoad(sim);
-        cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[20];
+        cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[ChillerSlot::kPowerRatio];
         heat += cp.ChrCap[1][k] + cp.ChrPower[1][k];
       }
       // Water entering (tIn) and leaving (tOut) the heat sink.
@@ -255,12 +257,12 @@ void CPCSIM(common::Program& prog) {
   // 10. Chiller powers at the final condenser temperature.
   cp.ChrPower[1][0] = 0;
   for (int k = chillers.First; k <= chillers.Last; ++k) {
-    p.PltVar[1] = cp.ChrType[k];
-    p.PltVar[2] = type != kAirCooled ? 1 : 0;
-    p.PltVar[3] = tCE;
-    p.PltVar[10] = plr;
+    p.PltVar[ChillerSlot::kType] = cp.ChrType[k];
+    p.PltVar[ChillerSlot::kCondenserKind] = type != kAirCooled ? 1 : 0;
+    p.PltVar[ChillerSlot::kCondenserTemp] = tCE;
+    p.PltVar[ChillerSlot::kPartLoadRatio] = plr;
     CalChrPartLoad(sim);
-    cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[20];
+    cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[ChillerSlot::kPowerRatio];
     cp.ChrPower[1][0] += cp.ChrPower[1][k];
   }
 }

@@ -164,13 +164,14 @@ bool SimPrep(common::Program& prog) {
     if (cp.ChrType[i] < 0 || cp.ChrType[i] > 2)
       return Fail(sim, kSimPrep, "Unknown chiller type for Chr#" + common::ShortTextInt(i));
     p.ChrPwrNorm[i] = 1;
-    p.PltVar[1] = cp.ChrType[i];
-    p.PltVar[2] = type != kAirCooled ? 1 : 0;
-    p.PltVar[3] = dt[1];
-    p.PltVar[10] = 1;
+    p.PltVar[ChillerSlot::kType] = cp.ChrType[i];
+    p.PltVar[ChillerSlot::kCondenserKind] = type != kAirCooled ? 1 : 0;
+    p.PltVar[ChillerSlot::kCondenserTemp] = dt[1];
+    p.PltVar[ChillerSlot::kPartLoadRatio] = 1;
     CalChrPartLoad(sim);
-    if (p.PltVar[20] <= 0) return Fail(sim, kSimPrep, "Chr DWR <= 0 for Chr#" + common::ShortTextInt(i));
-    p.ChrPwrNorm[i] = 1 / p.PltVar[20];
+    const Single design = p.PltVar[ChillerSlot::kPowerRatio];
+    if (design <= 0) return Fail(sim, kSimPrep, "Chr DWR <= 0 for Chr#" + common::ShortTextInt(i));
+    p.ChrPwrNorm[i] = 1 / design;
   }
 
   // The tower curve returns the design temperature at 28 degC wet bulb and the design range.
