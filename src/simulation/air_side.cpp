@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "common/psychrometrics.h"
 #include "simulation/chiller_plant.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/sim_error.h"
 #include "simulation/solvers.h"
 

@@ -11,12 +11,12 @@
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
+#include "common/psychrometrics.h"
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_model_files.h"
 #include "energy_input/model_check.h"
 #include "simulation/cooling_load_io.h"
 #include "simulation/load_constants.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/room_threads.h"
 #include "simulation/room_year.h"
 #include "simulation/solar.h"
@@ -239,18 +239,6 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
     Fail(sim, kBCLSim, problem);
     return;
   }
-  for (int z = 1; z <= em.NoOfZn; ++z) {
-    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-      Single p = static_cast<Single>(ModACPlt::SatVapPres(em.RmTemp[z][r]) * em.RmRH[z][r] / 100);
-      sim.RmHumRat[z][r] = static_cast<Single>(ModACPlt::HumRatio(p));
-      if (!std::isfinite(sim.RmHumRat[z][r]) || sim.RmHumRat[z][r] < 0 || !(p < 101.325f)) {
-        Fail(sim, kBCLSim,
-             "The design temperature and humidity of the " + energy_input::RoomLabel(em, z, r) +
-                 " give no humidity ratio!");
-        return;
-      }
-    }
-  }
 
   // The constructions as saved, for this run only: the construction tables
   // in memory, which the construction window may be editing, stay as they
@@ -273,6 +261,9 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
     return;
   }
   const WallLayouts walls(*cons);
+  for (int z = 1; z <= em.NoOfZn; ++z)
+    for (int r = 1; r <= em.ZnNRm[z]; ++r)
+      sim.RmHumRat[z][r] = ModACPlt::DesignAirState(em.RmTemp[z][r], em.RmRH[z][r]).w;
 
   // Operating hours of the zones and of the building.
   SetZoneOpHrs(em, sim);

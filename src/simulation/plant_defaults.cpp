@@ -4,8 +4,8 @@
 #include <string>
 
 #include "common/number_text.h"
+#include "common/psychrometrics.h"
 #include "simulation/chiller_plant.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/sim_error.h"
 #include "simulation/solvers.h"
 
@@ -97,12 +97,9 @@ bool SimPrep(common::Program& prog) {
   for (int z = 1; z <= em.NoOfZn; ++z) {
     p.RmVentFlow[z][0] = 0;
     for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-      Single pw = static_cast<Single>(SatVapPres(em.RmTemp[z][r]) * em.RmRH[z][r] / 100);
-      sim.RmHumRat[z][r] = static_cast<Single>(HumRatio(pw));
+      // The run's model check has found a humidity ratio for every room.
+      sim.RmHumRat[z][r] = DesignAirState(em.RmTemp[z][r], em.RmRH[z][r]).w;
       p.RmEnth[z][r] = static_cast<Single>(MoistAirEnthalpy(em.RmTemp[z][r], sim.RmHumRat[z][r]));
-      if (!(pw < 101.325f) || !std::isfinite(p.RmEnth[z][r]) || sim.RmHumRat[z][r] < 0)
-        return Fail(sim, kSimPrep,
-                    "The design temperature and humidity of room \"" + em.RmName[z][r] + "\" give no humidity ratio!");
       // Litres per second per person times persons, in m3/s.
       p.RmVentFlow[z][r] = em.RmVent[z][r] * em.RmNOcc[z][r] / 1000;
       p.RmVentFlow[z][0] += p.RmVentFlow[z][r] * em.RmNIdent[z][r];

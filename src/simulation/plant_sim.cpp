@@ -6,6 +6,7 @@
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
+#include "common/psychrometrics.h"
 #include "energy_input/energy_model_files.h"
 #include "energy_input/model_check.h"
 #include "plant_input/plant_files.h"
@@ -15,7 +16,6 @@
 #include "simulation/data_stream.h"
 #include "simulation/load_constants.h"
 #include "simulation/plant_defaults.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/sim_error.h"
 
 namespace ModACPlt {

@@ -4,11 +4,11 @@
 
 #include <cmath>
 
+#include "common/psychrometrics.h"
 #include "sim_fixture.h"
 #include "simulation/air_side.h"
 #include "simulation/chiller_plant.h"
 #include "simulation/plant_defaults.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/solvers.h"
 
 namespace {
