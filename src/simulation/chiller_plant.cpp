@@ -276,11 +276,14 @@ void CPCSIM(common::Program& prog) {
   }
 
   // The chillers' loads, then their powers at the condenser temperature.
-  for (int k = chillers.First; k <= chillers.Last; ++k) cp.ChrCap[1][k] = plr * cp.ChrCap[0][k];
+  // Without load no chiller runs or draws power: the chillers staged for it
+  // only set the water flows that the pumps and towers run for.
+  const RunningUnits running = cp.ChrCap[1][0] > 0 ? chillers : RunningUnits{};
+  for (int k = running.First; k <= running.Last; ++k) cp.ChrCap[1][k] = plr * cp.ChrCap[0][k];
   Single tCE = 0;
-  if (!CondenserEnteringTemp(sim, cp, chillers, plr, tCE)) return;
+  if (!CondenserEnteringTemp(sim, cp, running, plr, tCE)) return;
   p.CondEntTemp = tCE;
-  RunChillers(sim, cp, chillers, plr, tCE);
+  RunChillers(sim, cp, running, plr, tCE);
 }
 
 }  // namespace ModACPlt

@@ -39,7 +39,8 @@ RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int 
 double ExchangerColdEndDifference(double heat, double ua, double hotDrop, double coldRise);
 
 // The plant of the hour for the load CPlt.ChrCap(1, 0) and the secondary
-// flow demand CPlt.SLPFlow(1, 0).
+// flow demand CPlt.SLPFlow(1, 0). An hour without load runs no chiller;
+// its pumps and towers run as for the chiller that would carry a load.
 void CPCSIM(common::Program& prog);
 
 }  // namespace ModACPlt

@@ -182,7 +182,7 @@ TEST(Chiller, StagingOfThreeChillers) {
     float plr;
   } cases[] = {
       {40, 3, 3, 0.8f},  // the last (smallest) chiller alone
-      {0, 3, 3, 0},      // it runs even without load
+      {0, 1, 0, 0},      // without load none runs
       {250, 1, 2, 250.f / 300},
       {400, 1, 3, 400.f / 350},  // short of capacity: all run above full load
   };
@@ -202,6 +202,8 @@ TEST(Chiller, StagingOfThreeChillers) {
     cp.ChrCap[1][0] = c.load;
     CPCSIM(*prog);
     ASSERT_EQ(prog->sim.SimErr, 0);
+    EXPECT_EQ(cp.ChrPower[1][0] > 0, c.last >= c.first) << c.load;
+    EXPECT_EQ(cp.PLPPower[0], 0.8f) << c.load;  // the primary pump runs whatever the load
     for (int k = 1; k <= 3; ++k) {
       bool runs = k >= c.first && k <= c.last;
       EXPECT_EQ(cp.ChrPower[1][k] > 0, runs) << c.load << " chiller " << k;

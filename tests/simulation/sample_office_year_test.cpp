@@ -126,11 +126,19 @@ TEST_F(SampleOfficeYear, RoomLoads) {
 
 // ACEgy, kWh: the total; fans; chillers; primary, secondary, condenser water
 // and seawater pumps; cooling towers.
+// The plant starts at 7, an hour before the zones' first hour (9): hour 8
+// of every day has no load. No chiller runs or draws power then, while the
+// pumps and towers run for the flows of the chiller that would carry a load
+// (kW: one primary pump, one condenser water pump, the seawater pumps, one
+// tower) and the fresh-air unit its fan.
 TEST_F(SampleOfficeYear, PlantsOfEachType) {
   struct Case {
     const char* file;
     int type;
-  } cases[] = {{"OFFICE.WSS", 1}, {"OFFICE_SEAWATER.WSS", 2}, {"OFFICE_SEAWATER_TOWERS.WSS", 4}};
+    float condenserPumps, seawaterPumps, towers;  // in the hours without load
+  } cases[] = {{"OFFICE.WSS", 1, 4.7f, 0, 5.5f},
+               {"OFFICE_SEAWATER.WSS", 2, 5.2f, 8, 0},
+               {"OFFICE_SEAWATER_TOWERS.WSS", 4, 5.2f, 7, 5.5f}};
   simtest::ReferenceResults reference;
   for (const auto& c : cases) {
     auto prog = NewProgram();
@@ -144,6 +152,22 @@ TEST_F(SampleOfficeYear, PlantsOfEachType) {
       reference.Expect(std::string(c.file) + ":ACEgy[" + std::to_string(i) + "]", ac[i]);
     EXPECT_FLOAT_EQ(ac[0], ac[2] + ac[1] + ac[3] + ac[4] + ac[5] + ac[6] + ac[7]) << c.file;
     reference.ExpectAllGiven(std::string(c.file) + ":");
+
+    int idle = 0;
+    for (const auto& line : simtest::Lines(folder_->Read("BCLnEQW.SDF"))) {
+      const auto items = simtest::Items(line);
+      if (Number(items.at(3)) != 0) continue;
+      ++idle;
+      SCOPED_TRACE(std::string(c.file) + ", hour without load: " + line);
+      EXPECT_EQ(items.at(2), "8");
+      EXPECT_EQ(Number(items.at(6)), 0);                                 // chillers
+      EXPECT_FLOAT_EQ(Number(items.at(4)) + Number(items.at(5)), 2.2f);  // fans
+      EXPECT_FLOAT_EQ(Number(items.at(7)), 3);                           // primary pumps
+      EXPECT_FLOAT_EQ(Number(items.at(9)), c.condenserPumps);
+      EXPECT_FLOAT_EQ(Number(items.at(10)), c.seawaterPumps);
+      EXPECT_FLOAT_EQ(Number(items.at(11)), c.towers);
+    }
+    EXPECT_EQ(idle, 365) << c.file;
   }
 }
 
