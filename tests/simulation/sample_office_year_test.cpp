@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <map>
 #include <memory>
 
 #include "common/program.h"
@@ -131,14 +132,21 @@ TEST_F(SampleOfficeYear, RoomLoads) {
 // pumps and towers run for the flows of the chiller that would carry a load
 // (kW: one primary pump, one condenser water pump, the seawater pumps, one
 // tower) and the fresh-air unit its fan.
+// The plants have the same chillers, so their seasonal COP (the year's plant
+// load over the chillers' energy) falls as their condenser water warms:
+// tower water straight to the condenser; tower water behind an exchanger;
+// seawater, in this climate no cooler than the towers' water, behind an
+// exchanger.
 TEST_F(SampleOfficeYear, PlantsOfEachType) {
   struct Case {
     const char* file;
     int type;
     float condenserPumps, seawaterPumps, towers;  // in the hours without load
-  } cases[] = {{"OFFICE.WSS", 1, 4.7f, 0, 5.5f},
-               {"OFFICE_SEAWATER.WSS", 2, 5.2f, 8, 0},
-               {"OFFICE_SEAWATER_TOWERS.WSS", 4, 5.2f, 7, 5.5f}};
+    int copRank;                                  // 1 for the best seasonal COP
+  } cases[] = {{"OFFICE.WSS", 1, 4.7f, 0, 5.5f, 1},
+               {"OFFICE_SEAWATER.WSS", 2, 5.2f, 8, 0, 3},
+               {"OFFICE_SEAWATER_TOWERS.WSS", 4, 5.2f, 7, 5.5f, 2}};
+  std::map<int, std::pair<double, std::string>> copByRank;
   simtest::ReferenceResults reference;
   for (const auto& c : cases) {
     auto prog = NewProgram();
@@ -154,8 +162,10 @@ TEST_F(SampleOfficeYear, PlantsOfEachType) {
     reference.ExpectAllGiven(std::string(c.file) + ":");
 
     int idle = 0;
+    double plantLoad = 0;
     for (const auto& line : simtest::Lines(folder_->Read("BCLnEQW.SDF"))) {
       const auto items = simtest::Items(line);
+      plantLoad += Number(items.at(3));
       if (Number(items.at(3)) != 0) continue;
       ++idle;
       SCOPED_TRACE(std::string(c.file) + ", hour without load: " + line);
@@ -168,7 +178,12 @@ TEST_F(SampleOfficeYear, PlantsOfEachType) {
       EXPECT_FLOAT_EQ(Number(items.at(11)), c.towers);
     }
     EXPECT_EQ(idle, 365) << c.file;
+    copByRank[c.copRank] = {plantLoad / ac[2], c.file};
   }
+  ASSERT_EQ(copByRank.size(), 3u);
+  for (int rank = 2; rank <= 3; ++rank)
+    EXPECT_LT(copByRank[rank].first, copByRank[rank - 1].first)
+        << copByRank[rank].second << " against " << copByRank[rank - 1].second;
 }
 
 }  // namespace
