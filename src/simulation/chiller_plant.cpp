@@ -164,12 +164,11 @@ Single StageChillers(common::CentralPlantData& cp, common::PlantModelState& p, R
 }
 
 // Each running chiller's power (kW) at the condenser entering temperature
-// tCE, in ChrPower(1, k) and their total in ChrPower(1, 0); gives the heat
-// they reject (kW).
-Single RunChillers(common::SimulationState& sim, common::CentralPlantData& cp, const RunningUnits& chillers, Single plr,
-                   Single tCE) {
+// tCE, in ChrPower(1, k); gives the heat they reject (kW). Inline: it runs
+// in every pass of the condenser temperature iteration.
+inline Single RunChillers(common::SimulationState& sim, common::CentralPlantData& cp, const RunningUnits& chillers,
+                          Single plr, Single tCE) {
   auto& p = sim.plant;
-  cp.ChrPower[1][0] = 0;
   Single heat = 0;
   for (int k = chillers.First; k <= chillers.Last; ++k) {
     p.PltVar[ChillerSlot::kType] = cp.ChrType[k];
@@ -178,7 +177,6 @@ Single RunChillers(common::SimulationState& sim, common::CentralPlantData& cp, c
     p.PltVar[ChillerSlot::kPartLoadRatio] = plr;
     CalChrPartLoad(sim);
     cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[ChillerSlot::kPowerRatio];
-    cp.ChrPower[1][0] += cp.ChrPower[1][k];
     heat += cp.ChrCap[1][k] + cp.ChrPower[1][k];
   }
   return heat;
@@ -284,6 +282,8 @@ void CPCSIM(common::Program& prog) {
   if (!CondenserEnteringTemp(sim, cp, running, plr, tCE)) return;
   p.CondEntTemp = tCE;
   RunChillers(sim, cp, running, plr, tCE);
+  cp.ChrPower[1][0] = 0;
+  for (int k = running.First; k <= running.Last; ++k) cp.ChrPower[1][0] += cp.ChrPower[1][k];
 }
 
 }  // namespace ModACPlt
