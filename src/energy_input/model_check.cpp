@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "common/psychrometrics.h"
 #include "energy_input/energy_codes.h"
 
 namespace energy_input {
@@ -35,6 +36,12 @@ std::string RoomValuesProblem(const EnergyModel& m, int z, int r) {
   return "";
 }
 
+// The room's design air state, from which both runs take its humidity ratio.
+std::string DesignAirProblem(const EnergyModel& m, int z, int r) {
+  if (ModACPlt::DesignAirState(m.RmTemp[z][r], m.RmRH[z][r]).GivesHumRatio()) return "";
+  return "The design temperature and humidity of the " + RoomLabel(m, z, r) + " give no humidity ratio!";
+}
+
 // A construction chosen among the tables', of 1 to 20 layers.
 std::string ConstructionReferenceProblem(const EnergyModel& m, int z, int r, int c,
                                          const common::ConstructionTables& ct) {
@@ -50,6 +57,8 @@ std::string ConstructionReferenceProblem(const EnergyModel& m, int z, int r, int
 // Which checks a walk through the model makes beyond the counts.
 struct Checks {
   bool codes = false;
+  // The runs': every room's design air state gives a humidity ratio.
+  bool designAir = false;
   const common::AirSideSystemData* airSide = nullptr;
   // The cooling-load run's: construction references against these tables,
   // room values and areas.
@@ -62,6 +71,8 @@ std::string RoomProblem(const EnergyModel& m, int z, int r, const Checks& k) {
     if (auto p = RoomTypeProblem(m, z, r, m.RmType[z][r]); !p.empty()) return p;
   if (k.constructions)
     if (auto p = RoomValuesProblem(m, z, r); !p.empty()) return p;
+  if (k.designAir)
+    if (auto p = DesignAirProblem(m, z, r); !p.empty()) return p;
   Single area = 0;
   int floor = 0;
   for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
@@ -170,11 +181,11 @@ std::string AirSideProblem(const EnergyModel& m, const common::AirSideSystemData
 }
 
 std::string PlantRunProblem(const EnergyModel& m, const common::AirSideSystemData& airSide) {
-  return Walk(m, {.codes = true, .airSide = &airSide});
+  return Walk(m, {.codes = true, .designAir = true, .airSide = &airSide});
 }
 
 std::string CoolingLoadRunProblem(const EnergyModel& m, const common::ConstructionTables& ct) {
-  return Walk(m, {.codes = true, .constructions = &ct});
+  return Walk(m, {.codes = true, .designAir = true, .constructions = &ct});
 }
 
 }  // namespace energy_input

@@ -45,12 +45,13 @@ std::string CodesProblem(const common::EnergyModel& m);
 // The counts and the zones' air-side and fresh-air types: what the air-side
 // system input file holds.
 std::string AirSideProblem(const common::EnergyModel& m, const common::AirSideSystemData& airSide);
-// What the plant simulation needs: counts, codes and the air-side types.
+// What the plant simulation needs: counts, codes, the air-side types and a
+// design air state of every room that gives a humidity ratio.
 std::string PlantRunProblem(const common::EnergyModel& m, const common::AirSideSystemData& airSide);
 // What the cooling-load simulation needs: counts and codes, a construction
 // of 1 to 20 layers among the tables for every component, no negative or
-// undefined room value or area, a floor with an area, and a room with a
-// fabric area or a volume.
+// undefined room value or area, a design air state that gives a humidity
+// ratio, a floor with an area, and a room with a fabric area or a volume.
 std::string CoolingLoadRunProblem(const common::EnergyModel& m, const common::ConstructionTables& ct);
 
 }  // namespace energy_input

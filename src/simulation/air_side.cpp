@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "common/psychrometrics.h"
 #include "simulation/chiller_plant.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/sim_error.h"
 #include "simulation/solvers.h"
 
@@ -17,13 +17,14 @@ constexpr std::string_view kASSFWCF = "ASSFWCF";
 void ASSFWCF(common::SimulationState& sim) {
   auto& p = sim.plant;
   auto& v = p.PltVar;
-  const int t = static_cast<int>(std::nearbyint(v[1]));
+  const int t = static_cast<int>(std::nearbyint(v[FanCoilSlot::kSystemType]));
   Single power = 0;
   if (t == kConstantVolume) {
     power = 1;
   } else if (t == kVavInletVanes || t == kVavVariableSpeed) {
-    if (v[18] < v[12]) {
-      const Single fr = v[18] / v[12];
+    const Single flow = v[FanCoilSlot::kFlow], designFlow = v[FanCoilSlot::kDesignFlow];
+    if (flow < designFlow) {
+      const Single fr = flow / designFlow;
       CopyCurve(p.FanSysPresCrv, p.PolyCoef);
       const Single pr = EvalPoly(p.PolyCoef, fr);  // pressure ratio the ducts demand
       if (t == kVavInletVanes) {
@@ -64,19 +65,20 @@ void ASSFWCF(common::SimulationState& sim) {
   }
   // Coil: chilled-water flow ratio from the load ratio. Without a design
   // load any load counts as full load.
-  const Single coilLoad = v[17] + v[16];
+  const Single coilLoad = v[FanCoilSlot::kLatentLoad] + v[FanCoilSlot::kSensibleLoad];
+  const Single designLoad = v[FanCoilSlot::kDesignLoad];
   Single ratio;
-  if (v[11] > 0)
-    ratio = coilLoad / v[11];
+  if (designLoad > 0)
+    ratio = coilLoad / designLoad;
   else
     ratio = coilLoad > 0 ? 1.0f : 0.0f;
   if (ratio < 1) {
     CopyCurve(p.CoilFlowCrv, p.PolyCoef);
-    v[20] = EvalPoly(p.PolyCoef, ratio);
+    v[FanCoilSlot::kWaterFlowRatio] = EvalPoly(p.PolyCoef, ratio);
   } else {
-    v[20] = 1;
+    v[FanCoilSlot::kWaterFlowRatio] = 1;
   }
-  v[21] = power;
+  v[FanCoilSlot::kFanPowerRatio] = power;
 }
 
 void SimAirSideSystem(common::Program& prog, int z) {
@@ -148,18 +150,18 @@ void SimAirSideSystem(common::Program& prog, int z) {
   as.DsgSensLd[1][z][0] = p.FanHeatFactor * as.DsgSensLd[1][z][0];
   as.DsgTotLd[1][z][0] = sim.RmLatLd[z][0] + as.DsgSensLd[1][z][0];
 
-  p.PltVar[1] = static_cast<Single>(type);
-  p.PltVar[11] = as.DsgTotLd[0][z][0];
-  p.PltVar[12] = as.DsgSAFlow[0][z][0];
-  p.PltVar[16] = as.DsgSensLd[1][z][0];
-  p.PltVar[17] = sim.RmLatLd[z][0];
-  p.PltVar[18] = as.DsgSAFlow[1][z][0];
+  p.PltVar[FanCoilSlot::kSystemType] = static_cast<Single>(type);
+  p.PltVar[FanCoilSlot::kDesignLoad] = as.DsgTotLd[0][z][0];
+  p.PltVar[FanCoilSlot::kDesignFlow] = as.DsgSAFlow[0][z][0];
+  p.PltVar[FanCoilSlot::kSensibleLoad] = as.DsgSensLd[1][z][0];
+  p.PltVar[FanCoilSlot::kLatentLoad] = sim.RmLatLd[z][0];
+  p.PltVar[FanCoilSlot::kFlow] = as.DsgSAFlow[1][z][0];
   ASSFWCF(sim);
   if (sim.SimErr != 0) return;
 
-  as.DsgCHWFlow[1][z] = p.PltVar[20] * as.DsgCHWFlow[0][z];
+  as.DsgCHWFlow[1][z] = p.PltVar[FanCoilSlot::kWaterFlowRatio] * as.DsgCHWFlow[0][z];
   as.DsgCHWFlow[1][0] += prog.energyInput.EgyModel.ZnNIdent[z] * as.DsgCHWFlow[1][z];
-  as.DsgFanPwr[1][z] = p.PltVar[21] * as.DsgFanPwr[0][z];
+  as.DsgFanPwr[1][z] = p.PltVar[FanCoilSlot::kFanPowerRatio] * as.DsgFanPwr[0][z];
   as.DsgFanPwr[1][0] += prog.energyInput.EgyModel.ZnNIdent[z] * as.DsgFanPwr[1][z];
 }
 
@@ -190,14 +192,14 @@ void SimFreshAirSystem(common::Program& prog) {
 
   for (int k = run.First; k <= run.Last; ++k) {
     const Single share = cp.FAUFlow[k] / cp.FAUFlow[0];
-    p.PltVar[1] = kConstantVolume;
-    p.PltVar[11] = cp.FAUTotCap[k];
-    p.PltVar[12] = cp.FAUFlow[k];
-    p.PltVar[16] = cp.FAUSensCap[0] * share;
-    p.PltVar[17] = ql * share;
-    p.PltVar[18] = cp.FAUFlow[k];
+    p.PltVar[FanCoilSlot::kSystemType] = kConstantVolume;
+    p.PltVar[FanCoilSlot::kDesignLoad] = cp.FAUTotCap[k];
+    p.PltVar[FanCoilSlot::kDesignFlow] = cp.FAUFlow[k];
+    p.PltVar[FanCoilSlot::kSensibleLoad] = cp.FAUSensCap[0] * share;
+    p.PltVar[FanCoilSlot::kLatentLoad] = ql * share;
+    p.PltVar[FanCoilSlot::kFlow] = cp.FAUFlow[k];
     ASSFWCF(sim);
-    cp.FAUChWFlow[0] += p.PltVar[20] * cp.FAUChWFlow[k];
+    cp.FAUChWFlow[0] += p.PltVar[FanCoilSlot::kWaterFlowRatio] * cp.FAUChWFlow[k];
   }
 }
 

@@ -13,10 +13,12 @@ namespace ModACPlt {
 constexpr int kConstantVolume = 1, kVavInletVanes = 2, kVavVariableSpeed = 3;
 constexpr int kLocalOutdoorAir = 1, kPretreatedAir = 2;
 
-// Fan and coil model on PltVar: (1) system type, (11) design total coil load,
-// (12) design supply flow, (16) sensible and (17) latent coil load of the
-// hour, (18) supply flow of the hour -> (20) chilled-water flow ratio, (21)
-// fan power ratio. Fails through SimErr when the fan cannot be solved.
+namespace FanCoilSlot = common::FanCoilSlot;
+
+// Fan and coil model on the FanCoilSlot slots of PltVar: system type, design
+// total coil load and supply flow, the hour's sensible and latent coil load
+// and supply flow -> the chilled-water flow ratio and the fan power ratio.
+// Fails through SimErr when the fan cannot be solved.
 void ASSFWCF(common::SimulationState& sim);
 
 // The air-side system of zone z for the hour; adds its fan power and

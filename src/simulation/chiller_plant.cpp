@@ -31,17 +31,17 @@ bool RunPumps(common::SimulationState& sim, const RunningUnits& run, Single dema
   for (int k = run.First; k <= run.Last; ++k) rated += flow[0][k];
   Single fr = demand / rated;
   for (int k = run.First; k <= run.Last; ++k) {
-    p.PltVar[1] = types ? (*types)[k] : fixedType;
-    p.PltVar[10] = fr;
-    p.PltVar[11] = demand / loopRated;
+    p.PltVar[PumpSlot::kType] = types ? (*types)[k] : fixedType;
+    p.PltVar[PumpSlot::kFlowRatio] = fr;
+    p.PltVar[PumpSlot::kLoopFlowRatio] = demand / loopRated;
     sim.SimErr = 0;
     PmpWCal(sim);
     if (sim.SimErr != 0)
       return simulation::FailAfter(
           sim, kCPCSIM, std::string("Unable to calculate ") + what + " power for unit #:" + common::ShortTextInt(k));
     flow[1][k] = fr * flow[0][k];
-    pres[1][k] = pres[0][k] * p.PltVar[21];
-    power[1][k] = p.PltVar[20] * power[0][k];
+    pres[1][k] = pres[0][k] * p.PltVar[PumpSlot::kHeadRatio];
+    power[1][k] = p.PltVar[PumpSlot::kPowerRatio] * power[0][k];
     power[1][0] += power[1][k];
   }
   return true;
@@ -59,16 +59,18 @@ double ExchangerColdEndDifference(double heat, double ua, double hotDrop, double
 
 void CalChrPartLoad(common::SimulationState& sim) {
   auto& p = sim.plant;
-  const int kind = SlotInt(p.PltVar[2], 0, 1);
-  const int type = SlotInt(p.PltVar[1], 0, 2);
+  auto& v = p.PltVar;
+  const int kind = SlotInt(v[ChillerSlot::kCondenserKind], 0, 1);
+  const int type = SlotInt(v[ChillerSlot::kType], 0, 2);
   CopyCurve(p.ChrCrv[kind][type], p.CrvCoef);
-  p.PltVar[20] = p.PltVar[10] <= 1 ? EvalBiQuadratic(p.CrvCoef, p.PltVar[10], p.PltVar[3]) : 1;
+  const Single plr = v[ChillerSlot::kPartLoadRatio];
+  v[ChillerSlot::kPowerRatio] = plr <= 1 ? EvalBiQuadratic(p.CrvCoef, plr, v[ChillerSlot::kCondenserTemp]) : 1;
 }
 
 void PmpWCal(common::SimulationState& sim) {
   auto& p = sim.plant;
-  const Single fr = p.PltVar[10];
-  const int type = static_cast<int>(std::nearbyint(p.PltVar[1]));
+  const Single fr = p.PltVar[PumpSlot::kFlowRatio];
+  const int type = static_cast<int>(std::nearbyint(p.PltVar[PumpSlot::kType]));
   Single power = 0, head = 0;
   if (fr >= 1 || type == 0) {
     power = 1;
@@ -78,7 +80,7 @@ void PmpWCal(common::SimulationState& sim) {
   } else if (type == 2) {
     // Speed at which the pump curve meets the head the loop demands.
     CopyCurve(p.PmpSysHeadCrv, p.PolyCoef);
-    const Single hr = EvalPoly(p.PolyCoef, p.PltVar[11]);
+    const Single hr = EvalPoly(p.PolyCoef, p.PltVar[PumpSlot::kLoopFlowRatio]);
     CopyCurve(p.PmpHeadCrv[2], p.PolyCoef);
     Single x = 0, s = 0;
     if (fr > 0) {
@@ -101,8 +103,8 @@ void PmpWCal(common::SimulationState& sim) {
     power = static_cast<Single>(std::pow(static_cast<double>(s), 3) * EvalPoly(p.PolyCoef, x));
     head = hr;
   }
-  p.PltVar[20] = power;
-  p.PltVar[21] = head;
+  p.PltVar[PumpSlot::kPowerRatio] = power;
+  p.PltVar[PumpSlot::kHeadRatio] = head;
 }
 
 RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int count) {
@@ -118,13 +120,10 @@ RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int 
   return {1, k};
 }
 
-void CPCSIM(common::Program& prog) {
-  auto& sim = prog.sim;
-  auto& p = sim.plant;
-  auto& cp = prog.plant.CPlt;
-  const int type = cp.HRSType;
+namespace {
 
-  // 1. Working values of the hour.
+// The working values of the hour.
+void ClearPlantHour(common::CentralPlantData& cp, common::PlantModelState& p) {
   for (int k = 1; k <= 10; ++k) cp.ChrCap[1][k] = 0;
   cp.ChrPower[1].fill(0);
   cp.ChrChWFlow[0] = cp.ChrCWFlow[0] = 0;
@@ -136,8 +135,112 @@ void CPCSIM(common::Program& prog) {
   cp.CWPFlow[0] = cp.CWPPower[0] = 0;
   cp.SWPPower[1].fill(0);
   cp.CTCap[0] = cp.CTFlow[0] = cp.CTFanPower[0] = 0;
+}
 
-  // 2. Secondary chilled-water pumps of a two-loop system.
+// The units of a list that run at their rated power for a flow demand:
+// their rated flows and powers summed in element 0.
+void RunAtRatedPower(Single demand, common::ItemSingles& flow, common::ItemSingles& power, int count) {
+  const RunningUnits run = StageUnits(demand, flow, count);
+  for (int k = run.First; k <= run.Last; ++k) {
+    flow[0] += flow[k];
+    power[0] += power[k];
+  }
+}
+
+// The chillers that run for the hour's load, their rated chilled and
+// condenser water flows and exchanger conductance summed in element 0;
+// gives their part-load ratio (above 1 when the plant is short).
+Single StageChillers(common::CentralPlantData& cp, common::PlantModelState& p, RunningUnits& chillers) {
+  const Single load = cp.ChrCap[1][0];
+  chillers = StageUnits(load, cp.ChrCap[0], cp.NoOfChr);
+  Single ratedCap = 0;
+  for (int k = chillers.First; k <= chillers.Last; ++k) {
+    ratedCap += cp.ChrCap[0][k];
+    cp.ChrChWFlow[0] += cp.ChrChWFlow[k];
+    cp.ChrCWFlow[0] += cp.ChrCWFlow[k];
+    p.HXUA[0] += p.HXUA[k];
+  }
+  return load / ratedCap;
+}
+
+// Each running chiller's power (kW) at the condenser entering temperature
+// tCE, in ChrPower(1, k); gives the heat they reject (kW). Inline: it runs
+// in every pass of the condenser temperature iteration.
+inline Single RunChillers(common::SimulationState& sim, common::CentralPlantData& cp, const RunningUnits& chillers,
+                          Single plr, Single tCE) {
+  auto& p = sim.plant;
+  Single heat = 0;
+  for (int k = chillers.First; k <= chillers.Last; ++k) {
+    p.PltVar[ChillerSlot::kType] = cp.ChrType[k];
+    p.PltVar[ChillerSlot::kCondenserKind] = cp.HRSType != kAirCooled ? 1 : 0;
+    p.PltVar[ChillerSlot::kCondenserTemp] = tCE;
+    p.PltVar[ChillerSlot::kPartLoadRatio] = plr;
+    CalChrPartLoad(sim);
+    cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[ChillerSlot::kPowerRatio];
+    heat += cp.ChrCap[1][k] + cp.ChrPower[1][k];
+  }
+  return heat;
+}
+
+// The condenser entering temperature (degC): the outdoor air for an
+// air-cooled plant, the sea for a direct seawater plant; otherwise found by
+// iterating the heat the chillers reject through the towers and/or the
+// exchanger. False when the iteration fails, with SimErr set.
+bool CondenserEnteringTemp(common::SimulationState& sim, common::CentralPlantData& cp, const RunningUnits& chillers,
+                           Single plr, Single& tCE) {
+  auto& p = sim.plant;
+  const int type = cp.HRSType;
+  if (type == kAirCooled) {
+    tCE = sim.OutTdb;
+    return true;
+  }
+  if (type == kDirectSeawater) {
+    tCE = p.SeaWaterTemp;
+    return true;
+  }
+  Single guess = p.SeaWaterTemp + 2.0f;
+  for (int passes = 1;; ++passes) {
+    tCE = guess;
+    const Single heat = RunChillers(sim, cp, chillers, plr, tCE);
+    // Water entering (tIn) and leaving (tOut) the heat sink.
+    Single tIn, tOut;
+    if (NeedsCoolingTowers(type)) {
+      Single range = static_cast<Single>(heat / (cp.CTFlow[0] * kWaterCp));
+      CopyCurve(p.CTCrv, p.CrvCoef);
+      tIn = EvalBiQuadratic(p.CrvCoef, sim.OutTwb, range) + p.CTOffset;
+      tOut = tIn + range;
+    } else {
+      tIn = p.SeaWaterTemp;
+      tOut = static_cast<Single>(heat / (cp.SWPFlow[1][0] * kWaterCp) + p.SeaWaterTemp);
+    }
+    Single next;
+    if (NeedsHeatExchanger(type)) {
+      // Counterflow exchanger: the condenser water cools from tCL to tCE,
+      // the sink water warms from tIn to tOut.
+      const double condRise = heat / (cp.ChrCWFlow[0] * kWaterCp);
+      next = static_cast<Single>(tIn + ExchangerColdEndDifference(heat, p.HXUA[0], condRise, tOut - tIn));
+    } else {
+      next = tIn;
+    }
+    guess = (next + guess) * 0.5f;
+    if (std::fabs(next - guess) < 0.05f) {
+      tCE = next;
+      return true;
+    }
+    if (passes > 300) return simulation::Fail(sim, kCPCSIM, "No. of iteration exceeded 300");
+  }
+}
+
+}  // namespace
+
+void CPCSIM(common::Program& prog) {
+  auto& sim = prog.sim;
+  auto& p = sim.plant;
+  auto& cp = prog.plant.CPlt;
+  const int type = cp.HRSType;
+  ClearPlantHour(cp, p);
+
+  // Secondary chilled-water pumps of a two-loop system.
   if (cp.ChWPSType > 0) {
     const Single demand = cp.SLPFlow[1][0];
     RunningUnits run = StageUnits(demand, cp.SLPFlow[0], cp.NoOfSLP);
@@ -146,35 +249,16 @@ void CPCSIM(common::Program& prog) {
       return;
   }
 
-  // 3. Chillers.
-  const Single load = cp.ChrCap[1][0];
-  RunningUnits chillers = StageUnits(load, cp.ChrCap[0], cp.NoOfChr);
-  Single ratedCap = 0;
-  for (int k = chillers.First; k <= chillers.Last; ++k) {
-    ratedCap += cp.ChrCap[0][k];
-    cp.ChrChWFlow[0] += cp.ChrChWFlow[k];
-    cp.ChrCWFlow[0] += cp.ChrCWFlow[k];
-    p.HXUA[0] += p.HXUA[k];
-  }
-  const Single plr = load / ratedCap;
+  RunningUnits chillers;
+  const Single plr = StageChillers(cp, p, chillers);
 
-  // 4. Primary pumps at constant speed.
-  RunningUnits plp = StageUnits(cp.ChrChWFlow[0], cp.PLPFlow, cp.NoOfPLP);
-  for (int k = plp.First; k <= plp.Last; ++k) {
-    cp.PLPFlow[0] += cp.PLPFlow[k];
-    cp.PLPPower[0] += cp.PLPPower[k];
-  }
+  // Primary and condenser water pumps at constant speed, for the running
+  // chillers' flows.
+  RunAtRatedPower(cp.ChrChWFlow[0], cp.PLPFlow, cp.PLPPower, cp.NoOfPLP);
+  if (NeedsCondenserPumps(type) && cp.NoOfCWP > 0)
+    RunAtRatedPower(cp.ChrCWFlow[0], cp.CWPFlow, cp.CWPPower, cp.NoOfCWP);
 
-  // 5. Condenser water pumps.
-  if (NeedsCondenserPumps(type) && cp.NoOfCWP > 0) {
-    RunningUnits cwp = StageUnits(cp.ChrCWFlow[0], cp.CWPFlow, cp.NoOfCWP);
-    for (int k = cwp.First; k <= cwp.Last; ++k) {
-      cp.CWPFlow[0] += cp.CWPFlow[k];
-      cp.CWPPower[0] += cp.CWPPower[k];
-    }
-  }
-
-  // 6. Seawater pumps.
+  // Seawater pumps.
   if (NeedsSeawaterPumps(type) && cp.NoOfSWP >= 1) {
     cp.SWPFlow[1][0] = type == kDirectSeawater ? cp.ChrCWFlow[0] : p.SWToCWFlowRatio * cp.CWPFlow[0];
     const Single demand = cp.SWPFlow[1][0];
@@ -183,86 +267,23 @@ void CPCSIM(common::Program& prog) {
       return;
   }
 
-  // 7. Cooling towers, fans at full power.
+  // Cooling towers, fans at full power.
   if (NeedsCoolingTowers(type) && cp.NoOfCT >= 1) {
     const Single demand = type == kCoolingTowers ? cp.ChrCWFlow[0] : p.SWToCWFlowRatio * cp.CWPFlow[0];
-    RunningUnits run = StageUnits(demand, cp.CTFlow, cp.NoOfCT);
-    for (int k = run.First; k <= run.Last; ++k) {
-      cp.CTFlow[0] += cp.CTFlow[k];
-      cp.CTFanPower[0] += cp.CTFanPower[k];
-    }
+    RunAtRatedPower(demand, cp.CTFlow, cp.CTFanPower, cp.NoOfCT);
   }
 
-  // 8. Chiller loads.
-  for (int k = chillers.First; k <= chillers.Last; ++k) cp.ChrCap[1][k] = plr * cp.ChrCap[0][k];
-
-  // 9. Condenser entering temperature.
-  Single tCE;
-  if (type == kAirCooled) {
-    tCE = sim.OutTdb;
-  } else if (type == kDirectSeawater) {
-    tCE = p.SeaWaterTemp;
-  } else {
-    Single guess = p.SeaWaterTemp + 2.0f;
-    int passes = 0;
-    for (;;) {
-      tCE = guess;
-      Single heat = 0;  // heat rejected, kW
-      for (int k = chillers.First; k <= chillers.Last; ++k) {
-        p.PltVar[1] = cp.ChrType[k];
-        p.PltVar[2] = 1;
-        p.PltVar[3] = tCE;
-        p.PltVar[10] = plr;
-        CalChrPartLoad(sim);
-        cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[20];
-        heat += cp.ChrCap[1][k] + cp.ChrPower[1][k];
-      }
-      // Water entering (tIn) and leaving (tOut) the heat sink.
-      Single tIn, tOut;
-      if (NeedsCoolingTowers(type)) {
-        Single range = static_cast<Single>(heat / (cp.CTFlow[0] * kWaterCp));
-        CopyCurve(p.CTCrv, p.CrvCoef);
-        tIn = EvalBiQuadratic(p.CrvCoef, sim.OutTwb, range) + p.CTOffset;
-        tOut = tIn + range;
-      } else {
-        tIn = p.SeaWaterTemp;
-        tOut = static_cast<Single>(heat / (cp.SWPFlow[1][0] * kWaterCp) + p.SeaWaterTemp);
-      }
-      Single next;
-      if (NeedsHeatExchanger(type)) {
-        // Counterflow exchanger: the condenser water cools from tCL to tCE,
-        // the sink water warms from tIn to tOut.
-        const double condRise = heat / (cp.ChrCWFlow[0] * kWaterCp);
-        next = static_cast<Single>(tIn + ExchangerColdEndDifference(heat, p.HXUA[0], condRise, tOut - tIn));
-      } else {
-        next = tIn;
-      }
-      ++passes;
-      guess = (next + guess) * 0.5f;
-      if (std::fabs(next - guess) < 0.05f) {
-        tCE = next;
-        break;
-      }
-      if (passes > 300) {
-        simulation::Fail(sim, kCPCSIM, "No. of iteration exceeded 300");
-        return;
-      }
-    }
-  }
-
+  // The chillers' loads, then their powers at the condenser temperature.
+  // Without load no chiller runs or draws power: the chillers staged for it
+  // only set the water flows that the pumps and towers run for.
+  const RunningUnits running = cp.ChrCap[1][0] > 0 ? chillers : RunningUnits{};
+  for (int k = running.First; k <= running.Last; ++k) cp.ChrCap[1][k] = plr * cp.ChrCap[0][k];
+  Single tCE = 0;
+  if (!CondenserEnteringTemp(sim, cp, running, plr, tCE)) return;
   p.CondEntTemp = tCE;
-
-  // 10. Chiller powers at the final condenser temperature.
+  RunChillers(sim, cp, running, plr, tCE);
   cp.ChrPower[1][0] = 0;
-  for (int k = chillers.First; k <= chillers.Last; ++k) {
-    p.PltVar[1] = cp.ChrType[k];
-    p.PltVar[2] = type != kAirCooled ? 1 : 0;
-    p.PltVar[3] = tCE;
-    p.PltVar[10] = plr;
-    CalChrPartLoad(sim);
-    cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[20];
-    cp.ChrPower[1][0] += cp.ChrPower[1][k];
-  }
+  for (int k = running.First; k <= running.Last; ++k) cp.ChrPower[1][0] += cp.ChrPower[1][k];
 }
 
 }  // namespace ModACPlt

@@ -8,15 +8,16 @@
 namespace ModACPlt {
 
 using common::Single;
+namespace ChillerSlot = common::ChillerSlot;
+namespace PumpSlot = common::PumpSlot;
 
-// Chiller part-load model on PltVar: (1) chiller type, (2) condenser kind (0
-// air, 1 water), (3) condenser entering temperature (degC), (10) part-load
-// ratio -> (20) power ratio before normalisation (1 above full load).
+// Chiller part-load model on the ChillerSlot slots of PltVar: chiller type,
+// condenser kind, condenser entering temperature and part-load ratio -> the
+// power ratio before normalisation (1 above full load).
 void CalChrPartLoad(common::SimulationState& sim);
 
-// Pump model on PltVar: (1) pump type (0 constant speed and flow, 1 constant
-// speed variable flow, 2 variable speed), (10) the pump's flow ratio, (11) the
-// loop's flow ratio -> (20) power ratio, (21) head ratio (variable speed
+// Pump model on the PumpSlot slots of PltVar: pump type, the pump's and the
+// loop's flow ratio -> the power ratio and the head ratio (variable speed
 // only). Fails through SimErr when the speed cannot be solved.
 void PmpWCal(common::SimulationState& sim);
 
@@ -38,7 +39,8 @@ RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int 
 double ExchangerColdEndDifference(double heat, double ua, double hotDrop, double coldRise);
 
 // The plant of the hour for the load CPlt.ChrCap(1, 0) and the secondary
-// flow demand CPlt.SLPFlow(1, 0).
+// flow demand CPlt.SLPFlow(1, 0). An hour without load runs no chiller;
+// its pumps and towers run as for the chiller that would carry a load.
 void CPCSIM(common::Program& prog);
 
 }  // namespace ModACPlt

@@ -11,12 +11,12 @@
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
+#include "common/psychrometrics.h"
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_model_files.h"
 #include "energy_input/model_check.h"
 #include "simulation/cooling_load_io.h"
 #include "simulation/load_constants.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/room_threads.h"
 #include "simulation/room_year.h"
 #include "simulation/solar.h"
@@ -224,83 +224,64 @@ std::vector<std::string> TempFileNames(const std::vector<std::string>& names, co
   return out;
 }
 
-void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal, int threads) {
+namespace {
+
+// Reads the energy model and the constructions as saved, each checked for
+// what the run needs; false when the run cannot start, with SimErr set.
+bool ReadRunInputs(common::Program& prog, simulation::RunLog& log, common::ConstructionTables& cons) {
   auto& sim = prog.sim;
   auto& ei = prog.energyInput;
-  auto& m = sim.load;
   const std::string& projDir = prog.building.ProjDir;
-
-  SetLoadModelDefaults(sim);
-  m.MaskCache.clear();
-  m.CurFabMask.fill(nullptr);
 
   log.Add("Reading " + ei.EciFile);
   {
     std::string error;
     std::string path = common::ResolveProjectFile(ei.EciFile, projDir);
-    if (!energy_input::ReadEnergyModelFile(path, ei.EgyModel, ei.FabShMask, error)) {
-      Fail(sim, kBCLSim, "Failed to read energy calculation input file " + ei.EciFile + ": " + error);
-      return;
-    }
+    if (!energy_input::ReadEnergyModelFile(path, ei.EgyModel, ei.FabShMask, error))
+      return Fail(sim, kBCLSim, "Failed to read energy calculation input file " + ei.EciFile + ": " + error);
   }
   // The model as read holds its counts and codes within the arrays.
   const auto& em = ei.EgyModel;
-  if (auto problem = energy_input::CodesProblem(em); !problem.empty()) {
-    Fail(sim, kBCLSim, problem);
-    return;
-  }
-  for (int z = 1; z <= em.NoOfZn; ++z) {
-    for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-      Single p = static_cast<Single>(ModACPlt::SatVapPres(em.RmTemp[z][r]) * em.RmRH[z][r] / 100);
-      sim.RmHumRat[z][r] = static_cast<Single>(ModACPlt::HumRatio(p));
-      if (!std::isfinite(sim.RmHumRat[z][r]) || sim.RmHumRat[z][r] < 0 || !(p < 101.325f)) {
-        Fail(sim, kBCLSim,
-             "The design temperature and humidity of the " + energy_input::RoomLabel(em, z, r) +
-                 " give no humidity ratio!");
-        return;
-      }
-    }
-  }
+  if (auto problem = energy_input::CodesProblem(em); !problem.empty()) return Fail(sim, kBCLSim, problem);
 
-  // The constructions as saved, for this run only: the construction tables
-  // in memory, which the construction window may be editing, stay as they
-  // are.
   log.Add("Reading " + ei.ConsFile);
-  auto cons = std::make_unique<common::ConstructionTables>();
   {
     std::string error;
     std::string path = common::ResolveProjectFile(ei.ConsFile, projDir);
-    if (!energy_input::ReadConstructionFile(path, *cons, error)) {
-      Fail(sim, kBCLSim, "Failed to read construction file " + ei.ConsFile + ": " + error);
-      return;
-    }
+    if (!energy_input::ReadConstructionFile(path, cons, error))
+      return Fail(sim, kBCLSim, "Failed to read construction file " + ei.ConsFile + ": " + error);
   }
   // What the model's arrays and formulas need of the energy model and the
   // constructions: bad input stops the run with a message rather than an
   // index beyond the arrays or an undefined load.
-  if (auto problem = energy_input::CoolingLoadRunProblem(em, *cons); !problem.empty()) {
-    Fail(sim, kBCLSim, problem);
-    return;
-  }
-  const WallLayouts walls(*cons);
+  if (auto problem = energy_input::CoolingLoadRunProblem(em, cons); !problem.empty())
+    return Fail(sim, kBCLSim, problem);
+  return true;
+}
 
-  // Operating hours of the zones and of the building.
-  SetZoneOpHrs(em, sim);
+// The design humidity ratio of every room.
+void SetRoomHumRatios(const common::EnergyModel& em, common::SimulationState& sim) {
+  for (int z = 1; z <= em.NoOfZn; ++z)
+    for (int r = 1; r <= em.ZnNRm[z]; ++r)
+      sim.RmHumRat[z][r] = ModACPlt::DesignAirState(em.RmTemp[z][r], em.RmRH[z][r]).w;
+}
 
+// The weather hours of the run, read once and shared by every room.
+bool ReadRunWeather(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal,
+                    WeatherYear& weather) {
   log.Add("Opening " + prog.building.DataDir + kWeatherFileName + " for weather data input");
-  // The weather hours are read once and shared by every room.
-  WeatherYear weather;
-  {
-    auto found = common::FindExisting(prog.building.DataDir + kWeatherFileName);
-    if (!found || !ReadWeatherYear(*found, cal.Hours(), weather)) {
-      Fail(sim, kBCLSim, "Failed to open weather data file!");
-      return;
-    }
-  }
+  auto found = common::FindExisting(prog.building.DataDir + kWeatherFileName);
+  if (!found || !ReadWeatherYear(*found, cal.Hours(), weather))
+    return Fail(prog.sim, kBCLSim, "Failed to open weather data file!");
+  return true;
+}
 
+// The temporary load files of the zones and of the rooms in the project
+// folder.
+void NameLoadFiles(const common::EnergyModel& em, const std::string& projDir, std::vector<std::string>& zonePaths,
+                   std::vector<RoomRef>& rooms) {
   std::vector<std::string> zoneNames;
   for (int z = 1; z <= em.NoOfZn; ++z) zoneNames.push_back(em.ZnName[z]);
-  std::vector<std::string> zonePaths;
   for (const auto& name : TempFileNames(zoneNames, ".ZLF", "ZONE"))
     zonePaths.push_back(common::ResolveProjectFile(name, projDir));
   // Rooms of several zones are simulated at once, so their load files are
@@ -309,13 +290,15 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   for (int z = 1; z <= em.NoOfZn; ++z)
     for (int r = 1; r <= em.ZnNRm[z]; ++r) roomNames.push_back(em.RmName[z][r]);
   const auto roomFiles = TempFileNames(roomNames, ".RLF", "ROOM");
-  std::vector<RoomRef> rooms;
   for (int z = 1; z <= em.NoOfZn; ++z)
     for (int r = 1; r <= em.ZnNRm[z]; ++r)
       rooms.push_back({z, r, common::ResolveProjectFile(roomFiles[rooms.size()], projDir)});
+}
 
-  // What the sun of each hour gives the glass of the orientations the
-  // windows face, worked out once for all rooms.
+// What the sun of each hour gives the glass of the orientations the
+// windows face, worked out once for all rooms.
+std::vector<SunOnGlass> SunOnWindows(const common::CoolingLoadModelState& m, const common::EnergyModel& em,
+                                     const WeatherYear& weather) {
   std::array<bool, 10> orientations{};
   for (int z = 1; z <= em.NoOfZn; ++z)
     for (int r = 1; r <= em.ZnNRm[z]; ++r)
@@ -324,6 +307,37 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   std::vector<SunOnGlass> sun;
   sun.reserve(weather.hours.size());
   for (const auto& wx : weather.hours) sun.push_back(SunOnGlassOf(m, wx.SolAzi, wx.SolAlt, orientations));
+  return sun;
+}
+
+}  // namespace
+
+void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal, int threads) {
+  auto& sim = prog.sim;
+  auto& m = sim.load;
+
+  SetLoadModelDefaults(sim);
+  m.MaskCache.clear();
+  m.CurFabMask.fill(nullptr);
+
+  // The constructions as saved, for this run only: the construction tables
+  // in memory, which the construction window may be editing, stay as they
+  // are.
+  auto cons = std::make_unique<common::ConstructionTables>();
+  if (!ReadRunInputs(prog, log, *cons)) return;
+  const auto& em = prog.energyInput.EgyModel;
+  const WallLayouts walls(*cons);
+  SetRoomHumRatios(em, sim);
+
+  // Operating hours of the zones and of the building.
+  SetZoneOpHrs(em, sim);
+
+  WeatherYear weather;
+  if (!ReadRunWeather(prog, log, cal, weather)) return;
+  std::vector<std::string> zonePaths;
+  std::vector<RoomRef> rooms;
+  NameLoadFiles(em, prog.building.ProjDir, zonePaths, rooms);
+  const std::vector<SunOnGlass> sun = SunOnWindows(m, em, weather);
 
   if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   const RoomYearInputs in{prog, cal, weather, sun, *cons, walls};

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "common/number_text.h"
+#include "common/psychrometrics.h"
 #include "simulation/chiller_plant.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/sim_error.h"
 #include "simulation/solvers.h"
 
@@ -76,41 +76,41 @@ void SetDefaultPlantCurves(common::PlantModelState& p) {
   p.PlantFactor = 1.03f;
 }
 
-bool SimPrep(common::Program& prog) {
-  auto& sim = prog.sim;
-  auto& p = sim.plant;
-  auto& em = prog.energyInput.EgyModel;
-  auto& cp = prog.plant.CPlt;
-  const int type = cp.HRSType;
+namespace {
 
-  SetDefaultPlantCurves(p);
-  p.SWToCWFlowRatio = 0;
+using common::CentralPlantData;
 
-  if (type < kAirCooled || type > kIndirectSeawaterTowers) return Fail(sim, kSimPrep, "Unknown plant type!");
+// The plant type, the pumping system and the counts within their lists.
+bool CheckPlantCodes(const CentralPlantData& cp, common::SimulationState& sim) {
+  if (cp.HRSType < kAirCooled || cp.HRSType > kIndirectSeawaterTowers)
+    return Fail(sim, kSimPrep, "Unknown plant type!");
   if (cp.ChWPSType < 0 || cp.ChWPSType > 2) return Fail(sim, kSimPrep, "Unknown chilled water pumping system!");
   if (!CountOk(cp.NoOfChr) || !CountOk(cp.NoOfPLP) || !CountOk(cp.NoOfSLP) || !CountOk(cp.NoOfCWP) ||
       !CountOk(cp.NoOfSWP) || !CountOk(cp.NoOfCT) || !CountOk(cp.NoOfFAU))
     return Fail(sim, kSimPrep, "More than 10 units of one kind of equipment!");
+  return true;
+}
 
-  // Room air states and outdoor-air flows.
+// Room air states and outdoor-air flows.
+void PrepareRoomAir(const common::EnergyModel& em, common::SimulationState& sim) {
+  auto& p = sim.plant;
   p.RmVentFlow[0][0] = 0;
   for (int z = 1; z <= em.NoOfZn; ++z) {
     p.RmVentFlow[z][0] = 0;
     for (int r = 1; r <= em.ZnNRm[z]; ++r) {
-      Single pw = static_cast<Single>(SatVapPres(em.RmTemp[z][r]) * em.RmRH[z][r] / 100);
-      sim.RmHumRat[z][r] = static_cast<Single>(HumRatio(pw));
+      // The run's model check has found a humidity ratio for every room.
+      sim.RmHumRat[z][r] = DesignAirState(em.RmTemp[z][r], em.RmRH[z][r]).w;
       p.RmEnth[z][r] = static_cast<Single>(MoistAirEnthalpy(em.RmTemp[z][r], sim.RmHumRat[z][r]));
-      if (!(pw < 101.325f) || !std::isfinite(p.RmEnth[z][r]) || sim.RmHumRat[z][r] < 0)
-        return Fail(sim, kSimPrep,
-                    "The design temperature and humidity of room \"" + em.RmName[z][r] + "\" give no humidity ratio!");
       // Litres per second per person times persons, in m3/s.
       p.RmVentFlow[z][r] = em.RmVent[z][r] * em.RmNOcc[z][r] / 1000;
       p.RmVentFlow[z][0] += p.RmVentFlow[z][r] * em.RmNIdent[z][r];
     }
     p.RmVentFlow[0][0] += p.RmVentFlow[z][0] * em.ZnNIdent[z];
   }
+}
 
-  // Chillers and the design heat rejection.
+// The chillers' totals; gives the design heat rejection (kW).
+Single SumChillers(CentralPlantData& cp) {
   cp.ChrCap[0][0] = cp.ChrPower[0][0] = cp.ChrChWFlow[0] = cp.ChrCWFlow[0] = 0;
   for (int i = 1; i <= cp.NoOfChr; ++i) {
     cp.ChrCap[0][0] += cp.ChrCap[0][i];
@@ -118,7 +118,15 @@ bool SimPrep(common::Program& prog) {
     cp.ChrChWFlow[0] += cp.ChrChWFlow[i];
     cp.ChrCWFlow[0] += cp.ChrCWFlow[i];
   }
-  const Single hr = cp.ChrCap[0][0] + cp.ChrPower[0][0];
+  return cp.ChrCap[0][0] + cp.ChrPower[0][0];
+}
+
+// The pumps' and towers' totals, and the checks that the plant type has the
+// units it needs and that they carry the design heat rejection `hr`, in the
+// order of the water's way from the chillers.
+bool SumAndCheckWaterSide(CentralPlantData& cp, common::SimulationState& sim, Single hr) {
+  auto& p = sim.plant;
+  const int type = cp.HRSType;
   const auto& dt = cp.DesignTemp;
   if (type > 0 && (dt[2] - dt[1]) * cp.ChrCWFlow[0] * kWaterCp < hr)
     return Fail(sim, kSimPrep, "Total CWF of Chrs Insufficient for HR?");
@@ -158,48 +166,64 @@ bool SimPrep(common::Program& prog) {
     Single drop = type == kCoolingTowers ? dt[2] - dt[1] : dt[4] - dt[3];
     if (drop * cp.CTFlow[0] * kWaterCp < hr) return Fail(sim, kSimPrep, "Total CWF of Ctrs Insufficient for HR?");
   }
+  return true;
+}
 
-  // Every chiller draws its rated power at full load and design condenser temperature.
+// Every chiller draws its rated power at full load and design condenser temperature.
+bool NormaliseChillers(const CentralPlantData& cp, common::SimulationState& sim) {
+  auto& p = sim.plant;
   for (int i = 1; i <= cp.NoOfChr; ++i) {
     if (cp.ChrType[i] < 0 || cp.ChrType[i] > 2)
       return Fail(sim, kSimPrep, "Unknown chiller type for Chr#" + common::ShortTextInt(i));
     p.ChrPwrNorm[i] = 1;
-    p.PltVar[1] = cp.ChrType[i];
-    p.PltVar[2] = type != kAirCooled ? 1 : 0;
-    p.PltVar[3] = dt[1];
-    p.PltVar[10] = 1;
+    p.PltVar[ChillerSlot::kType] = cp.ChrType[i];
+    p.PltVar[ChillerSlot::kCondenserKind] = cp.HRSType != kAirCooled ? 1 : 0;
+    p.PltVar[ChillerSlot::kCondenserTemp] = cp.DesignTemp[1];
+    p.PltVar[ChillerSlot::kPartLoadRatio] = 1;
     CalChrPartLoad(sim);
-    if (p.PltVar[20] <= 0) return Fail(sim, kSimPrep, "Chr DWR <= 0 for Chr#" + common::ShortTextInt(i));
-    p.ChrPwrNorm[i] = 1 / p.PltVar[20];
+    const Single design = p.PltVar[ChillerSlot::kPowerRatio];
+    if (design <= 0) return Fail(sim, kSimPrep, "Chr DWR <= 0 for Chr#" + common::ShortTextInt(i));
+    p.ChrPwrNorm[i] = 1 / design;
   }
+  return true;
+}
 
-  // The tower curve returns the design temperature at 28 degC wet bulb and the design range.
-  if (cp.NoOfCT > 0) {
-    Single range, tLeave;
-    if (type == kCoolingTowers) {
-      range = dt[2] - dt[1];
-      tLeave = dt[1];
-    } else {
-      range = dt[4] - dt[3];
-      tLeave = dt[3];
-    }
-    CopyCurve(p.CTCrv, p.CrvCoef);
-    p.CTOffset = tLeave - EvalBiQuadratic(p.CrvCoef, 28.0f, range);
+// The tower curve returns the design temperature at 28 degC wet bulb and the design range.
+void SetTowerOffset(const CentralPlantData& cp, common::PlantModelState& p) {
+  if (cp.NoOfCT <= 0) return;
+  const auto& dt = cp.DesignTemp;
+  Single range, tLeave;
+  if (cp.HRSType == kCoolingTowers) {
+    range = dt[2] - dt[1];
+    tLeave = dt[1];
+  } else {
+    range = dt[4] - dt[3];
+    tLeave = dt[3];
   }
+  CopyCurve(p.CTCrv, p.CrvCoef);
+  p.CTOffset = tLeave - EvalBiQuadratic(p.CrvCoef, 28.0f, range);
+}
 
-  if (NeedsHeatExchanger(type)) {
-    Single dt1 = dt[2] - dt[4];  // condenser water leaving the condenser - seawater leaving the exchanger
-    Single dt2 = dt[1] - dt[3];  // condenser water entering the condenser - seawater entering the exchanger
-    // End differences of opposite sign have no logarithmic mean.
-    if (dt1 == 0 || dt2 == 0 || (dt1 < 0) != (dt2 < 0))
-      return Fail(sim, kSimPrep, "Problems with condenser water temperatures!");
-    Single lmtd = std::fabs(dt1 - dt2) >= 0.1f ? static_cast<Single>((dt1 - dt2) / std::log(dt1 / dt2)) : dt1;
-    // The condenser water must be warmer than the seawater at both ends.
-    if (!(lmtd > 0)) return Fail(sim, kSimPrep, "Problems with condenser water temperatures!");
-    for (int i = 1; i <= cp.NoOfChr; ++i) p.HXUA[i] = (cp.ChrPower[0][i] + cp.ChrCap[0][i]) / lmtd;
-  }
+// The exchanger's conductance at the design temperatures, shared out over
+// the chillers by their design heat rejection.
+bool SetExchangerConductance(const CentralPlantData& cp, common::SimulationState& sim) {
+  if (!NeedsHeatExchanger(cp.HRSType)) return true;
+  const auto& dt = cp.DesignTemp;
+  Single dt1 = dt[2] - dt[4];  // condenser water leaving the condenser - seawater leaving the exchanger
+  Single dt2 = dt[1] - dt[3];  // condenser water entering the condenser - seawater entering the exchanger
+  // End differences of opposite sign have no logarithmic mean.
+  if (dt1 == 0 || dt2 == 0 || (dt1 < 0) != (dt2 < 0))
+    return Fail(sim, kSimPrep, "Problems with condenser water temperatures!");
+  Single lmtd = std::fabs(dt1 - dt2) >= 0.1f ? static_cast<Single>((dt1 - dt2) / std::log(dt1 / dt2)) : dt1;
+  // The condenser water must be warmer than the seawater at both ends.
+  if (!(lmtd > 0)) return Fail(sim, kSimPrep, "Problems with condenser water temperatures!");
+  for (int i = 1; i <= cp.NoOfChr; ++i) sim.plant.HXUA[i] = (cp.ChrPower[0][i] + cp.ChrCap[0][i]) / lmtd;
+  return true;
+}
 
-  // The hourly models divide by the rated values of the running units.
+// The hourly models divide by the rated values of the running units.
+bool CheckRatedUnits(const CentralPlantData& cp, common::SimulationState& sim) {
+  const int type = cp.HRSType;
   if (cp.NoOfChr < 1) return Fail(sim, kSimPrep, "No Chillers?");
   for (int i = 1; i <= cp.NoOfChr; ++i) {
     const std::string unit = " for Chr#" + common::ShortTextInt(i);
@@ -222,6 +246,21 @@ bool SimPrep(common::Program& prog) {
   for (int i = 1; i <= cp.NoOfFAU; ++i)
     if (!(cp.FAUFlow[i] > 0)) return Fail(sim, kSimPrep, "Flow <= 0 for FAU#" + common::ShortTextInt(i));
   return true;
+}
+
+}  // namespace
+
+bool SimPrep(common::Program& prog) {
+  auto& sim = prog.sim;
+  auto& cp = prog.plant.CPlt;
+  SetDefaultPlantCurves(sim.plant);
+  sim.plant.SWToCWFlowRatio = 0;
+  if (!CheckPlantCodes(cp, sim)) return false;
+  PrepareRoomAir(prog.energyInput.EgyModel, sim);
+  const Single hr = SumChillers(cp);
+  if (!SumAndCheckWaterSide(cp, sim, hr) || !NormaliseChillers(cp, sim)) return false;
+  SetTowerOffset(cp, sim.plant);
+  return SetExchangerConductance(cp, sim) && CheckRatedUnits(cp, sim);
 }
 
 }  // namespace ModACPlt

@@ -6,6 +6,7 @@
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
+#include "common/psychrometrics.h"
 #include "energy_input/energy_model_files.h"
 #include "energy_input/model_check.h"
 #include "plant_input/plant_files.h"
@@ -15,7 +16,6 @@
 #include "simulation/data_stream.h"
 #include "simulation/load_constants.h"
 #include "simulation/plant_defaults.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/sim_error.h"
 
 namespace ModACPlt {
@@ -92,49 +92,142 @@ bool CheckPlantHours(const common::CentralPlantData& cp, common::SimulationState
 
 namespace {
 
-// The year of the plant; false when it stopped, with SimErr set.
-bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal) {
+// Reads the air-side system input file and the central plant input file.
+bool ReadPlantInputs(common::Program& prog) {
   auto& sim = prog.sim;
-  auto& p = sim.plant;
   auto& ei = prog.energyInput;
-  auto& em = ei.EgyModel;
-  auto& as = ei.ASSys;
-  auto& cp = prog.plant.CPlt;
   const std::string& projDir = prog.building.ProjDir;
-
-  sim.ACEgy.fill(0);
   {
     std::string error;
-    if (!energy_input::ReadAirSideFile(common::ResolveProjectFile(ei.AssFile, projDir), em, as, error))
+    if (!energy_input::ReadAirSideFile(common::ResolveProjectFile(ei.AssFile, projDir), ei.EgyModel, ei.ASSys, error))
       return Fail(sim, kRunPlantSimulation, "Failed to read air-side system input file " + ei.AssFile + ": " + error);
   }
-  {
-    std::string error;
-    if (!plant_input::ReadCentralPlantFile(common::ResolveProjectFile(prog.plant.WssFile, projDir), cp, error))
-      return Fail(sim, kRunPlantSimulation,
-                  "Failed to read central plant input file " + prog.plant.WssFile + ": " + error);
-  }
-  // What the hourly models need of the energy model and the air-side systems.
-  if (auto problem = energy_input::PlantRunProblem(em, as); !problem.empty())
-    return Fail(sim, kRunPlantSimulation, problem);
-  if (!CheckPlantHours(cp, sim) || !SimPrep(prog)) return false;
+  std::string error;
+  if (!plant_input::ReadCentralPlantFile(common::ResolveProjectFile(prog.plant.WssFile, projDir), prog.plant.CPlt,
+                                         error))
+    return Fail(sim, kRunPlantSimulation,
+                "Failed to read central plant input file " + prog.plant.WssFile + ": " + error);
+  return true;
+}
 
-  // Operating hours of the zones and the office flags.
+// What the hourly models need of the energy model, the air-side systems and
+// the plant, then the plant's preparation.
+bool CheckAndPreparePlant(common::Program& prog) {
+  auto& sim = prog.sim;
+  const auto& ei = prog.energyInput;
+  if (auto problem = energy_input::PlantRunProblem(ei.EgyModel, ei.ASSys); !problem.empty())
+    return Fail(sim, kRunPlantSimulation, problem);
+  return CheckPlantHours(prog.plant.CPlt, sim) && SimPrep(prog);
+}
+
+// Which zones, and whether the whole building, keep the offices' week.
+struct OfficeWeek {
+  bool building = true;
+  std::array<bool, common::kMaxZones + 1> zone{};
+};
+
+// Operating hours of the zones and the office flags.
+OfficeWeek PrepareSchedules(const common::EnergyModel& em, common::SimulationState& sim) {
   sim.DayOfWeek = 6;
   ModRoutine::SetSchedHrs(sim);
   ModRoutine::SetZoneOpHrs(em, sim);
-  bool officeBuilding = true;
-  std::array<bool, common::kMaxZones + 1> officeZone{};
+  OfficeWeek week;
   for (int z = 1; z <= em.NoOfZn; ++z) {
-    officeZone[z] = true;
+    week.zone[z] = true;
     // A room that is never air-conditioned (a stair or store core) does
     // not keep an office zone running on the offices' closing day.
     for (int r = 1; r <= em.ZnNRm[z]; ++r) {
       const int t = em.RmType[z][r];
-      if (t > ModRoutine::kOfficeRoom && t != ModRoutine::kNonACRoom) officeZone[z] = false;
+      if (t > ModRoutine::kOfficeRoom && t != ModRoutine::kNonACRoom) week.zone[z] = false;
     }
-    if (!officeZone[z]) officeBuilding = false;
+    if (!week.zone[z]) week.building = false;
   }
+  return week;
+}
+
+// Whether the plant operates in hour h of the day.
+bool PlantOperates(const common::CentralPlantData& cp, const OfficeWeek& week, int dayOfWeek, int h) {
+  int start = cp.StartHour, stop = cp.StopHour;
+  if (week.building) {
+    if (dayOfWeek == 0) start = 25, stop = -1;
+    if (dayOfWeek == 6) stop = kShortDayStop;
+  }
+  return start < h && h <= stop;
+}
+
+// One operating hour: the air-side systems of the zones in operation, the
+// fresh-air units and the central plant; false when a model failed.
+bool SimulatePlantHour(common::Program& prog, const OfficeWeek& week, int h) {
+  auto& sim = prog.sim;
+  auto& p = sim.plant;
+  const auto& em = prog.energyInput.EgyModel;
+  const auto& as = prog.energyInput.ASSys;
+  auto& cp = prog.plant.CPlt;
+  cp.ChrCap[1][0] = 0;
+  p.RmVentFlow[0][0] = 0;
+  for (int z = 1; z <= em.NoOfZn; ++z) {
+    bool operates = sim.ZnOpHrs[0][z] < h && h <= sim.ZnOpHrs[1][z];
+    // An office zone is closed on day 0 and, like its rooms, stops
+    // after hour 13 on day 6.
+    if (week.zone[z] && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h > kShortDayStop))) operates = false;
+    if (!operates) continue;
+    SimAirSideSystem(prog, z);
+    if (sim.SimErr != 0) return false;
+    cp.ChrCap[1][0] += em.ZnNIdent[z] * as.DsgTotLd[1][z][0];
+    // A zone that draws in its outdoor air locally treats it in its
+    // own coil; the fresh-air units treat everyone else's.
+    if (as.FATyp[z] != kLocalOutdoorAir) p.RmVentFlow[0][0] += p.RmVentFlow[z][0] * em.ZnNIdent[z];
+  }
+  SimFreshAirSystem(prog);
+  if (sim.SimErr != 0) return false;
+  cp.ChrCap[1][0] += cp.FAUTotCap[0];
+  cp.SLPFlow[1][0] = as.DsgCHWFlow[1][0] + cp.FAUChWFlow[0];
+  cp.ChrCap[1][0] = cp.ChrCap[1][0] * p.PlantFactor;
+  CPCSIM(prog);
+  return sim.SimErr == 0;
+}
+
+// The hour's line of the plant simulation output file.
+void WritePlantHour(simulation::BlockWriter& out, const common::Program& prog, int month, int day, int h) {
+  const auto& as = prog.energyInput.ASSys;
+  const auto& cp = prog.plant.CPlt;
+  out.Out()
+      .Int(month)
+      .Int(day)
+      .Int(h)
+      .Sng(cp.ChrCap[1][0])
+      .Sng(as.DsgFanPwr[1][0])
+      .Sng(cp.FAUFanPower[0])
+      .Sng(cp.ChrPower[1][0])
+      .Sng(cp.PLPPower[0])
+      .Sng(cp.SLPPower[1][0])
+      .Sng(cp.CWPPower[0])
+      .Sng(cp.SWPPower[1][0])
+      .Sng(cp.CTFanPower[0])
+      .EndLine();
+}
+
+// The hour's powers (kW) added to the annual energy (kWh).
+void BookPlantHour(common::SimulationState& sim, const common::Program& prog) {
+  const auto& as = prog.energyInput.ASSys;
+  const auto& cp = prog.plant.CPlt;
+  sim.ACEgy[common::kACFans] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
+  sim.ACEgy[common::kACChillers] += cp.ChrPower[1][0];
+  sim.ACEgy[common::kACPrimaryPumps] += cp.PLPPower[0];
+  sim.ACEgy[common::kACSecondaryPumps] += cp.SLPPower[1][0];
+  sim.ACEgy[common::kACCondenserPumps] += cp.CWPPower[0];
+  sim.ACEgy[common::kACSeawaterPumps] += cp.SWPPower[1][0];
+  sim.ACEgy[common::kACCoolingTowers] += cp.CTFanPower[0];
+}
+
+// The hours of the year, the cooling load file read every hour and a line
+// written for each operating hour; false when it stopped, with SimErr set.
+bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, const OfficeWeek& week) {
+  auto& sim = prog.sim;
+  auto& p = sim.plant;
+  auto& as = prog.energyInput.ASSys;
+  auto& cp = prog.plant.CPlt;
+  const std::string& projDir = prog.building.ProjDir;
 
   const std::string inName = ModRoutine::kAnnualLoadFileName;
   const std::string inPath = common::ResolveProjectFile(inName, projDir);
@@ -168,72 +261,18 @@ bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal
           break;
         }
         p.OutH = static_cast<common::Single>(MoistAirEnthalpy(sim.OutTdb, sim.OutW));
-
-        int start = cp.StartHour, stop = cp.StopHour;
-        if (officeBuilding) {
-          if (sim.DayOfWeek == 0) start = 25, stop = -1;
-          if (sim.DayOfWeek == 6) stop = kShortDayStop;
-        }
-        if (!(start < h && h <= stop)) continue;
-
-        cp.ChrCap[1][0] = 0;
-        p.RmVentFlow[0][0] = 0;
-        for (int z = 1; z <= em.NoOfZn; ++z) {
-          bool operates = sim.ZnOpHrs[0][z] < h && h <= sim.ZnOpHrs[1][z];
-          // An office zone is closed on day 0 and, like its rooms, stops
-          // after hour 13 on day 6.
-          if (officeZone[z] && (sim.DayOfWeek == 0 || (sim.DayOfWeek == 6 && h > kShortDayStop))) operates = false;
-          if (!operates) continue;
-          SimAirSideSystem(prog, z);
-          if (sim.SimErr != 0) break;
-          cp.ChrCap[1][0] += em.ZnNIdent[z] * as.DsgTotLd[1][z][0];
-          // A zone that draws in its outdoor air locally treats it in its
-          // own coil; the fresh-air units treat everyone else's.
-          if (as.FATyp[z] != kLocalOutdoorAir) p.RmVentFlow[0][0] += p.RmVentFlow[z][0] * em.ZnNIdent[z];
-        }
-        if (sim.SimErr != 0) {
+        if (!PlantOperates(cp, week, sim.DayOfWeek, h)) continue;
+        if (!SimulatePlantHour(prog, week, h)) {
           stopped = true;
           break;
         }
-        SimFreshAirSystem(prog);
-        if (sim.SimErr != 0) {
-          stopped = true;
-          break;
-        }
-        cp.ChrCap[1][0] += cp.FAUTotCap[0];
-        cp.SLPFlow[1][0] = as.DsgCHWFlow[1][0] + cp.FAUChWFlow[0];
-        cp.ChrCap[1][0] = cp.ChrCap[1][0] * p.PlantFactor;
-        CPCSIM(prog);
-        if (sim.SimErr != 0) {
-          stopped = true;
-          break;
-        }
-        out.Out()
-            .Int(month)
-            .Int(day)
-            .Int(h)
-            .Sng(cp.ChrCap[1][0])
-            .Sng(as.DsgFanPwr[1][0])
-            .Sng(cp.FAUFanPower[0])
-            .Sng(cp.ChrPower[1][0])
-            .Sng(cp.PLPPower[0])
-            .Sng(cp.SLPPower[1][0])
-            .Sng(cp.CWPPower[0])
-            .Sng(cp.SWPPower[1][0])
-            .Sng(cp.CTFanPower[0])
-            .EndLine();
+        WritePlantHour(out, prog, month, day, h);
         if (!out.Flush()) {
           const std::string why = out.Error();
           out.Abandon();
           return Fail(sim, kRunPlantSimulation, "Failed to write " + outPath + ": " + why);
         }
-        sim.ACEgy[common::kACFans] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
-        sim.ACEgy[common::kACChillers] += cp.ChrPower[1][0];
-        sim.ACEgy[common::kACPrimaryPumps] += cp.PLPPower[0];
-        sim.ACEgy[common::kACSecondaryPumps] += cp.SLPPower[1][0];
-        sim.ACEgy[common::kACCondenserPumps] += cp.CWPPower[0];
-        sim.ACEgy[common::kACSeawaterPumps] += cp.SWPPower[1][0];
-        sim.ACEgy[common::kACCoolingTowers] += cp.CTFanPower[0];
+        BookPlantHour(sim, prog);
       }
     }
   }
@@ -244,7 +283,16 @@ bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal
     if (!stopped) Fail(sim, kRunPlantSimulation, "Failed to write " + outPath + ": " + error);
     return false;
   }
-  if (stopped) return false;
+  return !stopped;
+}
+
+// The year of the plant; false when it stopped, with SimErr set.
+bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal) {
+  auto& sim = prog.sim;
+  sim.ACEgy.fill(0);
+  if (!ReadPlantInputs(prog) || !CheckAndPreparePlant(prog)) return false;
+  const OfficeWeek week = PrepareSchedules(prog.energyInput.EgyModel, sim);
+  if (!RunPlantHours(prog, cal, week)) return false;
   // The whole system: the parts summed in this order.
   auto& e = sim.ACEgy;
   using namespace common;

@@ -73,6 +73,12 @@ const Case kCases[] = {
      "The room \"Z1R1\" of zone \"Zone 1\" has a negative area, height, occupancy or load!"},
     {"occupants beyond count", Check::CoolingLoadRun, [](auto& m, auto&, auto&) { m.RmNOcc[1][1] = 1e6f; },
      "The room \"Z1R1\" of zone \"Zone 1\" has too many occupants!"},
+    {"design state beyond boiling", Check::Plant, [](auto& m, auto&, auto&) { m.RmTemp[2][1] = 120; },
+     "The design temperature and humidity of the room \"Z2R1\" of zone \"Zone 2\" give no humidity ratio!"},
+    {"negative design humidity", Check::Plant, [](auto& m, auto&, auto&) { m.RmRH[2][1] = -5; },
+     "The design temperature and humidity of the room \"Z2R1\" of zone \"Zone 2\" give no humidity ratio!"},
+    {"undefined design humidity", Check::CoolingLoadRun, [](auto& m, auto&, auto&) { m.RmRH[1][1] = NAN; },
+     "The design temperature and humidity of the room \"Z1R1\" of zone \"Zone 1\" give no humidity ratio!"},
     {"floor without area", Check::CoolingLoadRun,
      [](auto& m, auto&, auto&) {
        m.FabType[1][1][1] = 4;

@@ -4,6 +4,12 @@
 // 320 kW centrifugal chillers with cooling towers and a two-loop chilled
 // water system with variable-speed secondary pumps; and two variants of the
 // plant on seawater, with and without cooling towers.
+//
+// All three plants have the same chillers. A chiller's rated power is the
+// power it draws at full load with condenser water entering at the plant's
+// design temperature, so each plant gives the power of that chiller at its
+// own: 58 kW at 29.5 degC, 61.0 kW at 32 degC and 62.3 kW at 33 degC (the
+// water-cooled centrifugal curve at full load).
 #include "common/plant_state.h"
 
 namespace plant_test {
@@ -78,14 +84,15 @@ inline common::CentralPlantData OfficeSeawaterPlant() {
   p.HRSType = 2;  // indirect seawater-cooled
   p.DesignTemp = {0, 32, 37, 27, 31};
   for (int i = 1; i <= 2; ++i) {
-    p.ChrCWFlow[i] = 18.1f;  // 378 kW rejected at 5 K
-    p.CWPFlow[i] = 18.1f;
+    p.ChrPower[0][i] = 61.0f;  // the same chiller with condenser water at 32 degC
+    p.ChrCWFlow[i] = 18.2f;    // 381 kW rejected at 5 K
+    p.CWPFlow[i] = 18.2f;
     p.CWPPower[i] = 5.2f;
   }
   p.NoOfSWP = 2;
   for (int i = 1; i <= 2; ++i) {
     p.SWPType[i] = 0;
-    p.SWPFlow[0][i] = 22.6f;  // 378 kW at 4 K
+    p.SWPFlow[0][i] = 22.7f;  // 381 kW at 4 K
     p.SWPPres[0][i] = 250;
     p.SWPPower[0][i] = 8;
   }
@@ -104,13 +111,16 @@ inline common::CentralPlantData OfficeSeawaterTowerPlant() {
   p.HRSType = 4;  // indirect seawater-cooled with cooling towers
   p.DesignTemp = {0, 33, 38, 29.5f, 34};
   for (int i = 1; i <= 2; ++i) {
-    p.SWPFlow[0][i] = 20.1f;  // 378 kW at 4.5 K
+    p.ChrPower[0][i] = 62.3f;  // the same chiller with condenser water at 33 degC
+    p.ChrCWFlow[i] = 18.3f;    // 382 kW rejected at 5 K
+    p.CWPFlow[i] = 18.3f;
+    p.SWPFlow[0][i] = 20.3f;  // 382 kW at 4.5 K
     p.SWPPower[0][i] = 7;
   }
   p.NoOfCT = 2;
   for (int i = 1; i <= 2; ++i) {
     p.CTCap[i] = 400;
-    p.CTFlow[i] = 20.1f;
+    p.CTFlow[i] = 20.3f;
     p.CTFanPower[i] = 5.5f;
   }
   return p;

@@ -62,4 +62,28 @@ TEST(ModelCheckHolders, EachAddsItsOwnPartToTheSameSentence) {
   EXPECT_EQ(prog->sim.SimErrMsg, "RunPlantSimulation: " + sentence);
 }
 
+// A room whose design state gives no humidity ratio: both runs refuse it
+// with the same sentence before they start.
+TEST(ModelCheckHolders, BothRunsRefuseADesignStateWithoutHumidityRatio) {
+  testsupport::TempFolder tmp;
+  auto prog = simtest::NewProgram();
+  simtest::OfficeModel(*prog);
+  simtest::AirCooledPlant(prog->plant.CPlt);
+  prog->energyInput.EgyModel.RmRH[1][1] = -5;
+  simtest::WriteInputFiles(*prog, tmp.Path());
+  tmp.Write("VLW1989.TXT", simtest::WeatherText(48));
+  const std::string sentence = energy_input::PlantRunProblem(prog->energyInput.EgyModel, prog->energyInput.ASSys);
+  ASSERT_EQ(sentence,
+            "The design temperature and humidity of the room \"Open plan\" of zone \"Office\" give no "
+            "humidity ratio!");
+  simtest::RecordingLog log;
+  ModRoutine::RunCoolingLoad(*prog, log, FirstDays(2));
+  EXPECT_EQ(prog->sim.SimErrMsg, "BCLSim: " + sentence);
+  prog->sim.SimErr = 0;
+  tmp.Write("AnHSpCL.TXT", "");
+  ModACPlt::RunPlant(*prog, log, FirstDays(2));
+  EXPECT_EQ(prog->sim.SimErr, -1);
+  EXPECT_EQ(prog->sim.SimErrMsg, "RunPlantSimulation: " + sentence);
+}
+
 }  // namespace

@@ -7,10 +7,10 @@
 #include <map>
 
 #include "common/data_file.h"
+#include "common/psychrometrics.h"
 #include "sim_fixture.h"
 #include "simulation/cooling_load_sim.h"
 #include "simulation/plant_sim.h"
-#include "simulation/psychrometrics.h"
 #include "support/temp_folder.h"
 
 namespace {

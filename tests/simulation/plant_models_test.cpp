@@ -4,11 +4,11 @@
 
 #include <cmath>
 
+#include "common/psychrometrics.h"
 #include "sim_fixture.h"
 #include "simulation/air_side.h"
 #include "simulation/chiller_plant.h"
 #include "simulation/plant_defaults.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/solvers.h"
 
 namespace {
@@ -182,7 +182,7 @@ TEST(Chiller, StagingOfThreeChillers) {
     float plr;
   } cases[] = {
       {40, 3, 3, 0.8f},  // the last (smallest) chiller alone
-      {0, 3, 3, 0},      // it runs even without load
+      {0, 1, 0, 0},      // without load none runs
       {250, 1, 2, 250.f / 300},
       {400, 1, 3, 400.f / 350},  // short of capacity: all run above full load
   };
@@ -202,6 +202,8 @@ TEST(Chiller, StagingOfThreeChillers) {
     cp.ChrCap[1][0] = c.load;
     CPCSIM(*prog);
     ASSERT_EQ(prog->sim.SimErr, 0);
+    EXPECT_EQ(cp.ChrPower[1][0] > 0, c.last >= c.first) << c.load;
+    EXPECT_EQ(cp.PLPPower[0], 0.8f) << c.load;  // the primary pump runs whatever the load
     for (int k = 1; k <= 3; ++k) {
       bool runs = k >= c.first && k <= c.last;
       EXPECT_EQ(cp.ChrPower[1][k] > 0, runs) << c.load << " chiller " << k;
@@ -240,21 +242,21 @@ TEST(Pump, PowerRatioByType) {
   auto& p = sim.plant;
   SetDefaultPlantCurves(p);
   auto run = [&](float type, float fr, float loop) {
-    p.PltVar[1] = type, p.PltVar[10] = fr, p.PltVar[11] = loop;
+    p.PltVar[PumpSlot::kType] = type, p.PltVar[PumpSlot::kFlowRatio] = fr, p.PltVar[PumpSlot::kLoopFlowRatio] = loop;
     sim.SimErr = 0;
     PmpWCal(sim);
-    return p.PltVar[20];
+    return p.PltVar[PumpSlot::kPowerRatio];
   };
   EXPECT_EQ(run(0, 0.4f, 0.4f), 1);
   EXPECT_EQ(run(2, 1, 1), 1);
-  EXPECT_EQ(p.PltVar[21], 0);
+  EXPECT_EQ(p.PltVar[PumpSlot::kHeadRatio], 0);
   EXPECT_NEAR(run(1, 0.5f, 0.5f), 0.338249 + 0.972488 * 0.5 - 0.291451 * 0.25, 1e-6);
   EXPECT_EQ(run(7, 0.5f, 0.5f), 0);
   // Variable speed at half flow: the pump head at speed s meets the loop's head.
   float power = run(2, 0.5f, 0.5f);
   ASSERT_EQ(sim.SimErr, 0);
   const double hr = 0.5 + 0.5 * 0.25;
-  EXPECT_NEAR(p.PltVar[21], hr, 1e-6);
+  EXPECT_NEAR(p.PltVar[PumpSlot::kHeadRatio], hr, 1e-6);
   // Solve s from hr = s^2 (1.4636 + 0.54606 x - 1.00145 x^2) with x = 0.5 / s by bisection.
   double lo = 0.3, hi = 1.5;
   for (int i = 0; i < 60; ++i) {
@@ -276,24 +278,26 @@ TEST(FanAndCoil, PartLoadOfEachSystemType) {
   auto& p = sim.plant;
   SetDefaultPlantCurves(p);
   auto run = [&](int type, float flow, float load) {
-    p.PltVar[1] = static_cast<float>(type);
-    p.PltVar[11] = 10, p.PltVar[12] = 2;
-    p.PltVar[16] = load * 0.8f, p.PltVar[17] = load * 0.2f, p.PltVar[18] = flow;
+    p.PltVar[FanCoilSlot::kSystemType] = static_cast<float>(type);
+    p.PltVar[FanCoilSlot::kDesignLoad] = 10, p.PltVar[FanCoilSlot::kDesignFlow] = 2;
+    p.PltVar[FanCoilSlot::kSensibleLoad] = load * 0.8f, p.PltVar[FanCoilSlot::kLatentLoad] = load * 0.2f;
+    p.PltVar[FanCoilSlot::kFlow] = flow;
     sim.SimErr = 0;
     ASSFWCF(sim);
     EXPECT_EQ(sim.SimErr, 0) << sim.SimErrMsg;
-    return p.PltVar[21];
+    return p.PltVar[FanCoilSlot::kFanPowerRatio];
   };
   EXPECT_EQ(run(1, 0.6f, 5), 1);
   EXPECT_EQ(run(2, 2, 5), 1);
   EXPECT_EQ(run(3, 2.5f, 5), 1);
   EXPECT_EQ(run(0, 1, 5), 0);
+  const auto& water = p.PltVar[FanCoilSlot::kWaterFlowRatio];
   run(1, 2, 0);
-  EXPECT_FLOAT_EQ(p.PltVar[20], 0.0266174f);
+  EXPECT_FLOAT_EQ(water, 0.0266174f);
   run(1, 2, 12);
-  EXPECT_EQ(p.PltVar[20], 1);
+  EXPECT_EQ(water, 1);
   run(1, 2, 5);
-  EXPECT_NEAR(p.PltVar[20], 0.0266174 + 0.0953265 * 0.5 + 0.855754 * 0.25, 1e-6);
+  EXPECT_NEAR(water, 0.0266174 + 0.0953265 * 0.5 + 0.855754 * 0.25, 1e-6);
 
   // Half flow: the inlet vanes close until the fan meets the duct curve; the
   // variable-speed fan slows down, and draws less.
@@ -314,10 +318,10 @@ TEST(FanAndCoil, PartLoadOfEachSystemType) {
   const double s0 = std::sqrt(0.44491 / 1.913925);
   EXPECT_NEAR(run(3, 0, 5), s0 * s0 * s0 * 0.4225907, 1e-5);
   // Without a design coil load any load counts as full load.
-  p.PltVar[11] = 0;
-  p.PltVar[16] = 1;
+  p.PltVar[FanCoilSlot::kDesignLoad] = 0;
+  p.PltVar[FanCoilSlot::kSensibleLoad] = 1;
   ASSFWCF(sim);
-  EXPECT_EQ(p.PltVar[20], 1);
+  EXPECT_EQ(water, 1);
 }
 
 // The office zone with its design values, after the preparation.
@@ -465,9 +469,10 @@ TEST(CentralPlant, TowersConvergeOnTheirCurve) {
   const float heat = 40 + cp.ChrPower[1][0];
   CopyCurve(p.CTCrv, p.CrvCoef);
   float tower = EvalBiQuadratic(p.CrvCoef, 26, heat / (3.0f * 4.2f)) + p.CTOffset;
-  p.PltVar[1] = 0, p.PltVar[2] = 1, p.PltVar[3] = tower, p.PltVar[10] = 0.8f;
+  p.PltVar[ChillerSlot::kType] = 0, p.PltVar[ChillerSlot::kCondenserKind] = 1;
+  p.PltVar[ChillerSlot::kCondenserTemp] = tower, p.PltVar[ChillerSlot::kPartLoadRatio] = 0.8f;
   CalChrPartLoad(prog->sim);
-  EXPECT_NEAR(cp.ChrPower[1][0], p.ChrPwrNorm[1] * 10 * p.PltVar[20], 0.01);
+  EXPECT_NEAR(cp.ChrPower[1][0], p.ChrPwrNorm[1] * 10 * p.PltVar[ChillerSlot::kPowerRatio], 0.01);
   // A wet bulb that is no number never converges.
   prog->sim.OutTwb = std::nanf("");
   CPCSIM(*prog);

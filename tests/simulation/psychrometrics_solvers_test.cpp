@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "common/psychrometrics.h"
 #include "sim_fixture.h"
-#include "simulation/psychrometrics.h"
 #include "simulation/solvers.h"
 
 namespace {

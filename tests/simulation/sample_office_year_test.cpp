@@ -10,6 +10,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -267,11 +268,26 @@ TEST_F(SampleOfficeYear, EveryRoomsSensibleBalanceCloses) {
 
 // ACEgy, kWh: the total; fans; chillers; primary, secondary, condenser water
 // and seawater pumps; cooling towers.
+// The plant starts at 7, an hour before the zones' first hour (9): hour 8
+// of every day has no load. No chiller runs or draws power then, while the
+// pumps and towers run for the flows of the chiller that would carry a load
+// (kW: one primary pump, one condenser water pump, the seawater pumps, one
+// tower) and the fresh-air unit its fan.
+// The plants have the same chillers, so their seasonal COP (the year's plant
+// load over the chillers' energy) falls as their condenser water warms:
+// tower water straight to the condenser; tower water behind an exchanger;
+// seawater, in this climate no cooler than the towers' water, behind an
+// exchanger.
 TEST_F(SampleOfficeYear, PlantsOfEachType) {
   struct Case {
     const char* file;
     int type;
-  } cases[] = {{"OFFICE.WSS", 1}, {"OFFICE_SEAWATER.WSS", 2}, {"OFFICE_SEAWATER_TOWERS.WSS", 4}};
+    float condenserPumps, seawaterPumps, towers;  // in the hours without load
+    int copRank;                                  // 1 for the best seasonal COP
+  } cases[] = {{"OFFICE.WSS", 1, 4.7f, 0, 5.5f, 1},
+               {"OFFICE_SEAWATER.WSS", 2, 5.2f, 8, 0, 3},
+               {"OFFICE_SEAWATER_TOWERS.WSS", 4, 5.2f, 7, 5.5f, 2}};
+  std::map<int, std::pair<double, std::string>> copByRank;
   simtest::ReferenceResults reference;
   for (const auto& c : cases) {
     auto prog = NewProgram();
@@ -285,7 +301,30 @@ TEST_F(SampleOfficeYear, PlantsOfEachType) {
       reference.Expect(std::string(c.file) + ":ACEgy[" + std::to_string(i) + "]", ac[i]);
     EXPECT_FLOAT_EQ(ac[0], ac[2] + ac[1] + ac[3] + ac[4] + ac[5] + ac[6] + ac[7]) << c.file;
     reference.ExpectAllGiven(std::string(c.file) + ":");
+
+    int idle = 0;
+    double plantLoad = 0;
+    for (const auto& line : simtest::Lines(folder_->Read("BCLnEQW.SDF"))) {
+      const auto items = simtest::Items(line);
+      plantLoad += Number(items.at(3));
+      if (Number(items.at(3)) != 0) continue;
+      ++idle;
+      SCOPED_TRACE(std::string(c.file) + ", hour without load: " + line);
+      EXPECT_EQ(items.at(2), "8");
+      EXPECT_EQ(Number(items.at(6)), 0);                                 // chillers
+      EXPECT_FLOAT_EQ(Number(items.at(4)) + Number(items.at(5)), 2.2f);  // fans
+      EXPECT_FLOAT_EQ(Number(items.at(7)), 3);                           // primary pumps
+      EXPECT_FLOAT_EQ(Number(items.at(9)), c.condenserPumps);
+      EXPECT_FLOAT_EQ(Number(items.at(10)), c.seawaterPumps);
+      EXPECT_FLOAT_EQ(Number(items.at(11)), c.towers);
+    }
+    EXPECT_EQ(idle, 365) << c.file;
+    copByRank[c.copRank] = {plantLoad / ac[2], c.file};
   }
+  ASSERT_EQ(copByRank.size(), 3u);
+  for (int rank = 2; rank <= 3; ++rank)
+    EXPECT_LT(copByRank[rank].first, copByRank[rank - 1].first)
+        << copByRank[rank].second << " against " << copByRank[rank - 1].second;
 }
 
 }  // namespace

@@ -13,6 +13,15 @@ using common::Single;
 double SatVapPres(Single t);
 // Humidity ratio at the standard atmospheric pressure 101.325 kPa.
 double HumRatio(Single pw);
+// The air of a room at its design temperature t (degC) and relative
+// humidity rh (%): its vapour pressure (kPa, held as a Single) and humidity
+// ratio. A state gives a humidity ratio when its vapour pressure stays
+// below the atmosphere's and the ratio is a number not below 0.
+struct DesignAir {
+  Single pw = 0, w = 0;
+  bool GivesHumRatio() const;
+};
+DesignAir DesignAirState(Single t, Single rh);
 // Enthalpy of moist air, kJ/kg dry air.
 double MoistAirEnthalpy(Single t, Single w);
 // Seawater temperature of a day of the year (1 = 1 January), degC.

@@ -1,4 +1,4 @@
-#include "simulation/psychrometrics.h"
+#include "common/psychrometrics.h"
 
 #include <cmath>
 
@@ -17,6 +17,15 @@ double SatVapPres(Single t) {
 }
 
 double HumRatio(Single pw) { return 0.622 * pw / (101.325 - pw); }
+
+DesignAir DesignAirState(Single t, Single rh) {
+  DesignAir air;
+  air.pw = static_cast<Single>(SatVapPres(t) * rh / 100);
+  air.w = static_cast<Single>(HumRatio(air.pw));
+  return air;
+}
+
+bool DesignAir::GivesHumRatio() const { return pw < 101.325f && std::isfinite(w) && w >= 0; }
 
 double MoistAirEnthalpy(Single t, Single w) { return 1.006 * t + w * (2501 + 1.87 * t); }
 
