@@ -148,6 +148,7 @@ void frmEgyCal::BeginView(int code, const std::string& heading) {
   mnuDirExit.SetEnabled(false);
   cmdOK.SetVisible(true);
   cmdAsTyped.SetVisible(true);
+  cmdAsTyped.SetEnabled(true);
 }
 
 void frmEgyCal::ShowRow(int i, const std::string& caption, Single value) {
@@ -278,6 +279,9 @@ void frmEgyCal::cmdGO_Click() {
         for (size_t i = 0; i < kACRows.size(); ++i) txtItem[i].SetText(common::DisplayText(prog_.sim.ACEgy[i]));
       } else {
         lstRun.AddItem(prog_.sim.SimErrMsg);
+        // The emptied boxes are no values to enter: Enter Changes would
+        // store zeros over the energies held.
+        cmdAsTyped.SetEnabled(false);
       }
       break;
     case 2:

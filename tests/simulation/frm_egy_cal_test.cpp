@@ -604,6 +604,10 @@ TEST_F(EgyCalTest, AFailedRunAfterASuccessfulOneShowsNoCloseAndNoValues) {
     EXPECT_EQ(Shown(8), std::vector<std::string>(8, ""));
     EXPECT_TRUE(w.lstRun.Visible());
     EXPECT_TRUE(platform.ScriptDone());
+    // Enter Changes stores no zeros from the emptied boxes.
+    const auto held = prog.sim.ACEgy;
+    w.cmdAsTyped.Click();
+    EXPECT_EQ(prog.sim.ACEgy, held);
   }
 }
 
