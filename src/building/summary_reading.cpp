@@ -18,7 +18,7 @@ std::string SummaryPath(common::BuildingState& st, const std::string& storedName
   std::string file = storedName;
   ModInpCtl::ExtractFileName(file);
   st.CurFileName = file;
-  return common::ResolveReportFile(storedName, st.ProjDir);
+  return common::ResolveStoredFile(storedName, st.ProjDir);
 }
 
 // The kind code on line 2, which the summaries take as the file gives it.

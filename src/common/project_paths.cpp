@@ -33,11 +33,4 @@ std::string ProjectSaveFile(const std::string& name, const std::string& projDir)
   return ToNativeSeparators(projDir) + n;
 }
 
-std::string ResolveReportFile(const std::string& name, const std::string& projDir) {
-  std::string n = ToNativeSeparators(name);
-  ModInpCtl::ExtractFileName(n);
-  if (FindExisting(n)) return n;
-  return ToNativeSeparators(projDir) + n;
-}
-
 }  // namespace common

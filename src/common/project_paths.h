@@ -32,8 +32,4 @@ std::string ResolveStoredFile(const std::string& name, const std::string& projDi
 // become "/".
 std::string ProjectSaveFile(const std::string& name, const std::string& projDir);
 
-// The reports' shorter form: the name cut to its file part; that file when
-// it exists, else the project folder in front of it.
-std::string ResolveReportFile(const std::string& name, const std::string& projDir);
-
 }  // namespace common

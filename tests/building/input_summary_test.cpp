@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "common/paths.h"
 #include "common/print_zones.h"
 #include "support/summary_project.h"
 #include "support/told.h"
@@ -282,6 +283,30 @@ TEST_F(InputSummaryTest, BareNamesResolveToTheProjectFolder) {
   st.InpSumFile = "SUMMARY.TXT";
   EXPECT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "done: Report written to file: SUMMARY.TXT");
   EXPECT_FALSE(project.Read("proj/SUMMARY.TXT").empty());
+}
+
+// The report lists the files the editors show and the run books: a stored
+// name's bare name in the project folder, never a copy in the current
+// folder nor a folder the name holds.
+TEST_F(InputSummaryTest, StoredNamesResolveAsTheEditorsAndTheRunResolveThem) {
+  std::string decoy = project.Read("proj/SLAB.FLE");
+  decoy.replace(decoy.find("\"150\""), 5, "\"987\"");
+  project.Write("SLAB.FLE", decoy);
+  project.Write("other/SLAB.FLE", decoy);
+  const std::string before = common::CurrentFolder();
+  ASSERT_TRUE(common::ChangeFolder(project.folder.Path()));
+  st.InpSumFile = project.folder.Path() + "SUMMARY.TXT";
+  std::string component = project.Read("proj/SLAB.FLC");
+  for (const std::string& stored :
+       std::vector<std::string>{"SLAB.FLE", "other/SLAB.FLE", project.folder.Path() + "other/SLAB.FLE"}) {
+    std::string withStored = component;
+    withStored.replace(withStored.find("\"SLAB.FLE\""), 10, "\"" + stored + "\"");
+    project.Write("proj/SLAB.FLC", withStored);
+    ASSERT_EQ(Told(ModInpCtl::WriteInputSummary(st)), "done: Report written to file: " + st.InpSumFile) << stored;
+    const std::string report = project.Read("SUMMARY.TXT");
+    EXPECT_EQ(report.find("987"), std::string::npos) << stored;
+  }
+  common::ChangeFolder(before);
 }
 
 }  // namespace
