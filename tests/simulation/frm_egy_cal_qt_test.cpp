@@ -33,25 +33,33 @@ namespace {
 
 using testsupport::Shot;
 
+// A project in a temporary folder whose energy input files are all named,
+// so the window opens without asking, on the real Qt platform.
+class EgyCalOnQt : public testing::Test {
+ protected:
+  EgyCalOnQt() {
+    platform.SetEndWhenLastFormUnloaded(false);
+    prog->building.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
+    prog->building.ProjDir = folder.Path();
+    prog->energyInput.EciFile = "OFFICE.ECI";
+    prog->energyInput.AssFile = "OFFICE.ASS";
+    prog->energyInput.ConsFile = "OFFICE.CON";
+    prog->plant.WssFile = "OFFICE.WSS";
+    prog->plant.NacFile = "OFFICE.NAC";
+  }
+
+  testsupport::TempFolder folder;
+  qtui::QtPlatform platform;
+  std::unique_ptr<common::Program> prog = std::make_unique<common::Program>();
+};
+
 // Calculate on the air conditioning: the cooling loads are computed on a
 // thread of their own. While they are, the window thread keeps running (its
 // timer ticks, the window repaints), each month's line is in the real list
 // as it comes, and the window keeps the state of a running calculation: the
 // log over the rows, no Close button, the Calculate menu disabled. Then the
 // question, the plant run, and the values with Close.
-TEST(EgyCalOnQt, TheRunGoesOnAwayFromTheWindowThread) {
-  testsupport::TempFolder folder;
-  qtui::QtPlatform platform;
-  platform.SetEndWhenLastFormUnloaded(false);
-  auto prog = std::make_unique<common::Program>();
-  prog->building.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
-  prog->building.ProjDir = folder.Path();
-  prog->energyInput.EciFile = "OFFICE.ECI";
-  prog->energyInput.AssFile = "OFFICE.ASS";
-  prog->energyInput.ConsFile = "OFFICE.CON";
-  prog->plant.WssFile = "OFFICE.WSS";
-  prog->plant.NacFile = "OFFICE.NAC";
-
+TEST_F(EgyCalOnQt, TheRunGoesOnAwayFromTheWindowThread) {
   simulation::frmEgyCal w(*prog, platform);
   w.Show();
   QWidget* window = platform.WindowOf(w);
@@ -139,19 +147,7 @@ TEST(EgyCalOnQt, TheRunGoesOnAwayFromTheWindowThread) {
 // click on the log offers nothing; Calculate, OK, Enter Changes and the
 // menus are disabled meanwhile. A request to close the window is answered
 // at once, and the window stays until the run has ended.
-TEST(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
-  testsupport::TempFolder folder;
-  qtui::QtPlatform platform;
-  platform.SetEndWhenLastFormUnloaded(false);
-  auto prog = std::make_unique<common::Program>();
-  prog->building.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
-  prog->building.ProjDir = folder.Path();
-  prog->energyInput.EciFile = "OFFICE.ECI";
-  prog->energyInput.AssFile = "OFFICE.ASS";
-  prog->energyInput.ConsFile = "OFFICE.CON";
-  prog->plant.WssFile = "OFFICE.WSS";
-  prog->plant.NacFile = "OFFICE.NAC";
-
+TEST_F(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
   simulation::frmEgyCal w(*prog, platform);
   w.Show();
   QWidget* window = platform.WindowOf(w);
@@ -228,19 +224,7 @@ TEST(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
 // A run refused for its plant hours after a successful one: Close and the
 // earlier energies are gone from the real window, and the long refusal
 // wraps within the log's width, read whole without a horizontal scroll bar.
-TEST(EgyCalOnQt, ARefusedRunAfterASuccessfulOneShowsOnlyItsLog) {
-  testsupport::TempFolder folder;
-  qtui::QtPlatform platform;
-  platform.SetEndWhenLastFormUnloaded(false);
-  auto prog = std::make_unique<common::Program>();
-  prog->building.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
-  prog->building.ProjDir = folder.Path();
-  prog->energyInput.EciFile = "OFFICE.ECI";
-  prog->energyInput.AssFile = "OFFICE.ASS";
-  prog->energyInput.ConsFile = "OFFICE.CON";
-  prog->plant.WssFile = "OFFICE.WSS";
-  prog->plant.NacFile = "OFFICE.NAC";
-
+TEST_F(EgyCalOnQt, ARefusedRunAfterASuccessfulOneShowsOnlyItsLog) {
   simulation::frmEgyCal w(*prog, platform);
   w.coolingLoadRun = [](common::Program&, simulation::RunLog& log) { log.Add("Space Load Calculations Finished!"); };
   w.plantRun = [](common::Program& p, simulation::RunLog&) { p.sim.ACEgy = {142993.4f, 1, 2, 3, 4, 5, 6, 7}; };
@@ -277,19 +261,7 @@ TEST(EgyCalOnQt, ARefusedRunAfterASuccessfulOneShowsOnlyItsLog) {
   w.Unload();
 }
 
-TEST(EgyCalOnQt, ResultFileWithOtherCountsIsRefused) {
-  testsupport::TempFolder folder;
-  qtui::QtPlatform platform;
-  platform.SetEndWhenLastFormUnloaded(false);
-  auto prog = std::make_unique<common::Program>();
-  auto& b = prog->building;
-  b.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
-  b.ProjDir = folder.Path();
-  prog->energyInput.EciFile = "OFFICE.ECI";
-  prog->energyInput.AssFile = "OFFICE.ASS";
-  prog->energyInput.ConsFile = "OFFICE.CON";
-  prog->plant.WssFile = "OFFICE.WSS";
-  prog->plant.NacFile = "OFFICE.NAC";
+TEST_F(EgyCalOnQt, ResultFileWithOtherCountsIsRefused) {
   auto& n = prog->plant.NAC;
   n.NoOfGasSys = 1;
   n.GasName[1] = "Kitchen boiler";
