@@ -276,7 +276,7 @@ void frmLCCResult::cmdCopy_Click() {
 // back as 1234568), so a later save writes them as typed.
 bool frmLCCResult::Update() {
   LccValues next = assessment_;
-  common::Array2<std::string, kLccRows, kLccStages> typed{};
+  common::Array2<std::string, kLccRows, kLccStages> typed;
   bool ok = true;
   for (int row = 0; row < kLccRows; ++row) {
     if (!IsLccItemRow(row)) continue;
