@@ -202,6 +202,15 @@ TEST_F(AssessmentWidgets, EveryCostWindowCommandReachesTheWindow) {
       {"Return (no changes)", [&] { reopen(), Click(w.cmdExit); }, [&] { return !w.IsLoaded(); }},
       {"File > Return (no changes)", [&] { reopen(), ChooseMenu(w.mnuFRet); }, [&] { return !w.IsLoaded(); }},
       {"the close box", [&] { reopen(), Window(w)->close(); }, [&] { return !w.IsLoaded() && cost[1] == 5250; }},
+      {"File > Confirm and Exit after the copy",
+       [&] {
+         reopen();
+         Click(w.cmdCopy);
+         TypeOver(w.Box(assessment::kRowFdn, 1), "6000");
+         Click(w.cmdUpDate);
+         ChooseMenu(w.mnuFExit);
+       },
+       [&] { return !w.IsLoaded() && cost[1] == 6000; }},
   });
   EXPECT_EQ(messages, std::vector<std::string>{});
 }

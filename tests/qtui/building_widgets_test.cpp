@@ -19,8 +19,10 @@
 #include "building/frm_bldg_sys_input.h"
 #include "building/frm_elm_select.h"
 #include "building/frm_group_comp.h"
+#include "building/frm_inp_mat_data.h"
 #include "building/frm_mat_lib.h"
 #include "common/paths.h"
+#include "energy_input/frm_sel_cons.h"
 #include "qtui/picture_painter.h"
 #include "real_windows.h"
 #include "support/qt_window_shots.h"
@@ -426,6 +428,52 @@ TEST_F(BuildingWidgets, ElementListPathsReachTheEditor) {
     EXPECT_TRUE(step.done()) << step.what;
   }
   EXPECT_EQ(messages, std::vector<std::string>{});
+}
+
+// The component editor's File menu on a new component: Load Component
+// reads a component file, Save As Construction hands its elements to the
+// constructions window, each chosen with the mouse on the real menus.
+TEST_F(BuildingWidgets, ComponentFileMenuPathsReachTheEditor) {
+  WriteFloorData();
+  auto& st = prog.building;
+  common::ElmRec elm;
+  elm.ElmFile = "S.FLE";
+  elm.ElmName = "Screed";
+  elm.ElmTypeNo = 0;
+  elm.ElmValue[0] = "12";  // a generic element's material no.
+  common::CompRec comp;
+  comp.CompName = "Slab";
+  comp.CompType = 0;  // Envelope
+  comp.CompQty = 1;
+  comp.NoOfElm = 1;
+  comp.CompElmFile[0] = elm.ElmFile;
+  comp.CompElmName[0] = elm.ElmName;
+  comp.CompElmTypeNo[0] = elm.ElmTypeNo;
+  std::string error;
+  ASSERT_TRUE(building::WriteElementFile(st.ProjDir + "S.FLE", elm, 220, error)) << error;
+  ASSERT_TRUE(building::WriteComponentFile(st.ProjDir + "SLAB.FLC", comp, 210, error)) << error;
+  building::frmGroupComp& w = ShowEditor();
+  const auto& buf = prog.energyInput;
+
+  fileAnswers.push_back(st.ProjDir + "SLAB.FLC");
+  ChooseMenu(w.mnuFLComp);
+  ASSERT_EQ(w.lstElm.ListCount(), 1);
+  EXPECT_EQ(w.lstElm.List(0), "Screed");
+  EXPECT_FALSE(w.CompSaved);
+
+  building::frmInpMatData& thickness = windows.frmInpMatData();
+  WhenShownModal(thickness, [&] {
+    QTest::keyClicks(Widget<QLineEdit>(thickness.txtMatProp), "0.05");
+    Click(thickness.cmdReturn);
+  });
+  CloseWhenShownModal(windows.frmSelCons());
+  ChooseMenu(w.mnuFSCons);
+  EXPECT_EQ(buf.CurNLay, 1);
+  EXPECT_EQ(buf.CurLayMatNo[1], 12);
+  EXPECT_EQ(buf.CurLayThk[1], 0.05f);
+  EXPECT_EQ(buf.CurLayMatName[1], "Concrete");
+  EXPECT_EQ(messages, std::vector<std::string>{
+                          "Enter Outer and Inner Surface Absorptivity and Name the Construction in the next form."});
 }
 
 // Every mouse and key path of the default-values panel reaches the editor.
