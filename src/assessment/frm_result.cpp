@@ -249,30 +249,31 @@ void frmResult::ShowCaseResult() {
 // The part, class and group lists belong to the building of the case
 // chosen before: choosing a case starts them again, so no group of one
 // building is shown under another.
-void frmResult::cboSelCase_Click() {
-  choice_.SelCase = cboSelCase.ListIndex();
-  auto& a = prog_.assess;
-  switch (choice_.SelCase) {
+void frmResult::TakeCaseData(int caseNo) {
+  switch (caseNo) {
     case 0:
-      ShownResult = a.RefResult;
       ShownBldg = RefBldg;
       ShownLCAResult = RefLCAResult;
       ShownGroupResult = RefGroupResult;
       break;
     case 1:
-      ShownResult = a.AltResult;
       ShownBldg = AltBldg;
       ShownLCAResult = AltLCAResult;
       ShownGroupResult = AltGroupResult;
       break;
-    case 2:
-      ShownResult = a.CurResult;
-      ShownBldg = prog_.building.Bldg;
-      ShownLCAResult = a.LCAResult;
-      ShownGroupResult = a.GroupResult;
-      break;
     default:
+      ShownBldg = prog_.building.Bldg;
+      ShownLCAResult = prog_.assess.LCAResult;
+      ShownGroupResult = prog_.assess.GroupResult;
       break;
+  }
+}
+
+void frmResult::cboSelCase_Click() {
+  choice_.SelCase = cboSelCase.ListIndex();
+  if (choice_.SelCase >= 0 && choice_.SelCase <= 2) {
+    ShownResult = CaseRecord(choice_.SelCase);
+    TakeCaseData(choice_.SelCase);
   }
   cboPortion.SetListIndex(-1);
   cboClass.Clear();
@@ -298,7 +299,7 @@ void frmResult::cboClass_Click() {
   if (choice_.SelClass < 0 || choice_.SelClass != GroupEntryClass(choice_.SelPortion)) return;
   // The current case lists the groups of the current building, as Show
   // Data then shows its current results.
-  if (choice_.SelCase == 2) ShownBldg = prog_.building.Bldg;
+  if (choice_.SelCase == 2) TakeCaseData(2);
   if (ShownBldg.ProjFile.empty()) return;
   const auto& b = ShownBldg;
   auto fill = [&](int count, const auto& names) {
@@ -341,11 +342,7 @@ void frmResult::cmdShowRes_Click() {
   if (c.SelPortion != 0 && c.SelClass == GroupEntryClass(c.SelPortion) && c.SelGroup < 0) return;
   // Figures labelled current are the program's current results: a run made
   // since the case was chosen is taken too.
-  if (c.SelCase == 2) {
-    ShownBldg = prog_.building.Bldg;
-    ShownLCAResult = prog_.assess.LCAResult;
-    ShownGroupResult = prog_.assess.GroupResult;
-  }
+  if (c.SelCase == 2) TakeCaseData(2);
   StageScores scores;
   common::CaseResultRec computed = ShownResult;
   if (!ComputeShownResult(ShownLCAResult, ShownGroupResult, c, prog_.assess.factors, computed, scores)) return;
@@ -410,23 +407,7 @@ void frmResult::LoadCase(int caseNo) {
 }
 
 void frmResult::SaveCase(int caseNo) {
-  switch (caseNo) {
-    case 0:
-      ShownBldg = RefBldg;
-      ShownLCAResult = RefLCAResult;
-      ShownGroupResult = RefGroupResult;
-      break;
-    case 1:
-      ShownBldg = AltBldg;
-      ShownLCAResult = AltLCAResult;
-      ShownGroupResult = AltGroupResult;
-      break;
-    default:
-      ShownBldg = prog_.building.Bldg;
-      ShownLCAResult = prog_.assess.LCAResult;
-      ShownGroupResult = prog_.assess.GroupResult;
-      break;
-  }
+  TakeCaseData(caseNo);
   SaveResultFile(caseNo);
   ChooseCase(caseNo, false);
 }

@@ -84,6 +84,9 @@ class frmResult : public forms::Form {
   void LoadCase(int caseNo);
   void SetCase(int caseNo);
   void SaveCase(int caseNo);
+  // The building and results of case `caseNo` (0 reference, 1 alternative,
+  // 2 current: the program's own) into the shown copies.
+  void TakeCaseData(int caseNo);
   // Chooses a case in the case list; with `refresh`, a case already chosen
   // is chosen again so the shown copies follow its new inputs.
   void ChooseCase(int caseNo, bool refresh);
