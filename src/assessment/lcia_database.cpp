@@ -81,10 +81,4 @@ bool LoadLCIADatabase(common::MaterialTable& table, const std::string& profFile,
   return true;
 }
 
-int MaterialRow(const common::MaterialTable& table, int materialNo) {
-  if (materialNo < 0 || materialNo >= common::kMaterialRows) return -1;
-  const int row = table.MatIdx[static_cast<size_t>(materialNo)];
-  return row > 0 && row < common::kMaterialRows ? row : -1;
-}
-
 }  // namespace ModCal

@@ -14,9 +14,6 @@ namespace ModCal {
 bool LoadLCIADatabase(common::MaterialTable& table, const std::string& profFile, const std::string& dbFile,
                       std::string& error);
 
-// The row of a material number the table holds, or -1 when the number is
-// out of 0..510 or the table has no such material (row 0 is a section
-// header, never a material's row).
-int MaterialRow(const common::MaterialTable& table, int materialNo);
+using common::MaterialRow;
 
 }  // namespace ModCal

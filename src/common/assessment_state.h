@@ -37,6 +37,15 @@ struct MaterialTable {
   std::array<Integer, kMaterialRows> MatIdx{};  // material number -> row
 };
 
+// The row of a material number the table holds, or -1 when the number is
+// out of 0..510 or the table has no such material (row 0 is a section
+// header, never a material's row).
+inline int MaterialRow(const MaterialTable& table, int materialNo) {
+  if (materialNo < 0 || materialNo >= kMaterialRows) return -1;
+  const int row = table.MatIdx[static_cast<size_t>(materialNo)];
+  return row > 0 && row < kMaterialRows ? row : -1;
+}
+
 // What of the building is assessed: whole kinds, each group's share of its
 // components, each component's share of its elements (1.0 All, 0.5 Some,
 // 0.0 None) and a flag per element.

@@ -235,10 +235,8 @@ void frmSelCons::ShowLayData() {
 
 std::string frmSelCons::MaterialName(int no) const {
   if (no <= 0) return "Air Gap";
-  const auto& mat = prog_.assess.mat;
-  if (no >= common::kMaterialRows) return "";
-  const int row = mat.MatIdx[static_cast<size_t>(no)];
-  return row >= 0 && row < common::kMaterialRows ? mat.MatName[static_cast<size_t>(row)] : "";
+  const int row = common::MaterialRow(prog_.assess.mat, no);
+  return row > 0 ? prog_.assess.mat.MatName[static_cast<size_t>(row)] : "";
 }
 
 // A material number typed into the layer brings its own name: the name of
@@ -351,10 +349,9 @@ void frmSelCons::cmdSelMat_Click() {
   bldg.SelItemNo = -1;
   if (frmMatLib_) frmMatLib_().Show(true);
   const int no = bldg.SelItemNo;
-  if (no < 1 || no >= common::kMaterialRows) return;
   const auto& mat = prog_.assess.mat;
-  const int row = mat.MatIdx[static_cast<size_t>(no)];
-  if (row < 0 || row >= common::kMaterialRows) return;
+  const int row = no < 1 ? -1 : common::MaterialRow(mat, no);
+  if (row < 0) return;
   const size_t r = static_cast<size_t>(row);
   txtMatNo.SetText(std::to_string(no));
   txtMatNam.SetText(mat.MatName[r]);
