@@ -67,6 +67,16 @@ void CalChrPartLoad(common::SimulationState& sim) {
   v[ChillerSlot::kPowerRatio] = plr <= 1 ? EvalBiQuadratic(p.CrvCoef, plr, v[ChillerSlot::kCondenserTemp]) : 1;
 }
 
+Single ChillerPowerRatio(common::SimulationState& sim, common::Integer chrType, int hrsType, Single tCE, Single plr) {
+  auto& v = sim.plant.PltVar;
+  v[ChillerSlot::kType] = chrType;
+  v[ChillerSlot::kCondenserKind] = hrsType != kAirCooled ? 1 : 0;
+  v[ChillerSlot::kCondenserTemp] = tCE;
+  v[ChillerSlot::kPartLoadRatio] = plr;
+  CalChrPartLoad(sim);
+  return v[ChillerSlot::kPowerRatio];
+}
+
 void PmpWCal(common::SimulationState& sim) {
   auto& p = sim.plant;
   const Single fr = p.PltVar[PumpSlot::kFlowRatio];
@@ -168,15 +178,11 @@ Single StageChillers(common::CentralPlantData& cp, common::PlantModelState& p, R
 // in every pass of the condenser temperature iteration.
 inline Single RunChillers(common::SimulationState& sim, common::CentralPlantData& cp, const RunningUnits& chillers,
                           Single plr, Single tCE) {
-  auto& p = sim.plant;
+  const auto& p = sim.plant;
   Single heat = 0;
   for (int k = chillers.First; k <= chillers.Last; ++k) {
-    p.PltVar[ChillerSlot::kType] = cp.ChrType[k];
-    p.PltVar[ChillerSlot::kCondenserKind] = cp.HRSType != kAirCooled ? 1 : 0;
-    p.PltVar[ChillerSlot::kCondenserTemp] = tCE;
-    p.PltVar[ChillerSlot::kPartLoadRatio] = plr;
-    CalChrPartLoad(sim);
-    cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * p.PltVar[ChillerSlot::kPowerRatio];
+    const Single ratio = ChillerPowerRatio(sim, cp.ChrType[k], cp.HRSType, tCE, plr);
+    cp.ChrPower[1][k] = p.ChrPwrNorm[k] * cp.ChrPower[0][k] * ratio;
     heat += cp.ChrCap[1][k] + cp.ChrPower[1][k];
   }
   return heat;

@@ -15,6 +15,10 @@ namespace PumpSlot = common::PumpSlot;
 // condenser kind, condenser entering temperature and part-load ratio -> the
 // power ratio before normalisation (1 above full load).
 void CalChrPartLoad(common::SimulationState& sim);
+// The same for a chiller of type `chrType` on a plant whose heat rejection
+// is of type `hrsType` (the condenser kind follows from it): sets the slots
+// and gives the power ratio.
+Single ChillerPowerRatio(common::SimulationState& sim, common::Integer chrType, int hrsType, Single tCE, Single plr);
 
 // Pump model on the PumpSlot slots of PltVar: pump type, the pump's and the
 // loop's flow ratio -> the power ratio and the head ratio (variable speed

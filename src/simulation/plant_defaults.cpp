@@ -176,12 +176,7 @@ bool NormaliseChillers(const CentralPlantData& cp, common::SimulationState& sim)
     if (cp.ChrType[i] < 0 || cp.ChrType[i] > 2)
       return Fail(sim, kSimPrep, "Unknown chiller type for Chr#" + common::ShortTextInt(i));
     p.ChrPwrNorm[i] = 1;
-    p.PltVar[ChillerSlot::kType] = cp.ChrType[i];
-    p.PltVar[ChillerSlot::kCondenserKind] = cp.HRSType != kAirCooled ? 1 : 0;
-    p.PltVar[ChillerSlot::kCondenserTemp] = cp.DesignTemp[1];
-    p.PltVar[ChillerSlot::kPartLoadRatio] = 1;
-    CalChrPartLoad(sim);
-    const Single design = p.PltVar[ChillerSlot::kPowerRatio];
+    const Single design = ChillerPowerRatio(sim, cp.ChrType[i], cp.HRSType, cp.DesignTemp[1], 1);
     if (design <= 0) return Fail(sim, kSimPrep, "Chr DWR <= 0 for Chr#" + common::ShortTextInt(i));
     p.ChrPwrNorm[i] = 1 / design;
   }

@@ -56,9 +56,9 @@ class RoomStepper {
   // The node temperatures now, back into both planes of NodeTemp.
   void StoreNodes(common::CoolingLoadModelState& m) const;
 
-  // The node temperatures now, kept to compare with later.
   static constexpr int kVectorSlots = 8;  // Singles in a vector of the widest form of the step
   static constexpr int kSlots = common::kMaxFabrics * (common::kMaxNodes + 2) + 2 + kVectorSlots;
+  // The node temperatures now, kept to compare with later.
   struct Nodes {
     std::array<Single, kSlots> t{};
   };
