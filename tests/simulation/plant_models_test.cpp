@@ -218,21 +218,30 @@ TEST(Chiller, StagingOfThreeChillers) {
 }
 
 TEST(StageUnits, TheStagingRule) {
-  std::array<float, 11> q{0, 1, 2, 4};
+  const std::array<float, 11> q{0, 1, 2, 4}, big{0, 5, 5, 1}, rising{0, 2, 3, 4};
   struct Case {
+    const std::array<float, 11>& rated;
     float demand;
     int first, last;
-  } cases[] = {{3.5f, 3, 3}, {4, 3, 3}, {0, 3, 3}, {5, 1, 3}, {4.5f, 1, 3}, {9, 1, 3}};
-  for (auto c : cases) {
-    auto run = StageUnits(c.demand, q, 3);
-    EXPECT_EQ(run.First, c.first) << c.demand;
-    EXPECT_EQ(run.Last, c.last) << c.demand;
+  } cases[] = {
+      {q, 3.5f, 3, 3},
+      {q, 4, 3, 3},
+      {q, 0, 3, 3},
+      {q, 5, 1, 3},
+      {q, 4.5f, 1, 3},
+      {q, 9, 1, 3},
+      {big, 7, 1, 2},
+      // A demand equal to the first units' ratings is met by them alone.
+      {big, 10, 1, 2},
+      {rising, 5, 1, 2},
+      {big, 5, 1, 1},
+  };
+  for (const auto& c : cases) {
+    auto run = StageUnits(c.demand, c.rated, 3);
+    EXPECT_EQ(run.First, c.first) << c.rated[1] << "," << c.rated[2] << "," << c.rated[3] << " at " << c.demand;
+    EXPECT_EQ(run.Last, c.last) << c.rated[1] << "," << c.rated[2] << "," << c.rated[3] << " at " << c.demand;
   }
-  std::array<float, 11> big{0, 5, 5, 1};
-  auto run = StageUnits(7, big, 3);
-  EXPECT_EQ(run.First, 1);
-  EXPECT_EQ(run.Last, 2);
-  run = StageUnits(1, big, 0);
+  auto run = StageUnits(1, big, 0);
   EXPECT_LT(run.Last, run.First);
 }
 
