@@ -43,6 +43,11 @@ bool BlockReader::ReadMore(std::string& block) {
   return true;
 }
 
+const char* BlockReader::LastLineEnd(const char* from, std::size_t length) {
+  searched_ += length;
+  return static_cast<const char*>(memrchr(from, '\n', length));
+}
+
 bool BlockReader::LoadBlock() {
   if (!in_.IsOpen()) return false;
   std::string block = std::move(carry_);
@@ -54,12 +59,9 @@ bool BlockReader::LoadBlock() {
     const std::size_t searched = block.size();
     if (!ReadMore(block)) return false;
     if (atEnd_) break;
-    const char* const from = block.data() + searched;
-    const std::size_t length = block.size() - searched;
-    searched_ += length;
-    const void* end = memrchr(from, '\n', length);
+    const char* const end = LastLineEnd(block.data() + searched, block.size() - searched);
     if (end) {
-      const std::size_t kept = static_cast<std::size_t>(static_cast<const char*>(end) - block.data()) + 1;
+      const std::size_t kept = static_cast<std::size_t>(end - block.data()) + 1;
       carry_.assign(block, kept, std::string::npos);
       block.resize(kept);
       break;

@@ -34,6 +34,10 @@ class BlockReader {
 
  private:
   bool LoadBlock();
+  // The last line end among `length` bytes from `from`, or nullptr, with
+  // the bytes counted in BytesSearched(): the reader finds where a block's
+  // whole lines end through this function only.
+  const char* LastLineEnd(const char* from, std::size_t length);
   // Appends up to one block of the file to `block`; false on a read failure.
   bool ReadMore(std::string& block);
 
