@@ -1,0 +1,2 @@
+#include <core/window_helper.h>
+int SeesFormAngled() { return FormValue(); }

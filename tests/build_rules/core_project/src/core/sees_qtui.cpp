@@ -1,0 +1,4 @@
+#include <qtui/widgets.h>
+
+#include "core/clean.h"
+int SeesQtui() { return 4; }
