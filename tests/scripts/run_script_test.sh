@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/run writes the data-directory file naming data/ only when the
 # settings folder holds none: a folder the user chose with File > Open
-# LCIA/LCC Database, or a user's own settings, stay as they are.
+# LCIA/LCC Database, or a user's own settings, stay as they are. It starts
+# the program it is given with the same settings.
 # The script runs in a copy of the tree where set-up, CMake and the program
 # are stand-ins, so nothing is built or started.
 set -euo pipefail
@@ -10,12 +11,16 @@ tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 
 root="$tmp/root"
-mkdir -p "$root/scripts" "$root/data" "$root/build/release/src/programs" "$tmp/bin"
+programs="$root/build/app/src/programs"
+mkdir -p "$root/scripts" "$root/data" "$programs" "$tmp/bin"
 cp "$script" "$root/scripts/run"
 printf '#!/bin/sh\nexit 0\n' > "$root/scripts/setup"
 printf '#!/bin/sh\nexit 0\n' > "$tmp/bin/cmake"
-printf '#!/bin/sh\necho started\n' > "$root/build/release/src/programs/ostrevo"
-chmod +x "$root/scripts/run" "$root/scripts/setup" "$tmp/bin/cmake" "$root/build/release/src/programs/ostrevo"
+for p in ostrevo vistrel; do
+  printf '#!/bin/sh\necho started %s\n' "$p" > "$programs/$p"
+  chmod +x "$programs/$p"
+done
+chmod +x "$root/scripts/run" "$root/scripts/setup" "$tmp/bin/cmake"
 : > "$root/data/MATLCIA.IDB"
 export PATH="$tmp/bin:$PATH"
 
@@ -32,7 +37,7 @@ crlf=$'\r'
 
 # No settings yet: the file names data/.
 out="$(OSTREVO_HOME="$tmp/fresh" "$root/scripts/run")"
-[ "$out" = started ] || { echo "FAILED: the program did not start: $out"; failures=$((failures + 1)); }
+[ "$out" = "started ostrevo" ] || { echo "FAILED: the program did not start: $out"; failures=$((failures + 1)); }
 check "a fresh settings folder" "\"$root/data/\"$crlf" "$tmp/fresh/Ostrevo_Str.TXT"
 
 # A folder the user chose stays, in a settings folder of their own ...
@@ -48,6 +53,11 @@ check "the default settings folder" "\"$root/data/\"$crlf" "$root/build/home/Ost
 printf '"/srv/other/"\r\n' > "$root/build/home/Ostrevo_Str.TXT"
 "$root/scripts/run" > /dev/null
 check "a folder chosen in the program" "\"/srv/other/\"$crlf" "$root/build/home/Ostrevo_Str.TXT"
+
+# Another program, with the same settings.
+out="$("$root/scripts/run" vistrel)"
+[ "$out" = "started vistrel" ] || { echo "FAILED: vistrel did not start: $out"; failures=$((failures + 1)); }
+check "the settings of vistrel" "\"/srv/other/\"$crlf" "$root/build/home/Ostrevo_Str.TXT"
 
 [ "$failures" -eq 0 ] && echo "passed"
 exit "$failures"
