@@ -2106,14 +2106,13 @@ class Checker:
         except ReadError as e:
             self.fail(str(e))
             return
-        # The energy model's input files take the project's name; nothing in
-        # the composition reaches them.
-        energy = {prj_name[:-3] + ext for ext in ("ECI", "ASS", "CON", "WSS", "NAC")}
-        # The window shading masks are named by the fabric components of the
-        # energy model; variants of the central plant (the seawater plants)
-        # are opened by name in the central plant window.
-        energy |= {f for f in os.listdir(d) if f.upper().endswith((".SHM", ".WSS"))}
-        unused = sorted(set(os.listdir(d)) - used - {"README.md"} - energy)
+        # Every composition file (project, group, component and element
+        # files; a user-value file takes its element's extension) is reached.
+        # The energy model's and plant's files are opened by the energy input,
+        # and what a run writes beside the project (its hourly output files,
+        # results) is not the composition's.
+        composition = (".PRJ", ".FDN", ".FLR", ".SER", ".FDC", ".FLC", ".SRC", ".FDE", ".FLE", ".SRE")
+        unused = sorted(f for f in os.listdir(d) if f.upper().endswith(composition) and f not in used)
         if unused:
             self.fail("%s: files not reached from the project: %s" % (folder, unused))
         co2 = sum(totals[s]["imp"][1] for s in (1, 2, 4))

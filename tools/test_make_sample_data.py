@@ -229,6 +229,23 @@ class GeneratedFiles(unittest.TestCase):
         ck.run()
         self.assertEqual(ck.errors, [])
 
+    def test_files_beside_the_project(self):
+        # What a run of the energy calculation leaves beside the project is
+        # not the composition's; a composition file nothing names is caught.
+        cases = [
+            (["AnHSpCL.TXT", "BCLnEQW.SDF", "ROOM1.RLF", "ZONE1.ZLF", "OFFICE.RES"], []),
+            (["OLD_SLAB.FLE"], ["samples/office: files not reached from the project: ['OLD_SLAB.FLE']"]),
+        ]
+        for added, errors in cases:
+            with self.subTest(added=added), tempfile.TemporaryDirectory() as tmp:
+                sd.generate(tmp)
+                for name in added:
+                    with open(os.path.join(tmp, "samples", "office", name), "wb") as f:
+                        f.write(b"1\r\n")
+                ck = sd.Checker(tmp)
+                ck.run()
+                self.assertEqual(ck.errors, errors)
+
     def test_checker_catches_faults(self):
         cases = [
             # file, text replaced, replacement, text expected in an error

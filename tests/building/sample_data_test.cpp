@@ -6,6 +6,8 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "building/component_file.h"
 #include "building/element_file.h"
@@ -14,6 +16,7 @@
 #include "building/project_file.h"
 #include "building/user_value_file.h"
 #include "common/paths.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -67,16 +70,16 @@ class SampleProject : public ::testing::Test {
   void ReadElement(const std::string& file, common::Integer grpType, common::Integer typeNo) {
     SCOPED_TRACE(file);
     common::ElmRec elm;
-    ASSERT_EQ(building::ReadElementFile(kOffice + file, grpType + 20, elm).status, FileRead::Ok);
+    ASSERT_EQ(building::ReadElementFile(folder + file, grpType + 20, elm).status, FileRead::Ok);
     EXPECT_EQ(elm.ElmTypeNo, typeNo);
     EXPECT_TRUE(building::HasElementType(st->lib, elm.ElmTypeNo)) << "type " << elm.ElmTypeNo;
     read.insert(file);
     auto userValues = building::UserValueFileName(file);
     ASSERT_TRUE(userValues);
-    if (fs::exists(kOffice + *userValues)) {
+    if (fs::exists(folder + *userValues)) {
       building::UserValueFile values;
-      int lines = NonEmptyLines(kOffice + *userValues) - 1;
-      EXPECT_EQ(building::ReadUserValueFile(kOffice + *userValues, lines, values).status, FileRead::Ok);
+      int lines = NonEmptyLines(folder + *userValues) - 1;
+      EXPECT_EQ(building::ReadUserValueFile(folder + *userValues, lines, values).status, FileRead::Ok);
       read.insert(*userValues);
     }
   }
@@ -84,7 +87,7 @@ class SampleProject : public ::testing::Test {
   void ReadComponent(const std::string& file, common::Integer grpType, common::Integer compType) {
     SCOPED_TRACE(file);
     common::CompRec comp;
-    ASSERT_EQ(building::ReadComponentFile(kOffice + file, grpType + 10, comp).status, FileRead::Ok);
+    ASSERT_EQ(building::ReadComponentFile(folder + file, grpType + 10, comp).status, FileRead::Ok);
     EXPECT_EQ(comp.CompType, compType);
     EXPECT_GT(comp.NoOfElm, 0);
     read.insert(file);
@@ -96,33 +99,65 @@ class SampleProject : public ::testing::Test {
   void ReadGroup(const std::string& file, common::Integer grpType) {
     SCOPED_TRACE(file);
     common::GroupRec grp;
-    ASSERT_EQ(building::ReadGroupFile(kOffice + file, grpType, grp).status, FileRead::Ok);
+    ASSERT_EQ(building::ReadGroupFile(folder + file, grpType, grp).status, FileRead::Ok);
     EXPECT_GT(grp.NoOfComp, 0);
     read.insert(file);
     for (int c = 0; c < grp.NoOfComp; ++c) ReadComponent(grp.GrpCompFile[c], grpType, grp.GrpCompType[c]);
   }
 
+  // Reads the project in `folder` down to every element; the composition
+  // files of the folder that it did not reach.
+  std::set<std::string> Unreached(const std::string& projectFolder) {
+    folder = projectFolder;
+    read.clear();
+    common::BldgRec bldg;
+    std::string error;
+    EXPECT_EQ(building::ReadProjectFile(folder + "OFFICE.PRJ", bldg, error), building::ReadStatus::Ok) << error;
+    read.insert("OFFICE.PRJ");
+    for (int g = 0; g < bldg.NoOfFdnGrp; ++g) ReadGroup(bldg.FdnGrpFile[g], 100);
+    for (int g = 0; g < bldg.NoOfFlrGrp; ++g) ReadGroup(bldg.FlrGrpFile[g], 200);
+    for (int g = 0; g < bldg.NoOfSerGrp; ++g) ReadGroup(bldg.SerGrpFile[g], 300);
+    EXPECT_GT(bldg.NoOfFdnGrp + bldg.NoOfFlrGrp + bldg.NoOfSerGrp, 0);
+    // The project, group, component and element files (a user-value file
+    // takes its element's extension). The energy input's files are read
+    // there, and what a run writes beside the project is none of these.
+    const std::set<std::string> composition = {".PRJ", ".FDN", ".FLR", ".SER", ".FDC",
+                                               ".FLC", ".SRC", ".FDE", ".FLE", ".SRE"};
+    std::set<std::string> unreached;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      std::string name = entry.path().filename().string();
+      if (composition.count(entry.path().extension().string()) && !read.count(name)) unreached.insert(name);
+    }
+    return unreached;
+  }
+
   std::unique_ptr<common::BuildingState> st = std::make_unique<common::BuildingState>(DataState());
+  std::string folder = kOffice;
   std::set<std::string> read;
 };
 
 TEST_F(SampleProject, EveryFileLoads) {
-  common::BldgRec bldg;
-  std::string error;
-  ASSERT_EQ(building::ReadProjectFile(kOffice + "OFFICE.PRJ", bldg, error), building::ReadStatus::Ok) << error;
-  read.insert("OFFICE.PRJ");
-  for (int g = 0; g < bldg.NoOfFdnGrp; ++g) ReadGroup(bldg.FdnGrpFile[g], 100);
-  for (int g = 0; g < bldg.NoOfFlrGrp; ++g) ReadGroup(bldg.FlrGrpFile[g], 200);
-  for (int g = 0; g < bldg.NoOfSerGrp; ++g) ReadGroup(bldg.SerGrpFile[g], 300);
-  EXPECT_GT(bldg.NoOfFdnGrp + bldg.NoOfFlrGrp + bldg.NoOfSerGrp, 0);
-
-  // Every composition file is reached; the energy-model, plant and shading
-  // files belong to the energy input and are read there.
-  const std::set<std::string> energyInput = {".md", ".ECI", ".ASS", ".CON", ".WSS", ".NAC", ".SHM"};
-  for (const auto& entry : fs::directory_iterator(kOffice)) {
-    std::string name = entry.path().filename().string();
-    if (energyInput.count(entry.path().extension().string())) continue;
-    EXPECT_TRUE(read.count(name)) << name << " is not reached from the project file";
+  // The sample as it is, and copies holding what a run of the energy
+  // calculation leaves beside the project, or a composition file nothing
+  // names.
+  const struct {
+    std::vector<std::string> added;
+    std::set<std::string> unreached;
+  } cases[] = {
+      {{}, {}},
+      {{"AnHSpCL.TXT", "BCLnEQW.SDF", "ROOM1.RLF", "ZONE1.ZLF", "OFFICE.RES"}, {}},
+      {{"OLD_SLAB.FLE"}, {"OLD_SLAB.FLE"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.added.empty() ? "the sample" : c.added.front());
+    testsupport::TempFolder tmp;
+    std::string at = kOffice;
+    if (!c.added.empty()) {
+      at = tmp.Path() + "office/";
+      fs::copy(kOffice, at);
+      for (const std::string& name : c.added) tmp.Write("office/" + name, "1\r\n");
+    }
+    EXPECT_EQ(Unreached(at), c.unreached) << "files not reached from the project file";
   }
 }
 

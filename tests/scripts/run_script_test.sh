@@ -2,7 +2,8 @@
 # scripts/run writes the data-directory file naming data/ only when the
 # settings folder holds none: a folder the user chose with File > Open
 # LCIA/LCC Database, or a user's own settings, stay as they are. It starts
-# the program it is given with the same settings.
+# the program it is given with the same settings, and opens the sample
+# project from a copy outside the checkout, made once.
 # The script runs in a copy of the tree where set-up, CMake and the program
 # are stand-ins, so nothing is built or started.
 set -euo pipefail
@@ -12,7 +13,7 @@ trap 'rm -rf "$tmp"' EXIT
 
 root="$tmp/root"
 programs="$root/build/app/src/programs"
-mkdir -p "$root/scripts" "$root/data" "$programs" "$tmp/bin"
+mkdir -p "$root/scripts" "$root/data" "$root/samples/office" "$programs" "$tmp/bin"
 cp "$script" "$root/scripts/run"
 printf '#!/bin/sh\nexit 0\n' > "$root/scripts/setup"
 printf '#!/bin/sh\nexit 0\n' > "$tmp/bin/cmake"
@@ -22,6 +23,7 @@ for p in ostrevo vistrel; do
 done
 chmod +x "$root/scripts/run" "$root/scripts/setup" "$tmp/bin/cmake"
 : > "$root/data/MATLCIA.IDB"
+printf 'sample\r\n' > "$root/samples/office/OFFICE.PRJ"
 export PATH="$tmp/bin:$PATH"
 
 failures=0
@@ -58,6 +60,12 @@ check "a folder chosen in the program" "\"/srv/other/\"$crlf" "$root/build/home/
 out="$("$root/scripts/run" vistrel)"
 [ "$out" = "started vistrel" ] || { echo "FAILED: vistrel did not start: $out"; failures=$((failures + 1)); }
 check "the settings of vistrel" "\"/srv/other/\"$crlf" "$root/build/home/Ostrevo_Str.TXT"
+
+# The sample is opened from its copy, which a later start leaves as it is.
+check "the sample's copy" "sample$crlf" "$root/build/run/office/OFFICE.PRJ"
+printf 'changed\r\n' > "$root/build/run/office/OFFICE.PRJ"
+"$root/scripts/run" > /dev/null
+check "the sample's copy after a change" "changed$crlf" "$root/build/run/office/OFFICE.PRJ"
 
 [ "$failures" -eq 0 ] && echo "passed"
 exit "$failures"
