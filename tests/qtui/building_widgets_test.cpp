@@ -162,6 +162,16 @@ class BuildingWidgets : public qtui_test::RealWindows {
     WhenShownModal(picker,
                    [this, &list, row] { DoubleClickAt(Widget<QListWidget>(list)->viewport(), RowCentre(list, row)); });
   }
+  // Adds a new element of the library type RC Wall: Add, then the type
+  // button and a double-click on the type's row in the picker.
+  void AddWallElement(building::frmGroupComp& w) {
+    Click(w.cmdAddElm);
+    QTest::keyClicks(Widget<QLineEdit>(w.txtElmName), "Wall");
+    DoubleClickRowWhenShown(windows.frmElmSelect(), windows.frmElmSelect().lstElmTypNam, 1);
+    Click(w.cmdElmType);
+    Activate(w);
+    ASSERT_EQ(w.lblElmType.Caption(), "RC Wall");
+  }
   // Adds a new element of the generic type through the mouse: Add, then a
   // double-click on the type label and on the type's row in the picker.
   void AddGenericElement(building::frmGroupComp& w) {
@@ -361,6 +371,26 @@ TEST_F(BuildingWidgets, ElementGridPathsReachTheEditor) {
     step.act();
     EXPECT_TRUE(step.done()) << step.what << ": cell " << w.msgElm.Row() << "," << w.msgElm.Col();
   }
+}
+
+// The window presets row 1's Value as the current cell: the first click
+// on it, after the type is chosen, lays the edit box there all the same,
+// and the digits typed go into the cell and are saved.
+TEST_F(BuildingWidgets, TheFirstClickOnThePresetCellEditsIt) {
+  building::frmGroupComp& w = NewFloorComponent();
+  AddWallElement(w);
+  ASSERT_EQ(w.msgElm.Row(), 1);
+  ASSERT_EQ(w.msgElm.Col(), 2);
+  ClickCell(w.msgElm, 1, 2);
+  EXPECT_TRUE(BoxOver(w, 1, 2));
+  QTest::keyClicks(Focused(w), "25");
+  ClickCell(w.msgElm, 2, 2);
+  QTest::keyClicks(Focused(w), "3");
+  Click(w.cmdSaveElm);
+  EXPECT_EQ(messages, std::vector<std::string>{});
+  ASSERT_EQ(w.lstElm.ListCount(), 1);
+  EXPECT_EQ(w.msgElm.TextMatrix(1, 2), "25");
+  EXPECT_EQ(w.msgElm.TextMatrix(2, 2), "3");
 }
 
 // Every mouse path of the element list and the component reaches the
