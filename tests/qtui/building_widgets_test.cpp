@@ -423,6 +423,7 @@ TEST_F(BuildingWidgets, TheFirstClickOnThePresetCellEditsIt) {
   ClickCell(w.msgElm, 1, 2);
   EXPECT_TRUE(BoxOver(w, 1, 2));
   QTest::keyClicks(Focused(w), "25");
+  Shot(w, "component_editor_first_value_typed");
   ClickCell(w.msgElm, 2, 2);
   QTest::keyClicks(Focused(w), "3");
   Click(w.cmdSaveElm);
