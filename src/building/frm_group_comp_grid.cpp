@@ -119,6 +119,9 @@ void frmGroupComp::LockGridEditBox(bool locked) {
 }
 
 void frmGroupComp::msgElm_Click() {
+  // A click on the cell that is already current enters no cell: the box,
+  // if hidden, is laid over it as over any other cell clicked.
+  if (!txtmsgCell.Visible()) msgElm_EnterCell();
   CurCellCol = msgElm.Col();
   CurCellRow = msgElm.Row();
 }

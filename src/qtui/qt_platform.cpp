@@ -20,6 +20,7 @@
 #include "qtui/fonts.h"
 #include "qtui/form_window.h"
 #include "qtui/guard.h"
+#include "qtui/held_keys.h"
 #include "qtui/message_box.h"
 #include "qtui/picture_loader.h"
 #include "qtui/picture_painter.h"
@@ -27,7 +28,7 @@
 
 namespace qtui {
 
-QtPlatform::QtPlatform() : context_(std::make_unique<QObject>()) {}
+QtPlatform::QtPlatform() : context_(std::make_unique<QObject>()), heldKeys_(std::make_unique<HeldKeys>()) {}
 
 QtPlatform::~QtPlatform() {
   std::map<const forms::Form*, FormWindow*> windows;

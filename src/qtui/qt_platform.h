@@ -88,7 +88,8 @@ class QtPlatform : public forms::Platform {
 
   std::map<const forms::Form*, FormWindow*> windows_;
   std::vector<QPointer<FormWindow>> discarded_;
-  std::unique_ptr<QObject> context_;  // owner of the platform's timers
+  std::unique_ptr<QObject> context_;   // owner of the platform's timers
+  std::unique_ptr<QObject> heldKeys_;  // a key's repeats stay in the window it was pressed in
   bool ended_ = false;
   bool endWhenLastUnloaded_ = true;
 };

@@ -81,6 +81,7 @@ void frmMain::Layout() {
 void frmMain::Form_Load() {
   if (auto dataDir = common::ReadDataDirFile(); dataDir && *dataDir != common::CurrentFolder())
     common::ChangeFolder(*dataDir);
+  startFolder_ = common::CurrentFolder();
 
   Image1.Move(Image1.Left(), Image1.Top(), kPictureWidth, kPictureHeight);
   lstSlides.SetHeight(kListHeight);
@@ -126,7 +127,11 @@ void frmMain::ResetViewer() {
 bool frmMain::ShowSlidePicture() {
   const int slide = sld_.CurSld;
   std::optional<std::string> found;
-  if (slide >= 0 && slide <= kMaxSlides) found = common::FindExisting(sld_.SldPic[static_cast<size_t>(slide)]);
+  if (slide == 0) {
+    found = common::FindExisting(startFolder_ + sld_.SldPic[0]);
+  } else if (slide > 0 && slide <= kMaxSlides) {
+    found = common::FindExisting(sld_.SldPic[static_cast<size_t>(slide)]);
+  }
   if (!found || !GetPlatform().CanLoadPicture(*found)) {
     Image1.SetPicture("");  // never leave another slide's picture under this title
     return false;

@@ -5,11 +5,13 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTableWidget>
 #include <QWheelEvent>
+#include <QWindow>
 #include <functional>
 
 #include "building/component_file.h"
@@ -28,6 +30,36 @@
 #include "support/qt_window_shots.h"
 
 namespace {
+
+// Presses a key on the next message box as soon as it is shown, before
+// the fixture's answerer clicks a button, as a user closes it with the
+// keyboard; the box's text is kept.
+class KeyOnNextMessage : public QObject {
+ public:
+  explicit KeyOnNextMessage(Qt::Key key) : key_(key) { qApp->installEventFilter(this); }
+  ~KeyOnNextMessage() override { qApp->removeEventFilter(this); }
+  std::string text;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (box == nullptr || event->type() != QEvent::Show) return false;
+    qApp->removeEventFilter(this);
+    QPointer<QMessageBox> shown(box);
+    QMetaObject::invokeMethod(
+        this,
+        [this, shown] {
+          if (!shown) return;
+          text = shown->text().toStdString();
+          QTest::simulateEvent(shown->windowHandle(), true, key_, {}, {}, false);
+        },
+        Qt::QueuedConnection);
+    return false;
+  }
+
+ private:
+  Qt::Key key_;
+};
 
 class BuildingWidgets : public qtui_test::RealWindows {
  protected:
@@ -161,6 +193,23 @@ class BuildingWidgets : public qtui_test::RealWindows {
     if (row < 0) return CloseWhenShownModal(picker);
     WhenShownModal(picker,
                    [this, &list, row] { DoubleClickAt(Widget<QListWidget>(list)->viewport(), RowCentre(list, row)); });
+  }
+  // Adds a new element of the library type RC Wall: Add, then the type
+  // button and a double-click on the type's row in the picker.
+  void AddWallElement(building::frmGroupComp& w) {
+    Click(w.cmdAddElm);
+    QTest::keyClicks(Widget<QLineEdit>(w.txtElmName), "Wall");
+    DoubleClickRowWhenShown(windows.frmElmSelect(), windows.frmElmSelect().lstElmTypNam, 1);
+    Click(w.cmdElmType);
+    Activate(w);
+    ASSERT_EQ(w.lblElmType.Caption(), "RC Wall");
+  }
+  // A key held on the window: `repeats` more presses as the keyboard
+  // repeats them, then the release.
+  void HoldKey(const forms::Form& form, Qt::Key key, int repeats) {
+    QWindow* window = Window(form)->windowHandle();
+    for (int i = 0; i < repeats; ++i) QTest::simulateEvent(window, true, key, {}, {}, true);
+    QTest::simulateEvent(window, false, key, {}, {}, false);
   }
   // Adds a new element of the generic type through the mouse: Add, then a
   // double-click on the type label and on the type's row in the picker.
@@ -361,6 +410,49 @@ TEST_F(BuildingWidgets, ElementGridPathsReachTheEditor) {
     step.act();
     EXPECT_TRUE(step.done()) << step.what << ": cell " << w.msgElm.Row() << "," << w.msgElm.Col();
   }
+}
+
+// The window presets row 1's Value as the current cell: the first click
+// on it, after the type is chosen, lays the edit box there all the same,
+// and the digits typed go into the cell and are saved.
+TEST_F(BuildingWidgets, TheFirstClickOnThePresetCellEditsIt) {
+  building::frmGroupComp& w = NewFloorComponent();
+  AddWallElement(w);
+  ASSERT_EQ(w.msgElm.Row(), 1);
+  ASSERT_EQ(w.msgElm.Col(), 2);
+  ClickCell(w.msgElm, 1, 2);
+  EXPECT_TRUE(BoxOver(w, 1, 2));
+  QTest::keyClicks(Focused(w), "25");
+  Shot(w, "component_editor_first_value_typed");
+  ClickCell(w.msgElm, 2, 2);
+  QTest::keyClicks(Focused(w), "3");
+  Click(w.cmdSaveElm);
+  EXPECT_EQ(messages, std::vector<std::string>{});
+  ASSERT_EQ(w.lstElm.ListCount(), 1);
+  EXPECT_EQ(w.msgElm.TextMatrix(1, 2), "25");
+  EXPECT_EQ(w.msgElm.TextMatrix(2, 2), "3");
+}
+
+// The Return that closes a message is held a little: its repeats come to
+// the editor once the message has gone, and move nothing there. A key
+// held in the editor itself repeats as usual.
+TEST_F(BuildingWidgets, TheKeyThatClosesAMessageStaysOutOfTheGrid) {
+  building::frmGroupComp& w = NewFloorComponent();
+  AddWallElement(w);
+  KeyOnNextMessage closer(Qt::Key_Return);
+  Click(w.cmdChgElmD);
+  EXPECT_EQ(closer.text,
+            "Save the element first: the default values of its materials can be changed once it has been saved.");
+  EXPECT_EQ(messages, std::vector<std::string>{});  // closed by the key, not by the answerer
+  HoldKey(w, Qt::Key_Return, 14);
+  EXPECT_EQ(w.msgElm.Row(), 1);
+  EXPECT_EQ(w.msgElm.Col(), 2);
+
+  ClickCell(w.msgElm, 2, 2);
+  QTest::simulateEvent(Window(w)->windowHandle(), true, Qt::Key_Down, {}, {}, false);
+  HoldKey(w, Qt::Key_Down, 2);
+  EXPECT_EQ(w.msgElm.Row(), 5);
+  EXPECT_TRUE(BoxOver(w, 5, 2));
 }
 
 // Every mouse path of the element list and the component reaches the

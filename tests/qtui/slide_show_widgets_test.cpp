@@ -96,6 +96,17 @@ TEST_F(SlideShowWidgets, VistrelSlidesFollowClicksOnThePicture) {
   EXPECT_EQ(chapters->count(), 0);
   EXPECT_EQ(chapters->currentText(), "");
   EXPECT_EQ(list->count(), 0);
+
+  // A book opened in another folder, then File > Open cancelled: the
+  // viewer is empty and shows the front picture all the same.
+  folder.Write("other/TALK.TXT", "\"Talk\",0\r\n");
+  fileAnswers.push_back(folder.Path() + "other/TALK.TXT");
+  ChooseMenu(window.mnuFOpen);
+  ASSERT_EQ(chapters->currentText(), "Talk");
+  ChooseMenu(window.mnuFOpen);
+  EXPECT_EQ(chapters->count(), 0);
+  EXPECT_TRUE(Shows(window.Image1, "FrontPic.emf"));
+  Shot(window, "vistrel_front_picture_after_a_cancelled_open");
 }
 
 }  // namespace

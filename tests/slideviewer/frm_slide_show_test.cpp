@@ -293,6 +293,11 @@ TEST_F(SlideViewerTest, OpenReadsTheChosenBookRelativeToItsFolder) {
   EXPECT_EQ(window.cboChLst.ListCount(), 0);
   EXPECT_EQ(window.lstSlides.ListCount(), 0);
   EXPECT_EQ(sld.NoOfCh, 1);  // the tables keep the book read last
+  // The front picture is the data folder's, whatever folder the dialog left.
+  EXPECT_EQ(window.Image1.PicturePath(), folder.Path() + "data/FrontPic.emf");
+  platform.ExpectOpenDialog(std::nullopt);
+  window.mnuFOpen.Click();
+  EXPECT_EQ(window.Image1.PicturePath(), folder.Path() + "data/FrontPic.emf");
 }
 
 TEST_F(SlideViewerTest, UnreadableChapterIsReportedAndTheSlidesOnScreenStay) {
