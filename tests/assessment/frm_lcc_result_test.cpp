@@ -228,8 +228,9 @@ TEST_F(LccWindowTest, SaveLoadAndExport) {
 }
 
 // Save writes each box's number as typed, up to the fifteen digits its
-// lines hold, not rounded to a Single first; values only shown keep
-// their short form; Load reads them back as Singles.
+// lines hold, not rounded to a Single first; values only shown are written
+// as shown, a box in the exponent form in full digits; Load reads them
+// back as Singles, and a second Save writes what the loaded boxes show.
 TEST_F(LccWindowTest, SaveKeepsTheTypedDigits) {
   w->Box(kRowFdn, 1).Type("1234567.89");
   w->Box(kRowEnv, 1).Type("0.123456789012345678");
@@ -239,11 +240,16 @@ TEST_F(LccWindowTest, SaveKeepsTheTypedDigits) {
   std::string saved = folder.Read("d.LCC");
   EXPECT_EQ(saved.substr(0, 5), "250\r\n");  // stage 0, Foundation: shown, not typed
   EXPECT_NE(saved.find("\r\n1234567.89\r\n0.123456789012346\r\n12500000\r\n"), std::string::npos) << saved;
-  EXPECT_NE(saved.find("\r\n1234.5677\r\n"), std::string::npos);  // a shown Single, to its last digit
+  EXPECT_NE(saved.find("\r\n1234.568\r\n"), std::string::npos);  // the Single 1234.5677 shown
 
   platform.ExpectSaveDialog(folder.Path() + "d.LCC");
   w->mnuFLoad.Click();
   EXPECT_EQ(Text(kRowFdn, 1), "1234568");
+  EXPECT_EQ(Text(kRowFram, 1), "1.25E+07");
+  platform.ExpectSaveDialog(folder.Path() + "e.LCC");
+  w->mnuFSave.Click();
+  EXPECT_NE(folder.Read("e.LCC").find("\r\n1234568\r\n0.1234568\r\n12500000\r\n"), std::string::npos)
+      << folder.Read("e.LCC");
 
   // Typed digits stay through "Update LCC" too.
   w->cmdCopy.Click();
