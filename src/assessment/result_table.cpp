@@ -1,6 +1,8 @@
 #include "assessment/result_table.h"
 
-#include "common/data_file.h"
+#include <cctype>
+#include <cmath>
+
 #include "common/number_text.h"
 
 namespace assessment {
@@ -33,9 +35,38 @@ const std::array<const char*, 13> TabCatUnit = {"",
                                                 "MJ",
                                                 "kg"};
 
-std::string FormatResultTable(const ResultTableContent& c) {
+namespace {
+
+// A box the window filled with a value that is not finite shows "Inf",
+// "-Inf" or "NaN", which the leading-number rule would read as 0.
+double BoxNumber(std::string_view text) {
+  size_t i = text.find_first_not_of(' ');
+  if (i == std::string_view::npos) return 0;
+  const bool minus = text[i] == '-';
+  if (text[i] == '-' || text[i] == '+') ++i;
+  auto startsWith = [&](std::string_view word) {
+    if (text.size() - i < word.size()) return false;
+    for (size_t j = 0; j < word.size(); ++j)
+      if (std::tolower(static_cast<unsigned char>(text[i + j])) != word[j]) return false;
+    return true;
+  };
+  if (startsWith("inf")) return minus ? -HUGE_VAL : HUGE_VAL;
+  if (startsWith("nan")) return std::nan("");
+  return common::LeadingNumber(text);
+}
+
+std::string Trimmed(std::string_view text) {
+  const size_t a = text.find_first_not_of(' ');
+  if (a == std::string_view::npos) return {};
+  return std::string(text.substr(a, text.find_last_not_of(' ') - a + 1));
+}
+
+}  // namespace
+
+common::DataWriter ResultTableWriter(const ResultTableContent& c) {
   common::DataWriter w;
-  auto num = [&](const std::string& box) { w.Dbl(common::LeadingNumber(box)); };
+  // Each number names its row (and its column where the row has several).
+  auto num = [&](const std::string& box, std::string_view field) { w.Dbl(BoxNumber(box), field); };
   auto blanks = [&](int n) {
     for (int i = 0; i < n; ++i) w.Str("");
   };
@@ -54,25 +85,26 @@ std::string FormatResultTable(const ResultTableContent& c) {
   w.EndLine();
   w.Str("Impact Categories").Str("Characterised").Str("Unit").Str("Normalised").Str("Weighted").EndLine();
   for (size_t k = 1; k <= 10; ++k) {
+    const std::string name = Trimmed(TabCatName[k]);
     w.Str(TabCatName[k]);
-    num(c.characterised[k]);
+    num(c.characterised[k], "Characterised " + name);
     w.Str(TabCatUnit[k]);
-    num(c.normalised[k]);
-    num(c.weighted[k]);
+    num(c.normalised[k], "Normalised " + name);
+    num(c.weighted[k], "Weighted " + name);
     w.EndLine();
   }
   w.Str(TabCatName[11]);
-  num(c.energy);
+  num(c.energy, TabCatName[11]);
   w.Str(TabCatUnit[11]).Str(c.totalCaption);
-  num(c.weightedTotal);
+  num(c.weightedTotal, Trimmed(c.totalCaption));
   w.EndLine();
   w.Str(TabCatName[12]);
-  num(c.waste);
+  num(c.waste, TabCatName[12]);
   w.Str(TabCatUnit[12]).Str(c.costCaption);
-  num(c.cost);
+  num(c.cost, Trimmed(c.costCaption));
   w.EndLine();
   w.Str("").Str("").Str("").Str("Total LCA/LCC Score").Str(c.score).EndLine();
-  return w.Text();
+  return w;
 }
 
 }  // namespace assessment

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 #include <memory>
 
 #include "assessment/frm_lcc_result.h"
@@ -158,6 +160,24 @@ TEST_F(LccWindowTest, ConfirmRefusedAfterANewerRunAndReloadedWhenTheRunEnds) {
   EXPECT_EQ(Cost(kRowBldg, 1), 1300.0f);
   w->CostingRunEnded();  // an unloaded window stays unloaded
   EXPECT_FALSE(w->IsLoaded());
+}
+
+// A cost that overflowed shows as Inf; Confirm refuses it with a message
+// and writes nothing.
+TEST_F(LccWindowTest, ConfirmRefusesACostThatIsNotFinite) {
+  w->Unload();
+  prog.assess.LCAResult.FdnCost[1] = std::numeric_limits<float>::infinity();
+  const auto before = prog.assess.LCAResult;
+  platform.AllowAnyMessage();
+  w->Show();
+  EXPECT_EQ(Text(kRowFdn, 1), "Inf");
+  w->cmdCopy.Click();
+  const size_t shown = platform.Messages().size();
+  w->cmdOkay.Click();
+  ASSERT_GT(platform.Messages().size(), shown);
+  EXPECT_EQ(platform.Messages()[shown], "Foundation / As Built: the number is too large. The previous value is kept.");
+  EXPECT_TRUE(w->IsLoaded());
+  EXPECT_EQ(std::memcmp(&prog.assess.LCAResult, &before, sizeof before), 0);
 }
 
 TEST_F(LccWindowTest, ReturnWritesNothing) {
