@@ -1,9 +1,6 @@
 #include "assessment/result_table.h"
 
-#include <cctype>
-#include <cmath>
-
-#include "common/number_text.h"
+#include "assessment/non_finite_text.h"
 
 namespace assessment {
 
@@ -36,24 +33,6 @@ const std::array<const char*, 13> TabCatUnit = {"",
                                                 "kg"};
 
 namespace {
-
-// A box the window filled with a value that is not finite shows "Inf",
-// "-Inf" or "NaN", which the leading-number rule would read as 0.
-double BoxNumber(std::string_view text) {
-  size_t i = text.find_first_not_of(' ');
-  if (i == std::string_view::npos) return 0;
-  const bool minus = text[i] == '-';
-  if (text[i] == '-' || text[i] == '+') ++i;
-  auto startsWith = [&](std::string_view word) {
-    if (text.size() - i < word.size()) return false;
-    for (size_t j = 0; j < word.size(); ++j)
-      if (std::tolower(static_cast<unsigned char>(text[i + j])) != word[j]) return false;
-    return true;
-  };
-  if (startsWith("inf")) return minus ? -HUGE_VAL : HUGE_VAL;
-  if (startsWith("nan")) return std::nan("");
-  return common::LeadingNumber(text);
-}
 
 std::string Trimmed(std::string_view text) {
   const size_t a = text.find_first_not_of(' ');

@@ -118,12 +118,15 @@ TEST_F(LccWindowTest, UpdateRecomputesTotalsFromTheItems) {
     w->cmdUpDate.Click();
     EXPECT_EQ(Text(kRowLift, 4), shown) << text;
   }
-  w->Box(kRowLift, 4).Type("1E39");
-  platform.ExpectMessage("Lifts & Escal. / Demolition: the number is too large. The previous value is kept.");
-  w->cmdOkay.Click();  // the update fails: nothing is confirmed
-  EXPECT_TRUE(w->IsLoaded());
-  EXPECT_EQ(Text(kRowLift, 4), "2000");
-  EXPECT_EQ(Cost(kRowLift, 4), 0.0f);
+  // Beyond the Single range, or typed as a value that is not finite.
+  for (const char* text : {"1E39", "Inf", "-nan"}) {
+    w->Box(kRowLift, 4).Type(text);
+    platform.ExpectMessage("Lifts & Escal. / Demolition: the number is too large. The previous value is kept.");
+    w->cmdOkay.Click();  // the update fails: nothing is confirmed
+    EXPECT_TRUE(w->IsLoaded());
+    EXPECT_EQ(Text(kRowLift, 4), "2000");
+    EXPECT_EQ(Cost(kRowLift, 4), 0.0f);
+  }
 }
 
 TEST_F(LccWindowTest, ViewsKeepTypedItemsAndDropWhatIsTypedInThePredictedView) {
@@ -162,15 +165,20 @@ TEST_F(LccWindowTest, ConfirmRefusedAfterANewerRunAndReloadedWhenTheRunEnds) {
   EXPECT_FALSE(w->IsLoaded());
 }
 
-// A cost that overflowed shows as Inf; Confirm refuses it with a message
-// and writes nothing.
+// A cost that overflowed shows as Inf; Save and Confirm refuse it with a
+// message and write nothing.
 TEST_F(LccWindowTest, ConfirmRefusesACostThatIsNotFinite) {
   w->Unload();
   prog.assess.LCAResult.FdnCost[1] = std::numeric_limits<float>::infinity();
   const auto before = prog.assess.LCAResult;
-  platform.AllowAnyMessage();
   w->Show();
   EXPECT_EQ(Text(kRowFdn, 1), "Inf");
+  platform.ExpectSaveDialog(folder.Path() + "inf.LCC");
+  platform.ExpectMessage("Foundation / As Built: the number is too large. Nothing is saved.");
+  w->mnuFSave.Click();
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() + "inf.LCC"));
+
+  platform.AllowAnyMessage();
   w->cmdCopy.Click();
   const size_t shown = platform.Messages().size();
   w->cmdOkay.Click();
