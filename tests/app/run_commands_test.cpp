@@ -27,6 +27,13 @@ class RunCommandsTest : public testing::Test {
     main.mnuFileOpen.Click();
     ASSERT_EQ(prog.building.Bldg.NoOfFlrGrp, 3);
   }
+  // A copy of the sample office, opened: its files may be changed.
+  void OpenSampleCopy() {
+    std::filesystem::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
+    main.Show();
+    platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
+    main.mnuFileOpen.Click();
+  }
   std::vector<std::string> LastLines(size_t n) const {
     auto lines = main.PicMain.PrintedTexts();
     return {lines.end() - static_cast<long>(n), lines.end()};
@@ -108,11 +115,7 @@ TEST_F(RunCommandsTest, ResetAsksFirst) {
 // with the reason on the next line. A group file that cannot be read stops
 // the run; the message box gives the reason under the error text.
 TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
-  namespace fs = std::filesystem;
-  fs::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
-  main.Show();
-  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
-  main.mnuFileOpen.Click();
+  OpenSampleCopy();
   main.mnuRunLCA.Click();
   ASSERT_TRUE(main.mnuRunLCA.Checked());
   const float whole = prog.assess.LCAResult.BldgImp[0][2];
@@ -131,7 +134,7 @@ TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
   EXPECT_EQ(LastLines(1)[0], "   Impact calculation completed");
   EXPECT_EQ(prog.assess.LCAResult.BldgImp[0][2], whole);
 
-  fs::remove(folder.Path() + "office/ROOF.FLR");
+  std::filesystem::remove(folder.Path() + "office/ROOF.FLR");
   platform.ExpectMessage("Error in reading file: ROOF.FLR Impacting calculation terminated!!\nfile not found: " +
                          folder.Path() + "office/ROOF.FLR");
   main.mnuRunLCA.Click();
@@ -141,11 +144,7 @@ TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
 // A quantity too large for its amounts stops both runs with a message
 // naming where the total overflowed; the last good results stay.
 TEST_F(RunCommandsTest, AnOverflowingQuantityStopsTheRun) {
-  namespace fs = std::filesystem;
-  fs::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
-  main.Show();
-  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
-  main.mnuFileOpen.Click();
+  OpenSampleCopy();
   main.mnuRunLCA.Click();
   main.mnuRunLCC.Click();
   ASSERT_TRUE(main.mnuRunLCA.Checked() && main.mnuRunLCC.Checked());
@@ -178,16 +177,12 @@ TEST_F(RunCommandsTest, AnOverflowingQuantityStopsTheRun) {
 // A material number the database does not hold books nothing; the run goes
 // on and says so once, however many elements name it.
 TEST_F(RunCommandsTest, AMaterialTheDatabaseLacksIsNamedInAWarning) {
-  namespace fs = std::filesystem;
-  fs::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
+  OpenSampleCopy();
   std::string elm = folder.Read("office/GF_RECEPTION.FLE");
   const std::string granite = "\"62\",\"Granite slab (kg)\"";
   ASSERT_NE(elm.find(granite), std::string::npos);
   elm.replace(elm.find(granite), granite.size(), "\"400\",\"Unknown\"");
   folder.Write("office/GF_RECEPTION.FLE", elm);
-  main.Show();
-  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
-  main.mnuFileOpen.Click();
   main.mnuRunLCA.Click();
   EXPECT_TRUE(main.mnuRunLCA.Checked());
   const std::string warning =
