@@ -1,6 +1,9 @@
 // The Run menu: the life-cycle impact and cost runs, the operating-energy
 // calculation, and the reset of the selection for assessment.
 #include "app/main_window.h"
+
+#include <memory>
+
 #include "assessment/calculation.h"
 #include "assessment/results.h"
 #include "assessment/selection.h"
@@ -20,7 +23,8 @@ void frmMain::mnuRunOprEgy_Click() {
 
 // Runs the stages of one mode; false (after showing the stage's error
 // text) when a stage failed. The menu entry's check mark goes off at the
-// start, so results of a failed run never look complete.
+// start, so results of a failed run never look complete, and a failed run
+// puts the last good results back: its partial sums are never handed on.
 bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char* commenced, const char* completed) {
   if (prog_.building.Bldg.ProjFile.empty()) {
     MsgBox("Open a project file first!!");
@@ -36,6 +40,8 @@ bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char*
   NewMsg = commenced;
   ShowMessage();
   std::string errText;
+  const auto lastResults = std::make_unique<const common::LCAResultRec>(prog_.assess.LCAResult);
+  const auto lastGroups = std::make_unique<const common::GroupResultRec>(prog_.assess.GroupResult);
   ModCal::ClearResults(prog_.assess, mode);
   ModCal::RunContext run;
   for (int stage = 1; stage <= lastStage; ++stage) {
@@ -44,6 +50,8 @@ bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char*
     GetPlatform().RepaintNow();
     ModCal::CalcStage(prog_, mode, stage, errText, run);
     if (!errText.empty()) {
+      prog_.assess.LCAResult = *lastResults;
+      prog_.assess.GroupResult = *lastGroups;
       MsgBox(common::WithReason(errText, run.reason));
       return false;
     }

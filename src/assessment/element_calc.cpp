@@ -9,6 +9,7 @@
 #include "assessment/formula_machine.h"
 #include "assessment/lcia_database.h"
 #include "assessment/results.h"
+#include "assessment/run_overflow.h"
 #include "building/element_file.h"
 #include "building/element_library.h"
 #include "common/failure_text.h"
@@ -241,7 +242,20 @@ void CalcElm(common::Program& prog, int mode, int stage, std::string& errText, R
       return;
   }
   b.CurElm = e.rec;
-  errText = e.rec.ElmTypeNo == 0 ? CalcGeneric(prog, mode, stage, e, run) : CalcLibrary(prog, mode, stage, e, run);
+  const bool generic = e.rec.ElmTypeNo == 0;
+  errText = generic ? CalcGeneric(prog, mode, stage, e, run) : CalcLibrary(prog, mode, stage, e, run);
+  if (!errText.empty()) return;
+  // A quantity too large for its amounts ends the run here; a library
+  // element's bookings fail as its formulas do.
+  const auto& sum = prog.assess.CompSum;
+  const size_t i = static_cast<size_t>(b.SelElmIdx);
+  const LevelAmounts amounts{sum.CompElmImp[i], sum.CompElmEgy[i], sum.CompElmWaste[i], sum.CompElmCost[i]};
+  if (generic) {
+    Overflowed(mode, amounts, e.rec.ElmFile, e.rec.ElmFile, errText, run.reason);
+  } else if (auto amount = FirstNonFinite(mode, amounts); !amount.empty()) {
+    errText = kOperationsLibraryError;
+    run.reason = OverflowReason(amount, e.rec.ElmFile);
+  }
 }
 
 }  // namespace ModCal

@@ -193,9 +193,10 @@ void frmLCCResult::ShowColumn(const LccValues& v) {
     for (int row = 0; row < kLccRows; ++row) ShowValue(row, s, v[static_cast<size_t>(row)][static_cast<size_t>(s)]);
 }
 
-std::optional<double> frmLCCResult::ReadBoxNumber(int row, int stage) {
+std::optional<double> frmLCCResult::ReadBoxNumber(int row, int stage, bool asShown) {
   auto& box = Box(row, stage);
-  double number = shown_[static_cast<size_t>(row)][static_cast<size_t>(stage)].Read(box, LccBoxNumber);
+  double number = asShown ? LccBoxNumber(box.Text())
+                          : shown_[static_cast<size_t>(row)][static_cast<size_t>(stage)].Read(box, LccBoxNumber);
   if (common::ToSingle(number)) return number;
   if (badBox_.empty())
     badBox_ = forms::PlainCaption(RowLabel(row).Caption()) + " / " + lblStage[static_cast<size_t>(stage)].Caption();
@@ -218,7 +219,7 @@ std::optional<LccNumbers> frmLCCResult::ReadAllBoxes(const std::string& conseque
   bool ok = true;
   for (int s = 0; s < kLccStages; ++s)
     for (int row = 0; row < kLccRows; ++row) {
-      auto x = ReadBoxNumber(row, s);
+      auto x = ReadBoxNumber(row, s, true);
       if (x) v[static_cast<size_t>(row)][static_cast<size_t>(s)] = *x;
       ok = ok && x.has_value();
     }

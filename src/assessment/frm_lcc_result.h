@@ -77,12 +77,14 @@ class frmLCCResult : public forms::Form {
   void ShowValue(int row, int stage, common::Single value);
   void ShowColumn(const LccValues& v);
   // A box's number as read (the value shown, or the typed text in double
-  // precision); nothing (and the box remembered for the message) when it
-  // lies beyond the Single range.
-  std::optional<double> ReadBoxNumber(int row, int stage);
+  // precision; `asShown`: always its text, as the files take it); nothing
+  // (and the box remembered for the message) when it lies beyond the
+  // Single range.
+  std::optional<double> ReadBoxNumber(int row, int stage, bool asShown = false);
   // The same stored as a Single.
   std::optional<common::Single> ReadBox(int row, int stage);
-  // All 60 boxes as read, or nothing after a message ending in `consequence`.
+  // The numbers of all 60 boxes' texts, or nothing after a message ending
+  // in `consequence`.
   std::optional<LccNumbers> ReadAllBoxes(const std::string& consequence);
   void ReportBadBox(const std::string& consequence);
   // Re-totals `v`; false after a message when a total would not fit.

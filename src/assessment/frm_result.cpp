@@ -476,7 +476,7 @@ void frmResult::mnuExpTab_Click() {
   t.totalCaption = txtWN[0].Text();
   t.costCaption = txtBN[0].Text();
   std::string why;
-  bool written = common::WriteFileSafely(*chosen, FormatResultTable(t), &why);
+  bool written = common::WriteDataFile(*chosen, ResultTableWriter(t), &why);
   RestoreProjectFolder(prog_.building.ProjDir);
   if (!written) MsgBox(common::WithReason(kTableFailed, why));
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/number_text.h"
+#include "assessment/non_finite_text.h"
 
 namespace assessment {
 
@@ -80,7 +80,7 @@ double LccBoxNumber(std::string_view text) {
   std::string compact;
   for (char c : text)
     if (c != ' ' && c != '\t') compact += c;
-  return common::LeadingNumber(compact);
+  return BoxNumber(compact);
 }
 
 }  // namespace assessment

@@ -36,7 +36,8 @@ void WriteCostCells(common::LCAResultRec& r, const LccValues& v);
 bool RecalcTotals(LccValues& v);
 
 // The number in a box of this window: blanks anywhere are skipped, then
-// the leading-number rule ("1 500" -> 1500, "1,500" -> 1, "abc" -> 0).
+// the leading-number rule ("1 500" -> 1500, "1,500" -> 1, "abc" -> 0);
+// "Inf" and "NaN" read as what they spell.
 double LccBoxNumber(std::string_view text);
 
 }  // namespace assessment

@@ -1,7 +1,6 @@
 #include "assessment/result_table.h"
 
-#include "common/data_file.h"
-#include "common/number_text.h"
+#include "assessment/non_finite_text.h"
 
 namespace assessment {
 
@@ -33,9 +32,20 @@ const std::array<const char*, 13> TabCatUnit = {"",
                                                 "MJ",
                                                 "kg"};
 
-std::string FormatResultTable(const ResultTableContent& c) {
+namespace {
+
+std::string Trimmed(std::string_view text) {
+  const size_t a = text.find_first_not_of(' ');
+  if (a == std::string_view::npos) return {};
+  return std::string(text.substr(a, text.find_last_not_of(' ') - a + 1));
+}
+
+}  // namespace
+
+common::DataWriter ResultTableWriter(const ResultTableContent& c) {
   common::DataWriter w;
-  auto num = [&](const std::string& box) { w.Dbl(common::LeadingNumber(box)); };
+  // Each number names its row (and its column where the row has several).
+  auto num = [&](const std::string& box, std::string_view field) { w.Dbl(BoxNumber(box), field); };
   auto blanks = [&](int n) {
     for (int i = 0; i < n; ++i) w.Str("");
   };
@@ -54,25 +64,26 @@ std::string FormatResultTable(const ResultTableContent& c) {
   w.EndLine();
   w.Str("Impact Categories").Str("Characterised").Str("Unit").Str("Normalised").Str("Weighted").EndLine();
   for (size_t k = 1; k <= 10; ++k) {
+    const std::string name = Trimmed(TabCatName[k]);
     w.Str(TabCatName[k]);
-    num(c.characterised[k]);
+    num(c.characterised[k], "Characterised " + name);
     w.Str(TabCatUnit[k]);
-    num(c.normalised[k]);
-    num(c.weighted[k]);
+    num(c.normalised[k], "Normalised " + name);
+    num(c.weighted[k], "Weighted " + name);
     w.EndLine();
   }
   w.Str(TabCatName[11]);
-  num(c.energy);
+  num(c.energy, TabCatName[11]);
   w.Str(TabCatUnit[11]).Str(c.totalCaption);
-  num(c.weightedTotal);
+  num(c.weightedTotal, Trimmed(c.totalCaption));
   w.EndLine();
   w.Str(TabCatName[12]);
-  num(c.waste);
+  num(c.waste, TabCatName[12]);
   w.Str(TabCatUnit[12]).Str(c.costCaption);
-  num(c.cost);
+  num(c.cost, Trimmed(c.costCaption));
   w.EndLine();
   w.Str("").Str("").Str("").Str("Total LCA/LCC Score").Str(c.score).EndLine();
-  return w.Text();
+  return w;
 }
 
 }  // namespace assessment

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "common/data_file.h"
+
 namespace assessment {
 
 // The category row captions and units of the table; index 0 is empty,
@@ -22,7 +24,8 @@ struct ResultTableContent {
 };
 
 // The 20 lines; box texts become numbers by the leading-number rule (an
-// empty box gives 0), the score is written as its text.
-std::string FormatResultTable(const ResultTableContent& c);
+// empty box gives 0), the score is written as its text. A box showing a
+// value that is not finite ("Inf", "NaN") fails the writer, naming the box.
+common::DataWriter ResultTableWriter(const ResultTableContent& c);
 
 }  // namespace assessment

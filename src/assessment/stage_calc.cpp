@@ -6,9 +6,12 @@
 #include "assessment/factors.h"
 #include "assessment/lcia_database.h"
 #include "assessment/results.h"
+#include "assessment/run_overflow.h"
 
 namespace ModCal {
 namespace {
+
+constexpr const char* kTerminated = " Impacting calculation terminated!!";
 
 using common::Array2;
 using common::Array3;
@@ -64,7 +67,7 @@ void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, 
     }
     CalcGrp(prog, mode, stage, errText, run);
     if (!errText.empty()) {
-      errText += " Impacting calculation terminated!!";
+      errText += kTerminated;
       return;
     }
     const double q = qtys[gi];
@@ -87,6 +90,19 @@ void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, 
       double w = static_cast<Single>(q * sum.GrpWaste);
       book(cells.grpWaste[gi][s], cells.grpWaste[gi][0], cells.waste[s], cells.waste[0], w);
     }
+    // A total that overflowed names the group whose booking took it there.
+    auto overflowed = [&](const LevelAmounts& a, const std::string& what) {
+      if (!Overflowed(mode, a, what, files[gi], errText, run.reason)) return false;
+      errText += kTerminated;
+      return true;
+    };
+    const std::string kindTotal = std::string("the ") + kind.grpTypeName;
+    for (size_t st : {s, size_t{0}}) {
+      if (overflowed({cells.grpImp[gi][st], cells.grpEgy[gi][st], cells.grpWaste[gi][st], cells.grpCost[gi][st]},
+                     files[gi]) ||
+          overflowed({cells.imp[st], cells.egy[st], cells.waste[st], cells.cost[st]}, kindTotal))
+        return;
+    }
     if (!cells.typeImp) continue;
     // Per-type totals over the components this group computed.
     const auto& grp = b.CurGrp;
@@ -94,8 +110,7 @@ void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, 
       const size_t ci = static_cast<size_t>(c);
       const int t = grp.GrpCompType[ci];
       if (t < 0 || t >= static_cast<int>(T)) {
-        errText = "Component type " + std::to_string(t) + " out of range Err with " + grp.GrpFile +
-                  " Impacting calculation terminated!!";
+        errText = "Component type " + std::to_string(t) + " out of range Err with " + grp.GrpFile + kTerminated;
         return;
       }
       const size_t ti = static_cast<size_t>(t);
@@ -118,6 +133,12 @@ void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, 
         Add((*cells.typeWaste)[ti][0], w);
       }
     }
+    for (size_t t = 0; t < T; ++t)
+      for (size_t st : {s, size_t{0}})
+        if (overflowed(
+                {(*cells.typeImp)[t][st], (*cells.typeEgy)[t][st], (*cells.typeWaste)[t][st], (*cells.typeCost)[t][st]},
+                kindTotal + " of component type " + std::to_string(t)))
+          return;
   }
 }
 
@@ -126,24 +147,13 @@ void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, 
 static_assert(common::kAnnPaD + 1 == std::tuple_size_v<decltype(common::LCAResultRec::SerTypeEgy)>);
 
 // Stage 3: the annual energy of the services over the 50-year life,
-// electricity per services type and town gas per system.
-void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, RunContext& run) {
+// electricity per services type and town gas per system (whose services
+// types the caller has checked).
+void BookOperatingEnergy(common::Program& prog, int mode, RunContext& run) {
   auto& r = prog.assess.LCAResult;
   const auto& nac = prog.plant.NAC;
   const auto& mat = prog.assess.mat;
   const auto& ann = prog.sim.AnnEgy;
-  if (nac.NoOfGasSys < 0 || nac.NoOfGasSys > 10) {
-    errText = "No. of town gas systems out of range Impacting calculation terminated!!";
-    return;
-  }
-  for (int j = 1; j <= nac.NoOfGasSys; ++j) {
-    int t = nac.GasSubSys[static_cast<size_t>(j)];
-    if (t < 0 || t > 4) {
-      errText =
-          "Sub-system of town gas system " + std::to_string(j) + " out of range Impacting calculation terminated!!";
-      return;
-    }
-  }
   auto book = [&](size_t t, double energy, const std::array<double, 10>* factors) {
     if (mode == kModeCosting) {
       Add(r.SerTypeCost[t][3], energy);
@@ -201,6 +211,36 @@ void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, 
   }
 }
 
+// Stage 3, then its totals checked: a total that overflowed ends the run.
+void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, RunContext& run) {
+  const auto& nac = prog.plant.NAC;
+  if (nac.NoOfGasSys < 0 || nac.NoOfGasSys > 10) {
+    errText = std::string("No. of town gas systems out of range") + kTerminated;
+    return;
+  }
+  for (int j = 1; j <= nac.NoOfGasSys; ++j) {
+    int t = nac.GasSubSys[static_cast<size_t>(j)];
+    if (t < 0 || t > 4) {
+      errText = "Sub-system of town gas system " + std::to_string(j) + " out of range" + kTerminated;
+      return;
+    }
+  }
+  BookOperatingEnergy(prog, mode, run);
+  const auto& r = prog.assess.LCAResult;
+  for (size_t st : {size_t{3}, size_t{0}}) {
+    bool over = Overflowed(mode, {r.SerImp[st], r.SerEgy[st], r.SerWaste[st], r.SerCost[st]}, "the Services",
+                           "the operating energy", errText, run.reason);
+    for (size_t t = 0; t < r.SerTypeImp.size() && !over; ++t)
+      over = Overflowed(mode, {r.SerTypeImp[t][st], r.SerTypeEgy[t][st], r.SerTypeWaste[t][st], r.SerTypeCost[t][st]},
+                        "the Services of component type " + std::to_string(t), "the operating energy", errText,
+                        run.reason);
+    if (over) {
+      errText += kTerminated;
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 void CalcStage(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run) {
@@ -244,6 +284,12 @@ void CalcStage(common::Program& prog, int mode, int stage, std::string& errText,
     r.BldgEgy[s] = static_cast<Single>(static_cast<double>(r.FlrEgy[s]) + r.FdnEgy[s] + r.SerEgy[s]);
     r.BldgWaste[s] = static_cast<Single>(static_cast<double>(r.FlrWaste[s]) + r.FdnWaste[s] + r.SerWaste[s]);
   }
+  for (size_t s : {static_cast<size_t>(stage), size_t{0}})
+    if (Overflowed(mode, {r.BldgImp[s], r.BldgEgy[s], r.BldgWaste[s], r.BldgCost[s]}, "the building", "the building",
+                   errText, run.reason)) {
+      errText += kTerminated;
+      return;
+    }
 }
 
 }  // namespace ModCal

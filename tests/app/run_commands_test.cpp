@@ -27,6 +27,13 @@ class RunCommandsTest : public testing::Test {
     main.mnuFileOpen.Click();
     ASSERT_EQ(prog.building.Bldg.NoOfFlrGrp, 3);
   }
+  // A copy of the sample office, opened: its files may be changed.
+  void OpenSampleCopy() {
+    std::filesystem::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
+    main.Show();
+    platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
+    main.mnuFileOpen.Click();
+  }
   std::vector<std::string> LastLines(size_t n) const {
     auto lines = main.PicMain.PrintedTexts();
     return {lines.end() - static_cast<long>(n), lines.end()};
@@ -73,16 +80,22 @@ TEST_F(RunCommandsTest, CostRunStopsAtStageThreeAndOpensTheCostWindow) {
   EXPECT_GT(prog.assess.LCAResult.BldgCost[1], 0);
 }
 
+// A failed run leaves the last good results as they were: none of its
+// partial sums are handed on.
 TEST_F(RunCommandsTest, AFailedStageShowsItsTextAndLeavesTheEntryUnchecked) {
   StartWithSampleProject();
   main.mnuRunLCA.Click();
   ASSERT_TRUE(main.mnuRunLCA.Checked());
+  const common::LCAResultRec results = prog.assess.LCAResult;
+  const common::GroupResultRec groups = prog.assess.GroupResult;
   prog.plant.NAC.NoOfGasSys = 1;
   prog.plant.NAC.GasSubSys[1] = 7;
   platform.ExpectMessage("Sub-system of town gas system 1 out of range Impacting calculation terminated!!");
   main.mnuRunLCA.Click();
   EXPECT_EQ(LastLines(1)[0], "   Stage 3 in progress");
   EXPECT_FALSE(main.mnuRunLCA.Checked());
+  EXPECT_EQ(prog.assess.LCAResult, results);
+  EXPECT_EQ(prog.assess.GroupResult, groups);
 }
 
 TEST_F(RunCommandsTest, ResetAsksFirst) {
@@ -102,11 +115,7 @@ TEST_F(RunCommandsTest, ResetAsksFirst) {
 // with the reason on the next line. A group file that cannot be read stops
 // the run; the message box gives the reason under the error text.
 TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
-  namespace fs = std::filesystem;
-  fs::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
-  main.Show();
-  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
-  main.mnuFileOpen.Click();
+  OpenSampleCopy();
   main.mnuRunLCA.Click();
   ASSERT_TRUE(main.mnuRunLCA.Checked());
   const float whole = prog.assess.LCAResult.BldgImp[0][2];
@@ -125,26 +134,55 @@ TEST_F(RunCommandsTest, AShortUserValueFileOfAGenericElementGivesTheDefaults) {
   EXPECT_EQ(LastLines(1)[0], "   Impact calculation completed");
   EXPECT_EQ(prog.assess.LCAResult.BldgImp[0][2], whole);
 
-  fs::remove(folder.Path() + "office/ROOF.FLR");
+  std::filesystem::remove(folder.Path() + "office/ROOF.FLR");
   platform.ExpectMessage("Error in reading file: ROOF.FLR Impacting calculation terminated!!\nfile not found: " +
                          folder.Path() + "office/ROOF.FLR");
   main.mnuRunLCA.Click();
   EXPECT_FALSE(main.mnuRunLCA.Checked());
 }
 
+// A quantity too large for its amounts stops both runs with a message
+// naming where the total overflowed; the last good results stay.
+TEST_F(RunCommandsTest, AnOverflowingQuantityStopsTheRun) {
+  OpenSampleCopy();
+  main.mnuRunLCA.Click();
+  main.mnuRunLCC.Click();
+  ASSERT_TRUE(main.mnuRunLCA.Checked() && main.mnuRunLCC.Checked());
+  const common::LCAResultRec results = prog.assess.LCAResult;
+
+  const std::string elm = folder.Read("office/GF_RECEPTION.FLE");
+  struct Row {
+    forms::Menu* entry;
+    const char* quantity;  // of granite, in place of 450
+    const char* amount;    // that overflows
+  } rows[] = {
+      {&main.mnuRunLCA, "3E+36", "impact category 6"},
+      {&main.mnuRunLCC, "3E+37", "cost"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.quantity);
+    std::string spoilt = elm;
+    spoilt.replace(spoilt.find("\"450\""), 5, std::string("\"") + row.quantity + "\"");
+    folder.Write("office/GF_RECEPTION.FLE", spoilt);
+    platform.ExpectMessage(
+        "Total out of range in GF_RECEPTION.FLE Err with GF_CONTENTS.FLC Err with GROUND_FLOOR.FLR Impacting "
+        "calculation terminated!!\nthe " +
+        std::string(row.amount) + " of GF_RECEPTION.FLE is not a finite number (an overflow)");
+    row.entry->Click();
+    EXPECT_FALSE(row.entry->Checked());
+    EXPECT_EQ(prog.assess.LCAResult, results);
+  }
+}
+
 // A material number the database does not hold books nothing; the run goes
 // on and says so once, however many elements name it.
 TEST_F(RunCommandsTest, AMaterialTheDatabaseLacksIsNamedInAWarning) {
-  namespace fs = std::filesystem;
-  fs::copy(std::string(OSTREVO_SOURCE_DIR) + "/samples/office", folder.Path() + "office");
+  OpenSampleCopy();
   std::string elm = folder.Read("office/GF_RECEPTION.FLE");
   const std::string granite = "\"62\",\"Granite slab (kg)\"";
   ASSERT_NE(elm.find(granite), std::string::npos);
   elm.replace(elm.find(granite), granite.size(), "\"400\",\"Unknown\"");
   folder.Write("office/GF_RECEPTION.FLE", elm);
-  main.Show();
-  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.PRJ");
-  main.mnuFileOpen.Click();
   main.mnuRunLCA.Click();
   EXPECT_TRUE(main.mnuRunLCA.Checked());
   const std::string warning =

@@ -338,12 +338,22 @@ TEST_F(CalculationTest, SelectionDecidesWhatIsRead) {
   EXPECT_EQ(prog->assess.LCAResult.FdnImp[1][4], 0);
 }
 
+// Replaces `from` by `to` in a file of the project.
+void Edit(SmallProject& t, const std::string& file, const std::string& from, const std::string& to) {
+  std::string text = t.folder.Read("proj/" + file);
+  ASSERT_NE(text.find(from), std::string::npos) << file;
+  text.replace(text.find(from), from.size(), to);
+  t.folder.Write("proj/" + file, text);
+}
+
 TEST_F(CalculationTest, ErrorChainsStopTheRun) {
   struct Case {
     const char* what;
     std::function<void(SmallProject&)> spoil;
     std::string message;
     int failingStage;
+    std::string reason = "";  // shown under the message
+    int mode = kModeAssessment;
   } cases[] = {
       {"missing component file", [](SmallProject& t) { std::remove((t.prog->building.ProjDir + "B.FLC").c_str()); },
        "Error in reading component data!! B.FLC Err with B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
@@ -364,21 +374,53 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
          t.prog->plant.NAC.GasSubSys[1] = 7;
        },
        "Sub-system of town gas system 1 out of range Impacting calculation terminated!!", 3},
+      // Quantities too large for their amounts stop the run where a total
+      // stops being finite, naming it.
+      {"3E+36 in a generic element", [](SmallProject& t) { Edit(t, "GEN.FLE", "\"10\"", "\"3E+36\""); },
+       "Total out of range in G.FLR Impacting calculation terminated!!", 1,
+       "the impact category 2 of G.FLR is not a finite number (an overflow)"},
+      {"3E+36 in a library element", [](SmallProject& t) { Edit(t, "LIB.FLE", "\"4\"", "\"3E+36\""); },
+       "Error reading operations library. Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
+       "the impact category 1 of LIB.FLE is not a finite number (an overflow)"},
+      {"3E+36 in a library element, costing", [](SmallProject& t) { Edit(t, "LIB.FLE", "\"4\"", "\"3E+36\""); },
+       "Total out of range in G.FLR Err with G.FLR Impacting calculation terminated!!", 1,
+       "the cost of G.FLR is not a finite number (an overflow)", kModeCosting},
+      {"3E+38 in a generic element, costing", [](SmallProject& t) { Edit(t, "GEN.FLE", "\"10\"", "\"3E+38\""); },
+       "Total out of range in GEN.FLE Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
+       "the cost of GEN.FLE is not a finite number (an overflow)", kModeCosting},
+      {"town gas beyond the range",
+       [](SmallProject& t) {
+         t.prog->plant.NAC.NoOfGasSys = 1;
+         t.prog->plant.NAC.GasSubSys[1] = 1;
+         t.prog->plant.NAC.GasEgy[1] = 1e37f;
+       },
+       "Total out of range in the operating energy Impacting calculation terminated!!", 3,
+       "the impact category 1 of the Services is not a finite number (an overflow)"},
+      {"two elements whose sum overflows",
+       [](SmallProject& t) {
+         Edit(t, "GEN.FLE", "\"10\"", "\"1.5E+37\"");
+         Edit(t, "LIB.FLE", "\"4\"", "\"5E+35\"");
+       },
+       "Total out of range in A.FLC Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
+       "the impact category 10 of A.FLC is not a finite number (an overflow)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SmallProject fresh;
     c.spoil(fresh);
-    ModCal::ClearResults(fresh.prog->assess, kModeAssessment);
+    ModCal::ClearResults(fresh.prog->assess, c.mode);
     ModCal::RunContext run;
     std::string errText;
     int stage = 1;
     for (; stage <= 4; ++stage) {
-      ModCal::CalcStage(*fresh.prog, kModeAssessment, stage, errText, run);
+      ModCal::CalcStage(*fresh.prog, c.mode, stage, errText, run);
       if (!errText.empty()) break;
     }
     EXPECT_EQ(errText, c.message);
     EXPECT_EQ(stage, c.failingStage);
+    if (!c.reason.empty()) {
+      EXPECT_EQ(run.reason, c.reason);
+    }
   }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "assessment/case_result.h"
 #include "assessment/factors.h"
@@ -105,19 +107,41 @@ TEST(CaseResult, ChoicesWithoutASourceComputeNothing) {
 }
 
 // The weighted total is a Single sum in category order: 2^24 + 1 + 1 stays
-// 2^24 in single precision, where a double sum would give 2^24 + 2.
+// 2^24 in single precision, where a double sum would give 2^24 + 2. Each
+// category alone, with its own weight, reaches the total.
 TEST(CaseResult, WeightedTotalIsTheSingleSumInOrder) {
-  auto rec = std::make_unique<Records>();
-  rec->lca.BldgImp[1][1] = 16777216.0f;
-  rec->lca.BldgImp[1][2] = 1;
-  rec->lca.BldgImp[1][3] = 1;
-  common::FactorTables f = Defaults();
-  f.NormFtr.fill(1);
-  f.WgtFtr.fill(1);
-  common::CaseResultRec shown;
-  assessment::StageScores scores;
-  ASSERT_TRUE(assessment::ComputeShownResult(rec->lca, rec->grp, {2, 0, -1, -1, 1}, f, shown, scores));
-  EXPECT_EQ(shown.Res[0][1][0], 16777216.0f);
+  struct Row {
+    std::vector<std::pair<size_t, Single>> impacts;  // category, characterised value
+    Single total;
+  };
+  const Row rows[] = {
+      {{{1, 16777216.0f}, {2, 1}, {3, 1}}, 16777216.0f},
+      {{{1, 3}}, 3 * 1},
+      {{{2, 3}}, 3 * 2},
+      {{{3, 3}}, 3 * 3},
+      {{{4, 3}}, 3 * 4},
+      {{{5, 3}}, 3 * 5},
+      {{{6, 3}}, 3 * 6},
+      {{{7, 3}}, 3 * 7},
+      {{{8, 3}}, 3 * 8},
+      {{{9, 3}}, 3 * 9},
+      {{{10, 3}}, 3 * 10},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "first category " << row.impacts.front().first);
+    auto rec = std::make_unique<Records>();
+    for (const auto& [k, v] : row.impacts) rec->lca.BldgImp[1][k] = v;
+    common::FactorTables f = Defaults();
+    f.NormFtr.fill(1);
+    f.WgtFtr.fill(1);
+    // A weight per category, so that each one shows which category counted.
+    if (row.impacts.size() == 1)
+      for (size_t k = 1; k <= 10; ++k) f.WgtFtr[k] = static_cast<Single>(k);
+    common::CaseResultRec shown;
+    assessment::StageScores scores;
+    ASSERT_TRUE(assessment::ComputeShownResult(rec->lca, rec->grp, {2, 0, -1, -1, 1}, f, shown, scores));
+    EXPECT_EQ(shown.Res[0][1][0], row.total);
+  }
 }
 
 TEST(CaseResult, NormalisedAndWeightedFollowTheFactors) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 #include <memory>
 
 #include "assessment/frm_lcc_result.h"
@@ -116,12 +118,15 @@ TEST_F(LccWindowTest, UpdateRecomputesTotalsFromTheItems) {
     w->cmdUpDate.Click();
     EXPECT_EQ(Text(kRowLift, 4), shown) << text;
   }
-  w->Box(kRowLift, 4).Type("1E39");
-  platform.ExpectMessage("Lifts & Escal. / Demolition: the number is too large. The previous value is kept.");
-  w->cmdOkay.Click();  // the update fails: nothing is confirmed
-  EXPECT_TRUE(w->IsLoaded());
-  EXPECT_EQ(Text(kRowLift, 4), "2000");
-  EXPECT_EQ(Cost(kRowLift, 4), 0.0f);
+  // Beyond the Single range, or typed as a value that is not finite.
+  for (const char* text : {"1E39", "Inf", "-nan"}) {
+    w->Box(kRowLift, 4).Type(text);
+    platform.ExpectMessage("Lifts & Escal. / Demolition: the number is too large. The previous value is kept.");
+    w->cmdOkay.Click();  // the update fails: nothing is confirmed
+    EXPECT_TRUE(w->IsLoaded());
+    EXPECT_EQ(Text(kRowLift, 4), "2000");
+    EXPECT_EQ(Cost(kRowLift, 4), 0.0f);
+  }
 }
 
 TEST_F(LccWindowTest, ViewsKeepTypedItemsAndDropWhatIsTypedInThePredictedView) {
@@ -158,6 +163,29 @@ TEST_F(LccWindowTest, ConfirmRefusedAfterANewerRunAndReloadedWhenTheRunEnds) {
   EXPECT_EQ(Cost(kRowBldg, 1), 1300.0f);
   w->CostingRunEnded();  // an unloaded window stays unloaded
   EXPECT_FALSE(w->IsLoaded());
+}
+
+// A cost that overflowed shows as Inf; Save and Confirm refuse it with a
+// message and write nothing.
+TEST_F(LccWindowTest, ConfirmRefusesACostThatIsNotFinite) {
+  w->Unload();
+  prog.assess.LCAResult.FdnCost[1] = std::numeric_limits<float>::infinity();
+  const auto before = prog.assess.LCAResult;
+  w->Show();
+  EXPECT_EQ(Text(kRowFdn, 1), "Inf");
+  platform.ExpectSaveDialog(folder.Path() + "inf.LCC");
+  platform.ExpectMessage("Foundation / As Built: the number is too large. Nothing is saved.");
+  w->mnuFSave.Click();
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() + "inf.LCC"));
+
+  platform.AllowAnyMessage();
+  w->cmdCopy.Click();
+  const size_t shown = platform.Messages().size();
+  w->cmdOkay.Click();
+  ASSERT_GT(platform.Messages().size(), shown);
+  EXPECT_EQ(platform.Messages()[shown], "Foundation / As Built: the number is too large. The previous value is kept.");
+  EXPECT_TRUE(w->IsLoaded());
+  EXPECT_EQ(std::memcmp(&prog.assess.LCAResult, &before, sizeof before), 0);
 }
 
 TEST_F(LccWindowTest, ReturnWritesNothing) {
@@ -228,8 +256,9 @@ TEST_F(LccWindowTest, SaveLoadAndExport) {
 }
 
 // Save writes each box's number as typed, up to the fifteen digits its
-// lines hold, not rounded to a Single first; values only shown keep
-// their short form; Load reads them back as Singles.
+// lines hold, not rounded to a Single first; values only shown are written
+// as shown, a box in the exponent form in full digits; Load reads them
+// back as Singles, and a second Save writes what the loaded boxes show.
 TEST_F(LccWindowTest, SaveKeepsTheTypedDigits) {
   w->Box(kRowFdn, 1).Type("1234567.89");
   w->Box(kRowEnv, 1).Type("0.123456789012345678");
@@ -239,11 +268,16 @@ TEST_F(LccWindowTest, SaveKeepsTheTypedDigits) {
   std::string saved = folder.Read("d.LCC");
   EXPECT_EQ(saved.substr(0, 5), "250\r\n");  // stage 0, Foundation: shown, not typed
   EXPECT_NE(saved.find("\r\n1234567.89\r\n0.123456789012346\r\n12500000\r\n"), std::string::npos) << saved;
-  EXPECT_NE(saved.find("\r\n1234.5677\r\n"), std::string::npos);  // a shown Single, to its last digit
+  EXPECT_NE(saved.find("\r\n1234.568\r\n"), std::string::npos);  // the Single 1234.5677 shown
 
   platform.ExpectSaveDialog(folder.Path() + "d.LCC");
   w->mnuFLoad.Click();
   EXPECT_EQ(Text(kRowFdn, 1), "1234568");
+  EXPECT_EQ(Text(kRowFram, 1), "1.25E+07");
+  platform.ExpectSaveDialog(folder.Path() + "e.LCC");
+  w->mnuFSave.Click();
+  EXPECT_NE(folder.Read("e.LCC").find("\r\n1234568\r\n0.1234568\r\n12500000\r\n"), std::string::npos)
+      << folder.Read("e.LCC");
 
   // Typed digits stay through "Update LCC" too.
   w->cmdCopy.Click();

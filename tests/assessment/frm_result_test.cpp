@@ -288,6 +288,18 @@ TEST_F(ResultWindowTest, ExportTableAndCharts) {
   platform.ExpectMessage("Failed to write results in table!!");
   w->mnuExpTab.Click();
 
+  // A figure that overflowed shows as Inf: the table is refused, naming
+  // it, and no file is made.
+  prog.assess.LCAResult.BldgEgy[1] = std::numeric_limits<float>::infinity();
+  w->cmdShowRes.Click();
+  ASSERT_EQ(w->txtLCEA.Text(), "Inf");
+  const std::string over = folder.Path() + "over.CSV";
+  platform.ExpectOpenDialog(over);
+  platform.ExpectMessage("Failed to write results in table!!\ncannot save " + over +
+                         ": the value of 11. Energy Use on line 18 is not a finite number (an overflow)");
+  w->mnuExpTab.Click();
+  EXPECT_FALSE(common::FileExists(over));
+
   w->cmdShowChart.Click();
   EXPECT_EQ(chartsShown, 1);
 }

@@ -133,7 +133,7 @@ TEST(ResultTable, TwentyLinesOfFiveFields) {
   c.waste = "abc";
   c.cost = "1000000";
   c.score = "2.173929";
-  auto lines = SplitLines(assessment::FormatResultTable(c));
+  auto lines = SplitLines(assessment::ResultTableWriter(c).Text());
   ASSERT_EQ(lines.size(), 20u);
   EXPECT_EQ(lines[0], "\"Project:\",\"Tower\",\"\",\"\",\"\"");
   EXPECT_EQ(lines[1], "\"\",\"\",\"\",\"\",\"\"");
