@@ -303,9 +303,6 @@ bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal
 
 }  // namespace
 
-void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal) {
-  (void)log;
-  SimulatePlantYear(prog, cal);
-}
+void RunPlant(common::Program& prog, const simulation::SimCalendar& cal) { SimulatePlantYear(prog, cal); }
 
 }  // namespace ModACPlt

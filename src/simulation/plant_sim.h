@@ -7,7 +7,6 @@
 
 #include "common/program.h"
 #include "simulation/calendar.h"
-#include "simulation/simulation_runs.h"
 
 namespace ModACPlt {
 
@@ -19,6 +18,7 @@ inline constexpr const char* kPlantOutputFileName = "BCLnEQW.SDF";
 bool CheckPlantHours(const common::CentralPlantData& cp, common::SimulationState& sim);
 
 // The simulation over the days of `cal` (the weather year for RunPlantSimulation).
-void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal);
+// It reports no progress on the way: its hours go to the output file.
+void RunPlant(common::Program& prog, const simulation::SimCalendar& cal);
 
 }  // namespace ModACPlt

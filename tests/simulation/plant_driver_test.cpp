@@ -51,7 +51,7 @@ class PlantRun : public ::testing::Test {
   void Run(const simulation::SimCalendar& cal) {
     simtest::WriteInputFiles(*prog, tmp.Path());
     tmp.Write("AnHSpCL.TXT", LoadFile(*prog, cal));
-    ModACPlt::RunPlant(*prog, log, cal);
+    ModACPlt::RunPlant(*prog, cal);
   }
   std::vector<std::vector<std::string>> Output() {
     std::vector<std::vector<std::string>> out;
@@ -61,7 +61,6 @@ class PlantRun : public ::testing::Test {
 
   testsupport::TempFolder tmp;
   std::unique_ptr<common::Program> prog;
-  simtest::RecordingLog log;
 };
 
 TEST_F(PlantRun, PlantHoursAfterTheStartHourUpToTheStopHour) {
@@ -166,7 +165,7 @@ TEST_F(PlantRun, EnergyIsTheSumOfTheOutputAndRunsRepeat) {
   EXPECT_GT(first[2], 0);
   EXPECT_GT(first[5], 0);
   EXPECT_GT(first[7], 0);
-  ModACPlt::RunPlant(*prog, log, FirstDays(3));
+  ModACPlt::RunPlant(*prog, FirstDays(3));
   EXPECT_EQ(prog->sim.ACEgy, first);
 }
 
@@ -285,8 +284,7 @@ TEST_P(PlantBad, StopsWithAMessage) {
   simtest::WriteInputFiles(*prog, tmp.Path());
   tmp.Write("AnHSpCL.TXT", LoadFile(*prog, FirstDays(2)));
   GetParam().spoil(*prog, tmp);
-  simtest::RecordingLog log;
-  ModACPlt::RunPlant(*prog, log, FirstDays(2));
+  ModACPlt::RunPlant(*prog, FirstDays(2));
   EXPECT_EQ(prog->sim.SimErr, -1);
   EXPECT_EQ(prog->sim.SimErrMsg.substr(0, GetParam().message.size()), GetParam().message) << prog->sim.SimErrMsg;
   EXPECT_EQ(std::filesystem::exists(tmp.Path() + "BCLnEQW.SDF"), GetParam().outputWritten);
