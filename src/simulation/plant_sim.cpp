@@ -7,7 +7,6 @@
 #include "common/paths.h"
 #include "common/project_paths.h"
 #include "common/psychrometrics.h"
-#include "energy_input/energy_model_files.h"
 #include "energy_input/model_check.h"
 #include "plant_input/plant_files.h"
 #include "simulation/air_side.h"
@@ -16,6 +15,7 @@
 #include "simulation/data_stream.h"
 #include "simulation/load_constants.h"
 #include "simulation/plant_defaults.h"
+#include "simulation/run_air_side.h"
 #include "simulation/sim_error.h"
 
 namespace ModACPlt {
@@ -94,18 +94,11 @@ namespace {
 
 // Reads the air-side system input file and the central plant input file.
 bool ReadPlantInputs(common::Program& prog) {
-  auto& sim = prog.sim;
-  auto& ei = prog.energyInput;
-  const std::string& projDir = prog.building.ProjDir;
-  {
-    std::string error;
-    if (!energy_input::ReadAirSideFile(common::ResolveProjectFile(ei.AssFile, projDir), ei.EgyModel, ei.ASSys, error))
-      return Fail(sim, kRunPlantSimulation, "Failed to read air-side system input file " + ei.AssFile + ": " + error);
-  }
+  if (!simulation::ReadRunAirSide(prog, kRunPlantSimulation)) return false;
   std::string error;
-  if (!plant_input::ReadCentralPlantFile(common::ResolveProjectFile(prog.plant.WssFile, projDir), prog.plant.CPlt,
-                                         error))
-    return Fail(sim, kRunPlantSimulation,
+  if (!plant_input::ReadCentralPlantFile(common::ResolveProjectFile(prog.plant.WssFile, prog.building.ProjDir),
+                                         prog.plant.CPlt, error))
+    return Fail(prog.sim, kRunPlantSimulation,
                 "Failed to read central plant input file " + prog.plant.WssFile + ": " + error);
   return true;
 }

@@ -2,9 +2,12 @@
 // tests, and a whole year of both simulations on a small office.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <string>
 
 #include "common/data_file.h"
 #include "common/psychrometrics.h"
@@ -354,6 +357,60 @@ INSTANTIATE_TEST_SUITE_P(
       for (char c : std::string(info.param.what)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
       return name;
     });
+
+// Both simulations of a Calculate read the project's saved files at their
+// start, so every Calculate of one project gives the same result files and
+// energy, byte for byte, whatever the program held before it: an air-side
+// edit the user declined to save, or the design loads of other files saved
+// under the same names and calculated first.
+TEST(SavedInputs, EveryCalculateOfAProjectGivesItsSavedResult) {
+  testsupport::TempFolder tmp;
+  auto prog = simtest::NewProgram();
+  simtest::OfficeModel(*prog);
+  simtest::TowerPlant(prog->plant.CPlt);
+  simtest::WriteInputFiles(*prog, tmp.Path());
+  tmp.Write("VLW1989.TXT", simtest::WeatherText(48));
+  const std::string savedAirSide = tmp.Read("MODEL.ASS");
+  struct Result {
+    std::string loads, plant;
+    std::array<common::Single, common::kACEgySlots> energy;
+    bool operator==(const Result&) const = default;
+  };
+  simtest::RecordingLog log;
+  auto calculate = [&] {
+    ModRoutine::RunCoolingLoad(*prog, log, FirstDays(2));
+    EXPECT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+    ModACPlt::RunPlant(*prog, FirstDays(2));
+    EXPECT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+    return Result{tmp.Read("AnHSpCL.TXT"), tmp.Read("BCLnEQW.SDF"), prog->sim.ACEgy};
+  };
+  const Result saved = calculate();
+  // Design loads far below the room's loads, which they would cap.
+  auto lowerDesignLoads = [&] {
+    auto& as = prog->energyInput.ASSys;
+    for (int r = 0; r <= 1; ++r) as.DsgSensLd[0][1][r] = 1, as.DsgTotLd[0][1][r] = 1.2f;
+  };
+  const struct {
+    const char* what;
+    std::function<void()> before;
+  } cases[] = {
+      {"nothing", [] {}},
+      {"an air-side edit the user declined to save", lowerDesignLoads},
+      {"other files under the same names calculated first",
+       [&] {
+         lowerDesignLoads();
+         simtest::WriteInputFiles(*prog, tmp.Path());
+         EXPECT_FALSE(calculate() == saved);
+         tmp.Write("MODEL.ASS", savedAirSide);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.before();
+    EXPECT_TRUE(calculate() == saved);
+    EXPECT_TRUE(calculate() == saved);
+  }
+}
 
 // A whole weather year of a small office: both simulations finish and give
 // plausible annual figures.
