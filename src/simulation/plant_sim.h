@@ -2,7 +2,8 @@
 // The hourly simulation of the air-side systems, the fresh-air units and the
 // central plant over the weather year, from the annual hourly cooling load
 // file. Writes one line per operating hour to "BCLnEQW.SDF" and sums the
-// annual energy of the air-conditioning in ACEgy() (kWh).
+// annual energy of the air-conditioning (kWh), which replaces ACEgy() only
+// when the run succeeds.
 #include <string>
 
 #include "common/program.h"

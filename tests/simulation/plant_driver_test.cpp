@@ -12,6 +12,7 @@
 #include "common/data_file.h"
 #include "common/psychrometrics.h"
 #include "sim_fixture.h"
+#include "simulation/annual_energy.h"
 #include "simulation/cooling_load_sim.h"
 #include "simulation/plant_sim.h"
 #include "support/temp_folder.h"
@@ -286,12 +287,23 @@ TEST_P(PlantBad, StopsWithAMessage) {
   simtest::AirCooledPlant(prog->plant.CPlt);
   simtest::WriteInputFiles(*prog, tmp.Path());
   tmp.Write("AnHSpCL.TXT", LoadFile(*prog, FirstDays(2)));
+  // A good run first, whose energy the failed run must leave in place.
+  ModACPlt::RunPlant(*prog, FirstDays(2));
+  ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+  const auto good = prog->sim.ACEgy;
+  ASSERT_GT(good[common::kACWhole], 0);
+  std::filesystem::remove(tmp.Path() + "BCLnEQW.SDF");
   GetParam().spoil(*prog, tmp);
   ModACPlt::RunPlant(*prog, FirstDays(2));
   EXPECT_EQ(prog->sim.SimErr, -1);
   EXPECT_EQ(prog->sim.SimErrMsg.substr(0, GetParam().message.size()), GetParam().message) << prog->sim.SimErrMsg;
   EXPECT_EQ(std::filesystem::exists(tmp.Path() + "BCLnEQW.SDF"), GetParam().outputWritten);
-  EXPECT_EQ(prog->sim.ACEgy[0], 0);
+  // Shown again, entered and handed over to the confirmation: the good
+  // run's energy, never zeros or the sums of the hours before the stop.
+  EXPECT_EQ(prog->sim.ACEgy, good);
+  prog->plant.CPlt.AddHVACEgy[0] = 78048;
+  simulation::HandOverAnnualEnergy(prog->sim, prog->plant);
+  EXPECT_EQ(prog->sim.AnnEgy[common::kAnnHVAC], good[common::kACWhole] + 78048.0f);
 }
 
 INSTANTIATE_TEST_SUITE_P(
