@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
@@ -224,6 +225,7 @@ TEST_F(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
 // A run refused for its plant hours after a successful one: Close and the
 // earlier energies are gone from the real window, and the long refusal
 // wraps within the log's width, read whole without a horizontal scroll bar.
+// A successful run after it gives Enter Changes back.
 TEST_F(EgyCalOnQt, ARefusedRunAfterASuccessfulOneShowsOnlyItsLog) {
   simulation::frmEgyCal w(*prog, platform);
   w.coolingLoadRun = [](common::Program&, simulation::RunLog& log) { log.Add("Space Load Calculations Finished!"); };
@@ -258,6 +260,24 @@ TEST_F(EgyCalOnQt, ARefusedRunAfterASuccessfulOneShowsOnlyItsLog) {
   const QRect row = list->visualItemRect(list->item(0));
   EXPECT_LE(row.right(), list->viewport()->width());
   EXPECT_GE(row.height(), 2 * list->fontMetrics().height());
+
+  // The plant hours mended, a successful run in the same view leaves Enter
+  // Changes usable, as after any successful run: a typed value is entered.
+  std::filesystem::remove(folder.Path() + "OFFICE.WSS");
+  testsupport::WhenModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+  QTest::mouseClick(platform.WidgetOf(w.cmdGO), Qt::LeftButton);
+  ASSERT_TRUE(close->isVisible());
+  QTest::mouseClick(close, Qt::LeftButton);
+  QWidget* enter = platform.WidgetOf(w.cmdAsTyped);
+  EXPECT_TRUE(enter->isEnabled());
+  auto* fans = qobject_cast<QLineEdit*>(platform.WidgetOf(w.txtItem[1]));
+  ASSERT_NE(fans, nullptr);
+  fans->selectAll();
+  QTest::keyClicks(fans, "10");
+  QTest::mouseClick(enter, Qt::LeftButton);
+  Shot(window, "refused-3-successful-run-entered");
+  EXPECT_EQ(prog->sim.ACEgy[1], 10.0f);
+  EXPECT_EQ(total->text(), "37");
   w.Unload();
 }
 
