@@ -375,11 +375,7 @@ INSTANTIATE_TEST_SUITE_P(
 // energy, byte for byte, whatever the program held before it: an air-side
 // edit the user declined to save, or the design loads of other files saved
 // under the same names and calculated first.
-TEST(SavedInputs, EveryCalculateOfAProjectGivesItsSavedResult) {
-  testsupport::TempFolder tmp;
-  auto prog = simtest::NewProgram();
-  simtest::OfficeModel(*prog);
-  simtest::TowerPlant(prog->plant.CPlt);
+TEST_F(PlantRun, EveryCalculateOfAProjectGivesItsSavedResult) {
   simtest::WriteInputFiles(*prog, tmp.Path());
   tmp.Write("VLW1989.TXT", simtest::WeatherText(48));
   const std::string savedAirSide = tmp.Read("MODEL.ASS");
