@@ -1,8 +1,12 @@
 #pragma once
 // The energy modelling input window: zones, rooms and fabric components of
-// the energy model, edited in a working copy; loads and saves the energy
-// calculation and air-side system input files, and opens the construction,
-// shading mask, air-side system and central plant windows.
+// the energy model. They are edited in the window's own model, which becomes
+// the program's EgyModel when the data are saved and before the air-side
+// system or central plant window opens. The shading-mask names and the
+// air-side record are edited in the program's records themselves (adding or
+// deleting a zone, room or component moves them along with it). Loads and
+// saves the energy calculation and air-side system input files, and opens
+// the construction, shading mask, air-side system and central plant windows.
 #include <array>
 #include <functional>
 #include <string>

@@ -16,6 +16,13 @@ QString DisplayText(const std::string& text) {
   return s;
 }
 
+void SetText(QMessageBox& box, const std::string& text, const std::string& title) {
+  box.setIcon(QMessageBox::NoIcon);
+  box.setWindowTitle(title.empty() ? QCoreApplication::applicationName() : ToQString(title));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(DisplayText(text));
+}
+
 }  // namespace
 
 QWidget* DialogParent() {
@@ -25,10 +32,7 @@ QWidget* DialogParent() {
 
 forms::MsgResult ShowMessageBox(const std::string& text, forms::MsgButtons buttons, const std::string& title) {
   QMessageBox box(DialogParent());
-  box.setIcon(QMessageBox::NoIcon);
-  box.setWindowTitle(title.empty() ? QCoreApplication::applicationName() : ToQString(title));
-  box.setTextFormat(Qt::PlainText);
-  box.setText(DisplayText(text));
+  SetText(box, text, title);
   forms::MsgResult closed = forms::MsgResult::Cancel;
   switch (buttons) {
     case forms::MsgButtons::OK:
@@ -63,6 +67,17 @@ forms::MsgResult ShowMessageBox(const std::string& text, forms::MsgButtons butto
     default:
       return closed;
   }
+}
+
+QMessageBox* OpenMessageBox(const std::string& text, QWidget* parent) {
+  auto* box = new QMessageBox(parent);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  SetText(*box, text, "");
+  box->setStandardButtons(QMessageBox::Ok);
+  box->setEscapeButton(QMessageBox::Ok);
+  box->setWindowModality(Qt::WindowModal);
+  box->show();
+  return box;
 }
 
 }  // namespace qtui

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QObject>
 #include <QThread>
 #include <QTimer>
@@ -105,7 +106,9 @@ bool IsUserInput(QEvent::Type type) {
 // program's windows are dropped, not kept for afterwards (when they would
 // act on what the run has changed: a second run, say); message boxes and
 // dialogs shown during the run take them as usual. A request to close one
-// of the windows is answered at once: the run must finish first.
+// of the windows is answered at once: the run must finish first. The answer
+// waits for no one: the run goes on and ends while it is shown, and takes
+// it away when it ends, when it is no longer true.
 class QtPlatform::RunGuard : public QObject {
  public:
   explicit RunGuard(const QtPlatform& platform) : platform_(platform) {
@@ -113,6 +116,7 @@ class QtPlatform::RunGuard : public QObject {
   }
   ~RunGuard() override {
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+    if (told_) told_->close();
   }
   RunGuard(const RunGuard&) = delete;
   RunGuard& operator=(const RunGuard&) = delete;
@@ -123,11 +127,7 @@ class QtPlatform::RunGuard : public QObject {
     if (type == QEvent::Close) {
       if (!watched->isWidgetType() || platform_.FormWindowOf(watched) != static_cast<QWidget*>(watched)) return false;
       event->ignore();
-      if (!telling_) {
-        telling_ = true;
-        ShowMessageBox(kRunGoesOn, forms::MsgButtons::OK, "");
-        telling_ = false;
-      }
+      if (!told_) told_ = OpenMessageBox(kRunGoesOn, static_cast<QWidget*>(watched));
       return true;
     }
     if (type == QEvent::ShortcutOverride) {
@@ -147,7 +147,7 @@ class QtPlatform::RunGuard : public QObject {
   static constexpr const char* kRunGoesOn =
       "The calculation is still running. The window can be closed once it has finished.";
   const QtPlatform& platform_;
-  bool telling_ = false;
+  QPointer<QMessageBox> told_;  // the answer while it is shown
 };
 
 QWidget* QtPlatform::FormWindowOf(QObject* object) const {

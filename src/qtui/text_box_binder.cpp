@@ -152,6 +152,10 @@ class TextBoxBinder : public Binder {
     if (line_ != nullptr) {
       QSignalBlocker block(line_);
       line_->setText(text);
+      // A box that only shows what the program puts in (a name) shows it
+      // from its start; one the user types in keeps the cursor at the end,
+      // where typing goes on.
+      if (box.Locked()) line_->setCursorPosition(0);
     } else {
       QSignalBlocker block(plain_);
       plain_->setPlainText(text);

@@ -19,6 +19,7 @@
 #include "simulation/load_constants.h"
 #include "simulation/room_threads.h"
 #include "simulation/room_year.h"
+#include "simulation/run_air_side.h"
 #include "simulation/solar.h"
 #include "simulation/weather.h"
 
@@ -226,8 +227,9 @@ std::vector<std::string> TempFileNames(const std::vector<std::string>& names, co
 
 namespace {
 
-// Reads the energy model and the constructions as saved, each checked for
-// what the run needs; false when the run cannot start, with SimErr set.
+// Reads the energy model, the air-side design and the constructions as saved,
+// each checked for what the run needs; false when the run cannot start, with
+// SimErr set.
 bool ReadRunInputs(common::Program& prog, simulation::RunLog& log, common::ConstructionTables& cons) {
   auto& sim = prog.sim;
   auto& ei = prog.energyInput;
@@ -243,6 +245,9 @@ bool ReadRunInputs(common::Program& prog, simulation::RunLog& log, common::Const
   // The model as read holds its counts and codes within the arrays.
   const auto& em = ei.EgyModel;
   if (auto problem = energy_input::CodesProblem(em); !problem.empty()) return Fail(sim, kBCLSim, problem);
+  // The rooms' design loads as saved, which the plant run of the same
+  // Calculate reads too.
+  if (!simulation::ReadRunAirSide(prog, kBCLSim)) return false;
 
   log.Add("Reading " + ei.ConsFile);
   {

@@ -277,6 +277,9 @@ void frmEgyCal::cmdGO_Click() {
         cmdEndRun.Move(3120, 4800);
         cmdEndRun.SetVisible(true);
         for (size_t i = 0; i < kACRows.size(); ++i) txtItem[i].SetText(common::DisplayText(prog_.sim.ACEgy[i]));
+        // The values shown can be entered again, also when a failed run
+        // before this one in the view had disabled Enter Changes.
+        cmdAsTyped.SetEnabled(true);
       } else {
         lstRun.AddItem(prog_.sim.SimErrMsg);
         // The emptied boxes are no values to enter: Enter Changes would

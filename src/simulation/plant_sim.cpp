@@ -1,5 +1,6 @@
 #include "simulation/plant_sim.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -7,7 +8,6 @@
 #include "common/paths.h"
 #include "common/project_paths.h"
 #include "common/psychrometrics.h"
-#include "energy_input/energy_model_files.h"
 #include "energy_input/model_check.h"
 #include "plant_input/plant_files.h"
 #include "simulation/air_side.h"
@@ -16,6 +16,7 @@
 #include "simulation/data_stream.h"
 #include "simulation/load_constants.h"
 #include "simulation/plant_defaults.h"
+#include "simulation/run_air_side.h"
 #include "simulation/sim_error.h"
 
 namespace ModACPlt {
@@ -94,18 +95,11 @@ namespace {
 
 // Reads the air-side system input file and the central plant input file.
 bool ReadPlantInputs(common::Program& prog) {
-  auto& sim = prog.sim;
-  auto& ei = prog.energyInput;
-  const std::string& projDir = prog.building.ProjDir;
-  {
-    std::string error;
-    if (!energy_input::ReadAirSideFile(common::ResolveProjectFile(ei.AssFile, projDir), ei.EgyModel, ei.ASSys, error))
-      return Fail(sim, kRunPlantSimulation, "Failed to read air-side system input file " + ei.AssFile + ": " + error);
-  }
+  if (!simulation::ReadRunAirSide(prog, kRunPlantSimulation)) return false;
   std::string error;
-  if (!plant_input::ReadCentralPlantFile(common::ResolveProjectFile(prog.plant.WssFile, projDir), prog.plant.CPlt,
-                                         error))
-    return Fail(sim, kRunPlantSimulation,
+  if (!plant_input::ReadCentralPlantFile(common::ResolveProjectFile(prog.plant.WssFile, prog.building.ProjDir),
+                                         prog.plant.CPlt, error))
+    return Fail(prog.sim, kRunPlantSimulation,
                 "Failed to read central plant input file " + prog.plant.WssFile + ": " + error);
   return true;
 }
@@ -207,22 +201,26 @@ void WritePlantHour(simulation::BlockWriter& out, const common::Program& prog, i
       .EndLine();
 }
 
+// The annual energy of the air-conditioning by plant part (kWh), as ACEgy.
+using ACEnergy = std::array<common::Single, common::kACEgySlots>;
+
 // The hour's powers (kW) added to the annual energy (kWh).
-void BookPlantHour(common::SimulationState& sim, const common::Program& prog) {
+void BookPlantHour(ACEnergy& e, const common::Program& prog) {
   const auto& as = prog.energyInput.ASSys;
   const auto& cp = prog.plant.CPlt;
-  sim.ACEgy[common::kACFans] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
-  sim.ACEgy[common::kACChillers] += cp.ChrPower[1][0];
-  sim.ACEgy[common::kACPrimaryPumps] += cp.PLPPower[0];
-  sim.ACEgy[common::kACSecondaryPumps] += cp.SLPPower[1][0];
-  sim.ACEgy[common::kACCondenserPumps] += cp.CWPPower[0];
-  sim.ACEgy[common::kACSeawaterPumps] += cp.SWPPower[1][0];
-  sim.ACEgy[common::kACCoolingTowers] += cp.CTFanPower[0];
+  e[common::kACFans] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
+  e[common::kACChillers] += cp.ChrPower[1][0];
+  e[common::kACPrimaryPumps] += cp.PLPPower[0];
+  e[common::kACSecondaryPumps] += cp.SLPPower[1][0];
+  e[common::kACCondenserPumps] += cp.CWPPower[0];
+  e[common::kACSeawaterPumps] += cp.SWPPower[1][0];
+  e[common::kACCoolingTowers] += cp.CTFanPower[0];
 }
 
 // The hours of the year, the cooling load file read every hour and a line
-// written for each operating hour; false when it stopped, with SimErr set.
-bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, const OfficeWeek& week) {
+// written for each operating hour, their energy summed into `e`; false when
+// it stopped, with SimErr set.
+bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, const OfficeWeek& week, ACEnergy& e) {
   auto& sim = prog.sim;
   auto& p = sim.plant;
   auto& as = prog.energyInput.ASSys;
@@ -272,7 +270,7 @@ bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, co
           out.Abandon();
           return Fail(sim, kRunPlantSimulation, "Failed to write " + outPath + ": " + why);
         }
-        BookPlantHour(sim, prog);
+        BookPlantHour(e, prog);
       }
     }
   }
@@ -286,26 +284,26 @@ bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, co
   return !stopped;
 }
 
-// The year of the plant; false when it stopped, with SimErr set.
+// The year of the plant; false when it stopped, with SimErr set. Its energy
+// replaces ACEgy only when the whole year ran: a run that stopped, in its
+// preparation or part-way through the year, leaves the last good run's
+// energy to be shown, entered and handed over.
 bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal) {
   auto& sim = prog.sim;
-  sim.ACEgy.fill(0);
   if (!ReadPlantInputs(prog) || !CheckAndPreparePlant(prog)) return false;
   const OfficeWeek week = PrepareSchedules(prog.energyInput.EgyModel, sim);
-  if (!RunPlantHours(prog, cal, week)) return false;
+  ACEnergy e{};
+  if (!RunPlantHours(prog, cal, week, e)) return false;
   // The whole system: the parts summed in this order.
-  auto& e = sim.ACEgy;
   using namespace common;
   e[kACWhole] = e[kACChillers] + e[kACFans] + e[kACPrimaryPumps] + e[kACSecondaryPumps] + e[kACCondenserPumps] +
                 e[kACSeawaterPumps] + e[kACCoolingTowers];
+  sim.ACEgy = e;
   return true;
 }
 
 }  // namespace
 
-void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal) {
-  (void)log;
-  SimulatePlantYear(prog, cal);
-}
+void RunPlant(common::Program& prog, const simulation::SimCalendar& cal) { SimulatePlantYear(prog, cal); }
 
 }  // namespace ModACPlt

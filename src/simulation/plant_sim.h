@@ -2,12 +2,12 @@
 // The hourly simulation of the air-side systems, the fresh-air units and the
 // central plant over the weather year, from the annual hourly cooling load
 // file. Writes one line per operating hour to "BCLnEQW.SDF" and sums the
-// annual energy of the air-conditioning in ACEgy() (kWh).
+// annual energy of the air-conditioning (kWh), which replaces ACEgy() only
+// when the run succeeds.
 #include <string>
 
 #include "common/program.h"
 #include "simulation/calendar.h"
-#include "simulation/simulation_runs.h"
 
 namespace ModACPlt {
 
@@ -19,6 +19,7 @@ inline constexpr const char* kPlantOutputFileName = "BCLnEQW.SDF";
 bool CheckPlantHours(const common::CentralPlantData& cp, common::SimulationState& sim);
 
 // The simulation over the days of `cal` (the weather year for RunPlantSimulation).
-void RunPlant(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal);
+// It reports no progress on the way: its hours go to the output file.
+void RunPlant(common::Program& prog, const simulation::SimCalendar& cal);
 
 }  // namespace ModACPlt

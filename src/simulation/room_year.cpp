@@ -2,10 +2,10 @@
 
 #include "common/number_text.h"
 #include "energy_input/model_check.h"
+#include "simulation/cooling_hour.h"
 #include "simulation/cooling_load_io.h"
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
-#include "simulation/room_load.h"
 #include "simulation/solar.h"
 #include "simulation/wall_conduction.h"
 

@@ -45,6 +45,7 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
 
 // Loads room r of zone z into the cooling-load model state of `sim`.
 void LoadRoom(const common::Program& prog, common::SimulationState& sim, int z, int r);
+// For tests and benchmarks only: the same into the program's own state.
 void LoadRoom(common::Program& prog, int z, int r);
 
 }  // namespace ModRoutine

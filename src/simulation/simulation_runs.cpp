@@ -9,7 +9,5 @@ void BCLSim(common::Program& prog, simulation::RunLog& log) { RunCoolingLoad(pro
 }  // namespace ModRoutine
 
 namespace ModACPlt {
-void RunPlantSimulation(common::Program& prog, simulation::RunLog& log) {
-  RunPlant(prog, log, simulation::kWeatherYear);
-}
+void RunPlantSimulation(common::Program& prog, simulation::RunLog&) { RunPlant(prog, simulation::kWeatherYear); }
 }  // namespace ModACPlt

@@ -27,6 +27,8 @@ void BCLSim(common::Program& prog, simulation::RunLog& log);
 }  // namespace ModRoutine
 
 namespace ModACPlt {
-// The hourly simulation of the air-side systems and the central plant.
+// The hourly simulation of the air-side systems and the central plant. It
+// takes the run log as the window hands it to both simulations, and adds
+// nothing to it.
 void RunPlantSimulation(common::Program& prog, simulation::RunLog& log);
 }  // namespace ModACPlt

@@ -41,15 +41,17 @@ SunOnGlass SunOnGlassOf(const common::CoolingLoadModelState& m, Single solAzi, S
                         const std::array<bool, 10>& orientations);
 
 // Beam and diffuse gain through each window of the room for the hour, with
-// the hour's `sun` when it has been worked out. The forms taking the
-// constructions change only `sim`, so rooms can be modelled side by side,
-// each in a simulation state of its own.
-void CalSolGain(common::Program& prog);
+// the hour's `sun` when it has been worked out. It changes only `sim`, so
+// rooms can be modelled side by side, each in a simulation state of its own.
 void CalSolGain(const common::ConstructionTables& ct, const std::string& projDir, common::SimulationState& sim,
                 const SunOnGlass* sun = nullptr);
 // The temperature driving the outside face of roofs, windows, external walls
 // and partitions.
-void CalSolAirTemp(common::Program& prog);
 void CalSolAirTemp(const common::ConstructionTables& ct, common::SimulationState& sim);
+
+// For tests and benchmarks only: the two above with the program's
+// construction tables, project folder and simulation state.
+void CalSolGain(common::Program& prog);
+void CalSolAirTemp(common::Program& prog);
 
 }  // namespace ModRoutine

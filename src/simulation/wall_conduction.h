@@ -86,7 +86,8 @@ class WallLayouts {
 // on a component whose construction has no layers or whose layout has a
 // problem. Changes only the room's model state and the error of `sim`.
 void SetupWallNodes(const WallLayouts& walls, common::SimulationState& sim);
-// The same with the layouts of the program's construction tables.
+// For tests and benchmarks only: the same with the layouts of the program's
+// construction tables, in the program's simulation state.
 void SetupWallNodes(common::Program& prog);
 
 }  // namespace ModRoutine

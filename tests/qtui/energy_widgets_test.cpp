@@ -44,7 +44,8 @@ TEST_F(EnergyWidgets, ADeletedZoneLeavesNoNumberInTheZoneList) {
 // Every list whose choice is a code or a number takes no typing: a stray key
 // (one that begins no entry) leaves the chosen entry as it was, in the
 // energy input, air-side and shading mask windows. In the air-side window
-// such a key no longer unsets the zone's system type on Save and Exit.
+// such a key no longer unsets the zone's system type on Save and Exit, and
+// the Name box shows a long zone or room name from its start.
 TEST_F(EnergyWidgets, AStrayKeyLeavesEveryCodeAndNumberListAsChosen) {
   auto strayKey = [this](const forms::ComboBox& list, int row) {
     SCOPED_TRACE(list.Name());
@@ -87,16 +88,25 @@ TEST_F(EnergyWidgets, AStrayKeyLeavesEveryCodeAndNumberListAsChosen) {
 
   auto& e = prog.energyInput;
   e.EgyModel.NoOfZn = 1;
-  e.EgyModel.ZnName[1] = "Core";
+  e.EgyModel.ZnName[1] = "Ground Floor Retail and Lobby";
   e.EgyModel.ZnNRm[1] = 2;
   e.EgyModel.RmName[1][1] = "Office A";
-  e.EgyModel.RmName[1][2] = "Office B";
+  e.EgyModel.RmName[1][2] = "Customer Service Counter East";
   e.SIZnCurZn = 1;
   energy_input::frmSIZn& airSide = windows.frmSIZn();
   airSide.Show();
   strayKey(airSide.cboZnRm, 1);
   strayKey(airSide.cboASTyp, 1);  // "CAV or FCU System"
   strayKey(airSide.cboFATyp, 2);  // "Central Pretreated"
+  // The Name box shows a zone or room name longer than the box from its
+  // start.
+  auto* name = Widget<QLineEdit>(airSide.txtRmNam);
+  for (int row : {0, 2, 0}) {
+    Choose(airSide.cboZnRm, row);
+    SCOPED_TRACE(name->text().toStdString());
+    EXPECT_GT(name->fontMetrics().horizontalAdvance(name->text()), name->contentsRect().width());
+    EXPECT_EQ(name->cursorPosition(), 0);
+  }
   Shot(airSide, "air_side_window_after_a_stray_key");
   Click(airSide.cmdSaQ);
   EXPECT_EQ(e.ASSys.ASTyp[1], 1);

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
@@ -146,8 +147,11 @@ TEST_F(EgyCalOnQt, TheRunGoesOnAwayFromTheWindowThread) {
 // afterwards: a click or a key on Calculate starts no second run and a
 // click on the log offers nothing; Calculate, OK, Enter Changes and the
 // menus are disabled meanwhile. A request to close the window is answered
-// at once, and the window stays until the run has ended.
+// at once, and the window stays until the run has ended. The answer holds
+// nothing back: left unanswered, it goes when the run ends, and the run's
+// next step (its question) follows.
 TEST_F(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
+  constexpr const char* kRunGoesOn = "The calculation is still running. The window can be closed once it has finished.";
   simulation::frmEgyCal w(*prog, platform);
   w.Show();
   QWidget* window = platform.WindowOf(w);
@@ -159,23 +163,38 @@ TEST_F(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
   const std::vector<QWidget*> commands{go, platform.WidgetOf(w.cmdOK), platform.WidgetOf(w.cmdAsTyped)};
   QAction* file = platform.ActionOf(w.mnuF);  // the menu that the view leaves usable
   ASSERT_NE(file, nullptr);
+  auto runGoesOnShown = [&] {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible() && box->text() == kRunGoesOn)
+        return true;
+    return false;
+  };
 
-  // Every message box is answered (Yes or OK) and its text kept.
+  // Every other message box is answered (Yes or OK) and its text kept. The
+  // answer to the close request is left to the run, unless it holds the
+  // window thread inside the close request, where the run could never end
+  // while it is shown: then it is noted and answered.
   std::vector<std::string> said;
+  bool inClose = false, heldBack = false;
   QTimer answerer;
-  QObject::connect(&answerer, &QTimer::timeout, [&said] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+  QObject::connect(&answerer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    if (box->text() == kRunGoesOn) {
+      if (!inClose) return;
+      heldBack = true;
+    } else {
       said.push_back(box->text().toStdString());
-      QAbstractButton* button = box->button(QMessageBox::Yes);
-      if (button == nullptr) button = box->button(QMessageBox::Ok);
-      if (button != nullptr) button->click();
     }
+    QAbstractButton* button = box->button(QMessageBox::Yes);
+    if (button == nullptr) button = box->button(QMessageBox::Ok);
+    if (button != nullptr) button->click();
   });
   answerer.start(5);
 
   int coolingRuns = 0;
   std::vector<bool> usableDuringRun;
-  bool offered = true, shownDuringRun = false;
+  bool offered = true, shownDuringRun = false, told = false;
   w.coolingLoadRun = [&](common::Program& p, simulation::RunLog& log) {
     if (++coolingRuns > 1) {  // a run started by input that got through: over at once
       p.sim.SimErr = 1;
@@ -191,7 +210,10 @@ TEST_F(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
       QTest::keyClick(go, Qt::Key_Space);
       QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
       offered = w.lstRunRpt.Visible();
+      inClose = true;
       window->close();
+      inClose = false;
+      told = runGoesOnShown();
       shownDuringRun = window->isVisible() && w.IsLoaded();
     });
   };
@@ -210,9 +232,10 @@ TEST_F(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
   EXPECT_EQ(usableDuringRun, std::vector<bool>(4, false));
   EXPECT_FALSE(offered);
   EXPECT_TRUE(shownDuringRun);
-  EXPECT_EQ(said, (std::vector<std::string>{
-                      "The calculation is still running. The window can be closed once it has finished.",
-                      "Proceed to predict air-conditioning energy use?"}));
+  EXPECT_TRUE(told);
+  EXPECT_FALSE(heldBack);
+  EXPECT_FALSE(runGoesOnShown());
+  EXPECT_EQ(said, std::vector<std::string>{"Proceed to predict air-conditioning energy use?"});
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(w.lstRun.List(w.lstRun.ListCount() - 1), "A/C energy use calculation completed");
   for (QWidget* c : commands) EXPECT_TRUE(c->isEnabled());
@@ -224,6 +247,7 @@ TEST_F(EgyCalOnQt, InputDuringARunIsDroppedAndACloseWaits) {
 // A run refused for its plant hours after a successful one: Close and the
 // earlier energies are gone from the real window, and the long refusal
 // wraps within the log's width, read whole without a horizontal scroll bar.
+// A successful run after it gives Enter Changes back.
 TEST_F(EgyCalOnQt, ARefusedRunAfterASuccessfulOneShowsOnlyItsLog) {
   simulation::frmEgyCal w(*prog, platform);
   w.coolingLoadRun = [](common::Program&, simulation::RunLog& log) { log.Add("Space Load Calculations Finished!"); };
@@ -258,6 +282,24 @@ TEST_F(EgyCalOnQt, ARefusedRunAfterASuccessfulOneShowsOnlyItsLog) {
   const QRect row = list->visualItemRect(list->item(0));
   EXPECT_LE(row.right(), list->viewport()->width());
   EXPECT_GE(row.height(), 2 * list->fontMetrics().height());
+
+  // The plant hours mended, a successful run in the same view leaves Enter
+  // Changes usable, as after any successful run: a typed value is entered.
+  std::filesystem::remove(folder.Path() + "OFFICE.WSS");
+  testsupport::WhenModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+  QTest::mouseClick(platform.WidgetOf(w.cmdGO), Qt::LeftButton);
+  ASSERT_TRUE(close->isVisible());
+  QTest::mouseClick(close, Qt::LeftButton);
+  QWidget* enter = platform.WidgetOf(w.cmdAsTyped);
+  EXPECT_TRUE(enter->isEnabled());
+  auto* fans = qobject_cast<QLineEdit*>(platform.WidgetOf(w.txtItem[1]));
+  ASSERT_NE(fans, nullptr);
+  fans->selectAll();
+  QTest::keyClicks(fans, "10");
+  QTest::mouseClick(enter, Qt::LeftButton);
+  Shot(window, "refused-3-successful-run-entered");
+  EXPECT_EQ(prog->sim.ACEgy[1], 10.0f);
+  EXPECT_EQ(total->text(), "37");
   w.Unload();
 }
 

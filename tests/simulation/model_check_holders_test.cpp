@@ -57,7 +57,7 @@ TEST(ModelCheckHolders, EachAddsItsOwnPartToTheSameSentence) {
   // The plant run takes the model in memory.
   prog->sim.SimErr = 0;
   prog->energyInput.EgyModel = spoiled;
-  ModACPlt::RunPlant(*prog, log, FirstDays(2));
+  ModACPlt::RunPlant(*prog, FirstDays(2));
   EXPECT_EQ(prog->sim.SimErr, -1);
   EXPECT_EQ(prog->sim.SimErrMsg, "RunPlantSimulation: " + sentence);
 }
@@ -81,7 +81,7 @@ TEST(ModelCheckHolders, BothRunsRefuseADesignStateWithoutHumidityRatio) {
   EXPECT_EQ(prog->sim.SimErrMsg, "BCLSim: " + sentence);
   prog->sim.SimErr = 0;
   tmp.Write("AnHSpCL.TXT", "");
-  ModACPlt::RunPlant(*prog, log, FirstDays(2));
+  ModACPlt::RunPlant(*prog, FirstDays(2));
   EXPECT_EQ(prog->sim.SimErr, -1);
   EXPECT_EQ(prog->sim.SimErrMsg, "RunPlantSimulation: " + sentence);
 }

@@ -2,13 +2,17 @@
 // tests, and a whole year of both simulations on a small office.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <string>
 
 #include "common/data_file.h"
 #include "common/psychrometrics.h"
 #include "sim_fixture.h"
+#include "simulation/annual_energy.h"
 #include "simulation/cooling_load_sim.h"
 #include "simulation/plant_sim.h"
 #include "support/temp_folder.h"
@@ -51,7 +55,7 @@ class PlantRun : public ::testing::Test {
   void Run(const simulation::SimCalendar& cal) {
     simtest::WriteInputFiles(*prog, tmp.Path());
     tmp.Write("AnHSpCL.TXT", LoadFile(*prog, cal));
-    ModACPlt::RunPlant(*prog, log, cal);
+    ModACPlt::RunPlant(*prog, cal);
   }
   std::vector<std::vector<std::string>> Output() {
     std::vector<std::vector<std::string>> out;
@@ -61,7 +65,6 @@ class PlantRun : public ::testing::Test {
 
   testsupport::TempFolder tmp;
   std::unique_ptr<common::Program> prog;
-  simtest::RecordingLog log;
 };
 
 TEST_F(PlantRun, PlantHoursAfterTheStartHourUpToTheStopHour) {
@@ -166,7 +169,7 @@ TEST_F(PlantRun, EnergyIsTheSumOfTheOutputAndRunsRepeat) {
   EXPECT_GT(first[2], 0);
   EXPECT_GT(first[5], 0);
   EXPECT_GT(first[7], 0);
-  ModACPlt::RunPlant(*prog, log, FirstDays(3));
+  ModACPlt::RunPlant(*prog, FirstDays(3));
   EXPECT_EQ(prog->sim.ACEgy, first);
 }
 
@@ -284,13 +287,23 @@ TEST_P(PlantBad, StopsWithAMessage) {
   simtest::AirCooledPlant(prog->plant.CPlt);
   simtest::WriteInputFiles(*prog, tmp.Path());
   tmp.Write("AnHSpCL.TXT", LoadFile(*prog, FirstDays(2)));
+  // A good run first, whose energy the failed run must leave in place.
+  ModACPlt::RunPlant(*prog, FirstDays(2));
+  ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+  const auto good = prog->sim.ACEgy;
+  ASSERT_GT(good[common::kACWhole], 0);
+  std::filesystem::remove(tmp.Path() + "BCLnEQW.SDF");
   GetParam().spoil(*prog, tmp);
-  simtest::RecordingLog log;
-  ModACPlt::RunPlant(*prog, log, FirstDays(2));
+  ModACPlt::RunPlant(*prog, FirstDays(2));
   EXPECT_EQ(prog->sim.SimErr, -1);
   EXPECT_EQ(prog->sim.SimErrMsg.substr(0, GetParam().message.size()), GetParam().message) << prog->sim.SimErrMsg;
   EXPECT_EQ(std::filesystem::exists(tmp.Path() + "BCLnEQW.SDF"), GetParam().outputWritten);
-  EXPECT_EQ(prog->sim.ACEgy[0], 0);
+  // Shown again, entered and handed over to the confirmation: the good
+  // run's energy, never zeros or the sums of the hours before the stop.
+  EXPECT_EQ(prog->sim.ACEgy, good);
+  prog->plant.CPlt.AddHVACEgy[0] = 78048;
+  simulation::HandOverAnnualEnergy(prog->sim, prog->plant);
+  EXPECT_EQ(prog->sim.AnnEgy[common::kAnnHVAC], good[common::kACWhole] + 78048.0f);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -356,6 +369,56 @@ INSTANTIATE_TEST_SUITE_P(
       for (char c : std::string(info.param.what)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
       return name;
     });
+
+// Both simulations of a Calculate read the project's saved files at their
+// start, so every Calculate of one project gives the same result files and
+// energy, byte for byte, whatever the program held before it: an air-side
+// edit the user declined to save, or the design loads of other files saved
+// under the same names and calculated first.
+TEST_F(PlantRun, EveryCalculateOfAProjectGivesItsSavedResult) {
+  simtest::WriteInputFiles(*prog, tmp.Path());
+  tmp.Write("VLW1989.TXT", simtest::WeatherText(48));
+  const std::string savedAirSide = tmp.Read("MODEL.ASS");
+  struct Result {
+    std::string loads, plant;
+    std::array<common::Single, common::kACEgySlots> energy;
+    bool operator==(const Result&) const = default;
+  };
+  simtest::RecordingLog log;
+  auto calculate = [&] {
+    ModRoutine::RunCoolingLoad(*prog, log, FirstDays(2));
+    EXPECT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+    ModACPlt::RunPlant(*prog, FirstDays(2));
+    EXPECT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
+    return Result{tmp.Read("AnHSpCL.TXT"), tmp.Read("BCLnEQW.SDF"), prog->sim.ACEgy};
+  };
+  const Result saved = calculate();
+  // Design loads far below the room's loads, which they would cap.
+  auto lowerDesignLoads = [&] {
+    auto& as = prog->energyInput.ASSys;
+    for (int r = 0; r <= 1; ++r) as.DsgSensLd[0][1][r] = 1, as.DsgTotLd[0][1][r] = 1.2f;
+  };
+  const struct {
+    const char* what;
+    std::function<void()> before;
+  } cases[] = {
+      {"nothing", [] {}},
+      {"an air-side edit the user declined to save", lowerDesignLoads},
+      {"other files under the same names calculated first",
+       [&] {
+         lowerDesignLoads();
+         simtest::WriteInputFiles(*prog, tmp.Path());
+         EXPECT_FALSE(calculate() == saved);
+         tmp.Write("MODEL.ASS", savedAirSide);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.before();
+    EXPECT_TRUE(calculate() == saved);
+    EXPECT_TRUE(calculate() == saved);
+  }
+}
 
 // A whole weather year of a small office: both simulations finish and give
 // plausible annual figures.

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "simulation/cooling_hour.h"
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
-#include "simulation/room_load.h"
 #include "simulation/wall_conduction.h"
 
 namespace refmodel {

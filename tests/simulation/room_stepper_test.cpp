@@ -11,9 +11,9 @@
 
 #include "reference_room_model.h"
 #include "sim_fixture.h"
+#include "simulation/cooling_hour.h"
 #include "simulation/load_constants.h"
 #include "simulation/mean_radiant.h"
-#include "simulation/room_load.h"
 #include "simulation/room_stepper.h"
 #include "simulation/solar.h"
 #include "simulation/wall_conduction.h"

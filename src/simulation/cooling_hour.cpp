@@ -1,4 +1,4 @@
-#include "simulation/room_load.h"
+#include "simulation/cooling_hour.h"
 
 #include "simulation/load_constants.h"
 
