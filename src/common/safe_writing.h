@@ -8,7 +8,9 @@
 // The temporary file has a short hidden name that says what it is (see
 // safe_writing.cpp), never near the system's name limit, so any name up to
 // that limit saves. One left by a crash or kill is removed at the next save
-// of the same target.
+// of the same target; that of a save in progress, in this or another
+// program, is locked from its creation until it is renamed or removed, and
+// so never taken for a stale one.
 //
 // The target is the file the name leads to: a symbolic link is followed and
 // the file it names replaced, the link kept. A read-only target, or one that
