@@ -119,6 +119,14 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
 
 }  // namespace
 
+std::string ReplaceRefusal(mode_t mode, int writeError) {
+  // A read-only file system refuses every file on it, whatever its bits.
+  if (writeError == EROFS) return std::strerror(EROFS);
+  // The write bits decide, also for a user whom the system lets write anyway.
+  if ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return "the file is read-only";
+  return writeError == 0 ? std::string() : std::strerror(writeError);
+}
+
 bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
   Abandon();
   const std::string path = ToNativeSeparators(rawPath);
@@ -140,10 +148,9 @@ bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
       error = "cannot replace " + *target + ": it is not a regular file";
       return false;
     }
-    // The write bits decide, also for a user whom the system lets write anyway.
-    const bool writable = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && access(target->c_str(), W_OK) == 0;
-    if (!writable) {
-      error = "cannot replace " + *target + ": the file is read-only";
+    const std::string refusal = ReplaceRefusal(st.st_mode, access(target->c_str(), W_OK) == 0 ? 0 : errno);
+    if (!refusal.empty()) {
+      error = "cannot replace " + *target + ": " + refusal;
       return false;
     }
     mode_ = st.st_mode & 07777;

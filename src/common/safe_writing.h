@@ -51,6 +51,11 @@ class SafeOutputFile {
   gid_t group_ = 0;
 };
 
+// Why an existing target with `mode` cannot be replaced, given what the
+// system said when asked whether it may be written (0: it may); empty when
+// it can be.
+std::string ReplaceRefusal(mode_t mode, int writeError);
+
 // Writes `content` through a SafeOutputFile. False with the reason.
 bool WriteFileSafely(const std::string& path, const std::string& content, std::string* error = nullptr);
 

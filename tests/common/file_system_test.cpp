@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 
 #include <gtest/gtest.h>
@@ -151,6 +152,30 @@ TEST(SafeWriting, ReadOnlyOrSpecialTargetIsRefusedAndLeftAsItWas) {
   EXPECT_FALSE(common::WriteFileSafely(pipe.Path(), "new\r\n", &error));
   EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
   EXPECT_EQ(fs::status(pipe.Path()).type(), fs::file_type::fifo);
+}
+
+// The reason names the true cause: a read-only file system is not a
+// read-only file (a test run as root cannot make one, so the choice is
+// tested on what the system would say).
+TEST(SafeWriting, TheReasonForARefusedTargetNamesItsCause) {
+  struct Case {
+    mode_t mode;
+    int writeError;
+    std::string reason;
+  } cases[] = {
+      {0644, 0, ""},
+      {0200, 0, ""},
+      {0444, 0, "the file is read-only"},  // root may write, the bits say no
+      {0444, EACCES, "the file is read-only"},
+      {0644, EROFS, "Read-only file system"},
+      {0444, EROFS, "Read-only file system"},
+      {0644, EACCES, "Permission denied"},
+      {0755, ETXTBSY, "Text file busy"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.writeError);
+    EXPECT_EQ(common::ReplaceRefusal(S_IFREG | c.mode, c.writeError), c.reason);
+  }
 }
 
 TEST(SafeWriting, ATargetReachedThroughLinksIsReplacedAndTheLinksKept) {
