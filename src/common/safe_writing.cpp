@@ -15,6 +15,7 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "common/paths.h"
 
@@ -270,6 +271,31 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
   if (out.Open(path, why) && out.Write(content, why) && out.Commit(why)) return true;
   if (error) *error = why;
   return false;
+}
+
+int OpenEmptiedFile(const std::string& path, std::string& error) {
+  // Opened before it is emptied, so only a regular file ever is.
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  struct stat st;
+  if (fd < 0) {
+    const int why = errno;
+    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+      error = "it is a symbolic link";
+    else if (why == EISDIR || why == ENXIO)
+      error = "it is not a regular file";
+    else
+      error = std::strerror(why);
+    return -1;
+  }
+  auto refuse = [&](std::string why) {
+    error = std::move(why);
+    close(fd);
+    return -1;
+  };
+  if (fstat(fd, &st) != 0) return refuse(std::strerror(errno));
+  if (!S_ISREG(st.st_mode)) return refuse("it is not a regular file");
+  if (ftruncate(fd, 0) != 0) return refuse(std::strerror(errno));
+  return fd;
 }
 
 }  // namespace common

@@ -59,4 +59,11 @@ std::string ReplaceRefusal(mode_t mode, int writeError);
 // Writes `content` through a SafeOutputFile. False with the reason.
 bool WriteFileSafely(const std::string& path, const std::string& content, std::string* error = nullptr);
 
+// Opens `path` for writing, created empty or emptied, to be held open (a
+// log). Only a regular file named so is opened: a symbolic link is never
+// followed (the file it names would be emptied), and a folder, a named pipe
+// or a device is refused without waiting or emptying anything. The
+// descriptor, or -1 with the reason.
+int OpenEmptiedFile(const std::string& path, std::string& error);
+
 }  // namespace common
