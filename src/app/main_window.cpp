@@ -1,12 +1,16 @@
 #include "app/main_window.h"
 
+#include <unistd.h>
+
 #include <memory>
+#include <string>
 
 #include "assessment/factors.h"
 #include "assessment/selection_report.h"
 #include "building/frm_platform_dialogs.h"
 #include "building/input_summary.h"
 #include "building/input_summary_workbook.h"
+#include "common/safe_writing.h"
 
 namespace app {
 
@@ -136,9 +140,12 @@ void frmMain::WireHandlers() {
 
 void frmMain::Form_Load() {
   // The log file is created empty in the start-up folder and held open
-  // until Exit. A folder that cannot take it does not stop the program.
+  // until Exit. One that cannot be opened (a folder or a link of its name
+  // in the way, a read-only folder) does not stop the program; the panel
+  // says so once it shows.
   CloseLogFile();
-  logFile_ = std::fopen(kLogFileName, "wb");
+  std::string logError;
+  logFile_ = common::OpenEmptiedFile(kLogFileName, logError);
 
   txtProjName.SetText("");
   txtProjFName.SetText("");
@@ -153,12 +160,16 @@ void frmMain::Form_Load() {
   cmdEndSldShow.SetVisible(false);
   mnuSSEnd_Click();
   ShowSplashText();
+  if (logFile_ < 0) {
+    NewMsg = std::string("   Log file ") + kLogFileName + " not opened: " + logError;
+    ShowMessage();
+  }
   StartupHook();
 }
 
 void frmMain::CloseLogFile() {
-  if (logFile_) std::fclose(logFile_);
-  logFile_ = nullptr;
+  if (logFile_ >= 0) close(logFile_);
+  logFile_ = -1;
 }
 
 // Exit asks only when there is unsaved work.

@@ -3,7 +3,6 @@
 // slide area and the menu bar through which every other window and every
 // calculation is reached.
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "app/windows.h"
@@ -66,7 +65,7 @@ class frmMain : public forms::Form {
   int NoOfSld() const { return noOfSld_; }
   int CurSld() const { return curSld_; }
 
-  bool LogFileOpen() const { return logFile_ != nullptr; }
+  bool LogFileOpen() const { return logFile_ >= 0; }
 
   // Controls.
   forms::Label lblProjName;
@@ -113,7 +112,7 @@ class frmMain : public forms::Form {
 
   common::Program& prog_;
   Windows& windows_;
-  std::FILE* logFile_ = nullptr;
+  int logFile_ = -1;  // the start-up log, held open until Exit
 
   // Slide show state.
   std::string chapterFile_;

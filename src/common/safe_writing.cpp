@@ -15,6 +15,7 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "common/paths.h"
 
@@ -85,10 +86,19 @@ std::string TemporaryName(const std::string& prefix) {
   return name;
 }
 
+// True when `name` in the folder `dir` is still the file open as `fd`: a
+// file that another save removed while it was not yet locked is not.
+bool StillNamed(int dir, const char* name, int fd) {
+  struct stat open, named;
+  return fstat(fd, &open) == 0 && open.st_nlink > 0 && fstatat(dir, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+         named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+}
+
 // Removes the temporaries that earlier saves to the same target left behind
 // (a crash, a kill, a power cut). A save in progress holds a lock on its
-// temporary file for as long as it writes, so only a file that nobody holds
-// is removed; the system drops the lock when the saving process ends.
+// temporary file from its creation until it has been renamed or removed, so
+// only a file that nobody holds is removed; the system drops the lock when
+// the saving process ends.
 void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix) {
   DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
   if (!dir) return;
@@ -100,7 +110,8 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
     if (fd < 0) fd = openat(dirfd(dir), entry->d_name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0)
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        StillNamed(dirfd(dir), entry->d_name, fd))
       unlinkat(dirfd(dir), entry->d_name, 0);
     close(fd);
   }
@@ -108,6 +119,14 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
 }
 
 }  // namespace
+
+std::string ReplaceRefusal(mode_t mode, int writeError) {
+  // A read-only file system refuses every file on it, whatever its bits.
+  if (writeError == EROFS) return std::strerror(EROFS);
+  // The write bits decide, also for a user whom the system lets write anyway.
+  if ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return "the file is read-only";
+  return writeError == 0 ? std::string() : std::strerror(writeError);
+}
 
 bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
   Abandon();
@@ -130,10 +149,9 @@ bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
       error = "cannot replace " + *target + ": it is not a regular file";
       return false;
     }
-    // The write bits decide, also for a user whom the system lets write anyway.
-    const bool writable = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && access(target->c_str(), W_OK) == 0;
-    if (!writable) {
-      error = "cannot replace " + *target + ": the file is read-only";
+    const std::string refusal = ReplaceRefusal(st.st_mode, access(target->c_str(), W_OK) == 0 ? 0 : errno);
+    if (!refusal.empty()) {
+      error = "cannot replace " + *target + ": " + refusal;
       return false;
     }
     mode_ = st.st_mode & 07777;
@@ -153,15 +171,30 @@ bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
   for (int tries = 0; tries < 100; ++tries) {
     std::string name = folder + TemporaryName(prefix);
     int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
-    if (fd >= 0) {
-      // Held until the file is closed: the mark of a save in progress.
-      flock(fd, LOCK_EX | LOCK_NB);
+    if (fd < 0) {
+      if (errno != EEXIST) break;
+      continue;
+    }
+    // The lock is the mark of a save in progress, held until the file is
+    // renamed or removed. Another save may have found the file before it
+    // was locked and removed it as stale (it holds the lock only for that
+    // moment): then the save goes on with a fresh name.
+    int locked;
+    while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked == 0 && StillNamed(AT_FDCWD, name.c_str(), fd)) {
       fd_ = fd;
       target_ = *target;
       temporary_ = std::move(name);
       return true;
     }
-    if (errno != EEXIST) break;
+    const int why = errno;
+    close(fd);
+    if (locked != 0) {
+      unlink(name.c_str());
+      errno = why;
+      break;
+    }
   }
   error = "cannot create " + *target + ": " + std::strerror(errno);
   return false;
@@ -202,11 +235,13 @@ bool SafeOutputFile::Commit(std::string& error) {
     if (fchmod(fd_, mode_) != 0) return fail("cannot keep the permissions of " + target_);
   }
   if (fsync(fd_) != 0) return fail("cannot write " + target_);
-  const int fd = fd_;
-  fd_ = -1;
-  if (close(fd) != 0) return fail("cannot write " + target_);
+  // The file stays open, and so locked, until it has its place: closed
+  // before, it could be taken for a stale one by another save.
   if (rename(temporary_.c_str(), target_.c_str()) != 0) return fail("cannot replace " + target_);
   temporary_.clear();
+  // The text is flushed already; closing can no longer lose any of it.
+  close(fd_);
+  fd_ = -1;
   // The rename lives in the folder: flush it too. A file system that cannot
   // flush a folder says EINVAL; it keeps the rename all the same.
   const std::string folder = FolderOf(target_);
@@ -223,10 +258,11 @@ bool SafeOutputFile::Commit(std::string& error) {
 }
 
 void SafeOutputFile::Abandon() {
-  if (fd_ >= 0) close(fd_);
-  fd_ = -1;
+  // Removed while still locked, so no other save ever removes it instead.
   if (!temporary_.empty()) unlink(temporary_.c_str());
   temporary_.clear();
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
 }
 
 bool WriteFileSafely(const std::string& path, const std::string& content, std::string* error) {
@@ -235,6 +271,31 @@ bool WriteFileSafely(const std::string& path, const std::string& content, std::s
   if (out.Open(path, why) && out.Write(content, why) && out.Commit(why)) return true;
   if (error) *error = why;
   return false;
+}
+
+int OpenEmptiedFile(const std::string& path, std::string& error) {
+  // Opened before it is emptied, so only a regular file ever is.
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  struct stat st;
+  if (fd < 0) {
+    const int why = errno;
+    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+      error = "it is a symbolic link";
+    else if (why == EISDIR || why == ENXIO)
+      error = "it is not a regular file";
+    else
+      error = std::strerror(why);
+    return -1;
+  }
+  auto refuse = [&](std::string why) {
+    error = std::move(why);
+    close(fd);
+    return -1;
+  };
+  if (fstat(fd, &st) != 0) return refuse(std::strerror(errno));
+  if (!S_ISREG(st.st_mode)) return refuse("it is not a regular file");
+  if (ftruncate(fd, 0) != 0) return refuse(std::strerror(errno));
+  return fd;
 }
 
 }  // namespace common

@@ -8,7 +8,9 @@
 // The temporary file has a short hidden name that says what it is (see
 // safe_writing.cpp), never near the system's name limit, so any name up to
 // that limit saves. One left by a crash or kill is removed at the next save
-// of the same target.
+// of the same target; that of a save in progress, in this or another
+// program, is locked from its creation until it is renamed or removed, and
+// so never taken for a stale one.
 //
 // The target is the file the name leads to: a symbolic link is followed and
 // the file it names replaced, the link kept. A read-only target, or one that
@@ -49,7 +51,19 @@ class SafeOutputFile {
   gid_t group_ = 0;
 };
 
+// Why an existing target with `mode` cannot be replaced, given what the
+// system said when asked whether it may be written (0: it may); empty when
+// it can be.
+std::string ReplaceRefusal(mode_t mode, int writeError);
+
 // Writes `content` through a SafeOutputFile. False with the reason.
 bool WriteFileSafely(const std::string& path, const std::string& content, std::string* error = nullptr);
+
+// Opens `path` for writing, created empty or emptied, to be held open (a
+// log). Only a regular file named so is opened: a symbolic link is never
+// followed (the file it names would be emptied), and a folder, a named pipe
+// or a device is refused without waiting or emptying anything. The
+// descriptor, or -1 with the reason.
+int OpenEmptiedFile(const std::string& path, std::string& error);
 
 }  // namespace common

@@ -1,9 +1,15 @@
 #include "app/main_window.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
+#include <ostream>
+#include <string>
 #include <utility>
 
 #include "common/paths.h"
@@ -66,10 +72,11 @@ TEST_F(MainWindowTest, SeventeenMessagesScrollTheOpeningTextOut) {
   EXPECT_EQ(PanelLine(22), "   message 17");
 }
 
-TEST_F(MainWindowTest, LoadSetsDefaultsAndCreatesTheLogFile) {
+TEST_F(MainWindowTest, LoadSetsDefaultsAndEmptiesTheLogFile) {
+  folder.Write("Ostrevo.LOG", "an earlier run's log\r\n");
   Start();
   EXPECT_TRUE(main.LogFileOpen());
-  EXPECT_TRUE(common::FileExists(folder.Path() + "Ostrevo.LOG"));
+  EXPECT_EQ(folder.Read("Ostrevo.LOG"), "");
   EXPECT_FLOAT_EQ(prog.assess.factors.WgtFtr[0], 0.55556f);
   EXPECT_FLOAT_EQ(prog.assess.factors.EgyPrice[0], 0.92f);
   EXPECT_TRUE(prog.building.ProjSaved);
@@ -78,15 +85,45 @@ TEST_F(MainWindowTest, LoadSetsDefaultsAndCreatesTheLogFile) {
   EXPECT_FALSE(main.cboSldLst.Visible());
 }
 
-TEST_F(MainWindowTest, StartsInAFolderThatCannotTakeTheLogFile) {
-  // A folder in the way of the log file cannot be opened as a file, even by root.
-  common::MakeFolder(folder.Path() + "Ostrevo.LOG");
+// What stands in the way of the log file is left as it is: a link is never
+// followed (the file it names would be emptied or made), a named pipe is not
+// waited on. The program starts all the same, and the panel says why there
+// is no log.
+struct LogInTheWay {
+  const char* name;
+  std::function<void(const std::string& folder)> make;
+  std::string reason;
+};
+
+void PrintTo(const LogInTheWay& c, std::ostream* os) { *os << c.name; }
+
+class LogFileInTheWayTest : public MainWindowTest, public testing::WithParamInterface<LogInTheWay> {};
+
+TEST_P(LogFileInTheWayTest, StartsWithoutTheLogAndSaysWhy) {
+  const std::string log = folder.Path() + "Ostrevo.LOG";
+  folder.Write("kept.txt", "keep me\r\n");
+  GetParam().make(log);
   Start();
   EXPECT_FALSE(main.LogFileOpen());
-  EXPECT_EQ(PanelLine(22), "   First step: Open LCIA/LCC Database using the File Menu");
+  EXPECT_EQ(PanelLine(21), "   First step: Open LCIA/LCC Database using the File Menu");
+  EXPECT_EQ(PanelLine(22), "   Log file Ostrevo.LOG not opened: " + GetParam().reason);
+  EXPECT_EQ(folder.Read("kept.txt"), "keep me\r\n");
+  EXPECT_FALSE(common::FileExists(folder.Path() + "made.txt"));
   main.mnuFileExit.Click();
   EXPECT_TRUE(platform.ProgramEnded());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    InTheWay, LogFileInTheWayTest,
+    testing::Values(LogInTheWay{"Folder", [](const std::string& log) { common::MakeFolder(log); },
+                                "it is not a regular file"},
+                    LogInTheWay{"LinkToAFile", [](const std::string& log) { symlink("kept.txt", log.c_str()); },
+                                "it is a symbolic link"},
+                    LogInTheWay{"LinkToNoFile", [](const std::string& log) { symlink("made.txt", log.c_str()); },
+                                "it is a symbolic link"},
+                    LogInTheWay{"NamedPipe", [](const std::string& log) { mkfifo(log.c_str(), 0644); },
+                                "it is not a regular file"}),
+    [](const testing::TestParamInfo<LogInTheWay>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, MenuTreeCaptions) {
   Start();

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 
 #include "common/file_cache.h"
 #include "common/paths.h"
+#include "common/safe_writing.h"
 #include "support/named_pipe.h"
 #include "support/temp_folder.h"
 
@@ -152,6 +154,30 @@ TEST(SafeWriting, ReadOnlyOrSpecialTargetIsRefusedAndLeftAsItWas) {
   EXPECT_EQ(fs::status(pipe.Path()).type(), fs::file_type::fifo);
 }
 
+// The reason names the true cause: a read-only file system is not a
+// read-only file (a test run as root cannot make one, so the choice is
+// tested on what the system would say).
+TEST(SafeWriting, TheReasonForARefusedTargetNamesItsCause) {
+  struct Case {
+    mode_t mode;
+    int writeError;
+    std::string reason;
+  } cases[] = {
+      {0644, 0, ""},
+      {0200, 0, ""},
+      {0444, 0, "the file is read-only"},  // root may write, the bits say no
+      {0444, EACCES, "the file is read-only"},
+      {0644, EROFS, "Read-only file system"},
+      {0444, EROFS, "Read-only file system"},
+      {0644, EACCES, "Permission denied"},
+      {0755, ETXTBSY, "Text file busy"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.writeError);
+    EXPECT_EQ(common::ReplaceRefusal(S_IFREG | c.mode, c.writeError), c.reason);
+  }
+}
+
 TEST(SafeWriting, ATargetReachedThroughLinksIsReplacedAndTheLinksKept) {
   testsupport::TempFolder tmp;
   const std::string dir = tmp.Path();
@@ -243,6 +269,46 @@ TEST(SafeWriting, TheTemporaryFileIsHiddenAndAStaleOneGoesAtTheNextSave) {
     std::sort(after.begin(), after.end());
     EXPECT_EQ(Names(dir), after);
   }
+}
+
+// Two programs saving one file at once: neither takes the other's temporary
+// file for a stale one, so every save succeeds and the file is always one
+// of the two texts, whole.
+TEST(SafeWriting, TwoProcessesSavingOneFileNeverTakeEachOthersTemporary) {
+  testsupport::TempFolder tmp;
+  const std::string target = tmp.Write("Shared.PRJ", "old\r\n");
+  const std::string texts[] = {std::string(4096, 'a') + "\r\n", std::string(3000, 'b') + "\r\n"};
+  // The saves of one process; the first failure's reason, or empty.
+  auto saveInTurn = [&](const std::string& text) {
+    std::string error;
+    for (int i = 0; i < 1000; ++i) {
+      if (!common::WriteFileSafely(target, text, &error)) return "save " + std::to_string(i) + ": " + error;
+      const std::string read = tmp.Read("Shared.PRJ");
+      if (read != texts[0] && read != texts[1]) return "save " + std::to_string(i) + ": the file is not whole";
+    }
+    return std::string();
+  };
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(pipeEnds[0]);
+    const std::string why = saveInTurn(texts[1]);
+    const bool told = write(pipeEnds[1], why.data(), why.size()) == static_cast<ssize_t>(why.size());
+    _exit(told ? 0 : 1);
+  }
+  close(pipeEnds[1]);
+  EXPECT_EQ(saveInTurn(texts[0]), "");
+  std::string childWhy;
+  char buffer[256];
+  for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) childWhy.append(buffer, static_cast<size_t>(n));
+  close(pipeEnds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(childWhy, "");
+  EXPECT_EQ(Names(tmp.Path()), std::vector<std::string>{"Shared.PRJ"});
 }
 
 // The temporary name never nears the system's limit: every name up to
