@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "qtui/file_dialogs.h"
 #include "qtui/key_codes.h"
 #include "qtui/qt_platform.h"
+#include "support/qt_window_shots.h"
 
 namespace {
 
@@ -101,6 +103,19 @@ TEST_F(FileDialogTest, OpenAcceptsANameThatDoesNotExistYet) {
   EXPECT_EQ(QDir(QString::fromStdString(*chosen)).absolutePath(), QDir(dir.path()).absoluteFilePath("NEW.PRJ"));
   // The chosen file's folder becomes the current folder.
   EXPECT_EQ(QDir::current().canonicalPath(), QDir(dir.path()).canonicalPath());
+}
+
+// A name typed over the preset one is the one returned, though the preset
+// names a file of the folder (chosen in the list as the folder loads).
+TEST_F(FileDialogTest, ANameTypedOverThePresetIsReturned) {
+  ASSERT_TRUE(dir.isValid());
+  for (const char* name : {"A.RES", "OFFICE_R.RES", "Z.RES"}) QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+  testsupport::WhenModal<QFileDialog>(
+      [](QFileDialog& d) { EXPECT_EQ(testsupport::AnswerFileDialog(d, "REF.RES"), ""); });
+  auto chosen =
+      platform.SaveFileDialog({"Save Results", "Results (*.RES)|*.RES", dir.path().toStdString(), "OFFICE_R.RES"});
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(QString::fromStdString(*chosen), QDir(dir.path()).absoluteFilePath("REF.RES"));
 }
 
 TEST_F(FileDialogTest, CancelGivesNothingAndSaveHasNoFilterWhenNoneIsGiven) {

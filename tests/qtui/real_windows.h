@@ -30,6 +30,7 @@
 #include "forms/form.h"
 #include "forms/menu.h"
 #include "qtui/qt_platform.h"
+#include "support/qt_window_shots.h"
 #include "support/temp_folder.h"
 
 namespace qtui_test {
@@ -40,7 +41,8 @@ class RealWindows : public ::testing::Test {
     setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
     platform.SetEndWhenLastFormUnloaded(false);
     // Message boxes are answered with `answer` and their texts kept; file
-    // dialogs choose the next of `fileAnswers`, or are cancelled.
+    // dialogs are answered with the next of `fileAnswers` as the user
+    // types it, or cancelled when none is left.
     QObject::connect(&answerer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -49,9 +51,13 @@ class RealWindows : public ::testing::Test {
         if (button == nullptr) button = box->buttons().value(0);
         if (button != nullptr) button->click();
       } else if (auto* files = qobject_cast<QFileDialog*>(modal); files != nullptr && !fileAnswers.empty()) {
-        files->selectFile(QString::fromStdString(fileAnswers.front()));
+        // The user types once the dialog is the active window; until then
+        // the next tick looks again.
+        if (!files->isActiveWindow()) return;
+        const std::string answer = fileAnswers.front();
         fileAnswers.pop_front();
-        static_cast<QDialog*>(files)->accept();
+        if (const std::string wrong = testsupport::AnswerFileDialog(*files, answer); !wrong.empty())
+          ADD_FAILURE() << wrong;
       } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         dialog->reject();
       }
@@ -107,8 +113,9 @@ class RealWindows : public ::testing::Test {
   // Makes the form's window the active one, as the window system does when
   // the user comes back to it (after a modal window closed, say).
   void Activate(const forms::Form& form) {
-    Window(form)->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(Window(form))) << form.Name();
+    QWidget* window = Window(form);
+    window->activateWindow();
+    testsupport::ProcessEventsUntil([window] { return window->isActiveWindow(); });
   }
   // A key pressed on the window: it goes to the widget with the focus.
   void Key(const forms::Form& form, Qt::Key key) { QTest::keyClick(Window(form)->windowHandle(), key); }
@@ -127,7 +134,7 @@ class RealWindows : public ::testing::Test {
     for (size_t i = 1; i < path.size(); ++i) {
       QMenu* menu = action->menu();
       ASSERT_NE(menu, nullptr) << entry.Name();
-      ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << entry.Name();
+      testsupport::ProcessEventsUntil([menu] { return menu->isVisible(); });
       action = platform.ActionOf(*path[i]);
       ASSERT_NE(action, nullptr) << entry.Name();
       QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());

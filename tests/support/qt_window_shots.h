@@ -1,14 +1,22 @@
 #pragma once
 // For tests that drive a window through its real Qt widgets: letting the
 // window thread work until a window is ready, answering the modal dialog
-// that a click opens, and keeping pictures of the windows for a person to
-// look at. Pictures are written only when OSTREVO_SHOTS names
+// that a click opens (a file dialog as the user does), and keeping pictures
+// of the windows for a person to look at. Pictures are written only when OSTREVO_SHOTS names
 // a folder (run the test under xvfb-run with QT_QPA_PLATFORM=xcb for what
 // a user sees); without it the tests run as any other.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -43,6 +51,47 @@ void WhenModal(std::function<void(W&)> act) {
     act(*modal);
   });
   timer->start(20);
+}
+
+// Answers a file dialog as the user does: once it is the active window,
+// types `answer` over what its name box holds and presses its Open or Save
+// button. Calling the dialog's selectFile instead loses to a name the
+// program preset whenever the name box already has the focus (the dialog
+// keeps what the user may be typing), so the preset would be returned.
+// Gives "" when the dialog returned the typed path (a name alone is taken
+// in the dialog's folder); otherwise what it did instead, after cancelling
+// it.
+inline std::string AnswerFileDialog(QFileDialog& dialog, const std::string& answer) {
+  ProcessEventsUntil([&dialog] { return dialog.isActiveWindow(); });
+  const QString typed = QString::fromStdString(answer);
+  const QString wanted = QDir(dialog.directory()).absoluteFilePath(typed);
+  auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+  auto* buttons = dialog.findChild<QDialogButtonBox*>("buttonBox");
+  QPushButton* accept = buttons == nullptr
+                            ? nullptr
+                            : buttons->button(dialog.acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save
+                                                                                             : QDialogButtonBox::Open);
+  if (name == nullptr || accept == nullptr) {
+    dialog.reject();
+    return "the file dialog for " + answer + " has no name box or no accept button";
+  }
+  QTest::mouseClick(name, Qt::LeftButton);
+  QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(name, typed);
+  // The names the box proposes while typing close with Escape, as the user
+  // closes them before reaching for the button.
+  if (QCompleter* names = name->completer(); names != nullptr && names->popup()->isVisible())
+    QTest::keyClick(names->popup(), Qt::Key_Escape);
+  QString returned;
+  const auto chosen =
+      QObject::connect(&dialog, &QFileDialog::fileSelected, [&returned](const QString& file) { returned = file; });
+  QTest::mouseClick(accept, Qt::LeftButton);
+  QObject::disconnect(chosen);
+  if (dialog.result() == QDialog::Accepted && QFileInfo(returned).absoluteFilePath() == wanted) return "";
+  const std::string instead = "the file dialog returned \"" + returned.toStdString() + "\" for the typed \"" + answer +
+                              "\" (its name box holds \"" + name->text().toStdString() + "\")";
+  if (dialog.isVisible()) dialog.reject();
+  return instead;
 }
 
 // A picture of `widget` as it stands, saved as <OSTREVO_SHOTS>/<name>.png.
