@@ -231,7 +231,7 @@ bool DataReader::Read(Long& out) {
 bool DataReader::Read(Single& out) {
   double v;
   if (!ReadNumber(v)) return false;
-  auto s = ToSingle(v);
+  auto s = NearestSingle(v);
   if (!s) {
     Fail("a number is out of range");
     return false;

@@ -2,6 +2,8 @@
 // line ends, and every way a read can fail.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "common/data_file.h"
@@ -47,6 +49,35 @@ TEST(DataFile, EveryItemKindRoundTrips) {
   EXPECT_FALSE(b2);
   EXPECT_TRUE(r.AtEnd());
   EXPECT_TRUE(r.Ok());
+}
+
+// A Single text is read as the nearest Single as long as that is finite,
+// so the shortest text of each extreme the writers give reads back as it.
+TEST(DataFile, TheWholeSingleRangeRoundTrips) {
+  constexpr float kMax = std::numeric_limits<float>::max();
+  const struct Case {
+    float value;
+    const char* written;   // by SngExact
+    const char* alsoRead;  // another text that reads as `value`
+  } cases[] = {
+      {kMax, "3.4028235E+38", "3.40282356779733E+38"},
+      {-kMax, "-3.4028235E+38", "-340282350000000000000000000000000000000"},
+      {std::numeric_limits<float>::min(), "1.1754944E-38", "1.17549435E-38"},
+      {-std::numeric_limits<float>::denorm_min(), "-1.401298E-45", "-1E-45"},
+      {-0.0f, "0", "-0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.written);
+    DataWriter w;
+    w.SngExact(c.value).Sng(c.value).EndLine();
+    EXPECT_EQ(w.Text().substr(0, w.Text().find(',')), c.written);
+    DataReader r(w.Text() + c.alsoRead + "\r\n");
+    Single exact = 1, shown = 1, also = 1;
+    ASSERT_TRUE(r.Read(exact) && r.Read(shown) && r.Read(also)) << r.Error();
+    EXPECT_EQ(exact, c.value);
+    EXPECT_EQ(also, c.value);
+    EXPECT_LE(std::fabs(shown - c.value), std::fabs(c.value) * 1e-6f);
+  }
 }
 
 TEST(DataFile, DoubleQuotesInTextAreWrittenDoubledAndReadBackAsOne) {
@@ -148,6 +179,10 @@ TEST(DataReader, FailuresAreStickyAndNameTheLine) {
       {"Integer out of range", "1\r\n40000\r\n", 1, Want::Int, "out of range", 2},
       {"Integer out of range mid line", "1,40000,2\r\n", 1, Want::Int, "out of range", 1},
       {"Single out of range", "1E39\r\n", 0, Want::Sng, "out of range", 1},
+      // Halfway between the largest Single and the next power of two: the
+      // tie rounds to infinity.
+      {"Single at the overflow midpoint", "3.4028235677973366E+38\r\n", 0, Want::Sng, "out of range", 1},
+      {"Single below minus the midpoint", "-3.4028236E+38\r\n", 0, Want::Sng, "out of range", 1},
       {"empty number item", "1,,2\r\n", 1, Want::Int, "missing", 1},
       {"number too large", "1E400\r\n", 0, Want::Dbl, "not a number", 1},
   };
