@@ -146,7 +146,7 @@ bool ParseResultFile(const std::string& text, CaseData& data, std::string& error
   auto [fdn, flr, ser] = Lists(d->Bldg);
   bool ok = r.Read(d->Bldg.ProjFile) && r.Read(d->Bldg.ProjName) && ReadGroupList(r, fdn) && ReadGroupList(r, flr) &&
             ReadGroupList(r, ser) && WalkResults(d->LCAResult, d->GroupResult, d->Bldg, one, four);
-  if (ok && !r.AtEnd()) r.Fail("the file holds more than one case");
+  if (ok) r.EndOfFile("the file holds more than one case");
   if (!r.Ok()) {
     error = r.Error();
     return false;

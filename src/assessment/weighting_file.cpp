@@ -27,7 +27,7 @@ bool ParseWeightingFile(const std::string& text, WeightingValues& out, std::stri
   common::DataReader r(text);
   for (auto& x : v.wgtFtr) r.Read(x);
   for (auto& x : v.costPara) r.Read(x);
-  if (r.Ok() && !r.AtEnd()) r.Fail("the file holds more than 14 numbers");
+  r.EndOfFile("the file holds more than 14 numbers");
   if (!r.Ok()) {
     error = r.Error();
     return false;

@@ -53,9 +53,13 @@ bool ReadShadingMaskFile(const std::string& path, ShadingMask& mask, Single& mea
   ShadingMask read{};
   Single readMean = 0;
   bool ok = true;
-  for (auto& column : read)
+  // Each line holds one column or the mean and nothing more; the printed
+  // text below them is not read.
+  for (auto& column : read) {
     for (Single& v : column) ok = ok && in.Read(v);
-  ok = ok && in.Read(readMean);
+    ok = ok && in.EndOfLine();
+  }
+  ok = ok && in.Read(readMean) && in.EndOfLine();
   if (!ok) {
     error = in.Error();
     return false;

@@ -19,6 +19,7 @@
 #include "building/element_file.h"
 #include "building/group_file.h"
 #include "building/project_file.h"
+#include "building/user_value_file.h"
 #include "common/data_dir_file.h"
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_model_files.h"
@@ -216,6 +217,181 @@ TEST(FileKindsRoundTrip, ATextWithAQuoteAndACommaReadsBackAsWritten) {
   for (const auto& kind : kinds) {
     SCOPED_TRACE(kind.name);
     kind.roundTrip();
+  }
+}
+
+// Each record reader takes exactly the items the writer puts on a line and
+// nothing after the record: a number split in two ("5" become "1,5"), an
+// item too many or a doubled last line is refused with its line, never read
+// shifted. Trailing blanks stay accepted.
+TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
+  testsupport::TempFolder folder;
+  const std::string dir = folder.Path();
+  std::string error;
+  // Each kind writes its file and reads it back: empty, or the reason.
+  struct Kind {
+    const char* name;
+    std::function<void(const std::string&)> write;
+    std::function<std::string(const std::string&)> read;
+  };
+  const Kind group{"group (.FLR)",
+                   [&](const std::string& path) {
+                     common::GroupRec g;
+                     g.GrpQty = 5;
+                     g.NoOfComp = 1;
+                     g.GrpCompFile[0] = "C.FLC";
+                     g.GrpCompQty[0] = 2;
+                     ASSERT_TRUE(building::WriteGroupFile(path, g, 200, error)) << error;
+                   },
+                   [](const std::string& path) {
+                     common::GroupRec g;
+                     return building::ReadGroupFile(path, 200, g).error;
+                   }};
+  const Kind component{"component (.FLC)",
+                       [&](const std::string& path) {
+                         common::CompRec c;
+                         c.CompType = 1;
+                         c.CompQty = 5;
+                         c.NoOfElm = 1;
+                         c.CompElmFile[0] = "E.FLE";
+                         ASSERT_TRUE(building::WriteComponentFile(path, c, 210, error)) << error;
+                       },
+                       [](const std::string& path) {
+                         common::CompRec c;
+                         return building::ReadComponentFile(path, 210, c).error;
+                       }};
+  const Kind element{"element (.FLE)",
+                     [&](const std::string& path) {
+                       common::ElmRec e;
+                       e.ElmFile = "E.FLE";
+                       e.ElmTypeNo = 0;
+                       e.ElmValue[0] = "12";
+                       ASSERT_TRUE(building::WriteElementFile(path, e, 220, error)) << error;
+                     },
+                     [](const std::string& path) {
+                       common::ElmRec e;
+                       return building::ReadElementFile(path, 220, e).error;
+                     }};
+  const Kind userValues{"user values (_.FLE)",
+                        [&](const std::string& path) {
+                          building::UserValueFile u;
+                          u.InForce = u.Count = 2;
+                          u.MatNo = {0, 4, 20};
+                          ASSERT_TRUE(building::WriteUserValueFile(path, u, error)) << error;
+                        },
+                        [](const std::string& path) {
+                          building::UserValueFile u;
+                          return building::ReadUserValueFile(path, std::nullopt, u).error;
+                        }};
+  const Kind constructions{"constructions (.CON)",
+                           [&](const std::string& path) {
+                             common::ConstructionTables t;
+                             t.NoOfCons = 1;
+                             t.ConsNLay[1] = 1;
+                             t.ConsSurf[0][1] = 0.6f;
+                             t.LayThk[1][1] = 0.2f;
+                             ASSERT_TRUE(energy_input::WriteConstructionFile(path, t, error)) << error;
+                           },
+                           [](const std::string& path) {
+                             common::ConstructionTables t;
+                             std::string why;
+                             return energy_input::ReadConstructionFile(path, t, why) ? "" : why;
+                           }};
+  const Kind model{"energy model (.ECI)",
+                   [&](const std::string& path) {
+                     ASSERT_TRUE(energy_input::WriteEnergyModelFile(path, "P", QuotedModel(), {}, error)) << error;
+                   },
+                   [](const std::string& path) {
+                     common::EnergyModel m;
+                     common::PerFabric<std::string> masks{};
+                     std::string why;
+                     return energy_input::ReadEnergyModelFile(path, m, masks, why) ? "" : why;
+                   }};
+  const Kind mask{"shading mask (.SHM)",
+                  [&](const std::string& path) {
+                    ASSERT_TRUE(energy_input::WriteShadingMaskFile(path, {}, 0.25f, "N", {}, "Q.SHM", error)) << error;
+                  },
+                  [](const std::string& path) {
+                    energy_input::ShadingMask m{};
+                    common::Single mean = 0;
+                    std::string why;
+                    return energy_input::ReadShadingMaskFile(path, m, mean, why) ? "" : why;
+                  }};
+  enum class Damage { Split, Extra, Doubled, Blanks };
+  const std::string kLeft = "text is left on the line after its items", kMore = "the file goes on after its record";
+  const struct Case {
+    const Kind& kind;
+    Damage damage;
+    int line;            // the line damaged
+    std::string reason;  // empty: still read
+    int reasonLine = 0;  // the line the reason names
+  } cases[] = {
+      {group, Damage::Split, 4, kLeft, 4},
+      {group, Damage::Extra, 6, kLeft, 6},
+      {group, Damage::Doubled, 6, kMore, 7},
+      {group, Damage::Blanks, 4, ""},
+      {component, Damage::Split, 5, kLeft, 5},
+      {component, Damage::Extra, 7, kLeft, 7},
+      {component, Damage::Doubled, 7, kMore, 8},
+      {element, Damage::Split, 4, kLeft, 4},
+      {element, Damage::Extra, 5, kLeft, 5},
+      {element, Damage::Doubled, 6, kMore, 7},
+      {element, Damage::Blanks, 5, ""},
+      {userValues, Damage::Split, 2, kLeft, 2},
+      {userValues, Damage::Extra, 3, kLeft, 3},
+      {userValues, Damage::Doubled, 3, kMore, 4},
+      {userValues, Damage::Blanks, 1, ""},
+      {constructions, Damage::Split, 3, kLeft, 3},
+      {constructions, Damage::Extra, 4, kLeft, 4},
+      {constructions, Damage::Doubled, 4, kMore, 5},
+      {model, Damage::Split, 13, kLeft, 13},
+      {model, Damage::Extra, 7, kLeft, 7},
+      {model, Damage::Doubled, 17, kMore, 18},
+      {model, Damage::Blanks, 7, ""},
+      {mask, Damage::Split, 1, kLeft, 1},
+      {mask, Damage::Extra, 37, kLeft, 37},
+      {mask, Damage::Doubled, 36, kLeft, 37},
+      {mask, Damage::Blanks, 37, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.kind.name) + ", line " + std::to_string(c.line) + ", damage " +
+                 std::to_string(static_cast<int>(c.damage)));
+    const std::string path = dir + "DAMAGED";
+    c.kind.write(path);
+    ASSERT_EQ(c.kind.read(path), "");
+    std::string text = folder.Read("DAMAGED"), damaged;
+    int line = 1;
+    for (size_t start = 0; start < text.size(); ++line) {
+      const size_t end = text.find("\r\n", start);
+      ASSERT_NE(end, std::string::npos);
+      const std::string item = text.substr(start, end - start);
+      start = end + 2;
+      if (line != c.line) {
+        damaged += item + "\r\n";
+        continue;
+      }
+      switch (c.damage) {
+        case Damage::Split:
+          damaged += "1," + item + "\r\n";
+          break;
+        case Damage::Extra:
+          damaged += item + ",7\r\n";
+          break;
+        case Damage::Doubled:
+          damaged += item + "\r\n" + item + "\r\n";
+          break;
+        case Damage::Blanks:
+          damaged += item + "  \t\r\n";
+          break;
+      }
+    }
+    folder.Write("DAMAGED", damaged + (c.damage == Damage::Blanks ? " \r\n\r\n" : ""));
+    const std::string why = c.kind.read(path);
+    if (c.reason.empty()) {
+      EXPECT_EQ(why, "");
+    } else {
+      EXPECT_EQ(why, c.reason + " (line " + std::to_string(c.reasonLine) + ")");
+    }
   }
 }
 
