@@ -61,8 +61,6 @@ common::DataWriter LccFileWriter(const LccNumbers& v) {
 
 }  // namespace
 
-std::string FormatLccFile(const LccNumbers& v) { return LccFileWriter(v).Text(); }
-
 bool WriteLccFile(const std::string& path, const LccNumbers& v, std::string& error) {
   return common::WriteDataFile(path, LccFileWriter(v), &error);
 }

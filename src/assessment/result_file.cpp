@@ -130,8 +130,6 @@ common::DataWriter ResultFileWriter(const CaseData& data) {
 
 }  // namespace
 
-std::string FormatResultFile(const CaseData& data) { return ResultFileWriter(data).Text(); }
-
 bool WriteResultFile(const std::string& path, const CaseData& data, std::string& error) {
   return common::WriteDataFile(path, ResultFileWriter(data), &error);
 }

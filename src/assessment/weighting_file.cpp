@@ -16,8 +16,6 @@ common::DataWriter WeightingFileWriter(const WeightingValues& v) {
 
 }  // namespace
 
-std::string FormatWeightingFile(const WeightingValues& v) { return WeightingFileWriter(v).Text(); }
-
 bool WriteWeightingFile(const std::string& path, const WeightingValues& v, std::string& error) {
   return common::WriteDataFile(path, WeightingFileWriter(v), &error);
 }

@@ -73,10 +73,6 @@ common::DataWriter ComponentFileWriter(const common::CompRec& comp, Integer file
 
 }  // namespace
 
-std::string ComponentFileText(const common::CompRec& comp, Integer fileType) {
-  return ComponentFileWriter(comp, fileType).Text();
-}
-
 bool WriteComponentFile(const std::string& path, const common::CompRec& comp, Integer fileType, std::string& error) {
   if (comp.NoOfElm < 0 || comp.NoOfElm > kMaxElements) {
     error = "an element count of " + std::to_string(comp.NoOfElm);

@@ -62,8 +62,6 @@ common::DataWriter GroupFileWriter(const common::GroupRec& grp, Integer grpType)
 
 }  // namespace
 
-std::string GroupFileText(const common::GroupRec& grp, Integer grpType) { return GroupFileWriter(grp, grpType).Text(); }
-
 bool WriteGroupFile(const std::string& path, const common::GroupRec& grp, Integer grpType, std::string& error) {
   if (grp.NoOfComp < 0 || grp.NoOfComp > kMaxComponents) {
     error = "a component count of " + std::to_string(grp.NoOfComp);

@@ -75,8 +75,6 @@ common::DataWriter ProjectFileWriter(const common::BldgRec& b) {
 
 }  // namespace
 
-std::string ProjectFileText(const common::BldgRec& b) { return ProjectFileWriter(b).Text(); }
-
 bool WriteProjectFile(const std::string& path, const common::BldgRec& bldg, std::string& error) {
   return common::WriteDataFile(path, ProjectFileWriter(bldg), &error);
 }

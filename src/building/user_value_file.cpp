@@ -66,8 +66,6 @@ common::DataWriter UserValueFileWriter(const UserValueFile& file) {
 
 }  // namespace
 
-std::string UserValueFileText(const UserValueFile& file) { return UserValueFileWriter(file).Text(); }
-
 bool WriteUserValueFile(const std::string& path, const UserValueFile& file, std::string& error) {
   if (file.Count < 0 || file.Count > kMaxMaterials || file.InForce < 0 || file.InForce > kMaxMaterials) {
     error = "a material count out of range";

@@ -36,11 +36,6 @@ common::DataWriter ShadingMaskFileWriter(const ShadingMask& mask, Single mean, c
 
 }  // namespace
 
-std::string ShadingMaskFileText(const ShadingMask& mask, Single mean, const std::string& orientation,
-                                const WindowShading& s, const std::string& fileName) {
-  return ShadingMaskFileWriter(mask, mean, orientation, s, fileName).Text();
-}
-
 bool WriteShadingMaskFile(const std::string& path, const ShadingMask& mask, Single mean, const std::string& orientation,
                           const WindowShading& s, const std::string& fileName, std::string& error) {
   return common::WriteDataFile(path, ShadingMaskFileWriter(mask, mean, orientation, s, fileName), &error);

@@ -57,6 +57,11 @@ common::EnergyModel QuotedModel() {
   return m;
 }
 
+std::string SavedResultFile(const assessment::CaseData& d) {
+  return testsupport::SavedText(
+      [&](const std::string& path, std::string& error) { return assessment::WriteResultFile(path, d, error); });
+}
+
 TEST(FileKindsRoundTrip, ATextWithAQuoteAndACommaReadsBackAsWritten) {
   testsupport::TempFolder folder;
   const std::string dir = folder.Path();
@@ -136,7 +141,7 @@ TEST(FileKindsRoundTrip, ATextWithAQuoteAndACommaReadsBackAsWritten) {
          d->Bldg.SerGrpFile[0] = kFile;
          d->Bldg.SerGrpName[0] = kText;
          auto back = std::make_unique<assessment::CaseData>();
-         ASSERT_TRUE(assessment::ParseResultFile(assessment::FormatResultFile(*d), *back, error)) << error;
+         ASSERT_TRUE(assessment::ParseResultFile(SavedResultFile(*d), *back, error)) << error;
          EXPECT_EQ(back->Bldg.ProjFile, kFile);
          EXPECT_EQ(back->Bldg.ProjName, kText);
          EXPECT_EQ(back->Bldg.SerGrpFile[0], kFile);
@@ -490,9 +495,9 @@ TEST(FileKindsRoundTrip, ResultFileHeadBytes) {
   d->Bldg.FlrGrpName[0] = "Floor";
   d->Bldg.FlrGrpQty[0] = 100000;
   const std::string head = "\"HOUSE.PRJ\"\r\n\"House\"\r\n0\r\n1\r\n\"F.FLR\",\"Floor\",100000\r\n0\r\n";
-  EXPECT_EQ(assessment::FormatResultFile(*d).substr(0, head.size()), head);
+  EXPECT_EQ(SavedResultFile(*d).substr(0, head.size()), head);
   d->Bldg.ProjName = "12\" House";
-  EXPECT_EQ(assessment::FormatResultFile(*d).rfind("\"HOUSE.PRJ\"\r\n\"12\"\" House\"\r\n0\r\n", 0), 0u);
+  EXPECT_EQ(SavedResultFile(*d).rfind("\"HOUSE.PRJ\"\r\n\"12\"\" House\"\r\n0\r\n", 0), 0u);
 }
 
 // The data-directory file names a folder whose name holds a quote and a

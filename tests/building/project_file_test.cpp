@@ -40,7 +40,10 @@ TEST(ProjectFile, OneFoundationGroupIsSixLines) {
   b.FdnGrpFile[0] = "F.FDN";
   b.FdnGrpName[0] = "Pad";
   b.FdnGrpQty[0] = 2;
-  EXPECT_EQ(building::ProjectFileText(b), "\"A.PRJ\"\r\n\"A\",100\r\n1\r\n\"F.FDN\",\"Pad\",2\r\n0\r\n0\r\n");
+  EXPECT_EQ(testsupport::SavedText([&](const std::string& path, std::string& error) {
+              return building::WriteProjectFile(path, b, error);
+            }),
+            "\"A.PRJ\"\r\n\"A\",100\r\n1\r\n\"F.FDN\",\"Pad\",2\r\n0\r\n0\r\n");
 }
 
 TEST(ProjectFile, RoundTrip) {
