@@ -5,6 +5,7 @@
 // only read.)
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <limits>
@@ -222,6 +223,163 @@ TEST(FileKindsRoundTrip, ATextWithAQuoteAndACommaReadsBackAsWritten) {
   for (const auto& kind : kinds) {
     SCOPED_TRACE(kind.name);
     kind.roundTrip();
+  }
+}
+
+// Every number a writer puts in a file, its reader takes back: the Single
+// range to its ends, through every kind of file that holds Singles. The
+// kinds written in seven digits (energy use, shading mask) come back within
+// them; the others exactly. 3.4028234E+38 as typed rounds to the largest
+// Single.
+TEST(FileKindsRoundTrip, TheSingleExtremesReadBackFromEveryKind) {
+  testsupport::TempFolder folder;
+  const std::string dir = folder.Path();
+  std::string error;
+  const float kMax = std::numeric_limits<float>::max();
+  auto near = [](float back, float value) {
+    EXPECT_LE(std::fabs(back - value), std::fabs(value) * 1e-6f) << back << " for " << value;
+  };
+  struct Kind {
+    const char* name;
+    std::function<void(float)> roundTrip;
+  } kinds[] = {
+      {"project (.PRJ)",
+       [&](float v) {
+         common::BldgRec b;
+         b.ProjFile = "Q.PRJ";
+         b.CFA = v;
+         b.NoOfFdnGrp = 10;
+         b.NoOfFlrGrp = 20;
+         b.NoOfSerGrp = 20;
+         b.FdnGrpQty.fill(v);
+         b.FlrGrpQty.fill(v);
+         b.SerGrpQty.fill(v);
+         ASSERT_TRUE(building::WriteProjectFile(dir + "Q.PRJ", b, error)) << error;
+         common::BldgRec back;
+         back.ProjFile = "Q.PRJ";
+         ASSERT_EQ(building::ReadProjectFile(dir + "Q.PRJ", back, error), building::ReadStatus::Ok) << error;
+         EXPECT_TRUE(back == b);
+       }},
+      {"group (.FLR)",
+       [&](float v) {
+         common::GroupRec g;
+         g.GrpQty = v;
+         g.NoOfComp = 101;
+         g.GrpCompQty.fill(v);
+         ASSERT_TRUE(building::WriteGroupFile(dir + "Q.FLR", g, 200, error)) << error;
+         common::GroupRec back;
+         const auto read = building::ReadGroupFile(dir + "Q.FLR", 200, back);
+         ASSERT_EQ(read.status, building::FileRead::Ok) << read.error;
+         EXPECT_TRUE(back == g);
+       }},
+      {"component (.FLC)",
+       [&](float v) {
+         common::CompRec c;
+         c.CompType = 1;
+         c.CompQty = v;
+         ASSERT_TRUE(building::WriteComponentFile(dir + "Q.FLC", c, 210, error)) << error;
+         common::CompRec back;
+         const auto read = building::ReadComponentFile(dir + "Q.FLC", 210, back);
+         ASSERT_EQ(read.status, building::FileRead::Ok) << read.error;
+         EXPECT_EQ(back.CompQty, v);
+       }},
+      {"user values (_.FLE)",
+       [&](float v) {
+         building::UserValueFile u;
+         u.InForce = u.Count = 1;
+         u.MatWas[1] = u.MatLife[1] = u.MatUCost[1] = v;
+         ASSERT_TRUE(building::WriteUserValueFile(dir + "Q_.FLE", u, error)) << error;
+         building::UserValueFile back;
+         const auto read = building::ReadUserValueFile(dir + "Q_.FLE", std::nullopt, back);
+         ASSERT_EQ(read.status, building::FileRead::Ok) << read.error;
+         EXPECT_EQ(back.MatWas, u.MatWas);
+         EXPECT_EQ(back.MatLife, u.MatLife);
+         EXPECT_EQ(back.MatUCost, u.MatUCost);
+       }},
+      {"constructions (.CON)",
+       [&](float v) {
+         common::ConstructionTables t;
+         t.NoOfCons = 1;
+         t.ConsNLay[1] = 1;
+         t.ConsSurf[0][1] = t.ConsSurf[1][1] = t.LayThk[1][1] = v;
+         t.LayProp[0][1][1] = t.LayProp[1][1][1] = t.LayProp[2][1][1] = v;
+         ASSERT_TRUE(energy_input::WriteConstructionFile(dir + "Q.CON", t, error)) << error;
+         common::ConstructionTables back;
+         ASSERT_TRUE(energy_input::ReadConstructionFile(dir + "Q.CON", back, error)) << error;
+         EXPECT_TRUE(back == t);
+       }},
+      {"energy model (.ECI)",
+       [&](float v) {
+         common::EnergyModel m = QuotedModel();
+         m.ZnNIdent[1] = m.RmNIdent[1][1] = m.RmArea[1][1] = m.RmHgt[1][1] = m.RmEqpW[1][1] = v;
+         m.FabArea[1][1][1] = v;
+         ASSERT_TRUE(energy_input::WriteEnergyModelFile(dir + "Q.ECI", "P", m, {}, error)) << error;
+         common::EnergyModel back;
+         common::PerFabric<std::string> masks{};
+         ASSERT_TRUE(energy_input::ReadEnergyModelFile(dir + "Q.ECI", back, masks, error)) << error;
+         EXPECT_TRUE(back == m);
+       }},
+      {"weighting (.WGT)",
+       [&](float v) {
+         assessment::WeightingValues w;
+         w.wgtFtr.fill(v);
+         w.costPara = {5.06f, 3, -2};
+         ASSERT_TRUE(assessment::WriteWeightingFile(dir + "Q.WGT", w, error)) << error;
+         assessment::WeightingValues back;
+         ASSERT_TRUE(assessment::ParseWeightingFile(folder.Read("Q.WGT"), back, error)) << error;
+         EXPECT_EQ(back.wgtFtr, w.wgtFtr);
+       }},
+      {"LCC result (.LCC)",
+       [&](float v) {
+         assessment::LccNumbers n{};
+         for (auto& row : n) row.fill(v);
+         ASSERT_TRUE(assessment::WriteLccFile(dir + "Q.LCC", n, error)) << error;
+         assessment::LccValues back{};
+         ASSERT_TRUE(assessment::ParseLccFile(folder.Read("Q.LCC"), back, error)) << error;
+         for (const auto& row : back)
+           for (float x : row) near(x, v);
+       }},
+      {"result (.RES)",
+       [&](float v) {
+         auto d = std::make_unique<assessment::CaseData>();
+         d->Bldg.NoOfFlrGrp = 1;
+         d->Bldg.FlrGrpQty[0] = v;
+         d->LCAResult.FlrTypeEgy[1][2] = v;
+         auto back = std::make_unique<assessment::CaseData>();
+         ASSERT_TRUE(assessment::ParseResultFile(SavedResultFile(*d), *back, error)) << error;
+         EXPECT_EQ(back->Bldg.FlrGrpQty[0], v);
+         EXPECT_EQ(back->LCAResult.FlrTypeEgy[1][2], v);
+       }},
+      {"energy use (.EUR)",
+       [&](float v) {
+         simulation::EnergyUseResults r;
+         r.ACEgy.fill(v);
+         r.ZnElecEgy.fill(v);
+         ASSERT_TRUE(simulation::WriteEnergyUseFile(dir + "Q.EUR", r, error)) << error;
+         simulation::EnergyUseResults back;
+         ASSERT_TRUE(simulation::ParseEnergyUseFile(folder.Read("Q.EUR"), back, error)) << error;
+         for (float x : back.ACEgy) near(x, v);
+         for (float x : back.ZnElecEgy) near(x, v);
+       }},
+      {"shading mask (.SHM)",
+       [&](float v) {
+         energy_input::ShadingMask mask{};
+         for (auto& column : mask) column.fill(v);
+         ASSERT_TRUE(energy_input::WriteShadingMaskFile(dir + "Q.SHM", mask, v, "N", {}, "Q.SHM", error)) << error;
+         energy_input::ShadingMask back{};
+         common::Single mean = 0;
+         ASSERT_TRUE(energy_input::ReadShadingMaskFile(dir + "Q.SHM", back, mean, error)) << error;
+         near(back[35][8], v);
+         near(mean, v);
+       }},
+  };
+  const float values[] = {
+      kMax, -kMax, 3.4028234E+38f, std::numeric_limits<float>::min(), std::numeric_limits<float>::denorm_min(), -0.0f};
+  for (const auto& kind : kinds) {
+    for (float v : values) {
+      SCOPED_TRACE(std::string(kind.name) + " with " + testing::PrintToString(v));
+      kind.roundTrip(v);
+    }
   }
 }
 
