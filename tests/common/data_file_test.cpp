@@ -220,6 +220,36 @@ TEST(DataReader, FailuresAreStickyAndNameTheLine) {
   }
 }
 
+// After the first item: does its line end there, and does the file? The
+// reason names the line where the extra text stands, whatever the line ends.
+TEST(DataReader, EndOfLineAndEndOfFileNameTheLine) {
+  const struct Case {
+    const char* text;
+    const char* lineReason;  // of EndOfLine; "" when it passes
+    const char* fileReason;  // of EndOfFile after a passing EndOfLine
+  } cases[] = {
+      {"1\r\n", "", ""},
+      {"1 \t\r\n\r\n \t\r\n\x1a", "", ""},
+      {"1", "", ""},
+      {"1,5\r\n", "text is left on the line after its items (line 1)", ""},
+      {"1,\r\n", "text is left on the line after its items (line 1)", ""},
+      {"1\r\n\r\n2\r\n", "", "the file goes on after its record (line 3)"},
+      {"1\n\n 2", "", "the file goes on after its record (line 3)"},
+      {"1\r\r\r\n\"x\"", "", "the file goes on after its record (line 4)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::string(c.text)));
+    DataReader r(c.text);
+    Integer first = 0;
+    ASSERT_TRUE(r.Read(first)) << r.Error();
+    EXPECT_EQ(r.EndOfLine(), *c.lineReason == 0);
+    if (*c.lineReason == 0) {
+      EXPECT_EQ(r.EndOfFile(), *c.fileReason == 0);
+    }
+    EXPECT_EQ(r.Error(), *c.lineReason ? c.lineReason : c.fileReason);
+  }
+}
+
 TEST(DataReader, FailedReadLeavesTheTargetAsItWas) {
   DataReader r("40000,abc\r\n");
   Integer i = 7;
