@@ -361,6 +361,17 @@ TEST(FileKindsRoundTrip, TheSingleExtremesReadBackFromEveryKind) {
          for (float x : back.ACEgy) near(x, v);
          for (float x : back.ZnElecEgy) near(x, v);
        }},
+      {"central plant (.WSS)",
+       [&](float v) {
+         auto plant = std::make_unique<common::CentralPlantData>();
+         plant->HRSType = 1;
+         plant->ChWPSType = 1;
+         for (int k = 1; k <= 4; ++k) plant->DesignTemp[static_cast<size_t>(k)] = v;
+         auto back = std::make_unique<common::CentralPlantData>();
+         ASSERT_TRUE(plant_input::WriteCentralPlantFile(dir + "Q.WSS", "P", *plant, error)) << error;
+         ASSERT_TRUE(plant_input::ReadCentralPlantFile(dir + "Q.WSS", *back, error)) << error;
+         EXPECT_EQ(back->DesignTemp, plant->DesignTemp);
+       }},
       {"shading mask (.SHM)",
        [&](float v) {
          energy_input::ShadingMask mask{};
