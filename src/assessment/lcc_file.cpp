@@ -61,8 +61,6 @@ common::DataWriter LccFileWriter(const LccNumbers& v) {
 
 }  // namespace
 
-std::string FormatLccFile(const LccNumbers& v) { return LccFileWriter(v).Text(); }
-
 bool WriteLccFile(const std::string& path, const LccNumbers& v, std::string& error) {
   return common::WriteDataFile(path, LccFileWriter(v), &error);
 }
@@ -72,7 +70,7 @@ bool ParseLccFile(const std::string& text, LccValues& out, std::string& error) {
   common::DataReader r(text);
   for (size_t s = 0; s < kLccStages; ++s)
     for (size_t row = 0; row < kLccRows; ++row) r.Read(v[row][s]);
-  if (r.Ok() && !r.AtEnd()) r.Fail("the file holds more than 60 numbers");
+  r.EndOfFile("the file holds more than 60 numbers");
   if (!r.Ok()) {
     error = r.Error();
     return false;

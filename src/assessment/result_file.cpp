@@ -130,8 +130,6 @@ common::DataWriter ResultFileWriter(const CaseData& data) {
 
 }  // namespace
 
-std::string FormatResultFile(const CaseData& data) { return ResultFileWriter(data).Text(); }
-
 bool WriteResultFile(const std::string& path, const CaseData& data, std::string& error) {
   return common::WriteDataFile(path, ResultFileWriter(data), &error);
 }
@@ -146,7 +144,7 @@ bool ParseResultFile(const std::string& text, CaseData& data, std::string& error
   auto [fdn, flr, ser] = Lists(d->Bldg);
   bool ok = r.Read(d->Bldg.ProjFile) && r.Read(d->Bldg.ProjName) && ReadGroupList(r, fdn) && ReadGroupList(r, flr) &&
             ReadGroupList(r, ser) && WalkResults(d->LCAResult, d->GroupResult, d->Bldg, one, four);
-  if (ok && !r.AtEnd()) r.Fail("the file holds more than one case");
+  if (ok) r.EndOfFile("the file holds more than one case");
   if (!r.Ok()) {
     error = r.Error();
     return false;

@@ -16,10 +16,8 @@ struct CaseData {
   common::GroupResultRec GroupResult;
 };
 
-// The text of a result file: 635 lines for a building without groups, and
-// 71 more for each group.
-std::string FormatResultFile(const CaseData& data);
-// Saves that text at `path`. A result that is not a finite number (an
+// Saves a result file at `path`: 635 lines for a building without groups,
+// and 71 more for each group. A result that is not a finite number (an
 // overflow) is never written: the save is refused, naming the field, and
 // the file stays as it was. False with the reason.
 bool WriteResultFile(const std::string& path, const CaseData& data, std::string& error);

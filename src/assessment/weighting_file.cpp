@@ -16,8 +16,6 @@ common::DataWriter WeightingFileWriter(const WeightingValues& v) {
 
 }  // namespace
 
-std::string FormatWeightingFile(const WeightingValues& v) { return WeightingFileWriter(v).Text(); }
-
 bool WriteWeightingFile(const std::string& path, const WeightingValues& v, std::string& error) {
   return common::WriteDataFile(path, WeightingFileWriter(v), &error);
 }
@@ -27,7 +25,7 @@ bool ParseWeightingFile(const std::string& text, WeightingValues& out, std::stri
   common::DataReader r(text);
   for (auto& x : v.wgtFtr) r.Read(x);
   for (auto& x : v.costPara) r.Read(x);
-  if (r.Ok() && !r.AtEnd()) r.Fail("the file holds more than 14 numbers");
+  r.EndOfFile("the file holds more than 14 numbers");
   if (!r.Ok()) {
     error = r.Error();
     return false;

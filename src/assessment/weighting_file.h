@@ -14,8 +14,7 @@ struct WeightingValues {
   std::array<common::Single, 3> costPara{};
 };
 
-std::string FormatWeightingFile(const WeightingValues& v);
-// Saves that text at `path`; a value that is not a finite number is never
+// Saves the 14 values, one a line, at `path`; a value that is not a finite number is never
 // written: the save is refused, naming it. False with the reason.
 bool WriteWeightingFile(const std::string& path, const WeightingValues& v, std::string& error);
 

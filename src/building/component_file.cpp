@@ -42,14 +42,16 @@ ReadOutcome ReadComponentFile(const std::string& path, Integer fileType, common:
   if (!ReadKindHead(*in, fileType, out)) return out;
 
   common::CompRec r = comp;
-  if (!in->Read(r.CompName) || !in->ReadInRange(r.CompType, 0, kMaxCompType, "a component type") ||
-      !in->Read(r.CompQty) || !in->ReadInRange(r.NoOfElm, 0, kMaxElements, "an element count"))
+  if (!in->Read(r.CompName) || !in->EndOfLine() || !in->ReadInRange(r.CompType, 0, kMaxCompType, "a component type") ||
+      !in->EndOfLine() || !in->Read(r.CompQty) || !in->EndOfLine() ||
+      !in->ReadInRange(r.NoOfElm, 0, kMaxElements, "an element count") || !in->EndOfLine())
     return Fail(out, *in);
   for (int i = 0; i < r.NoOfElm; ++i) {
     if (!in->Read(r.CompElmFile[i]) || !in->Read(r.CompElmName[i]) ||
-        !in->ReadInRange(r.CompElmTypeNo[i], -1, kMaxElementType, "an element type"))
+        !in->ReadInRange(r.CompElmTypeNo[i], -1, kMaxElementType, "an element type") || !in->EndOfLine())
       return Fail(out, *in);
   }
+  if (!in->EndOfFile()) return Fail(out, *in);
   comp = std::move(r);
   return out;
 }
@@ -70,10 +72,6 @@ common::DataWriter ComponentFileWriter(const common::CompRec& comp, Integer file
 }
 
 }  // namespace
-
-std::string ComponentFileText(const common::CompRec& comp, Integer fileType) {
-  return ComponentFileWriter(comp, fileType).Text();
-}
 
 bool WriteComponentFile(const std::string& path, const common::CompRec& comp, Integer fileType, std::string& error) {
   if (comp.NoOfElm < 0 || comp.NoOfElm > kMaxElements) {

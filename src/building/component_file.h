@@ -31,9 +31,6 @@ std::optional<CompFileKind> SetCompFileKind(common::BuildingState& st);
 ReadOutcome ReadComponentFile(const std::string& path, common::Integer fileType, common::CompRec& comp,
                               common::FileCache* cache = nullptr);
 
-// The file's text; line 1 holds comp.CompFile.
-std::string ComponentFileText(const common::CompRec& comp, common::Integer fileType);
-
 // Writes safely (a failed write leaves an old file intact). Refuses what
 // the reader would refuse: a count or type out of range, a text that the
 // file cannot hold.

@@ -41,16 +41,18 @@ ReadOutcome ReadElementFile(const std::string& path, Integer fileType, common::E
 
   common::ElmRec r;
   r.ElmFile = elm.ElmFile;
-  if (!in->Read(r.ElmName) || !in->ReadInRange(r.ElmTypeNo, 0, kMaxElementType, "an element type"))
+  if (!in->Read(r.ElmName) || !in->EndOfLine() ||
+      !in->ReadInRange(r.ElmTypeNo, 0, kMaxElementType, "an element type") || !in->EndOfLine())
     return Fail(out, *in);
   for (int k = 0;; ++k) {
     if (k == kSlots) {
       in->Fail("a 17th value that is not empty");
       return Fail(out, *in);
     }
-    if (!in->Read(r.ElmValue[k]) || !in->Read(r.ElmRemark[k])) return Fail(out, *in);
+    if (!in->Read(r.ElmValue[k]) || !in->Read(r.ElmRemark[k]) || !in->EndOfLine()) return Fail(out, *in);
     if (r.ElmValue[k].empty()) break;
   }
+  if (!in->EndOfFile()) return Fail(out, *in);
   elm = std::move(r);
   return out;
 }

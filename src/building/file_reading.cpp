@@ -23,7 +23,7 @@ std::optional<common::DataReader> OpenDataFile(const std::string& path, ReadOutc
 
 bool ReadKindHead(common::DataReader& in, common::Integer expected, ReadOutcome& out) {
   std::string ownName;
-  if (!in.Read(ownName) || !in.Read(out.kindFound)) {
+  if (!in.Read(ownName) || !in.EndOfLine() || !in.Read(out.kindFound) || !in.EndOfLine()) {
     Fail(out, in);
     return false;
   }

@@ -32,14 +32,16 @@ ReadOutcome ReadGroupFile(const std::string& path, Integer grpType, common::Grou
   if (!ReadKindHead(*in, grpType, out)) return out;
 
   common::GroupRec r = grp;
-  if (!in->Read(r.GrpName) || !in->Read(r.GrpQty) ||
-      !in->ReadInRange(r.NoOfComp, 0, kMaxComponents, "a component count"))
+  if (!in->Read(r.GrpName) || !in->EndOfLine() || !in->Read(r.GrpQty) || !in->EndOfLine() ||
+      !in->ReadInRange(r.NoOfComp, 0, kMaxComponents, "a component count") || !in->EndOfLine())
     return Fail(out, *in);
   for (int i = 0; i < r.NoOfComp; ++i) {
     if (!in->Read(r.GrpCompFile[i]) || !in->Read(r.GrpCompName[i]) ||
-        !in->ReadInRange(r.GrpCompType[i], 0, kMaxCompType, "a component type") || !in->Read(r.GrpCompQty[i]))
+        !in->ReadInRange(r.GrpCompType[i], 0, kMaxCompType, "a component type") || !in->Read(r.GrpCompQty[i]) ||
+        !in->EndOfLine())
       return Fail(out, *in);
   }
+  if (!in->EndOfFile()) return Fail(out, *in);
   grp = std::move(r);
   return out;
 }
@@ -59,8 +61,6 @@ common::DataWriter GroupFileWriter(const common::GroupRec& grp, Integer grpType)
 }
 
 }  // namespace
-
-std::string GroupFileText(const common::GroupRec& grp, Integer grpType) { return GroupFileWriter(grp, grpType).Text(); }
 
 bool WriteGroupFile(const std::string& path, const common::GroupRec& grp, Integer grpType, std::string& error) {
   if (grp.NoOfComp < 0 || grp.NoOfComp > kMaxComponents) {

@@ -30,9 +30,6 @@ const GroupKind* GroupKindOf(common::Integer grpType);
 ReadOutcome ReadGroupFile(const std::string& path, common::Integer grpType, common::GroupRec& grp,
                           common::FileCache* cache = nullptr);
 
-// The file's text; line 1 holds grp.GrpFile.
-std::string GroupFileText(const common::GroupRec& grp, common::Integer grpType);
-
 // Writes safely (a failed write leaves an old file intact). Refuses what
 // the reader would refuse: a count or type out of range, a text that the
 // file cannot hold.

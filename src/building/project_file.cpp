@@ -32,7 +32,9 @@ void WriteGroupList(common::DataWriter& out, Integer count, const std::array<std
 }  // namespace
 
 ReadStatus ReadProjectFile(const std::string& path, common::BldgRec& bldg, std::string& error) {
-  if (!common::FindExisting(path)) {
+  // Only a name that nothing stands at is a new project; a folder, a named
+  // pipe or a link loop is refused below with its reason.
+  if (common::NothingAt(path)) {
     common::BldgRec empty;
     empty.ProjFile = bldg.ProjFile;
     empty.ProjName = bldg.ProjName;
@@ -72,8 +74,6 @@ common::DataWriter ProjectFileWriter(const common::BldgRec& b) {
 }
 
 }  // namespace
-
-std::string ProjectFileText(const common::BldgRec& b) { return ProjectFileWriter(b).Text(); }
 
 bool WriteProjectFile(const std::string& path, const common::BldgRec& bldg, std::string& error) {
   return common::WriteDataFile(path, ProjectFileWriter(bldg), &error);

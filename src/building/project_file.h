@@ -14,9 +14,6 @@ enum class ReadStatus { Ok, Missing, Failed };
 // leaves `bldg` exactly as it was and returns Failed with the reason.
 ReadStatus ReadProjectFile(const std::string& path, common::BldgRec& bldg, std::string& error);
 
-// The file's text for `bldg`.
-std::string ProjectFileText(const common::BldgRec& bldg);
-
 // Writes safely (a failed write leaves an old file intact).
 bool WriteProjectFile(const std::string& path, const common::BldgRec& bldg, std::string& error);
 

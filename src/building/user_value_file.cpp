@@ -28,18 +28,28 @@ ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines,
   auto in = OpenDataFile(path, out, cache);
   if (!in) return out;
   UserValueFile r;
-  if (!in->ReadInRange(r.InForce, 0, kMaxMaterials, "a material count")) return Fail(out, *in);
+  if (!in->ReadInRange(r.InForce, 0, kMaxMaterials, "a material count") || !in->EndOfLine()) return Fail(out, *in);
   r.Count = lines.value_or(r.InForce);
   if (r.Count < 0 || r.Count > kMaxMaterials) {
     out.status = FileRead::Failed;
     out.error = "material lines asked for: " + std::to_string(r.Count);
     return out;
   }
-  for (int m = 1; m <= r.Count; ++m) {
-    if (!in->ReadInRange(r.MatNo[m], 0, kMaxMaterialNo, "a material number") || !in->Read(r.MatWas[m]) ||
-        !in->Read(r.MatLife[m]) || !in->Read(r.MatUCost[m]))
-      return Fail(out, *in);
+  auto readLine = [&](Integer& no, common::Single& was, common::Single& life, common::Single& cost) {
+    return in->ReadInRange(no, 0, kMaxMaterialNo, "a material number") && in->Read(was) && in->Read(life) &&
+           in->Read(cost) && in->EndOfLine();
+  };
+  for (int m = 1; m <= r.Count; ++m)
+    if (!readLine(r.MatNo[m], r.MatWas[m], r.MatLife[m], r.MatUCost[m])) return Fail(out, *in);
+  // Lines beyond those asked for stay in the file unused: a file in force
+  // holds as many as its first line says, one that is not keeps those of
+  // its last save (at most one per material). They too must be whole.
+  const int kept = r.InForce > 0 ? r.InForce : kMaxMaterials;
+  for (int m = r.Count + 1; m <= kept && !in->AtEnd(); ++m) {
+    UserValueFile unused;
+    if (!readLine(unused.MatNo[m], unused.MatWas[m], unused.MatLife[m], unused.MatUCost[m])) return Fail(out, *in);
   }
+  if (!in->EndOfFile()) return Fail(out, *in);
   file = r;
   return out;
 }
@@ -55,8 +65,6 @@ common::DataWriter UserValueFileWriter(const UserValueFile& file) {
 }
 
 }  // namespace
-
-std::string UserValueFileText(const UserValueFile& file) { return UserValueFileWriter(file).Text(); }
 
 bool WriteUserValueFile(const std::string& path, const UserValueFile& file, std::string& error) {
   if (file.Count < 0 || file.Count > kMaxMaterials || file.InForce < 0 || file.InForce > kMaxMaterials) {

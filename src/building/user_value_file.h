@@ -34,9 +34,6 @@ struct UserValueFile {
 ReadOutcome ReadUserValueFile(const std::string& path, std::optional<int> lines, UserValueFile& file,
                               common::FileCache* cache = nullptr);
 
-// The file's text for positions 1..file.Count.
-std::string UserValueFileText(const UserValueFile& file);
-
 // Writes safely; refuses a count outside 0..10 or line 1 outside 0..10.
 bool WriteUserValueFile(const std::string& path, const UserValueFile& file, std::string& error);
 

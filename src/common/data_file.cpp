@@ -159,10 +159,34 @@ bool DataReader::NextItem(std::string& item, Kind& kind) {
     while (end > start && (text_[end - 1] == ' ' || text_[end - 1] == '\t')) --end;
     item.assign(text_, start, end - start);
   }
-  if (pos_ < text_.size() && text_[pos_] == ',') {
-    ++pos_;
-  } else {
+  lineEnded_ = pos_ >= text_.size() || text_[pos_] != ',';
+  if (lineEnded_) {
     ConsumeLineEnd();
+  } else {
+    ++pos_;
+  }
+  return true;
+}
+
+bool DataReader::EndOfLine() {
+  if (!Ok()) return false;
+  if (lineEnded_) return true;
+  Fail("text is left on the line after its items");
+  return false;
+}
+
+bool DataReader::EndOfFile(std::string_view what) {
+  if (!Ok()) return false;
+  int line = line_;
+  for (size_t i = pos_; i < text_.size(); ++i) {
+    const char c = text_[i];
+    if (c == '\n' || (c == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n'))) {
+      ++line;
+    } else if (c != ' ' && c != '\t' && c != '\r' && c != '\x1a') {
+      itemLine_ = line;
+      Fail(what);
+      return false;
+    }
   }
   return true;
 }
@@ -231,7 +255,7 @@ bool DataReader::Read(Long& out) {
 bool DataReader::Read(Single& out) {
   double v;
   if (!ReadNumber(v)) return false;
-  auto s = ToSingle(v);
+  auto s = NearestSingle(v);
   if (!s) {
     Fail("a number is out of range");
     return false;
@@ -272,6 +296,7 @@ bool DataReader::ReadLine(std::string& out) {
   while (!AtLineEnd()) ++pos_;
   out.assign(text_, start, pos_ - start);
   ConsumeLineEnd();
+  lineEnded_ = true;
   return true;
 }
 

@@ -87,6 +87,15 @@ class DataReader {
   const std::string& Error() const { return error_; }
   // True when only blanks and line ends remain.
   bool AtEnd() const;
+  // The checks that a record's reader makes where the writer ended a line
+  // and where it ended the file, so that a number split in two ("5" become
+  // "1,5"), an item too many or a line too many is refused rather than read
+  // shifted. Trailing blanks and line ends pass.
+  // True when the item last read ended its line; else fails, naming it.
+  bool EndOfLine();
+  // True when only blanks and line ends remain; else fails with `what`,
+  // naming the line where the extra text begins.
+  bool EndOfFile(std::string_view what = "the file goes on after its record");
   int LineNumber() const { return line_; }
   void Fail(std::string_view what);
 
@@ -101,7 +110,8 @@ class DataReader {
   std::string text_;
   size_t pos_ = 0;
   int line_ = 1;
-  int itemLine_ = 1;  // line where the item last read began
+  int itemLine_ = 1;       // line where the item last read began
+  bool lineEnded_ = true;  // the item last read ended its line
   std::string error_;
 };
 

@@ -6,7 +6,8 @@
 // decimal exponent is below -4 or reaches the digit count
 // ("0.5", "3.141593", "1.234568E+07", "6.123234E-17").
 // Short form: a blank (or the minus sign) in front and no zero before the
-// point (" .5", "-.5", " 2"), the form of the old Str function.
+// point (" .5", "-.5", " 2"), the text a number takes inside messages,
+// labels and generated names ("more than 20 rooms!", "Chr# 2").
 // Print form of reports: the short form followed by one blank (" .5 ").
 #include <string>
 #include <string_view>

@@ -71,6 +71,13 @@ bool FileExists(const std::string& path) {
   return !path.empty() && !HoldsNul(path) && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool NothingAt(const std::string& rawPath) {
+  const std::string path = ToNativeSeparators(rawPath);
+  struct stat st;
+  if (path.empty() || HoldsNul(path) || stat(path.c_str(), &st) == 0 || errno != ENOENT) return false;
+  return !FindExisting(path);
+}
+
 bool FolderExists(const std::string& path) {
   struct stat st;
   return !path.empty() && !HoldsNul(path) && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);

@@ -30,6 +30,11 @@ std::string NameHoldsNulError(const std::string& path);
 // case-insensitive match of the file name (and of each folder) in the same
 // folder. nullopt when none exists.
 std::optional<std::string> FindExisting(const std::string& path);
+// True when nothing stands at `path` (no file, folder, pipe or link that
+// cannot be followed) and no regular file matches it ignoring case: the
+// name of a file still to be made. A path that is something else than a
+// regular file is not free: reading it fails with the reason.
+bool NothingAt(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 

@@ -45,4 +45,17 @@ inline std::optional<Single> ToSingle(double value) {
   return static_cast<Single>(value);
 }
 
+// Stores a number read from a file as the nearest Single; nullopt when that
+// is not finite. A value beyond the largest Single by less than half a unit
+// in its last place rounds to it, as the shortest text of the largest
+// Single ("3.4028235E+38") does; from that midpoint on it rounds to infinity
+// (the largest Single's last digit is odd, so the tie goes up).
+inline std::optional<Single> NearestSingle(double value) {
+  constexpr double kMax = std::numeric_limits<Single>::max();
+  constexpr double kMidpoint = kMax + 0x1p103;  // half a unit in the last place of kMax
+  if (!std::isfinite(value) || std::fabs(value) >= kMidpoint) return std::nullopt;
+  if (std::fabs(value) > kMax) return static_cast<Single>(std::copysign(kMax, value));
+  return static_cast<Single>(value);
+}
+
 }  // namespace common

@@ -13,19 +13,20 @@ using common::kMaxConstructions;
 using common::kMaxLayers;
 
 bool ReadTables(DataReader& in, ConstructionTables& t) {
-  if (!in.ReadInRange(t.NoOfCons, 0, kMaxConstructions, "a construction count")) return false;
+  if (!in.ReadInRange(t.NoOfCons, 0, kMaxConstructions, "a construction count") || !in.EndOfLine()) return false;
   for (int c = 1; c <= t.NoOfCons; ++c) {
     if (!in.Read(t.ConsName[c]) || !in.Read(t.ConsType[c]) ||
         !in.ReadInRange(t.ConsNLay[c], 0, kMaxLayers, "a layer count of construction " + std::to_string(c)) ||
-        !in.Read(t.ConsSurf[0][c]) || !in.Read(t.ConsSurf[1][c]))
+        !in.EndOfLine() || !in.Read(t.ConsSurf[0][c]) || !in.Read(t.ConsSurf[1][c]) || !in.EndOfLine())
       return false;
     for (int j = 1; j <= t.ConsNLay[c]; ++j) {
       if (!in.Read(t.LayMatNo[c][j]) || !in.Read(t.LayMatName[c][j]) || !in.Read(t.LayThk[c][j]) ||
-          !in.Read(t.LayProp[0][c][j]) || !in.Read(t.LayProp[1][c][j]) || !in.Read(t.LayProp[2][c][j]))
+          !in.Read(t.LayProp[0][c][j]) || !in.Read(t.LayProp[1][c][j]) || !in.Read(t.LayProp[2][c][j]) ||
+          !in.EndOfLine())
         return false;
     }
   }
-  return true;
+  return in.EndOfFile();
 }
 
 bool CheckTables(const ConstructionTables& t, std::string& error) {

@@ -36,11 +36,6 @@ common::DataWriter ShadingMaskFileWriter(const ShadingMask& mask, Single mean, c
 
 }  // namespace
 
-std::string ShadingMaskFileText(const ShadingMask& mask, Single mean, const std::string& orientation,
-                                const WindowShading& s, const std::string& fileName) {
-  return ShadingMaskFileWriter(mask, mean, orientation, s, fileName).Text();
-}
-
 bool WriteShadingMaskFile(const std::string& path, const ShadingMask& mask, Single mean, const std::string& orientation,
                           const WindowShading& s, const std::string& fileName, std::string& error) {
   return common::WriteDataFile(path, ShadingMaskFileWriter(mask, mean, orientation, s, fileName), &error);
@@ -53,9 +48,13 @@ bool ReadShadingMaskFile(const std::string& path, ShadingMask& mask, Single& mea
   ShadingMask read{};
   Single readMean = 0;
   bool ok = true;
-  for (auto& column : read)
+  // Each line holds one column or the mean and nothing more; the printed
+  // text below them is not read.
+  for (auto& column : read) {
     for (Single& v : column) ok = ok && in.Read(v);
-  ok = ok && in.Read(readMean);
+    ok = ok && in.EndOfLine();
+  }
+  ok = ok && in.Read(readMean) && in.EndOfLine();
   if (!ok) {
     error = in.Error();
     return false;

@@ -9,11 +9,8 @@
 
 namespace energy_input {
 
-// The file's text. `mask` and `mean` as RoundShadingMask left them;
+// Saves the file. `mask` and `mean` as RoundShadingMask left them;
 // `orientation` the text of the exposure list; `fileName` with ".SHM".
-std::string ShadingMaskFileText(const ShadingMask& mask, common::Single mean, const std::string& orientation,
-                                const WindowShading& s, const std::string& fileName);
-
 bool WriteShadingMaskFile(const std::string& path, const ShadingMask& mask, common::Single mean,
                           const std::string& orientation, const WindowShading& s, const std::string& fileName,
                           std::string& error);

@@ -54,8 +54,6 @@ common::DataWriter EnergyUseFileWriter(const EnergyUseResults& results) {
 
 }  // namespace
 
-std::string FormatEnergyUseFile(const EnergyUseResults& results) { return EnergyUseFileWriter(results).Text(); }
-
 bool WriteEnergyUseFile(const std::string& path, const EnergyUseResults& results, std::string& error) {
   return common::WriteDataFile(path, EnergyUseFileWriter(results), &error);
 }

@@ -31,8 +31,7 @@ EnergyUseResults TakeEnergyUse(common::Program& prog);
 // services input and stay as they are.
 void PutEnergyUse(const EnergyUseResults& results, common::Program& prog);
 
-std::string FormatEnergyUseFile(const EnergyUseResults& results);
-// Saves that text at `path`; a value that is not a finite number is never
+// Saves the results at `path`; a value that is not a finite number is never
 // written: the save is refused, naming it. False with the reason.
 bool WriteEnergyUseFile(const std::string& path, const EnergyUseResults& results, std::string& error);
 

@@ -5,6 +5,7 @@
 // only read.)
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <limits>
@@ -19,6 +20,7 @@
 #include "building/element_file.h"
 #include "building/group_file.h"
 #include "building/project_file.h"
+#include "building/user_value_file.h"
 #include "common/data_dir_file.h"
 #include "energy_input/construction_file.h"
 #include "energy_input/energy_model_files.h"
@@ -54,6 +56,11 @@ common::EnergyModel QuotedModel() {
   m.FabCons[1][1][1] = 1;
   m.FabOrient[1][1][1] = 5;
   return m;
+}
+
+std::string SavedResultFile(const assessment::CaseData& d) {
+  return testsupport::SavedText(
+      [&](const std::string& path, std::string& error) { return assessment::WriteResultFile(path, d, error); });
 }
 
 TEST(FileKindsRoundTrip, ATextWithAQuoteAndACommaReadsBackAsWritten) {
@@ -135,7 +142,7 @@ TEST(FileKindsRoundTrip, ATextWithAQuoteAndACommaReadsBackAsWritten) {
          d->Bldg.SerGrpFile[0] = kFile;
          d->Bldg.SerGrpName[0] = kText;
          auto back = std::make_unique<assessment::CaseData>();
-         ASSERT_TRUE(assessment::ParseResultFile(assessment::FormatResultFile(*d), *back, error)) << error;
+         ASSERT_TRUE(assessment::ParseResultFile(SavedResultFile(*d), *back, error)) << error;
          EXPECT_EQ(back->Bldg.ProjFile, kFile);
          EXPECT_EQ(back->Bldg.ProjName, kText);
          EXPECT_EQ(back->Bldg.SerGrpFile[0], kFile);
@@ -216,6 +223,349 @@ TEST(FileKindsRoundTrip, ATextWithAQuoteAndACommaReadsBackAsWritten) {
   for (const auto& kind : kinds) {
     SCOPED_TRACE(kind.name);
     kind.roundTrip();
+  }
+}
+
+// Every number a writer puts in a file, its reader takes back: the Single
+// range to its ends, through every kind of file that holds Singles. The
+// kinds written in seven digits (energy use, shading mask) come back within
+// them; the others exactly. 3.4028234E+38 as typed rounds to the largest
+// Single.
+TEST(FileKindsRoundTrip, TheSingleExtremesReadBackFromEveryKind) {
+  testsupport::TempFolder folder;
+  const std::string dir = folder.Path();
+  std::string error;
+  const float kMax = std::numeric_limits<float>::max();
+  auto near = [](float back, float value) {
+    EXPECT_LE(std::fabs(back - value), std::fabs(value) * 1e-6f) << back << " for " << value;
+  };
+  struct Kind {
+    const char* name;
+    std::function<void(float)> roundTrip;
+  } kinds[] = {
+      {"project (.PRJ)",
+       [&](float v) {
+         common::BldgRec b;
+         b.ProjFile = "Q.PRJ";
+         b.CFA = v;
+         b.NoOfFdnGrp = 10;
+         b.NoOfFlrGrp = 20;
+         b.NoOfSerGrp = 20;
+         b.FdnGrpQty.fill(v);
+         b.FlrGrpQty.fill(v);
+         b.SerGrpQty.fill(v);
+         ASSERT_TRUE(building::WriteProjectFile(dir + "Q.PRJ", b, error)) << error;
+         common::BldgRec back;
+         back.ProjFile = "Q.PRJ";
+         ASSERT_EQ(building::ReadProjectFile(dir + "Q.PRJ", back, error), building::ReadStatus::Ok) << error;
+         EXPECT_TRUE(back == b);
+       }},
+      {"group (.FLR)",
+       [&](float v) {
+         common::GroupRec g;
+         g.GrpQty = v;
+         g.NoOfComp = 101;
+         g.GrpCompQty.fill(v);
+         ASSERT_TRUE(building::WriteGroupFile(dir + "Q.FLR", g, 200, error)) << error;
+         common::GroupRec back;
+         const auto read = building::ReadGroupFile(dir + "Q.FLR", 200, back);
+         ASSERT_EQ(read.status, building::FileRead::Ok) << read.error;
+         EXPECT_TRUE(back == g);
+       }},
+      {"component (.FLC)",
+       [&](float v) {
+         common::CompRec c;
+         c.CompType = 1;
+         c.CompQty = v;
+         ASSERT_TRUE(building::WriteComponentFile(dir + "Q.FLC", c, 210, error)) << error;
+         common::CompRec back;
+         const auto read = building::ReadComponentFile(dir + "Q.FLC", 210, back);
+         ASSERT_EQ(read.status, building::FileRead::Ok) << read.error;
+         EXPECT_EQ(back.CompQty, v);
+       }},
+      {"user values (_.FLE)",
+       [&](float v) {
+         building::UserValueFile u;
+         u.InForce = u.Count = 1;
+         u.MatWas[1] = u.MatLife[1] = u.MatUCost[1] = v;
+         ASSERT_TRUE(building::WriteUserValueFile(dir + "Q_.FLE", u, error)) << error;
+         building::UserValueFile back;
+         const auto read = building::ReadUserValueFile(dir + "Q_.FLE", std::nullopt, back);
+         ASSERT_EQ(read.status, building::FileRead::Ok) << read.error;
+         EXPECT_EQ(back.MatWas, u.MatWas);
+         EXPECT_EQ(back.MatLife, u.MatLife);
+         EXPECT_EQ(back.MatUCost, u.MatUCost);
+       }},
+      {"constructions (.CON)",
+       [&](float v) {
+         common::ConstructionTables t;
+         t.NoOfCons = 1;
+         t.ConsNLay[1] = 1;
+         t.ConsSurf[0][1] = t.ConsSurf[1][1] = t.LayThk[1][1] = v;
+         t.LayProp[0][1][1] = t.LayProp[1][1][1] = t.LayProp[2][1][1] = v;
+         ASSERT_TRUE(energy_input::WriteConstructionFile(dir + "Q.CON", t, error)) << error;
+         common::ConstructionTables back;
+         ASSERT_TRUE(energy_input::ReadConstructionFile(dir + "Q.CON", back, error)) << error;
+         EXPECT_TRUE(back == t);
+       }},
+      {"energy model (.ECI)",
+       [&](float v) {
+         common::EnergyModel m = QuotedModel();
+         m.ZnNIdent[1] = m.RmNIdent[1][1] = m.RmArea[1][1] = m.RmHgt[1][1] = m.RmEqpW[1][1] = v;
+         m.FabArea[1][1][1] = v;
+         ASSERT_TRUE(energy_input::WriteEnergyModelFile(dir + "Q.ECI", "P", m, {}, error)) << error;
+         common::EnergyModel back;
+         common::PerFabric<std::string> masks{};
+         ASSERT_TRUE(energy_input::ReadEnergyModelFile(dir + "Q.ECI", back, masks, error)) << error;
+         EXPECT_TRUE(back == m);
+       }},
+      {"weighting (.WGT)",
+       [&](float v) {
+         assessment::WeightingValues w;
+         w.wgtFtr.fill(v);
+         w.costPara = {5.06f, 3, -2};
+         ASSERT_TRUE(assessment::WriteWeightingFile(dir + "Q.WGT", w, error)) << error;
+         assessment::WeightingValues back;
+         ASSERT_TRUE(assessment::ParseWeightingFile(folder.Read("Q.WGT"), back, error)) << error;
+         EXPECT_EQ(back.wgtFtr, w.wgtFtr);
+       }},
+      {"LCC result (.LCC)",
+       [&](float v) {
+         assessment::LccNumbers n{};
+         for (auto& row : n) row.fill(v);
+         ASSERT_TRUE(assessment::WriteLccFile(dir + "Q.LCC", n, error)) << error;
+         assessment::LccValues back{};
+         ASSERT_TRUE(assessment::ParseLccFile(folder.Read("Q.LCC"), back, error)) << error;
+         for (const auto& row : back)
+           for (float x : row) near(x, v);
+       }},
+      {"result (.RES)",
+       [&](float v) {
+         auto d = std::make_unique<assessment::CaseData>();
+         d->Bldg.NoOfFlrGrp = 1;
+         d->Bldg.FlrGrpQty[0] = v;
+         d->LCAResult.FlrTypeEgy[1][2] = v;
+         auto back = std::make_unique<assessment::CaseData>();
+         ASSERT_TRUE(assessment::ParseResultFile(SavedResultFile(*d), *back, error)) << error;
+         EXPECT_EQ(back->Bldg.FlrGrpQty[0], v);
+         EXPECT_EQ(back->LCAResult.FlrTypeEgy[1][2], v);
+       }},
+      {"energy use (.EUR)",
+       [&](float v) {
+         simulation::EnergyUseResults r;
+         r.ACEgy.fill(v);
+         r.ZnElecEgy.fill(v);
+         ASSERT_TRUE(simulation::WriteEnergyUseFile(dir + "Q.EUR", r, error)) << error;
+         simulation::EnergyUseResults back;
+         ASSERT_TRUE(simulation::ParseEnergyUseFile(folder.Read("Q.EUR"), back, error)) << error;
+         for (float x : back.ACEgy) near(x, v);
+         for (float x : back.ZnElecEgy) near(x, v);
+       }},
+      {"central plant (.WSS)",
+       [&](float v) {
+         auto plant = std::make_unique<common::CentralPlantData>();
+         plant->HRSType = 1;
+         plant->ChWPSType = 1;
+         for (int k = 1; k <= 4; ++k) plant->DesignTemp[static_cast<size_t>(k)] = v;
+         auto back = std::make_unique<common::CentralPlantData>();
+         ASSERT_TRUE(plant_input::WriteCentralPlantFile(dir + "Q.WSS", "P", *plant, error)) << error;
+         ASSERT_TRUE(plant_input::ReadCentralPlantFile(dir + "Q.WSS", *back, error)) << error;
+         EXPECT_EQ(back->DesignTemp, plant->DesignTemp);
+       }},
+      {"shading mask (.SHM)",
+       [&](float v) {
+         energy_input::ShadingMask mask{};
+         for (auto& column : mask) column.fill(v);
+         ASSERT_TRUE(energy_input::WriteShadingMaskFile(dir + "Q.SHM", mask, v, "N", {}, "Q.SHM", error)) << error;
+         energy_input::ShadingMask back{};
+         common::Single mean = 0;
+         ASSERT_TRUE(energy_input::ReadShadingMaskFile(dir + "Q.SHM", back, mean, error)) << error;
+         near(back[35][8], v);
+         near(mean, v);
+       }},
+  };
+  const float values[] = {
+      kMax, -kMax, 3.4028234E+38f, std::numeric_limits<float>::min(), std::numeric_limits<float>::denorm_min(), -0.0f};
+  for (const auto& kind : kinds) {
+    for (float v : values) {
+      SCOPED_TRACE(std::string(kind.name) + " with " + testing::PrintToString(v));
+      kind.roundTrip(v);
+    }
+  }
+}
+
+// Each record reader takes exactly the items the writer puts on a line and
+// nothing after the record: a number split in two ("5" become "1,5"), an
+// item too many or a doubled last line is refused with its line, never read
+// shifted. Trailing blanks stay accepted.
+TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
+  testsupport::TempFolder folder;
+  const std::string dir = folder.Path();
+  std::string error;
+  // Each kind writes its file and reads it back: empty, or the reason.
+  struct Kind {
+    const char* name;
+    std::function<void(const std::string&)> write;
+    std::function<std::string(const std::string&)> read;
+  };
+  const Kind group{"group (.FLR)",
+                   [&](const std::string& path) {
+                     common::GroupRec g;
+                     g.GrpQty = 5;
+                     g.NoOfComp = 1;
+                     g.GrpCompFile[0] = "C.FLC";
+                     g.GrpCompQty[0] = 2;
+                     ASSERT_TRUE(building::WriteGroupFile(path, g, 200, error)) << error;
+                   },
+                   [](const std::string& path) {
+                     common::GroupRec g;
+                     return building::ReadGroupFile(path, 200, g).error;
+                   }};
+  const Kind component{"component (.FLC)",
+                       [&](const std::string& path) {
+                         common::CompRec c;
+                         c.CompType = 1;
+                         c.CompQty = 5;
+                         c.NoOfElm = 1;
+                         c.CompElmFile[0] = "E.FLE";
+                         ASSERT_TRUE(building::WriteComponentFile(path, c, 210, error)) << error;
+                       },
+                       [](const std::string& path) {
+                         common::CompRec c;
+                         return building::ReadComponentFile(path, 210, c).error;
+                       }};
+  const Kind element{"element (.FLE)",
+                     [&](const std::string& path) {
+                       common::ElmRec e;
+                       e.ElmFile = "E.FLE";
+                       e.ElmTypeNo = 0;
+                       e.ElmValue[0] = "12";
+                       ASSERT_TRUE(building::WriteElementFile(path, e, 220, error)) << error;
+                     },
+                     [](const std::string& path) {
+                       common::ElmRec e;
+                       return building::ReadElementFile(path, 220, e).error;
+                     }};
+  const Kind userValues{"user values (_.FLE)",
+                        [&](const std::string& path) {
+                          building::UserValueFile u;
+                          u.InForce = u.Count = 2;
+                          u.MatNo = {0, 4, 20};
+                          ASSERT_TRUE(building::WriteUserValueFile(path, u, error)) << error;
+                        },
+                        [](const std::string& path) {
+                          building::UserValueFile u;
+                          return building::ReadUserValueFile(path, std::nullopt, u).error;
+                        }};
+  const Kind constructions{"constructions (.CON)",
+                           [&](const std::string& path) {
+                             common::ConstructionTables t;
+                             t.NoOfCons = 1;
+                             t.ConsNLay[1] = 1;
+                             t.ConsSurf[0][1] = 0.6f;
+                             t.LayThk[1][1] = 0.2f;
+                             ASSERT_TRUE(energy_input::WriteConstructionFile(path, t, error)) << error;
+                           },
+                           [](const std::string& path) {
+                             common::ConstructionTables t;
+                             std::string why;
+                             return energy_input::ReadConstructionFile(path, t, why) ? "" : why;
+                           }};
+  const Kind model{"energy model (.ECI)",
+                   [&](const std::string& path) {
+                     ASSERT_TRUE(energy_input::WriteEnergyModelFile(path, "P", QuotedModel(), {}, error)) << error;
+                   },
+                   [](const std::string& path) {
+                     common::EnergyModel m;
+                     common::PerFabric<std::string> masks{};
+                     std::string why;
+                     return energy_input::ReadEnergyModelFile(path, m, masks, why) ? "" : why;
+                   }};
+  const Kind mask{"shading mask (.SHM)",
+                  [&](const std::string& path) {
+                    ASSERT_TRUE(energy_input::WriteShadingMaskFile(path, {}, 0.25f, "N", {}, "Q.SHM", error)) << error;
+                  },
+                  [](const std::string& path) {
+                    energy_input::ShadingMask m{};
+                    common::Single mean = 0;
+                    std::string why;
+                    return energy_input::ReadShadingMaskFile(path, m, mean, why) ? "" : why;
+                  }};
+  enum class Damage { Split, Extra, Doubled, Blanks };
+  const std::string kLeft = "text is left on the line after its items", kMore = "the file goes on after its record";
+  const struct Case {
+    const Kind& kind;
+    Damage damage;
+    int line;            // the line damaged
+    std::string reason;  // empty: still read
+    int reasonLine = 0;  // the line the reason names
+  } cases[] = {
+      {group, Damage::Split, 4, kLeft, 4},
+      {group, Damage::Extra, 6, kLeft, 6},
+      {group, Damage::Doubled, 6, kMore, 7},
+      {group, Damage::Blanks, 4, ""},
+      {component, Damage::Split, 5, kLeft, 5},
+      {component, Damage::Extra, 7, kLeft, 7},
+      {component, Damage::Doubled, 7, kMore, 8},
+      {element, Damage::Split, 4, kLeft, 4},
+      {element, Damage::Extra, 5, kLeft, 5},
+      {element, Damage::Doubled, 6, kMore, 7},
+      {element, Damage::Blanks, 5, ""},
+      {userValues, Damage::Split, 2, kLeft, 2},
+      {userValues, Damage::Extra, 3, kLeft, 3},
+      {userValues, Damage::Doubled, 3, kMore, 4},
+      {userValues, Damage::Blanks, 1, ""},
+      {constructions, Damage::Split, 3, kLeft, 3},
+      {constructions, Damage::Extra, 4, kLeft, 4},
+      {constructions, Damage::Doubled, 4, kMore, 5},
+      {model, Damage::Split, 13, kLeft, 13},
+      {model, Damage::Extra, 7, kLeft, 7},
+      {model, Damage::Doubled, 17, kMore, 18},
+      {model, Damage::Blanks, 7, ""},
+      {mask, Damage::Split, 1, kLeft, 1},
+      {mask, Damage::Extra, 37, kLeft, 37},
+      {mask, Damage::Doubled, 36, kLeft, 37},
+      {mask, Damage::Blanks, 37, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.kind.name) + ", line " + std::to_string(c.line) + ", damage " +
+                 std::to_string(static_cast<int>(c.damage)));
+    const std::string path = dir + "DAMAGED";
+    c.kind.write(path);
+    ASSERT_EQ(c.kind.read(path), "");
+    std::string text = folder.Read("DAMAGED"), damaged;
+    int line = 1;
+    for (size_t start = 0; start < text.size(); ++line) {
+      const size_t end = text.find("\r\n", start);
+      ASSERT_NE(end, std::string::npos);
+      const std::string item = text.substr(start, end - start);
+      start = end + 2;
+      if (line != c.line) {
+        damaged += item + "\r\n";
+        continue;
+      }
+      switch (c.damage) {
+        case Damage::Split:
+          damaged += "1," + item + "\r\n";
+          break;
+        case Damage::Extra:
+          damaged += item + ",7\r\n";
+          break;
+        case Damage::Doubled:
+          damaged += item + "\r\n" + item + "\r\n";
+          break;
+        case Damage::Blanks:
+          damaged += item + "  \t\r\n";
+          break;
+      }
+    }
+    folder.Write("DAMAGED", damaged + (c.damage == Damage::Blanks ? " \r\n\r\n" : ""));
+    const std::string why = c.kind.read(path);
+    if (c.reason.empty()) {
+      EXPECT_EQ(why, "");
+    } else {
+      EXPECT_EQ(why, c.reason + " (line " + std::to_string(c.reasonLine) + ")");
+    }
   }
 }
 
@@ -314,9 +664,9 @@ TEST(FileKindsRoundTrip, ResultFileHeadBytes) {
   d->Bldg.FlrGrpName[0] = "Floor";
   d->Bldg.FlrGrpQty[0] = 100000;
   const std::string head = "\"HOUSE.PRJ\"\r\n\"House\"\r\n0\r\n1\r\n\"F.FLR\",\"Floor\",100000\r\n0\r\n";
-  EXPECT_EQ(assessment::FormatResultFile(*d).substr(0, head.size()), head);
+  EXPECT_EQ(SavedResultFile(*d).substr(0, head.size()), head);
   d->Bldg.ProjName = "12\" House";
-  EXPECT_EQ(assessment::FormatResultFile(*d).rfind("\"HOUSE.PRJ\"\r\n\"12\"\" House\"\r\n0\r\n", 0), 0u);
+  EXPECT_EQ(SavedResultFile(*d).rfind("\"HOUSE.PRJ\"\r\n\"12\"\" House\"\r\n0\r\n", 0), 0u);
 }
 
 // The data-directory file names a folder whose name holds a quote and a

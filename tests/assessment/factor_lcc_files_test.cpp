@@ -6,6 +6,7 @@
 #include "assessment/lcc_file.h"
 #include "assessment/lcc_values.h"
 #include "assessment/weighting_file.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ TEST(WeightingFile, RoundTripOfFourteenLines) {
   assessment::WeightingValues v;
   for (size_t i = 0; i <= 10; ++i) v.wgtFtr[i] = 0.1f * static_cast<float>(i) + 0.0475f;
   v.costPara = {5.06f, 3, -2};
-  std::string text = assessment::FormatWeightingFile(v);
+  std::string text = testsupport::SavedText(
+      [&](const std::string& path, std::string& error) { return assessment::WriteWeightingFile(path, v, error); });
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14);
   assessment::WeightingValues back;
   std::string error;
@@ -96,8 +98,13 @@ assessment::LccNumbers AsNumbers(const LccValues& v) {
   return n;
 }
 
+std::string SavedLccFile(const assessment::LccNumbers& n) {
+  return testsupport::SavedText(
+      [&](const std::string& path, std::string& error) { return assessment::WriteLccFile(path, n, error); });
+}
+
 TEST(LccFile, SixtyLinesInStageOrderAndBack) {
-  auto lines = SplitLines(assessment::FormatLccFile(AsNumbers(Sample())));
+  auto lines = SplitLines(SavedLccFile(AsNumbers(Sample())));
   ASSERT_EQ(lines.size(), 60u);
   EXPECT_EQ(lines[0], "0.25");          // stage 0, Foundation
   EXPECT_EQ(lines[11], "1.5E+15");      // stage 0, Building Total: exponent form from 1E+15
@@ -106,7 +113,7 @@ TEST(LccFile, SixtyLinesInStageOrderAndBack) {
   EXPECT_EQ(lines[3 * 12 + 6], "-1234.5677");
   LccValues back{};
   std::string error;
-  ASSERT_TRUE(assessment::ParseLccFile(assessment::FormatLccFile(AsNumbers(Sample())), back, error)) << error;
+  ASSERT_TRUE(assessment::ParseLccFile(SavedLccFile(AsNumbers(Sample())), back, error)) << error;
   EXPECT_EQ(back, Sample());
 }
 
@@ -132,7 +139,7 @@ TEST(LccFile, NumbersInFullUpToFifteenDigits) {
   for (const auto& c : cases) {
     assessment::LccNumbers n{};
     n[0][0] = c.value;
-    EXPECT_EQ(SplitLines(assessment::FormatLccFile(n))[0], c.text) << c.value;
+    EXPECT_EQ(SplitLines(SavedLccFile(n))[0], c.text) << c.value;
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "assessment/result_file.h"
 #include "assessment/result_table.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -51,13 +52,18 @@ std::unique_ptr<CaseData> SampleCase(int fdn, int flr, int ser) {
   return d;
 }
 
+std::string SavedResultFile(const CaseData& d) {
+  return testsupport::SavedText(
+      [&](const std::string& path, std::string& error) { return assessment::WriteResultFile(path, d, error); });
+}
+
 TEST(ResultFile, RoundTripIn635LinesAnd71PerGroup) {
   struct Row {
     int fdn, flr, ser, lines;
   };
   for (const auto& row : {Row{0, 0, 0, 635}, Row{1, 2, 0, 635 + 3 * 71}, Row{10, 20, 20, 635 + 50 * 71}}) {
     auto written = SampleCase(row.fdn, row.flr, row.ser);
-    std::string text = assessment::FormatResultFile(*written);
+    std::string text = SavedResultFile(*written);
     EXPECT_EQ(Lines(text), row.lines);
     auto read = std::make_unique<CaseData>();
     read->Bldg.CFA = 99;                 // not in the file: kept
@@ -73,7 +79,7 @@ TEST(ResultFile, RoundTripIn635LinesAnd71PerGroup) {
 }
 
 TEST(ResultFile, BrokenFilesChangeNothing) {
-  const std::string good = assessment::FormatResultFile(*SampleCase(1, 1, 0));
+  const std::string good = SavedResultFile(*SampleCase(1, 1, 0));
   auto lines = SplitLines(good);
   auto join = [](const std::vector<std::string>& ls) {
     std::string t;

@@ -8,6 +8,7 @@
 #include "building/user_value_file.h"
 #include "common/paths.h"
 #include "composition_fixture.h"
+#include "support/temp_folder.h"
 #include "support/told.h"
 
 namespace {
@@ -31,12 +32,17 @@ common::CompRec SampleComponent(int elements) {
   return c;
 }
 
+std::string SavedComponentFile(const common::CompRec& c) {
+  return testsupport::SavedText(
+      [&](const std::string& path, std::string& error) { return building::WriteComponentFile(path, c, 210, error); });
+}
+
 TEST(ComponentFile, LayoutAndShortestQuantity) {
   common::CompRec c = SampleComponent(0);
   c.CompQty = 2;
-  EXPECT_EQ(building::ComponentFileText(c, 210), "\"SLAB.FLC\"\r\n210\r\n\"Slab, level 2\"\r\n1\r\n2\r\n0\r\n");
+  EXPECT_EQ(SavedComponentFile(c), "\"SLAB.FLC\"\r\n210\r\n\"Slab, level 2\"\r\n1\r\n2\r\n0\r\n");
   c = SampleComponent(1);
-  EXPECT_EQ(building::ComponentFileText(c, 210),
+  EXPECT_EQ(SavedComponentFile(c),
             "\"SLAB.FLC\"\r\n210\r\n\"Slab, level 2\"\r\n1\r\n2.5\r\n1\r\n\"E0.FLE\",\"Element 0\",0\r\n");
 }
 
@@ -267,7 +273,7 @@ TEST_F(ComponentFiles, SinglesReadBackExactly) {
   }
   common::CompRec c = SampleComponent(0);
   c.CompQty = 100000;
-  EXPECT_EQ(building::ComponentFileText(c, 210), "\"SLAB.FLC\"\r\n210\r\n\"Slab, level 2\"\r\n1\r\n100000\r\n0\r\n");
+  EXPECT_EQ(SavedComponentFile(c), "\"SLAB.FLC\"\r\n210\r\n\"Slab, level 2\"\r\n1\r\n100000\r\n0\r\n");
 }
 
 }  // namespace

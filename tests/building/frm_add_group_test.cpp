@@ -63,7 +63,9 @@ class GroupEditorTest : public testing::Test {
       g.GrpCompType[c] = static_cast<common::Integer>(i % 3);
       g.GrpCompQty[c] = 1.0f + static_cast<float>(i);
     }
-    folder.Write("proj/G.FLR", building::GroupFileText(g, 200));
+    folder.Write("proj/G.FLR", testsupport::SavedText([&](const std::string& path, std::string& error) {
+                   return building::WriteGroupFile(path, g, 200, error);
+                 }));
     Kind(200);
     st.SelGrpIdx = static_cast<common::Integer>(row);
     st.CurGrp.GrpFile = "G.FLR";

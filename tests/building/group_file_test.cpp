@@ -7,6 +7,7 @@
 #include "building/group_commands.h"
 #include "common/paths.h"
 #include "composition_fixture.h"
+#include "support/temp_folder.h"
 #include "support/told.h"
 
 namespace {
@@ -32,7 +33,9 @@ common::GroupRec SampleGroup(int components) {
 
 TEST(GroupFile, Layout) {
   common::GroupRec g = SampleGroup(1);
-  EXPECT_EQ(building::GroupFileText(g, 200),
+  EXPECT_EQ(testsupport::SavedText([&](const std::string& path, std::string& error) {
+              return building::WriteGroupFile(path, g, 200, error);
+            }),
             "\"TYPICAL.FLR\"\r\n200\r\n\"Typical floor, levels 2-9\"\r\n8\r\n1\r\n"
             "\"C0.FLC\",\"Component 0\",0,2.5\r\n");
 }

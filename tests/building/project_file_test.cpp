@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/project_paths.h"
+#include "support/named_pipe.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -37,7 +40,10 @@ TEST(ProjectFile, OneFoundationGroupIsSixLines) {
   b.FdnGrpFile[0] = "F.FDN";
   b.FdnGrpName[0] = "Pad";
   b.FdnGrpQty[0] = 2;
-  EXPECT_EQ(building::ProjectFileText(b), "\"A.PRJ\"\r\n\"A\",100\r\n1\r\n\"F.FDN\",\"Pad\",2\r\n0\r\n0\r\n");
+  EXPECT_EQ(testsupport::SavedText([&](const std::string& path, std::string& error) {
+              return building::WriteProjectFile(path, b, error);
+            }),
+            "\"A.PRJ\"\r\n\"A\",100\r\n1\r\n\"F.FDN\",\"Pad\",2\r\n0\r\n0\r\n");
 }
 
 TEST(ProjectFile, RoundTrip) {
@@ -81,6 +87,36 @@ TEST(ProjectFile, BrokenFilesLeaveTheRecordAsItWas) {
     std::string error;
     EXPECT_EQ(building::ReadProjectFile(folder.Path() + "BAD.PRJ", b, error), ReadStatus::Failed);
     EXPECT_FALSE(error.empty());
+    EXPECT_EQ(b, SampleBuilding());
+  }
+}
+
+// Only a name nothing stands at opens as a new project; whatever else
+// stands there and is not a regular file is a failed read with its reason.
+TEST(ProjectFile, WhatIsNotARegularFileIsAFailedRead) {
+  testsupport::TempFolder folder;
+  const std::string dir = folder.Path();
+  testsupport::NamedPipe pipe(dir + "PIPE.PRJ");
+  ASSERT_TRUE(pipe.Made());
+  std::filesystem::create_directory(dir + "FOLDER.PRJ");
+  std::filesystem::create_symlink("LOOP2.PRJ", dir + "LOOP1.PRJ");
+  std::filesystem::create_symlink("LOOP1.PRJ", dir + "LOOP2.PRJ");
+  folder.Write("FILE", "");
+  struct Case {
+    std::string name;
+    const char* reason;
+  } cases[] = {
+      {"FOLDER.PRJ", "not a regular file"},
+      {"PIPE.PRJ", "not a regular file"},
+      {"LOOP1.PRJ", "symbolic links"},
+      {"FILE/A.PRJ", "Not a directory"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    common::BldgRec b = SampleBuilding();
+    std::string error;
+    EXPECT_EQ(building::ReadProjectFile(dir + c.name, b, error), ReadStatus::Failed);
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
     EXPECT_EQ(b, SampleBuilding());
   }
 }

@@ -2,6 +2,8 @@
 // line ends, and every way a read can fail.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "common/data_file.h"
@@ -47,6 +49,35 @@ TEST(DataFile, EveryItemKindRoundTrips) {
   EXPECT_FALSE(b2);
   EXPECT_TRUE(r.AtEnd());
   EXPECT_TRUE(r.Ok());
+}
+
+// A Single text is read as the nearest Single as long as that is finite,
+// so the shortest text of each extreme the writers give reads back as it.
+TEST(DataFile, TheWholeSingleRangeRoundTrips) {
+  constexpr float kMax = std::numeric_limits<float>::max();
+  const struct Case {
+    float value;
+    const char* written;   // by SngExact
+    const char* alsoRead;  // another text that reads as `value`
+  } cases[] = {
+      {kMax, "3.4028235E+38", "3.40282356779733E+38"},
+      {-kMax, "-3.4028235E+38", "-340282350000000000000000000000000000000"},
+      {std::numeric_limits<float>::min(), "1.1754944E-38", "1.17549435E-38"},
+      {-std::numeric_limits<float>::denorm_min(), "-1.401298E-45", "-1E-45"},
+      {-0.0f, "0", "-0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.written);
+    DataWriter w;
+    w.SngExact(c.value).Sng(c.value).EndLine();
+    EXPECT_EQ(w.Text().substr(0, w.Text().find(',')), c.written);
+    DataReader r(w.Text() + c.alsoRead + "\r\n");
+    Single exact = 1, shown = 1, also = 1;
+    ASSERT_TRUE(r.Read(exact) && r.Read(shown) && r.Read(also)) << r.Error();
+    EXPECT_EQ(exact, c.value);
+    EXPECT_EQ(also, c.value);
+    EXPECT_LE(std::fabs(shown - c.value), std::fabs(c.value) * 1e-6f);
+  }
 }
 
 TEST(DataFile, DoubleQuotesInTextAreWrittenDoubledAndReadBackAsOne) {
@@ -148,6 +179,10 @@ TEST(DataReader, FailuresAreStickyAndNameTheLine) {
       {"Integer out of range", "1\r\n40000\r\n", 1, Want::Int, "out of range", 2},
       {"Integer out of range mid line", "1,40000,2\r\n", 1, Want::Int, "out of range", 1},
       {"Single out of range", "1E39\r\n", 0, Want::Sng, "out of range", 1},
+      // Halfway between the largest Single and the next power of two: the
+      // tie rounds to infinity.
+      {"Single at the overflow midpoint", "3.4028235677973366E+38\r\n", 0, Want::Sng, "out of range", 1},
+      {"Single below minus the midpoint", "-3.4028236E+38\r\n", 0, Want::Sng, "out of range", 1},
       {"empty number item", "1,,2\r\n", 1, Want::Int, "missing", 1},
       {"number too large", "1E400\r\n", 0, Want::Dbl, "not a number", 1},
   };
@@ -182,6 +217,36 @@ TEST(DataReader, FailuresAreStickyAndNameTheLine) {
     EXPECT_FALSE(r.Read(s));
     EXPECT_FALSE(r.ReadLine(s));
     EXPECT_EQ(r.Error(), first);
+  }
+}
+
+// After the first item: does its line end there, and does the file? The
+// reason names the line where the extra text stands, whatever the line ends.
+TEST(DataReader, EndOfLineAndEndOfFileNameTheLine) {
+  const struct Case {
+    const char* text;
+    const char* lineReason;  // of EndOfLine; "" when it passes
+    const char* fileReason;  // of EndOfFile after a passing EndOfLine
+  } cases[] = {
+      {"1\r\n", "", ""},
+      {"1 \t\r\n\r\n \t\r\n\x1a", "", ""},
+      {"1", "", ""},
+      {"1,5\r\n", "text is left on the line after its items (line 1)", ""},
+      {"1,\r\n", "text is left on the line after its items (line 1)", ""},
+      {"1\r\n\r\n2\r\n", "", "the file goes on after its record (line 3)"},
+      {"1\n\n 2", "", "the file goes on after its record (line 3)"},
+      {"1\r\r\r\n\"x\"", "", "the file goes on after its record (line 4)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::string(c.text)));
+    DataReader r(c.text);
+    Integer first = 0;
+    ASSERT_TRUE(r.Read(first)) << r.Error();
+    EXPECT_EQ(r.EndOfLine(), *c.lineReason == 0);
+    if (*c.lineReason == 0) {
+      EXPECT_EQ(r.EndOfFile(), *c.fileReason == 0);
+    }
+    EXPECT_EQ(r.Error(), *c.lineReason ? c.lineReason : c.fileReason);
   }
 }
 

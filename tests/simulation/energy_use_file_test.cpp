@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace {
 
 using simulation::EnergyUseResults;
@@ -19,12 +21,17 @@ std::string Join(const std::vector<std::string>& lines) {
   return t;
 }
 
+std::string SavedEnergyUseFile(const EnergyUseResults& r) {
+  return testsupport::SavedText(
+      [&](const std::string& path, std::string& error) { return simulation::WriteEnergyUseFile(path, r, error); });
+}
+
 TEST(EnergyUseFile, ProjectWithoutSystemsHasSeventeenLines) {
   EnergyUseResults r;
   r.ACEgy = {8, 1, 2, 1, 1, 1, 1, 1};
   r.ZnElecEgy = {3, 1, 2};
   r.egy[0][0] = 55;  // a typed total of a list without systems is not stored
-  std::string text = simulation::FormatEnergyUseFile(r);
+  std::string text = SavedEnergyUseFile(r);
   EXPECT_EQ(text, Join({"8", "1", "2", "1", "1", "1", "1", "1", "3", "1", "2", "0", "0", "0", "0", "0", "0"}));
   EXPECT_EQ(Lines(text), 17u);
 }
@@ -43,7 +50,7 @@ TEST(EnergyUseFile, RoundTrip) {
   saved.egy[3] = {13, 1};
   for (int i = 1; i <= 10; ++i) saved.egy[4][static_cast<size_t>(i)] = static_cast<float>(i);
   saved.egy[5] = {0, 1e8f, 2, 3};
-  std::string text = simulation::FormatEnergyUseFile(saved);
+  std::string text = SavedEnergyUseFile(saved);
   EXPECT_EQ(Lines(text), 11u + 6 + 2 + 1 + 10 + 3);
 
   EnergyUseResults loaded = saved;

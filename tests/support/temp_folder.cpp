@@ -1,5 +1,6 @@
 #include "support/temp_folder.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -36,6 +37,16 @@ std::string TempFolder::Read(const std::string& relative) const {
   std::ostringstream buf;
   buf << in.rdbuf();
   return buf.str();
+}
+
+std::string SavedText(const std::function<bool(const std::string& path, std::string& error)>& save) {
+  TempFolder folder;
+  std::string error;
+  if (!save(folder.Path() + "SAVED", error)) {
+    ADD_FAILURE() << "the save failed: " << error;
+    return "";
+  }
+  return folder.Read("SAVED");
 }
 
 }  // namespace testsupport

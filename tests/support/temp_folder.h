@@ -2,6 +2,7 @@
 // A fresh temporary folder made current for the length of a test; the
 // previous current folder comes back and the folder is removed afterwards.
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace testsupport {
@@ -23,5 +24,10 @@ class TempFolder {
   std::string path_;
   std::filesystem::path previous_;
 };
+
+// The bytes that `save` (a file writer of the program, given a path and an
+// error text) writes in a fresh folder; a failed save fails the test with
+// its reason and gives "".
+std::string SavedText(const std::function<bool(const std::string& path, std::string& error)>& save);
 
 }  // namespace testsupport
