@@ -159,16 +159,23 @@ bool ReadAirSideFile(const std::string& path, const EnergyModel& model, common::
   if (!text) return false;
   DataReader in(std::move(*text));
   common::AirSideSystemData read = airSide;
+  // The file holds no counts: a line that does not end where the writer
+  // ended it, or text after the last room, means it was written for other
+  // zone or room counts (or damaged), and reading on would shift every
+  // later design value into another zone or room.
   std::string head;
-  bool ok = in.Read(head);
+  bool ok = in.Read(head) && in.EndOfLine();
   for (int z = 1; ok && z <= model.NoOfZn; ++z) {
     ok = in.Read(read.ASTyp[z]) && Checked(in, AirSideTypeProblem(model, z, read.ASTyp[z])) && in.Read(read.FATyp[z]) &&
-         Checked(in, FreshAirTypeProblem(model, z, read.FATyp[z])) && in.Read(read.DsgSensLd[0][z][0]) &&
-         in.Read(read.DsgTotLd[0][z][0]) && in.Read(read.DsgSAFlow[0][z][0]) && in.Read(read.DsgFanPres[0][z]) &&
-         in.Read(read.DsgFanPwr[0][z]) && in.Read(read.DsgCHWFlow[0][z]);
+         Checked(in, FreshAirTypeProblem(model, z, read.FATyp[z])) && in.EndOfLine() &&
+         in.Read(read.DsgSensLd[0][z][0]) && in.Read(read.DsgTotLd[0][z][0]) && in.EndOfLine() &&
+         in.Read(read.DsgSAFlow[0][z][0]) && in.Read(read.DsgFanPres[0][z]) && in.Read(read.DsgFanPwr[0][z]) &&
+         in.Read(read.DsgCHWFlow[0][z]) && in.EndOfLine();
     for (int r = 1; ok && r <= model.ZnNRm[z]; ++r)
-      ok = in.Read(read.DsgSensLd[0][z][r]) && in.Read(read.DsgTotLd[0][z][r]) && in.Read(read.DsgSAFlow[0][z][r]);
+      ok = in.Read(read.DsgSensLd[0][z][r]) && in.Read(read.DsgTotLd[0][z][r]) && in.Read(read.DsgSAFlow[0][z][r]) &&
+           in.EndOfLine();
   }
+  ok = ok && in.EndOfFile("the file holds more zones or rooms than the energy model");
   if (!ok) {
     error = in.Error();
     return false;

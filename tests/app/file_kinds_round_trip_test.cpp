@@ -491,6 +491,17 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
                     std::string why;
                     return energy_input::ReadShadingMaskFile(path, m, mean, why) ? "" : why;
                   }};
+  const Kind airSide{"air-side systems (.ASS)",
+                     [&](const std::string& path) {
+                       common::AirSideSystemData a{};
+                       a.ASTyp[1] = a.FATyp[1] = 1;
+                       ASSERT_TRUE(energy_input::WriteAirSideFile(path, "P", QuotedModel(), a, error)) << error;
+                     },
+                     [](const std::string& path) {
+                       common::AirSideSystemData a{};
+                       std::string why;
+                       return energy_input::ReadAirSideFile(path, QuotedModel(), a, why) ? "" : why;
+                     }};
   enum class Damage { Split, Extra, Doubled, Blanks };
   const std::string kLeft = "text is left on the line after its items", kMore = "the file goes on after its record";
   const struct Case {
@@ -522,6 +533,10 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
       {model, Damage::Extra, 7, kLeft, 7},
       {model, Damage::Doubled, 17, kMore, 18},
       {model, Damage::Blanks, 7, ""},
+      {airSide, Damage::Split, 3, kLeft, 3},
+      {airSide, Damage::Extra, 4, kLeft, 4},
+      {airSide, Damage::Doubled, 5, "the file holds more zones or rooms than the energy model", 6},
+      {airSide, Damage::Blanks, 5, ""},
       {mask, Damage::Split, 1, kLeft, 1},
       {mask, Damage::Extra, 37, kLeft, 37},
       {mask, Damage::Doubled, 36, kLeft, 37},

@@ -228,30 +228,39 @@ TEST_F(EnergyModelFiles, MalformedAirSideFiles) {
   EXPECT_EQ(airSide, common::AirSideSystemData{});
 }
 
-// The air-side file holds no counts: read with a model of fewer rooms it
-// gives the later zones the values that follow, and nothing notices.
-TEST_F(EnergyModelFiles, AirSideFileReadWithFewerRoomsReadsOnInOrder) {
+// The air-side file holds no counts: read with a model of other zone or room
+// counts, its values would land in other zones and rooms. The line ends and
+// the file's end give it away, and nothing is read.
+TEST_F(EnergyModelFiles, AirSideFileReadWithOtherCountsIsRefused) {
   EnergyModel writtenWith;
   writtenWith.NoOfZn = 2;
   writtenWith.ZnNRm[1] = 2;
   common::AirSideSystemData a;
-  a.ASTyp[1] = 1;
-  a.FATyp[1] = 2;
-  a.DsgSensLd[0][1][2] = 3;  // the second room's line reads as zone 2's types
+  a.ASTyp[1] = a.ASTyp[2] = 1;
+  a.FATyp[1] = a.FATyp[2] = 2;
+  a.DsgSensLd[0][1][2] = 3;  // the second room's line would read as zone 2's types
   a.DsgTotLd[0][1][2] = 2;
-  a.DsgSAFlow[0][1][2] = 0.3f;
-  a.ASTyp[2] = 2;
-  a.FATyp[2] = 1;
   std::string error;
   ASSERT_TRUE(energy_input::WriteAirSideFile(folder.Path() + "A.ASS", "P", writtenWith, a, error));
-  EnergyModel readWith = writtenWith;
-  readWith.ZnNRm[1] = 1;
-  common::AirSideSystemData read;
-  ASSERT_TRUE(energy_input::ReadAirSideFile(folder.Path() + "A.ASS", readWith, read, error)) << error;
-  EXPECT_EQ(read.ASTyp[1], 1);
-  EXPECT_EQ(read.ASTyp[2], 3);
-  EXPECT_EQ(read.FATyp[2], 2);
-  EXPECT_EQ(read.DsgSensLd[0][2][0], 0.3f);
+  const struct {
+    const char* what;
+    int zones, roomsOfZone1;
+    std::string reason;
+  } cases[] = {
+      {"fewer rooms", 2, 1, "text is left on the line after its items (line 6)"},
+      {"fewer zones", 1, 2, "the file holds more zones or rooms than the energy model (line 7)"},
+      {"more rooms", 2, 3, "text is left on the line after its items (line 8)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EnergyModel readWith = writtenWith;
+    readWith.NoOfZn = static_cast<common::Integer>(c.zones);
+    readWith.ZnNRm[1] = static_cast<common::Integer>(c.roomsOfZone1);
+    common::AirSideSystemData read;
+    EXPECT_FALSE(energy_input::ReadAirSideFile(folder.Path() + "A.ASS", readWith, read, error));
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    EXPECT_EQ(read, common::AirSideSystemData{});
+  }
 }
 
 TEST_F(EnergyModelFiles, WritersRefuseWhatTheReadersWouldRefuse) {
