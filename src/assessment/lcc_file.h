@@ -18,8 +18,9 @@ using LccNumbers = common::Array2<double, kLccRows, kLccStages>;
 // 60 lines, one number each: for stage 0..4 the twelve rows in order.
 // Each value in full digits (exponent form only from 1E+15): a value that
 // is a Single in the shortest text that reads back as that Single, any
-// other in at most 15 significant digits. Saved at `path`; a value that is not a finite number is never
-// written: the save is refused, naming it. False with the reason.
+// other in at most 15 significant digits. Saved at `path`; a value that
+// is not a finite number is never written: the save is refused, naming it.
+// False with the reason.
 bool WriteLccFile(const std::string& path, const LccNumbers& v, std::string& error);
 
 // Exactly 60 numbers within the Single range, separated by line ends or

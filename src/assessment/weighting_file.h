@@ -14,8 +14,9 @@ struct WeightingValues {
   std::array<common::Single, 3> costPara{};
 };
 
-// Saves the 14 values, one a line, at `path`; a value that is not a finite number is never
-// written: the save is refused, naming it. False with the reason.
+// Saves the 14 values, one a line, at `path`; a value that is not a finite
+// number is never written: the save is refused, naming it. False with the
+// reason.
 bool WriteWeightingFile(const std::string& path, const WeightingValues& v, std::string& error);
 
 // All or nothing: fills `out` only when the file holds exactly 14 numbers
