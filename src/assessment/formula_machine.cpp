@@ -56,7 +56,7 @@ std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& 
     if (line.operand > 0) {
       double k = std::nearbyint(static_cast<double>(line.operand));
       if (k < 1 || k > 17) return std::nullopt;
-      auto v = Store(common::LeadingNumber(context.values[static_cast<size_t>(k) - 1]));
+      auto v = common::TypedSingle(context.values[static_cast<size_t>(k) - 1]);
       if (!v) return std::nullopt;
       s[0] = *v;
     }

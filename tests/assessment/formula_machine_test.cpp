@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -22,6 +23,7 @@ class FormulaMachineTest : public testing::Test {
     values[1] = "3.5";
     values[2] = " 4abc";
     values[3] = "";
+    values[4] = "3.4028235E+38";  // the largest Single as a box shows it
     values[16] = "9";
   }
   std::optional<Single> Run(std::vector<FormulaLine> lines,
@@ -60,6 +62,7 @@ TEST_F(FormulaMachineTest, EachOpCode) {
       {"operand zero keeps s0", {{2, 0}, {1, 0}, {0, 3}}, 0},
       {"operand negative keeps s0", {{1, 13}, {-1, 10}}, 0.02},
       {"row 17", {{17, 13}}, 9},
+      {"row 5, the largest Single", {{5, 13}}, std::numeric_limits<float>::max()},
       {"operand rounds half to even", {{2.5f, 13}}, 3.5},
       {"thickness x area x density", {{1, 0}, {2, 3}, {0, 0}, {120, 100}, {0, 3}}, 7 * 2400},
   };
