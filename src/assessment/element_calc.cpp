@@ -210,8 +210,13 @@ std::string CalcLibrary(common::Program& prog, int mode, int stage, const Elemen
     use.matNo = mat.ElmUserValFlag ? mat.ElmMatNo[1][i] : d.matNo;
     if (use.matNo < 0 || use.matNo > 510) return kOperationsLibraryError;
     FormulaContext context{table, e.rec.ElmValue, mat.ElmUserValFlag ? &substitutions : nullptr};
-    auto qty = EvaluateFormula(d.formula, context);
-    if (!qty) return kOperationsLibraryError;
+    bool overflowed = false;
+    auto qty = EvaluateFormula(d.formula, context, &overflowed);
+    if (!qty) {
+      // A formula that overflows fails as any other; the reason says which.
+      if (overflowed) run.reason = OverflowReason("quantity of material " + std::to_string(use.matNo), e.rec.ElmFile);
+      return kOperationsLibraryError;
+    }
     use.quantity = *qty;
     use.wastage = static_cast<Single>((mat.ElmUserValFlag ? mat.ElmMatWas[1][i] : d.wastage) / 100.0);
     use.life = mat.ElmUserValFlag ? mat.ElmMatLife[1][i] : d.life;

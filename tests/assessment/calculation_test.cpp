@@ -383,8 +383,11 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
        "Error reading operations library. Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
        "the impact category 1 of LIB.FLE is not a finite number (an overflow)"},
       {"3E+36 in a library element, costing", [](SmallProject& t) { Edit(t, "LIB.FLE", "\"4\"", "\"3E+36\""); },
-       "Total out of range in G.FLR Err with G.FLR Impacting calculation terminated!!", 1,
+       "Total out of range Err with G.FLR Impacting calculation terminated!!", 1,
        "the cost of G.FLR is not a finite number (an overflow)", kModeCosting},
+      {"3E+38 in a library element's formula", [](SmallProject& t) { Edit(t, "LIB.FLE", "\"4\"", "\"3E+38\""); },
+       "Error reading operations library. Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
+       "the quantity of material 2 of LIB.FLE is not a finite number (an overflow)"},
       {"3E+38 in a generic element, costing", [](SmallProject& t) { Edit(t, "GEN.FLE", "\"10\"", "\"3E+38\""); },
        "Total out of range in GEN.FLE Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
        "the cost of GEN.FLE is not a finite number (an overflow)", kModeCosting},
@@ -401,7 +404,7 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
          Edit(t, "GEN.FLE", "\"10\"", "\"1.5E+37\"");
          Edit(t, "LIB.FLE", "\"4\"", "\"5E+35\"");
        },
-       "Total out of range in A.FLC Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
+       "Total out of range Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
        "the impact category 10 of A.FLC is not a finite number (an overflow)"},
   };
   for (const Case& c : cases) {

@@ -24,6 +24,7 @@ class FormulaMachineTest : public testing::Test {
     values[2] = " 4abc";
     values[3] = "";
     values[4] = "3.4028235E+38";  // the largest Single as a box shows it
+    values[5] = "3.4028236E+38";  // beyond it by more than half a unit
     values[16] = "9";
   }
   std::optional<Single> Run(std::vector<FormulaLine> lines,
@@ -74,10 +75,13 @@ TEST_F(FormulaMachineTest, EachOpCode) {
   }
 }
 
+// Each failure refuses the quantity; those of a number beyond the Single
+// range say so.
 TEST_F(FormulaMachineTest, ErrorsAreRefusedNotBooked) {
   struct Case {
     const char* what;
     std::vector<FormulaLine> lines;
+    bool overflow = false;
   } cases[] = {
       {"property digit 3", {{123, 100}}},
       {"material beyond 510", {{5110, 100}}},
@@ -88,11 +92,15 @@ TEST_F(FormulaMachineTest, ErrorsAreRefusedNotBooked) {
       {"cube root of a negative", {{1, 0}, {2, 2}, {0, 9}}},
       {"negative to a fractional power", {{1, 0}, {2, 2}, {0, 0}, {0.5f, 101}, {0, 5}}},
       {"zero to a negative power", {{4, 0}, {0, 0}, {-2, 101}, {0, 5}}},
-      {"overflow", {{1e30f, 101}, {0, 0}, {1e30f, 101}, {0, 3}}},
+      {"overflow", {{1e30f, 101}, {0, 0}, {1e30f, 101}, {0, 3}}, true},
+      {"overflow of a power", {{1e30f, 101}, {0, 0}, {2, 101}, {0, 5}}, true},
+      {"a value beyond the Single range", {{6, 13}}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_FALSE(Run(c.lines).has_value());
+    bool overflowed = !c.overflow;
+    EXPECT_FALSE(ModCal::EvaluateFormula(c.lines, {*mat, values, nullptr}, &overflowed).has_value());
+    EXPECT_EQ(overflowed, c.overflow);
   }
 }
 
