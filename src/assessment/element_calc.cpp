@@ -100,8 +100,6 @@ Element& ElementOf(common::Program& prog, int mode, RunContext& run) {
   return e;
 }
 
-std::optional<Single> ValueOf(const std::string& text) { return common::ToSingle(common::LeadingNumber(text)); }
-
 void ClearUserRow(common::ElementMaterialValues& mat) {
   for (size_t m = 0; m <= 10; ++m) {
     mat.ElmMatNo[1][m] = 0;
@@ -148,7 +146,7 @@ std::string CalcGeneric(common::Program& prog, int mode, int stage, const Elemen
   for (int m = 0; m < 4; ++m) {
     const size_t row = static_cast<size_t>(4 * m);
     if (elm.ElmValue[row].empty()) break;
-    auto qty = ValueOf(elm.ElmValue[row + 1]);
+    auto qty = common::TypedSingle(elm.ElmValue[row + 1]);
     MaterialUse use;
     if (!qty) return "Quantity out of range in " + elm.ElmFile;
     use.quantity = *qty;
@@ -160,8 +158,8 @@ std::string CalcGeneric(common::Program& prog, int mode, int stage, const Elemen
       use.unitCost = mat.ElmMatUCost[1][u];
     } else {
       auto no = common::ToInteger(common::LeadingNumber(elm.ElmValue[row]));
-      auto was = ValueOf(elm.ElmValue[row + 2]);
-      auto life = ValueOf(elm.ElmValue[row + 3]);
+      auto was = common::TypedSingle(elm.ElmValue[row + 2]);
+      auto life = common::TypedSingle(elm.ElmValue[row + 3]);
       if (!no || *no < 0 || *no > 510) return "Material no. out of range in " + elm.ElmFile;
       if (!was || !life) return "Wastage or life out of range in " + elm.ElmFile;
       use.matNo = *no;
@@ -212,8 +210,13 @@ std::string CalcLibrary(common::Program& prog, int mode, int stage, const Elemen
     use.matNo = mat.ElmUserValFlag ? mat.ElmMatNo[1][i] : d.matNo;
     if (use.matNo < 0 || use.matNo > 510) return kOperationsLibraryError;
     FormulaContext context{table, e.rec.ElmValue, mat.ElmUserValFlag ? &substitutions : nullptr};
-    auto qty = EvaluateFormula(d.formula, context);
-    if (!qty) return kOperationsLibraryError;
+    bool overflowed = false;
+    auto qty = EvaluateFormula(d.formula, context, &overflowed);
+    if (!qty) {
+      // A formula that overflows fails as any other; the reason says which.
+      if (overflowed) run.reason = OverflowReason("quantity of material " + std::to_string(use.matNo), e.rec.ElmFile);
+      return kOperationsLibraryError;
+    }
     use.quantity = *qty;
     use.wastage = static_cast<Single>((mat.ElmUserValFlag ? mat.ElmMatWas[1][i] : d.wastage) / 100.0);
     use.life = mat.ElmUserValFlag ? mat.ElmMatLife[1][i] : d.life;

@@ -9,23 +9,26 @@ namespace {
 
 using common::Single;
 
-// Stores a double result as a Single; nullopt when it is not a finite
-// Single (overflow, an undefined operation).
-std::optional<Single> Store(double v) {
-  if (!std::isfinite(v) || std::fabs(v) > 3.4028234663852886e38) return std::nullopt;
+// Stores a double result as a Single; nullopt, with `overflow` set, when it
+// is not a finite Single.
+std::optional<Single> Store(double v, bool& overflow) {
+  if (!std::isfinite(v) || std::fabs(v) > 3.4028234663852886e38) {
+    overflow = true;
+    return std::nullopt;
+  }
   return static_cast<Single>(v);
 }
 
 // x ^ y, refusing what has no real finite value.
-std::optional<Single> Power(double x, double y) {
+std::optional<Single> Power(double x, double y, bool& overflow) {
   if (x == 0 && y < 0) return std::nullopt;
   if (x < 0 && y != std::floor(y)) return std::nullopt;
-  return Store(std::pow(x, y));
+  return Store(std::pow(x, y), overflow);
 }
 
-}  // namespace
-
-std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& lines, const FormulaContext& context) {
+// EvaluateFormula; `overflow` is set when a number leaves the Single range.
+std::optional<Single> Evaluate(const std::vector<building::FormulaLine>& lines, const FormulaContext& context,
+                               bool& overflow) {
   std::array<Single, 5> s{};
   auto pop = [&s] {
     s[1] = s[2];
@@ -56,8 +59,11 @@ std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& 
     if (line.operand > 0) {
       double k = std::nearbyint(static_cast<double>(line.operand));
       if (k < 1 || k > 17) return std::nullopt;
-      auto v = Store(common::LeadingNumber(context.values[static_cast<size_t>(k) - 1]));
-      if (!v) return std::nullopt;
+      auto v = common::TypedSingle(context.values[static_cast<size_t>(k) - 1]);
+      if (!v) {
+        overflow = true;
+        return std::nullopt;
+      }
       s[0] = *v;
     }
     std::optional<Single> r;
@@ -66,20 +72,20 @@ std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& 
         s[4] = s[3], s[3] = s[2], s[2] = s[1], s[1] = s[0], s[0] = 0;
         continue;
       case 1:
-        r = Store(static_cast<double>(s[1]) + s[0]);
+        r = Store(static_cast<double>(s[1]) + s[0], overflow);
         break;
       case 2:
-        r = Store(static_cast<double>(s[1]) - s[0]);
+        r = Store(static_cast<double>(s[1]) - s[0], overflow);
         break;
       case 3:
-        r = Store(static_cast<double>(s[1]) * s[0]);
+        r = Store(static_cast<double>(s[1]) * s[0], overflow);
         break;
       case 4:
         if (s[0] == 0) return std::nullopt;
-        r = Store(static_cast<double>(s[1]) / s[0]);
+        r = Store(static_cast<double>(s[1]) / s[0], overflow);
         break;
       case 5:
-        r = Power(s[1], s[0]);
+        r = Power(s[1], s[0], overflow);
         break;
       case 6:
         s[0] = s[1];
@@ -92,7 +98,7 @@ std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& 
         s[0] = static_cast<Single>(std::sqrt(static_cast<double>(s[0])));
         continue;
       case 9:
-        r = Power(s[0], 1.0 / 3.0);
+        r = Power(s[0], 1.0 / 3.0, overflow);
         if (!r) return std::nullopt;
         s[0] = *r;
         continue;
@@ -103,7 +109,7 @@ std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& 
         s[0] = static_cast<Single>(static_cast<double>(s[0]) / 2);
         continue;
       case 12:
-        r = Store(std::atan(1.0) * s[0] * s[0]);
+        r = Store(std::atan(1.0) * s[0] * s[0], overflow);
         if (!r) return std::nullopt;
         s[0] = *r;
         continue;
@@ -116,6 +122,16 @@ std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& 
     pop();
   }
   return s[0];
+}
+
+}  // namespace
+
+std::optional<Single> EvaluateFormula(const std::vector<building::FormulaLine>& lines, const FormulaContext& context,
+                                      bool* overflowed) {
+  bool overflow = false;
+  auto quantity = Evaluate(lines, context, overflow);
+  if (overflowed) *overflowed = !quantity && overflow;
+  return quantity;
 }
 
 }  // namespace ModCal

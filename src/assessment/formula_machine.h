@@ -24,8 +24,10 @@ struct FormulaContext {
 // The quantity s0 after the last line; nullopt when a line cannot be
 // evaluated (a property digit outside 0..2, a material number outside
 // 0..510, a value row outside 1..17, a division by zero, an undefined
-// power or root, or a result that is not a finite Single).
+// power or root, or a number beyond the Single range: a result, or a value
+// that rounds to no finite Single). `overflowed`, when given, tells whether
+// the failure was such a number.
 std::optional<common::Single> EvaluateFormula(const std::vector<building::FormulaLine>& lines,
-                                              const FormulaContext& context);
+                                              const FormulaContext& context, bool* overflowed = nullptr);
 
 }  // namespace ModCal

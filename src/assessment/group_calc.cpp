@@ -94,8 +94,8 @@ void CalcGrp(common::Program& prog, int mode, int stage, std::string& errText, R
       sum.GrpCompWaste[ci] = comp.CompWaste;
       Add(sum.GrpWaste, static_cast<double>(comp.CompWaste) * qty);
     }
-    if (Overflowed(mode, {sum.GrpImp, sum.GrpEgy, sum.GrpWaste, sum.GrpCost}, grp.GrpFile, grp.GrpFile, errText,
-                   run.reason))
+    // The error chain names the group once.
+    if (Overflowed(mode, {sum.GrpImp, sum.GrpEgy, sum.GrpWaste, sum.GrpCost}, grp.GrpFile, "", errText, run.reason))
       break;
   }
   if (!errText.empty()) errText += " Err with " + grp.GrpFile;
@@ -140,8 +140,9 @@ void CalcComp(common::Program& prog, int mode, int stage, std::string& errText, 
         Add(comp.CompEgy, comp.CompElmEgy[ei]);
         Add(comp.CompWaste, comp.CompElmWaste[ei]);
       }
-      if (Overflowed(mode, {comp.CompImp, comp.CompEgy, comp.CompWaste, comp.CompCost}, cur.CompFile, cur.CompFile,
-                     errText, run.reason))
+      // The error chain names the component once.
+      if (Overflowed(mode, {comp.CompImp, comp.CompEgy, comp.CompWaste, comp.CompCost}, cur.CompFile, "", errText,
+                     run.reason))
         break;
     }
     if (errText.empty()) return;

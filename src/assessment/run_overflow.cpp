@@ -23,7 +23,7 @@ bool Overflowed(int mode, const LevelAmounts& a, const std::string& what, const 
                 std::string& errText, std::string& reason) {
   const std::string amount = FirstNonFinite(mode, a);
   if (amount.empty()) return false;
-  errText = "Total out of range in " + where;
+  errText = where.empty() ? "Total out of range" : "Total out of range in " + where;
   reason = OverflowReason(amount, what);
   return true;
 }

@@ -22,7 +22,9 @@ struct LevelAmounts {
 std::string FirstNonFinite(int mode, const LevelAmounts& a);
 
 // When an amount of `a` is not finite: errText = "Total out of range in " &
-// `where`, `reason` names the amount and `what`, and true.
+// `where` ("Total out of range" alone when `where` is empty: a group or
+// component, which the error chain names next), `reason` names the amount
+// and `what`, and true.
 bool Overflowed(int mode, const LevelAmounts& a, const std::string& what, const std::string& where,
                 std::string& errText, std::string& reason);
 

@@ -37,12 +37,16 @@ CommandResult SaveCompFile(common::BuildingState& st, CommandDialogs& dialogs, c
   comp.CompType = static_cast<common::Integer>(boxes.compTypeIndex);
   comp.CompFile = SaveFileName(comp.CompFile, boxes.compName, kind->DefExt);
   comp.CompName = boxes.compName;
-  auto qty = common::ToSingle(common::LeadingNumber(boxes.compNo));
+  auto qty = common::TypedSingle(boxes.compNo);
   comp.CompQty = qty.value_or(0);
   comp.NoOfElm = static_cast<common::Integer>(std::min<size_t>(boxes.elementNames.size(), 21));
 
-  std::string error;
-  bool fits = qty && boxes.compTypeIndex <= 19 && boxes.elementNames.size() <= 20;
+  // Why the boxes cannot be saved; empty when they can.
+  std::string error = !qty                             ? common::TooLargeNumber(boxes.compNo)
+                      : boxes.compTypeIndex > 19       ? "a type out of range"
+                      : boxes.elementNames.size() > 20 ? "more than 20 elements"
+                                                       : "";
+  const bool fits = error.empty();
   if (fits && !MayReplaceFile(dialogs, comp.CompFile, ownFile, st.ProjDir)) return {};
   if (!fits || !WriteComponentFile(common::ProjectSaveFile(comp.CompFile, st.ProjDir), comp, kind->FileType, error))
     return {false, common::WithReason("Error in saving component data!!", error)};

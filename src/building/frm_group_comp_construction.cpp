@@ -102,7 +102,7 @@ void frmGroupComp::mnuFSCons_Click() {
         return;
       }
       matNo = st_.SelItemNo;
-      thickness = common::ToSingle(common::LeadingNumber(st_.CurElm.ElmValue[0])).value_or(0);
+      thickness = common::TypedSingle(st_.CurElm.ElmValue[0]).value_or(0);
       buf.CurLayMatName[layer] = st_.SelItemName;
     }
     const size_t row = static_cast<size_t>(ModCal::MaterialRow(table, matNo));

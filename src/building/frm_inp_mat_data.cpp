@@ -95,7 +95,7 @@ void frmInpMatData::cmdReturn_Click() {
     // caller takes as no answer.
     st_.SelItemNo = common::ToInteger(typed).value_or(0);
   } else {
-    st_.InpMatThk = common::ToSingle(typed).value_or(0);
+    st_.InpMatThk = common::NearestSingle(typed).value_or(0);
   }
   Unload();
 }

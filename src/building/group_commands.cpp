@@ -59,8 +59,14 @@ CommandResult SaveGrpFile(common::BuildingState& st, CommandDialogs& dialogs, co
   if (boxes.groupName.empty()) return {false, st.GrpTypeName + " name missing!"};
   if (boxes.groupNo.empty()) return {false, "Missing no. of identical " + st.GrpTypeName + "(s) in Building!"};
   const GroupKind* kind = GroupKindOf(st.GrpType);
-  auto qty = common::ToSingle(common::LeadingNumber(boxes.groupNo));
-  bool fits = kind && qty && boxes.listedComponents >= 0 && boxes.listedComponents <= 101;
+  auto qty = common::TypedSingle(boxes.groupNo);
+  // Why the boxes cannot be saved; empty when they can.
+  const std::string refusal = !kind  ? "a group type of " + std::to_string(st.GrpType)
+                              : !qty ? common::TooLargeNumber(boxes.groupNo)
+                              : boxes.listedComponents < 0 || boxes.listedComponents > 101
+                                  ? "a component count of " + std::to_string(boxes.listedComponents)
+                                  : "";
+  const bool fits = refusal.empty();
 
   common::GroupRec grp = st.CurGrp;
   if (fits) {
@@ -70,7 +76,7 @@ CommandResult SaveGrpFile(common::BuildingState& st, CommandDialogs& dialogs, co
     grp.NoOfComp = static_cast<common::Integer>(boxes.listedComponents);
   }
   if (fits && !MayReplaceFile(dialogs, grp.GrpFile, ownFile, st.ProjDir)) return {};
-  std::string error;
+  std::string error = refusal;
   if (!fits || !WriteGroupFile(common::ProjectSaveFile(grp.GrpFile, st.ProjDir), grp, st.GrpType, error))
     return {false, common::WithReason(GroupWriteErrorMessage(st.GrpTypeName), error)};
   st.CurGrp = std::move(grp);

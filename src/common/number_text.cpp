@@ -6,6 +6,8 @@
 #include <cmath>
 #include <system_error>
 
+#include "common/value_types.h"
+
 namespace common {
 namespace {
 
@@ -180,6 +182,10 @@ double LeadingNumberAnyBlanks(std::string_view text) {
   }
   return LeadingNumber(packed);
 }
+
+std::optional<float> TypedSingle(std::string_view text) { return NearestSingle(LeadingNumber(text)); }
+
+std::string TooLargeNumber(std::string_view typed) { return "the number " + std::string(typed) + " is too large"; }
 
 bool ParseNumber(std::string_view token, double& out) {
   size_t n = ScanNumber(token);

@@ -9,6 +9,7 @@
 // point (" .5", "-.5", " 2"), the text a number takes inside messages,
 // labels and generated names ("more than 20 rooms!", "Chr# 2").
 // Print form of reports: the short form followed by one blank (" .5 ").
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,15 @@ double LeadingNumber(std::string_view text);
 // and line feeds are dropped wherever they stand ("1 200" -> 1200), and a
 // leading &H or &O reads a hexadecimal or octal whole number ("&H1F" -> 31).
 double LeadingNumberAnyBlanks(std::string_view text);
+
+// The leading number of a typed text as a Single, by the rule the data-file
+// reader stores a number with (NearestSingle): a text that rounds to a
+// finite Single is taken, so the text a box shows for the largest Single
+// ("3.4028235E+38") reads back as it; nullopt beyond.
+std::optional<float> TypedSingle(std::string_view text);
+// Why a typed number that TypedSingle refuses is not stored, as the second
+// line of a refused save: "the number 1E39 is too large".
+std::string TooLargeNumber(std::string_view typed);
 
 // Parses a whole token as a number (a data-file item): optional sign,
 // digits with an optional point, optional exponent with E or D.

@@ -94,12 +94,17 @@ bool StillNamed(int dir, const char* name, int fd) {
          named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
+// What flock says where the file system has no locking at all (no lock
+// service, no support for it): locking is an extra, so the save goes on
+// unlocked there.
+bool NoLockingHere(int error) { return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL; }
+
 // Removes the temporaries that earlier saves to the same target left behind
 // (a crash, a kill, a power cut). A save in progress holds a lock on its
 // temporary file from its creation until it has been renamed or removed, so
 // only a file that nobody holds is removed; the system drops the lock when
-// the saving process ends.
-void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix) {
+// the saving process ends. Without locking nothing is removed.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix, LockCall lock) {
   DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
   if (!dir) return;
   const std::size_t length = prefix.size() + kRandomLetters + kTemporaryEnding.size();
@@ -110,7 +115,7 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
     if (fd < 0) fd = openat(dirfd(dir), entry->d_name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && lock(fd, LOCK_EX | LOCK_NB) == 0 &&
         StillNamed(dirfd(dir), entry->d_name, fd))
       unlinkat(dirfd(dir), entry->d_name, 0);
     close(fd);
@@ -119,6 +124,8 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
 }
 
 }  // namespace
+
+SafeOutputFile::SafeOutputFile(LockCall lock) : lock_(lock ? lock : ::flock) {}
 
 std::string ReplaceRefusal(mode_t mode, int writeError) {
   // A read-only file system refuses every file on it, whatever its bits.
@@ -167,7 +174,7 @@ bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
   const mode_t createMode = replaces_ ? (mode_ & 0777) : 0666;
   const std::string folder = FolderOf(*target);
   const std::string prefix = TemporaryPrefix(target->substr(folder.size()));
-  RemoveStaleTemporaries(folder, prefix);
+  RemoveStaleTemporaries(folder, prefix, lock_);
   for (int tries = 0; tries < 100; ++tries) {
     std::string name = folder + TemporaryName(prefix);
     int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
@@ -178,11 +185,13 @@ bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
     // The lock is the mark of a save in progress, held until the file is
     // renamed or removed. Another save may have found the file before it
     // was locked and removed it as stale (it holds the lock only for that
-    // moment): then the save goes on with a fresh name.
+    // moment): then the save goes on with a fresh name. Where the file
+    // system has no locking, the save goes on unlocked.
     int locked;
-    while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    while ((locked = lock_(fd, LOCK_EX)) != 0 && errno == EINTR) {
     }
-    if (locked == 0 && StillNamed(AT_FDCWD, name.c_str(), fd)) {
+    const bool usable = locked == 0 || NoLockingHere(errno);
+    if (usable && StillNamed(AT_FDCWD, name.c_str(), fd)) {
       fd_ = fd;
       target_ = *target;
       temporary_ = std::move(name);
@@ -190,7 +199,7 @@ bool SafeOutputFile::Open(const std::string& rawPath, std::string& error) {
     }
     const int why = errno;
     close(fd);
-    if (locked != 0) {
+    if (!usable) {
       unlink(name.c_str());
       errno = why;
       break;

@@ -10,7 +10,10 @@
 // that limit saves. One left by a crash or kill is removed at the next save
 // of the same target; that of a save in progress, in this or another
 // program, is locked from its creation until it is renamed or removed, and
-// so never taken for a stale one.
+// so never taken for a stale one. Locking is an extra, never a condition:
+// where the file system has none (an NFS mount without its lock service,
+// some FUSE file systems), a save goes on unlocked, and a leftover
+// temporary stays there, as it cannot be told from one in progress.
 //
 // The target is the file the name leads to: a symbolic link is followed and
 // the file it names replaced, the link kept. A read-only target, or one that
@@ -23,9 +26,14 @@
 
 namespace common {
 
+// The call that locks a file, flock(2)'s: 0, or -1 with errno.
+using LockCall = int (*)(int fd, int operation);
+
 class SafeOutputFile {
  public:
-  SafeOutputFile() = default;
+  // `lock` locks the temporary files (a test passes one that fails as a
+  // file system without locks does).
+  explicit SafeOutputFile(LockCall lock = nullptr);
   SafeOutputFile(const SafeOutputFile&) = delete;
   SafeOutputFile& operator=(const SafeOutputFile&) = delete;
   // A file never committed is dropped: the target stays as it was.
@@ -43,6 +51,7 @@ class SafeOutputFile {
   void Abandon();
 
  private:
+  LockCall lock_;
   std::string target_, temporary_;
   int fd_ = -1;
   bool replaces_ = false;  // the target exists: its mode and owner are kept

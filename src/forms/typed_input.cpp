@@ -7,10 +7,6 @@
 
 namespace forms {
 
-std::optional<common::Single> TypedSingle(std::string_view text) {
-  return common::ToSingle(common::LeadingNumber(text));
-}
-
 std::optional<common::Integer> TypedInteger(std::string_view text) {
   return common::ToInteger(common::LeadingNumber(text));
 }

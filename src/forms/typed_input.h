@@ -5,14 +5,16 @@
 #include <optional>
 #include <string_view>
 
+#include "common/number_text.h"
 #include "common/value_types.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 
 namespace forms {
 
-// The leading number of a text as a Single; nullopt beyond the Single range.
-std::optional<common::Single> TypedSingle(std::string_view text);
+// The leading number of a text as a Single, by the file reader's rule;
+// nullopt beyond the Single range.
+using common::TypedSingle;
 // The leading number rounded to a whole number, halves to the even
 // neighbour; nullopt beyond the Integer range.
 std::optional<common::Integer> TypedInteger(std::string_view text);

@@ -242,7 +242,9 @@ void RoomStepper::BeginHour(const common::CoolingLoadModelState& m, Single outTd
   outSensOn_ = (outTdb - setT_) * uaOn_;
   latOn_ = (outW - setW_) * flowOn_ * kAirDensity * kLatentHeat + 55 * static_cast<Single>(occ_) * m.OccFrac;
   const double qInt = (0.6 * m.LgtFrac * m.RmLgtLd + 0.5 * m.EqpFrac * m.RmEqpLd) / m.SurfTotArea;
-  const Single qSol = m.DifSolGain[0] / m.SurfTotArea;
+  // The beam falls on the floor; a room without one takes it on all its
+  // surfaces, as it takes the diffuse gain.
+  const Single qSol = (floor_ >= 0 ? m.DifSolGain[0] : m.DifSolGain[0] + m.BeamSolGain[0]) / m.SurfTotArea;
   radGain_ = qSol + qInt;
   beamOnFloor_ = floor_ >= 0 ? m.BeamSolGain[0] / (kInsideFilm * floorArea_) : 0;
   // The outside references hold for the hour; the step keeps them in both

@@ -118,7 +118,7 @@ class RoomStepper {
   Integer occ_ = 0;
   Single uaOff_ = 0, uaOn_ = 0, sumHAUaOff_ = 0, uaOnSumHA_ = 0, cap_ = 0, capLat_ = 0;
   // The hour.
-  double radGain_ = 0;      // diffuse solar and radiant internal gains, W/m2
+  double radGain_ = 0;      // diffuse solar (without a floor, all solar) and radiant internal gains, W/m2
   double beamOnFloor_ = 0;  // beam gain on the floor, K of its reference temperature
   Single gains_ = 0, outUaOff_ = 0, outUaOn_ = 0, outSensOn_ = 0, latOn_ = 0;
   bool cooling_ = false;

@@ -346,6 +346,12 @@ void Edit(SmallProject& t, const std::string& file, const std::string& from, con
   t.folder.Write("proj/" + file, text);
 }
 
+// Makes the generic element `file` (G) hold `qty` of material 3, which the
+// database lacks, at 100 % wastage: it books solid waste, nothing else.
+void WasteOnly(SmallProject& t, const std::string& file, const std::string& qty) {
+  Edit(t, file, "\"1\",\"\"\r\n\"10\",\"\"\r\n\"5\"", "\"3\",\"\"\r\n\"" + qty + "\",\"\"\r\n\"100\"");
+}
+
 TEST_F(CalculationTest, ErrorChainsStopTheRun) {
   struct Case {
     const char* what;
@@ -383,8 +389,11 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
        "Error reading operations library. Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
        "the impact category 1 of LIB.FLE is not a finite number (an overflow)"},
       {"3E+36 in a library element, costing", [](SmallProject& t) { Edit(t, "LIB.FLE", "\"4\"", "\"3E+36\""); },
-       "Total out of range in G.FLR Err with G.FLR Impacting calculation terminated!!", 1,
+       "Total out of range Err with G.FLR Impacting calculation terminated!!", 1,
        "the cost of G.FLR is not a finite number (an overflow)", kModeCosting},
+      {"3E+38 in a library element's formula", [](SmallProject& t) { Edit(t, "LIB.FLE", "\"4\"", "\"3E+38\""); },
+       "Error reading operations library. Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
+       "the quantity of material 2 of LIB.FLE is not a finite number (an overflow)"},
       {"3E+38 in a generic element, costing", [](SmallProject& t) { Edit(t, "GEN.FLE", "\"10\"", "\"3E+38\""); },
        "Total out of range in GEN.FLE Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
        "the cost of GEN.FLE is not a finite number (an overflow)", kModeCosting},
@@ -401,8 +410,31 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
          Edit(t, "GEN.FLE", "\"10\"", "\"1.5E+37\"");
          Edit(t, "LIB.FLE", "\"4\"", "\"5E+35\"");
        },
-       "Total out of range in A.FLC Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
+       "Total out of range Err with A.FLC Err with G.FLR Impacting calculation terminated!!", 1,
        "the impact category 10 of A.FLC is not a finite number (an overflow)"},
+      // Each part finite, their sum not: a group's solid waste alone, a
+      // kind's life total (two floor groups, over two stages) alone, the
+      // building's total (foundations and floors) alone.
+      {"solid waste alone", [](SmallProject& t) { WasteOnly(t, "GEN.FLE", "1.5E+38"); },
+       "Total out of range Err with G.FLR Impacting calculation terminated!!", 1,
+       "the solid waste of G.FLR is not a finite number (an overflow)"},
+      {"a kind's life total alone",
+       [](SmallProject& t) {
+         WasteOnly(t, "GEN.FLE", "5E+36");
+         auto& bldg = t.prog->building.Bldg;
+         bldg.NoOfFlrGrp = 2;
+         bldg.FlrGrpFile[1] = "G.FLR";
+         bldg.FlrGrpQty[1] = 5;
+       },
+       "Total out of range in G.FLR Impacting calculation terminated!!", 2,
+       "the solid waste of the Floors is not a finite number (an overflow)"},
+      {"the building's total alone",
+       [](SmallProject& t) {
+         WasteOnly(t, "GEN.FDE", "2E+37");
+         WasteOnly(t, "GEN.FLE", "2E+37");
+       },
+       "Total out of range in the building Impacting calculation terminated!!", 1,
+       "the solid waste of the building is not a finite number (an overflow)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -22,6 +23,8 @@ class FormulaMachineTest : public testing::Test {
     values[1] = "3.5";
     values[2] = " 4abc";
     values[3] = "";
+    values[4] = "3.4028235E+38";  // the largest Single as a box shows it
+    values[5] = "3.4028236E+38";  // beyond it by more than half a unit
     values[16] = "9";
   }
   std::optional<Single> Run(std::vector<FormulaLine> lines,
@@ -60,6 +63,7 @@ TEST_F(FormulaMachineTest, EachOpCode) {
       {"operand zero keeps s0", {{2, 0}, {1, 0}, {0, 3}}, 0},
       {"operand negative keeps s0", {{1, 13}, {-1, 10}}, 0.02},
       {"row 17", {{17, 13}}, 9},
+      {"row 5, the largest Single", {{5, 13}}, std::numeric_limits<float>::max()},
       {"operand rounds half to even", {{2.5f, 13}}, 3.5},
       {"thickness x area x density", {{1, 0}, {2, 3}, {0, 0}, {120, 100}, {0, 3}}, 7 * 2400},
   };
@@ -71,10 +75,13 @@ TEST_F(FormulaMachineTest, EachOpCode) {
   }
 }
 
+// Each failure refuses the quantity; those of a number beyond the Single
+// range say so.
 TEST_F(FormulaMachineTest, ErrorsAreRefusedNotBooked) {
   struct Case {
     const char* what;
     std::vector<FormulaLine> lines;
+    bool overflow = false;
   } cases[] = {
       {"property digit 3", {{123, 100}}},
       {"material beyond 510", {{5110, 100}}},
@@ -85,11 +92,15 @@ TEST_F(FormulaMachineTest, ErrorsAreRefusedNotBooked) {
       {"cube root of a negative", {{1, 0}, {2, 2}, {0, 9}}},
       {"negative to a fractional power", {{1, 0}, {2, 2}, {0, 0}, {0.5f, 101}, {0, 5}}},
       {"zero to a negative power", {{4, 0}, {0, 0}, {-2, 101}, {0, 5}}},
-      {"overflow", {{1e30f, 101}, {0, 0}, {1e30f, 101}, {0, 3}}},
+      {"overflow", {{1e30f, 101}, {0, 0}, {1e30f, 101}, {0, 3}}, true},
+      {"overflow of a power", {{1e30f, 101}, {0, 0}, {2, 101}, {0, 5}}, true},
+      {"a value beyond the Single range", {{6, 13}}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_FALSE(Run(c.lines).has_value());
+    bool overflowed = !c.overflow;
+    EXPECT_FALSE(ModCal::EvaluateFormula(c.lines, {*mat, values, nullptr}, &overflowed).has_value());
+    EXPECT_EQ(overflowed, c.overflow);
   }
 }
 

@@ -155,8 +155,9 @@ TEST_F(ComponentCommands, AFailedSaveReportsAndChangesNothing) {
     std::string reason;  // the writer's, on a second line
   } cases[] = {
       {{"Two\nlines", 0, "1", {"x"}}, "\na name holds a line break"},
-      {{"Fine", 0, "1", std::vector<std::string>(21, "x")}, ""},
-      {{"Fine", 0, "1e39", {}}, ""},
+      {{"Fine", 0, "1", std::vector<std::string>(21, "x")}, "\nmore than 20 elements"},
+      {{"Fine", 0, "1e39", {}}, "\nthe number 1e39 is too large"},
+      {{"Fine", 0, "-3.4028236E+38", {}}, "\nthe number -3.4028236E+38 is too large"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Told(building::SaveCompFile(st, dialogs, c.boxes, st.CurComp.CompFile)),

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <limits>
+#include <utility>
 
 #include "common/paths.h"
 #include "element_editor_fixture.h"
@@ -481,18 +483,26 @@ TEST_F(ComponentEditor, MovesAreDisabledWhileAnElementIsAddedOrEdited) {
 }
 
 // The quantity box shows the quantity exactly, so saving the component
-// again keeps it.
+// again keeps it, to the ends of the Single range.
 TEST_F(ComponentEditor, AQuantityOfEightDigitsSurvivesASecondSave) {
   OpenThree();
-  w->txtCompNo.SetText("11683.875");
-  w->mnuFSComp.Click();
-  w->Unload();
-  w->Show();
-  EXPECT_EQ(w->txtCompNo.Text(), "11683.875");
-  w->mnuFSComp.Click();
-  common::CompRec back;
-  ASSERT_EQ(building::ReadComponentFile(st.ProjDir + "Wall.FLC", 210, back).status, building::FileRead::Ok);
-  EXPECT_EQ(back.CompQty, 11683.875f);
+  const std::pair<const char*, float> cases[] = {
+      {"11683.875", 11683.875f},
+      {"3.4028235E+38", std::numeric_limits<float>::max()},
+      {"-3.4028235E+38", -std::numeric_limits<float>::max()},
+  };
+  for (const auto& [typed, qty] : cases) {
+    SCOPED_TRACE(typed);
+    w->txtCompNo.SetText(typed);
+    w->mnuFSComp.Click();
+    w->Unload();
+    w->Show();
+    EXPECT_EQ(w->txtCompNo.Text(), typed);
+    w->mnuFSComp.Click();
+    common::CompRec back;
+    ASSERT_EQ(building::ReadComponentFile(st.ProjDir + "Wall.FLC", 210, back).status, building::FileRead::Ok);
+    EXPECT_EQ(back.CompQty, qty);
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "building/group_commands.h"
 #include "common/paths.h"
@@ -231,6 +232,8 @@ TEST_F(GroupCommands, SaveNamesTheFileAndTakesTheLeadingNumber) {
       {"Typ.FLR", "Renamed", "abc", "Typ.FLR", 0},
       {"/some/where/Podium.FLR", "Podium", " 2.5", "Podium.FLR", 2.5f},
       {"", "../../Up", "3", "Up.FLR", 3},
+      {"", "Largest", "3.4028235E+38", "Largest.FLR", std::numeric_limits<float>::max()},
+      {"", "Lowest", "-3.4028235E+38", "Lowest.FLR", -std::numeric_limits<float>::max()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -279,6 +282,10 @@ TEST_F(GroupCommands, AFailedSaveReportsAndKeepsTheOldFileAndRecord) {
   const common::GroupRec before = st.CurGrp;
   EXPECT_EQ(Told(building::SaveGrpFile(st, dialogs, {"Has a\nline break", "1", 1}, st.CurGrp.GrpFile)),
             "not done: Error in writing Floor data\na name holds a line break");
+  EXPECT_EQ(st.CurGrp, before);
+  EXPECT_EQ(ReadProject("Old.FLR"), "previous contents");
+  EXPECT_EQ(Told(building::SaveGrpFile(st, dialogs, {"Fine", "1e39", 1}, st.CurGrp.GrpFile)),
+            "not done: Error in writing Floor data\nthe number 1e39 is too large");
   EXPECT_EQ(st.CurGrp, before);
   EXPECT_EQ(ReadProject("Old.FLR"), "previous contents");
 

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -309,6 +310,40 @@ TEST(SafeWriting, TwoProcessesSavingOneFileNeverTakeEachOthersTemporary) {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(childWhy, "");
   EXPECT_EQ(Names(tmp.Path()), std::vector<std::string>{"Shared.PRJ"});
+}
+
+// A lock call that fails as a file system may make it fail.
+template <int Error>
+int RefusedLock(int, int) {
+  errno = Error;
+  return -1;
+}
+
+// A file system without locking makes flock fail with one of four reasons:
+// the save goes on unlocked. Any other failure still refuses the save and
+// leaves the file as it was.
+TEST(SafeWriting, ASaveGoesOnUnlockedWhereTheFileSystemHasNoLocking) {
+  struct Case {
+    common::LockCall lock;
+    int error;
+    bool saves;
+  } cases[] = {
+      {RefusedLock<ENOLCK>, ENOLCK, true}, {RefusedLock<EOPNOTSUPP>, EOPNOTSUPP, true},
+      {RefusedLock<ENOSYS>, ENOSYS, true}, {RefusedLock<EINVAL>, EINVAL, true},
+      {RefusedLock<EIO>, EIO, false},
+  };
+  testsupport::TempFolder tmp;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::strerror(c.error));
+    const std::string path = tmp.Write("f.PRJ", "old");
+    common::SafeOutputFile out(c.lock);
+    std::string error;
+    const bool saved = out.Open(path, error) && out.Write("new", error) && out.Commit(error);
+    EXPECT_EQ(saved, c.saves) << error;
+    EXPECT_EQ(error, c.saves ? "" : "cannot create " + path + ": " + std::strerror(c.error));
+    EXPECT_EQ(tmp.Read("f.PRJ"), c.saves ? "new" : "old");
+    EXPECT_EQ(Names(tmp.Path()), std::vector<std::string>{"f.PRJ"});
+  }
 }
 
 // The temporary name never nears the system's limit: every name up to

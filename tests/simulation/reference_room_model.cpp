@@ -54,9 +54,10 @@ void CalQMRT(common::Program& prog) {
   for (int i = 1; i <= ns; ++i) q[i] -= total / m.SurfTotArea;
 
   // Radiant parts of the lighting (0.6) and equipment (0.5) gains and the
-  // diffuse solar gain, spread over all surfaces (W/m2).
+  // diffuse solar gain, spread over all surfaces (W/m2); in a room without a
+  // floor the beam gain too.
   const double qInt = (0.6 * m.LgtFrac * m.RmLgtLd + 0.5 * m.EqpFrac * m.RmEqpLd) / m.SurfTotArea;
-  const Single qSol = m.DifSolGain[0] / m.SurfTotArea;
+  const Single qSol = (f > 0 ? m.DifSolGain[0] : m.DifSolGain[0] + m.BeamSolGain[0]) / m.SurfTotArea;
   const Single hi = kInsideFilm;
   for (int c = 1; c <= m.CurNFab; ++c) {
     if (c == f) {

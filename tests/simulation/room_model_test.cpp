@@ -48,6 +48,17 @@ std::unique_ptr<common::Program> Room(const std::vector<Comp>& comps, float wall
 
 const float kPi = 3.14159265f;
 
+// The hour's radiant gains: lighting of 1000 W in full, equipment of 2000 W
+// at `eqpFrac`, and the diffuse and beam sun through the windows (W).
+void Gains(common::CoolingLoadModelState& m, float eqpFrac, float dif, float beam) {
+  m.LgtFrac = 1;
+  m.RmLgtLd = 1000;
+  m.EqpFrac = eqpFrac;
+  m.RmEqpLd = 2000;
+  m.DifSolGain[0] = dif;
+  m.BeamSolGain[0] = beam;
+}
+
 TEST(SolarGain, SouthWindowWithoutMask) {
   auto prog = Room({{2, 2, 5, 10}, {4, 3, 9, 20}});
   auto& m = prog->sim.load;
@@ -192,12 +203,7 @@ TEST(Enclosure, SurfacesAndViews) {
 TEST(Enclosure, RoomSideReferenceTemperatures) {
   auto prog = Room({{3, 1, 1, 30}, {3, 1, 3, 30}, {3, 1, 5, 30}, {3, 1, 7, 30}, {4, 3, 9, 100}});
   auto& m = prog->sim.load;
-  m.LgtFrac = 1;
-  m.RmLgtLd = 1000;
-  m.EqpFrac = 0.5f;
-  m.RmEqpLd = 2000;
-  m.DifSolGain[0] = 300;
-  m.BeamSolGain[0] = 830;
+  Gains(m, 0.5f, 300, 830);
   refmodel::CalQMRT(*prog);
   ASSERT_EQ(prog->sim.SimErr, 0);
   // All surfaces at one temperature exchange nothing: the radiant gains
@@ -223,7 +229,9 @@ TEST(Enclosure, RoomSideReferenceTemperatures) {
 
 // The long-wave exchange only moves heat between the surfaces: whatever
 // their temperatures, the area-weighted sum of what they exchange is zero.
-// Without gains each surface's exchange is -h_i (reference - air).
+// Without gains each surface's exchange is -h_i (reference - air); with
+// them, the surfaces together take the whole radiant gain of lighting,
+// equipment and sun, beam and diffuse, with or without a floor.
 TEST(Enclosure, RadiantExchangeSumsToZero) {
   struct Case {
     const char* what;
@@ -233,24 +241,30 @@ TEST(Enclosure, RadiantExchangeSumsToZero) {
       {"roof, skylight, wall, window, floor",
        {{1, 5, 9, 50}, {2, 2, 9, 5}, {3, 1, 5, 20}, {2, 2, 5, 6}, {4, 3, 9, 50}}},
       {"window wall, partition, floor", {{2, 2, 5, 12}, {3, 1, 5, 30}, {5, 4, 0, 30}, {4, 3, 9, 100}}},
+      {"glass, spandrel, partitions, no floor", {{2, 2, 5, 30}, {3, 1, 5, 15}, {5, 4, 0, 60}}},
+      {"roof, wall, window, partition, no floor", {{1, 5, 9, 50}, {3, 1, 5, 20}, {2, 2, 5, 6}, {5, 4, 0, 40}}},
   };
   for (const auto& k : cases) {
-    auto prog = Room(k.comps);
-    auto& m = prog->sim.load;
-    for (int c = 1; c <= m.CurNFab; ++c)
-      for (int n = 1; n <= 60; ++n) m.NodeTemp[0][c][n] = 14.0f + 3.5f * static_cast<float>(c);
-    refmodel::CalQMRT(*prog);
-    ASSERT_EQ(prog->sim.SimErr, 0) << k.what;
-    const int f = m.FloorFab;
-    double sum = 0, scale = 0;
-    for (int i = 1; i <= m.NoOfSurf; ++i) {
-      const float ref = i > m.CurNFab ? m.SurfRefTemp[f][1] : (i == f ? m.SurfRefTemp[f][0] : m.SurfRefTemp[i][1]);
-      const double q = -kInsideFilm * (ref - m.RmAirT) * m.SurfArea[i];
-      sum += q;
-      scale += std::fabs(q);
+    for (const bool gains : {false, true}) {
+      SCOPED_TRACE(std::string(k.what) + (gains ? ", with gains" : ""));
+      auto prog = Room(k.comps);
+      auto& m = prog->sim.load;
+      for (int c = 1; c <= m.CurNFab; ++c)
+        for (int n = 1; n <= 60; ++n) m.NodeTemp[0][c][n] = 14.0f + 3.5f * static_cast<float>(c);
+      if (gains) Gains(m, 1, 300, 4000);
+      refmodel::CalQMRT(*prog);
+      ASSERT_EQ(prog->sim.SimErr, 0);
+      const int f = m.FloorFab;
+      double sum = 0, scale = 0;
+      for (int i = 1; i <= m.NoOfSurf; ++i) {
+        const float ref = i > m.CurNFab ? m.SurfRefTemp[f][1] : (i == f ? m.SurfRefTemp[f][0] : m.SurfRefTemp[i][1]);
+        const double q = -kInsideFilm * (ref - m.RmAirT) * m.SurfArea[i];
+        sum += q;
+        scale += std::fabs(q);
+      }
+      EXPECT_GT(scale, 100);
+      EXPECT_NEAR(sum, gains ? -(600 + 1000 + 300 + 4000) : 0, scale * 1e-5);
     }
-    EXPECT_GT(scale, 100) << k.what;
-    EXPECT_NEAR(sum, 0, scale * 1e-5) << k.what;
   }
 }
 
