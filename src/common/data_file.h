@@ -105,6 +105,7 @@ class DataReader {
   bool ReadNumber(double& out);
   void SkipBlanks();
   bool AtLineEnd() const;
+  bool AtItemEnd() const;
   void ConsumeLineEnd();
 
   std::string text_;
