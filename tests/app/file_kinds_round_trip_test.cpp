@@ -502,6 +502,58 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
                        std::string why;
                        return energy_input::ReadAirSideFile(path, QuotedModel(), a, why) ? "" : why;
                      }};
+  const Kind project{"project (.PRJ)",
+                     [&](const std::string& path) {
+                       common::BldgRec b;
+                       b.CFA = 100;
+                       b.NoOfFdnGrp = b.NoOfSerGrp = 1;
+                       b.FdnGrpFile[0] = "F.FDN";
+                       b.SerGrpFile[0] = "S.SER";
+                       b.SerGrpQty[0] = 6;
+                       ASSERT_TRUE(building::WriteProjectFile(path, b, error)) << error;
+                     },
+                     [](const std::string& path) {
+                       common::BldgRec b;
+                       std::string why;
+                       return building::ReadProjectFile(path, b, why) == building::ReadStatus::Ok ? "" : why;
+                     }};
+  const Kind plant{"central plant (.WSS)",
+                   [&](const std::string& path) {
+                     auto p = std::make_unique<common::CentralPlantData>();
+                     p->HRSType = p->NoOfPLP = 1;
+                     p->PLPPower[1] = 4.4f;
+                     ASSERT_TRUE(plant_input::WriteCentralPlantFile(path, "P", *p, error)) << error;
+                   },
+                   [](const std::string& path) {
+                     auto p = std::make_unique<common::CentralPlantData>();
+                     std::string why;
+                     return plant_input::ReadCentralPlantFile(path, *p, why) ? "" : why;
+                   }};
+  const Kind services{"services (.NAC)",
+                      [&](const std::string& path) {
+                        auto s = std::make_unique<common::NonACServicesData>();
+                        s->NoOfLift = 1;
+                        s->LiftPower[1] = 7.5f;
+                        s->LiftHours[1] = 2500;
+                        s->LiftLF[1] = 1;
+                        ASSERT_TRUE(plant_input::WriteServicesFile(path, "P", *s, error)) << error;
+                      },
+                      [](const std::string& path) {
+                        auto s = std::make_unique<common::NonACServicesData>();
+                        std::string why;
+                        return plant_input::ReadServicesFile(path, *s, why) ? "" : why;
+                      }};
+  simulation::EnergyUseResults liftEnergy;
+  liftEnergy.count[3] = 1;
+  liftEnergy.egy[3][1] = 18750;
+  const Kind energyUse{
+      "energy use (.EUR)",
+      [&](const std::string& path) { ASSERT_TRUE(simulation::WriteEnergyUseFile(path, liftEnergy, error)) << error; },
+      [&](const std::string&) {
+        simulation::EnergyUseResults r = liftEnergy;
+        std::string why;
+        return simulation::ParseEnergyUseFile(folder.Read("DAMAGED"), r, why) ? "" : why;
+      }};
   enum class Damage { Split, Extra, Doubled, Blanks };
   const std::string kLeft = "text is left on the line after its items", kMore = "the file goes on after its record";
   const struct Case {
@@ -541,6 +593,22 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
       {mask, Damage::Extra, 37, kLeft, 37},
       {mask, Damage::Doubled, 36, kLeft, 37},
       {mask, Damage::Blanks, 37, ""},
+      {project, Damage::Split, 6, kLeft, 6},
+      {project, Damage::Extra, 7, kLeft, 7},
+      {project, Damage::Doubled, 7, kMore, 8},
+      {project, Damage::Blanks, 2, ""},
+      {plant, Damage::Split, 8, kLeft, 8},
+      {plant, Damage::Extra, 14, kLeft, 14},
+      {plant, Damage::Doubled, 14, kMore, 15},
+      {plant, Damage::Blanks, 8, ""},
+      {services, Damage::Split, 6, kLeft, 6},
+      {services, Damage::Extra, 8, kLeft, 8},
+      {services, Damage::Doubled, 8, kMore, 9},
+      {services, Damage::Blanks, 6, ""},
+      {energyUse, Damage::Split, 16, kLeft, 16},
+      {energyUse, Damage::Extra, 18, kLeft, 18},
+      {energyUse, Damage::Doubled, 18, kMore, 19},
+      {energyUse, Damage::Blanks, 16, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.kind.name) + ", line " + std::to_string(c.line) + ", damage " +
