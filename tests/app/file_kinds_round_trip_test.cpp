@@ -397,7 +397,9 @@ TEST(FileKindsRoundTrip, TheSingleExtremesReadBackFromEveryKind) {
 // Each record reader takes exactly the items the writer puts on a line and
 // nothing after the record: a number split in two ("5" become "1,5"), an
 // item too many or a doubled last line is refused with its line, never read
-// shifted. Trailing blanks stay accepted.
+// shifted. Trailing blanks stay accepted. The energy model file takes line
+// breaks as item separators only: items joined on one line read as the same
+// model, and its counts, codes and end refuse a shift.
 TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
   testsupport::TempFolder folder;
   const std::string dir = folder.Path();
@@ -479,7 +481,8 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
                      common::EnergyModel m;
                      common::PerFabric<std::string> masks{};
                      std::string why;
-                     return energy_input::ReadEnergyModelFile(path, m, masks, why) ? "" : why;
+                     if (!energy_input::ReadEnergyModelFile(path, m, masks, why)) return why;
+                     return m == QuotedModel() ? std::string() : "read as another model";
                    }};
   const Kind mask{"shading mask (.SHM)",
                   [&](const std::string& path) {
@@ -554,7 +557,7 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
         std::string why;
         return simulation::ParseEnergyUseFile(folder.Read("DAMAGED"), r, why) ? "" : why;
       }};
-  enum class Damage { Split, Extra, Doubled, Blanks };
+  enum class Damage { Split, Extra, Doubled, Blanks, Joined };
   const std::string kLeft = "text is left on the line after its items", kMore = "the file goes on after its record";
   const struct Case {
     const Kind& kind;
@@ -581,10 +584,12 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
       {constructions, Damage::Split, 3, kLeft, 3},
       {constructions, Damage::Extra, 4, kLeft, 4},
       {constructions, Damage::Doubled, 4, kMore, 5},
-      {model, Damage::Split, 13, kLeft, 13},
-      {model, Damage::Extra, 7, kLeft, 7},
+      {model, Damage::Split, 14, kMore, 17},
+      {model, Damage::Extra, 7, kMore, 11},
       {model, Damage::Doubled, 17, kMore, 18},
       {model, Damage::Blanks, 7, ""},
+      {model, Damage::Joined, 6, ""},
+      {airSide, Damage::Joined, 3, kLeft, 3},
       {airSide, Damage::Split, 3, kLeft, 3},
       {airSide, Damage::Extra, 4, kLeft, 4},
       {airSide, Damage::Doubled, 5, "the file holds more zones or rooms than the energy model", 6},
@@ -639,6 +644,9 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
           break;
         case Damage::Blanks:
           damaged += item + "  \t\r\n";
+          break;
+        case Damage::Joined:
+          damaged += item + ",";
           break;
       }
     }
