@@ -8,16 +8,13 @@ namespace {
 
 using common::Integer;
 
+// A group count on its own line, then one line per group.
 template <size_t N>
 bool ReadGroupList(common::DataReader& in, Integer& count, std::array<std::string, N>& file,
-                   std::array<std::string, N>& name, std::array<common::Single, N>& qty, std::string& error) {
-  if (!in.Read(count)) return false;
-  if (count < 0 || count > static_cast<Integer>(N)) {
-    error = "a group count of " + std::to_string(count) + " (at most " + std::to_string(N) + ")";
-    return false;
-  }
+                   std::array<std::string, N>& name, std::array<common::Single, N>& qty) {
+  if (!in.ReadInRange(count, 0, static_cast<int>(N), "a group count") || !in.EndOfLine()) return false;
   for (size_t i = 0; i < static_cast<size_t>(count); ++i)
-    if (!in.Read(file[i]) || !in.Read(name[i]) || !in.Read(qty[i])) return false;
+    if (!in.Read(file[i]) || !in.Read(name[i]) || !in.Read(qty[i]) || !in.EndOfLine()) return false;
   return true;
 }
 
@@ -47,14 +44,16 @@ ReadStatus ReadProjectFile(const std::string& path, common::BldgRec& bldg, std::
   common::DataReader in(std::move(*text));
   common::BldgRec r;
   r.ProjFile = bldg.ProjFile;
+  // Each line holds exactly the items the writer put on it and nothing
+  // follows the services groups, so a number split in two or a line too
+  // many is refused rather than read shifted.
   std::string discarded;
-  std::string countError;
-  bool ok = in.Read(discarded) && in.Read(r.ProjName) && in.Read(r.CFA) &&
-            ReadGroupList(in, r.NoOfFdnGrp, r.FdnGrpFile, r.FdnGrpName, r.FdnGrpQty, countError) &&
-            ReadGroupList(in, r.NoOfFlrGrp, r.FlrGrpFile, r.FlrGrpName, r.FlrGrpQty, countError) &&
-            ReadGroupList(in, r.NoOfSerGrp, r.SerGrpFile, r.SerGrpName, r.SerGrpQty, countError);
+  bool ok = in.Read(discarded) && in.EndOfLine() && in.Read(r.ProjName) && in.Read(r.CFA) && in.EndOfLine() &&
+            ReadGroupList(in, r.NoOfFdnGrp, r.FdnGrpFile, r.FdnGrpName, r.FdnGrpQty) &&
+            ReadGroupList(in, r.NoOfFlrGrp, r.FlrGrpFile, r.FlrGrpName, r.FlrGrpQty) &&
+            ReadGroupList(in, r.NoOfSerGrp, r.SerGrpFile, r.SerGrpName, r.SerGrpQty) && in.EndOfFile();
   if (!ok) {
-    error = countError.empty() ? in.Error() : countError;
+    error = in.Error();
     return ReadStatus::Failed;
   }
   bldg = std::move(r);

@@ -103,6 +103,10 @@ void DataReader::SkipBlanks() {
 
 bool DataReader::AtLineEnd() const { return pos_ >= text_.size() || text_[pos_] == '\r' || text_[pos_] == '\n'; }
 
+// A Ctrl-Z ends the file: an item right before it ends there, as at a line
+// end, and reading on finds the end of the file.
+bool DataReader::AtItemEnd() const { return AtLineEnd() || text_[pos_] == ',' || text_[pos_] == '\x1a'; }
+
 void DataReader::ConsumeLineEnd() {
   if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
   if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
@@ -147,14 +151,14 @@ bool DataReader::NextItem(std::string& item, Kind& kind) {
     }
     pos_ = i + 1;
     SkipBlanks();
-    if (!AtLineEnd() && text_[pos_] != ',') {
+    if (!AtItemEnd()) {
       Fail("unexpected characters after a text item");
       return false;
     }
   } else {
     kind = Kind::Bare;
     size_t start = pos_;
-    while (!AtLineEnd() && text_[pos_] != ',') ++pos_;
+    while (!AtItemEnd()) ++pos_;
     size_t end = pos_;
     while (end > start && (text_[end - 1] == ' ' || text_[end - 1] == '\t')) --end;
     item.assign(text_, start, end - start);

@@ -93,6 +93,8 @@ class DataReader {
   // shifted. Trailing blanks and line ends pass.
   // True when the item last read ended its line; else fails, naming it.
   bool EndOfLine();
+  // True when the item last read ended its line; never fails.
+  bool LineEnded() const { return lineEnded_; }
   // True when only blanks and line ends remain; else fails with `what`,
   // naming the line where the extra text begins.
   bool EndOfFile(std::string_view what = "the file goes on after its record");
@@ -105,6 +107,7 @@ class DataReader {
   bool ReadNumber(double& out);
   void SkipBlanks();
   bool AtLineEnd() const;
+  bool AtItemEnd() const;
   void ConsumeLineEnd();
 
   std::string text_;

@@ -32,34 +32,32 @@ bool Passes(const std::string& problem, std::string& error) {
 }
 
 // Each count and code is checked as it is read, before it is used as a count
-// or stored: nothing is ever read beyond an array. Each line holds exactly
-// the items the writer puts on it, and nothing follows the last.
+// or stored: nothing is ever read beyond an array. Line breaks only separate
+// items, as commas do (a script may join items on one line); the counts,
+// the codes and the end of the file after the last component still refuse
+// a damaged file.
 bool ReadModel(DataReader& in, EnergyModel& m, common::PerFabric<std::string>& masks, std::string& projName) {
   std::string head;
-  if (!in.Read(head) || !in.EndOfLine()) return false;
+  if (!in.Read(head)) return false;
   projName = head.rfind(kModelHead, 0) == 0 ? head.substr(kModelHead.size()) : head;
-  if (!in.Read(m.NoOfZn) || !in.EndOfLine() || !Checked(in, ZoneCountProblem(m.NoOfZn))) return false;
+  if (!in.Read(m.NoOfZn) || !Checked(in, ZoneCountProblem(m.NoOfZn))) return false;
   for (int z = 1; z <= m.NoOfZn; ++z) {
-    if (!in.Read(m.ZnName[z]) || !in.EndOfLine() || !in.Read(m.ZnNIdent[z]) || !in.EndOfLine() ||
-        !in.Read(m.ZnNRm[z]) || !in.EndOfLine() || !Checked(in, RoomCountProblem(m, z, m.ZnNRm[z])))
+    if (!in.Read(m.ZnName[z]) || !in.Read(m.ZnNIdent[z]) || !in.Read(m.ZnNRm[z]) ||
+        !Checked(in, RoomCountProblem(m, z, m.ZnNRm[z])))
       return false;
     for (int r = 1; r <= m.ZnNRm[z]; ++r) {
       // The type comes before the number of identical rooms.
       if (!in.Read(m.RmName[z][r]) || !in.Read(m.RmType[z][r]) ||
-          !Checked(in, RoomTypeProblem(m, z, r, m.RmType[z][r])) || !in.Read(m.RmNIdent[z][r]) || !in.EndOfLine() ||
-          !in.Read(m.RmArea[z][r]) || !in.Read(m.RmHgt[z][r]) || !in.EndOfLine() || !in.Read(m.RmNOcc[z][r]) ||
-          !in.Read(m.RmVent[z][r]) || !in.EndOfLine() || !in.Read(m.RmTemp[z][r]) || !in.Read(m.RmRH[z][r]) ||
-          !in.EndOfLine() || !in.Read(m.RmLgtW[z][r]) || !in.Read(m.RmEqpW[z][r]) || !in.EndOfLine() ||
-          !in.Read(m.RmNFab[z][r]) || !in.EndOfLine() || !Checked(in, FabricCountProblem(m, z, r, m.RmNFab[z][r])))
+          !Checked(in, RoomTypeProblem(m, z, r, m.RmType[z][r])) || !in.Read(m.RmNIdent[z][r]) ||
+          !in.Read(m.RmArea[z][r]) || !in.Read(m.RmHgt[z][r]) || !in.Read(m.RmNOcc[z][r]) || !in.Read(m.RmVent[z][r]) ||
+          !in.Read(m.RmTemp[z][r]) || !in.Read(m.RmRH[z][r]) || !in.Read(m.RmLgtW[z][r]) || !in.Read(m.RmEqpW[z][r]) ||
+          !in.Read(m.RmNFab[z][r]) || !Checked(in, FabricCountProblem(m, z, r, m.RmNFab[z][r])))
         return false;
       for (int c = 1; c <= m.RmNFab[z][r]; ++c) {
-        if (!in.Read(m.FabName[z][r][c]) || !in.EndOfLine() || !in.Read(m.FabArea[z][r][c]) || !in.EndOfLine() ||
-            !in.Read(m.FabType[z][r][c]) || !in.EndOfLine() ||
+        if (!in.Read(m.FabName[z][r][c]) || !in.Read(m.FabArea[z][r][c]) || !in.Read(m.FabType[z][r][c]) ||
             !Checked(in, FabricTypeProblem(m, z, r, c, m.FabType[z][r][c])) || !in.Read(m.FabCons[z][r][c]) ||
-            !in.EndOfLine() || !Checked(in, ConstructionCodeProblem(m, z, r, c, m.FabCons[z][r][c])) ||
-            !in.Read(m.FabOrient[z][r][c]) || !in.EndOfLine() ||
-            !Checked(in, OrientationProblem(m, z, r, c, m.FabOrient[z][r][c])) || !in.Read(masks[z][r][c]) ||
-            !in.EndOfLine())
+            !Checked(in, ConstructionCodeProblem(m, z, r, c, m.FabCons[z][r][c])) || !in.Read(m.FabOrient[z][r][c]) ||
+            !Checked(in, OrientationProblem(m, z, r, c, m.FabOrient[z][r][c])) || !in.Read(masks[z][r][c]))
           return false;
       }
     }

@@ -22,8 +22,9 @@ constexpr std::string_view kServicesHead = "Non-AC Services Data for Project: ";
 
 // ---- reading ----
 
+// A count stands on a line of its own.
 bool ReadCount(DataReader& in, Integer& count, std::string_view what) {
-  return in.ReadInRange(count, 0, kMaxItems, what);
+  return in.ReadInRange(count, 0, kMaxItems, what) && in.EndOfLine();
 }
 
 // The file is read whole and dropped line by line: the head line goes
@@ -47,47 +48,53 @@ bool ReadSystems(DataReader& in, Integer& count, ItemNames& name, ItemSingles& p
                  ItemSingles& lf, std::string_view what) {
   if (!ReadCount(in, count, what)) return false;
   for (int i = 1; i <= count; ++i) {
-    if (!in.Read(name[i]) || !in.Read(power[i]) || !in.Read(hours[i]) || !in.Read(lf[i])) return false;
+    if (!in.Read(name[i]) || !in.EndOfLine() || !in.Read(power[i]) || !in.Read(hours[i]) || !in.Read(lf[i]) ||
+        !in.EndOfLine())
+      return false;
   }
   return true;
 }
 
+// Each line holds exactly the items the writer puts on it, so a number
+// split in two or an item too many is refused rather than read shifted.
 bool ReadPlant(DataReader& in, common::CentralPlantData& p) {
-  if (!in.ReadInRange(p.HRSType, 0, 4, "a plant type") || !in.ReadInRange(p.ChWPSType, 0, 2, "a pumping scheme") ||
-      !in.Read(p.StartHour) || !in.Read(p.StopHour))
+  if (!in.ReadInRange(p.HRSType, 0, 4, "a plant type") || !in.EndOfLine() ||
+      !in.ReadInRange(p.ChWPSType, 0, 2, "a pumping scheme") || !in.EndOfLine() || !in.Read(p.StartHour) ||
+      !in.Read(p.StopHour) || !in.EndOfLine())
     return false;
   for (int k = 1; k <= 4; ++k)
     if (!in.Read(p.DesignTemp[k])) return false;
+  if (!in.EndOfLine()) return false;
 
   if (!ReadCount(in, p.NoOfChr, "a chiller count")) return false;
   for (int i = 1; i <= p.NoOfChr; ++i) {
     if (!in.ReadInRange(p.ChrType[i], 0, 2, "a chiller type") || !in.Read(p.ChrCap[0][i]) ||
-        !in.Read(p.ChrPower[0][i]) || !in.Read(p.ChrChWFlow[i]) || !in.Read(p.ChrCWFlow[i]))
+        !in.Read(p.ChrPower[0][i]) || !in.Read(p.ChrChWFlow[i]) || !in.Read(p.ChrCWFlow[i]) || !in.EndOfLine())
       return false;
   }
   if (!ReadCount(in, p.NoOfPLP, "a primary pump count")) return false;
   for (int i = 1; i <= p.NoOfPLP; ++i) {
-    if (!in.Read(p.PLPFlow[i]) || !in.Read(p.PLPPres[i]) || !in.Read(p.PLPPower[i])) return false;
+    if (!in.Read(p.PLPFlow[i]) || !in.Read(p.PLPPres[i]) || !in.Read(p.PLPPower[i]) || !in.EndOfLine()) return false;
   }
   if (!ReadCount(in, p.NoOfSLP, "a secondary pump count")) return false;
   for (int i = 1; i <= p.NoOfSLP; ++i) {
     if (!in.ReadInRange(p.SLPType[i], 0, 2, "a secondary pump type") || !in.Read(p.SLPFlow[0][i]) ||
-        !in.Read(p.SLPPres[0][i]) || !in.Read(p.SLPPower[0][i]))
+        !in.Read(p.SLPPres[0][i]) || !in.Read(p.SLPPower[0][i]) || !in.EndOfLine())
       return false;
   }
   if (!ReadCount(in, p.NoOfCWP, "a condenser water pump count")) return false;
   for (int i = 1; i <= p.NoOfCWP; ++i) {
-    if (!in.Read(p.CWPFlow[i]) || !in.Read(p.CWPPres[i]) || !in.Read(p.CWPPower[i])) return false;
+    if (!in.Read(p.CWPFlow[i]) || !in.Read(p.CWPPres[i]) || !in.Read(p.CWPPower[i]) || !in.EndOfLine()) return false;
   }
   if (!ReadCount(in, p.NoOfSWP, "a seawater pump count")) return false;
   for (int i = 1; i <= p.NoOfSWP; ++i) {
     if (!in.ReadInRange(p.SWPType[i], 0, 2, "a seawater pump type") || !in.Read(p.SWPFlow[0][i]) ||
-        !in.Read(p.SWPPres[0][i]) || !in.Read(p.SWPPower[0][i]))
+        !in.Read(p.SWPPres[0][i]) || !in.Read(p.SWPPower[0][i]) || !in.EndOfLine())
       return false;
   }
   if (!ReadCount(in, p.NoOfCT, "a cooling tower count")) return false;
   for (int i = 1; i <= p.NoOfCT; ++i) {
-    if (!in.Read(p.CTCap[i]) || !in.Read(p.CTFlow[i]) || !in.Read(p.CTFanPower[i])) return false;
+    if (!in.Read(p.CTCap[i]) || !in.Read(p.CTFlow[i]) || !in.Read(p.CTFanPower[i]) || !in.EndOfLine()) return false;
   }
   if (!ReadSystems(in, p.NoOfAddHVAC, p.AddHVACName, p.AddHVACPower, p.AddHVACHours, p.AddHVACLF,
                    "an additional HVAC system count"))
@@ -95,10 +102,10 @@ bool ReadPlant(DataReader& in, common::CentralPlantData& p) {
   if (!ReadCount(in, p.NoOfFAU, "a fresh-air unit count")) return false;
   for (int i = 1; i <= p.NoOfFAU; ++i) {
     if (!in.Read(p.FAUSensCap[i]) || !in.Read(p.FAUTotCap[i]) || !in.Read(p.FAUFlow[i]) || !in.Read(p.FAUFanPres[i]) ||
-        !in.Read(p.FAUFanPower[i]) || !in.Read(p.FAUChWFlow[i]))
+        !in.Read(p.FAUFanPower[i]) || !in.Read(p.FAUChWFlow[i]) || !in.EndOfLine())
       return false;
   }
-  return true;
+  return in.EndOfFile();
 }
 
 bool ReadServices(DataReader& in, common::NonACServicesData& s) {
@@ -110,11 +117,12 @@ bool ReadServices(DataReader& in, common::NonACServicesData& s) {
     return false;
   if (!ReadCount(in, s.NoOfGasSys, "a town gas system count")) return false;
   for (int i = 1; i <= s.NoOfGasSys; ++i) {
-    if (!in.Read(s.GasName[i]) || !in.ReadInRange(s.GasSubSys[i], 0, 4, "a services type") || !in.Read(s.GasCap[i]) ||
-        !in.Read(s.GasEff[i]) || !in.Read(s.GasHours[i]) || !in.Read(s.GasLF[i]))
+    if (!in.Read(s.GasName[i]) || !in.EndOfLine() || !in.ReadInRange(s.GasSubSys[i], 0, 4, "a services type") ||
+        !in.Read(s.GasCap[i]) || !in.Read(s.GasEff[i]) || !in.Read(s.GasHours[i]) || !in.Read(s.GasLF[i]) ||
+        !in.EndOfLine())
       return false;
   }
-  return true;
+  return in.EndOfFile();
 }
 
 // ---- writing ----

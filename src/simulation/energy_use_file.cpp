@@ -59,13 +59,17 @@ bool WriteEnergyUseFile(const std::string& path, const EnergyUseResults& results
 }
 
 bool ParseEnergyUseFile(const std::string& text, EnergyUseResults& results, std::string& why) {
+  // One value per line and nothing after the last list, so a number split
+  // in two or a line too many is refused rather than read shifted.
   common::DataReader in(text);
   EnergyUseResults r = results;
-  for (common::Single& v : r.ACEgy) in.Read(v);
-  for (common::Single& v : r.ZnElecEgy) in.Read(v);
+  for (common::Single& v : r.ACEgy)
+    if (!in.Read(v) || !in.EndOfLine()) break;
+  for (common::Single& v : r.ZnElecEgy)
+    if (!in.Read(v) || !in.EndOfLine()) break;
   for (size_t k = 0; k < kListCodes.size() && in.Ok(); ++k) {
     common::Integer count = 0;
-    if (!in.Read(count)) break;
+    if (!in.Read(count) || !in.EndOfLine()) break;
     const std::string systems = std::to_string(count) + " " + kListNames[k];
     if (count < 0 || count > kMaxSystems) {
       in.Fail("a count of " + systems + " lies outside 0 to " + std::to_string(kMaxSystems));
@@ -80,12 +84,12 @@ bool ParseEnergyUseFile(const std::string& text, EnergyUseResults& results, std:
     egy[0] = 0;
     for (int i = 1; i <= count && in.Ok(); ++i) {
       auto& v = egy[static_cast<size_t>(i)];
-      if (!in.Read(v)) break;
+      if (!in.Read(v) || !in.EndOfLine()) break;
       egy[0] += v;
       if (!std::isfinite(egy[0])) in.Fail("the total of a list is too large to be held");
     }
   }
-  if (!in.Ok()) {
+  if (!in.EndOfFile()) {
     why = in.Error();
     return false;
   }

@@ -15,6 +15,9 @@
 namespace ModRoutine {
 
 inline constexpr const char* kWeatherFileName = "VLW1989.TXT";
+// The hours of the weather year, one line each, and the items of a line.
+inline constexpr int kWeatherHours = 8760;
+inline constexpr int kWeatherItems = 19;
 
 // The values of one weather line.
 struct WeatherHour {
@@ -25,20 +28,22 @@ struct WeatherHour {
   common::Single SolAlt = 0, SolAzi = 0;
 };
 
-// Reads one weather line; false when the line is malformed.
+// Reads one weather line; false when the line is malformed or holds other
+// than 19 items.
 bool ReadWeatherHour(common::DataReader& r, WeatherHour& w);
 // The hour's outdoor and solar values into the cooling-load model state.
 void PutWeatherHour(const WeatherHour& w, common::SimulationState& sim);
 
 // The first hours of the weather file, read once for a whole run and shared
-// by the rooms: the hours read and, when the file holds fewer than asked
-// for, why the next one could not be read (with its line).
+// by the rooms: the hours asked for, or none and why the file was refused
+// (with its line): fewer hours than asked for, a line of other than 19
+// items, or a line after the 8,760th.
 struct WeatherYear {
   std::vector<WeatherHour> hours;
   std::string error;
 };
-// Reads the first `count` hours of the file at `path`; false when the file
-// cannot be opened.
+// Reads the first `count` hours of the file at `path` and checks the rest;
+// false when the file cannot be opened.
 bool ReadWeatherYear(const std::string& path, int count, WeatherYear& year);
 
 }  // namespace ModRoutine

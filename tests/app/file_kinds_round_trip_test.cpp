@@ -397,7 +397,9 @@ TEST(FileKindsRoundTrip, TheSingleExtremesReadBackFromEveryKind) {
 // Each record reader takes exactly the items the writer puts on a line and
 // nothing after the record: a number split in two ("5" become "1,5"), an
 // item too many or a doubled last line is refused with its line, never read
-// shifted. Trailing blanks stay accepted.
+// shifted. Trailing blanks stay accepted. The energy model file takes line
+// breaks as item separators only: items joined on one line read as the same
+// model, and its counts, codes and end refuse a shift.
 TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
   testsupport::TempFolder folder;
   const std::string dir = folder.Path();
@@ -479,7 +481,8 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
                      common::EnergyModel m;
                      common::PerFabric<std::string> masks{};
                      std::string why;
-                     return energy_input::ReadEnergyModelFile(path, m, masks, why) ? "" : why;
+                     if (!energy_input::ReadEnergyModelFile(path, m, masks, why)) return why;
+                     return m == QuotedModel() ? std::string() : "read as another model";
                    }};
   const Kind mask{"shading mask (.SHM)",
                   [&](const std::string& path) {
@@ -502,7 +505,59 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
                        std::string why;
                        return energy_input::ReadAirSideFile(path, QuotedModel(), a, why) ? "" : why;
                      }};
-  enum class Damage { Split, Extra, Doubled, Blanks };
+  const Kind project{"project (.PRJ)",
+                     [&](const std::string& path) {
+                       common::BldgRec b;
+                       b.CFA = 100;
+                       b.NoOfFdnGrp = b.NoOfSerGrp = 1;
+                       b.FdnGrpFile[0] = "F.FDN";
+                       b.SerGrpFile[0] = "S.SER";
+                       b.SerGrpQty[0] = 6;
+                       ASSERT_TRUE(building::WriteProjectFile(path, b, error)) << error;
+                     },
+                     [](const std::string& path) {
+                       common::BldgRec b;
+                       std::string why;
+                       return building::ReadProjectFile(path, b, why) == building::ReadStatus::Ok ? "" : why;
+                     }};
+  const Kind plant{"central plant (.WSS)",
+                   [&](const std::string& path) {
+                     auto p = std::make_unique<common::CentralPlantData>();
+                     p->HRSType = p->NoOfPLP = 1;
+                     p->PLPPower[1] = 4.4f;
+                     ASSERT_TRUE(plant_input::WriteCentralPlantFile(path, "P", *p, error)) << error;
+                   },
+                   [](const std::string& path) {
+                     auto p = std::make_unique<common::CentralPlantData>();
+                     std::string why;
+                     return plant_input::ReadCentralPlantFile(path, *p, why) ? "" : why;
+                   }};
+  const Kind services{"services (.NAC)",
+                      [&](const std::string& path) {
+                        auto s = std::make_unique<common::NonACServicesData>();
+                        s->NoOfLift = 1;
+                        s->LiftPower[1] = 7.5f;
+                        s->LiftHours[1] = 2500;
+                        s->LiftLF[1] = 1;
+                        ASSERT_TRUE(plant_input::WriteServicesFile(path, "P", *s, error)) << error;
+                      },
+                      [](const std::string& path) {
+                        auto s = std::make_unique<common::NonACServicesData>();
+                        std::string why;
+                        return plant_input::ReadServicesFile(path, *s, why) ? "" : why;
+                      }};
+  simulation::EnergyUseResults liftEnergy;
+  liftEnergy.count[3] = 1;
+  liftEnergy.egy[3][1] = 18750;
+  const Kind energyUse{
+      "energy use (.EUR)",
+      [&](const std::string& path) { ASSERT_TRUE(simulation::WriteEnergyUseFile(path, liftEnergy, error)) << error; },
+      [&](const std::string&) {
+        simulation::EnergyUseResults r = liftEnergy;
+        std::string why;
+        return simulation::ParseEnergyUseFile(folder.Read("DAMAGED"), r, why) ? "" : why;
+      }};
+  enum class Damage { Split, Extra, Doubled, Blanks, Joined };
   const std::string kLeft = "text is left on the line after its items", kMore = "the file goes on after its record";
   const struct Case {
     const Kind& kind;
@@ -529,10 +584,12 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
       {constructions, Damage::Split, 3, kLeft, 3},
       {constructions, Damage::Extra, 4, kLeft, 4},
       {constructions, Damage::Doubled, 4, kMore, 5},
-      {model, Damage::Split, 13, kLeft, 13},
-      {model, Damage::Extra, 7, kLeft, 7},
+      {model, Damage::Split, 14, kMore, 17},
+      {model, Damage::Extra, 7, kMore, 11},
       {model, Damage::Doubled, 17, kMore, 18},
       {model, Damage::Blanks, 7, ""},
+      {model, Damage::Joined, 6, ""},
+      {airSide, Damage::Joined, 3, kLeft, 3},
       {airSide, Damage::Split, 3, kLeft, 3},
       {airSide, Damage::Extra, 4, kLeft, 4},
       {airSide, Damage::Doubled, 5, "the file holds more zones or rooms than the energy model", 6},
@@ -541,6 +598,22 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
       {mask, Damage::Extra, 37, kLeft, 37},
       {mask, Damage::Doubled, 36, kLeft, 37},
       {mask, Damage::Blanks, 37, ""},
+      {project, Damage::Split, 6, kLeft, 6},
+      {project, Damage::Extra, 7, kLeft, 7},
+      {project, Damage::Doubled, 7, kMore, 8},
+      {project, Damage::Blanks, 2, ""},
+      {plant, Damage::Split, 8, kLeft, 8},
+      {plant, Damage::Extra, 14, kLeft, 14},
+      {plant, Damage::Doubled, 14, kMore, 15},
+      {plant, Damage::Blanks, 8, ""},
+      {services, Damage::Split, 6, kLeft, 6},
+      {services, Damage::Extra, 8, kLeft, 8},
+      {services, Damage::Doubled, 8, kMore, 9},
+      {services, Damage::Blanks, 6, ""},
+      {energyUse, Damage::Split, 16, kLeft, 16},
+      {energyUse, Damage::Extra, 18, kLeft, 18},
+      {energyUse, Damage::Doubled, 18, kMore, 19},
+      {energyUse, Damage::Blanks, 16, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.kind.name) + ", line " + std::to_string(c.line) + ", damage " +
@@ -571,6 +644,9 @@ TEST(FileKindsRoundTrip, ADamagedLineOrALineTooManyIsRefused) {
           break;
         case Damage::Blanks:
           damaged += item + "  \t\r\n";
+          break;
+        case Damage::Joined:
+          damaged += item + ",";
           break;
       }
     }

@@ -112,20 +112,50 @@ TEST_F(UserValues, WithoutAGoodFileTheDefaultsAreUsed) {
   EXPECT_EQ(shown.ElmMatNo[1][1], 1);
 }
 
-TEST_F(UserValues, TheCalculationReadsAsManyLinesAsLineOneSays) {
-  WriteProject("G_.FLE", "1\r\n12,2.5,30,99\r\n");
-  building::UserValueFile file;
-  ASSERT_EQ(building::ReadUserValueFile(InProject("G_.FLE"), std::nullopt, file).status, FileRead::Ok);
-  EXPECT_EQ(file.InForce, 1);
-  EXPECT_EQ(file.Count, 1);
-  EXPECT_EQ(file.MatNo[1], 12);
-  EXPECT_EQ(file.MatLife[1], 30);
-
-  WriteProject("Z_.FLE", "0\r\n");
-  ASSERT_EQ(building::ReadUserValueFile(InProject("Z_.FLE"), std::nullopt, file).status, FileRead::Ok);
-  EXPECT_EQ(file.Count, 0);
-  EXPECT_EQ(building::ReadUserValueFile(InProject("Z_.FLE"), 11, file).status, FileRead::Failed);
-  EXPECT_EQ(building::ReadUserValueFile(InProject("NONE_.FLE"), std::nullopt, file).status, FileRead::NotOpened);
+// The calculation reads as many lines as line 1 says (nullopt), the panel
+// and library elements as many as the element has materials. Lines beyond
+// those asked for stay unused: as many as line 1 says in a file in force, at
+// most one per material in a file that Reset wrote; any more are refused.
+TEST_F(UserValues, ReadsTheLinesAskedForAndRefusesLinesBeyondTheFile) {
+  std::string error;
+  ASSERT_TRUE(building::SaveUserValues(mat, "Reset.FLE", 2, false, st.ProjDir, error)) << error;
+  ASSERT_TRUE(building::SaveUserValues(mat, "Apply.FLE", 2, true, st.ProjDir, error)) << error;
+  const std::string reset = ReadProject("Reset_.FLE"), apply = ReadProject("Apply_.FLE");
+  std::string elevenLines = "0\r\n";
+  for (int m = 1; m <= 11; ++m) elevenLines += "12,2.5,30,99\r\n";
+  const struct Case {
+    const char* what;
+    std::string text;  // empty: no file
+    std::optional<int> lines;
+    FileRead status;
+    int inForce = 0, count = 0;
+    common::Integer matNo1 = 0;
+  } cases[] = {
+      {"in force", "1\r\n12,2.5,30,99\r\n", std::nullopt, FileRead::Ok, 1, 1, 12},
+      {"no lines", "0\r\n", std::nullopt, FileRead::Ok},
+      {"more lines asked for than a material count", "0\r\n", 11, FileRead::Failed},
+      {"written by Reset, read by the calculation", reset, std::nullopt, FileRead::Ok},
+      {"written by Reset, read by the panel", reset, 2, FileRead::Ok, 0, 2, 201},
+      {"more lines than asked for", apply, 1, FileRead::Ok, 2, 1, 201},
+      {"more lines than line 1 says", "1\r\n12,2.5,30,99\r\n13,2.5,30,99\r\n", std::nullopt, FileRead::Failed},
+      {"more lines than materials after Reset", elevenLines, std::nullopt, FileRead::Failed},
+      {"missing", "", std::nullopt, FileRead::NotOpened},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string name = c.text.empty() ? "NONE_.FLE" : "G_.FLE";
+    if (!c.text.empty()) WriteProject(name, c.text);
+    building::UserValueFile file;
+    file.MatNo[1] = -1;
+    ASSERT_EQ(building::ReadUserValueFile(InProject(name), c.lines, file).status, c.status);
+    if (c.status != FileRead::Ok) {
+      EXPECT_EQ(file.MatNo[1], -1);
+      continue;
+    }
+    EXPECT_EQ(file.InForce, c.inForce);
+    EXPECT_EQ(file.Count, c.count);
+    EXPECT_EQ(file.MatNo[1], c.matNo1);
+  }
 }
 
 }  // namespace

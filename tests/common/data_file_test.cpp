@@ -171,6 +171,7 @@ TEST(DataReader, FailuresAreStickyAndNameTheLine) {
   const FailCase cases[] = {
       {"end of file", "1\r\n", 1, Want::Int, "end of file", 2},
       {"truncated record", "1,2", 2, Want::Int, "end of file", 2},
+      {"Ctrl-Z after the last item", "1,\"a\"\x1a", 2, Want::Text, "end of file", 2},
       {"unterminated quote", "\"ok\"\r\n\"abc,1\r\n", 1, Want::Text, "unterminated", 2},
       {"junk after quote", "\"a\"b,1\r\n", 0, Want::Text, "after a text", 1},
       {"quoted number", "1\r\n\"2\"\r\n", 1, Want::Int, "text was found", 2},
@@ -230,6 +231,7 @@ TEST(DataReader, EndOfLineAndEndOfFileNameTheLine) {
   } cases[] = {
       {"1\r\n", "", ""},
       {"1 \t\r\n\r\n \t\r\n\x1a", "", ""},
+      {"1\x1a", "", ""},
       {"1", "", ""},
       {"1,5\r\n", "text is left on the line after its items (line 1)", ""},
       {"1,\r\n", "text is left on the line after its items (line 1)", ""},

@@ -357,6 +357,9 @@ TEST_P(CoolingLoadBadInput, StopsWithAMessage) {
 }
 
 void Rewrite(common::Program& prog, testsupport::TempFolder& tmp) { simtest::WriteInputFiles(prog, tmp.Path()); }
+void LeapYearWeather(common::Program&, testsupport::TempFolder& tmp) {
+  tmp.Write("VLW1989.TXT", simtest::WeatherText(8784));
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CoolingLoadBadInput,
@@ -380,6 +383,24 @@ INSTANTIATE_TEST_SUITE_P(
                    t.Write("VLW1989.TXT", w);
                  },
                  "BCLSim: Failed to read weather data file VLW1989.TXT: \"xx"},
+        BadInput{"weather line of 20 items",
+                 [](common::Program&, testsupport::TempFolder& t) {
+                   std::string w = simtest::WeatherText(48);
+                   t.Write("VLW1989.TXT", w.insert(w.find("\r\n4,"), ",0"));
+                 },
+                 "BCLSim: Failed to read weather data file VLW1989.TXT: a weather line holds 20 items, not 19 "
+                 "(line 3)"},
+        BadInput{"weather line of 18 items",
+                 [](common::Program&, testsupport::TempFolder& t) {
+                   std::string w = simtest::WeatherText(48);
+                   const std::size_t end = w.find("\r\n6,"), cut = w.rfind(',', end);
+                   t.Write("VLW1989.TXT", w.erase(cut, end - cut));
+                 },
+                 "BCLSim: Failed to read weather data file VLW1989.TXT: a weather line holds 18 items, not 19 "
+                 "(line 5)"},
+        BadInput{"leap-year weather file", LeapYearWeather,
+                 "BCLSim: Failed to read weather data file VLW1989.TXT: the weather file goes on after its 8760 "
+                 "hours (line 8761)"},
         BadInput{"construction number beyond the tables",
                  [](common::Program& p, testsupport::TempFolder& t) {
                    p.energyInput.EgyModel.FabCons[1][1][2] = 9;
