@@ -108,7 +108,7 @@ class frmMain : public forms::Form {
   // (reported in a message box).
   bool WriteProjFile();
   bool ReadProjFile();
-  bool RunStages(int mode, int lastStage, forms::Menu& entry, const char* commenced, const char* completed);
+  bool RunStages(int mode, forms::Menu& entry, const char* commenced, const char* completed);
 
   common::Program& prog_;
   Windows& windows_;
