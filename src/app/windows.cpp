@@ -4,9 +4,11 @@
 
 namespace app {
 
-Windows::Windows(common::Program& prog, forms::Platform& platform) : prog_(prog), platform_(platform) {}
+Windows::Windows(common::Program& prog, forms::Platform& platform) : prog_(prog), platform_(platform) {
+  platform_.SetProjectFolder([&prog] { return prog.building.ProjDir; });
+}
 
-Windows::~Windows() = default;
+Windows::~Windows() { platform_.SetProjectFolder(nullptr); }
 
 bool Windows::CloseProjectWindows() {
   if (egyCalInput_ && egyCalInput_->IsLoaded()) {

@@ -30,6 +30,8 @@ namespace app {
 
 class Windows {
  public:
+  // The platform's file dialogs start in the open project's folder while
+  // these windows live.
   Windows(common::Program& prog, forms::Platform& platform);
   ~Windows();
 
