@@ -65,15 +65,10 @@ struct LargeProject {
   }
 
   void Run(int mode) {
-    ModCal::ClearResults(prog->assess, mode);
-    ModCal::RunContext run;
-    std::string errText;
-    for (int stage = 1; stage <= (mode == ModCal::kModeCosting ? 3 : 4); ++stage) {
-      ModCal::CalcStage(*prog, mode, stage, errText, run);
-      if (!errText.empty()) {
-        std::fprintf(stderr, "run failed: %s\n", errText.c_str());
-        std::abort();
-      }
+    const ModCal::RunOutcome outcome = ModCal::RunStages(*prog, mode);
+    if (!outcome.errText.empty()) {
+      std::fprintf(stderr, "run failed: %s\n", outcome.errText.c_str());
+      std::abort();
     }
   }
 

@@ -104,11 +104,18 @@ class frmMain : public forms::Form {
   // Close with its question; false when the user cancelled. `report`
   // shows its two panel messages (New closes without them).
   bool CloseProject(bool report = true);
+  // Leaves the open project as at start-up, so that nothing of it is shown
+  // or saved under the name of the project that follows: the windows that
+  // show it close, its results, costs, energy model, air-side systems,
+  // constructions, plant and services are cleared, and the Run entries
+  // lose their check marks. False, with nothing changed, when the energy
+  // modelling input stays open (its user cancelled its question).
+  bool LeaveProject();
   // The project file through the project-folder rule; false on failure
   // (reported in a message box).
   bool WriteProjFile();
   bool ReadProjFile();
-  bool RunStages(int mode, int lastStage, forms::Menu& entry, const char* commenced, const char* completed);
+  bool RunStages(int mode, forms::Menu& entry, const char* commenced, const char* completed);
 
   common::Program& prog_;
   Windows& windows_;

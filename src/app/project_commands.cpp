@@ -67,7 +67,8 @@ void frmMain::cmdEnterProjName_Click() {
 }
 
 // Reads the chosen project file before anything else changes: a file that
-// cannot be read leaves the open project as it was.
+// cannot be read leaves the open project as it was. Nothing of the project
+// it replaces stays.
 void frmMain::mnuFileOpen_Click() {
   auto& b = prog_.building;
   NewMsg = "   Load main project input file";
@@ -85,8 +86,7 @@ void frmMain::mnuFileOpen_Click() {
     MsgBox(common::WithReason("Error encountered in reading project file!", error));
     return;
   }
-  // The building window showed the project now replaced.
-  windows_.frmBldgSysInput().Unload();
+  if (!LeaveProject()) return;
   b.ProjDir = FolderPart(*chosen);
   txtProjFName.SetText(b.ProjDir + bldg.ProjFile);
   auto& sel = prog_.assess.sel;
@@ -95,9 +95,6 @@ void frmMain::mnuFileOpen_Click() {
   b.Bldg = std::move(bldg);
   txtProjName.SetText(b.Bldg.ProjName);
   if (!b.DatabaseLoaded) mnuOpenData_Click();
-  mnuRunLCA.SetChecked(false);
-  mnuRunOprEgy.SetChecked(false);
-  mnuRunLCC.SetChecked(false);
   NewMsg = "   Project file loaded";
   ShowMessage();
 }
@@ -168,19 +165,25 @@ bool frmMain::CloseProject(bool report) {
   }
   if (!b.ProjSaved && MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) == forms::MsgResult::Cancel)
     return false;
-  windows_.frmBldgSysInput().Unload();  // it showed the project being closed
+  if (!LeaveProject()) return false;
   txtProjName.SetText("");
   txtProjFName.SetText("");
   b.Bldg.ProjFile.clear();
   b.ProjDir.clear();
   if (!b.DataDir.empty()) common::ChangeFolder(b.DataDir);
   ModCal::ResetAllSelections(prog_.assess.sel);
-  ModCal::ClearProjectResults(prog_);
   if (report) {
     NewMsg = "   Project closed";
     ShowMessage();
   }
   b.ProjSaved = true;
+  return true;
+}
+
+bool frmMain::LeaveProject() {
+  if (!windows_.CloseProjectWindows()) return false;
+  ModCal::ClearProjectData(prog_);
+  for (forms::Menu* entry : {&mnuRunLCA, &mnuRunOprEgy, &mnuRunLCC}) entry->SetChecked(false);
   return true;
 }
 

@@ -2,8 +2,6 @@
 // calculation, and the reset of the selection for assessment.
 #include "app/main_window.h"
 
-#include <memory>
-
 #include "assessment/calculation.h"
 #include "assessment/results.h"
 #include "assessment/selection.h"
@@ -23,9 +21,9 @@ void frmMain::mnuRunOprEgy_Click() {
 
 // Runs the stages of one mode; false (after showing the stage's error
 // text) when a stage failed. The menu entry's check mark goes off at the
-// start, so results of a failed run never look complete, and a failed run
-// puts the last good results back: its partial sums are never handed on.
-bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char* commenced, const char* completed) {
+// start, so results of a failed run never look complete; what a failed run
+// leaves in the results is the calculation's rule.
+bool frmMain::RunStages(int mode, forms::Menu& entry, const char* commenced, const char* completed) {
   if (prog_.building.Bldg.ProjFile.empty()) {
     MsgBox("Open a project file first!!");
     return false;
@@ -39,27 +37,20 @@ bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char*
   ShowMessage();
   NewMsg = commenced;
   ShowMessage();
-  std::string errText;
-  const auto lastResults = std::make_unique<const common::LCAResultRec>(prog_.assess.LCAResult);
-  const auto lastGroups = std::make_unique<const common::GroupResultRec>(prog_.assess.GroupResult);
-  ModCal::ClearResults(prog_.assess, mode);
-  ModCal::RunContext run;
-  for (int stage = 1; stage <= lastStage; ++stage) {
+  ModCal::RunProgress progress;
+  progress.stageBegins = [this](int stage) {
     NewMsg = "   Stage " + std::to_string(stage) + " in progress";
     ShowMessage();
     GetPlatform().RepaintNow();
-    ModCal::CalcStage(prog_, mode, stage, errText, run);
-    if (!errText.empty()) {
-      prog_.assess.LCAResult = *lastResults;
-      prog_.assess.GroupResult = *lastGroups;
-      MsgBox(common::WithReason(errText, run.reason));
-      return false;
-    }
-    for (const std::string& warning : run.warnings) {
-      NewMsg = warning;
-      ShowMessage();
-    }
-    run.warnings.clear();
+  };
+  progress.warning = [this](const std::string& warning) {
+    NewMsg = warning;
+    ShowMessage();
+  };
+  const ModCal::RunOutcome outcome = ModCal::RunStages(prog_, mode, progress);
+  if (!outcome.errText.empty()) {
+    MsgBox(common::WithReason(outcome.errText, outcome.reason));
+    return false;
   }
   NewMsg = completed;
   ShowMessage();
@@ -68,13 +59,12 @@ bool frmMain::RunStages(int mode, int lastStage, forms::Menu& entry, const char*
 }
 
 void frmMain::mnuRunLCA_Click() {
-  RunStages(ModCal::kModeAssessment, 4, mnuRunLCA, "   Impact calculation commenced ...",
+  RunStages(ModCal::kModeAssessment, mnuRunLCA, "   Impact calculation commenced ...",
             "   Impact calculation completed");
 }
 
 void frmMain::mnuRunLCC_Click() {
-  if (!RunStages(ModCal::kModeCosting, 3, mnuRunLCC, "   LCC calculation commenced ...",
-                 "   LCC calculation completed"))
+  if (!RunStages(ModCal::kModeCosting, mnuRunLCC, "   LCC calculation commenced ...", "   LCC calculation completed"))
     return;
   // A cost window left open from an earlier run shows this run's costs.
   windows_.frmLCCResult().CostingRunEnded();

@@ -1,10 +1,25 @@
 #include "app/windows.h"
 
+#include <initializer_list>
+
 namespace app {
 
-Windows::Windows(common::Program& prog, forms::Platform& platform) : prog_(prog), platform_(platform) {}
+Windows::Windows(common::Program& prog, forms::Platform& platform) : prog_(prog), platform_(platform) {
+  platform_.SetProjectFolder([&prog] { return prog.building.ProjDir; });
+}
 
-Windows::~Windows() = default;
+Windows::~Windows() { platform_.SetProjectFolder(nullptr); }
+
+bool Windows::CloseProjectWindows() {
+  if (egyCalInput_ && egyCalInput_->IsLoaded()) {
+    egyCalInput_->UserClose();
+    if (egyCalInput_->IsLoaded()) return false;
+  }
+  for (forms::Form* shown :
+       std::initializer_list<forms::Form*>{bldgSysInput_.get(), result_.get(), charts_.get(), lccResult_.get()})
+    if (shown) shown->Unload();
+  return true;
+}
 
 building::frmBldgSysInput& Windows::frmBldgSysInput() {
   if (!bldgSysInput_)

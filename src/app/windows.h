@@ -30,11 +30,20 @@ namespace app {
 
 class Windows {
  public:
+  // The platform's file dialogs start in the open project's folder while
+  // these windows live.
   Windows(common::Program& prog, forms::Platform& platform);
   ~Windows();
 
   // Return brings the main window set here to the front.
   void SetMainWindow(forms::Form* main) { main_ = main; }
+
+  // Closes the windows that show the open project, before another takes
+  // its place: the energy modelling input as its user closes it (it asks
+  // about its unsaved data), then the building window and the results,
+  // charts and life-cycle cost windows. False, with every window as it
+  // was, when the energy modelling input stays open.
+  bool CloseProjectWindows();
 
   building::frmBldgSysInput& frmBldgSysInput();
   building::frmAddGroup& frmAddGroup();

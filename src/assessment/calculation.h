@@ -5,6 +5,7 @@
 // text: each level appends " Err with " and its file, the stage
 // " Impacting calculation terminated!!".
 #include <bitset>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -48,6 +49,27 @@ struct RunContext {
   // Material numbers already named in a warning as missing from the database.
   std::bitset<common::kMaterialRows> missingMaterials;
 };
+
+// What the window shows while a run goes on: each stage as it begins and,
+// after a stage that succeeded, each warning it gave, in that order.
+struct RunProgress {
+  std::function<void(int stage)> stageBegins;
+  std::function<void(const std::string& warning)> warning;
+};
+
+// How a run ended: the error text (empty on success) and why the file that
+// stopped it could not be read, for a line under it.
+struct RunOutcome {
+  std::string errText;
+  std::string reason;
+};
+
+// A whole run of one mode: the mode's result cells cleared, then stages 1
+// to 4 (assessment) or 1 to 3 (costing). Only a run that completes changes
+// the results: after an error text, or an exception (thrown on to the
+// caller), LCAResult and GroupResult hold exactly what they held before it,
+// never partial sums.
+RunOutcome RunStages(common::Program& prog, int mode, const RunProgress& progress = {});
 
 // One stage (1..4) of the current project; errText is empty on success.
 void CalcStage(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run);

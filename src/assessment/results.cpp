@@ -1,11 +1,20 @@
 #include "assessment/results.h"
 
+#include <memory>
+#include <utility>
+
 namespace ModCal {
 namespace {
 
 template <class A>
 void Zero(A& a) {
   a = A{};
+}
+
+// A record too large for the stack, back as at start-up.
+template <class R>
+void Renew(R& r) {
+  r = std::move(*std::make_unique<R>());
 }
 
 void ClearAssessmentCells(common::LCAResultRec& r, common::GroupResultRec& g) {
@@ -49,6 +58,14 @@ void ClearProjectResults(common::Program& prog) {
   prog.energyInput.ConsFile.clear();
   prog.plant.WssFile.clear();
   prog.plant.NacFile.clear();
+}
+
+void ClearProjectData(common::Program& prog) {
+  ClearProjectResults(prog);
+  Zero(prog.assess.ProjScore);
+  Renew(prog.energyInput);
+  Renew(prog.plant);
+  Renew(prog.sim);
 }
 
 }  // namespace ModCal

@@ -17,4 +17,11 @@ void ClearResults(common::AssessmentState& assess, int mode);
 // energy-model file paths.
 void ClearProjectResults(common::Program& prog);
 
+// All that a project leaves in memory besides its building record and the
+// selection, as at start-up: the project's results as above with the
+// per-stage scores, and the energy model with its shading masks, the
+// air-side systems, the constructions, the central plant, the services and
+// the simulation's records.
+void ClearProjectData(common::Program& prog);
+
 }  // namespace ModCal

@@ -12,7 +12,7 @@ namespace building {
 struct OpenFileRequest {
   std::string title;
   std::string filter;         // "Description|*.EXT" pairs
-  std::string initialFolder;  // empty: the current folder
+  std::string initialFolder;  // empty: as the platform starts a dialog that names no folder
 };
 
 class CommandDialogs {

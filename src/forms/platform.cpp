@@ -5,8 +5,18 @@
 
 namespace forms {
 
+FileDialogRequest Platform::WithStartFolder(const FileDialogRequest& request) const {
+  if (!request.initialFolder.empty() || !projectFolder_) return request;
+  std::string presetFolder = request.fileName;
+  ModInpCtl::ExtractDirectory(presetFolder);
+  if (!presetFolder.empty()) return request;
+  FileDialogRequest started = request;
+  started.initialFolder = projectFolder_();
+  return started;
+}
+
 std::optional<std::string> Platform::OpenFileDialog(const FileDialogRequest& request) {
-  auto chosen = ShowOpenDialog(request);
+  auto chosen = ShowOpenDialog(WithStartFolder(request));
   if (chosen) {
     std::string folder = *chosen;
     ModInpCtl::ExtractDirectory(folder);
@@ -16,7 +26,7 @@ std::optional<std::string> Platform::OpenFileDialog(const FileDialogRequest& req
 }
 
 std::optional<std::string> Platform::SaveFileDialog(const FileDialogRequest& request) {
-  return ShowSaveDialog(request);
+  return ShowSaveDialog(WithStartFolder(request));
 }
 
 std::vector<FilterEntry> ParseFilter(const std::string& filter) {

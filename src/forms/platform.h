@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "forms/control.h"
 #include "forms/workbook.h"
@@ -20,9 +21,11 @@ enum class MsgResult { OK, Cancel, Yes, No };
 
 struct FileDialogRequest {
   std::string title;
-  std::string filter;         // "Description|*.EXT" pairs, as the windows give them
-  std::string initialFolder;  // empty: the current folder
-  std::string fileName;       // preset name
+  std::string filter;  // "Description|*.EXT" pairs, as the windows give them
+  // Empty: the project folder (Platform::SetProjectFolder) when the preset
+  // name has no folder and a project folder is set, else the current folder.
+  std::string initialFolder;
+  std::string fileName;  // preset name
 };
 
 class Platform {
@@ -35,6 +38,10 @@ class Platform {
   // After an open dialog the chosen file's folder becomes the current folder.
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request);
   std::optional<std::string> SaveFileDialog(const FileDialogRequest& request);
+  // The open project's folder, asked at each dialog, so that a dialog that
+  // names no folder starts there in every window rather than in the folder
+  // of the last dialog; empty while no project is open.
+  void SetProjectFolder(std::function<std::string()> projectFolder) { projectFolder_ = std::move(projectFolder); }
 
   // Shows a form; a modal show returns when the form is hidden or unloaded.
   virtual void ShowForm(Form& form, bool modal) = 0;
@@ -77,6 +84,12 @@ class Platform {
  protected:
   virtual std::optional<std::string> ShowOpenDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> ShowSaveDialog(const FileDialogRequest& request) = 0;
+
+ private:
+  // The request with the folder its dialog starts in.
+  FileDialogRequest WithStartFolder(const FileDialogRequest& request) const;
+
+  std::function<std::string()> projectFolder_;
 };
 
 // Splits a "Description|*.EXT|Description|*.EXT" filter into pairs.

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -210,6 +211,60 @@ TEST_F(ProjectCommandsTest, OpenOfABrokenFileKeepsTheOpenProject) {
   platform.ExpectOpenDialog(std::nullopt);
   platform.ExpectMessage("Failed to open or read project file!!");
   main.mnuFileOpen.Click();
+}
+
+// A file dialog whose preset name has no folder starts in the project
+// folder in every window, not in the folder the last dialog made current.
+TEST_F(ProjectCommandsTest, DialogsThatNameNoFolderStartInTheProjectFolder) {
+  StartWithDatabase();
+  WriteProject("proj/X.PRJ");
+  platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
+  main.mnuFileOpen.Click();
+  platform.AllowAnyMessage();
+  struct Row {
+    const char* title;
+    bool open;
+    std::function<void()> command;
+  } rows[] = {
+      {"Generate Selection Summary Report", true, [&] { main.mnuWSelected.Click(); }},
+      {"Generate Input Summary to Excel", true, [&] { main.MnuPrintInSumExcel.Click(); }},
+      {"Save Energy Calculation Input File", false,
+       [&] {
+         main.mnuEditBEUInput.Click();
+         windows.frmEgyCalInput().mnuFSave.Click();
+       }},
+      {"Select Shading Mask for a Window", true, [&] { windows.frmEgyCalInput().cmdSelShM.Click(); }},
+      {"Save Central Plant Input Data", false,
+       [&] {
+         windows.frmCPlt().Load();
+         windows.frmCPlt().mnuFSave_Click();
+       }},
+      {"Save Energy Use Calculation Results", false, [&] { windows.frmEgyCal().mnuFSave_Click(); }},
+      {"Open Weighting Data File", true, [&] { windows.frmNormWgt().mnuFOpen_Click(); }},
+      {"Open File for Saving LCA/LCC Results", false,
+       [&] {
+         main.mnuViewRes.Click();
+         windows.frmResult().mnuSaveCur.Click();
+       }},
+      {"Save LCC Calculation Results", false,
+       [&] {
+         main.mnuViewLCC.Click();
+         windows.frmLCCResult().mnuFSave.Click();
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.title);
+    common::ChangeFolder(folder.Path() + "work");
+    if (row.open) {
+      platform.ExpectOpenDialog(std::nullopt);
+    } else {
+      platform.ExpectSaveDialog(std::nullopt);
+    }
+    row.command();
+    ASSERT_TRUE(platform.ScriptDone());
+    EXPECT_EQ(platform.Dialogs().back().title, row.title);
+    EXPECT_EQ(platform.Dialogs().back().initialFolder, folder.Path() + "proj/");
+  }
 }
 
 TEST_F(ProjectCommandsTest, SaveAppendsTheExtensionAndWritesWhereChosen) {

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "assessment/result_file.h"
+#include "energy_input/energy_model_files.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -96,6 +98,92 @@ TEST_F(RunCommandsTest, AFailedStageShowsItsTextAndLeavesTheEntryUnchecked) {
   EXPECT_FALSE(main.mnuRunLCA.Checked());
   EXPECT_EQ(prog.assess.LCAResult, results);
   EXPECT_EQ(prog.assess.GroupResult, groups);
+}
+
+// Project B opened after a run of project A: nothing of A's results is
+// left to be shown, kept by a failed run or saved under B's name, and the
+// windows that showed them are closed.
+TEST_F(RunCommandsTest, AnotherProjectKeepsNothingOfTheLastOnesResults) {
+  OpenSampleCopy();
+  main.mnuRunLCA.Click();
+  main.mnuRunLCC.Click();
+  ASSERT_TRUE(main.mnuRunLCA.Checked() && main.mnuRunLCC.Checked());
+  main.mnuViewRes.Click();
+  assessment::frmResult& results = windows.frmResult();
+  results.cboPortion.SetListIndex(0);
+  results.cboStage.SetListIndex(0);
+  results.cmdShowRes.Click();
+  ASSERT_NE(results.txtBN[2].Text(), "0");
+
+  std::filesystem::copy(folder.Path() + "office", folder.Path() + "b");
+  folder.Write("b/B.PRJ",
+               "\"B.PRJ\"\r\n\"Project B\",900\r\n0\r\n1\r\n\"ROOF.FLR\",\"Roof\",1\r\n1\r\n"
+               "\"CENTRAL_PLANT.SER\",\"Central plant\",1\r\n");
+  std::filesystem::remove(folder.Path() + "b/CHILLERS.SRE");
+  platform.ExpectOpenDialog(folder.Path() + "b/B.PRJ");
+  main.mnuFileOpen.Click();
+  EXPECT_FALSE(results.IsLoaded() || windows.frmLCCResult().IsLoaded());
+  EXPECT_FALSE(main.mnuRunLCA.Checked() || main.mnuRunLCC.Checked());
+  platform.ExpectMessage(
+      "Error in reading element file CHILLERS.SRE Err with CHILLER_PLANT.SRC Err with CENTRAL_PLANT.SER Impacting "
+      "calculation terminated!!");
+  main.mnuRunLCA.Click();
+  EXPECT_TRUE(prog.assess.LCAResult == common::LCAResultRec{});
+  EXPECT_TRUE(prog.assess.GroupResult == common::GroupResultRec{});
+
+  main.mnuViewRes.Click();
+  results.cboPortion.SetListIndex(0);
+  results.cboStage.SetListIndex(0);
+  results.cmdShowRes.Click();
+  EXPECT_EQ(results.txtBN[2].Text(), "0");
+  platform.ExpectSaveDialog(folder.Path() + "b/B_C.RES");
+  results.mnuSaveCur.Click();
+  auto saved = std::make_unique<assessment::CaseData>();
+  std::string why;
+  ASSERT_TRUE(assessment::ParseResultFile(folder.Read("b/B_C.RES"), *saved, why)) << why;
+  EXPECT_EQ(saved->Bldg.ProjName, "Project B");
+  EXPECT_TRUE(saved->LCAResult == common::LCAResultRec{});
+  EXPECT_TRUE(saved->GroupResult == common::GroupResultRec{});
+}
+
+// A new project after the sample starts its energy model, air-side
+// systems, plant and services as at start-up: its first saved air-side
+// file holds nothing of the sample's. The energy modelling input, open on
+// the sample, asks about its data first; Cancel there keeps the sample.
+TEST_F(RunCommandsTest, ANewProjectKeepsNothingOfTheLastOnesEnergyData) {
+  OpenSampleCopy();
+  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.ECI");
+  platform.ExpectOpenDialog(folder.Path() + "office/OFFICE.ASS");
+  main.mnuEditBEUInput.Click();
+  ASSERT_GT(prog.energyInput.ASSys.DsgSensLd[0][1][0], 0);
+  prog.plant.CPlt.NoOfChr = 2;
+  prog.plant.NAC.NoOfLift = 3;
+
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::Cancel);
+  main.mnuFNew.Click();
+  EXPECT_EQ(prog.building.Bldg.ProjFile, "OFFICE.PRJ");
+  EXPECT_GT(prog.energyInput.ASSys.DsgSensLd[0][1][0], 0);
+
+  platform.ExpectMessage("Save data before closing this form?", MsgResult::No);
+  platform.ExpectOpenDialog(folder.Path() + "fresh");
+  platform.ExpectOpenDialog(folder.Path() + "fresh/NEW.PRJ");
+  main.mnuFNew.Click();
+  const auto start = std::make_unique<common::Program>();
+  EXPECT_TRUE(prog.energyInput.EgyModel == start->energyInput.EgyModel);
+  EXPECT_TRUE(prog.energyInput.FabShMask == start->energyInput.FabShMask);
+  EXPECT_TRUE(prog.energyInput.cons == start->energyInput.cons);
+  EXPECT_TRUE(prog.plant.CPlt == start->plant.CPlt);
+  EXPECT_TRUE(prog.plant.NAC == start->plant.NAC);
+
+  main.mnuEditBEUInput.Click();
+  platform.ExpectSaveDialog(folder.Path() + "fresh/NEW.ECI");
+  platform.ExpectSaveDialog(folder.Path() + "fresh/NEW.ASS");
+  windows.frmEgyCalInput().mnuFSave.Click();
+  std::string why;
+  ASSERT_TRUE(energy_input::WriteAirSideFile(folder.Path() + "start.ASS", "", start->energyInput.EgyModel,
+                                             start->energyInput.ASSys, why))
+      << why;
+  EXPECT_EQ(folder.Read("fresh/NEW.ASS"), folder.Read("start.ASS"));
 }
 
 TEST_F(RunCommandsTest, ResetAsksFirst) {

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 #include "assessment/calculation.h"
 #include "assessment/factors.h"
@@ -180,16 +181,7 @@ struct SmallProject {
     elm(g2Elm, 0, {"2", "100", "0", "0"});
   }
 
-  std::string RunAll(int mode) {
-    ModCal::ClearResults(prog->assess, mode);
-    ModCal::RunContext run;
-    std::string errText;
-    for (int stage = 1; stage <= (mode == kModeCosting ? 3 : 4); ++stage) {
-      ModCal::CalcStage(*prog, mode, stage, errText, run);
-      if (!errText.empty()) break;
-    }
-    return errText;
-  }
+  std::string RunAll(int mode) { return ModCal::RunStages(*prog, mode).errText; }
 
   testsupport::TempFolder folder;
   std::unique_ptr<common::Program> prog = std::make_unique<common::Program>();
@@ -352,6 +344,8 @@ void WasteOnly(SmallProject& t, const std::string& file, const std::string& qty)
   Edit(t, file, "\"1\",\"\"\r\n\"10\",\"\"\r\n\"5\"", "\"3\",\"\"\r\n\"" + qty + "\",\"\"\r\n\"100\"");
 }
 
+// A run that fails, by its error text or by an exception, leaves the
+// results of the last good runs of both modes exactly as they were.
 TEST_F(CalculationTest, ErrorChainsStopTheRun) {
   struct Case {
     const char* what;
@@ -360,7 +354,10 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
     int failingStage;
     std::string reason = "";  // shown under the message
     int mode = kModeAssessment;
+    int throwsAt = 0;  // the stage whose start throws
   } cases[] = {
+      {"an exception in stage 2", [](SmallProject&) {}, "", 2, "", kModeAssessment, 2},
+      {"an exception in stage 2, costing", [](SmallProject&) {}, "", 2, "", kModeCosting, 2},
       {"missing component file", [](SmallProject& t) { std::remove((t.prog->building.ProjDir + "B.FLC").c_str()); },
        "Error in reading component data!! B.FLC Err with B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
       {"component of another kind",
@@ -439,20 +436,31 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SmallProject fresh;
+    ASSERT_EQ(fresh.RunAll(kModeAssessment), "");
+    ASSERT_EQ(fresh.RunAll(kModeCosting), "");
+    const common::LCAResultRec results = fresh.prog->assess.LCAResult;
+    const common::GroupResultRec groups = fresh.prog->assess.GroupResult;
     c.spoil(fresh);
-    ModCal::ClearResults(fresh.prog->assess, c.mode);
-    ModCal::RunContext run;
-    std::string errText;
-    int stage = 1;
-    for (; stage <= 4; ++stage) {
-      ModCal::CalcStage(*fresh.prog, c.mode, stage, errText, run);
-      if (!errText.empty()) break;
+    int stage = 0;
+    ModCal::RunProgress progress;
+    progress.stageBegins = [&](int begun) {
+      stage = begun;
+      if (begun == c.throwsAt) throw std::runtime_error("stopped");
+    };
+    ModCal::RunOutcome outcome;
+    auto run = [&] { outcome = ModCal::RunStages(*fresh.prog, c.mode, progress); };
+    if (c.throwsAt > 0) {
+      EXPECT_THROW(run(), std::runtime_error);
+    } else {
+      run();
     }
-    EXPECT_EQ(errText, c.message);
+    EXPECT_EQ(outcome.errText, c.message);
     EXPECT_EQ(stage, c.failingStage);
     if (!c.reason.empty()) {
-      EXPECT_EQ(run.reason, c.reason);
+      EXPECT_EQ(outcome.reason, c.reason);
     }
+    EXPECT_EQ(fresh.prog->assess.LCAResult, results);
+    EXPECT_EQ(fresh.prog->assess.GroupResult, groups);
   }
 }
 

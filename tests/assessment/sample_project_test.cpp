@@ -31,14 +31,7 @@ class SampleProjectTest : public testing::Test {
     ModCal::SetDefaultFactors(prog->assess.factors);
     ModCal::ResetAllSelections(prog->assess.sel);
   }
-  std::string Run(int mode) {
-    ModCal::ClearResults(prog->assess, mode);
-    ModCal::RunContext run;
-    std::string errText;
-    for (int stage = 1; stage <= (mode == ModCal::kModeCosting ? 3 : 4) && errText.empty(); ++stage)
-      ModCal::CalcStage(*prog, mode, stage, errText, run);
-    return errText;
-  }
+  std::string Run(int mode) { return ModCal::RunStages(*prog, mode).errText; }
   std::unique_ptr<common::Program> prog = std::make_unique<common::Program>();
 };
 
