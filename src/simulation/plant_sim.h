@@ -3,7 +3,8 @@
 // central plant over the weather year, from the annual hourly cooling load
 // file. Writes one line per operating hour to "BCLnEQW.SDF" and sums the
 // annual energy of the air-conditioning (kWh), which replaces ACEgy() only
-// when the run succeeds.
+// when the run succeeds. The run works from its own records
+// (SimulationState::run), read from the saved files at its start.
 #include <string>
 
 #include "common/program.h"
