@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 
+#include "common/failure_text.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
@@ -214,6 +216,30 @@ void BookPlantHour(ACEnergy& e, const common::Program& prog) {
   e[common::kACCoolingTowers] += cp.CTFanPower[0];
 }
 
+// The parts of ACEgy as a message names them.
+constexpr std::array<const char*, common::kACEgySlots> kACParts{"the whole air-conditioning system",
+                                                                "the air-side systems and fresh-air units",
+                                                                "the chillers",
+                                                                "the primary loop chilled water pumps",
+                                                                "the secondary loop chilled water pumps",
+                                                                "the condenser water pumps",
+                                                                "the seawater pumps",
+                                                                "the cooling towers"};
+
+// The first part of `e` that is not finite; nullopt while all are.
+std::optional<std::size_t> NonFinitePart(const ACEnergy& e) {
+  for (std::size_t k = 0; k < e.size(); ++k)
+    if (!std::isfinite(e[k])) return k;
+  return std::nullopt;
+}
+
+// Ends the run at the part of the annual energy that overflowed: SimErr set,
+// the message naming the part and where the run was. False.
+bool Overflowed(common::SimulationState& sim, std::size_t part, const std::string& where) {
+  return Fail(sim, kRunPlantSimulation,
+              common::TotalOutOfRange(where) + ": " + common::OverflowReason("annual energy", kACParts[part]));
+}
+
 // The hours of the year, the cooling load file read every hour and a line
 // written for each operating hour, their energy summed into `e`; false when
 // it stopped, with SimErr set.
@@ -268,6 +294,13 @@ bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, co
           return Fail(sim, kRunPlantSimulation, "Failed to write " + outPath + ": " + why);
         }
         BookPlantHour(e, prog);
+        if (auto part = NonFinitePart(e)) {
+          Overflowed(sim, *part,
+                     "hour" + common::ShortTextInt(h) + " of day" + common::ShortTextInt(day) + " of month" +
+                         common::ShortTextInt(month));
+          stopped = true;
+          break;
+        }
       }
     }
   }
@@ -282,9 +315,10 @@ bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, co
 }
 
 // The year of the plant; false when it stopped, with SimErr set. Its energy
-// replaces ACEgy only when the whole year ran: a run that stopped, in its
-// preparation or part-way through the year, leaves the last good run's
-// energy to be shown, entered and handed over.
+// replaces ACEgy only when the whole year ran with finite totals: a run that
+// stopped, in its preparation, part-way through the year or at a total that
+// overflowed, leaves the last good run's energy to be shown, entered and
+// handed over.
 bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal) {
   auto& sim = prog.sim;
   if (!ReadPlantInputs(prog) || !CheckAndPreparePlant(prog)) return false;
@@ -295,6 +329,7 @@ bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal
   using namespace common;
   e[kACWhole] = e[kACChillers] + e[kACFans] + e[kACPrimaryPumps] + e[kACSecondaryPumps] + e[kACCondenserPumps] +
                 e[kACSeawaterPumps] + e[kACCoolingTowers];
+  if (auto part = NonFinitePart(e)) return Overflowed(sim, *part, "the year");
   sim.ACEgy = e;
   return true;
 }

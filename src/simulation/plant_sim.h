@@ -3,8 +3,9 @@
 // central plant over the weather year, from the annual hourly cooling load
 // file. Writes one line per operating hour to "BCLnEQW.SDF" and sums the
 // annual energy of the air-conditioning (kWh), which replaces ACEgy() only
-// when the run succeeds. The run works from its own records
-// (SimulationState::run), read from the saved files at its start.
+// when the run succeeds; a sum that stops being finite ends the run with a
+// message naming it. The run works from its own records (SimulationState::
+// run), read from the saved files at its start.
 #include <string>
 
 #include "common/program.h"

@@ -315,6 +315,14 @@ INSTANTIATE_TEST_SUITE_P(
         PlantBadInput{"missing plant file",
                       [](common::Program& p, testsupport::TempFolder&) { p.plant.WssFile += ".gone"; },
                       "RunPlantSimulation: Failed to read central plant input file ", false},
+        PlantBadInput{"fan energy beyond a Single",
+                      [](common::Program& p, testsupport::TempFolder& t) {
+                        p.energyInput.ASSys.DsgFanPwr[0][1] = 3e38f;
+                        simtest::WriteInputFiles(p, t.Path());
+                      },
+                      "RunPlantSimulation: Total out of range in hour 11 of day 1 of month 1: the annual energy of "
+                      "the air-side systems and fresh-air units is not a finite number (an overflow)",
+                      true},
         PlantBadInput{
             "missing cooling load file",
             [](common::Program&, testsupport::TempFolder& t) { std::filesystem::remove(t.Path() + "AnHSpCL.TXT"); },
