@@ -29,8 +29,6 @@ constexpr int kShortDayStop = 13;
 
 using simulation::Fail;
 
-constexpr std::string_view kRunPlantSimulation = "RunPlantSimulation";
-
 // Reads one hour of the annual hourly cooling load file: the outdoor values,
 // then each room's loads (kW) into DsgSensLd(1, z, r) and RmLatLd(z, r).
 bool ReadHour(common::Program& prog, simulation::BlockReader& in) {

@@ -51,8 +51,13 @@ bool ReadRunAirSide(common::Program& prog, std::string_view routine) {
                      AirSideReader(*prog.sim.run));
 }
 
+bool PlantFileChosen(common::Program& prog, std::string_view routine) {
+  return !prog.plant.WssFile.empty() || Fail(prog.sim, routine, "No central plant input file chosen");
+}
+
 bool ReadRunPlant(common::Program& prog, std::string_view routine) {
-  return ReadRunFile(prog, routine, prog.plant.WssFile, "central plant input file", PlantReader(*prog.sim.run));
+  return PlantFileChosen(prog, routine) &&
+         ReadRunFile(prog, routine, prog.plant.WssFile, "central plant input file", PlantReader(*prog.sim.run));
 }
 
 }  // namespace simulation

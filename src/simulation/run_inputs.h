@@ -38,4 +38,8 @@ bool ReadRunAirSide(common::Program& prog, std::string_view routine);
 // WssFile into the run's CPlt.
 bool ReadRunPlant(common::Program& prog, std::string_view routine);
 
+// False, with "No central plant input file chosen" in the name of
+// `routine`, when WssFile names no file.
+bool PlantFileChosen(common::Program& prog, std::string_view routine);
+
 }  // namespace simulation

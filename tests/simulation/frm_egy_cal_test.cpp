@@ -537,12 +537,18 @@ TEST_F(EgyCalTest, FailedCoolingLoadRunLogsTheFailureTwice) {
   EXPECT_FALSE(w.lblMsg.Visible());
 }
 
-// Plant hours without a working day stop the run before the year's cooling
-// loads are computed, whatever else the plant file holds.
-TEST_F(EgyCalTest, PlantHoursWithoutAWorkingDayStopTheRunBeforeTheCoolingLoads) {
+// A central plant file not chosen, or plant hours without a working day,
+// stop the run before the year's cooling loads are computed, whatever else
+// the plant file holds.
+TEST_F(EgyCalTest, UnusablePlantStopsTheRunBeforeTheCoolingLoads) {
   struct Case {
     common::Integer start, stop;
-  } cases[] = {{0, 0}, {20, 6}, {7, 25}};
+    bool chosen;
+    const char* said;  // in the log's first line
+  } cases[] = {{0, 0, true, "are refused"},
+               {20, 6, true, "are refused"},
+               {7, 25, true, "are refused"},
+               {7, 19, false, "RunPlantSimulation: No central plant input file chosen"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.start) + " to " + std::to_string(c.stop));
     common::CentralPlantData plant;
@@ -552,11 +558,12 @@ TEST_F(EgyCalTest, PlantHoursWithoutAWorkingDayStopTheRunBeforeTheCoolingLoads) 
     ASSERT_TRUE(plant_input::WriteCentralPlantFile(folder.Path() + "TOWER.WSS", "Tower", plant, error)) << error;
     coolingRuns = plantRuns = 0;
     w.Show();
+    if (!c.chosen) prog.plant.WssFile.clear();
     w.mnuMAC.Click();
     w.cmdGO.Click();
     auto log = Log();
     ASSERT_GE(log.size(), 2u);
-    EXPECT_NE(log[0].find("are refused"), std::string::npos) << log[0];
+    EXPECT_NE(log[0].find(c.said), std::string::npos) << log[0];
     EXPECT_EQ(log[1], "A/C energy use calculation terminated.");
     EXPECT_EQ(coolingRuns, 0);
     EXPECT_EQ(plantRuns, 0);

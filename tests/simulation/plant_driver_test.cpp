@@ -315,6 +315,9 @@ INSTANTIATE_TEST_SUITE_P(
         PlantBadInput{"missing plant file",
                       [](common::Program& p, testsupport::TempFolder&) { p.plant.WssFile += ".gone"; },
                       "RunPlantSimulation: Failed to read central plant input file ", false},
+        PlantBadInput{"no plant file chosen",
+                      [](common::Program& p, testsupport::TempFolder&) { p.plant.WssFile = ""; },
+                      "RunPlantSimulation: No central plant input file chosen", false},
         PlantBadInput{"fan energy beyond a Single",
                       [](common::Program& p, testsupport::TempFolder& t) {
                         p.energyInput.ASSys.DsgFanPwr[0][1] = 3e38f;
