@@ -47,9 +47,9 @@ const std::string kSample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/"
 
 // A project folder of its own and a program as the energy calculation
 // window leaves it before a run: the file names set, the energy model and
-// the air-side systems in memory (their design loads cap the room loads),
-// and the constructions as the construction window reads them (a run reads
-// its own from the file).
+// the air-side systems in the run's records (their design loads cap the room
+// loads), and the constructions as the construction window reads them (a run
+// reads its own from the file).
 struct Project {
   Project(const std::string& eci, const std::string& cons, const std::string& ass, const std::string& wss) {
     folder = (std::filesystem::temp_directory_path() / "ostrevo-bench-XXXXXX").string();
@@ -65,9 +65,10 @@ struct Project {
   }
   void Load() {
     auto& ei = prog->energyInput;
+    auto& run = *prog->sim.run;
     std::string error;
-    if (!energy_input::ReadEnergyModelFile(folder + ei.EciFile, ei.EgyModel, ei.FabShMask, error) ||
-        !energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error) ||
+    if (!energy_input::ReadEnergyModelFile(folder + ei.EciFile, run.EgyModel, run.FabShMask, error) ||
+        !energy_input::ReadAirSideFile(folder + ei.AssFile, run.EgyModel, run.ASSys, error) ||
         !energy_input::ReadConstructionFile(folder + ei.ConsFile, ei.cons, error)) {
       std::fprintf(stderr, "%s\n", error.c_str());
       std::abort();
@@ -133,7 +134,7 @@ struct ModelSize {
 };
 ModelSize Size(common::Program& prog) {
   ModelSize s;
-  const auto& em = prog.energyInput.EgyModel;
+  const auto& em = prog.sim.run->EgyModel;
   const auto& ct = prog.energyInput.cons;
   for (int z = 1; z <= em.NoOfZn; ++z) {
     for (int r = 1; r <= em.ZnNRm[z]; ++r) {
@@ -212,7 +213,7 @@ void BM_RoomStep(benchmark::State& state) {
   m.OccFrac = m.LgtFrac = m.EqpFrac = 1;
   ModRoutine::CalSolGain(prog);
   ModRoutine::CalSolAirTemp(prog);
-  const auto& as = prog.energyInput.ASSys;
+  const auto& as = prog.sim.run->ASSys;
   auto stepper = std::make_unique<ModRoutine::RoomStepper>();
   stepper->Load(prog.energyInput.cons, m, as.DsgSensLd[0][1][1], as.DsgTotLd[0][1][1]);
   stepper->BeginHour(m, prog.sim.OutTdb, prog.sim.OutW, true);

@@ -51,6 +51,7 @@ void ClearProjectResults(common::Program& prog) {
   Zero(a.LCAResult), Zero(a.GroupResult);
   Zero(prog.sim.AnnEgy), Zero(prog.sim.ACEgy), Zero(prog.sim.ZnElecEgy);
   Zero(prog.plant.CPlt.AddHVACEgy);
+  Renew(*prog.sim.run);  // the energy calculation's inputs, with its additional HVAC energy
   auto& nac = prog.plant.NAC;
   Zero(nac.AddElecEgy), Zero(nac.FSEgy), Zero(nac.LiftEgy), Zero(nac.PDEgy), Zero(nac.GasEgy);
   prog.energyInput.EciFile.clear();

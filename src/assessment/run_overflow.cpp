@@ -15,15 +15,11 @@ std::string FirstNonFinite(int mode, const LevelAmounts& a) {
   return "";
 }
 
-std::string OverflowReason(const std::string& amount, const std::string& what) {
-  return "the " + amount + " of " + what + " is not a finite number (an overflow)";
-}
-
 bool Overflowed(int mode, const LevelAmounts& a, const std::string& what, const std::string& where,
                 std::string& errText, std::string& reason) {
   const std::string amount = FirstNonFinite(mode, a);
   if (amount.empty()) return false;
-  errText = where.empty() ? "Total out of range" : "Total out of range in " + where;
+  errText = common::TotalOutOfRange(where);
   reason = OverflowReason(amount, what);
   return true;
 }

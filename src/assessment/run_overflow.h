@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "common/failure_text.h"
 #include "common/value_types.h"
 
 namespace ModCal {
@@ -29,6 +30,6 @@ bool Overflowed(int mode, const LevelAmounts& a, const std::string& what, const 
                 std::string& errText, std::string& reason);
 
 // The reason line for an amount that overflowed.
-std::string OverflowReason(const std::string& amount, const std::string& what);
+using common::OverflowReason;
 
 }  // namespace ModCal

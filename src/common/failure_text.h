@@ -14,4 +14,15 @@ inline std::string WithReason(const std::string& message, const std::string& rea
   return reason.empty() ? message : message + "\n" + reason;
 }
 
+// How a run tells a total that stopped being finite (a quantity too large
+// for a Single): where the run was ("Total out of range" alone when the
+// error chain that follows names the place), then which amount of what
+// overflowed.
+inline std::string TotalOutOfRange(const std::string& where) {
+  return where.empty() ? "Total out of range" : "Total out of range in " + where;
+}
+inline std::string OverflowReason(const std::string& amount, const std::string& what) {
+  return "the " + amount + " of " + what + " is not a finite number (an overflow)";
+}
+
 }  // namespace common

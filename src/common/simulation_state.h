@@ -1,11 +1,15 @@
 #pragma once
-// Program-wide results of the operating energy simulation.
+// Program-wide results of the operating energy simulation and the inputs it
+// works from.
 #include <array>
 #include <cstddef>
 #include <string>
 
+#include "common/energy_input_state.h"
+#include "common/heap_value.h"
 #include "common/load_model_state.h"
 #include "common/plant_model_state.h"
+#include "common/plant_state.h"
 #include "common/value_types.h"
 
 namespace common {
@@ -34,6 +38,22 @@ enum ACEgySlot : std::size_t {
 // lighting and equipment parts.
 enum ZnElecEgySlot : std::size_t { kZnElecWhole, kZnElecLighting, kZnElecEquipment, kZnElecEgySlots };
 
+// The inputs of the operating-energy calculation as its saved files hold
+// them: the energy model with its shading masks, the air-side systems and
+// the central plant. The energy calculation window reads them from the files
+// as it loads, and each simulation of a Calculate reads its files again at
+// its start; the calculation reads and writes these records only, never the
+// ones the input windows edit, so no unsaved edit reaches a result and no
+// run takes one away. Row 1 of the air-side systems and the plant's
+// element 0 and row 1 hold the simulation's working values of the last hour;
+// AddHVACEgy the annual energy of the additional HVAC systems.
+struct RunInputs {
+  EnergyModel EgyModel;
+  PerFabric<std::string> FabShMask{};
+  AirSideSystemData ASSys;
+  CentralPlantData CPlt;
+};
+
 struct SimulationState {
   std::array<Single, kAnnEgySlots> AnnEgy{};
   std::array<Single, kACEgySlots> ACEgy{};
@@ -55,6 +75,7 @@ struct SimulationState {
 
   CoolingLoadModelState load;  // the cooling-load model
   PlantModelState plant;       // the plant models
+  HeapValue<RunInputs> run;    // the calculation's own inputs
 };
 
 }  // namespace common

@@ -84,8 +84,8 @@ void ASSFWCF(common::SimulationState& sim) {
 void SimAirSideSystem(common::Program& prog, int z) {
   auto& sim = prog.sim;
   auto& p = sim.plant;
-  auto& as = prog.energyInput.ASSys;
-  auto& em = prog.energyInput.EgyModel;
+  auto& as = sim.run->ASSys;
+  auto& em = sim.run->EgyModel;
   const int type = as.ASTyp[z];
 
   as.DsgSensLd[1][z][0] = 0;
@@ -160,15 +160,15 @@ void SimAirSideSystem(common::Program& prog, int z) {
   if (sim.SimErr != 0) return;
 
   as.DsgCHWFlow[1][z] = p.PltVar[FanCoilSlot::kWaterFlowRatio] * as.DsgCHWFlow[0][z];
-  as.DsgCHWFlow[1][0] += prog.energyInput.EgyModel.ZnNIdent[z] * as.DsgCHWFlow[1][z];
+  as.DsgCHWFlow[1][0] += em.ZnNIdent[z] * as.DsgCHWFlow[1][z];
   as.DsgFanPwr[1][z] = p.PltVar[FanCoilSlot::kFanPowerRatio] * as.DsgFanPwr[0][z];
-  as.DsgFanPwr[1][0] += prog.energyInput.EgyModel.ZnNIdent[z] * as.DsgFanPwr[1][z];
+  as.DsgFanPwr[1][0] += em.ZnNIdent[z] * as.DsgFanPwr[1][z];
 }
 
 void SimFreshAirSystem(common::Program& prog) {
   auto& sim = prog.sim;
   auto& p = sim.plant;
-  auto& cp = prog.plant.CPlt;
+  auto& cp = sim.run->CPlt;
   cp.FAUSensCap[0] = cp.FAUTotCap[0] = cp.FAUFlow[0] = cp.FAUFanPower[0] = cp.FAUChWFlow[0] = 0;
   const int n = cp.NoOfFAU;
   if (n < 1) return;

@@ -21,12 +21,12 @@ namespace FanCoilSlot = common::FanCoilSlot;
 // Fails through SimErr when the fan cannot be solved.
 void ASSFWCF(common::SimulationState& sim);
 
-// The air-side system of zone z for the hour; adds its fan power and
+// The run's air-side system of zone z for the hour; adds its fan power and
 // chilled-water flow to DsgFanPwr(1, 0) and DsgCHWFlow(1, 0).
 void SimAirSideSystem(common::Program& prog, int z);
 
-// The fresh-air units for the hour's outdoor-air demand RmVentFlow(0, 0): the
-// air of the zones in operation that do not draw theirs in locally.
+// The run's fresh-air units for the hour's outdoor-air demand RmVentFlow(0,
+// 0): the air of the zones in operation that do not draw theirs in locally.
 void SimFreshAirSystem(common::Program& prog);
 
 }  // namespace ModACPlt

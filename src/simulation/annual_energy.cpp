@@ -32,9 +32,9 @@ AnnualHours DefaultAnnHrs() {
   return h;
 }
 
-std::string CalcNonACEgy(common::PlantState& plant, int code) {
+std::string CalcNonACEgy(SystemRecords lists, int code) {
   if (code == 8) return {};
-  auto list = ListOf(plant, code);
+  auto list = ListOf(lists, code);
   if (!list) return {};
   common::ItemSingles egy = *list->egy;
   egy[0] = 0;
@@ -105,9 +105,11 @@ std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& a
   return {};
 }
 
-void HandOverAnnualEnergy(common::SimulationState& sim, const common::PlantState& plant) {
-  const auto& c = plant.CPlt;
-  const auto& n = plant.NAC;
+void HandOverAnnualEnergy(common::Program& prog) {
+  auto& sim = prog.sim;
+  const SystemRecords lists = CalculationLists(prog);
+  const auto& c = lists.CPlt;
+  const auto& n = lists.NAC;
   sim.AnnEgy[common::kAnnHVAC] = sim.ACEgy[common::kACWhole] + c.AddHVACEgy[0];
   sim.AnnEgy[common::kAnnElec] = n.AddElecEgy[0] + sim.ZnElecEgy[common::kZnElecWhole];
   sim.AnnEgy[common::kAnnFSer] = n.FSEgy[0];

@@ -12,8 +12,10 @@
 
 #include "common/energy_input_state.h"
 #include "common/plant_state.h"
+#include "common/program.h"
 #include "common/simulation_state.h"
 #include "common/value_types.h"
+#include "simulation/system_lists.h"
 
 namespace simulation {
 
@@ -25,7 +27,7 @@ AnnualHours DefaultAnnHrs();
 // Codes 2 and 4 to 7: each system's energy = hours x power x load factor,
 // element 0 their sum (0 for a list without systems). Any other code does
 // nothing.
-std::string CalcNonACEgy(common::PlantState& plant, int code);
+std::string CalcNonACEgy(SystemRecords lists, int code);
 
 // Town gas: hours x capacity x load factor x 3.6 / efficiency, in MJ. A
 // system with an efficiency of exactly 0 stops the calculation with
@@ -45,7 +47,7 @@ std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& a
 // AnnEgy(): the air-conditioning with the additional HVAC systems, the
 // zones' lighting and equipment with the additional electricity and
 // lighting, fire services, lifts and escalators, plumbing and drainage, and
-// town gas.
-void HandOverAnnualEnergy(common::SimulationState& sim, const common::PlantState& plant);
+// town gas, each list's total taken from the calculation's lists.
+void HandOverAnnualEnergy(common::Program& prog);
 
 }  // namespace simulation

@@ -242,7 +242,7 @@ bool CondenserEnteringTemp(common::SimulationState& sim, common::CentralPlantDat
 void CPCSIM(common::Program& prog) {
   auto& sim = prog.sim;
   auto& p = sim.plant;
-  auto& cp = prog.plant.CPlt;
+  auto& cp = sim.run->CPlt;
   const int type = cp.HRSType;
   ClearPlantHour(cp, p);
 

@@ -42,9 +42,10 @@ RunningUnits StageUnits(Single demand, const std::array<Single, 11>& rated, int 
 // A = heat / ua, tending to A as D goes to 0. No heat gives 0.
 double ExchangerColdEndDifference(double heat, double ua, double hotDrop, double coldRise);
 
-// The plant of the hour for the load CPlt.ChrCap(1, 0) and the secondary
-// flow demand CPlt.SLPFlow(1, 0). An hour without load runs no chiller;
-// its pumps and towers run as for the chiller that would carry a load.
+// The run's plant of the hour for the load CPlt.ChrCap(1, 0) and the
+// secondary flow demand CPlt.SLPFlow(1, 0). An hour without load runs no
+// chiller; its pumps and towers run as for the chiller that would carry a
+// load.
 void CPCSIM(common::Program& prog);
 
 }  // namespace ModACPlt

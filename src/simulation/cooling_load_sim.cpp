@@ -19,7 +19,7 @@
 #include "simulation/load_constants.h"
 #include "simulation/room_threads.h"
 #include "simulation/room_year.h"
-#include "simulation/run_air_side.h"
+#include "simulation/run_inputs.h"
 #include "simulation/solar.h"
 #include "simulation/weather.h"
 
@@ -70,7 +70,7 @@ bool ComposeZone(common::SimulationState& sim, const WeatherYear& weather, const
 bool ComposeAnnual(common::Program& prog, const WeatherYear& weather, const simulation::SimCalendar& cal,
                    const std::vector<std::string>& zonePaths) {
   auto& sim = prog.sim;
-  const auto& em = prog.energyInput.EgyModel;
+  const auto& em = sim.run->EgyModel;
   const std::string path = common::ResolveProjectFile(kAnnualLoadFileName, prog.building.ProjDir);
   simulation::BlockWriter out;
   if (!OpenWriter(sim, out, path)) return false;
@@ -128,7 +128,7 @@ struct RoomRef {
 // whatever the threads did after it.
 bool SimulateRooms(common::Program& prog, simulation::RunLog& log, const RoomYearInputs& in, int threads,
                    const std::vector<RoomRef>& rooms, const std::vector<std::string>& zonePaths) {
-  const auto& em = prog.energyInput.EgyModel;
+  const auto& em = prog.sim.run->EgyModel;
   const int count = static_cast<int>(rooms.size());
   std::vector<RoomYearEnd> ends(rooms.size());
   std::vector<std::string> errors(rooms.size());
@@ -154,7 +154,7 @@ bool SimulateRooms(common::Program& prog, simulation::RunLog& log, const RoomYea
     return ok;
   });
 
-  auto& as = prog.energyInput.ASSys;
+  auto& as = prog.sim.run->ASSys;
   int k = 0;
   for (int z = 1; z <= em.NoOfZn; ++z) {
     std::vector<std::string> roomPaths;
@@ -232,18 +232,12 @@ namespace {
 // SimErr set.
 bool ReadRunInputs(common::Program& prog, simulation::RunLog& log, common::ConstructionTables& cons) {
   auto& sim = prog.sim;
-  auto& ei = prog.energyInput;
-  const std::string& projDir = prog.building.ProjDir;
+  const auto& ei = prog.energyInput;
 
   log.Add("Reading " + ei.EciFile);
-  {
-    std::string error;
-    std::string path = common::ResolveProjectFile(ei.EciFile, projDir);
-    if (!energy_input::ReadEnergyModelFile(path, ei.EgyModel, ei.FabShMask, error))
-      return Fail(sim, kBCLSim, "Failed to read energy calculation input file " + ei.EciFile + ": " + error);
-  }
+  if (!simulation::ReadRunEnergyModel(prog, kBCLSim)) return false;
   // The model as read holds its counts and codes within the arrays.
-  const auto& em = ei.EgyModel;
+  const auto& em = sim.run->EgyModel;
   if (auto problem = energy_input::CodesProblem(em); !problem.empty()) return Fail(sim, kBCLSim, problem);
   // The rooms' design loads as saved, which the plant run of the same
   // Calculate reads too.
@@ -252,7 +246,7 @@ bool ReadRunInputs(common::Program& prog, simulation::RunLog& log, common::Const
   log.Add("Reading " + ei.ConsFile);
   {
     std::string error;
-    std::string path = common::ResolveProjectFile(ei.ConsFile, projDir);
+    std::string path = common::ResolveProjectFile(ei.ConsFile, prog.building.ProjDir);
     if (!energy_input::ReadConstructionFile(path, cons, error))
       return Fail(sim, kBCLSim, "Failed to read construction file " + ei.ConsFile + ": " + error);
   }
@@ -330,7 +324,7 @@ void RunCoolingLoad(common::Program& prog, simulation::RunLog& log, const simula
   // are.
   auto cons = std::make_unique<common::ConstructionTables>();
   if (!ReadRunInputs(prog, log, *cons)) return;
-  const auto& em = prog.energyInput.EgyModel;
+  const auto& em = sim.run->EgyModel;
   const WallLayouts walls(*cons);
   SetRoomHumRatios(em, sim);
 

@@ -23,7 +23,7 @@ EnergyUseResults TakeEnergyUse(common::Program& prog) {
   r.ACEgy = prog.sim.ACEgy;
   r.ZnElecEgy = prog.sim.ZnElecEgy;
   for (size_t k = 0; k < kListCodes.size(); ++k) {
-    auto list = ListOf(prog.plant, kListCodes[k]);
+    auto list = ListOf(CalculationLists(prog), kListCodes[k]);
     r.count[k] = *list->count;
     r.egy[k] = *list->egy;
   }
@@ -34,7 +34,7 @@ void PutEnergyUse(const EnergyUseResults& results, common::Program& prog) {
   prog.sim.ACEgy = results.ACEgy;
   prog.sim.ZnElecEgy = results.ZnElecEgy;
   for (size_t k = 0; k < kListCodes.size(); ++k) {
-    *ListOf(prog.plant, kListCodes[k])->egy = results.egy[k];
+    *ListOf(CalculationLists(prog), kListCodes[k])->egy = results.egy[k];
   }
 }
 

@@ -26,6 +26,7 @@ struct EnergyUseResults {
   bool operator==(const EnergyUseResults&) const = default;
 };
 
+// The energies of the calculation, its lists as CalculationLists gives them.
 EnergyUseResults TakeEnergyUse(common::Program& prog);
 // Puts the energies back; the lists' counts belong to the plant and
 // services input and stay as they are.

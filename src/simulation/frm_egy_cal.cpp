@@ -181,7 +181,7 @@ void frmEgyCal::mnuMElec_Click() {
 // the total is the sum of the values as shown.
 void frmEgyCal::ShowList(int code, const std::string& heading) {
   BeginView(code, heading);
-  auto list = ListOf(prog_.plant, code);
+  auto list = ListOf(CalculationLists(prog_), code);
   std::string unit = Unit(code);
   ShowRow(0, "Total of all Systems (" + unit + ")", (*list->egy)[0]);
   if (*list->count < 1) {
@@ -197,7 +197,7 @@ void frmEgyCal::ShowList(int code, const std::string& heading) {
 }
 
 void frmEgyCal::ShowListValues(int code) {
-  auto list = ListOf(prog_.plant, code);
+  auto list = ListOf(CalculationLists(prog_), code);
   for (int i = 0; i <= SystemCount(*list->count); ++i)
     txtItem[static_cast<size_t>(i)].SetText(common::DisplayText((*list->egy)[static_cast<size_t>(i)]));
 }
@@ -217,7 +217,7 @@ void frmEgyCal::mnuMAll_Click() {
 // ---- Calculate ----
 
 void frmEgyCal::CalcNonACEgy(int code) {
-  std::string error = simulation::CalcNonACEgy(prog_.plant, code);
+  std::string error = simulation::CalcNonACEgy(CalculationLists(prog_), code);
   if (!error.empty()) MsgBox(error);
 }
 
@@ -227,7 +227,7 @@ void frmEgyCal::CalcGasEgy() {
 }
 
 void frmEgyCal::CalcZnElecEgy() {
-  std::string error = simulation::CalcZnElecEgy(prog_.energyInput.EgyModel, AnnHrs, prog_.sim.ZnElecEgy);
+  std::string error = simulation::CalcZnElecEgy(prog_.sim.run->EgyModel, AnnHrs, prog_.sim.ZnElecEgy);
   if (!error.empty()) MsgBox(error);
 }
 
@@ -292,7 +292,7 @@ void frmEgyCal::cmdGO_Click() {
     case 5:
     case 6:
     case 7: {
-      auto list = ListOf(prog_.plant, SysNo);
+      auto list = ListOf(CalculationLists(prog_), SysNo);
       if (*list->count > 0) {
         CalcNonACEgy(SysNo);
         ShowListValues(SysNo);
@@ -340,7 +340,7 @@ const char* const kTotalTooLarge = "The total is too large to be held. Nothing i
 }  // namespace
 
 bool frmEgyCal::EnterList(int code) {
-  auto list = ListOf(prog_.plant, code);
+  auto list = ListOf(CalculationLists(prog_), code);
   common::ItemSingles egy = *list->egy;
   if (*list->count < 1) {
     auto total = TypedValue(0);
@@ -387,7 +387,7 @@ void frmEgyCal::cmdAsTyped_Click() {
       }
     }
     txtItem[0].SetText(common::DisplayText(parts[0]));
-  } else if (ListOf(prog_.plant, SysNo)) {
+  } else if (ListOf(CalculationLists(prog_), SysNo)) {
     EnterList(SysNo);
   }
 }
@@ -427,7 +427,7 @@ void frmEgyCal::cmdOK_Click() {
 
 // The totals as they stand become the annual energy of the assessment.
 void frmEgyCal::mnuFExit_Click() {
-  HandOverAnnualEnergy(prog_.sim, prog_.plant);
+  HandOverAnnualEnergy(prog_);
   Unload();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
-// The operating energy calculation window. On loading it makes sure the
-// energy model, the air-side systems and the non-AC services are in memory,
-// asking for any input file whose path is not yet known. It shows one
-// building system at a time (code SysNo): 1 the air-conditioning, computed
-// by the cooling-load and plant simulations; 3 lighting and equipment in
-// zones; 2 and 4 to 8 the lists of further systems. Every value shown can
-// be overwritten and entered. Its Exit commands hand the six annual totals
-// over to AnnEgy() for the assessment.
+// The operating energy calculation window. On loading it reads the energy
+// model, the air-side systems and the central plant into the calculation's
+// own records and makes sure the non-AC services are in memory, asking for
+// any input file whose path is not yet known. It shows one building system
+// at a time (code SysNo): 1 the air-conditioning, computed by the
+// cooling-load and plant simulations; 3 lighting and equipment in zones; 2
+// and 4 to 8 the lists of further systems. Every value shown can be
+// overwritten and entered. Its Exit commands hand the six annual totals over
+// to AnnEgy() for the assessment.
 #include <array>
 #include <functional>
 #include <optional>
@@ -81,6 +82,9 @@ class frmEgyCal : public forms::Form {
   // cancelled or the read failed (after a message naming the file).
   bool ReadInputFile(std::string& path, const forms::FileDialogRequest& request, const std::string& failure,
                      const std::function<bool(const std::string&, std::string&)>& read);
+  // Reads the input file at the known `path` through `read`, saying nothing
+  // when it cannot be read.
+  void ReadKnownInputFile(const std::string& path, const std::function<bool(const std::string&, std::string&)>& read);
 
   // Views.
   void BeginView(int code, const std::string& heading);

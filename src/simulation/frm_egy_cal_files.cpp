@@ -8,6 +8,7 @@
 #include "plant_input/plant_files.h"
 #include "simulation/energy_use_file.h"
 #include "simulation/frm_egy_cal.h"
+#include "simulation/run_inputs.h"
 
 namespace simulation {
 
@@ -31,43 +32,50 @@ bool frmEgyCal::ReadInputFile(std::string& path, const forms::FileDialogRequest&
   return true;
 }
 
-// Asks for and reads each input whose path is not yet known. A failed or
-// cancelled energy calculation input file, or services file, ends the
+void frmEgyCal::ReadKnownInputFile(const std::string& path,
+                                   const std::function<bool(const std::string&, std::string&)>& read) {
+  std::string why;
+  (void)read(common::ResolveProjectFile(path, prog_.building.ProjDir), why);
+}
+
+// Asks for each input whose path is not yet known. The energy model, the
+// air-side systems and the central plant are read into the calculation's own
+// records, never into the records the input windows edit, so the window
+// shows and computes what the saved files hold: a file whose path is known
+// already is read without a dialog, and one that cannot be read there, like
+// the central plant file, is left for the simulation that needs it to
+// report. The services file is read into the services record, from which
+// the assessment takes the town gas, when its path was not known. A failed
+// or cancelled energy calculation input file, or services file, ends the
 // reading; a failed air-side file goes on with the central plant.
 void frmEgyCal::ReadInputs() {
   auto& ei = prog_.energyInput;
   auto& plant = prog_.plant;
-  if (ei.EciFile.empty()) {
-    bool read = ReadInputFile(
-        ei.EciFile, {"Open Energy Calculation Input File", "Energy Calculation Input File (*.ECI)|*.ECI", "", ""},
-        "energy calculation input file", [&](const std::string& file, std::string& why) {
-          common::EnergyModel model = ei.EgyModel;
-          common::PerFabric<std::string> masks = ei.FabShMask;
-          if (!energy_input::ReadEnergyModelFile(file, model, masks, why)) return false;
-          ei.EgyModel = std::move(model);
-          ei.FabShMask = std::move(masks);
-          return true;
-        });
-    if (!read) return;
+  const RunFileReader readModel = EnergyModelReader(*prog_.sim.run);
+  const RunFileReader readAirSide = AirSideReader(*prog_.sim.run);
+  if (!ei.EciFile.empty()) {
+    ReadKnownInputFile(ei.EciFile, readModel);
+  } else if (!ReadInputFile(
+                 ei.EciFile,
+                 {"Open Energy Calculation Input File", "Energy Calculation Input File (*.ECI)|*.ECI", "", ""},
+                 "energy calculation input file", readModel)) {
+    return;
   }
   if (ei.ConsFile.empty()) ei.ConsFile = energy_input::EnergyFileName(prog_.building.Bldg.ProjFile, "CON");
-  if (ei.AssFile.empty()) {
+  if (!ei.AssFile.empty()) {
+    ReadKnownInputFile(ei.AssFile, readAirSide);
+  } else {
     ReadInputFile(
         ei.AssFile,
         {"Air Side Air-conditioning System Input File", "Air Side AC System Input File (*.ASS)|*.ASS", "", ""},
-        "air-side system input file", [&](const std::string& file, std::string& why) {
-          common::AirSideSystemData airSide = ei.ASSys;
-          if (!energy_input::ReadAirSideFile(file, ei.EgyModel, airSide, why)) return false;
-          ei.ASSys = airSide;
-          return true;
-        });
+        "air-side system input file", readAirSide);
   }
   if (plant.WssFile.empty()) {
-    // Only named here: the plant simulation reads it.
     auto chosen = GetPlatform().OpenFileDialog(
         {"Read Central Plant Input Data", "Central Plant Input Data File (*.WSS)|*.WSS", "", ""});
     if (chosen) plant.WssFile = *chosen;
   }
+  if (!plant.WssFile.empty()) ReadKnownInputFile(plant.WssFile, PlantReader(*prog_.sim.run));
   if (plant.NacFile.empty()) {
     ReadInputFile(plant.NacFile,
                   {"Read Input Data For Non-AC Services", "Non-AC Services Input Data File (*.NAC)|*.NAC", "", ""},

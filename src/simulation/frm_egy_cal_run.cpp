@@ -7,6 +7,7 @@
 #include "simulation/cooling_load_sim.h"
 #include "simulation/frm_egy_cal.h"
 #include "simulation/plant_sim.h"
+#include "simulation/run_inputs.h"
 
 namespace simulation {
 
@@ -31,15 +32,17 @@ class ListRunLog : public RunLog {
   forms::Platform& platform_;
 };
 
-// Plant hours that give no working day are refused before the year's cooling
-// loads are computed, not only when the plant run reads them at the end; false
-// then, with SimErr and SimErrMsg set. A plant file that cannot be read here is
-// left for the plant run to report.
-bool CheckPlantHoursOfFile(common::Program& prog) {
+// A plant file that is not named, or plant hours that give no working day,
+// are refused before the year's cooling loads are computed, not only when
+// the plant run reads them at the end; false then, with SimErr and SimErrMsg
+// set. A plant file that cannot be read here is left for the plant run to
+// report.
+bool CheckPlantBeforeLoads(common::Program& prog) {
+  if (!simulation::PlantFileChosen(prog, ModACPlt::kRunPlantSimulation)) return false;
   common::CentralPlantData cp;
   std::string error;
   const std::string path = common::ResolveProjectFile(prog.plant.WssFile, prog.building.ProjDir);
-  if (prog.plant.WssFile.empty() || !plant_input::ReadCentralPlantFile(path, cp, error)) return true;
+  if (!plant_input::ReadCentralPlantFile(path, cp, error)) return true;
   return ModACPlt::CheckPlantHours(cp, prog.sim);
 }
 
@@ -52,7 +55,7 @@ void frmEgyCal::RunSimulation() {
   auto& sim = prog_.sim;
   ListRunLog log(lstRun, GetPlatform());
   bool coolingLoads = true;
-  if (!CheckPlantHoursOfFile(prog_)) {
+  if (!CheckPlantBeforeLoads(prog_)) {
     Log(sim.SimErrMsg);
     Log("A/C energy use calculation terminated.");
     return;

@@ -247,11 +247,11 @@ bool CheckRatedUnits(const CentralPlantData& cp, common::SimulationState& sim) {
 
 bool SimPrep(common::Program& prog) {
   auto& sim = prog.sim;
-  auto& cp = prog.plant.CPlt;
+  auto& cp = sim.run->CPlt;
   SetDefaultPlantCurves(sim.plant);
   sim.plant.SWToCWFlowRatio = 0;
   if (!CheckPlantCodes(cp, sim)) return false;
-  PrepareRoomAir(prog.energyInput.EgyModel, sim);
+  PrepareRoomAir(sim.run->EgyModel, sim);
   const Single hr = SumChillers(cp);
   if (!SumAndCheckWaterSide(cp, sim, hr) || !NormaliseChillers(cp, sim)) return false;
   SetTowerOffset(cp, sim.plant);

@@ -20,8 +20,8 @@ bool NeedsHeatExchanger(int hrsType);
 // Fills every curve set and scalar constant of the plant models.
 void SetDefaultPlantCurves(common::PlantModelState& p);
 
-// Prepares a run from EgyModel and CPlt; false on failure, with SimErr = -1
-// and the message of the first failing check.
+// Prepares a run from the run's EgyModel and CPlt; false on failure, with
+// SimErr = -1 and the message of the first failing check.
 bool SimPrep(common::Program& prog);
 
 }  // namespace ModACPlt

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 
+#include "common/failure_text.h"
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "common/project_paths.h"
@@ -16,7 +18,7 @@
 #include "simulation/data_stream.h"
 #include "simulation/load_constants.h"
 #include "simulation/plant_defaults.h"
-#include "simulation/run_air_side.h"
+#include "simulation/run_inputs.h"
 #include "simulation/sim_error.h"
 
 namespace ModACPlt {
@@ -27,14 +29,12 @@ constexpr int kShortDayStop = 13;
 
 using simulation::Fail;
 
-constexpr std::string_view kRunPlantSimulation = "RunPlantSimulation";
-
 // Reads one hour of the annual hourly cooling load file: the outdoor values,
 // then each room's loads (kW) into DsgSensLd(1, z, r) and RmLatLd(z, r).
 bool ReadHour(common::Program& prog, simulation::BlockReader& in) {
   auto& sim = prog.sim;
-  const auto& em = prog.energyInput.EgyModel;
-  auto& as = prog.energyInput.ASSys;
+  const auto& em = sim.run->EgyModel;
+  auto& as = sim.run->ASSys;
   const char* file = ModRoutine::kAnnualLoadFileName;
   auto readFail = [&]() {
     return Fail(sim, kRunPlantSimulation,
@@ -93,25 +93,22 @@ bool CheckPlantHours(const common::CentralPlantData& cp, common::SimulationState
 
 namespace {
 
-// Reads the air-side system input file and the central plant input file.
+// Reads the energy model, the air-side system input file and the central
+// plant input file: the plant works from the saved model too, also when the
+// Calculate keeps the cooling loads of an earlier one.
 bool ReadPlantInputs(common::Program& prog) {
-  if (!simulation::ReadRunAirSide(prog, kRunPlantSimulation)) return false;
-  std::string error;
-  if (!plant_input::ReadCentralPlantFile(common::ResolveProjectFile(prog.plant.WssFile, prog.building.ProjDir),
-                                         prog.plant.CPlt, error))
-    return Fail(prog.sim, kRunPlantSimulation,
-                "Failed to read central plant input file " + prog.plant.WssFile + ": " + error);
-  return true;
+  return simulation::ReadRunEnergyModel(prog, kRunPlantSimulation) &&
+         simulation::ReadRunAirSide(prog, kRunPlantSimulation) && simulation::ReadRunPlant(prog, kRunPlantSimulation);
 }
 
 // What the hourly models need of the energy model, the air-side systems and
 // the plant, then the plant's preparation.
 bool CheckAndPreparePlant(common::Program& prog) {
   auto& sim = prog.sim;
-  const auto& ei = prog.energyInput;
-  if (auto problem = energy_input::PlantRunProblem(ei.EgyModel, ei.ASSys); !problem.empty())
+  const auto& run = *sim.run;
+  if (auto problem = energy_input::PlantRunProblem(run.EgyModel, run.ASSys); !problem.empty())
     return Fail(sim, kRunPlantSimulation, problem);
-  return CheckPlantHours(prog.plant.CPlt, sim) && SimPrep(prog);
+  return CheckPlantHours(run.CPlt, sim) && SimPrep(prog);
 }
 
 // Which zones, and whether the whole building, keep the offices' week.
@@ -154,9 +151,9 @@ bool PlantOperates(const common::CentralPlantData& cp, const OfficeWeek& week, i
 bool SimulatePlantHour(common::Program& prog, const OfficeWeek& week, int h) {
   auto& sim = prog.sim;
   auto& p = sim.plant;
-  const auto& em = prog.energyInput.EgyModel;
-  const auto& as = prog.energyInput.ASSys;
-  auto& cp = prog.plant.CPlt;
+  const auto& em = sim.run->EgyModel;
+  const auto& as = sim.run->ASSys;
+  auto& cp = sim.run->CPlt;
   cp.ChrCap[1][0] = 0;
   p.RmVentFlow[0][0] = 0;
   for (int z = 1; z <= em.NoOfZn; ++z) {
@@ -183,8 +180,8 @@ bool SimulatePlantHour(common::Program& prog, const OfficeWeek& week, int h) {
 
 // The hour's line of the plant simulation output file.
 void WritePlantHour(simulation::BlockWriter& out, const common::Program& prog, int month, int day, int h) {
-  const auto& as = prog.energyInput.ASSys;
-  const auto& cp = prog.plant.CPlt;
+  const auto& as = prog.sim.run->ASSys;
+  const auto& cp = prog.sim.run->CPlt;
   out.Out()
       .Int(month)
       .Int(day)
@@ -206,8 +203,8 @@ using ACEnergy = std::array<common::Single, common::kACEgySlots>;
 
 // The hour's powers (kW) added to the annual energy (kWh).
 void BookPlantHour(ACEnergy& e, const common::Program& prog) {
-  const auto& as = prog.energyInput.ASSys;
-  const auto& cp = prog.plant.CPlt;
+  const auto& as = prog.sim.run->ASSys;
+  const auto& cp = prog.sim.run->CPlt;
   e[common::kACFans] += as.DsgFanPwr[1][0] + cp.FAUFanPower[0];
   e[common::kACChillers] += cp.ChrPower[1][0];
   e[common::kACPrimaryPumps] += cp.PLPPower[0];
@@ -217,14 +214,38 @@ void BookPlantHour(ACEnergy& e, const common::Program& prog) {
   e[common::kACCoolingTowers] += cp.CTFanPower[0];
 }
 
+// The parts of ACEgy as a message names them.
+constexpr std::array<const char*, common::kACEgySlots> kACParts{"the whole air-conditioning system",
+                                                                "the air-side systems and fresh-air units",
+                                                                "the chillers",
+                                                                "the primary loop chilled water pumps",
+                                                                "the secondary loop chilled water pumps",
+                                                                "the condenser water pumps",
+                                                                "the seawater pumps",
+                                                                "the cooling towers"};
+
+// The first part of `e` that is not finite; nullopt while all are.
+std::optional<std::size_t> NonFinitePart(const ACEnergy& e) {
+  for (std::size_t k = 0; k < e.size(); ++k)
+    if (!std::isfinite(e[k])) return k;
+  return std::nullopt;
+}
+
+// Ends the run at the part of the annual energy that overflowed: SimErr set,
+// the message naming the part and where the run was. False.
+bool Overflowed(common::SimulationState& sim, std::size_t part, const std::string& where) {
+  return Fail(sim, kRunPlantSimulation,
+              common::TotalOutOfRange(where) + ": " + common::OverflowReason("annual energy", kACParts[part]));
+}
+
 // The hours of the year, the cooling load file read every hour and a line
 // written for each operating hour, their energy summed into `e`; false when
 // it stopped, with SimErr set.
 bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, const OfficeWeek& week, ACEnergy& e) {
   auto& sim = prog.sim;
   auto& p = sim.plant;
-  auto& as = prog.energyInput.ASSys;
-  auto& cp = prog.plant.CPlt;
+  auto& as = sim.run->ASSys;
+  auto& cp = sim.run->CPlt;
   const std::string& projDir = prog.building.ProjDir;
 
   const std::string inName = ModRoutine::kAnnualLoadFileName;
@@ -271,6 +292,13 @@ bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, co
           return Fail(sim, kRunPlantSimulation, "Failed to write " + outPath + ": " + why);
         }
         BookPlantHour(e, prog);
+        if (auto part = NonFinitePart(e)) {
+          Overflowed(sim, *part,
+                     "hour" + common::ShortTextInt(h) + " of day" + common::ShortTextInt(day) + " of month" +
+                         common::ShortTextInt(month));
+          stopped = true;
+          break;
+        }
       }
     }
   }
@@ -285,19 +313,21 @@ bool RunPlantHours(common::Program& prog, const simulation::SimCalendar& cal, co
 }
 
 // The year of the plant; false when it stopped, with SimErr set. Its energy
-// replaces ACEgy only when the whole year ran: a run that stopped, in its
-// preparation or part-way through the year, leaves the last good run's
-// energy to be shown, entered and handed over.
+// replaces ACEgy only when the whole year ran with finite totals: a run that
+// stopped, in its preparation, part-way through the year or at a total that
+// overflowed, leaves the last good run's energy to be shown, entered and
+// handed over.
 bool SimulatePlantYear(common::Program& prog, const simulation::SimCalendar& cal) {
   auto& sim = prog.sim;
   if (!ReadPlantInputs(prog) || !CheckAndPreparePlant(prog)) return false;
-  const OfficeWeek week = PrepareSchedules(prog.energyInput.EgyModel, sim);
+  const OfficeWeek week = PrepareSchedules(sim.run->EgyModel, sim);
   ACEnergy e{};
   if (!RunPlantHours(prog, cal, week, e)) return false;
   // The whole system: the parts summed in this order.
   using namespace common;
   e[kACWhole] = e[kACChillers] + e[kACFans] + e[kACPrimaryPumps] + e[kACSecondaryPumps] + e[kACCondenserPumps] +
                 e[kACSeawaterPumps] + e[kACCoolingTowers];
+  if (auto part = NonFinitePart(e)) return Overflowed(sim, *part, "the year");
   sim.ACEgy = e;
   return true;
 }

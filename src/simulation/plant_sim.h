@@ -3,8 +3,11 @@
 // central plant over the weather year, from the annual hourly cooling load
 // file. Writes one line per operating hour to "BCLnEQW.SDF" and sums the
 // annual energy of the air-conditioning (kWh), which replaces ACEgy() only
-// when the run succeeds.
+// when the run succeeds; a sum that stops being finite ends the run with a
+// message naming it. The run works from its own records (SimulationState::
+// run), read from the saved files at its start.
 #include <string>
+#include <string_view>
 
 #include "common/program.h"
 #include "simulation/calendar.h"
@@ -12,6 +15,7 @@
 namespace ModACPlt {
 
 inline constexpr const char* kPlantOutputFileName = "BCLnEQW.SDF";
+inline constexpr std::string_view kRunPlantSimulation = "RunPlantSimulation";
 
 // False, with SimErr and SimErrMsg set, when the plant's hours give no
 // working day (a start at or after the stop, or hours beyond 0-23 and

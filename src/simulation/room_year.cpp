@@ -62,7 +62,7 @@ bool WarmUpRoom(const RoomYearInputs& in, common::SimulationState& sim, RoomStep
     for (auto& comp : plane) comp.fill(m.RmSetT);
   m.RmAirT = m.RmSetT;
   m.RmAirW = m.RmSetW;
-  const auto& as = in.prog.energyInput.ASSys;
+  const auto& as = in.prog.sim.run->ASSys;
   stepper.Load(in.cons, m, as.DsgSensLd[0][z][r], as.DsgTotLd[0][z][r]);
   if (in.cal.Hours() == 0) return true;
   for (int h = 0; h <= 23; ++h)
@@ -87,7 +87,7 @@ bool WarmUpRoom(const RoomYearInputs& in, common::SimulationState& sim, RoomStep
 bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int z, int r,
                       const std::string& path, simulation::RoomThreads::Progress& progress, RoomYearEnd& end) {
   auto& m = sim.load;
-  const auto& em = in.prog.energyInput.EgyModel;
+  const auto& em = in.prog.sim.run->EgyModel;
   // The room's first month is reported before its set-up and warm-up, so a
   // failure there comes under the room's own name in the run log.
   int firstMonth = 0;
@@ -141,8 +141,8 @@ bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, Ro
 
 void LoadRoom(const common::Program& prog, common::SimulationState& sim, int z, int r) {
   auto& m = sim.load;
-  const auto& em = prog.energyInput.EgyModel;
-  const auto& masks = prog.energyInput.FabShMask;
+  const auto& em = prog.sim.run->EgyModel;
+  const auto& masks = prog.sim.run->FabShMask;
   m.CurNFab = em.RmNFab[z][r];
   m.RmVol = em.RmArea[z][r] * em.RmHgt[z][r];
   m.RmOcc = common::ToInteger(em.RmNOcc[z][r]).value_or(0);

@@ -4,7 +4,7 @@
 // its walls warmed up on the first day, then every hour of the calendar,
 // written to the room load file (per hour the hour stamp, the mean sensible
 // and latent load (W) and the air temperature at its end (degC)). It reads
-// the program (energy model, air-side design, project folder), the run's
+// the run's energy model and air-side design, the project folder, the run's
 // constructions and the weather without changing them, so rooms can run side
 // by side.
 #include <string>
@@ -43,7 +43,8 @@ struct RoomYearEnd {
 bool SimulateRoomYear(const RoomYearInputs& in, common::SimulationState& sim, RoomStepper& stepper, int z, int r,
                       const std::string& path, simulation::RoomThreads::Progress& progress, RoomYearEnd& end);
 
-// Loads room r of zone z into the cooling-load model state of `sim`.
+// Loads room r of zone z of the run's energy model into the cooling-load
+// model state of `sim`.
 void LoadRoom(const common::Program& prog, common::SimulationState& sim, int z, int r);
 // For tests and benchmarks only: the same into the program's own state.
 void LoadRoom(common::Program& prog, int z, int r);

@@ -2,9 +2,11 @@
 
 namespace simulation {
 
-std::optional<SystemList> ListOf(common::PlantState& plant, int code) {
-  auto& c = plant.CPlt;
-  auto& n = plant.NAC;
+SystemRecords CalculationLists(common::Program& prog) { return {prog.sim.run->CPlt, prog.plant.NAC}; }
+
+std::optional<SystemList> ListOf(SystemRecords records, int code) {
+  auto& c = records.CPlt;
+  auto& n = records.NAC;
   switch (code) {
     case 2:
       return SystemList{&c.NoOfAddHVAC, &c.AddHVACName, &c.AddHVACPower, &c.AddHVACHours, &c.AddHVACLF, &c.AddHVACEgy};

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "common/plant_state.h"
+#include "common/program.h"
 #include "common/value_types.h"
 
 namespace simulation {
@@ -27,8 +28,22 @@ struct SystemList {
   common::ItemSingles* egy;  // element 0 the list's total
 };
 
+// The records the lists live in.
+struct SystemRecords {
+  SystemRecords(common::CentralPlantData& plant, common::NonACServicesData& services) : CPlt(plant), NAC(services) {}
+  SystemRecords(common::PlantState& p) : SystemRecords(p.CPlt, p.NAC) {}  // a plant state holds both
+  common::CentralPlantData& CPlt;
+  common::NonACServicesData& NAC;
+};
+
+// The lists of the energy calculation: the additional HVAC systems of the
+// calculation's own plant, which its central plant input file gives, and the
+// services of the program's services record, from which the assessment
+// takes the town gas system by system.
+SystemRecords CalculationLists(common::Program& prog);
+
 // The list of a window code; nullopt for any other code.
-std::optional<SystemList> ListOf(common::PlantState& plant, int code);
+std::optional<SystemList> ListOf(SystemRecords records, int code);
 
 // The number of systems a count stands for: 0 for a count below 1, never
 // more than the lists hold.

@@ -84,6 +84,7 @@ TEST(Results, ClearProjectResultsEmptiesEverythingOfTheProject) {
   prog->sim.AnnEgy[5] = 4;
   prog->sim.ACEgy[7] = 4;
   prog->plant.CPlt.AddHVACEgy[10] = 4;
+  prog->sim.run->CPlt.AddHVACEgy[1] = 4;  // the energy calculation's own plant
   prog->plant.CPlt.AddHVACPower[1] = 12;
   prog->plant.NAC.GasEgy[0] = 4;
   prog->plant.NAC.NoOfGasSys = 2;
@@ -97,6 +98,7 @@ TEST(Results, ClearProjectResultsEmptiesEverythingOfTheProject) {
   EXPECT_EQ(prog->sim.AnnEgy[5], 0);
   EXPECT_EQ(prog->sim.ACEgy[7], 0);
   EXPECT_EQ(prog->plant.CPlt.AddHVACEgy[10], 0);
+  EXPECT_EQ(prog->sim.run->CPlt.AddHVACEgy[1], 0);
   EXPECT_EQ(prog->plant.NAC.GasEgy[0], 0);
   EXPECT_EQ(prog->energyInput.ConsFile, "");
   EXPECT_EQ(prog->plant.WssFile, "");

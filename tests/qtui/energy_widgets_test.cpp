@@ -1,19 +1,24 @@
 // The energy input, air-side, shading mask, construction and central plant
 // windows on their real widgets: their lists show nothing stale, their code
-// and number lists take no typing, and the plant grid's current cell is
-// always a value cell.
+// and number lists take no typing, the plant grid's current cell is always a
+// value cell, and an energy run leaves their unsaved work alone.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "app/main_window.h"
+#include "common/paths.h"
 #include "energy_input/frm_egy_cal_input.h"
 #include "energy_input/frm_sel_cons.h"
 #include "energy_input/frm_sh_mask.h"
 #include "energy_input/frm_si_zn.h"
 #include "plant_input/frm_cplt.h"
 #include "real_windows.h"
+#include "simulation/cooling_load_sim.h"
+#include "simulation/plant_sim.h"
+#include "support/sample_office.h"
 
 namespace {
 
@@ -198,6 +203,147 @@ TEST_F(EnergyWidgets, PlantGridCurrentCellIsAlwaysAValueCell) {
     Click(w.cmdOK);
     platform.ActionOf(w.mnuEFAUs)->trigger();  // row 6 current again
     Click(w.cmdOK);
+  }
+}
+
+// The sample office open in the energy input window, with an edit that is
+// not saved to the files (in the air-side window, the central plant window
+// or the energy input window itself); the energy run from the main window,
+// over two days of weather, while the window stays open. The run's energy is
+// that of the saved files, and the edit survives it: the windows still show
+// it and a later save writes what a save without the run writes.
+TEST_F(EnergyWidgets, AnEnergyRunLeavesUnsavedEditsAndTakesTheSavedFiles) {
+  const std::string sample = folder.Path() + "office/", data = std::string(OSTREVO_SOURCE_DIR) + "/data/";
+  const auto path = [&](const char* name) { return sample + name; };
+  simulation::SimCalendar twoDays{};
+  twoDays.MonthDays[1] = 2;
+  std::string error;
+  common::MakeFolder(sample);
+  ASSERT_TRUE(testsupport::CopySampleOfficeFiles(sample, error)) << error;
+  auto saved = std::make_unique<common::Program>();
+  ASSERT_TRUE(testsupport::LoadSampleOffice(*saved, sample, error)) << error;
+  struct : simulation::RunLog {
+    void Add(const std::string&) override {}
+    void Clear() override {}
+  } log;
+  ModRoutine::RunCoolingLoad(*saved, log, twoDays);
+  ModACPlt::RunPlant(*saved, twoDays);
+  ASSERT_EQ(saved->sim.SimErr, 0) << saved->sim.SimErrMsg;
+
+  app::frmMain main(prog, platform, windows);
+  windows.SetMainWindow(&main);
+  main.Show();
+  prog.building.Bldg.ProjFile = path("OFFICE.PRJ");
+  prog.building.ProjDir = sample;
+  prog.building.DataDir = data;
+  prog.plant.WssFile = path("OFFICE.WSS");
+  prog.plant.NacFile = path("OFFICE.NAC");
+  auto& input = windows.frmEgyCalInput();
+  auto& airSide = windows.frmSIZn();
+  auto& plant = windows.frmCPlt();
+  auto& calc = windows.frmEgyCal();
+  calc.coolingLoadRun = [&](common::Program& p, simulation::RunLog& l) { ModRoutine::RunCoolingLoad(p, l, twoDays); };
+  calc.plantRun = [&](common::Program& p, simulation::RunLog&) { ModACPlt::RunPlant(p, twoDays); };
+  answer = QMessageBox::Yes;
+
+  auto saveInput = [&] {
+    Choose(input.cboZNo, 0);
+    fileAnswers = {path("OFFICE.ECI"), path("OFFICE.ASS")};
+    ChooseMenu(input.mnuFSave);
+  };
+  auto fanPower = [&](const char* typed) {
+    WhenShownModal(airSide, [&, typed] {
+      auto* box = Widget<QLineEdit>(airSide.txtZnRmD[4]);
+      if (typed) box->selectAll(), QTest::keyClicks(box, typed);
+      EXPECT_EQ(box->text(), "9");
+      Click(airSide.cmdSaQ);
+    });
+    Click(input.cmdEAC);
+  };
+  // The central plant window, its files loaded as it opens them or left.
+  auto inPlantWindow = [&](bool load, std::function<void()> act) {
+    if (load) fileAnswers = {path("OFFICE.WSS"), path("OFFICE.NAC")};
+    WhenShownModal(plant, act);
+    ChooseMenu(input.mnuECPlt);
+  };
+  auto startHourCell = [&] {
+    ChooseMenu(plant.mnuEType);
+    QApplication::processEvents();  // the grid shows its cells
+    auto* table = platform.WidgetOf(plant.msgPlt)->findChild<QTableWidget*>();
+    return std::pair{table, table->visualItemRect(table->item(1, 2)).center()};
+  };
+  struct Row {
+    const char* what;
+    std::function<void()> edit, save;
+    std::vector<const char*> files;  // what the save writes
+    const char* holds;               // a line of the edit there
+  };
+  const Row rows[] = {
+      {"the air-side fan power of zone 1, 5 kW typed as 9 and stored",
+       [&] { fanPower("9"); },
+       [&] { fanPower(nullptr), saveInput(); },
+       {"OFFICE.ASS"},
+       "\r\n4.35,750,9,2.7\r\n"},
+      {"the plant start hour, 7 changed to 8 and stored, the save cancelled",
+       [&] {
+         inPlantWindow(true, [&] {
+           auto [table, cell] = startHourCell();
+           QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell);
+           auto* box = Widget<QLineEdit>(plant.txtData);
+           box->selectAll();
+           QTest::keyClicks(box, "8");
+           Click(plant.cmdEntCell);
+           Click(plant.cmdOK);
+           ChooseMenu(plant.mnuFSave);  // its dialog cancelled
+           answer = QMessageBox::No;    // to "Save data before closing this form?"
+           ChooseMenu(plant.mnuFExit);
+           answer = QMessageBox::Yes;
+         });
+       },
+       [&] {
+         inPlantWindow(false, [&] {
+           auto [table, cell] = startHourCell();
+           EXPECT_EQ(table->item(1, 2)->text(), "8");
+           Click(plant.cmdOK);
+           fileAnswers = {path("OFFICE.WSS"), path("OFFICE.NAC")};
+           ChooseMenu(plant.mnuFSave);
+           ChooseMenu(plant.mnuFExit);
+         });
+       },
+       {"OFFICE.WSS"},
+       "\r\n8,19\r\n"},
+      {"a zone added after zone 1",
+       [&] { Click(input.cmdAZn); },
+       saveInput,
+       {"OFFICE.ECI", "OFFICE.ASS"},
+       "\"\r\n4\r\n"},  // four zones after the head line
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::string written[2];
+    for (bool run : {false, true}) {
+      ASSERT_TRUE(testsupport::CopySampleOfficeFiles(sample, error)) << error;
+      fileAnswers = {path("OFFICE.ECI"), path("OFFICE.ASS")};
+      input.Show();
+      row.edit();
+      if (run) {
+        WhenShownModal(calc, [&] {
+          ChooseMenu(calc.mnuMAC);
+          Click(calc.cmdGO);
+          Click(calc.cmdOK);
+          ChooseMenu(calc.mnuFExit);
+        });
+        WhenShownModal(windows.frmEgyResult(), [&] { Click(windows.frmEgyResult().cmdExit); });
+        ChooseMenu(main.mnuRunOprEgy);
+        EXPECT_EQ(prog.sim.SimErr, 0) << prog.sim.SimErrMsg;
+        EXPECT_EQ(prog.sim.ACEgy, saved->sim.ACEgy);
+      }
+      row.save();
+      for (const char* file : row.files) written[run] += folder.Read(std::string("office/") + file);
+      input.Unload();
+    }
+    EXPECT_EQ(written[1], written[0]);
+    EXPECT_NE(written[1].find(row.holds), std::string::npos);
   }
 }
 

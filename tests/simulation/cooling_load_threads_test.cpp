@@ -43,7 +43,7 @@ OfficeYear RunOffice(int threads) {
   EXPECT_TRUE(FilesEndingIn(tmp.Path(), ".RLF").empty());
   EXPECT_TRUE(FilesEndingIn(tmp.Path(), ".ZLF").empty());
   OfficeYear year;
-  year.lastSens = prog->energyInput.ASSys.DsgSensLd[1];
+  year.lastSens = prog->sim.run->ASSys.DsgSensLd[1];
   year.lastLat = prog->sim.RmLatLd;
   ModACPlt::RunPlantSimulation(*prog, log);
   EXPECT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;

@@ -180,11 +180,12 @@ TEST_F(EgyCalInputsTest, AsksForEachMissingFileAndReadsIt) {
   EXPECT_EQ(prog.energyInput.AssFile, In("T.ASS"));
   EXPECT_EQ(prog.plant.WssFile, In("T.WSS"));
   EXPECT_EQ(prog.plant.NacFile, In("T.NAC"));
-  EXPECT_EQ(prog.energyInput.EgyModel, model);
-  EXPECT_EQ(prog.energyInput.ASSys.DsgSensLd[0][1][1], 12.0f);
+  EXPECT_EQ(prog.sim.run->EgyModel, model);
+  EXPECT_EQ(prog.sim.run->ASSys.DsgSensLd[0][1][1], 12.0f);
+  EXPECT_EQ(prog.energyInput.EgyModel, common::EnergyModel{});  // the input windows' records are not the run's
   EXPECT_EQ(prog.plant.NAC.LiftName[1], "Lift A");
   EXPECT_EQ(prog.plant.NAC.LiftEgy[1], 7.0f);
-  EXPECT_EQ(prog.plant.CPlt, common::CentralPlantData{});  // the plant file is only named
+  EXPECT_EQ(prog.plant.CPlt, common::CentralPlantData{});
 }
 
 TEST_F(EgyCalInputsTest, CancelledEnergyModelEndsLoading) {
@@ -199,7 +200,7 @@ TEST_F(EgyCalInputsTest, CancelledEnergyModelEndsLoading) {
 // its path as they were (so the next opening asks again), and ends loading.
 TEST_F(EgyCalInputsTest, UnreadableEnergyModelEndsLoadingAndKeepsTheModel) {
   (void)folder.Write("in/bad.ECI", "\"Energy Calculation Input for Project: Tower\"\r\n99\r\n");
-  prog.energyInput.EgyModel.NoOfZn = 2;
+  prog.sim.run->EgyModel.NoOfZn = 2;
   platform.ExpectOpenDialog(In("bad.ECI"));
   platform.AllowAnyMessage();
   w.Show();
@@ -207,7 +208,7 @@ TEST_F(EgyCalInputsTest, UnreadableEnergyModelEndsLoadingAndKeepsTheModel) {
   EXPECT_EQ(platform.Messages()[0].rfind("The energy calculation input file could not be read (", 0), 0u);
   ExpectDialogs({"Open Energy Calculation Input File"});
   EXPECT_TRUE(prog.energyInput.EciFile.empty());
-  EXPECT_EQ(prog.energyInput.EgyModel.NoOfZn, 2);
+  EXPECT_EQ(prog.sim.run->EgyModel.NoOfZn, 2);
 }
 
 // Without an air-side file the central plant and the services still come.
@@ -309,7 +310,7 @@ class EgyCalViewTest : public EgyCalTest, public testing::WithParamInterface<Vie
 // Every list view shows its heading, its unit and computes its own list.
 TEST_P(EgyCalViewTest, ListViewCalculatesItsList) {
   const ViewCase& c = GetParam();
-  auto list = *simulation::ListOf(prog.plant, c.code);
+  auto list = *simulation::ListOf(simulation::CalculationLists(prog), c.code);
   *list.count = 1;
   (*list.names)[1] = "S";
   (*list.power)[1] = 2, (*list.hours)[1] = 3, (*list.loadFactor)[1] = 1;
@@ -352,7 +353,7 @@ TEST_F(EgyCalTest, ZeroGasEfficiencyShowsTheMessageAndTheValuesAsTheyStand) {
 }
 
 TEST_F(EgyCalTest, ZonesViewCalculatesLightingAndEquipment) {
-  auto& m = prog.energyInput.EgyModel;
+  auto& m = prog.sim.run->EgyModel;
   m.NoOfZn = 1;
   m.ZnNIdent[1] = 3;
   m.ZnNRm[1] = 1;
@@ -425,7 +426,7 @@ TEST_F(EgyCalTest, ExitHandsOverTheTotalsAsTheyStand) {
 
   prog.sim.ACEgy[0] = 100;
   prog.sim.ZnElecEgy[0] = 20;
-  prog.plant.CPlt.AddHVACEgy[0] = 1;
+  prog.sim.run->CPlt.AddHVACEgy[0] = 1;
   prog.plant.NAC.AddElecEgy[0] = 2;
   prog.plant.NAC.FSEgy[0] = 3;
   prog.plant.NAC.LiftEgy[0] = 4;
@@ -536,12 +537,18 @@ TEST_F(EgyCalTest, FailedCoolingLoadRunLogsTheFailureTwice) {
   EXPECT_FALSE(w.lblMsg.Visible());
 }
 
-// Plant hours without a working day stop the run before the year's cooling
-// loads are computed, whatever else the plant file holds.
-TEST_F(EgyCalTest, PlantHoursWithoutAWorkingDayStopTheRunBeforeTheCoolingLoads) {
+// A central plant file not chosen, or plant hours without a working day,
+// stop the run before the year's cooling loads are computed, whatever else
+// the plant file holds.
+TEST_F(EgyCalTest, UnusablePlantStopsTheRunBeforeTheCoolingLoads) {
   struct Case {
     common::Integer start, stop;
-  } cases[] = {{0, 0}, {20, 6}, {7, 25}};
+    bool chosen;
+    const char* said;  // in the log's first line
+  } cases[] = {{0, 0, true, "are refused"},
+               {20, 6, true, "are refused"},
+               {7, 25, true, "are refused"},
+               {7, 19, false, "RunPlantSimulation: No central plant input file chosen"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.start) + " to " + std::to_string(c.stop));
     common::CentralPlantData plant;
@@ -551,11 +558,12 @@ TEST_F(EgyCalTest, PlantHoursWithoutAWorkingDayStopTheRunBeforeTheCoolingLoads) 
     ASSERT_TRUE(plant_input::WriteCentralPlantFile(folder.Path() + "TOWER.WSS", "Tower", plant, error)) << error;
     coolingRuns = plantRuns = 0;
     w.Show();
+    if (!c.chosen) prog.plant.WssFile.clear();
     w.mnuMAC.Click();
     w.cmdGO.Click();
     auto log = Log();
     ASSERT_GE(log.size(), 2u);
-    EXPECT_NE(log[0].find("are refused"), std::string::npos) << log[0];
+    EXPECT_NE(log[0].find(c.said), std::string::npos) << log[0];
     EXPECT_EQ(log[1], "A/C energy use calculation terminated.");
     EXPECT_EQ(coolingRuns, 0);
     EXPECT_EQ(plantRuns, 0);
@@ -765,7 +773,7 @@ TEST_F(EgyCalTest, ResultFileWithOtherCountsIsRefused) {
   n.GasEgy = {10, 10};
   prog.sim.ACEgy[0] = 7;
   const auto nacBefore = n;
-  const auto cpltBefore = prog.plant.CPlt;
+  const auto cpltBefore = prog.sim.run->CPlt;
   const std::vector<std::string> head(16, "0");  // 8 + 3 values, five empty lists
   struct Case {
     const char* file;
@@ -788,7 +796,7 @@ TEST_F(EgyCalTest, ResultFileWithOtherCountsIsRefused) {
     EXPECT_EQ(said.rfind("The energy use results could not be loaded (", 0), 0u) << said;
     EXPECT_NE(said.find(c.why), std::string::npos) << said;
     EXPECT_EQ(n, nacBefore);
-    EXPECT_EQ(prog.plant.CPlt, cpltBefore);
+    EXPECT_EQ(prog.sim.run->CPlt, cpltBefore);
     EXPECT_EQ(prog.sim.ACEgy[0], 7.0f);
   }
 }

@@ -1,7 +1,6 @@
 // Every holder of an energy model reports the one model check's sentence,
 // each with its own part: the writer as it stands, the reader with the file
-// line, the cooling-load run as BCLSim's failure to read the file, the plant
-// run as its own.
+// line, the cooling-load and plant runs as their failure to read the file.
 #include <gtest/gtest.h>
 
 #include "energy_input/energy_model_files.h"
@@ -51,15 +50,13 @@ TEST(ModelCheckHolders, EachAddsItsOwnPartToTheSameSentence) {
   tmp.Write("MODEL.ECI", text);
   simtest::RecordingLog log;
   ModRoutine::RunCoolingLoad(*prog, log, FirstDays(2));
-  EXPECT_EQ(prog->sim.SimErrMsg, "BCLSim: Failed to read energy calculation input file " + tmp.Path() +
-                                     "MODEL.ECI: " + sentence + " (line 6)");
-
-  // The plant run takes the model in memory.
+  const std::string readFailure =
+      "Failed to read energy calculation input file " + tmp.Path() + "MODEL.ECI: " + sentence + " (line 6)";
+  EXPECT_EQ(prog->sim.SimErrMsg, "BCLSim: " + readFailure);
   prog->sim.SimErr = 0;
-  prog->energyInput.EgyModel = spoiled;
   ModACPlt::RunPlant(*prog, FirstDays(2));
   EXPECT_EQ(prog->sim.SimErr, -1);
-  EXPECT_EQ(prog->sim.SimErrMsg, "RunPlantSimulation: " + sentence);
+  EXPECT_EQ(prog->sim.SimErrMsg, "RunPlantSimulation: " + readFailure);
 }
 
 // A room whose design state gives no humidity ratio: both runs refuse it

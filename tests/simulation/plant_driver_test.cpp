@@ -234,7 +234,7 @@ TEST_F(PlantRun, FreshAirUnitsTreatOnlyThePretreatedZonesAir) {
   for (const auto& l : out) EXPECT_FLOAT_EQ(std::stof(l[5]), 2) << l[2];
   float qs = 0, ql = 0, qt = 0;
   ModACPlt::CalCoilLoads(16, 43.6f, 30, prog->sim.plant.OutH, 0.15f, qs, ql, qt);
-  EXPECT_NEAR(cp.FAUTotCap[0], 1.05f * qs + ql, 1e-4);
+  EXPECT_NEAR(prog->sim.run->CPlt.FAUTotCap[0], 1.05f * qs + ql, 1e-4);
 }
 
 // In a building that is not all offices, an office zone stops on the short
@@ -301,8 +301,8 @@ TEST_P(PlantBad, StopsWithAMessage) {
   // Shown again, entered and handed over to the confirmation: the good
   // run's energy, never zeros or the sums of the hours before the stop.
   EXPECT_EQ(prog->sim.ACEgy, good);
-  prog->plant.CPlt.AddHVACEgy[0] = 78048;
-  simulation::HandOverAnnualEnergy(prog->sim, prog->plant);
+  prog->sim.run->CPlt.AddHVACEgy[0] = 78048;
+  simulation::HandOverAnnualEnergy(*prog);
   EXPECT_EQ(prog->sim.AnnEgy[common::kAnnHVAC], good[common::kACWhole] + 78048.0f);
 }
 
@@ -315,6 +315,17 @@ INSTANTIATE_TEST_SUITE_P(
         PlantBadInput{"missing plant file",
                       [](common::Program& p, testsupport::TempFolder&) { p.plant.WssFile += ".gone"; },
                       "RunPlantSimulation: Failed to read central plant input file ", false},
+        PlantBadInput{"no plant file chosen",
+                      [](common::Program& p, testsupport::TempFolder&) { p.plant.WssFile = ""; },
+                      "RunPlantSimulation: No central plant input file chosen", false},
+        PlantBadInput{"fan energy beyond a Single",
+                      [](common::Program& p, testsupport::TempFolder& t) {
+                        p.energyInput.ASSys.DsgFanPwr[0][1] = 3e38f;
+                        simtest::WriteInputFiles(p, t.Path());
+                      },
+                      "RunPlantSimulation: Total out of range in hour 11 of day 1 of month 1: the annual energy of "
+                      "the air-side systems and fresh-air units is not a finite number (an overflow)",
+                      true},
         PlantBadInput{
             "missing cooling load file",
             [](common::Program&, testsupport::TempFolder& t) { std::filesystem::remove(t.Path() + "AnHSpCL.TXT"); },

@@ -18,7 +18,8 @@ using namespace ModACPlt;
 std::unique_ptr<common::Program> Prepared(const std::function<void(common::CentralPlantData&)>& plant) {
   auto prog = simtest::NewProgram();
   simtest::OfficeModel(*prog);
-  plant(prog->plant.CPlt);
+  simtest::AsRunInputs(*prog);
+  plant(prog->sim.run->CPlt);
   SimPrep(*prog);
   return prog;
 }
@@ -130,7 +131,7 @@ TEST(SimPrep, DerivedValues) {
   auto prog = Prepared(SeawaterTowerPlant);
   ASSERT_EQ(prog->sim.SimErr, 0);
   auto& p = prog->sim.plant;
-  const auto& cp = prog->plant.CPlt;
+  const auto& cp = prog->sim.run->CPlt;
   // At 28 degC wet bulb and the design range the towers return the design temperature.
   CopyCurve(p.CTCrv, p.CrvCoef);
   EXPECT_NEAR(EvalBiQuadratic(p.CrvCoef, 28, 5) + p.CTOffset, 28, 1e-5);
@@ -139,7 +140,7 @@ TEST(SimPrep, DerivedValues) {
   EXPECT_NEAR(p.SWToCWFlowRatio, 1, 1e-7);
   EXPECT_NEAR(cp.CTFlow[0], 3, 0);
   // Room states and outdoor air: 10 people at 10 l/s.
-  const auto& em = prog->energyInput.EgyModel;
+  const auto& em = prog->sim.run->EgyModel;
   EXPECT_NEAR(prog->sim.RmHumRat[1][1], HumRatio(static_cast<float>(SatVapPres(24) * 0.55)), 1e-7);
   EXPECT_NEAR(p.RmEnth[1][1], MoistAirEnthalpy(24, prog->sim.RmHumRat[1][1]), 1e-4);
   EXPECT_FLOAT_EQ(p.RmVentFlow[1][1], 0.1f);
@@ -147,9 +148,10 @@ TEST(SimPrep, DerivedValues) {
 
   auto empty = simtest::NewProgram();
   simtest::OfficeModel(*empty);
-  empty->energyInput.EgyModel.RmNOcc[1][1] = 0;
-  empty->energyInput.EgyModel.ZnNIdent[1] = 3;
-  simtest::AirCooledPlant(empty->plant.CPlt);
+  simtest::AsRunInputs(*empty);
+  empty->sim.run->EgyModel.RmNOcc[1][1] = 0;
+  empty->sim.run->EgyModel.ZnNIdent[1] = 3;
+  simtest::AirCooledPlant(empty->sim.run->CPlt);
   SimPrep(*empty);
   EXPECT_EQ(empty->sim.plant.RmVentFlow[0][0], 0);
 }
@@ -161,7 +163,7 @@ TEST(Chiller, RatedPowerAtDesignConditionsAndFullLoad) {
       cp.ChrType[1] = static_cast<common::Integer>(type);
     });
     ASSERT_EQ(prog->sim.SimErr, 0);
-    auto& cp = prog->plant.CPlt;
+    auto& cp = prog->sim.run->CPlt;
     prog->sim.OutTdb = 35;
     cp.ChrCap[1][0] = 50;
     CPCSIM(*prog);
@@ -196,7 +198,7 @@ TEST(Chiller, StagingOfThreeChillers) {
       cp.ChrChWFlow[2] = 4.8f, cp.ChrChWFlow[3] = 1.2f;
     });
     ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
-    auto& cp = prog->plant.CPlt;
+    auto& cp = prog->sim.run->CPlt;
     auto& p = prog->sim.plant;
     prog->sim.OutTdb = 35;
     cp.ChrCap[1][0] = c.load;
@@ -336,7 +338,7 @@ TEST(FanAndCoil, PartLoadOfEachSystemType) {
 // The office zone with its design values, after the preparation.
 std::unique_ptr<common::Program> Zone(int asType, int faType) {
   auto prog = Prepared([](auto& cp) { simtest::AirCooledPlant(cp); });
-  auto& as = prog->energyInput.ASSys;
+  auto& as = prog->sim.run->ASSys;
   as.ASTyp[1] = static_cast<common::Integer>(asType);
   as.FATyp[1] = static_cast<common::Integer>(faType);
   prog->sim.OutTdb = 30;
@@ -348,7 +350,7 @@ std::unique_ptr<common::Program> Zone(int asType, int faType) {
 TEST(AirSideSystem, VariableVolumeRoomAtNoLoadIsChargedItsMinimum) {
   for (float load : {0.0f, -2.0f}) {
     auto prog = Zone(3, 0);
-    auto& as = prog->energyInput.ASSys;
+    auto& as = prog->sim.run->ASSys;
     as.DsgSensLd[1][1][1] = load;
     prog->sim.RmLatLd[1][1] = -0.5f;
     SimAirSideSystem(*prog, 1);
@@ -365,13 +367,13 @@ TEST(AirSideSystem, VariableVolumeRoomAtNoLoadIsChargedItsMinimum) {
 
 TEST(AirSideSystem, ConstantVolumeWithLocalOutdoorAir) {
   auto prog = Zone(1, 1);
-  auto& as = prog->energyInput.ASSys;
+  auto& as = prog->sim.run->ASSys;
   auto& p = prog->sim.plant;
   as.DsgSensLd[1][1][1] = 8;
   prog->sim.RmLatLd[1][1] = 1;
   as.DsgFanPwr[1][0] = 0.5f;  // another zone's fan, already booked this hour
   SimAirSideSystem(*prog, 1);
-  const auto& em = prog->energyInput.EgyModel;
+  const auto& em = prog->sim.run->EgyModel;
   EXPECT_FLOAT_EQ(em.RmTemp[1][0], 24);
   EXPECT_FLOAT_EQ(p.RmEnth[1][0], p.RmEnth[1][1]);
   float qs, ql, qt;
@@ -386,7 +388,7 @@ TEST(AirSideSystem, ConstantVolumeWithLocalOutdoorAir) {
 
 TEST(AirSideSystem, PretreatedAirOnACoolHourCredits) {
   auto prog = Zone(1, 2);
-  auto& as = prog->energyInput.ASSys;
+  auto& as = prog->sim.run->ASSys;
   auto& p = prog->sim.plant;
   prog->sim.OutTdb = 12;
   prog->sim.OutW = 0.006f;
@@ -411,12 +413,12 @@ TEST(AirSideSystem, PretreatedAirOnACoolHourCredits) {
 
 TEST(AirSideSystem, ZoneOfNoSystemDrawsNothing) {
   auto prog = Zone(0, 0);
-  auto& as = prog->energyInput.ASSys;
+  auto& as = prog->sim.run->ASSys;
   as.DsgSensLd[1][1][1] = 8;
   SimAirSideSystem(*prog, 1);
   EXPECT_EQ(prog->sim.SimErr, 0);
   EXPECT_EQ(as.DsgFanPwr[1][1], 0);
-  EXPECT_FLOAT_EQ(prog->energyInput.EgyModel.RmTemp[1][0], 24);  // the rooms' own state, no NaN
+  EXPECT_FLOAT_EQ(prog->sim.run->EgyModel.RmTemp[1][0], 24);  // the rooms' own state, no NaN
 }
 
 TEST(FreshAirUnits, StagingAndCoolLoads) {
@@ -431,7 +433,7 @@ TEST(FreshAirUnits, StagingAndCoolLoads) {
     }
   });
   ASSERT_EQ(prog->sim.SimErr, 0);
-  auto& cp = prog->plant.CPlt;
+  auto& cp = prog->sim.run->CPlt;
   auto& p = prog->sim.plant;
   prog->sim.OutTdb = 30;
   p.OutH = static_cast<float>(MoistAirEnthalpy(30, 0.016f));
@@ -465,7 +467,7 @@ TEST(FreshAirUnits, StagingAndCoolLoads) {
 TEST(CentralPlant, TowersConvergeOnTheirCurve) {
   auto prog = Prepared([](auto& cp) { simtest::TowerPlant(cp); });
   ASSERT_EQ(prog->sim.SimErr, 0);
-  auto& cp = prog->plant.CPlt;
+  auto& cp = prog->sim.run->CPlt;
   auto& p = prog->sim.plant;
   prog->sim.OutTwb = 26;
   p.SeaWaterTemp = 22;
@@ -548,7 +550,7 @@ TEST(CentralPlant, SeawaterExchangerAtEveryFlowRatioAndLoad) {
   for (float ratio : {0.6f, 0.8f, 1.0f, 1.25f, 1.5f, 2.0f}) {
     auto prog = Prepared([ratio](auto& cp) { SeawaterPlant(cp, ratio); });
     ASSERT_EQ(prog->sim.SimErr, 0) << ratio << ": " << prog->sim.SimErrMsg;
-    auto& cp = prog->plant.CPlt;
+    auto& cp = prog->sim.run->CPlt;
     auto& p = prog->sim.plant;
     p.SeaWaterTemp = 27;
     cp.ChrCap[1][0] = 500;
@@ -583,7 +585,7 @@ TEST(CentralPlant, TowerWaterBehindTheExchanger) {
       cp.CTFanPower[1] = 9;
     });
     ASSERT_EQ(prog->sim.SimErr, 0) << ratio << ": " << prog->sim.SimErrMsg;
-    auto& cp = prog->plant.CPlt;
+    auto& cp = prog->sim.run->CPlt;
     auto& p = prog->sim.plant;
     // Design wet bulb: the towers return their design 27 degC and the condenser its 32.
     prog->sim.OutTwb = 28;
@@ -616,7 +618,7 @@ TEST(CentralPlant, SecondaryPumpsFollowThePlantsPumpingSystem) {
     }
   });
   ASSERT_EQ(prog->sim.SimErr, 0) << prog->sim.SimErrMsg;
-  auto& cp = prog->plant.CPlt;
+  auto& cp = prog->sim.run->CPlt;
   prog->sim.OutTdb = 30;
   cp.ChrCap[1][0] = 30;
   cp.SLPFlow[1][0] = 1.2f;  // half of the last pump

@@ -296,7 +296,7 @@ TEST_F(SampleOfficeYear, PlantsOfEachType) {
     ModACPlt::RunPlantSimulation(*prog, log);
     ASSERT_EQ(prog->sim.SimErr, 0) << c.file << ": " << prog->sim.SimErrMsg;
     const auto& ac = prog->sim.ACEgy;
-    EXPECT_EQ(prog->plant.CPlt.HRSType, c.type) << c.file;
+    EXPECT_EQ(prog->sim.run->CPlt.HRSType, c.type) << c.file;
     for (size_t i = 0; i < ac.size(); ++i)
       reference.Expect(std::string(c.file) + ":ACEgy[" + std::to_string(i) + "]", ac[i]);
     EXPECT_FLOAT_EQ(ac[0], ac[2] + ac[1] + ac[3] + ac[4] + ac[5] + ac[6] + ac[7]) << c.file;

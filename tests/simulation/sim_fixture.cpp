@@ -106,6 +106,14 @@ void OfficeModel(common::Program& prog, int roomType) {
   as.DsgSAFlow[0][1][1] = 1.0f;
 }
 
+void AsRunInputs(common::Program& prog) {
+  auto& run = *prog.sim.run;
+  run.EgyModel = prog.energyInput.EgyModel;
+  run.FabShMask = prog.energyInput.FabShMask;
+  run.ASSys = prog.energyInput.ASSys;
+  run.CPlt = prog.plant.CPlt;
+}
+
 void AirCooledPlant(common::CentralPlantData& cp, int start, int stop) {
   cp = common::CentralPlantData{};
   cp.HRSType = 0;

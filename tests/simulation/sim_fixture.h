@@ -37,6 +37,11 @@ common::ConstructionTables SampleConstructions();
 // 15 kW total.
 void OfficeModel(common::Program& prog, int roomType = 1);
 
+// The input records' energy model, shading masks, air-side systems and plant
+// as the run's own records, as a run holds them once it has read the files
+// written from them: for tests that drive the models a run drives.
+void AsRunInputs(common::Program& prog);
+
 // An air-cooled chiller of 50 kW / 12 kW with one primary pump, running
 // from `start` to `stop`.
 void AirCooledPlant(common::CentralPlantData& cp, int start = 7, int stop = 19);

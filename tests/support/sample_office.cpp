@@ -32,8 +32,14 @@ bool LoadSampleOffice(common::Program& prog, const std::string& folder, std::str
   ei.ConsFile = "OFFICE.CON";
   ei.AssFile = "OFFICE.ASS";
   prog.plant.WssFile = "OFFICE.WSS";
-  return energy_input::ReadEnergyModelFile(folder + ei.EciFile, ei.EgyModel, ei.FabShMask, error) &&
-         energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error);
+  if (!energy_input::ReadEnergyModelFile(folder + ei.EciFile, ei.EgyModel, ei.FabShMask, error) ||
+      !energy_input::ReadAirSideFile(folder + ei.AssFile, ei.EgyModel, ei.ASSys, error))
+    return false;
+  auto& run = *prog.sim.run;
+  run.EgyModel = ei.EgyModel;
+  run.FabShMask = ei.FabShMask;
+  run.ASSys = ei.ASSys;
+  return true;
 }
 
 }  // namespace testsupport

@@ -13,9 +13,10 @@ namespace testsupport {
 // be copied.
 bool CopySampleOfficeFiles(const std::string& folder, std::string& error);
 
-// Sets `prog` up as the energy calculation window leaves it before a run of
-// the sample office in `folder`: the project and data folders, the file
-// names, and the energy model and air-side systems read from the folder.
+// Sets `prog` up as the energy input and energy calculation windows leave it
+// before a run of the sample office in `folder`: the project and data
+// folders, the file names, and the energy model and air-side systems read
+// from the folder, both as the input windows hold them and as the run's own.
 bool LoadSampleOffice(common::Program& prog, const std::string& folder, std::string& error);
 
 }  // namespace testsupport
