@@ -63,6 +63,9 @@ struct SimulationState {
   Integer SimErr = 0;
   std::string SimErrMsg;
 
+  // The energy use result file last saved or loaded for the open project.
+  std::string EurFile;
+
   // Shared by the cooling-load and the plant simulation.
   PerRoom<Single> RmHumRat{};        // design humidity ratio of each room, kg/kg
   PerRoom<Single> RmLatLd{};         // the hour's latent load: W in the cooling-load, kW in the plant simulation

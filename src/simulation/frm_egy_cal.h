@@ -45,11 +45,11 @@ class frmEgyCal : public forms::Form {
   forms::Menu mnuDirExit;
 
   // Window state: the system shown (0 none), the walk through all systems,
-  // the annual hours by use and room type, the energy use result file.
+  // the annual hours by use and room type. The energy use result file
+  // is the project's own (prog.sim.EurFile), forgotten with the project.
   int SysNo = 0;
   bool AllSysMode = false;
   AnnualHours AnnHrs{};
-  std::string EurFile;
 
   void mnuMAll_Click();
   void mnuMAC_Click();

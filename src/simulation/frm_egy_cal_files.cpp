@@ -97,6 +97,7 @@ void frmEgyCal::ReadInputs() {
 // ---- The energy use result file ----
 
 void frmEgyCal::DeriveEurFile() {
+  auto& EurFile = prog_.sim.EurFile;
   if (EurFile.empty()) EurFile = energy_input::EnergyFileName(prog_.building.Bldg.ProjFile, "EUR");
 }
 
@@ -106,9 +107,10 @@ void frmEgyCal::mnuFSave_Click() {
     return;
   }
   DeriveEurFile();
-  auto chosen = GetPlatform().SaveFileDialog({"Save Energy Use Calculation Results", kEurFilter, "", EurFile});
+  auto chosen =
+      GetPlatform().SaveFileDialog({"Save Energy Use Calculation Results", kEurFilter, "", prog_.sim.EurFile});
   if (!chosen || chosen->empty()) return;
-  EurFile = *chosen;
+  prog_.sim.EurFile = *chosen;
   std::string why;
   if (!WriteEnergyUseFile(*chosen, TakeEnergyUse(prog_), why))
     MsgBox("The energy use results were not saved: " + why + ".");
@@ -121,9 +123,10 @@ void frmEgyCal::mnuFLoad_Click() {
     return;
   }
   DeriveEurFile();
-  auto chosen = GetPlatform().OpenFileDialog({"Load Energy Use Calculation Results", kEurFilter, "", EurFile});
+  auto chosen =
+      GetPlatform().OpenFileDialog({"Load Energy Use Calculation Results", kEurFilter, "", prog_.sim.EurFile});
   if (!chosen || chosen->empty()) return;
-  EurFile = *chosen;
+  prog_.sim.EurFile = *chosen;
   std::string why;
   auto text = common::ReadWholeFile(common::ResolveProjectFile(*chosen, prog_.building.ProjDir), &why);
   EnergyUseResults results = TakeEnergyUse(prog_);

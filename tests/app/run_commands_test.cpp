@@ -102,7 +102,8 @@ TEST_F(RunCommandsTest, AFailedStageShowsItsTextAndLeavesTheEntryUnchecked) {
 
 // Project B opened after a run of project A: nothing of A's results is
 // left to be shown, kept by a failed run or saved under B's name, and the
-// windows that showed them are closed.
+// windows that showed them are closed; the energy use result file named
+// in A is not offered in B.
 TEST_F(RunCommandsTest, AnotherProjectKeepsNothingOfTheLastOnesResults) {
   OpenSampleCopy();
   main.mnuRunLCA.Click();
@@ -114,6 +115,8 @@ TEST_F(RunCommandsTest, AnotherProjectKeepsNothingOfTheLastOnesResults) {
   results.cboStage.SetListIndex(0);
   results.cmdShowRes.Click();
   ASSERT_NE(results.txtBN[2].Text(), "0");
+  platform.ExpectSaveDialog(folder.Path() + "office/A.EUR");
+  windows.frmEgyCal().mnuFSave_Click();
 
   std::filesystem::copy(folder.Path() + "office", folder.Path() + "b");
   folder.Write("b/B.PRJ",
@@ -124,6 +127,9 @@ TEST_F(RunCommandsTest, AnotherProjectKeepsNothingOfTheLastOnesResults) {
   main.mnuFileOpen.Click();
   EXPECT_FALSE(results.IsLoaded() || windows.frmLCCResult().IsLoaded());
   EXPECT_FALSE(main.mnuRunLCA.Checked() || main.mnuRunLCC.Checked());
+  platform.ExpectSaveDialog(std::nullopt);
+  windows.frmEgyCal().mnuFSave_Click();
+  EXPECT_EQ(platform.Dialogs().back().fileName, "B.EUR");
   platform.ExpectMessage(
       "Error in reading element file CHILLERS.SRE Err with CHILLER_PLANT.SRC Err with CENTRAL_PLANT.SER Impacting "
       "calculation terminated!!");

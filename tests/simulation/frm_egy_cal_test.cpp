@@ -735,7 +735,7 @@ TEST_F(EgyCalTest, ResultFileSaveThenLoad) {
   EXPECT_EQ(platform.Dialogs().back().title, "Save Energy Use Calculation Results");
   EXPECT_EQ(platform.Dialogs().back().filter, "Energy User Calculation Result File (*.EUR)|*.EUR");
   EXPECT_EQ(platform.Dialogs().back().fileName, "TOWER.EUR");
-  EXPECT_EQ(w.EurFile, folder.Path() + "T.EUR");
+  EXPECT_EQ(prog.sim.EurFile, folder.Path() + "T.EUR");
 
   prog.sim.ACEgy = {};
   prog.plant.NAC.FSEgy = {};
@@ -758,7 +758,7 @@ TEST_F(EgyCalTest, ResultFileCommandsNeedAProject) {
   platform.ExpectMessage(kNoProject);
   w.mnuFSave.Click();
   EXPECT_TRUE(platform.Dialogs().empty());
-  EXPECT_TRUE(w.EurFile.empty());
+  EXPECT_TRUE(prog.sim.EurFile.empty());
   EXPECT_EQ(prog.sim.ACEgy[1], 3.0f);
 }
 
