@@ -105,7 +105,6 @@ void ListControl::AddItem(const std::string& text, int index) {
   if (index < -1 || index > ListCount()) CheckRow(index);
   if (index == -1) index = ListCount();
   items_.insert(items_.begin() + index, text);
-  itemData_.insert(itemData_.begin() + index, 0);
   if (listIndex_ >= index) ++listIndex_;
   Notify(Prop::Items);
 }
@@ -113,7 +112,6 @@ void ListControl::AddItem(const std::string& text, int index) {
 void ListControl::RemoveItem(int index) {
   CheckRow(index);
   items_.erase(items_.begin() + index);
-  itemData_.erase(itemData_.begin() + index);
   const bool chosenRemoved = listIndex_ == index;
   if (chosenRemoved) {
     listIndex_ = -1;
@@ -127,21 +125,10 @@ void ListControl::RemoveItem(int index) {
 
 void ListControl::Clear() {
   items_.clear();
-  itemData_.clear();
   listIndex_ = -1;
   topIndex_ = 0;
   ListIndexChanged();  // a drop-down shows nothing afterwards
   Notify(Prop::Items);
-}
-
-long ListControl::ItemData(int i) const {
-  CheckRow(i);
-  return itemData_[static_cast<size_t>(i)];
-}
-
-void ListControl::SetItemData(int i, long v) {
-  CheckRow(i);
-  itemData_[static_cast<size_t>(i)] = v;
 }
 
 void ListControl::SetListIndex(int index) {
@@ -285,12 +272,6 @@ void Line::SetPoints(int x1, int y1, int x2, int y2) {
   x2_ = x2;
   y2_ = y2;
   Notify(Prop::Geometry);
-}
-
-void Line::SetBorderWidth(int w) {
-  if (w == borderWidth_) return;
-  borderWidth_ = w;
-  Notify(Prop::Style);
 }
 
 void Image::SetPicture(const std::string& path) {

@@ -98,8 +98,6 @@ class ListControl : public Control {
   // Removes every row; no row is chosen afterwards and a drop-down shows
   // nothing, not even typed text. Raises nothing.
   void Clear();
-  long ItemData(int i) const;
-  void SetItemData(int i, long v);
 
   int ListIndex() const { return listIndex_; }
   // Choosing a row from code (or by the keyboard) raises OnClick at once,
@@ -122,7 +120,6 @@ class ListControl : public Control {
 
  private:
   std::vector<std::string> items_;
-  std::vector<long> itemData_;
   int topIndex_ = 0;
 };
 
@@ -234,7 +231,6 @@ class Line : public Control {
   int Y2() const { return y2_; }
   void SetPoints(int x1, int y1, int x2, int y2);
   int BorderWidth() const { return borderWidth_; }
-  void SetBorderWidth(int w);
 
  private:
   int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;

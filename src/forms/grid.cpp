@@ -94,7 +94,6 @@ void Grid::SetCell(int row, int col) {
   if (OnEnterCell) OnEnterCell();
 }
 
-void Grid::SetRow(int row) { SetCell(row, col_); }
 void Grid::SetCol(int col) { SetCell(row_, col); }
 
 int Grid::VisibleRows() const {
@@ -155,12 +154,6 @@ void Grid::SetDefaultRowHeight(int height) {
 forms::Alignment Grid::ColAlignment(int col) const {
   if (col < 0 || col >= cols_) throw std::out_of_range(FullName() + ": column " + std::to_string(col));
   return colAlign_[static_cast<size_t>(col)];
-}
-
-void Grid::SetColAlignment(int col, forms::Alignment a) {
-  if (col < 0 || col >= cols_) throw std::out_of_range(FullName() + ": column " + std::to_string(col));
-  colAlign_[static_cast<size_t>(col)] = a;
-  Notify(Prop::Cells);
 }
 
 int Grid::ColPos(int col) const {

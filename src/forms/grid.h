@@ -38,7 +38,6 @@ class Grid : public Control {
   int Col() const { return col_; }
   // Moving the current cell, from code or by the user, raises OnLeaveCell
   // and OnEnterCell when it changes, and scrolls it into view.
-  void SetRow(int row);
   void SetCol(int col);
   void SetCell(int row, int col);
 
@@ -54,7 +53,6 @@ class Grid : public Control {
   void SetRowHeight(int row, int height);
   void SetDefaultRowHeight(int height);
   forms::Alignment ColAlignment(int col) const;
-  void SetColAlignment(int col, forms::Alignment a);
 
   // Positions within the grid, twips: a row above the shown part has a
   // negative top.

@@ -127,8 +127,6 @@ const std::vector<const char*>& DesignTempRows(int hrsType) {
   return kDesignTempRows[static_cast<size_t>(hrsType)];
 }
 
-const std::vector<ItemKind>& ItemKinds() { return kKinds; }
-
 const ItemKind* FindItemKind(int code) {
   for (const auto& k : kKinds)
     if (k.code == code) return &k;

@@ -50,8 +50,6 @@ struct ItemKind {
 
 // The list kinds (codes 2..9, 11..15); nullptr for any other code.
 const ItemKind* FindItemKind(int code);
-// Every list kind in code order.
-const std::vector<ItemKind>& ItemKinds();
 
 // Where one kind's fields lie: the count, the name (when the kind has one),
 // the type code (row 1, when the kind has a choice list) and the Single

@@ -83,8 +83,6 @@ QWidget* FormWindow::WidgetOf(const forms::Control& control) const {
   return it == byControl_.end() ? nullptr : it->second->Widget();
 }
 
-QMenuBar* FormWindow::MenuBarWidget() const { return menu_ ? menu_->Widget() : nullptr; }
-
 QAction* FormWindow::ActionOf(const forms::Menu& menu) const { return menu_ ? menu_->ActionOf(menu) : nullptr; }
 
 void FormWindow::Changed(forms::Prop what) {

@@ -14,7 +14,6 @@
 #include "forms/control.h"
 
 class QAction;
-class QMenuBar;
 class QVBoxLayout;
 
 namespace forms {
@@ -41,7 +40,6 @@ class FormWindow : public QWidget, public forms::ControlView {
 
   QWidget* Client() const { return client_; }
   QWidget* WidgetOf(const forms::Control& control) const;
-  QMenuBar* MenuBarWidget() const;
   QAction* ActionOf(const forms::Menu& menu) const;
 
   // The event loop of the modal showing in progress, if any.

@@ -138,13 +138,10 @@ std::string ConsLabel(const common::ConstructionTables& ct, int n) {
   return "construction" + common::ShortTextInt(n) + " (" + ct.ConsName[n] + ")";
 }
 
-// Lays out construction `cons` of 1 to 20 layers, read straight from the
-// tables, its outer face (node 1) behind the film `ho`; the problem that
-// stops it, or "".
-std::string LayOut(const common::ConstructionTables& ct, int cons, Single ho, WallLayout& w) {
-  const Single hi = kInsideFilm;
-  const int L = w.layers;
-  Layers ly{};
+// Reads layers 1..L of construction `cons` into `ly`, with the diffusivity
+// of each layer of a material; the problem of the first layer that cannot
+// be used, or "".
+std::string ReadLayers(const common::ConstructionTables& ct, int cons, int L, Layers& ly) {
   for (int l = 1; l <= L; ++l) {
     LayerData& d = ly[l];
     GetLayerProps(ct, static_cast<Integer>(cons), static_cast<Integer>(l), d.mat, d.t, d.rho, d.k, d.cp);
@@ -155,7 +152,15 @@ std::string LayOut(const common::ConstructionTables& ct, int cons, Single ho, Wa
              " needs a positive thickness and conductivity and no negative density or specific heat!";
     if (d.mat >= 1) d.alpha = CalQuotient(d.k, d.rho, d.cp);
   }
+  return "";
+}
 
+// The sub-layers of every layer and which layers are massless: the inner
+// surface layer against its film, then outwards each layer against its
+// inner neighbour, the outer surface layer against its film, and inwards
+// each layer against its outer neighbour; a later pass only lowers a
+// layer's count, and a layer that no count keeps stable becomes massless.
+void ChooseSubLayers(Layers& ly, int L, Single ho, Single hi) {
   // Inner surface layer alone.
   if (ly[L].mat <= 0) {
     ly[L].massless = true;
@@ -200,44 +205,48 @@ std::string LayOut(const common::ConstructionTables& ct, int cons, Single ho, Wa
     }
     d.dx = d.t / static_cast<Single>(d.n);
   }
+}
 
-  // The nodes: the last node of each layer, and the resistance between
-  // each node and the next (from the outside reference, "node 0", to the
-  // room-side reference, "node last + 1").
+// The last node of each layer; the problem when the wall would need more
+// than kMaxNodes nodes, or "".
+std::string NumberNodes(const common::ConstructionTables& ct, int cons, const Layers& ly, WallLayout& w) {
   w.layEndNode[0] = 1;
   w.layEndNode[1] = static_cast<Integer>(1 + ly[1].n);
-  for (int l = 2; l <= L; ++l) {
+  for (int l = 2; l <= w.layers; ++l) {
     const int i = w.layEndNode[l - 1];
     if (i + ly[l].n > common::kMaxNodes)
       return ConsLabel(ct, cons) + " needs more than" + common::ShortTextInt(common::kMaxNodes) + " wall nodes!";
     w.layEndNode[l] = static_cast<Integer>(i + ly[l].n);
   }
-  const int last = w.layEndNode[L];
-  std::array<double, common::kMaxNodes + 1> seg{};
-  seg[0] = 1.0 / ho;
-  for (int l = 1; l <= L; ++l)
-    for (int node = l == 1 ? 1 : w.layEndNode[l - 1]; node < w.layEndNode[l]; ++node)
-      seg[node] = static_cast<double>(ly[l].dx) / ly[l].k;
-  seg[last] = 1.0 / hi;
+  return "";
+}
 
-  // Layer 1 and the outside surface node.
-  {
-    const LayerData& d = ly[1];
-    if (!d.massless) {
-      Single bio = d.dx * ho / d.k;
-      Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
-      Single a = 2 * fo * bio, cc = 2 * fo;
-      SetNode(w, 1, a, a + cc - 1, cc);
-      w.heat[1] = d.rho * d.cp * d.dx / 2;
-      for (int node = 2; node <= w.layEndNode[1] - 1; ++node) {
-        SetNode(w, node, fo, 2 * fo - 1, fo);
-        w.heat[node] = d.rho * d.cp * d.dx;
-      }
-    }
+// The nodes inside a layer with mass, `first` to `end`, each between two
+// sub-layers of Fourier number `fo`.
+void SetInnerNodes(WallLayout& w, const LayerData& d, Single fo, int first, int end) {
+  for (int node = first; node <= end; ++node) {
+    SetNode(w, node, fo, 2 * fo - 1, fo);
+    w.heat[node] = d.rho * d.cp * d.dx;
   }
-  // Layers 2..L and the nodes at their outer interfaces. A node between a
-  // layer with mass and a massless one conducts through the whole massless
-  // run beyond it and holds its share of the run's capacity.
+}
+
+// Layer 1 and the outside surface node behind the film `ho`, when layer 1
+// has mass.
+void SetOutsideNodes(const LayerData& d, Single ho, WallLayout& w) {
+  if (d.massless) return;
+  Single bio = d.dx * ho / d.k;
+  Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
+  Single a = 2 * fo * bio, cc = 2 * fo;
+  SetNode(w, 1, a, a + cc - 1, cc);
+  w.heat[1] = d.rho * d.cp * d.dx / 2;
+  SetInnerNodes(w, d, fo, 2, w.layEndNode[1] - 1);
+}
+
+// Layers 2..L and the nodes at their outer interfaces. A node between a
+// layer with mass and a massless one conducts through the whole massless
+// run beyond it and holds its share of the run's capacity.
+void SetInterfaceNodes(const Layers& ly, Single ho, Single hi, WallLayout& w) {
+  const int L = w.layers;
   for (int l = 2; l <= L; ++l) {
     const LayerData& d = ly[l];
     const LayerData& p = ly[l - 1];
@@ -259,28 +268,34 @@ std::string LayOut(const common::ConstructionTables& ct, int cons, Single ho, Wa
     Single ca = 2 * a, cc = 2 * b;
     SetNode(w, i, ca, ca + cc - 1, cc);
     w.heat[i] = cap / 2;
-    if (!d.massless && d.n >= 2) {
-      Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
-      for (int node = i + 1; node <= w.layEndNode[l] - 1; ++node) {
-        SetNode(w, node, fo, 2 * fo - 1, fo);
-        w.heat[node] = d.rho * d.cp * d.dx;
-      }
-    }
+    if (!d.massless && d.n >= 2) SetInnerNodes(w, d, CalRatioSq(d.alpha, kTimeStep, d.dx), i + 1, w.layEndNode[l] - 1);
   }
-  // The room-side surface node.
-  {
-    const LayerData& d = ly[L];
-    if (!d.massless) {
-      Single bii = d.dx * hi / d.k;
-      Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
-      Single a = 2 * fo, cc = 2 * fo * bii;
-      SetNode(w, last, a, a + cc - 1, cc);
-      w.heat[last] = d.rho * d.cp * d.dx / 2;
-    }
-  }
-  // Nodes that hold no heat: steady conduction between the nodes that hold
-  // heat on either side of them, or the surface references, weighted by
-  // the conductance towards each.
+}
+
+// The room-side surface node, node `last`, in front of the film `hi`, when
+// the room-side layer `d` has mass.
+void SetRoomSideNode(const LayerData& d, int last, Single hi, WallLayout& w) {
+  if (d.massless) return;
+  Single bii = d.dx * hi / d.k;
+  Single fo = CalRatioSq(d.alpha, kTimeStep, d.dx);
+  Single a = 2 * fo, cc = 2 * fo * bii;
+  SetNode(w, last, a, a + cc - 1, cc);
+  w.heat[last] = d.rho * d.cp * d.dx / 2;
+}
+
+// Nodes that hold no heat: steady conduction between the nodes that hold
+// heat on either side of them, or the surface references, weighted by the
+// conductance towards each. The resistances run from each node to the next,
+// from the outside reference, "node 0", to the room-side reference, "node
+// last + 1".
+void SetMasslessNodes(const Layers& ly, Single ho, Single hi, WallLayout& w) {
+  const int last = w.layEndNode[w.layers];
+  std::array<double, common::kMaxNodes + 1> seg{};
+  seg[0] = 1.0 / ho;
+  for (int l = 1; l <= w.layers; ++l)
+    for (int node = l == 1 ? 1 : w.layEndNode[l - 1]; node < w.layEndNode[l]; ++node)
+      seg[node] = static_cast<double>(ly[l].dx) / ly[l].k;
+  seg[last] = 1.0 / hi;
   for (int node = 1; node <= last; ++node) {
     if (w.heat[node] > 0) continue;
     const NodeNeighbours nb = HeatNeighbours(w.heat, last, node);
@@ -289,13 +304,32 @@ std::string LayOut(const common::ConstructionTables& ct, int cons, Single ho, Wa
     for (int j = node; j < nb.next; ++j) rNext += seg[j];
     SetNode(w, node, static_cast<Single>(rNext / (rPrev + rNext)), 0, static_cast<Single>(rPrev / (rPrev + rNext)));
   }
-  // The explicit step is bounded only when each new node temperature is a
-  // weighted mean of old ones: A, C and -B non-negative, summing to one.
-  for (int node = 1; node <= last; ++node) {
+}
+
+// The explicit step is bounded only when each new node temperature is a
+// weighted mean of old ones: A, C and -B non-negative, summing to one.
+bool Bounded(const WallLayout& w) {
+  for (int node = 1; node <= w.layEndNode[w.layers]; ++node) {
     const Single a = w.coefA[node], b = w.coefB[node], cc = w.coefC[node];
-    if (!(a >= 0 && cc >= 0 && b <= kWeightTolerance && std::fabs(a + cc - b - 1) <= kSumTolerance))
-      return "The wall nodes of " + ConsLabel(ct, cons) + " would be unstable at a time step of 60 s!";
+    if (!(a >= 0 && cc >= 0 && b <= kWeightTolerance && std::fabs(a + cc - b - 1) <= kSumTolerance)) return false;
   }
+  return true;
+}
+
+// Lays out construction `cons` of 1 to 20 layers, read straight from the
+// tables, its outer face (node 1) behind the film `ho`; the problem that
+// stops it, or "".
+std::string LayOut(const common::ConstructionTables& ct, int cons, Single ho, WallLayout& w) {
+  const Single hi = kInsideFilm;
+  Layers ly{};
+  if (std::string problem = ReadLayers(ct, cons, w.layers, ly); !problem.empty()) return problem;
+  ChooseSubLayers(ly, w.layers, ho, hi);
+  if (std::string problem = NumberNodes(ct, cons, ly, w); !problem.empty()) return problem;
+  SetOutsideNodes(ly[1], ho, w);
+  SetInterfaceNodes(ly, ho, hi, w);
+  SetRoomSideNode(ly[w.layers], w.layEndNode[w.layers], hi, w);
+  SetMasslessNodes(ly, ho, hi, w);
+  if (!Bounded(w)) return "The wall nodes of " + ConsLabel(ct, cons) + " would be unstable at a time step of 60 s!";
   return "";
 }
 

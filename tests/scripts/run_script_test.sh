@@ -3,7 +3,8 @@
 # settings folder holds none: a folder the user chose with File > Open
 # LCIA/LCC Database, or a user's own settings, stay as they are. It starts
 # the program it is given with the same settings, and opens the sample
-# project from a copy outside the checkout, made once.
+# project from a copy outside the checkout, made once. It configures the
+# build only when there is none, and builds with the jobs asked for.
 # The script runs in a copy of the tree where set-up, CMake and the program
 # are stand-ins, so nothing is built or started.
 set -euo pipefail
@@ -16,7 +17,12 @@ programs="$root/build/app/src/programs"
 mkdir -p "$root/scripts" "$root/data" "$root/samples/office" "$programs" "$tmp/bin"
 cp "$script" "$root/scripts/run"
 printf '#!/bin/sh\nexit 0\n' > "$root/scripts/setup"
-printf '#!/bin/sh\nexit 0\n' > "$tmp/bin/cmake"
+# The stand-in for CMake notes each call; configuring leaves a build behind.
+cat > "$tmp/bin/cmake" << EOF
+#!/bin/sh
+echo "\$*" >> "$tmp/cmake.calls"
+case "\$*" in -S*) mkdir -p build/app && : > build/app/build.ninja ;; esac
+EOF
 for p in ostrevo vistrel; do
   printf '#!/bin/sh\necho started %s\n' "$p" > "$programs/$p"
   chmod +x "$programs/$p"
@@ -66,6 +72,12 @@ check "the sample's copy" "sample$crlf" "$root/build/run/office/OFFICE.PRJ"
 printf 'changed\r\n' > "$root/build/run/office/OFFICE.PRJ"
 "$root/scripts/run" > /dev/null
 check "the sample's copy after a change" "changed$crlf" "$root/build/run/office/OFFICE.PRJ"
+
+# Configured at the first start only; every start builds with the jobs
+# CMAKE_BUILD_PARALLEL_LEVEL asks for.
+CMAKE_BUILD_PARALLEL_LEVEL=3 "$root/scripts/run" > /dev/null
+[ "$(grep -c -- '^-S' "$tmp/cmake.calls")" = 1 ] || { echo "FAILED: configured more than once"; failures=$((failures + 1)); }
+tail -n 1 "$tmp/cmake.calls" | grep -q -- "-j 3 " || { echo "FAILED: jobs: $(tail -n 1 "$tmp/cmake.calls")"; failures=$((failures + 1)); }
 
 [ "$failures" -eq 0 ] && echo "passed"
 exit "$failures"

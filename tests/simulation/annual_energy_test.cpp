@@ -16,6 +16,8 @@ struct NonACCase {
   int code;
 };
 
+void PrintTo(const NonACCase& c, std::ostream* os) { *os << c.name; }
+
 class NonACListTest : public testing::TestWithParam<NonACCase> {};
 
 // Every list of codes 2 and 4 to 7 computes rating x hours x load factor
@@ -80,6 +82,8 @@ struct GasCase {
   Single cap, hours, lf, eff;
   Single expected;
 };
+
+void PrintTo(const GasCase& c, std::ostream* os) { *os << c.name; }
 
 class GasTest : public testing::TestWithParam<GasCase> {};
 

@@ -339,6 +339,8 @@ struct BadInput {
   std::string message;  // the start of SimErrMsg
 };
 
+void PrintTo(const BadInput& c, std::ostream* os) { *os << c.what; }
+
 class CoolingLoadBadInput : public ::testing::TestWithParam<BadInput> {};
 
 TEST_P(CoolingLoadBadInput, StopsWithAMessage) {

@@ -305,6 +305,8 @@ struct ViewCase {
   const char* heading;
 };
 
+void PrintTo(const ViewCase& c, std::ostream* os) { *os << c.name; }
+
 class EgyCalViewTest : public EgyCalTest, public testing::WithParamInterface<ViewCase> {};
 
 // Every list view shows its heading, its unit and computes its own list.

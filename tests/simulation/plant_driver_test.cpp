@@ -277,6 +277,8 @@ struct PlantBadInput {
   bool outputWritten;
 };
 
+void PrintTo(const PlantBadInput& c, std::ostream* os) { *os << c.what; }
+
 class PlantBad : public ::testing::TestWithParam<PlantBadInput> {};
 
 TEST_P(PlantBad, StopsWithAMessage) {

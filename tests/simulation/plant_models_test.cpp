@@ -42,6 +42,8 @@ struct PrepCase {
   std::string message;
 };
 
+void PrintTo(const PrepCase& c, std::ostream* os) { *os << c.what; }
+
 class SimPrepChecks : public ::testing::TestWithParam<PrepCase> {};
 
 TEST_P(SimPrepChecks, FirstFailingCheck) {

@@ -2,7 +2,7 @@
 // The reference model of a room's one-minute step: the radiant exchange
 // (CalQMRT), the wall nodes (StepWallNodes) and the room air (CalRoomLoad),
 // written plainly on the model state of a Program, one routine per piece of
-// physics, as the year's driver once called them. The program runs the same
+// physics, called in that order for each minute. The program runs the same
 // physics through ModRoutine::RoomStepper, which is laid out for speed; the
 // tests hold the stepper to this model bit for bit, so a change of the
 // physics is made in the stepper and here, and checked against each other.
