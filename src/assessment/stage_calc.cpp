@@ -44,101 +44,148 @@ struct KindInfo {
   int count;
 };
 
+// Overflowed, the run's text then ending with the termination note.
+bool OverflowEnds(int mode, const LevelAmounts& a, const std::string& what, const std::string& where,
+                  std::string& errText, RunContext& run) {
+  if (!Overflowed(mode, a, what, where, errText, run.reason)) return false;
+  errText += kTerminated;
+  return true;
+}
+
+// Group `g` of the kind becomes the current group, its sums of the mode at 0.
+void BeginGroup(common::Program& prog, int mode, const KindInfo& kind, const std::string& file, int g) {
+  auto& b = prog.building;
+  auto& sum = prog.assess.GrpSum;
+  b.CurGrp.GrpFile = file;
+  b.GrpTypeName = kind.grpTypeName;
+  b.GrpType = static_cast<common::Integer>(kind.grpType);
+  b.SelGrpIdx = static_cast<common::Integer>(g);
+  if (mode == kModeCosting) {
+    sum.GrpCost = 0;
+  } else {
+    for (size_t k = 1; k <= 10; ++k) sum.GrpImp[k] = 0;
+    sum.GrpEgy = sum.GrpWaste = 0;
+  }
+}
+
+// The group's sums times its quantity `q`: its own cells (row gi) at stage
+// s, and added to its life-cycle cells and to the kind's at both.
+template <size_t G, size_t T>
+void BookGroup(const common::GrpSumRec& sum, int mode, size_t s, size_t gi, double q, const KindCells<G, T>& cells) {
+  auto book = [&](Single& groupCell, Single& groupTotal, Single& kindCell, Single& kindTotal, double v) {
+    groupCell = static_cast<Single>(v);
+    Add(groupTotal, v);
+    Add(kindCell, v);
+    Add(kindTotal, v);
+  };
+  if (mode == kModeCosting) {
+    double v = static_cast<Single>(q * sum.GrpCost);
+    book(cells.grpCost[gi][s], cells.grpCost[gi][0], cells.cost[s], cells.cost[0], v);
+  } else {
+    for (size_t k = 1; k <= 10; ++k) {
+      double v = static_cast<Single>(q * sum.GrpImp[k]);
+      book(cells.grpImp[gi][s][k], cells.grpImp[gi][0][k], cells.imp[s][k], cells.imp[0][k], v);
+    }
+    double e = static_cast<Single>(q * sum.GrpEgy);
+    book(cells.grpEgy[gi][s], cells.grpEgy[gi][0], cells.egy[s], cells.egy[0], e);
+    double w = static_cast<Single>(q * sum.GrpWaste);
+    book(cells.grpWaste[gi][s], cells.grpWaste[gi][0], cells.waste[s], cells.waste[0], w);
+  }
+}
+
+// The group's totals and the kind's (`kindTotal`), at stage s and then at
+// the life cycle: the first that overflowed ends the run, naming the group
+// file whose booking took it there.
+template <size_t G, size_t T>
+bool GroupTotalsOverflowed(int mode, size_t s, size_t gi, const std::string& file, const std::string& kindTotal,
+                           const KindCells<G, T>& cells, std::string& errText, RunContext& run) {
+  for (size_t st : {s, size_t{0}}) {
+    if (OverflowEnds(mode, {cells.grpImp[gi][st], cells.grpEgy[gi][st], cells.grpWaste[gi][st], cells.grpCost[gi][st]},
+                     file, file, errText, run) ||
+        OverflowEnds(mode, {cells.imp[st], cells.egy[st], cells.waste[st], cells.cost[st]}, kindTotal, file, errText,
+                     run))
+      return true;
+  }
+  return false;
+}
+
+// The components the group `grp` (of quantity `q`) computed, added to the
+// cells of their types at stage s and the life cycle; false, with errText,
+// at a component type the kind has no cells for.
+template <size_t G, size_t T>
+bool BookTypes(const common::GroupRec& grp, const common::GrpSumRec& sum, int mode, size_t s, double q,
+               const KindCells<G, T>& cells, std::string& errText) {
+  for (int c = 0; c < grp.NoOfComp; ++c) {
+    const size_t ci = static_cast<size_t>(c);
+    const int t = grp.GrpCompType[ci];
+    if (t < 0 || t >= static_cast<int>(T)) {
+      errText = "Component type " + std::to_string(t) + " out of range Err with " + grp.GrpFile + kTerminated;
+      return false;
+    }
+    const size_t ti = static_cast<size_t>(t);
+    const double cq = grp.GrpCompQty[ci];
+    if (mode == kModeCosting) {
+      double v = static_cast<Single>(cq * sum.GrpCompCost[ci] * q);
+      Add((*cells.typeCost)[ti][s], v);
+      Add((*cells.typeCost)[ti][0], v);
+    } else {
+      for (size_t k = 1; k <= 10; ++k) {
+        double v = static_cast<Single>(sum.GrpCompImp[ci][k] * cq * q);
+        Add((*cells.typeImp)[ti][s][k], v);
+        Add((*cells.typeImp)[ti][0][k], v);
+      }
+      double e = static_cast<Single>(sum.GrpCompEgy[ci] * cq * q);
+      Add((*cells.typeEgy)[ti][s], e);
+      Add((*cells.typeEgy)[ti][0], e);
+      double w = static_cast<Single>(sum.GrpCompWaste[ci] * cq * q);
+      Add((*cells.typeWaste)[ti][s], w);
+      Add((*cells.typeWaste)[ti][0], w);
+    }
+  }
+  return true;
+}
+
+// The kind's per-type totals, each at stage s and then at the life cycle:
+// the first that overflowed ends the run, naming the group file.
+template <size_t G, size_t T>
+bool TypeTotalsOverflowed(int mode, size_t s, const std::string& file, const std::string& kindTotal,
+                          const KindCells<G, T>& cells, std::string& errText, RunContext& run) {
+  for (size_t t = 0; t < T; ++t)
+    for (size_t st : {s, size_t{0}})
+      if (OverflowEnds(
+              mode,
+              {(*cells.typeImp)[t][st], (*cells.typeEgy)[t][st], (*cells.typeWaste)[t][st], (*cells.typeCost)[t][st]},
+              kindTotal + " of component type " + std::to_string(t), file, errText, run))
+        return true;
+  return false;
+}
+
+// One kind of group at one stage: each assessed group computed, booked to
+// its cells and the kind's, and, for kinds with types, to the per-type
+// cells; the run ends at the first error or total that overflowed.
 template <size_t G, size_t T, size_t N>
 void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, RunContext& run, const KindInfo& kind,
               const std::array<std::string, N>& files, const std::array<Single, N>& qtys,
               const std::array<Single, N>& assess, KindCells<G, T> cells) {
-  auto& b = prog.building;
-  auto& sum = prog.assess.GrpSum;
   if (kind.skip != 0 || kind.count <= 0) return;
   const size_t s = static_cast<size_t>(stage);
+  const std::string kindTotal = std::string("the ") + kind.grpTypeName;
   for (int g = 0; g < kind.count && g < static_cast<int>(N); ++g) {
     const size_t gi = static_cast<size_t>(g);
     if (!(assess[gi] > 0)) continue;
-    b.CurGrp.GrpFile = files[gi];
-    b.GrpTypeName = kind.grpTypeName;
-    b.GrpType = static_cast<common::Integer>(kind.grpType);
-    b.SelGrpIdx = static_cast<common::Integer>(g);
-    if (mode == kModeCosting) {
-      sum.GrpCost = 0;
-    } else {
-      for (size_t k = 1; k <= 10; ++k) sum.GrpImp[k] = 0;
-      sum.GrpEgy = sum.GrpWaste = 0;
-    }
+    BeginGroup(prog, mode, kind, files[gi], g);
     CalcGrp(prog, mode, stage, errText, run);
     if (!errText.empty()) {
       errText += kTerminated;
       return;
     }
     const double q = qtys[gi];
-    auto book = [&](Single& groupCell, Single& groupTotal, Single& kindCell, Single& kindTotal, double v) {
-      groupCell = static_cast<Single>(v);
-      Add(groupTotal, v);
-      Add(kindCell, v);
-      Add(kindTotal, v);
-    };
-    if (mode == kModeCosting) {
-      double v = static_cast<Single>(q * sum.GrpCost);
-      book(cells.grpCost[gi][s], cells.grpCost[gi][0], cells.cost[s], cells.cost[0], v);
-    } else {
-      for (size_t k = 1; k <= 10; ++k) {
-        double v = static_cast<Single>(q * sum.GrpImp[k]);
-        book(cells.grpImp[gi][s][k], cells.grpImp[gi][0][k], cells.imp[s][k], cells.imp[0][k], v);
-      }
-      double e = static_cast<Single>(q * sum.GrpEgy);
-      book(cells.grpEgy[gi][s], cells.grpEgy[gi][0], cells.egy[s], cells.egy[0], e);
-      double w = static_cast<Single>(q * sum.GrpWaste);
-      book(cells.grpWaste[gi][s], cells.grpWaste[gi][0], cells.waste[s], cells.waste[0], w);
-    }
-    // A total that overflowed names the group whose booking took it there.
-    auto overflowed = [&](const LevelAmounts& a, const std::string& what) {
-      if (!Overflowed(mode, a, what, files[gi], errText, run.reason)) return false;
-      errText += kTerminated;
-      return true;
-    };
-    const std::string kindTotal = std::string("the ") + kind.grpTypeName;
-    for (size_t st : {s, size_t{0}}) {
-      if (overflowed({cells.grpImp[gi][st], cells.grpEgy[gi][st], cells.grpWaste[gi][st], cells.grpCost[gi][st]},
-                     files[gi]) ||
-          overflowed({cells.imp[st], cells.egy[st], cells.waste[st], cells.cost[st]}, kindTotal))
-        return;
-    }
+    BookGroup(prog.assess.GrpSum, mode, s, gi, q, cells);
+    if (GroupTotalsOverflowed(mode, s, gi, files[gi], kindTotal, cells, errText, run)) return;
     if (!cells.typeImp) continue;
-    // Per-type totals over the components this group computed.
-    const auto& grp = b.CurGrp;
-    for (int c = 0; c < grp.NoOfComp; ++c) {
-      const size_t ci = static_cast<size_t>(c);
-      const int t = grp.GrpCompType[ci];
-      if (t < 0 || t >= static_cast<int>(T)) {
-        errText = "Component type " + std::to_string(t) + " out of range Err with " + grp.GrpFile + kTerminated;
-        return;
-      }
-      const size_t ti = static_cast<size_t>(t);
-      const double cq = grp.GrpCompQty[ci];
-      if (mode == kModeCosting) {
-        double v = static_cast<Single>(cq * sum.GrpCompCost[ci] * q);
-        Add((*cells.typeCost)[ti][s], v);
-        Add((*cells.typeCost)[ti][0], v);
-      } else {
-        for (size_t k = 1; k <= 10; ++k) {
-          double v = static_cast<Single>(sum.GrpCompImp[ci][k] * cq * q);
-          Add((*cells.typeImp)[ti][s][k], v);
-          Add((*cells.typeImp)[ti][0][k], v);
-        }
-        double e = static_cast<Single>(sum.GrpCompEgy[ci] * cq * q);
-        Add((*cells.typeEgy)[ti][s], e);
-        Add((*cells.typeEgy)[ti][0], e);
-        double w = static_cast<Single>(sum.GrpCompWaste[ci] * cq * q);
-        Add((*cells.typeWaste)[ti][s], w);
-        Add((*cells.typeWaste)[ti][0], w);
-      }
-    }
-    for (size_t t = 0; t < T; ++t)
-      for (size_t st : {s, size_t{0}})
-        if (overflowed(
-                {(*cells.typeImp)[t][st], (*cells.typeEgy)[t][st], (*cells.typeWaste)[t][st], (*cells.typeCost)[t][st]},
-                kindTotal + " of component type " + std::to_string(t)))
-          return;
+    if (!BookTypes(prog.building.CurGrp, prog.assess.GrpSum, mode, s, q, cells, errText) ||
+        TypeTotalsOverflowed(mode, s, files[gi], kindTotal, cells, errText, run))
+      return;
   }
 }
 
@@ -228,16 +275,13 @@ void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, 
   BookOperatingEnergy(prog, mode, run);
   const auto& r = prog.assess.LCAResult;
   for (size_t st : {size_t{3}, size_t{0}}) {
-    bool over = Overflowed(mode, {r.SerImp[st], r.SerEgy[st], r.SerWaste[st], r.SerCost[st]}, "the Services",
-                           "the operating energy", errText, run.reason);
-    for (size_t t = 0; t < r.SerTypeImp.size() && !over; ++t)
-      over = Overflowed(mode, {r.SerTypeImp[t][st], r.SerTypeEgy[t][st], r.SerTypeWaste[t][st], r.SerTypeCost[t][st]},
-                        "the Services of component type " + std::to_string(t), "the operating energy", errText,
-                        run.reason);
-    if (over) {
-      errText += kTerminated;
+    if (OverflowEnds(mode, {r.SerImp[st], r.SerEgy[st], r.SerWaste[st], r.SerCost[st]}, "the Services",
+                     "the operating energy", errText, run))
       return;
-    }
+    for (size_t t = 0; t < r.SerTypeImp.size(); ++t)
+      if (OverflowEnds(mode, {r.SerTypeImp[t][st], r.SerTypeEgy[t][st], r.SerTypeWaste[t][st], r.SerTypeCost[t][st]},
+                       "the Services of component type " + std::to_string(t), "the operating energy", errText, run))
+        return;
   }
 }
 
@@ -285,11 +329,9 @@ void CalcStage(common::Program& prog, int mode, int stage, std::string& errText,
     r.BldgWaste[s] = static_cast<Single>(static_cast<double>(r.FlrWaste[s]) + r.FdnWaste[s] + r.SerWaste[s]);
   }
   for (size_t s : {static_cast<size_t>(stage), size_t{0}})
-    if (Overflowed(mode, {r.BldgImp[s], r.BldgEgy[s], r.BldgWaste[s], r.BldgCost[s]}, "the building", "the building",
-                   errText, run.reason)) {
-      errText += kTerminated;
+    if (OverflowEnds(mode, {r.BldgImp[s], r.BldgEgy[s], r.BldgWaste[s], r.BldgCost[s]}, "the building", "the building",
+                     errText, run))
       return;
-    }
 }
 
 }  // namespace ModCal

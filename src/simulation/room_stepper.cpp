@@ -113,6 +113,17 @@ RoomStepper::RoomStepper() : step_(&RoomStepper::Step12) {}
 
 void RoomStepper::Load(const common::ConstructionTables& ct, const common::CoolingLoadModelState& m, Single dsgSensLd,
                        Single dsgTotLd) {
+  ClearSlots();
+  PackHeatNodes(ct, m);
+  nSurf_ = m.NoOfSurf;
+  const SurfaceNodes surfaces = FindSurfaceNodes(m);
+  PackHeatlessNodes(m, surfaces);
+  LoadEnclosure(m, surfaces);
+  LoadAirTerms(m, dsgSensLd, dsgTotLd);
+}
+
+// Both planes and the coefficients empty; plane 0 is the one read first.
+void RoomStepper::ClearSlots() {
   coefA_.fill(0);
   coefB_.fill(0);
   coefC_.fill(0);
@@ -120,9 +131,12 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   plane1_.fill(0);
   cur_ = plane0_.data();
   next_ = plane1_.data();
+}
 
-  // The nodes that hold heat, each component between its two reference
-  // temperatures; then those that hold none.
+// The nodes that hold heat, each component between its two reference
+// temperatures, with their coefficients and temperatures; the stepped run
+// padded to whole vectors of slots.
+void RoomStepper::PackHeatNodes(const common::ConstructionTables& ct, const common::CoolingLoadModelState& m) {
   nComp_ = std::clamp<int>(m.CurNFab, 0, common::kMaxFabrics);
   int slot = 1;
   for (int c = 1; c <= nComp_; ++c) {
@@ -150,22 +164,28 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   // processor to take one slot at a time (the slots added are empty).
   while ((slot - 1) % kVectorSlots != 0) ++slot;
   stepped_ = slot;
+}
 
-  // The node of each surface of the enclosure: the room-side face of each
-  // component; of the floor component its node 1, the floor, and without a
-  // roof its last node as the ceiling.
-  nSurf_ = m.NoOfSurf;
-  std::array<int, kSurfLanes> surfComp{}, surfNode{};
-  std::array<std::array<bool, common::kMaxNodes + 1>, common::kMaxFabrics> face{};
+// The node of each of the nSurf_ surfaces of the enclosure: the room-side
+// face of each component; of the floor component its node 1, the floor,
+// and without a roof its last node as the ceiling.
+RoomStepper::SurfaceNodes RoomStepper::FindSurfaceNodes(const common::CoolingLoadModelState& m) const {
+  SurfaceNodes s;
   for (int i = 1; i <= nSurf_; ++i) {
     const bool ceiling = i > nComp_;
     const int c = ceiling ? m.FloorFab : i;
-    surfComp[i - 1] = c;
-    surfNode[i - 1] = ceiling || i != m.FloorFab ? last_[c - 1] : 1;
-    face[c - 1][surfNode[i - 1]] = true;
+    s.comp[i - 1] = c;
+    s.node[i - 1] = ceiling || i != m.FloorFab ? last_[c - 1] : 1;
+    s.face[c - 1][s.node[i - 1]] = true;
   }
-  // The nodes that hold no heat: first the faces, which the step solves,
-  // then the others, solved only when asked for.
+  return s;
+}
+
+// The nodes that hold no heat, after the stepped run: first the faces,
+// which the step solves, then the others, solved only when asked for; each
+// from the two slots on either side. Both planes then hold the loaded
+// temperatures.
+void RoomStepper::PackHeatlessNodes(const common::CoolingLoadModelState& m, const SurfaceNodes& surfaces) {
   nFree_ = 0;
   for (const bool faces : {true, false}) {
     for (int c = 1; c <= nComp_; ++c) {
@@ -174,7 +194,7 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
         return n == 0 ? first_[c - 1] : n == last + 1 ? roomRef_[c - 1] : nodeSlot_[c - 1][n];
       };
       for (int n = 1; n <= last; ++n) {
-        if (m.NodeHeat[c][n] > 0 || face[c - 1][n] != faces) continue;
+        if (m.NodeHeat[c][n] > 0 || surfaces.face[c - 1][n] != faces) continue;
         const NodeNeighbours nb = HeatNeighbours(m.NodeHeat[c], last, n);
         nodeSlot_[c - 1][n] = stepped_ + 1 + nFree_;
         freePrev_[nFree_] = slotOf(nb.prev);
@@ -190,9 +210,12 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   slots_ = stepped_ + 1 + nFree_;
   // Until the first step, the plane it will read is the one just loaded.
   std::copy(cur_, cur_ + slots_, next_);
+}
 
-  // The enclosure: each surface's slot, what it sees and its exchange
-  // constant.
+// The enclosure: each surface's slot, what it sees, its exchange constant
+// and film conductance; and the form of the step for its number of
+// surfaces.
+void RoomStepper::LoadEnclosure(const common::CoolingLoadModelState& m, const SurfaceNodes& surfaces) {
   floor_ = m.FloorFab - 1;
   hasRoof_ = m.HasRoof;
   surfSlot_.fill(0);
@@ -202,8 +225,8 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
   hA_.fill(0);
   for (auto& row : view_) row.fill(0);
   for (int i = 1; i <= nSurf_; ++i) {
-    const int c = surfComp[i - 1];
-    surfSlot_[i - 1] = nodeSlot_[c - 1][surfNode[i - 1]];
+    const int c = surfaces.comp[i - 1];
+    surfSlot_[i - 1] = nodeSlot_[c - 1][surfaces.node[i - 1]];
     surfArea_[i - 1] = m.SurfArea[i];
     if (m.SurfOthArea[i] > 0) othArea_[i - 1] = m.SurfOthArea[i];
     exchCoef_[i - 1] = m.SurfExchFtr[i] * 5.67e-8 * 4;
@@ -212,12 +235,16 @@ void RoomStepper::Load(const common::ConstructionTables& ct, const common::Cooli
       if (m.SurfSees[i][j]) view_[j - 1][i - 1] = m.SurfArea[j];
   }
   totArea_ = m.SurfTotArea;
-  Single sumHA = 0;
-  for (int i = 0; i < nSurf_; ++i) sumHA = sumHA + hA_[i];
   // The exchange is worked out for as few surfaces as the room needs.
   step_ = nSurf_ <= 4 ? &RoomStepper::Step4 : nSurf_ <= 8 ? &RoomStepper::Step8 : &RoomStepper::Step12;
+}
 
-  // The room: infiltration with the plant off and on, the design capacity.
+// The room air: set points, infiltration with the plant off and on with the
+// surfaces' film conductances, the design capacity and the starting air
+// temperature.
+void RoomStepper::LoadAirTerms(const common::CoolingLoadModelState& m, Single dsgSensLd, Single dsgTotLd) {
+  Single sumHA = 0;
+  for (int i = 0; i < nSurf_; ++i) sumHA = sumHA + hA_[i];
   setT_ = m.RmSetT;
   setW_ = m.RmSetW;
   occ_ = m.RmOcc;

@@ -77,6 +77,19 @@ class RoomStepper {
   void Step12();
   void (RoomStepper::*step_)();
 
+  // The sections of Load, in the order it runs them; SurfaceNodes carries
+  // each surface's node from FindSurfaceNodes to the two sections after it.
+  struct SurfaceNodes {
+    std::array<int, kSurfLanes> comp{}, node{};  // each surface's component (from 1) and node
+    std::array<std::array<bool, common::kMaxNodes + 1>, common::kMaxFabrics> face{};  // [c - 1][n]: a surface's node
+  };
+  void ClearSlots();
+  void PackHeatNodes(const common::ConstructionTables& ct, const common::CoolingLoadModelState& m);
+  SurfaceNodes FindSurfaceNodes(const common::CoolingLoadModelState& m) const;
+  void PackHeatlessNodes(const common::CoolingLoadModelState& m, const SurfaceNodes& surfaces);
+  void LoadEnclosure(const common::CoolingLoadModelState& m, const SurfaceNodes& surfaces);
+  void LoadAirTerms(const common::CoolingLoadModelState& m, Single dsgSensLd, Single dsgTotLd);
+
   // Packed nodes that hold heat: those of component c (0-based) lie after
   // first_[c], which holds its outside reference temperature, and before
   // roomRef_[c], which holds its room-side one; slot 0 and the slots after
