@@ -45,25 +45,13 @@ void ClearResults(common::AssessmentState& assess, int mode) {
   }
 }
 
-void ClearProjectResults(common::Program& prog) {
+void ClearProjectData(common::Program& prog) {
   auto& a = prog.assess;
   Zero(a.CurResult), Zero(a.RefResult), Zero(a.AltResult);
   Zero(a.LCAResult), Zero(a.GroupResult);
-  Zero(prog.sim.AnnEgy), Zero(prog.sim.ACEgy), Zero(prog.sim.ZnElecEgy);
-  Zero(prog.plant.CPlt.AddHVACEgy);
-  Renew(*prog.sim.run);  // the energy calculation's inputs, with its additional HVAC energy
-  auto& nac = prog.plant.NAC;
-  Zero(nac.AddElecEgy), Zero(nac.FSEgy), Zero(nac.LiftEgy), Zero(nac.PDEgy), Zero(nac.GasEgy);
-  prog.energyInput.EciFile.clear();
-  prog.energyInput.AssFile.clear();
-  prog.energyInput.ConsFile.clear();
-  prog.plant.WssFile.clear();
-  prog.plant.NacFile.clear();
-}
-
-void ClearProjectData(common::Program& prog) {
-  ClearProjectResults(prog);
-  Zero(prog.assess.ProjScore);
+  Zero(a.ProjScore);
+  // The energy model and its file names, the plant and services with their
+  // annual energy, and the simulation's results and own inputs.
   Renew(prog.energyInput);
   Renew(prog.plant);
   Renew(prog.sim);

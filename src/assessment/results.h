@@ -12,16 +12,11 @@ constexpr int kModeCosting = 3;
 // GroupResult is set to 0; mode 3: every cost cell; other modes nothing.
 void ClearResults(common::AssessmentState& assess, int mode);
 
-// The case records, every result cell, the operating-energy results, the
-// annual energy of the plant's and services' systems and the five
-// energy-model file paths.
-void ClearProjectResults(common::Program& prog);
-
 // All that a project leaves in memory besides its building record and the
-// selection, as at start-up: the project's results as above with the
-// per-stage scores, and the energy model with its shading masks, the
-// air-side systems, the constructions, the central plant, the services and
-// the simulation's records.
+// selection, as at start-up: the case records, every result cell and the
+// per-stage scores, and the energy model with its shading masks and file
+// names, the air-side systems, the constructions, the central plant, the
+// services and the simulation's results and records.
 void ClearProjectData(common::Program& prog);
 
 }  // namespace ModCal

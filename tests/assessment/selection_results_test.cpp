@@ -74,7 +74,7 @@ TEST(Results, ClearByModeKeepsTheOtherKind) {
   EXPECT_EQ(r.FdnCost[1], 8);
 }
 
-TEST(Results, ClearProjectResultsEmptiesEverythingOfTheProject) {
+TEST(Results, ClearProjectDataEmptiesEverythingOfTheProject) {
   auto prog = std::make_unique<common::Program>();
   prog->assess.LCAResult.FdnWaste[3] = 1;
   prog->assess.LCAResult.FlrCost[0] = 1;
@@ -90,7 +90,7 @@ TEST(Results, ClearProjectResultsEmptiesEverythingOfTheProject) {
   prog->plant.NAC.NoOfGasSys = 2;
   prog->energyInput.ConsFile = "A.CON";
   prog->plant.WssFile = "A.WSS";
-  ModCal::ClearProjectResults(*prog);
+  ModCal::ClearProjectData(*prog);
   EXPECT_EQ(prog->assess.LCAResult, common::LCAResultRec{});
   EXPECT_EQ(prog->assess.GroupResult, common::GroupResultRec{});
   EXPECT_EQ(prog->assess.RefResult, common::CaseResultRec{});
@@ -102,9 +102,9 @@ TEST(Results, ClearProjectResultsEmptiesEverythingOfTheProject) {
   EXPECT_EQ(prog->plant.NAC.GasEgy[0], 0);
   EXPECT_EQ(prog->energyInput.ConsFile, "");
   EXPECT_EQ(prog->plant.WssFile, "");
-  // Input fields of the plant and services stay.
-  EXPECT_EQ(prog->plant.CPlt.AddHVACPower[1], 12);
-  EXPECT_EQ(prog->plant.NAC.NoOfGasSys, 2);
+  // The plant and services inputs go back to start-up too.
+  EXPECT_EQ(prog->plant.CPlt.AddHVACPower[1], 0);
+  EXPECT_EQ(prog->plant.NAC.NoOfGasSys, 0);
 }
 
 }  // namespace
