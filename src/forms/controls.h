@@ -230,11 +230,9 @@ class Line : public Control {
   int X2() const { return x2_; }
   int Y2() const { return y2_; }
   void SetPoints(int x1, int y1, int x2, int y2);
-  int BorderWidth() const { return borderWidth_; }
 
  private:
   int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
-  int borderWidth_ = 1;
 };
 
 // A picture shown from a file, stretched to the control when asked.

@@ -13,7 +13,6 @@ Grid::Grid(Container& parent, std::string name, int index) : Control(parent, std
   cells_.assign(static_cast<size_t>(rows_ * cols_), std::string());
   colWidths_.assign(static_cast<size_t>(cols_), kDefaultColWidth);
   rowHeights_.assign(static_cast<size_t>(rows_), -1);
-  colAlign_.assign(static_cast<size_t>(cols_), forms::Alignment::Left);
 }
 
 void Grid::CheckCell(int row, int col) const {
@@ -46,7 +45,6 @@ void Grid::SetCols(int cols) {
   cells_ = std::move(cells);
   cols_ = cols;
   colWidths_.resize(static_cast<size_t>(cols), kDefaultColWidth);
-  colAlign_.resize(static_cast<size_t>(cols), forms::Alignment::Left);
   fixedCols_ = std::min(fixedCols_, cols_ - 1 < 0 ? 0 : cols_ - 1);
   col_ = std::clamp(col_, fixedCols_, cols_ - 1);
   Notify(Prop::GridLayout);
@@ -149,11 +147,6 @@ void Grid::SetRowHeight(int row, int height) {
 void Grid::SetDefaultRowHeight(int height) {
   defaultRowHeight_ = height;
   Notify(Prop::GridLayout);
-}
-
-forms::Alignment Grid::ColAlignment(int col) const {
-  if (col < 0 || col >= cols_) throw std::out_of_range(FullName() + ": column " + std::to_string(col));
-  return colAlign_[static_cast<size_t>(col)];
 }
 
 int Grid::ColPos(int col) const {

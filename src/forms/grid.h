@@ -52,7 +52,6 @@ class Grid : public Control {
   int RowHeight(int row) const;
   void SetRowHeight(int row, int height);
   void SetDefaultRowHeight(int height);
-  forms::Alignment ColAlignment(int col) const;
 
   // Positions within the grid, twips: a row above the shown part has a
   // negative top.
@@ -80,7 +79,6 @@ class Grid : public Control {
   std::vector<std::string> cells_;
   std::vector<int> colWidths_;
   std::vector<int> rowHeights_;
-  std::vector<forms::Alignment> colAlign_;
 };
 
 }  // namespace forms

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
-#include <algorithm>
 #include <optional>
 
 #include "forms/controls.h"
@@ -19,30 +18,28 @@ namespace qtui {
 
 namespace {
 
-// A straight line between two points of the widget.
+// A straight line, one pixel wide, between two points of the widget.
 class LineView : public QWidget {
  public:
   explicit LineView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
   }
-  void SetLine(QPoint from, QPoint to, int width) {
+  void SetLine(QPoint from, QPoint to) {
     from_ = from;
     to_ = to;
-    width_ = width;
     update();
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::WindowText), width_ <= 1 ? 0 : width_, Qt::SolidLine, Qt::SquareCap));
+    p.setPen(QPen(palette().color(QPalette::WindowText), 0, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(from_, to_);
   }
 
  private:
   QPoint from_, to_;
-  int width_ = 1;
 };
 
 class LineBinder : public Binder {
@@ -52,19 +49,16 @@ class LineBinder : public Binder {
   }
 
  protected:
-  // The widget covers the line's bounding box, with room for its width.
+  // The widget covers the line's bounding box, with a pixel to spare.
   void ApplyGeometry() override {
     const auto& l = *As<forms::Line>();
     const QPoint a(ToPixels(l.X1()), ToPixels(l.Y1()));
     const QPoint b(ToPixels(l.X2()), ToPixels(l.Y2()));
-    const int pad = std::max(1, l.BorderWidth());
-    const QRect box = QRect(a, b).normalized().adjusted(-pad, -pad, pad, pad);
+    const QRect box = QRect(a, b).normalized().adjusted(-1, -1, 1, 1);
     view_->setGeometry(box);
-    view_->SetLine(a - box.topLeft(), b - box.topLeft(), l.BorderWidth());
+    view_->SetLine(a - box.topLeft(), b - box.topLeft());
   }
-  void Update(forms::Prop what) override {
-    if (what == forms::Prop::Style) ApplyGeometry();
-  }
+  void Update(forms::Prop) override {}
   void SyncAll() override {}
 
  private:

@@ -277,12 +277,12 @@ class GridBinder : public Binder {
   void ShowCells() {
     cellsDirty_ = false;
     const auto& g = *As<forms::Grid>();
+    const Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;  // every cell's text
     for (int r = 0; r < g.Rows(); ++r) {
       for (int c = 0; c < g.Cols(); ++c) {
         QTableWidgetItem* item = Item(r, c);
         const QString text = ToQString(g.TextMatrix(r, c));
         if (item->text() != text) item->setText(text);
-        const Qt::Alignment align = ToQtAlignment(g.ColAlignment(c)) | Qt::AlignVCenter;
         if (item->textAlignment() != static_cast<int>(align)) item->setTextAlignment(align);
       }
     }
