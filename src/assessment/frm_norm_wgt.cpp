@@ -128,11 +128,14 @@ std::optional<std::array<Single, 11>> frmNormWgt::TypedWeights() {
   return w;
 }
 
+// The typed weights become the user's before the question, whatever its
+// answer; only Yes puts the user's values in use.
 void frmNormWgt::cmdOkay_Click() {
   auto typed = TypedWeights();
   if (!typed) return;
   for (size_t i = 0; i <= 10; ++i)
     if ((*typed)[i] != f_.WgtFtr[i]) f_.FtrChanged = true;
+  f_.UsrWgtFtr = *typed;
   if (!f_.FtrChanged) {
     Unload();
     return;
@@ -141,7 +144,6 @@ void frmNormWgt::cmdOkay_Click() {
     case forms::MsgResult::Cancel:
       return;
     case forms::MsgResult::Yes:
-      f_.UsrWgtFtr = *typed;
       WriteWeightingFile(f_.UsrWgtFtr);  // a cancelled dialog saves nothing and goes on
       f_.WgtFtr = f_.UsrWgtFtr;
       f_.CostPara = f_.UsrCostPara;

@@ -112,6 +112,7 @@ void frmGroupComp::ClearElementPanel() {
   lblElmType.SetCaption("");
   EnableElementCommands(false, false, false, false);
   SetGridHeader();
+  KeepPanelAsShown();
 }
 
 // ---- the component file ----
@@ -190,6 +191,7 @@ bool frmGroupComp::ReadElmFile() {
   lblElmType.SetCaption(read.shown.typeName);
   SetGridHeader();
   FillElmGrid();
+  KeepPanelAsShown();
   return true;
 }
 
@@ -224,6 +226,7 @@ void frmGroupComp::cmdAddElm_Click() {
   lblElmType.SetCaption("");
   txtElmName.SetText("");
   SetGridHeader();
+  KeepPanelAsShown();
   EnableElementCommands(true, true, true, true);
   SetElmFileKind();
   txtElmName.SetFocus();
@@ -257,6 +260,7 @@ void frmGroupComp::lstElm_Click() {
   lblElmType.SetCaption("");
   txtElmName.SetText("");
   SetGridHeader();
+  KeepPanelAsShown();
   const int sel = lstElm.ListIndex();
   if (sel < 0) return;
   if (const ElementFlags* table = AssessTable()) {
@@ -344,23 +348,25 @@ void frmGroupComp::cmdElmType_Click() {
   FillElmGrid();
 }
 
-void frmGroupComp::cmdSaveElm_Click() {
+void frmGroupComp::cmdSaveElm_Click() { SaveElement(); }
+
+bool frmGroupComp::SaveElement() {
   int sel = lstElm.ListIndex();
   if (txtElmName.Text().empty() || st_.CurElm.ElmTypeNo < 0) {
     Say(kNameOrTypeMissing);
-    return;
+    return false;
   }
   // A component loaded while adding may already be full.
   if (IsNewElm && lstElm.ListCount() >= kMaxElements) {
     Say(kListFull);
-    return;
+    return false;
   }
   if (const int gap = ValueGapRow(); gap > 0) {
     const std::string label = msgElm.TextMatrix(gap, 0);
     Say("The value of row " + std::to_string(gap) + (label.empty() ? "" : " (" + label + ")") +
         " is empty while a later row holds one. Fill it in, or empty the values after it, before saving the "
         "element.");
-    return;
+    return false;
   }
   st_.CurElm.ElmName = txtElmName.Text();
   // An element added, or one that took another file's name (Load Element),
@@ -369,12 +375,13 @@ void frmGroupComp::cmdSaveElm_Click() {
   const std::string ownFile = IsNewElm || sel < 0 ? std::string() : st_.CurComp.CompElmFile[static_cast<size_t>(sel)];
   PlatformDialogs dialogs(GetPlatform());
   if (!MayReplaceFile(dialogs, SaveFileName(st_.CurElm.ElmFile, st_.CurElm.ElmName, DefExt), ownFile, st_.ProjDir))
-    return;
+    return false;
   StoreGridToElm();
   std::string why;
   ElmSaveFailed = !SaveElmFile(&why);
   if (ElmSaveFailed) {
-    if (Say(common::WithReason(kSaveFailedQuestion, why), forms::MsgButtons::OKCancel) != forms::MsgResult::OK) return;
+    if (Say(common::WithReason(kSaveFailedQuestion, why), forms::MsgButtons::OKCancel) != forms::MsgResult::OK)
+      return false;
     lstElm.SetListIndex(-1);
     EnableElementCommands(false, false, false, false);
   } else {
@@ -420,6 +427,7 @@ void frmGroupComp::cmdSaveElm_Click() {
     lstElm_Click();
   }
   msgElm.SetTopRow(1);
+  return true;
 }
 
 // ---- the assess choice and the order hint ----
@@ -458,20 +466,31 @@ void frmGroupComp::cboCompType_Click() {
 
 // ---- Return ----
 
-void frmGroupComp::mnuFReturn_Click() {
-  if (!CompSaved) {
-    switch (Say(kReturnQuestion, forms::MsgButtons::YesNoCancel)) {
-      case forms::MsgResult::Cancel:
-        return;
-      case forms::MsgResult::Yes:
-        SaveCompFile();
-        if (!CompSaved) return;
-        break;
-      default:
-        break;
-    }
+// An element typed into the panel counts as unsaved data too: Yes stores
+// it as Save Element does, with its checks, before the component; a check
+// that refuses it keeps the window open with the edit.
+bool frmGroupComp::MayClose() {
+  const bool elementEdited = ElementEdited();
+  if (CompSaved && !elementEdited) return true;
+  switch (Say(kReturnQuestion, forms::MsgButtons::YesNoCancel)) {
+    case forms::MsgResult::Cancel:
+      return false;
+    case forms::MsgResult::Yes:
+      if (elementEdited && !SaveElement()) return false;
+      SaveCompFile();
+      return CompSaved;
+    default:
+      return true;
   }
-  Unload();
+}
+
+void frmGroupComp::mnuFReturn_Click() {
+  if (MayClose()) Unload();
+}
+
+// Closing the window by its frame asks like Return does.
+void frmGroupComp::Form_QueryUnload(int& cancel, int unloadMode) {
+  if (unloadMode == 0 && !MayClose()) cancel = 1;
 }
 
 }  // namespace building

@@ -123,6 +123,10 @@ class frmGroupComp : public forms::Form {
   void mnuFSComp_Click();
   void mnuFReturn_Click();
 
+  // Whether the element panel differs from the element as it was last
+  // read, added or cleared: an edit that only a save keeps.
+  bool ElementEdited() const;
+
   // Writes the component (the Save Component menu and the Yes of Return);
   // CompSaved becomes True only after a complete write.
   void SaveCompFile();
@@ -163,6 +167,7 @@ class frmGroupComp : public forms::Form {
  protected:
   void Form_Load() override;
   void Form_KeyDown(int& keyCode, int shift) override;
+  void Form_QueryUnload(int& cancel, int unloadMode) override;
 
  private:
   void Layout();
@@ -173,6 +178,16 @@ class frmGroupComp : public forms::Form {
   void SetCompFileKind();
   void SetElmFileKind();
   bool SaveElmFile(std::string* error = nullptr);
+  // Save Element's checks and write; false while the element stays in the
+  // editor (a check refused it, or the user goes on editing after a failed
+  // write).
+  bool SaveElement();
+  // The element as the panel shows it (name, type, grid values and remarks).
+  common::ElmRec PanelElement() const;
+  void KeepPanelAsShown() { elmAsShown_ = PanelElement(); }
+  // Asks the Return question when the component or the element holds
+  // unsaved edits; false keeps the window open.
+  bool MayClose();
   void ShowComponent(const ComponentBoxes& boxes);
   void ClearElementPanel();
   void EnableListCommands(bool on);
@@ -199,6 +214,7 @@ class frmGroupComp : public forms::Form {
   common::BuildingState& st_;
   GroupCompLinks links_;
   ElementAssessLines assessLines_;  // the flags follow their elements
+  common::ElmRec elmAsShown_;       // the panel before the user's edits
 };
 
 }  // namespace building

@@ -19,6 +19,15 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == st
 // Rows 1, 5, 9 and 13 of a generic element hold its material numbers.
 bool IsMaterialRow(int row) { return row >= 1 && row <= 13 && (row - 1) % 4 == 0; }
 
+// The grid's values and remarks into the element's value rows.
+void CopyGridToElm(const forms::Grid& grid, common::ElmRec& elm) {
+  for (int r = 1; r <= kElmGridRows; ++r) {
+    const size_t slot = static_cast<size_t>(r - 1);
+    elm.ElmValue[slot] = grid.TextMatrix(r, kValueCol);
+    elm.ElmRemark[slot] = grid.TextMatrix(r, kRemarkCol);
+  }
+}
+
 }  // namespace
 
 GridCell NextGridCell(int keyCode, GridCell from, int lastDataRow) {
@@ -94,13 +103,17 @@ void frmGroupComp::FillElmGrid() {
   lblEditmsgCell.SetCaption("Click Cell then Edit Here >");
 }
 
-void frmGroupComp::StoreGridToElm() {
-  for (int r = 1; r <= kElmGridRows; ++r) {
-    const size_t slot = static_cast<size_t>(r - 1);
-    st_.CurElm.ElmValue[slot] = msgElm.TextMatrix(r, kValueCol);
-    st_.CurElm.ElmRemark[slot] = msgElm.TextMatrix(r, kRemarkCol);
-  }
+void frmGroupComp::StoreGridToElm() { CopyGridToElm(msgElm, st_.CurElm); }
+
+common::ElmRec frmGroupComp::PanelElement() const {
+  common::ElmRec shown;
+  shown.ElmName = txtElmName.Text();
+  shown.ElmTypeNo = st_.CurElm.ElmTypeNo;
+  CopyGridToElm(msgElm, shown);
+  return shown;
 }
+
+bool frmGroupComp::ElementEdited() const { return PanelElement() != elmAsShown_; }
 
 int frmGroupComp::ValueGapRow() const {
   int firstEmpty = 0;

@@ -100,8 +100,9 @@ class frmCPlt : public forms::Form {
   void LoadFiles();
   // Both files; true when both were written.
   bool Save();
-  // Asks about unsaved edits before the window closes: false keeps it open.
-  bool MayClose();
+  // Asks about unsaved edits before they are dropped (Exit, Load): false
+  // keeps them.
+  bool MayDropEdits();
   // Reads a value cell under the leading-number rule; nullopt (after a
   // message) when the number lies beyond the field's range.
   std::optional<common::Single> CellSingle(int row);

@@ -11,13 +11,15 @@ constexpr const char* kServicesFilter = "Non-AC Services Input Data File (*.NAC)
 
 }  // namespace
 
+// Edits confirmed with OK and not yet saved are asked about first, as
+// Exit does; Cancel, or a save that did not complete, ends the load.
 // Each file is read whole before the record takes it. A cancelled dialog
 // or a plant file that cannot be read (which says why) changes no data,
 // neither the records nor the window's unsaved edits. Once the plant file
 // is read the window shows it; the services follow only when their file
 // is read too. Either way the equipment menus follow the window's plant.
 void frmCPlt::mnuFLoad_Click() {
-  if (mCellEditing) return;
+  if (mCellEditing || !MayDropEdits()) return;
   LoadFiles();
   SetPlantMenus();
 }

@@ -138,19 +138,19 @@ void frmCPlt::txtSysNam_Change() { forms::DropLineBreaks(txtSysNam); }
 
 // ---- Exit ----
 
-bool frmCPlt::MayClose() {
+bool frmCPlt::MayDropEdits() {
   return !mDataChanged || SaveBeforeClosing("Save data before closing this form?", [this] { return Save(); });
 }
 
 void frmCPlt::mnuFExit_Click() {
   if (mCellEditing) return;
-  if (!MayClose()) return;
+  if (!MayDropEdits()) return;
   Unload();
 }
 
 // Closing the window by its frame asks like Exit does.
 void frmCPlt::Form_QueryUnload(int& cancel, int unloadMode) {
-  if (unloadMode == 0 && !MayClose()) cancel = 1;
+  if (unloadMode == 0 && !MayDropEdits()) cancel = 1;
 }
 
 }  // namespace plant_input

@@ -40,7 +40,8 @@ class WeightingWindowTest : public testing::Test {
 };
 
 TEST_F(WeightingWindowTest, OpensOnTheFactorsInUseAndClosesWithoutAQuestion) {
-  f.FtrChanged = true;  // from an earlier opening
+  f.FtrChanged = true;    // from an earlier opening
+  f.UsrWgtFtr[1] = 0.2f;  // the user's weights, not in use
   w->Show();
   EXPECT_EQ(w->Caption(), "Weighting Factors");
   EXPECT_EQ(w->txtWgtFtr[0].Text(), "0.55556");
@@ -49,10 +50,11 @@ TEST_F(WeightingWindowTest, OpensOnTheFactorsInUseAndClosesWithoutAQuestion) {
   EXPECT_FALSE(f.FtrChanged);
   w->cmdOkay.Click();
   EXPECT_FALSE(w->IsLoaded());
+  EXPECT_EQ(f.UsrWgtFtr, f.WgtFtr);  // the weights shown became the user's
 }
 
-// Looking at the defaults and answering the question: only Yes changes
-// the user's weights.
+// Looking at the defaults, one typed over, and answering the question: the
+// typed weights become the user's whatever the answer; only Yes applies them.
 TEST_F(WeightingWindowTest, QuestionAnswers) {
   for (MsgResult answer : {MsgResult::No, MsgResult::Cancel, MsgResult::Yes}) {
     SCOPED_TRACE(static_cast<int>(answer));
@@ -63,24 +65,26 @@ TEST_F(WeightingWindowTest, QuestionAnswers) {
     EXPECT_EQ(w->txtWgtFtr[1].Text(), "0.13");
     EXPECT_EQ(f.CostPara[0], 5.0f);  // the option's cost parameters are current at once
     EXPECT_TRUE(w->Option1.Font().Bold);
+    w->txtWgtFtr[2].Type("0.5");
+    auto typed = f.DefWgtFtr;
+    typed[2] = 0.5f;
     platform.ExpectMessage(kQuestion, answer);
     if (answer == MsgResult::Yes) platform.ExpectSaveDialog(std::nullopt);
     w->cmdOkay.Click();
+    EXPECT_EQ(f.UsrWgtFtr, typed);
     if (answer == MsgResult::Yes) {
       EXPECT_FALSE(w->IsLoaded());
-      EXPECT_EQ(f.UsrWgtFtr, f.DefWgtFtr);
-      EXPECT_EQ(f.WgtFtr, f.DefWgtFtr);
+      EXPECT_EQ(f.WgtFtr, typed);
       EXPECT_EQ(f.CostPara[0], 7.0f);  // the user's cost parameters are applied
     } else {
       EXPECT_EQ(w->IsLoaded(), answer == MsgResult::Cancel);
-      EXPECT_EQ(f.UsrWgtFtr[1], 0.2f);
-      EXPECT_EQ(f.WgtFtr[1], 0.2f);
+      EXPECT_EQ(f.WgtFtr[1], 0.2f);  // nothing applied
     }
     if (answer == MsgResult::Cancel) {  // a later OK asks again
       platform.ExpectMessage(kQuestion, MsgResult::No);
       w->mnuFReturn.Click();
       EXPECT_FALSE(w->IsLoaded());
-      EXPECT_EQ(f.UsrWgtFtr[1], 0.2f);
+      EXPECT_EQ(f.UsrWgtFtr, typed);
     }
   }
 }

@@ -306,6 +306,47 @@ TEST_F(ComponentEditor, ReturnQuestion) {
   }
 }
 
+// An element in the panel is unsaved data on every way out: Return and the
+// frame ask even after Save Component, and Yes stores the element with Save
+// Element's checks (the value stored: the real window's test). An element
+// added but left empty holds nothing to store. B.FLE keeps its 0.2 here.
+TEST_F(ComponentEditor, NoWayOutDropsAnElementEditUnasked) {
+  auto editB = [this](const std::string& name) {
+    w->lstElm.SetListIndex(1);
+    w->cmdEditElm.Click();
+    w->msgElm.SetTextMatrix(1, 2, "0.7");
+    w->txtElmName.SetText(name);
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    bool byFrame;
+    MsgResult answer;
+    const char* refusal;  // Save Element's message; the window stays
+  } cases[] = {
+      {"after Save Component, the frame, No", [&] { editB("B"), w->mnuFSComp.Click(); }, true, MsgResult::No, nullptr},
+      {"Return, Yes, the name emptied", [&] { editB(""); }, false, MsgResult::Yes, "Element Type or Name missing!!"},
+      {"a new element left empty, Yes", [&] { w->cmdAddElm.Click(); }, true, MsgResult::Yes, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    OpenThree();
+    const std::string before = folder.Read("proj/B.FLE");
+    c.edit();
+    platform.ExpectMessage(kReturnQuestion, c.answer);
+    if (c.refusal) platform.ExpectMessage(c.refusal);
+    if (c.byFrame) {
+      w->UserClose();
+    } else {
+      w->mnuFReturn.Click();
+    }
+    EXPECT_EQ(w->IsLoaded(), c.refusal != nullptr);
+    EXPECT_EQ(folder.Read("proj/B.FLE"), before);
+    EXPECT_TRUE(platform.ScriptDone());
+    w->Unload();
+  }
+}
+
 TEST_F(ComponentEditor, LoadComponentReadsAnotherFile) {
   OpenThree();
   w->Unload();

@@ -670,10 +670,22 @@ TEST_F(CPltTest, ExitAsksOnlyAfterAnOkSinceTheLastSave) {
   // Closed by its frame: the same question.
   Open();
   w->mnuEFSerS.Click();
+  SetCount("1");
+  Enter(1, "45");
   w->cmdOK.Click();
   platform.ExpectMessage(kSaveQuestion, MsgResult::Cancel);
   w->UserClose();
   EXPECT_TRUE(w->IsLoaded());
+
+  // Load Plant Data asks it too before it replaces the edits: Cancel ends
+  // the load before its dialog, No goes on to it.
+  platform.ExpectMessage(kSaveQuestion, MsgResult::Cancel);
+  w->mnuFLoad.Click();
+  EXPECT_EQ(Services().FSPower[1], 45.0f);
+  platform.ExpectMessage(kSaveQuestion, MsgResult::No);
+  platform.ExpectOpenDialog(std::nullopt);
+  w->mnuFLoad.Click();
+  EXPECT_TRUE(platform.ScriptDone());
 }
 
 // Yes, then a cancelled save dialog: nothing is written, so the window
@@ -766,7 +778,8 @@ TEST_F(CPltTest, CancelledOrFailedLoadsKeepTheRecords) {
   Enter(1, "5");
   w->cmdOK.Click();
   // Cancelling the plant file changes nothing: neither the records nor the
-  // window's unsaved edits.
+  // window's unsaved edits. (Each load first asks about those edits.)
+  platform.ExpectMessage(kSaveQuestion, MsgResult::No);
   platform.ExpectOpenDialog(std::nullopt);
   w->mnuFLoad.Click();
   EXPECT_EQ(prog.plant.CPlt, plant_test::OfficePlant());
@@ -779,11 +792,12 @@ TEST_F(CPltTest, CancelledOrFailedLoadsKeepTheRecords) {
   // the window's edits kept.
   std::string bad = folder.Write("BAD.WSS", "\"head\"\r\n1\r\n0\r\n7,19\r\n");
   platform.AllowAnyMessage();
+  platform.ExpectMessage(kSaveQuestion, MsgResult::No);
   platform.ExpectOpenDialog(bad);
   w->mnuFLoad.Click();
-  ASSERT_EQ(platform.Messages().size(), 1u);
-  EXPECT_EQ(platform.Messages()[0].rfind("The central plant input file could not be read: ", 0), 0u)
-      << platform.Messages()[0];
+  ASSERT_EQ(platform.Messages().size(), 3u);
+  EXPECT_EQ(platform.Messages()[2].rfind("The central plant input file could not be read: ", 0), 0u)
+      << platform.Messages()[2];
   EXPECT_EQ(prog.plant.CPlt, plant_test::OfficePlant());
   EXPECT_EQ(prog.plant.WssFile, bad);
   EXPECT_EQ(Plant(), edited);
@@ -799,6 +813,7 @@ TEST_F(CPltTest, CancelledOrFailedLoadsKeepTheRecords) {
   std::string error;
   std::string wss = folder.Path() + "SMALL.WSS";
   ASSERT_TRUE(WriteCentralPlantFile(wss, "Another project", small, error));
+  platform.ExpectMessage(kSaveQuestion, MsgResult::No);
   platform.ExpectOpenDialog(wss);
   platform.ExpectOpenDialog(std::nullopt);
   w->mnuFLoad.Click();
@@ -812,11 +827,12 @@ TEST_F(CPltTest, CancelledOrFailedLoadsKeepTheRecords) {
 
   // A broken services file after a good plant file.
   std::string badNac = folder.Write("BAD.NAC", "\"head\"\r\n11\r\n");
+  platform.ExpectMessage(kSaveQuestion, MsgResult::No);
   platform.ExpectOpenDialog(wss);
   platform.ExpectOpenDialog(badNac);
   w->mnuFLoad.Click();
-  ASSERT_EQ(platform.Messages().size(), 2u);
-  EXPECT_NE(platform.Messages()[1].find("additional lighting system count of 11"), std::string::npos);
+  ASSERT_EQ(platform.Messages().size(), 6u);
+  EXPECT_NE(platform.Messages()[5].find("additional lighting system count of 11"), std::string::npos);
   EXPECT_EQ(prog.plant.NAC, plant_test::OfficeServices());
 }
 

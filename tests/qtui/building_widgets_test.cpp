@@ -12,7 +12,9 @@
 #include <QTableWidget>
 #include <QWheelEvent>
 #include <QWindow>
+#include <filesystem>
 #include <functional>
+#include <utility>
 
 #include "building/component_file.h"
 #include "building/element_file.h"
@@ -23,6 +25,7 @@
 #include "building/frm_group_comp.h"
 #include "building/frm_inp_mat_data.h"
 #include "building/frm_mat_lib.h"
+#include "building/project_file.h"
 #include "common/paths.h"
 #include "energy_input/frm_sel_cons.h"
 #include "qtui/picture_painter.h"
@@ -636,6 +639,63 @@ TEST_F(BuildingWidgets, ValuesPanelPathsReachTheEditor) {
   for (const Step& step : steps) {
     step.act();
     EXPECT_TRUE(step.done()) << step.what;
+  }
+}
+
+// The sample office's floor slab, reached as a designer does: Edit Floor
+// (Typical office floor), Edit Component (Typical floor frame), the slab
+// chosen and Edit Element, 999 typed over the Reinforcement Rate 110, then
+// Return. Its Yes keeps the typed rate in the element file; its No leaves
+// the file as it was.
+TEST_F(BuildingWidgets, ReturnYesKeepsTheElementBeingEdited) {
+  const std::string sample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
+  const std::string original = common::ReadWholeFile(sample + "TYP_RC_SLAB.FLE").value_or("");
+  for (auto [button, held] : {std::pair{QMessageBox::Yes, "\"999\",\"\""}, std::pair{QMessageBox::No, "\"110\""}}) {
+    SCOPED_TRACE(held);
+    auto& st = prog.building;
+    const std::string copy = button == QMessageBox::Yes ? "yes/" : "no/";
+    st.ProjDir = folder.Path() + copy;
+    std::filesystem::copy(sample, st.ProjDir);
+    st.DataDir = std::string(OSTREVO_SOURCE_DIR) + "/data/";
+    building::SetLibraryPaths(st);
+    std::string error;
+    ASSERT_EQ(building::ReadProjectFile(st.ProjDir + "OFFICE.PRJ", st.Bldg, error), building::ReadStatus::Ok) << error;
+    st.Bldg.ProjFile = "OFFICE.PRJ";
+    messages.clear();
+
+    building::frmBldgSysInput& bldg = windows.frmBldgSysInput();
+    building::frmAddGroup& group = windows.frmAddGroup();
+    building::frmGroupComp& comp = windows.frmGroupComp();
+    bldg.Show();
+    Activate(bldg);
+    ClickRow(bldg.lstFloorName, 1);
+    WhenShownModal(group, [&, button = button] {
+      ClickRow(group.lstGrpComp, 1);
+      WhenShownModal(comp, [&] {
+        ClickRow(comp.lstElm, 0);
+        Click(comp.cmdEditElm);
+        ClickCell(comp.msgElm, 3, 2);
+        QTest::keyClicks(Focused(comp), "999");
+        EXPECT_EQ(comp.msgElm.TextMatrix(3, 0), "Reinforcement Rate");
+        EXPECT_EQ(comp.msgElm.TextMatrix(3, 2), "999");
+        answer = button;
+        ChooseMenu(comp.mnuFReturn);
+      });
+      Click(group.cmdEditGrpComp);
+      answer = QMessageBox::No;
+      Click(group.cmdReturn);
+    });
+    Click(bldg.cmdEditFloor);
+    EXPECT_FALSE(comp.IsLoaded() || group.IsLoaded());
+    bldg.Unload();
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "Press Yes to save data before closing this form; No to skip saving; and Cancel to abort.",
+                            "Save data before closing this form?"}));
+    const std::string slab = folder.Read(copy + "TYP_RC_SLAB.FLE");
+    EXPECT_NE(slab.find(held), std::string::npos) << slab;
+    if (button == QMessageBox::No) {
+      EXPECT_EQ(slab, original);
+    }
   }
 }
 
