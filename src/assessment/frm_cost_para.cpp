@@ -1,5 +1,7 @@
 #include "assessment/frm_cost_para.h"
 
+#include <cmath>
+
 #include "assessment/factor_checks.h"
 #include "forms/control_array.h"
 
@@ -78,18 +80,28 @@ void frmCostPara::Option2_Click() {
   Option1.SetFontBold(false);
 }
 
+namespace {
+
+// A box's number for the checks: a number beyond the Single range reads as
+// infinite, which they refuse as too large.
+double BoxValue(const ShownNumber& shown, const forms::TextBox& box) {
+  return common::NearestSingle(shown.Read(box)).value_or(HUGE_VALF);
+}
+
+}  // namespace
+
 void frmCostPara::Command1_Click() {
   std::array<double, 3> cost{};
   std::array<double, 2> price{};
   for (size_t i = 0; i < 3; ++i) {
-    cost[i] = shownCost_[i].Read(txtCostPara[i]);
+    cost[i] = BoxValue(shownCost_[i], txtCostPara[i]);
     if (auto why = CheckCostParameter(static_cast<int>(i), cost[i]); !why.empty()) {
       MsgBox(why);
       return;
     }
   }
   for (size_t j = 0; j < 2; ++j) {
-    price[j] = shownPrice_[j].Read(txtEgyPrice[j]);
+    price[j] = BoxValue(shownPrice_[j], txtEgyPrice[j]);
     if (auto why = CheckEnergyPrice(static_cast<int>(j), price[j]); !why.empty()) {
       MsgBox(why);
       return;

@@ -197,7 +197,7 @@ std::optional<double> frmLCCResult::ReadBoxNumber(int row, int stage, bool asSho
   auto& box = Box(row, stage);
   double number = asShown ? LccBoxNumber(box.Text())
                           : shown_[static_cast<size_t>(row)][static_cast<size_t>(stage)].Read(box, LccBoxNumber);
-  if (common::ToSingle(number)) return number;
+  if (common::NearestSingle(number)) return number;
   if (badBox_.empty())
     badBox_ = forms::PlainCaption(RowLabel(row).Caption()) + " / " + lblStage[static_cast<size_t>(stage)].Caption();
   return std::nullopt;
@@ -205,7 +205,7 @@ std::optional<double> frmLCCResult::ReadBoxNumber(int row, int stage, bool asSho
 
 std::optional<Single> frmLCCResult::ReadBox(int row, int stage) {
   auto number = ReadBoxNumber(row, stage);
-  return number ? common::ToSingle(*number) : std::nullopt;
+  return number ? common::NearestSingle(*number) : std::nullopt;
 }
 
 void frmLCCResult::ReportBadBox(const std::string& consequence) {
@@ -369,7 +369,7 @@ void frmLCCResult::mnuFExp_Click() {
   if (!numbers) return;
   LccValues values{};  // the table holds Singles
   for (size_t row = 0; row < kLccRows; ++row)
-    for (size_t s = 0; s < kLccStages; ++s) values[row][s] = *common::ToSingle((*numbers)[row][s]);
+    for (size_t s = 0; s < kLccStages; ++s) values[row][s] = *common::NearestSingle((*numbers)[row][s]);
   std::array<std::string, kLccStages> stageCaption;
   for (size_t s = 0; s < kLccStages; ++s) stageCaption[s] = lblStage[s].Caption();
   std::array<std::string, kLccRows> rowCaption;

@@ -117,7 +117,7 @@ void frmNormWgt::Option2_Click() {
 std::optional<std::array<Single, 11>> frmNormWgt::TypedWeights() {
   std::array<Single, 11> w{};
   for (size_t i = 0; i <= 10; ++i) {
-    auto v = common::ToSingle(shownWgt_[i].Read(txtWgtFtr[i]));
+    auto v = common::NearestSingle(shownWgt_[i].Read(txtWgtFtr[i]));
     if (!v) {
       std::string row = i == 0 ? "the life-cycle cost" : "category " + std::to_string(i);
       MsgBox("The weighting factor of " + row + " is too large. Nothing is stored.");

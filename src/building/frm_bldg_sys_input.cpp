@@ -223,9 +223,8 @@ void frmBldgSysInput::Form_Load() {
 bool frmBldgSysInput::StoreBuilding() {
   auto& bldg = prog_.building.Bldg;
   // The box shows seven digits: left as shown, the stored area stands.
-  auto cfa = txtCFA.Text() == common::ShortText(bldg.CFA)
-                 ? std::optional<common::Single>(bldg.CFA)
-                 : common::ToSingle(common::LeadingNumberAnyBlanks(txtCFA.Text()));
+  auto cfa = txtCFA.Text() == common::ShortText(bldg.CFA) ? std::optional<common::Single>(bldg.CFA)
+                                                          : common::TypedSingle(txtCFA.Text());
   if (!cfa) {
     MsgBox("The construction floor area is too large to be stored.");
     return false;

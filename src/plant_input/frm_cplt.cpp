@@ -238,8 +238,7 @@ void frmCPlt::SetPlantMenus() {
 // ---- one item between the grid and the working copies ----
 
 std::optional<Single> frmCPlt::CellSingle(int row) {
-  double v = common::LeadingNumber(msgPlt.TextMatrix(row, kValueCol));
-  if (auto s = common::ToSingle(v)) return s;
+  if (auto s = common::TypedSingle(msgPlt.TextMatrix(row, kValueCol))) return s;
   MsgBox(msgPlt.TextMatrix(row, 0) + ": the number is too large. The previous value is kept.");
   return std::nullopt;
 }

@@ -318,7 +318,7 @@ void frmEgyCal::cmdGO_Click() {
 
 std::optional<Single> frmEgyCal::TypedValue(int i) {
   auto k = static_cast<size_t>(i);
-  auto value = common::ToSingle(common::LeadingNumber(txtItem[k].Text()));
+  auto value = common::TypedSingle(txtItem[k].Text());
   if (!value) MsgBox(forms::PlainCaption(lblItem[k].Caption()) + ": the number is too large. Nothing is stored.");
   return value;
 }

@@ -102,7 +102,7 @@ void frmEgyResult::cmdOkay_Click() {
     }
   }
   for (size_t i = 0; i < common::kAnnEgySlots; ++i) {
-    auto value = common::ToSingle(common::LeadingNumber(txtAAEC[i].Text()));
+    auto value = common::TypedSingle(txtAAEC[i].Text());
     if (!value) {
       MsgBox(std::string(kRowCaptions[i]) + ": the number is too large. Nothing is stored.");
       return;
