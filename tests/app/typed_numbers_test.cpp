@@ -1,4 +1,5 @@
-// Every window reads a typed number by the same rule.
+// Every window reads a typed number by the same rule, and a box whose text
+// the user did not change keeps the value it shows, every digit.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -45,6 +46,7 @@ struct Harness {
 // box, and `stored` reads the record.
 struct Box {
   const char* name;
+  bool showsTheValue;  // false: the box starts empty or as the user left it
   std::function<void(Harness&, float)> show;
   std::function<void(Harness&, const std::string&)> type;
   std::function<void(Harness&)> commit;
@@ -55,7 +57,7 @@ void Typed(forms::TextBox& box, const std::string& text) { box.SetText(text); }
 
 std::vector<Box> Boxes() {
   return {
-      {"building: floor area",
+      {"building: floor area", true,
        [](Harness& h, float v) {
          h.prog.building.Bldg.CFA = v;
          h.windows.frmBldgSysInput().Show();
@@ -63,7 +65,7 @@ std::vector<Box> Boxes() {
        [](Harness& h, const std::string& t) { Typed(h.windows.frmBldgSysInput().txtCFA, t); },
        [](Harness& h) { h.windows.frmBldgSysInput().cmdReturn.Click(); },
        [](Harness& h) { return h.prog.building.Bldg.CFA; }},
-      {"group editor: no. in building",
+      {"group editor: no. in building", false,
        [](Harness& h, float v) {
          h.prog.building.GrpType = 200;
          h.prog.building.GrpTypeName = "Floor";
@@ -75,7 +77,7 @@ std::vector<Box> Boxes() {
        [](Harness& h, const std::string& t) { Typed(h.windows.frmAddGroup().txtGroupNo, t); },
        [](Harness& h) { h.windows.frmAddGroup().cmdSaveGroup.Click(); },
        [](Harness& h) { return h.prog.building.CurGrp.GrpQty; }},
-      {"element values: wastage to be used",
+      {"element values: wastage to be used", true,
        [](Harness& h, float v) {
          auto& w = h.windows.frmGroupComp();
          h.prog.building.elmMat.ElmMatWas[1][1] = v;
@@ -87,7 +89,7 @@ std::vector<Box> Boxes() {
        [](Harness& h, const std::string& t) { Typed(h.windows.frmGroupComp().txtWasU, t); },
        [](Harness& h) { h.windows.frmGroupComp().cmdUseUIV.Click(); },
        [](Harness& h) { return h.prog.building.elmMat.ElmMatWas[1][1]; }},
-      {"thickness dialog",
+      {"thickness dialog", false,
        [](Harness& h, float v) {
          h.prog.building.InpMatThk = v;
          h.prog.building.InpMatMode = 0;
@@ -96,7 +98,7 @@ std::vector<Box> Boxes() {
        [](Harness& h, const std::string& t) { Typed(h.windows.frmInpMatData().txtMatProp, t); },
        [](Harness& h) { h.windows.frmInpMatData().cmdReturn.Click(); },
        [](Harness& h) { return h.prog.building.InpMatThk; }},
-      {"cost parameters: interest rate",
+      {"cost parameters: interest rate", true,
        [](Harness& h, float v) {
          h.prog.assess.factors.CostPara[0] = h.prog.assess.factors.UsrCostPara[0] = v;
          h.prog.assess.factors.EgyPrice = {1, 1};
@@ -105,7 +107,7 @@ std::vector<Box> Boxes() {
        [](Harness& h, const std::string& t) { Typed(h.windows.frmCostPara().txtCostPara[0], t); },
        [](Harness& h) { h.windows.frmCostPara().Command1.Click(); },
        [](Harness& h) { return h.prog.assess.factors.UsrCostPara[0]; }},
-      {"energy input: room area",
+      {"energy input: room area", true,
        [](Harness& h, float v) {
          auto& m = h.prog.energyInput.EgyModel;
          m.NoOfZn = 1, m.ZnNRm[1] = 1, m.RmArea[1][1] = v;
@@ -119,7 +121,7 @@ std::vector<Box> Boxes() {
        [](Harness& h, const std::string& t) { Typed(h.windows.frmEgyCalInput().txtRmArea, t); },
        [](Harness& h) { h.windows.frmEgyCalInput().cboRmNo.SetListIndex(-1); },
        [](Harness& h) { return h.windows.frmEgyCalInput().WorkingModel().RmArea[1][1]; }},
-      {"constructions: layer thickness",
+      {"constructions: layer thickness", true,
        [](Harness& h, float v) {
          h.prog.energyInput.ConsFormMode = 1;
          h.prog.energyInput.CurLayThk[1] = v;
@@ -133,7 +135,7 @@ std::vector<Box> Boxes() {
        [](Harness& h, const std::string& t) { Typed(h.windows.frmSelCons().txtMatThk, t); },
        [](Harness& h) { h.windows.frmSelCons().cboElmNo.SetListIndex(-1); },
        [](Harness& h) { return h.prog.energyInput.CurLayThk[1]; }},
-      {"air side: fan power",
+      {"air side: fan power", true,
        [](Harness& h, float v) {
          h.prog.energyInput.EgyModel.NoOfZn = 1;
          h.prog.energyInput.ASSys.DsgFanPwr[0][1] = v;
@@ -143,7 +145,7 @@ std::vector<Box> Boxes() {
        [](Harness& h, const std::string& t) { Typed(h.windows.frmSIZn().txtZnRmD[4], t); },
        [](Harness& h) { h.windows.frmSIZn().mnuFSave.Click(); },
        [](Harness& h) { return h.prog.energyInput.ASSys.DsgFanPwr[0][1]; }},
-      {"plant: a value cell",
+      {"plant: a value cell", true,
        [](Harness& h, float v) {
          h.prog.plant.NAC.NoOfAddElec = 1;
          h.prog.plant.NAC.AddElecPower[1] = v;
@@ -158,7 +160,7 @@ std::vector<Box> Boxes() {
        },
        [](Harness& h) { h.windows.frmCPlt().cmdOK.Click(); },
        [](Harness& h) { return h.windows.frmCPlt().WorkingServices().AddElecPower[1]; }},
-      {"energy calculation: Enter Changes",
+      {"energy calculation: Enter Changes", true,
        [](Harness& h, float v) {
          h.prog.plant.NAC.NoOfFS = 1;
          h.prog.plant.NAC.FSEgy[1] = v;
@@ -171,7 +173,7 @@ std::vector<Box> Boxes() {
        [](Harness& h, const std::string& t) { Typed(h.windows.frmEgyCal().txtItem[1], t); },
        [](Harness& h) { h.windows.frmEgyCal().cmdAsTyped.Click(); },
        [](Harness& h) { return h.prog.plant.NAC.FSEgy[1]; }},
-      {"energy confirmation: copied and confirmed",
+      {"energy confirmation: copied and confirmed", true,
        [](Harness& h, float v) {
          h.prog.sim.AnnEgy = {v, 1, 1, 1, 1, 1};
          h.windows.frmEgyResult().Show();
@@ -179,7 +181,7 @@ std::vector<Box> Boxes() {
        },
        [](Harness& h, const std::string& t) { Typed(h.windows.frmEgyResult().txtAAEC[0], t); },
        [](Harness& h) { h.windows.frmEgyResult().cmdOkay.Click(); }, [](Harness& h) { return h.prog.sim.AnnEgy[0]; }},
-      {"calculator: Y box",
+      {"calculator: Y box", false,
        [](Harness& h, float) {
          h.calc.Show();
          h.calc.txtValue[0].SetText("7");
@@ -214,6 +216,25 @@ TEST(TypedNumbers, EveryWindowReadsATypedTextAlike) {
       EXPECT_FALSE(std::signbit(stored));
       EXPECT_EQ(h.Refusal().empty(), c.stored.has_value()) << h.Refusal();
     }
+  }
+}
+
+// A value of more digits than a box shows is stored back bit for bit when
+// the box is left as shown; a typed text is taken.
+TEST(TypedNumbers, ABoxLeftAsShownKeepsEveryDigit) {
+  const float value = 1234.56789f;  // shown as 1234.568
+  for (const Box& box : Boxes()) {
+    if (!box.showsTheValue) continue;
+    SCOPED_TRACE(box.name);
+    Harness h;
+    box.show(h, value);
+    box.commit(h);
+    EXPECT_EQ(box.stored(h), value);
+    Harness typed;
+    box.show(typed, value);
+    box.type(typed, "1234.5");
+    box.commit(typed);
+    EXPECT_EQ(box.stored(typed), 1234.5f);
   }
 }
 
