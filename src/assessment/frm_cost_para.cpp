@@ -1,7 +1,10 @@
 #include "assessment/frm_cost_para.h"
 
+#include <cmath>
+
 #include "assessment/factor_checks.h"
 #include "forms/control_array.h"
+#include "forms/typed_input.h"
 
 namespace assessment {
 
@@ -47,8 +50,8 @@ frmCostPara::frmCostPara(common::Program& prog, forms::Platform& platform)
 }
 
 void frmCostPara::ShowValues(const std::array<Single, 3>& costPara, const std::array<Single, 2>& egyPrice) {
-  for (size_t i = 0; i < 3; ++i) shownCost_[i].Show(txtCostPara[i], costPara[i]);
-  for (size_t j = 0; j < 2; ++j) shownPrice_[j].Show(txtEgyPrice[j], egyPrice[j]);
+  for (size_t i = 0; i < 3; ++i) forms::ShowNumber(txtCostPara[i], costPara[i]);
+  for (size_t j = 0; j < 2; ++j) forms::ShowNumber(txtEgyPrice[j], egyPrice[j]);
 }
 
 // Shows the option last chosen in the weighting window's present opening,
@@ -78,18 +81,26 @@ void frmCostPara::Option2_Click() {
   Option1.SetFontBold(false);
 }
 
+namespace {
+
+// A box's number for the checks: a number beyond the Single range reads as
+// infinite, which they refuse as too large.
+double BoxValue(const forms::TextBox& box) { return forms::BoxSingle(box).value_or(HUGE_VALF); }
+
+}  // namespace
+
 void frmCostPara::Command1_Click() {
   std::array<double, 3> cost{};
   std::array<double, 2> price{};
   for (size_t i = 0; i < 3; ++i) {
-    cost[i] = shownCost_[i].Read(txtCostPara[i]);
+    cost[i] = BoxValue(txtCostPara[i]);
     if (auto why = CheckCostParameter(static_cast<int>(i), cost[i]); !why.empty()) {
       MsgBox(why);
       return;
     }
   }
   for (size_t j = 0; j < 2; ++j) {
-    price[j] = shownPrice_[j].Read(txtEgyPrice[j]);
+    price[j] = BoxValue(txtEgyPrice[j]);
     if (auto why = CheckEnergyPrice(static_cast<int>(j), price[j]); !why.empty()) {
       MsgBox(why);
       return;

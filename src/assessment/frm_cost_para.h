@@ -5,7 +5,6 @@
 // factors window, which opens this one modally, puts them into use.
 #include <array>
 
-#include "assessment/frm_shown_number.h"
 #include "common/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
@@ -38,8 +37,6 @@ class frmCostPara : public forms::Form {
   void ShowValues(const std::array<common::Single, 3>& costPara, const std::array<common::Single, 2>& egyPrice);
 
   common::FactorTables& f_;
-  std::array<ShownNumber, 3> shownCost_;
-  std::array<ShownNumber, 2> shownPrice_;
 };
 
 }  // namespace assessment

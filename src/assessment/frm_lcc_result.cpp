@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "forms/control_array.h"
+#include "forms/typed_input.h"
 
 namespace assessment {
 
@@ -170,10 +171,7 @@ void frmLCCResult::FillFromRecord() {
   assessment_ = LccValues{};
   lccFileName_.clear();
   for (int row = 0; row < kLccRows; ++row)
-    for (int s = 0; s < kLccStages; ++s) {
-      shown_[static_cast<size_t>(row)][static_cast<size_t>(s)].Forget();
-      Box(row, s).SetText("");
-    }
+    for (int s = 0; s < kLccStages; ++s) Box(row, s).SetText("");
   Option1.SetValue(false);
   Option2.SetValue(false);
   Option1.SetFontBold(false);
@@ -184,9 +182,7 @@ void frmLCCResult::FillFromRecord() {
   Option1.SetValue(true);
 }
 
-void frmLCCResult::ShowValue(int row, int stage, Single value) {
-  shown_[static_cast<size_t>(row)][static_cast<size_t>(stage)].Show(Box(row, stage), value);
-}
+void frmLCCResult::ShowValue(int row, int stage, Single value) { forms::ShowNumber(Box(row, stage), value); }
 
 void frmLCCResult::ShowColumn(const LccValues& v) {
   for (int s = 0; s < kLccStages; ++s)
@@ -195,9 +191,9 @@ void frmLCCResult::ShowColumn(const LccValues& v) {
 
 std::optional<double> frmLCCResult::ReadBoxNumber(int row, int stage, bool asShown) {
   auto& box = Box(row, stage);
-  double number = asShown ? LccBoxNumber(box.Text())
-                          : shown_[static_cast<size_t>(row)][static_cast<size_t>(stage)].Read(box, LccBoxNumber);
-  if (common::ToSingle(number)) return number;
+  const auto shown = box.Number();
+  const double number = asShown || !shown ? LccBoxNumber(box.Text()) : *shown;
+  if (common::NearestSingle(number)) return number;
   if (badBox_.empty())
     badBox_ = forms::PlainCaption(RowLabel(row).Caption()) + " / " + lblStage[static_cast<size_t>(stage)].Caption();
   return std::nullopt;
@@ -205,7 +201,7 @@ std::optional<double> frmLCCResult::ReadBoxNumber(int row, int stage, bool asSho
 
 std::optional<Single> frmLCCResult::ReadBox(int row, int stage) {
   auto number = ReadBoxNumber(row, stage);
-  return number ? common::ToSingle(*number) : std::nullopt;
+  return number ? common::NearestSingle(*number) : std::nullopt;
 }
 
 void frmLCCResult::ReportBadBox(const std::string& consequence) {
@@ -369,7 +365,7 @@ void frmLCCResult::mnuFExp_Click() {
   if (!numbers) return;
   LccValues values{};  // the table holds Singles
   for (size_t row = 0; row < kLccRows; ++row)
-    for (size_t s = 0; s < kLccStages; ++s) values[row][s] = *common::ToSingle((*numbers)[row][s]);
+    for (size_t s = 0; s < kLccStages; ++s) values[row][s] = *common::NearestSingle((*numbers)[row][s]);
   std::array<std::string, kLccStages> stageCaption;
   for (size_t s = 0; s < kLccStages; ++s) stageCaption[s] = lblStage[s].Caption();
   std::array<std::string, kLccRows> rowCaption;

@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 
-#include "assessment/frm_shown_number.h"
 #include "assessment/lcc_file.h"
 #include "common/program.h"
 #include "forms/controls.h"
@@ -97,7 +96,6 @@ class frmLCCResult : public forms::Form {
   LccValues predicted_{}, assessment_{};
   LccValues filledFrom_{};  // the record's costs when the window was filled
   std::string lccFileName_;
-  common::Array2<ShownNumber, kLccRows, kLccStages> shown_{};
   std::string badBox_;
 };
 

@@ -5,6 +5,7 @@
 #include "assessment/weighting_file.h"
 #include "common/paths.h"
 #include "forms/control_array.h"
+#include "forms/typed_input.h"
 
 namespace assessment {
 
@@ -81,7 +82,7 @@ frmNormWgt::frmNormWgt(common::Program& prog, forms::Platform& platform, frmCost
 }
 
 void frmNormWgt::ShowWeights(const std::array<Single, 11>& w) {
-  for (size_t i = 0; i <= 10; ++i) shownWgt_[i].Show(txtWgtFtr[i], w[i]);
+  for (size_t i = 0; i <= 10; ++i) forms::ShowNumber(txtWgtFtr[i], w[i]);
 }
 
 void frmNormWgt::Form_Load() {
@@ -117,7 +118,7 @@ void frmNormWgt::Option2_Click() {
 std::optional<std::array<Single, 11>> frmNormWgt::TypedWeights() {
   std::array<Single, 11> w{};
   for (size_t i = 0; i <= 10; ++i) {
-    auto v = common::ToSingle(shownWgt_[i].Read(txtWgtFtr[i]));
+    auto v = forms::BoxSingle(txtWgtFtr[i]);
     if (!v) {
       std::string row = i == 0 ? "the life-cycle cost" : "category " + std::to_string(i);
       MsgBox("The weighting factor of " + row + " is too large. Nothing is stored.");

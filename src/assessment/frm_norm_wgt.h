@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "assessment/frm_cost_para.h"
-#include "assessment/frm_shown_number.h"
 #include "common/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
@@ -57,7 +56,6 @@ class frmNormWgt : public forms::Form {
   common::Program& prog_;
   common::FactorTables& f_;
   frmCostPara& costPara_;
-  std::array<ShownNumber, 11> shownWgt_;
 };
 
 }  // namespace assessment

@@ -9,6 +9,7 @@
 #include "building/group_kind_tables.h"
 #include "common/number_text.h"
 #include "forms/keys.h"
+#include "forms/typed_input.h"
 
 namespace building {
 
@@ -207,7 +208,7 @@ void frmBldgSysInput::Form_Load() {
     }
   }
   txtProjName.SetText(bldg.ProjName);
-  txtCFA.SetText(common::ShortText(bldg.CFA));
+  forms::ShowNumber(txtCFA, bldg.CFA, common::ShortText);
   if (bldg.ProjFile.empty()) return;
   for (Band& b : bands_) {
     auto rows = BldgGroupListOf(bldg, b.grpType);
@@ -222,10 +223,7 @@ void frmBldgSysInput::Form_Load() {
 
 bool frmBldgSysInput::StoreBuilding() {
   auto& bldg = prog_.building.Bldg;
-  // The box shows seven digits: left as shown, the stored area stands.
-  auto cfa = txtCFA.Text() == common::ShortText(bldg.CFA)
-                 ? std::optional<common::Single>(bldg.CFA)
-                 : common::ToSingle(common::LeadingNumberAnyBlanks(txtCFA.Text()));
+  auto cfa = forms::BoxSingle(txtCFA);
   if (!cfa) {
     MsgBox("The construction floor area is too large to be stored.");
     return false;

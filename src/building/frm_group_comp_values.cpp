@@ -144,8 +144,9 @@ void frmGroupComp::cmdChgElmD_Click() {
   fraChgElmD.ZOrder();
 }
 
-// Keeps the typed values to be used of the material shown; a value beyond
-// the Single range is refused and the earlier one kept.
+// Keeps the values to be used of the material shown: a box left as shown
+// keeps its value, a typed one is read, and a number beyond the Single
+// range is refused and the earlier one kept.
 void frmGroupComp::StoreUserBoxes() {
   if (CurMatIdx < 1 || CurMatIdx > 10) return;
   auto& mat = st_.elmMat;
@@ -172,12 +173,12 @@ void frmGroupComp::cboMNoInElm_Click() {
   };
   lblMatD.SetCaption(nameOf(mat.ElmMatNo[0][i]));
   lblMatU.SetCaption(nameOf(mat.ElmMatNo[1][i]));
-  txtLifeD.SetText(common::DisplayText(mat.ElmMatLife[0][i]));
-  txtLifeU.SetText(common::DisplayText(mat.ElmMatLife[1][i]));
-  txtWasD.SetText(common::DisplayText(mat.ElmMatWas[0][i]));
-  txtWasU.SetText(common::DisplayText(mat.ElmMatWas[1][i]));
-  txtUCostD.SetText(common::DisplayText(mat.ElmMatUCost[0][i]));
-  txtUCostU.SetText(common::DisplayText(mat.ElmMatUCost[1][i]));
+  forms::ShowNumber(txtLifeD, mat.ElmMatLife[0][i]);
+  forms::ShowNumber(txtLifeU, mat.ElmMatLife[1][i]);
+  forms::ShowNumber(txtWasD, mat.ElmMatWas[0][i]);
+  forms::ShowNumber(txtWasU, mat.ElmMatWas[1][i]);
+  forms::ShowNumber(txtUCostD, mat.ElmMatUCost[0][i]);
+  forms::ShowNumber(txtUCostU, mat.ElmMatUCost[1][i]);
   lblUnitD.SetCaption(unitOf(mat.ElmMatNo[0][i]));
   lblUnitU.SetCaption(unitOf(mat.ElmMatNo[1][i]));
   CurMatIdx = m;

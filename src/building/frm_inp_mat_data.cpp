@@ -88,14 +88,18 @@ void frmInpMatData::cmdSel_Click() {
 }
 
 void frmInpMatData::cmdReturn_Click() {
-  const double typed = common::LeadingNumber(txtMatProp.Text());
   if (MaterialMode()) {
     st_.SelItemName = txtMatNam.Text();
     // A number beyond the Integer range is no material: 0, which the
     // caller takes as no answer.
-    st_.SelItemNo = common::ToInteger(typed).value_or(0);
+    st_.SelItemNo = common::ToInteger(common::LeadingNumber(txtMatProp.Text())).value_or(0);
   } else {
-    st_.InpMatThk = common::NearestSingle(typed).value_or(0);
+    auto thickness = common::TypedSingle(txtMatProp.Text());
+    if (!thickness) {
+      MsgBox("The number " + txtMatProp.Text() + " is too large.");
+      return;
+    }
+    st_.InpMatThk = *thickness;
   }
   Unload();
 }

@@ -4,13 +4,10 @@
 #include <cmath>
 
 #include "calculator/checked_math.h"
-#include "common/number_text.h"
 
 namespace calculator {
 
 bool TakesTwoOperands(Operation op) { return op >= Operation::Add && op <= Operation::Power; }
-
-std::optional<Single> ReadSingle(std::string_view text) { return common::ToSingle(common::LeadingNumber(text)); }
 
 std::optional<Single> Evaluate(Operation op, Single x, Single y) {
   CheckedMath m;

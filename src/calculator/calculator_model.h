@@ -5,7 +5,6 @@
 // and stored as a Single; a step that fails leaves nothing changed.
 #include <array>
 #include <optional>
-#include <string_view>
 
 #include "common/value_types.h"
 
@@ -33,10 +32,6 @@ inline constexpr int kOperationCount = 13;
 
 // True for "X + Y" to "X ^ Y": they take X as well and drop the stack.
 bool TakesTwoOperands(Operation op);
-
-// Typed text read by the leading-number rule and stored as a Single;
-// nullopt when the number lies beyond the Single range.
-std::optional<Single> ReadSingle(std::string_view text);
 
 // The new Y of an operation on X and Y (Enter gives Y unchanged); nullopt
 // on a numeric error: division by zero, a result without a real value or a

@@ -26,9 +26,9 @@ class CheckedMath {
   // Any other result worked out in double (a root, logarithm, sine ...).
   double Value(double v) { return Check(v); }
 
-  // Rounds to a Single, as a value stored into a Single variable.
+  // Rounds to the nearest Single, as a value stored into a Single variable.
   common::Single Store(double v) {
-    std::optional<common::Single> s = common::ToSingle(Check(v));
+    std::optional<common::Single> s = common::NearestSingle(Check(v));
     if (!s) return static_cast<common::Single>(Fail());
     return *s;
   }

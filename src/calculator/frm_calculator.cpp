@@ -151,7 +151,7 @@ void frmCalculator::cmdOp_Click(int index) {
 
   // Y takes the typed number. By our choice a number beyond the Single
   // range shows "Error" like any other numeric error.
-  std::optional<Single> typed = ReadSingle(y.Text());
+  std::optional<Single> typed = common::TypedSingle(y.Text());
   if (!typed) {
     y.SetText(kErrorText);
     return;

@@ -152,15 +152,6 @@ std::string PrintText(double value) { return ShortText(value) + " "; }
 std::string PrintTextInt(long value) { return ShortTextInt(value) + " "; }
 
 double LeadingNumber(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  std::string_view rest = text.substr(i);
-  size_t n = ScanNumber(rest);
-  if (n == 0) return 0;
-  return Convert(rest.substr(0, n));
-}
-
-double LeadingNumberAnyBlanks(std::string_view text) {
   std::string packed;
   for (char c : text)
     if (c != ' ' && c != '\t' && c != '\n') packed += c;
@@ -180,7 +171,10 @@ double LeadingNumberAnyBlanks(std::string_view text) {
     }
     return value;
   }
-  return LeadingNumber(packed);
+  size_t n = ScanNumber(packed);
+  if (n == 0) return 0;
+  // A typed zero is zero: "-0" stores no sign that a file would show.
+  return Convert(std::string_view(packed).substr(0, n)) + 0.0;
 }
 
 std::optional<float> TypedSingle(std::string_view text) { return NearestSingle(LeadingNumber(text)); }

@@ -31,20 +31,19 @@ std::string PrintText(float value);
 std::string PrintText(double value);
 std::string PrintTextInt(long value);
 
-// The leading-number rule for typed text: leading blanks are skipped and the
-// longest leading run that forms a number is taken ("12ab" -> 12,
-// "1,500" -> 1, "1D3" -> 1000); text without one gives 0. Never fails;
-// a magnitude beyond the Double range saturates to the largest Double.
+// The one rule for every typed number, in every window: blanks, tabs and
+// line feeds are dropped wherever they stand ("1 200" -> 1200); a leading
+// &H or &O reads a hexadecimal or octal whole number ("&H1F" -> 31); else
+// the longest leading run that forms a number is taken ("12ab" -> 12,
+// "1,500" -> 1, "1D3" -> 1000); text without one gives 0, and so does
+// "-0". Never fails; a magnitude beyond the Double range saturates to the
+// largest Double.
 double LeadingNumber(std::string_view text);
-// The same rule as the building window reads its floor area: blanks, tabs
-// and line feeds are dropped wherever they stand ("1 200" -> 1200), and a
-// leading &H or &O reads a hexadecimal or octal whole number ("&H1F" -> 31).
-double LeadingNumberAnyBlanks(std::string_view text);
 
-// The leading number of a typed text as a Single, by the rule the data-file
-// reader stores a number with (NearestSingle): a text that rounds to a
-// finite Single is taken, so the text a box shows for the largest Single
-// ("3.4028235E+38") reads back as it; nullopt beyond.
+// The typed number as a Single, by the rule the data-file reader stores a
+// number with (NearestSingle): a text that rounds to a finite Single is
+// taken, so the text a box shows for the largest Single ("3.4028235E+38")
+// reads back as it; nullopt beyond.
 std::optional<float> TypedSingle(std::string_view text);
 // Why a typed number that TypedSingle refuses is not stored, as the second
 // line of a refused save: "the number 1E39 is too large".

@@ -42,8 +42,14 @@ void Label::SetBorderStyle(bool border) {
 void TextBox::SetText(const std::string& t) {
   if (t == text_) return;
   text_ = t;
+  number_.reset();
   Notify(Prop::Text);
   Raise(OnChange);
+}
+
+void TextBox::SetNumber(const std::string& text, float value) {
+  SetText(text);
+  number_ = value;
 }
 
 void TextBox::TypeChar(char c) {

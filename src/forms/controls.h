@@ -2,6 +2,7 @@
 // The simple controls: buttons, labels, text boxes, lists, drop-down lists,
 // check boxes, option buttons, frames, lines and images.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,11 @@ class TextBox : public Control {
   const std::string& Text() const { return text_; }
   // Setting the text (from code or by typing) raises OnChange when it differs.
   void SetText(const std::string& t);
+  // Shows `text` for the number `value`: until the text changes, the box
+  // stands for `value` with every digit, not for the fewer digits shown.
+  void SetNumber(const std::string& text, float value);
+  // The number SetNumber gave, while the box still shows its text.
+  std::optional<float> Number() const { return number_; }
   // One character typed by the user: OnKeyPress (and the form's, when it
   // previews keys) may swallow it; otherwise it is added at the end.
   void TypeChar(char c);
@@ -78,6 +84,7 @@ class TextBox : public Control {
 
  private:
   std::string text_;
+  std::optional<float> number_;
   bool multiLine_ = false;
   bool locked_ = false;
   forms::Alignment alignment_ = forms::Alignment::Left;

@@ -11,6 +11,7 @@ constexpr int kDefaultColWidth = 960;
 
 Grid::Grid(Container& parent, std::string name, int index) : Control(parent, std::move(name), index) {
   cells_.assign(static_cast<size_t>(rows_ * cols_), std::string());
+  numbers_.resize(cells_.size());
   colWidths_.assign(static_cast<size_t>(cols_), kDefaultColWidth);
   rowHeights_.assign(static_cast<size_t>(rows_), -1);
 }
@@ -24,10 +25,15 @@ void Grid::CheckCell(int row, int col) const {
 void Grid::SetRows(int rows) {
   if (rows < 1) rows = 1;
   std::vector<std::string> cells(static_cast<size_t>(rows * cols_));
+  std::vector<std::optional<float>> numbers(cells.size());
   for (int r = 0; r < std::min(rows, rows_); ++r)
-    for (int c = 0; c < cols_; ++c)
-      cells[static_cast<size_t>(r * cols_ + c)] = std::move(cells_[static_cast<size_t>(r * cols_ + c)]);
+    for (int c = 0; c < cols_; ++c) {
+      const size_t at = static_cast<size_t>(r * cols_ + c);
+      cells[at] = std::move(cells_[at]);
+      numbers[at] = numbers_[at];
+    }
   cells_ = std::move(cells);
+  numbers_ = std::move(numbers);
   rows_ = rows;
   rowHeights_.resize(static_cast<size_t>(rows), -1);
   fixedRows_ = std::min(fixedRows_, rows_ - 1 < 0 ? 0 : rows_ - 1);
@@ -39,10 +45,15 @@ void Grid::SetRows(int rows) {
 void Grid::SetCols(int cols) {
   if (cols < 1) cols = 1;
   std::vector<std::string> cells(static_cast<size_t>(rows_ * cols));
+  std::vector<std::optional<float>> numbers(cells.size());
   for (int r = 0; r < rows_; ++r)
-    for (int c = 0; c < std::min(cols, cols_); ++c)
-      cells[static_cast<size_t>(r * cols + c)] = std::move(cells_[static_cast<size_t>(r * cols_ + c)]);
+    for (int c = 0; c < std::min(cols, cols_); ++c) {
+      const size_t to = static_cast<size_t>(r * cols + c), from = static_cast<size_t>(r * cols_ + c);
+      cells[to] = std::move(cells_[from]);
+      numbers[to] = numbers_[from];
+    }
   cells_ = std::move(cells);
+  numbers_ = std::move(numbers);
   cols_ = cols;
   colWidths_.resize(static_cast<size_t>(cols), kDefaultColWidth);
   fixedCols_ = std::min(fixedCols_, cols_ - 1 < 0 ? 0 : cols_ - 1);
@@ -70,14 +81,26 @@ const std::string& Grid::TextMatrix(int row, int col) const {
 
 void Grid::SetTextMatrix(int row, int col, const std::string& text) {
   CheckCell(row, col);
-  std::string& cell = cells_[static_cast<size_t>(row * cols_ + col)];
-  if (cell == text) return;
-  cell = text;
+  const size_t at = static_cast<size_t>(row * cols_ + col);
+  if (cells_[at] == text) return;
+  cells_[at] = text;
+  numbers_[at].reset();
   Notify(Prop::Cells);
+}
+
+void Grid::SetNumberMatrix(int row, int col, const std::string& text, float value) {
+  SetTextMatrix(row, col, text);
+  numbers_[static_cast<size_t>(row * cols_ + col)] = value;
+}
+
+std::optional<float> Grid::NumberMatrix(int row, int col) const {
+  CheckCell(row, col);
+  return numbers_[static_cast<size_t>(row * cols_ + col)];
 }
 
 void Grid::Clear() {
   for (auto& cell : cells_) cell.clear();
+  for (auto& number : numbers_) number.reset();
   Notify(Prop::Cells);
 }
 

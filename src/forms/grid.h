@@ -4,6 +4,7 @@
 // the cell geometry an overlaid text box needs. Cells are edited through
 // such a text box, not in the grid itself.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ class Grid : public Control {
 
   const std::string& TextMatrix(int row, int col) const;
   void SetTextMatrix(int row, int col, const std::string& text);
+  // A cell shown for a number, as a text box's SetNumber and Number.
+  void SetNumberMatrix(int row, int col, const std::string& text, float value);
+  std::optional<float> NumberMatrix(int row, int col) const;
   // The current cell's text.
   const std::string& Text() const { return TextMatrix(row_, col_); }
   void SetText(const std::string& text) { SetTextMatrix(row_, col_, text); }
@@ -77,6 +81,7 @@ class Grid : public Control {
   int row_ = 1, col_ = 1, topRow_ = 1;
   int defaultRowHeight_ = 240;
   std::vector<std::string> cells_;
+  std::vector<std::optional<float>> numbers_;  // beside cells_
   std::vector<int> colWidths_;
   std::vector<int> rowHeights_;
 };

@@ -6,6 +6,7 @@
 #include "common/number_text.h"
 #include "common/paths.h"
 #include "energy_input/energy_file_names.h"
+#include "forms/typed_input.h"
 
 namespace plant_input {
 
@@ -238,8 +239,7 @@ void frmCPlt::SetPlantMenus() {
 // ---- one item between the grid and the working copies ----
 
 std::optional<Single> frmCPlt::CellSingle(int row) {
-  double v = common::LeadingNumber(msgPlt.TextMatrix(row, kValueCol));
-  if (auto s = common::ToSingle(v)) return s;
+  if (auto s = forms::CellSingle(msgPlt, row, kValueCol)) return s;
   MsgBox(msgPlt.TextMatrix(row, 0) + ": the number is too large. The previous value is kept.");
   return std::nullopt;
 }
@@ -288,7 +288,7 @@ void frmCPlt::ShowItemInGrid() {
   int lastRow = RowsInUse(*kind, mCPlt.HRSType);
   for (auto* values : f.values) {
     if (row > lastRow) break;
-    msgPlt.SetTextMatrix(row, kValueCol, common::DisplayText((*values)[i]));
+    forms::ShowNumber(msgPlt, row, kValueCol, (*values)[i]);
     ++row;
   }
 }

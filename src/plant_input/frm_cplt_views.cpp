@@ -105,8 +105,7 @@ void frmCPlt::mnuEType_Click() {
   msgPlt.SetTextMatrix(1, 2, common::DisplayTextInt(mCPlt.StartHour));
   msgPlt.SetTextMatrix(2, 2, common::DisplayTextInt(mCPlt.StopHour));
   int used = static_cast<int>(DesignTempRows(mCPlt.HRSType).size());
-  for (int k = 1; k <= used; ++k)
-    msgPlt.SetTextMatrix(k + 2, 2, common::DisplayText(mCPlt.DesignTemp[static_cast<size_t>(k)]));
+  for (int k = 1; k <= used; ++k) forms::ShowNumber(msgPlt, k + 2, kValueCol, mCPlt.DesignTemp[static_cast<size_t>(k)]);
   msgPlt.SetCell(1, kValueCol);  // the start hour, whatever view came before
 }
 

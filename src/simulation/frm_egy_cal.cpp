@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "forms/control_array.h"
+#include "forms/typed_input.h"
 #include "simulation/system_lists.h"
 
 namespace simulation {
@@ -156,7 +157,7 @@ void frmEgyCal::ShowRow(int i, const std::string& caption, Single value) {
   lblItem[k].SetCaption(caption);
   lblItem[k].SetVisible(true);
   txtItem[k].SetVisible(true);
-  txtItem[k].SetText(common::DisplayText(value));
+  forms::ShowNumber(txtItem[k], value);
 }
 
 void frmEgyCal::OfferCalculate() {
@@ -199,7 +200,7 @@ void frmEgyCal::ShowList(int code, const std::string& heading) {
 void frmEgyCal::ShowListValues(int code) {
   auto list = ListOf(CalculationLists(prog_), code);
   for (int i = 0; i <= SystemCount(*list->count); ++i)
-    txtItem[static_cast<size_t>(i)].SetText(common::DisplayText((*list->egy)[static_cast<size_t>(i)]));
+    forms::ShowNumber(txtItem[static_cast<size_t>(i)], (*list->egy)[static_cast<size_t>(i)]);
 }
 
 void frmEgyCal::mnuMAAC_Click() { ShowList(2, "Annual Energy Use of Additional HVAC Systems"); }
@@ -276,7 +277,7 @@ void frmEgyCal::cmdGO_Click() {
       if (prog_.sim.SimErr == 0) {
         cmdEndRun.Move(3120, 4800);
         cmdEndRun.SetVisible(true);
-        for (size_t i = 0; i < kACRows.size(); ++i) txtItem[i].SetText(common::DisplayText(prog_.sim.ACEgy[i]));
+        for (size_t i = 0; i < kACRows.size(); ++i) forms::ShowNumber(txtItem[i], prog_.sim.ACEgy[i]);
         // The values shown can be entered again, also when a failed run
         // before this one in the view had disabled Enter Changes.
         cmdAsTyped.SetEnabled(true);
@@ -301,7 +302,7 @@ void frmEgyCal::cmdGO_Click() {
     }
     case 3:
       CalcZnElecEgy();
-      for (size_t i = 0; i < kZoneRows.size(); ++i) txtItem[i].SetText(common::DisplayText(prog_.sim.ZnElecEgy[i]));
+      for (size_t i = 0; i < kZoneRows.size(); ++i) forms::ShowNumber(txtItem[i], prog_.sim.ZnElecEgy[i]);
       break;
     case 8:
       if (prog_.plant.NAC.NoOfGasSys > 0) {
@@ -318,7 +319,7 @@ void frmEgyCal::cmdGO_Click() {
 
 std::optional<Single> frmEgyCal::TypedValue(int i) {
   auto k = static_cast<size_t>(i);
-  auto value = common::ToSingle(common::LeadingNumber(txtItem[k].Text()));
+  auto value = forms::BoxSingle(txtItem[k]);
   if (!value) MsgBox(forms::PlainCaption(lblItem[k].Caption()) + ": the number is too large. Nothing is stored.");
   return value;
 }
@@ -360,7 +361,7 @@ bool frmEgyCal::EnterList(int code) {
     return false;
   }
   *list->egy = egy;
-  txtItem[0].SetText(common::DisplayText(egy[0]));
+  forms::ShowNumber(txtItem[0], egy[0]);
   return true;
 }
 
@@ -386,7 +387,7 @@ void frmEgyCal::cmdAsTyped_Click() {
         prog_.sim.ZnElecEgy[k] = parts[k];
       }
     }
-    txtItem[0].SetText(common::DisplayText(parts[0]));
+    forms::ShowNumber(txtItem[0], parts[0]);
   } else if (ListOf(CalculationLists(prog_), SysNo)) {
     EnterList(SysNo);
   }

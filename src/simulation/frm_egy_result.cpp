@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "forms/control_array.h"
+#include "forms/typed_input.h"
 
 namespace simulation {
 
@@ -80,7 +81,7 @@ frmEgyResult::frmEgyResult(common::Program& prog, forms::Platform& platform)
 void frmEgyResult::Form_Load() {
   for (size_t i = 0; i < common::kAnnEgySlots; ++i) {
     lblAEC[i].SetCaption(kRowCaptions[i]);
-    txtAEC[i].SetText(common::DisplayText(prog_.sim.AnnEgy[i]));
+    forms::ShowNumber(txtAEC[i], prog_.sim.AnnEgy[i]);
     txtAAEC[i].SetText("");
   }
   cmdExit.SetVisible(true);
@@ -89,7 +90,7 @@ void frmEgyResult::Form_Load() {
 void frmEgyResult::cmdChgTo_Click(int index) {
   const int rows = common::kAnnEgySlots;  // cmdChgTo(rows) copies every row
   for (int i = 0; i < rows; ++i)
-    if (index >= rows || index == i) txtAAEC[static_cast<size_t>(i)].SetText(txtAEC[static_cast<size_t>(i)].Text());
+    if (index >= rows || index == i) forms::CopyBox(txtAEC[static_cast<size_t>(i)], txtAAEC[static_cast<size_t>(i)]);
   cmdExit.SetVisible(false);
 }
 
@@ -102,7 +103,7 @@ void frmEgyResult::cmdOkay_Click() {
     }
   }
   for (size_t i = 0; i < common::kAnnEgySlots; ++i) {
-    auto value = common::ToSingle(common::LeadingNumber(txtAAEC[i].Text()));
+    auto value = forms::BoxSingle(txtAAEC[i]);
     if (!value) {
       MsgBox(std::string(kRowCaptions[i]) + ": the number is too large. Nothing is stored.");
       return;

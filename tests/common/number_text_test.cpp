@@ -82,7 +82,8 @@ TEST(NumberText, LeadingNumberRule) {
   const std::pair<std::string, double> cases[] = {
       {" 12ab", 12},
       {"1,500", 1},
-      {"1 500", 1},  // only leading blanks are skipped
+      {"1 500", 1500},  // blanks are dropped wherever they stand
+      {"- 5", -5},
       {"", 0},
       {"   ", 0},
       {"abc", 0},
@@ -94,7 +95,6 @@ TEST(NumberText, LeadingNumberRule) {
       {"-.5", -0.5},
       {".5", 0.5},
       {"+5", 5},
-      {"- 5", 0},
       {".", 0},
       {"1.2.3", 1.2},
       {"\t7x", 7},

@@ -275,8 +275,9 @@ TEST_F(EgyCalTest, ShowingAListReadsItsRowsBack) {
   EXPECT_EQ(w.lblItem[1].Caption(), " 1: Pump 1 (kWh)");
   EXPECT_EQ(w.lblItem[2].Caption(), " 2: Pump 2 (kWh)");
   EXPECT_EQ(Shown(3), (std::vector<std::string>{"3.234568", "1.234568", "2"}));
-  EXPECT_EQ(prog.plant.NAC.FSEgy[1], 1.234568f);
-  EXPECT_EQ(prog.plant.NAC.FSEgy[0], 1.234568f + 2.0f);
+  // The rows are read back as they stand, not as their seven digits.
+  EXPECT_EQ(prog.plant.NAC.FSEgy[1], 1.23456789f);
+  EXPECT_EQ(prog.plant.NAC.FSEgy[0], 1.23456789f + 2.0f);
   EXPECT_TRUE(w.cmdGO.Visible());
   EXPECT_TRUE(w.cmdGO.HasFocus());
   EXPECT_EQ(w.lblMsg.Caption(), "Click Calculate to Proceed.");

@@ -44,7 +44,8 @@ TEST_F(EgyResultTest, CopyAllThenConfirmStoresTheShownValues) {
   EXPECT_EQ(w.txtAAEC[0].Text(), "1234568");
   w.cmdOkay.Click();
   EXPECT_FALSE(w.IsLoaded());
-  EXPECT_EQ(prog.sim.AnnEgy, (Totals{1234568, 2.5f, 0, 4, 5, 6e7f}));
+  // A copied value is the computed one, not its seven digits shown.
+  EXPECT_EQ(prog.sim.AnnEgy, (Totals{1.23456789e6f, 2.5f, 0, 4, 5, 6e7f}));
 }
 
 TEST_F(EgyResultTest, CopyOneRowAndChangeIt) {
