@@ -359,7 +359,7 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
       {"an exception in stage 2", [](SmallProject&) {}, "", 2, "", kModeAssessment, 2},
       {"an exception in stage 2, costing", [](SmallProject&) {}, "", 2, "", kModeCosting, 2},
       {"missing component file", [](SmallProject& t) { std::remove((t.prog->building.ProjDir + "B.FLC").c_str()); },
-       "Error in reading component data!! B.FLC Err with B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
+       "Error in reading component data!! B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
       {"component of another kind",
        [](SmallProject& t) { t.folder.Write("proj/B.FLC", "\"B.FLC\"\r\n310\r\n\"B\"\r\n4\r\n1\r\n0\r\n"); },
        "B.FLC is for type  310 but not  210 Err with B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
