@@ -67,8 +67,8 @@ void frmMain::cmdEnterProjName_Click() {
 }
 
 // Reads the chosen project file before anything else changes: a file that
-// cannot be read leaves the open project as it was. Nothing of the project
-// it replaces stays.
+// cannot be read, or is not there (Open makes no new project), leaves the
+// open project as it was. Nothing of the project it replaces stays.
 void frmMain::mnuFileOpen_Click() {
   auto& b = prog_.building;
   NewMsg = "   Load main project input file";
@@ -82,7 +82,12 @@ void frmMain::mnuFileOpen_Click() {
   bldg.ProjFile = FilePart(*chosen);
   std::string error;
   b.CurFileName = bldg.ProjFile;
-  if (building::ReadProjectFile(*chosen, bldg, error) == building::ReadStatus::Failed) {
+  const building::ReadStatus read = building::ReadProjectFile(*chosen, bldg, error);
+  if (read == building::ReadStatus::Missing) {
+    MsgBox(common::WithReason("Failed to open or read project file!!", "file not found: " + *chosen));
+    return;
+  }
+  if (read == building::ReadStatus::Failed) {
     MsgBox(common::WithReason("Error encountered in reading project file!", error));
     return;
   }

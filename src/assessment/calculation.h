@@ -48,13 +48,18 @@ struct RunContext {
   std::string reason;
   // Material numbers already named in a warning as missing from the database.
   std::bitset<common::kMaterialRows> missingMaterials;
+  // RunProgress::booked.
+  std::function<void(int stage)> booked;
 };
 
 // What the window shows while a run goes on: each stage as it begins and,
-// after a stage that succeeded, each warning it gave, in that order.
+// after a stage that succeeded, each warning it gave, in that order; and
+// each booking into the results while a stage goes on (a group's in
+// stages 1, 2 and 4, the operating energy's in stage 3).
 struct RunProgress {
   std::function<void(int stage)> stageBegins;
   std::function<void(const std::string& warning)> warning;
+  std::function<void(int stage)> booked;
 };
 
 // How a run ended: the error text (empty on success) and why the file that

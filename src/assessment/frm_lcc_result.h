@@ -49,7 +49,6 @@ class frmLCCResult : public forms::Form {
   // Column 0: predicted or last confirmed; column 1: for the assessment.
   const LccValues& Predicted() const { return predicted_; }
   const LccValues& Assessment() const { return assessment_; }
-  const std::string& LCCFileName() const { return lccFileName_; }
 
   void Option1_Click();
   void Option2_Click();

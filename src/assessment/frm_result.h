@@ -52,7 +52,6 @@ class frmResult : public forms::Form {
   common::LCAResultRec RefLCAResult, AltLCAResult, ShownLCAResult;
   common::GroupResultRec RefGroupResult, AltGroupResult, ShownGroupResult;
   common::CaseResultRec ShownResult;
-  const CaseChoice& Choice() const { return choice_; }
 
   // Handlers.
   void cboSelCase_Click();

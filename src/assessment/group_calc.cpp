@@ -106,11 +106,14 @@ void CalcComp(common::Program& prog, int mode, int stage, std::string& errText, 
   auto& comp = prog.assess.CompSum;
   const std::string& path = run.files.ResolveStored(b.CurComp.CompFile, b.ProjDir);
   auto read = building::ReadComponentFile(path, b.FileType, b.CurComp, &run.files);
-  if (read.status == building::FileRead::WrongKind) {
-    errText = building::ComponentKindMessage(b.CurComp.CompFile, read.kindFound, b.FileType);
-  } else if (read.status != building::FileRead::Ok) {
+  if (read.status != building::FileRead::Ok && read.status != building::FileRead::WrongKind) {
+    // The message names the file: the chain does not name it again.
     errText = "Error in reading component data!! " + b.CurComp.CompFile;
     run.reason = read.error;
+    return;
+  }
+  if (read.status == building::FileRead::WrongKind) {
+    errText = building::ComponentKindMessage(b.CurComp.CompFile, read.kindFound, b.FileType);
   } else {
     const auto& cur = b.CurComp;
     for (int e = 0; e < cur.NoOfElm; ++e) {

@@ -39,6 +39,7 @@ RunOutcome RunStages(common::Program& prog, int mode, const RunProgress& progres
   LastResults last(prog.assess);
   ClearResults(prog.assess, mode);
   RunContext run;
+  run.booked = progress.booked;
   RunOutcome outcome;
   const int lastStage = mode == kModeCosting ? 3 : 4;
   for (int stage = 1; stage <= lastStage; ++stage) {

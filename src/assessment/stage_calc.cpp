@@ -181,6 +181,7 @@ void CalcKind(common::Program& prog, int mode, int stage, std::string& errText, 
     }
     const double q = qtys[gi];
     BookGroup(prog.assess.GrpSum, mode, s, gi, q, cells);
+    if (run.booked) run.booked(stage);
     if (GroupTotalsOverflowed(mode, s, gi, files[gi], kindTotal, cells, errText, run)) return;
     if (!cells.typeImp) continue;
     if (!BookTypes(prog.building.CurGrp, prog.assess.GrpSum, mode, s, q, cells, errText) ||
@@ -273,6 +274,7 @@ void CalcOperatingEnergy(common::Program& prog, int mode, std::string& errText, 
     }
   }
   BookOperatingEnergy(prog, mode, run);
+  if (run.booked) run.booked(3);
   const auto& r = prog.assess.LCAResult;
   for (size_t st : {size_t{3}, size_t{0}}) {
     if (OverflowEnds(mode, {r.SerImp[st], r.SerEgy[st], r.SerWaste[st], r.SerCost[st]}, "the Services",

@@ -1,6 +1,6 @@
 #pragma once
-// A record member kept on the heap: a large record that its holder copies,
-// assigns and compares like any member, while the holder itself stays small
+// A record member kept on the heap: a large record that its holder copies
+// and assigns like any member, while the holder itself stays small
 // (the program's records are members of test fixtures and windows).
 #include <memory>
 

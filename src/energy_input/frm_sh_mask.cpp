@@ -146,11 +146,11 @@ void frmShMask::mnuASave_Click() {
     MsgBox("Type the name of the shading mask without a folder.");
     return;
   }
-  fileName_ = name + ".SHM";
-  std::string path = common::ResolveProjectFile(fileName_, prog_.building.ProjDir);
+  const std::string fileName = name + ".SHM";
+  std::string path = common::ResolveProjectFile(fileName, prog_.building.ProjDir);
   Single mean = RoundShadingMask(mask_);
   std::string why;
-  if (!WriteShadingMaskFile(path, mask_, mean, cboOri.Text(), dims_, fileName_, why)) {
+  if (!WriteShadingMaskFile(path, mask_, mean, cboOri.Text(), dims_, fileName, why)) {
     MsgBox("The shading mask was not saved: " + path + " could not be written (" + why + ").");
     return;
   }

@@ -32,7 +32,6 @@ class frmShMask : public forms::Form {
 
   const ShadingMask& Mask() const { return mask_; }
   const WindowShading& Dimensions() const { return dims_; }
-  const std::string& FileName() const { return fileName_; }
 
  protected:
   void Form_Load() override;
@@ -48,7 +47,6 @@ class frmShMask : public forms::Form {
   int orientation_ = 0;
   WindowShading dims_;
   ShadingMask mask_{};
-  std::string fileName_;
 };
 
 }  // namespace energy_input

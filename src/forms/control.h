@@ -111,7 +111,6 @@ class Control {
   int Height() const { return height_; }
   void Move(int left, int top, int width, int height);
   void Move(int left, int top);
-  void SetLeft(int v) { Move(v, top_, width_, height_); }
   void SetTop(int v) { Move(left_, v, width_, height_); }
   void SetWidth(int v) { Move(left_, top_, v, height_); }
   void SetHeight(int v) { Move(left_, top_, width_, v); }

@@ -37,7 +37,6 @@ class Form : public Container {
   void SetPosition(int left, int top);
 
   // Keys go to the form's handlers before the control's.
-  bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool v) { keyPreview_ = v; }
 
   // Lifecycle.

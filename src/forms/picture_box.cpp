@@ -46,7 +46,7 @@ void PictureBox::Add(DrawOp op) {
 }
 
 void PictureBox::Print(const std::string& text, bool newLine) {
-  Add({DrawOp::Kind::Text, currentX_, currentY_, currentX_, currentY_, foreColor_, text, Font(), {}});
+  Add({DrawOp::Kind::Text, currentX_, currentY_, currentX_, currentY_, 0x000000, text, Font(), {}});
   if (newLine) {
     currentX_ = GetScale().left;
     currentY_ += TextHeight(text);

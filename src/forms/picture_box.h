@@ -51,7 +51,7 @@ class PictureBox : public Control, public Container {
   void SetCurrentX(double x) { currentX_ = x; }
   void SetCurrentY(double y) { currentY_ = y; }
 
-  // Prints a text at the current position; with newLine the position then
+  // Prints a text in black at the current position; with newLine the position then
   // moves to the start of the next line, otherwise to the end of the text.
   void Print(const std::string& text, bool newLine = true);
   void DrawLine(double x1, double y1, double x2, double y2, Colour colour);
@@ -61,8 +61,6 @@ class PictureBox : public Control, public Container {
   double TextWidth(const std::string& text) const;
   double TextHeight(const std::string& text = "Ag") const;
 
-  Colour ForeColor() const { return foreColor_; }
-  void SetForeColor(Colour c) { foreColor_ = c; }
   bool BorderStyle() const { return border_; }
   void SetBorderStyle(bool border);
 
@@ -85,7 +83,6 @@ class PictureBox : public Control, public Container {
   UserScale scale_;  // used only while userScale_
   bool userScale_ = false;
   double currentX_ = 0, currentY_ = 0;
-  Colour foreColor_ = 0x000000;
   bool border_ = true;
 };
 

@@ -38,7 +38,6 @@ class FormWindow : public QWidget, public forms::ControlView {
   // Stops the binding both ways (the form was unloaded).
   void Detach();
 
-  QWidget* Client() const { return client_; }
   QWidget* WidgetOf(const forms::Control& control) const;
   QAction* ActionOf(const forms::Menu& menu) const;
 

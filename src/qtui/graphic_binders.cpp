@@ -74,7 +74,6 @@ class ImageView : public QWidget {
     stretch_ = stretch;
     update();
   }
-  bool HasPicture() const { return picture_.has_value(); }
 
  protected:
   void paintEvent(QPaintEvent*) override {

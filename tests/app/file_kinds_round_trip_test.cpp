@@ -337,7 +337,8 @@ const auto& Kinds() {
           .damages = {{Split, 3, kLeft, 3}, {Extra, 4, kLeft, 4}, {Doubled, 4, kMore, 5}},
       },
       // Line breaks are item separators only: items joined on one line read
-      // as the same model, and its counts, codes and end refuse a shift.
+      // as the same model, and its counts, codes and end refuse a shift. The
+      // head line is one text, never a line dropped unread.
       KindOf<ModelFile>{
           .name = "energy model (.ECI)",
           .write = [](auto& p, auto& r, auto& e) { return WriteEnergyModelFile(p, r.title, r.model, r.masks, e); },
@@ -355,8 +356,13 @@ const auto& Kinds() {
                 m.FabArea[1][1][1] = v;
               },
           .plain = [](auto& r) { r.model = QuotedModel(); },
-          .damages =
-              {{Split, 14, kMore, 17}, {Extra, 7, kMore, 11}, {Doubled, 17, kMore, 18}, {Blanks, 7}, {Joined, 6}},
+          .damages = {{Split, 1, "a number was expected but a text was found", 1},
+                      {Joined, 1},
+                      {Split, 14, kMore, 17},
+                      {Extra, 7, kMore, 11},
+                      {Doubled, 17, kMore, 18},
+                      {Blanks, 7},
+                      {Joined, 6}},
       },
       KindOf<Titled<common::AirSideSystemData>>{
           .name = "air-side systems (.ASS)",
@@ -465,7 +471,11 @@ const auto& Kinds() {
                 r.count[3] = 1;
                 r.egy[3][1] = 18750;
               },
-          .damages = {{Split, 16, kLeft, 16}, {Extra, 18, kLeft, 18}, {Doubled, 18, kMore, 19}, {Blanks, 16}},
+          .damages = {{Split, 1, kLeft, 1},
+                      {Split, 16, kLeft, 16},
+                      {Extra, 18, kLeft, 18},
+                      {Doubled, 18, kMore, 19},
+                      {Blanks, 16}},
       },
   };
   return kinds;

@@ -193,24 +193,34 @@ TEST_F(ProjectCommandsTest, OpenReadsTheProject) {
   EXPECT_TRUE(prog.building.ProjSaved);
 }
 
+// A broken file, a name nothing stands at (a path typed from the wrong
+// folder) and a cancelled dialog each leave the open project as it was.
 TEST_F(ProjectCommandsTest, OpenOfABrokenFileKeepsTheOpenProject) {
   StartWithDatabase();
   WriteProject("proj/X.PRJ");
   platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
   main.mnuFileOpen.Click();
-  common::BldgRec before = prog.building.Bldg;
-
+  const common::BldgRec before = prog.building.Bldg;
   WriteProject("bad/B.PRJ", 11);
-  platform.ExpectOpenDialog(folder.Path() + "bad/B.PRJ");
-  platform.ExpectMessage("Error encountered in reading project file!");
-  main.mnuFileOpen.Click();
-  EXPECT_EQ(prog.building.Bldg, before);
-  EXPECT_EQ(prog.building.ProjDir, folder.Path() + "proj/");
-  EXPECT_EQ(main.txtProjFName.Text(), folder.Path() + "proj/X.PRJ");
-
-  platform.ExpectOpenDialog(std::nullopt);
-  platform.ExpectMessage("Failed to open or read project file!!");
-  main.mnuFileOpen.Click();
+  const std::string gone = folder.Path() + "bad/GONE.PRJ";
+  const struct {
+    std::optional<std::string> chosen;
+    std::string message;
+  } cases[] = {
+      {folder.Path() + "bad/B.PRJ", "Error encountered in reading project file!"},
+      {gone, "Failed to open or read project file!!\nfile not found: " + gone},
+      {std::nullopt, "Failed to open or read project file!!"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.chosen.value_or("cancelled"));
+    platform.ExpectOpenDialog(c.chosen);
+    platform.ExpectMessage(c.message);
+    main.mnuFileOpen.Click();
+    EXPECT_EQ(prog.building.Bldg, before);
+    EXPECT_EQ(prog.building.ProjDir, folder.Path() + "proj/");
+    EXPECT_EQ(main.txtProjFName.Text(), folder.Path() + "proj/X.PRJ");
+    EXPECT_EQ(Panel(0), "   Load main project input file");
+  }
 }
 
 // A file dialog whose preset name has no folder starts in the project

@@ -354,12 +354,16 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
     int failingStage;
     std::string reason = "";  // shown under the message
     int mode = kModeAssessment;
-    int throwsAt = 0;  // the stage whose start throws
+    int throwsAt = 0;     // the stage that throws: at its start or, inside, at its first booking
+    bool inside = false;  // the stage's results then partly booked
   } cases[] = {
       {"an exception in stage 2", [](SmallProject&) {}, "", 2, "", kModeAssessment, 2},
       {"an exception in stage 2, costing", [](SmallProject&) {}, "", 2, "", kModeCosting, 2},
+      {"an exception inside stage 2", [](SmallProject&) {}, "", 2, "", kModeAssessment, 2, true},
+      {"an exception inside stage 3, costing", [](SmallProject& t) { t.prog->sim.AnnEgy[common::kAnnHVAC] = 100; }, "",
+       3, "", kModeCosting, 3, true},
       {"missing component file", [](SmallProject& t) { std::remove((t.prog->building.ProjDir + "B.FLC").c_str()); },
-       "Error in reading component data!! B.FLC Err with B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
+       "Error in reading component data!! B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
       {"component of another kind",
        [](SmallProject& t) { t.folder.Write("proj/B.FLC", "\"B.FLC\"\r\n310\r\n\"B\"\r\n4\r\n1\r\n0\r\n"); },
        "B.FLC is for type  310 but not  210 Err with B.FLC Err with G.FLR Impacting calculation terminated!!", 1},
@@ -445,7 +449,10 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
     ModCal::RunProgress progress;
     progress.stageBegins = [&](int begun) {
       stage = begun;
-      if (begun == c.throwsAt) throw std::runtime_error("stopped");
+      if (begun == c.throwsAt && !c.inside) throw std::runtime_error("stopped");
+    };
+    progress.booked = [&](int booking) {
+      if (booking == c.throwsAt && c.inside) throw std::runtime_error("stopped");
     };
     ModCal::RunOutcome outcome;
     auto run = [&] { outcome = ModCal::RunStages(*fresh.prog, c.mode, progress); };

@@ -208,7 +208,7 @@ TEST_F(EnergyWidgets, PlantGridCurrentCellIsAlwaysAValueCell) {
 
 // The sample office open in the energy input window, with an edit that is
 // not saved to the files (in the air-side window, the central plant window
-// or the energy input window itself); the energy run from the main window,
+// or the energy input window itself, a shading mask among them); the energy run from the main window,
 // over two days of weather, while the window stays open. The run's energy is
 // that of the saved files, and the edit survives it: the windows still show
 // it and a later save writes what a save without the run writes.
@@ -317,6 +317,15 @@ TEST_F(EnergyWidgets, AnEnergyRunLeavesUnsavedEditsAndTakesTheSavedFiles) {
        saveInput,
        {"OFFICE.ECI", "OFFICE.ASS"},
        "\"\r\n4\r\n"},  // four zones after the head line
+      {"the shop front's shading mask, S_CANOPY chosen as S_OVHG and stored",
+       [&] {
+         fileAnswers = {path("S_OVHG.SHM")};
+         Click(input.cmdSelShM);
+         Choose(input.cboFabComp, 1);
+       },
+       saveInput,
+       {"OFFICE.ECI"},
+       "\"S_OVHG.SHM\"\r\n\"West Side Wall\""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);

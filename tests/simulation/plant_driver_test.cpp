@@ -328,6 +328,15 @@ INSTANTIATE_TEST_SUITE_P(
                       "RunPlantSimulation: Total out of range in hour 11 of day 1 of month 1: the annual energy of "
                       "the air-side systems and fresh-air units is not a finite number (an overflow)",
                       true},
+        PlantBadInput{"a year whose parts are finite and their sum not",
+                      [](common::Program& p, testsupport::TempFolder& t) {
+                        p.energyInput.ASSys.DsgFanPwr[0][1] = 1e37f;  // 2E+38 kWh in the two days
+                        p.plant.CPlt.PLPPower[1] = 1e37f;             // 2.4E+38 kWh in the two days
+                        simtest::WriteInputFiles(p, t.Path());
+                      },
+                      "RunPlantSimulation: Total out of range in the year: the annual energy of the whole "
+                      "air-conditioning system is not a finite number (an overflow)",
+                      true},
         PlantBadInput{
             "missing cooling load file",
             [](common::Program&, testsupport::TempFolder& t) { std::filesystem::remove(t.Path() + "AnHSpCL.TXT"); },
