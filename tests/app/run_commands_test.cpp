@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <memory>
 
@@ -98,6 +99,20 @@ TEST_F(RunCommandsTest, AFailedStageShowsItsTextAndLeavesTheEntryUnchecked) {
   EXPECT_FALSE(main.mnuRunLCA.Checked());
   EXPECT_EQ(prog.assess.LCAResult, results);
   EXPECT_EQ(prog.assess.GroupResult, groups);
+}
+
+// A run of groups changed since the last run also clears the other kind's
+// results, computed for the groups as they were, and its check mark.
+TEST_F(RunCommandsTest, ARunOfChangedGroupsClearsTheOtherKindsResults) {
+  StartWithSampleProject();
+  main.mnuRunLCA.Click();
+  main.mnuRunLCC.Click();
+  ASSERT_GT(prog.assess.LCAResult.BldgCost[1], 0);
+  prog.building.Bldg.FlrGrpQty[1] = 6;
+  main.mnuRunLCA.Click();
+  EXPECT_TRUE(main.mnuRunLCA.Checked());
+  EXPECT_FALSE(main.mnuRunLCC.Checked());
+  EXPECT_EQ(prog.assess.LCAResult.BldgCost, (std::array<float, 5>{}));
 }
 
 // Project B opened after a run of project A: nothing of A's results is
