@@ -20,6 +20,8 @@ constexpr const char* kResultFilter = "LCA/LCC Result files (*.RES)|*.RES";
 constexpr const char* kSaveFailed = "Error encounterd in saving LCA/LCC results";
 constexpr const char* kLoadFailed = "Error encounterd in loading LCA/LCC results";
 constexpr const char* kTableFailed = "Failed to write results in table!!";
+constexpr const char* kNoRun =
+    "no results to save: no life cycle impact or cost calculation of this project has completed";
 
 const char* const kCases[] = {"Reference Case", "Alternative Case", "Current Case"};
 const char* const kPortions[] = {"Whole Bldg.", "Foundations", "Floors", "Services"};
@@ -422,6 +424,11 @@ void frmResult::SaveResultFile(int caseNo) {
   std::string name = DefaultResultFileName(ShownBldg.ProjFile, caseNo);
   if (ShownBldg.ProjFile.size() < 4 || name.empty()) {
     MsgBox(kSaveFailed);
+    return;
+  }
+  // Zeros saved as the current case would read as a building of no impact.
+  if (caseNo == 2 && !prog_.assess.RunBldg) {
+    MsgBox(common::WithReason(kSaveFailed, kNoRun));
     return;
   }
   forms::FileDialogRequest request{"Open File for Saving LCA/LCC Results", kResultFilter, "", name};
