@@ -22,7 +22,8 @@ void frmMain::mnuRunOprEgy_Click() {
 // Runs the stages of one mode; false (after showing the stage's error
 // text) when a stage failed. The menu entry's check mark goes off at the
 // start, so results of a failed run never look complete; what a failed run
-// leaves in the results is the calculation's rule.
+// leaves in the results is the calculation's rule. The other mode's check
+// mark goes off with the results the run cleared.
 bool frmMain::RunStages(int mode, forms::Menu& entry, const char* commenced, const char* completed) {
   if (prog_.building.Bldg.ProjFile.empty()) {
     MsgBox("Open a project file first!!");
@@ -55,6 +56,7 @@ bool frmMain::RunStages(int mode, forms::Menu& entry, const char* commenced, con
   NewMsg = completed;
   ShowMessage();
   entry.SetChecked(true);
+  if (outcome.otherModeCleared) (&entry == &mnuRunLCA ? mnuRunLCC : mnuRunLCA).SetChecked(false);
   return true;
 }
 

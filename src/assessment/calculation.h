@@ -63,17 +63,22 @@ struct RunProgress {
 };
 
 // How a run ended: the error text (empty on success) and why the file that
-// stopped it could not be read, for a line under it.
+// stopped it could not be read, for a line under it. A completed run tells
+// whether it also cleared the other mode's results, which were computed for
+// groups the building no longer has as they were.
 struct RunOutcome {
   std::string errText;
   std::string reason;
+  bool otherModeCleared = false;
 };
 
-// A whole run of one mode: the mode's result cells cleared, then stages 1
-// to 4 (assessment) or 1 to 3 (costing). Only a run that completes changes
-// the results: after an error text, or an exception (thrown on to the
-// caller), LCAResult and GroupResult hold exactly what they held before it,
-// never partial sums.
+// A whole run of one mode: the mode's result cells cleared (both modes'
+// when the group lists differ from those of the last completed run), then
+// stages 1 to 4 (assessment) or 1 to 3 (costing). A run that completes
+// records the building it computed in RunBldg. Only a run that completes
+// changes the results: after an error text, or an exception (thrown on to
+// the caller), LCAResult, GroupResult and RunBldg hold exactly what they
+// held before it, never partial sums.
 RunOutcome RunStages(common::Program& prog, int mode, const RunProgress& progress = {});
 
 // One stage (1..4) of the current project; errText is empty on success.

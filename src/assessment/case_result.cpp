@@ -84,23 +84,26 @@ std::optional<Single> StageScore(Single cost, Single weightedTotal, const common
   return static_cast<Single>(score);
 }
 
-// Every value is stored as a Single at each step, in the order shown, so
-// the weighted total is the float sum of categories 1..10 in turn.
+void WeighStage(const std::array<Single, 11>& characterised, const common::FactorTables& f,
+                std::array<Single, 11>& normalised, std::array<Single, 11>& weighted) {
+  normalised[0] = 0;
+  weighted[0] = 0;
+  for (size_t k = 1; k <= 10; ++k) {
+    normalised[k] = characterised[k] / f.NormFtr[k];
+    weighted[k] = normalised[k] * f.WgtFtr[k];
+    weighted[0] = weighted[0] + weighted[k];
+  }
+}
+
 bool ComputeShownResult(const common::LCAResultRec& lca, const common::GroupResultRec& groups, const CaseChoice& choice,
                         const common::FactorTables& f, common::CaseResultRec& shown, StageScores& scores) {
   auto src = PickSource(lca, groups, choice);
   if (!src) return false;
   for (size_t s = 0; s < 5; ++s) {
     auto& res = shown.Res;
-    res[0][s][0] = 0;
+    res[1][s] = (*src->imp)[s];
     res[1][s][0] = 0;
-    res[2][s][0] = 0;
-    for (size_t k = 1; k <= 10; ++k) {
-      res[1][s][k] = (*src->imp)[s][k];
-      res[2][s][k] = res[1][s][k] / f.NormFtr[k];
-      res[0][s][k] = res[2][s][k] * f.WgtFtr[k];
-      res[0][s][0] = res[0][s][0] + res[0][s][k];
-    }
+    WeighStage(res[1][s], f, res[2][s], res[0][s]);
     shown.Egy[s] = (*src->egy)[s];
     shown.Waste[s] = (*src->waste)[s];
     shown.Cost[s] = (*src->cost)[s];

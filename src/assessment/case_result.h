@@ -31,6 +31,12 @@ int GroupEntryClass(int portion);
 std::optional<common::Single> StageScore(common::Single cost, common::Single weightedTotal,
                                          const common::FactorTables& factors);
 
+// Normalises and weights the characterised values of one stage
+// (categories 1..10), each stored as a Single in turn; weighted[0] becomes
+// their total, summed in category order, and normalised[0] 0.
+void WeighStage(const std::array<common::Single, 11>& characterised, const common::FactorTables& factors,
+                std::array<common::Single, 11>& normalised, std::array<common::Single, 11>& weighted);
+
 // The score of each stage and whether it could be formed.
 struct StageScores {
   std::array<common::Single, 5> value{};  // 0 where not available

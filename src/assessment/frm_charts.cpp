@@ -253,9 +253,14 @@ bool frmCharts::CollectChartData() {
         val[0] = rec.Cost[si];
         break;
       case 4: {
-        // The same figure as the results window's score; none when the
-        // electricity price in use is 0.
-        auto score = StageScore(rec.Cost[si], rec.Res[0][si][0], prog_.assess.factors);
+        // The case's score under the weights in use, the figure the results
+        // window shows for it after Show Data: its characterised values
+        // weighted again, whatever weights were in use when it was stored.
+        // None when the electricity price in use is 0.
+        const auto& factors = prog_.assess.factors;
+        std::array<common::Single, 11> normalised{}, weighted{};
+        WeighStage(rec.Res[1][si], factors, normalised, weighted);
+        auto score = StageScore(rec.Cost[si], weighted[0], factors);
         if (!score) {
           MsgBox(kCannotPlot);
           return false;

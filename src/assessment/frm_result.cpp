@@ -20,6 +20,8 @@ constexpr const char* kResultFilter = "LCA/LCC Result files (*.RES)|*.RES";
 constexpr const char* kSaveFailed = "Error encounterd in saving LCA/LCC results";
 constexpr const char* kLoadFailed = "Error encounterd in loading LCA/LCC results";
 constexpr const char* kTableFailed = "Failed to write results in table!!";
+constexpr const char* kNoRun =
+    "no results to save: no life cycle impact or cost calculation of this project has completed";
 
 const char* const kCases[] = {"Reference Case", "Alternative Case", "Current Case"};
 const char* const kPortions[] = {"Whole Bldg.", "Foundations", "Floors", "Services"};
@@ -262,11 +264,17 @@ void frmResult::TakeCaseData(int caseNo) {
       ShownGroupResult = AltGroupResult;
       break;
     default:
-      ShownBldg = prog_.building.Bldg;
+      ShownBldg = CurrentCaseBuilding();
       ShownLCAResult = prog_.assess.LCAResult;
       ShownGroupResult = prog_.assess.GroupResult;
       break;
   }
+}
+
+// Before the project's first completed run no result names a group: the
+// building as edited stands for it.
+const common::BldgRec& frmResult::CurrentCaseBuilding() const {
+  return prog_.assess.RunBldg ? *prog_.assess.RunBldg : prog_.building.Bldg;
 }
 
 void frmResult::cboSelCase_Click() {
@@ -297,8 +305,8 @@ void frmResult::cboClass_Click() {
   cboCGNo.Clear();
   choice_.SelClass = cboClass.ListIndex();
   if (choice_.SelClass < 0 || choice_.SelClass != GroupEntryClass(choice_.SelPortion)) return;
-  // The current case lists the groups of the current building, as Show
-  // Data then shows its current results.
+  // The current case lists the groups of the building the current results
+  // were computed for, as Show Data then shows those results.
   if (choice_.SelCase == 2) TakeCaseData(2);
   if (ShownBldg.ProjFile.empty()) return;
   const auto& b = ShownBldg;
@@ -370,7 +378,7 @@ void frmResult::ChooseCase(int caseNo, bool refresh) {
 void frmResult::SetCase(int caseNo) {
   ClearResultBoxes();
   auto& a = prog_.assess;
-  const auto& bldg = prog_.building.Bldg;
+  const auto& bldg = CurrentCaseBuilding();
   if (caseNo == 0) {
     a.RefResult = a.CurResult;
     RefBldg = bldg;
@@ -416,6 +424,11 @@ void frmResult::SaveResultFile(int caseNo) {
   std::string name = DefaultResultFileName(ShownBldg.ProjFile, caseNo);
   if (ShownBldg.ProjFile.size() < 4 || name.empty()) {
     MsgBox(kSaveFailed);
+    return;
+  }
+  // Zeros saved as the current case would read as a building of no impact.
+  if (caseNo == 2 && !prog_.assess.RunBldg) {
+    MsgBox(common::WithReason(kSaveFailed, kNoRun));
     return;
   }
   forms::FileDialogRequest request{"Open File for Saving LCA/LCC Results", kResultFilter, "", name};

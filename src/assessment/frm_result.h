@@ -86,6 +86,9 @@ class frmResult : public forms::Form {
   // The building and results of case `caseNo` (0 reference, 1 alternative,
   // 2 current: the program's own) into the shown copies.
   void TakeCaseData(int caseNo);
+  // The building of the current case: the one its results were computed
+  // for, whatever the building window did since.
+  const common::BldgRec& CurrentCaseBuilding() const;
   // Chooses a case in the case list; with `refresh`, a case already chosen
   // is chosen again so the shown copies follow its new inputs.
   void ChooseCase(int caseNo, bool refresh);

@@ -49,6 +49,7 @@ void ClearProjectData(common::Program& prog) {
   auto& a = prog.assess;
   Zero(a.CurResult), Zero(a.RefResult), Zero(a.AltResult);
   Zero(a.LCAResult), Zero(a.GroupResult);
+  a.RunBldg.reset();
   Zero(a.ProjScore);
   // The energy model and its file names, the plant and services with their
   // annual energy, and the simulation's results and own inputs.

@@ -13,10 +13,11 @@ constexpr int kModeCosting = 3;
 void ClearResults(common::AssessmentState& assess, int mode);
 
 // All that a project leaves in memory besides its building record and the
-// selection, as at start-up: the case records, every result cell and the
-// per-stage scores, and the energy model with its shading masks and file
-// names, the air-side systems, the constructions, the central plant, the
-// services and the simulation's results and records.
+// selection, as at start-up: the case records, every result cell, the
+// building they were computed for and the per-stage scores, and the energy
+// model with its shading masks and file names, the air-side systems, the
+// constructions, the central plant, the services and the simulation's
+// results and records.
 void ClearProjectData(common::Program& prog);
 
 }  // namespace ModCal

@@ -3,8 +3,10 @@
 // material table, the selection for assessment, the factor tables and the
 // results.
 #include <array>
+#include <optional>
 #include <string>
 
+#include "common/building_state.h"
 #include "common/result_records.h"
 #include "common/value_types.h"
 
@@ -70,6 +72,11 @@ struct AssessmentState {
 
   LCAResultRec LCAResult;
   GroupResultRec GroupResult;
+  // The building the results were computed for, as the last completed run
+  // of this project took it: the results name their groups from it, so an
+  // edit of the building since never puts a figure under another group.
+  // None before the project's first completed run.
+  std::optional<BldgRec> RunBldg;
   std::array<Single, 5> ProjScore{};
   CaseResultRec CurResult, RefResult, AltResult;
 

@@ -254,7 +254,8 @@ TEST_F(ProjectCommandsTest, DialogsThatNameNoFolderStartInTheProjectFolder) {
       {"Open File for Saving LCA/LCC Results", false,
        [&] {
          main.mnuViewRes.Click();
-         windows.frmResult().mnuSaveCur.Click();
+         windows.frmResult().mnuSetBC.Click();
+         windows.frmResult().mnuSaveBC.Click();
        }},
       {"Save LCC Calculation Results", false,
        [&] {

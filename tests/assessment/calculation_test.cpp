@@ -345,7 +345,8 @@ void WasteOnly(SmallProject& t, const std::string& file, const std::string& qty)
 }
 
 // A run that fails, by its error text or by an exception, leaves the
-// results of the last good runs of both modes exactly as they were.
+// results of the last good runs of both modes exactly as they were, with
+// the building they were computed for.
 TEST_F(CalculationTest, ErrorChainsStopTheRun) {
   struct Case {
     const char* what;
@@ -444,6 +445,7 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
     ASSERT_EQ(fresh.RunAll(kModeCosting), "");
     const common::LCAResultRec results = fresh.prog->assess.LCAResult;
     const common::GroupResultRec groups = fresh.prog->assess.GroupResult;
+    const common::BldgRec runBldg = fresh.prog->building.Bldg;
     c.spoil(fresh);
     int stage = 0;
     ModCal::RunProgress progress;
@@ -468,6 +470,7 @@ TEST_F(CalculationTest, ErrorChainsStopTheRun) {
     }
     EXPECT_EQ(fresh.prog->assess.LCAResult, results);
     EXPECT_EQ(fresh.prog->assess.GroupResult, groups);
+    EXPECT_EQ(fresh.prog->assess.RunBldg, runBldg);  // the building those results belong to
   }
 }
 

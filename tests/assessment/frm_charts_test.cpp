@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "assessment/factors.h"
+#include "assessment/frm_result.h"
+#include "common/number_text.h"
 #include "support/scripted_platform.h"
 
 namespace {
@@ -159,15 +161,38 @@ TEST_F(ChartsWindowTest, CollectionByResultType) {
   }
 }
 
+// The single score of a case is its score under the weights in use: its
+// characterised values weighted again, plus the weighted cost.
 TEST_F(ChartsWindowTest, SingleScoreAddsTheWeightedCost) {
-  prog.assess.factors.WgtFtr[0] = 1;
-  prog.assess.factors.EgyPrice[0] = 1;
+  auto& f = prog.assess.factors;
+  f.WgtFtr[0] = 1;
+  f.EgyPrice[0] = 1;
+  f.NormFtr[1] = 1;
+  f.WgtFtr[1] = 1;
   prog.assess.CurResult.Cost[2] = 277778;
-  prog.assess.CurResult.Res[0][2][0] = 41;
+  prog.assess.CurResult.Res[1][2] = {0, 41};
   w->mnuSScore_Click();
   w->CaseStage = {0, 0, 2};
   ASSERT_TRUE(w->CollectChartData());
   EXPECT_EQ(w->CurVal[0], 42.f);
+
+  // Weights changed since the last Show Data: the chart plots the figure
+  // the results window shows at its next Show Data.
+  ModCal::SetDefaultFactors(f);
+  assessment::frmResult results(prog, platform, [] {});
+  results.Show();
+  prog.assess.LCAResult.BldgCost[1] = 2.5555576e7f;  // 100 per unit of cost weight
+  prog.assess.LCAResult.BldgImp[1][2] = 1.97e8f;     // 1000 normalised
+  results.cboPortion.SetListIndex(0);
+  results.cboStage.SetListIndex(1);
+  results.cmdShowRes.Click();
+  f.WgtFtr[0] = 1;
+  f.WgtFtr[2] = 0.6f;
+  w->CaseStage = {0, 0, 1};
+  ASSERT_TRUE(w->CollectChartData());
+  results.cmdShowRes.Click();
+  EXPECT_EQ(w->CurVal[0], prog.assess.ProjScore[1]);
+  EXPECT_EQ(common::DisplayText(w->CurVal[0]), results.txtProjScore.Text());
 
   // With no electricity price there is no score to plot.
   prog.assess.factors.EgyPrice[0] = 0;

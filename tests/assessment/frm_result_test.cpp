@@ -6,6 +6,7 @@
 
 #include "assessment/factors.h"
 #include "assessment/frm_result.h"
+#include "assessment/results.h"
 #include "common/paths.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -29,7 +30,8 @@ class ResultWindowTest : public testing::Test {
     w->Show();
   }
 
-  // The open project: its floor groups and an as-built cost.
+  // The open project: its floor groups and an as-built cost, as a run of it
+  // left them.
   void OpenProject(const std::string& file, const std::string& name, const std::vector<std::string>& floors,
                    float cost) {
     auto& b = prog.building.Bldg;
@@ -40,7 +42,10 @@ class ResultWindowTest : public testing::Test {
     for (size_t i = 0; i < floors.size(); ++i) b.FlrGrpName[i] = floors[i];
     prog.assess.LCAResult.BldgCost[1] = cost;
     prog.assess.LCAResult.BldgImp[1][1] = 1480;
+    Ran();
   }
+  // A run of the building as it stands completed.
+  void Ran() { prog.assess.RunBldg = prog.building.Bldg; }
   void Choose(int portion, int cls, int group, int stage) {
     w->cboPortion.SetListIndex(portion);
     if (cls >= 0) w->cboClass.SetListIndex(cls);
@@ -127,9 +132,14 @@ TEST_F(ResultWindowTest, ShowDataTakesTheCurrentCaseAfresh) {
   w->cmdShowRes.Click();
   EXPECT_EQ(w->txtLCCA.Text(), "1.212774E+07");
   EXPECT_EQ(w->RefLCAResult.BldgCost[1], 1000000.0f);
-  // A group added since: the group list names it.
+  // A group added since the run: the group list names the groups the
+  // results were computed for, until a run computes the new one.
   prog.building.Bldg.NoOfFlrGrp = 3;
   prog.building.Bldg.FlrGrpName[2] = "Roof";
+  Choose(kFlr, 4, -1, 1);
+  EXPECT_EQ(w->cboCGNo.ListCount(), 2);
+  Ran();
+  Choose(kWhole, -1, -1, 1);
   Choose(kFlr, 4, 2, 1);
   EXPECT_EQ(w->cboCGNo.Text(), "Roof");
 }
@@ -248,7 +258,8 @@ TEST_F(ResultWindowTest, FailedLoadsAndSavesChangeNothing) {
   EXPECT_EQ(w->cboSelCase.ListIndex(), kCur);
   EXPECT_FALSE(w->mnuSaveBC.Enabled());
 
-  // No project file name: saving fails at once, without a dialog.
+  // No project open: saving fails at once, without a dialog.
+  ModCal::ClearProjectData(prog);
   prog.building.Bldg.ProjFile = "";
   platform.ExpectMessage(kSaveFailed);
   w->mnuSaveCur.Click();
@@ -262,6 +273,7 @@ TEST_F(ResultWindowTest, FailedLoadsAndSavesChangeNothing) {
   // An overflowed result is never written: the message names it on a
   // second line, and no file is made.
   prog.building.Bldg.ProjFile = "HOUSE.PRJ";
+  Ran();
   prog.assess.LCAResult.FlrEgy[2] = std::numeric_limits<float>::infinity();
   const std::string over = folder.Path() + "over.RES";
   platform.ExpectSaveDialog(over);

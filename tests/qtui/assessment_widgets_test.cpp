@@ -1,20 +1,33 @@
 // The results window and the life-cycle cost window on their real widgets:
-// the choices show only what is chosen, the cost window shades its total
-// rows and its "Life Cycle" column, and every button and menu entry chosen
-// with the mouse reaches its command.
+// the choices show only what is chosen, figures stay under the groups the
+// run computed them for, the cost window shades its total rows and its
+// "Life Cycle" column, and every button and menu entry chosen with the
+// mouse reaches its command.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
+#include <map>
+#include <memory>
 
+#include "assessment/calculation.h"
 #include "assessment/factors.h"
 #include "assessment/frm_charts.h"
 #include "assessment/frm_lcc_result.h"
 #include "assessment/frm_result.h"
 #include "assessment/lcc_values.h"
+#include "assessment/lcia_database.h"
+#include "assessment/results.h"
+#include "assessment/selection.h"
+#include "building/element_library.h"
+#include "building/frm_add_group.h"
+#include "building/frm_bldg_sys_input.h"
+#include "building/project_file.h"
+#include "common/number_text.h"
 #include "forms/picture_box.h"
 #include "qtui/picture_painter.h"
 #include "real_windows.h"
+#include "support/sample_office.h"
 
 namespace {
 
@@ -30,6 +43,7 @@ class AssessmentWidgets : public qtui_test::RealWindows {
     b.FlrGrpName[1] = "Typical office floor";
     prog.assess.LCAResult.BldgCost[1] = 1000000;
     prog.assess.LCAResult.BldgImp[1][1] = 1480;
+    prog.assess.RunBldg = b;  // as a run of it left them
   }
   QString Shown(const forms::Control& control) {
     if (auto* combo = Widget<QComboBox>(control)) return combo->currentText();
@@ -153,6 +167,73 @@ TEST_F(AssessmentWidgets, EveryResultsCommandReachesTheWindow) {
       {"Return", [&] { w.Show(), ChooseMenu(w.mnuDirRet); }, [&] { return !w.IsLoaded(); }},
   });
   EXPECT_EQ(messages, std::vector<std::string>{});
+}
+
+// After a run of the sample office, the building window moves the ground
+// floor down, deletes the roof and adds a podium: the results window still
+// shows, and saves, each floor's figures under that floor's own name.
+TEST_F(AssessmentWidgets, ResultsStayWithTheBuildingTheRunComputed) {
+  auto& st = prog.building;
+  const std::string data = std::string(OSTREVO_SOURCE_DIR) + "/data/";
+  std::string error;
+  ASSERT_TRUE(testsupport::CopySampleOfficeProject(folder.Path(), error)) << error;
+  ASSERT_TRUE(ModCal::LoadLCIADatabase(prog.assess.mat, data + "MATLCIA.ILF", data + "MATLCIA.IDB", error)) << error;
+  st.DataDir = data;
+  building::SetLibraryPaths(st);
+  st.ProjDir = folder.Path();
+  ASSERT_EQ(building::ReadProjectFile(folder.Path() + "OFFICE.PRJ", st.Bldg, error), building::ReadStatus::Ok);
+  ModCal::ResetAllSelections(prog.assess.sel);
+  ASSERT_EQ(ModCal::RunStages(prog, ModCal::kModeAssessment).errText, "");
+  // Each floor's abiotic depletion over the life cycle, by name.
+  std::map<std::string, float> figure;
+  for (size_t g = 0; g < 3; ++g) figure[st.Bldg.FlrGrpName[g]] = prog.assess.GroupResult.FlrGrpImp[g][0][1];
+  const std::vector<std::string> runFloors = {"Ground floor", "Typical office floor", "Roof"};
+
+  building::frmBldgSysInput& bldg = windows.frmBldgSysInput();
+  bldg.Show();
+  ClickRow(bldg.lstFloorName, 0);
+  Click(bldg.cmdFlrDn);
+  ClickRow(bldg.lstFloorName, 2);
+  Click(bldg.cmdDeleteFloor);
+  ClickRow(bldg.lstFloorName, 0);
+  building::frmAddGroup& group = windows.frmAddGroup();
+  WhenShownModal(group, [&] {
+    QTest::keyClicks(Widget<QLineEdit>(group.txtGroupName), "Podium");
+    QTest::keyClicks(Widget<QLineEdit>(group.txtGroupNo), "2");
+    Click(group.cmdSaveGroup);
+    Click(group.cmdReturn);
+  });
+  Click(bldg.cmdAddFloor);
+  Click(bldg.cmdReturn);
+  ASSERT_EQ(st.Bldg.NoOfFlrGrp, 3);
+  ASSERT_EQ(st.Bldg.FlrGrpName[1], "Podium");
+
+  assessment::frmResult& w = windows.frmResult();
+  w.Show();
+  Choose(w.cboPortion, 2);
+  Choose(w.cboClass, 4);
+  Choose(w.cboStage, 0);
+  std::vector<std::string> listed;
+  for (int i = 0; i < w.cboCGNo.ListCount(); ++i) {
+    listed.push_back(w.cboCGNo.List(i));
+    Choose(w.cboCGNo, i);
+    Click(w.cmdShowRes);
+    EXPECT_EQ(Shown(w.txtBN[1]).toStdString(), common::DisplayText(figure[listed.back()])) << listed.back();
+  }
+  EXPECT_EQ(listed, runFloors);
+
+  fileAnswers.push_back(folder.Path() + "OFFICE_C.RES");
+  ChooseMenu(w.mnuSaveCur);
+  auto saved = std::make_unique<assessment::CaseData>();
+  ASSERT_TRUE(assessment::ParseResultFile(folder.Read("OFFICE_C.RES"), *saved, error)) << error;
+  ASSERT_EQ(saved->Bldg.NoOfFlrGrp, 3);
+  for (size_t g = 0; g < 3; ++g) {
+    EXPECT_EQ(saved->Bldg.FlrGrpName[g], runFloors[g]);
+    EXPECT_EQ(saved->GroupResult.FlrGrpImp[g][0][1], figure[runFloors[g]]) << runFloors[g];
+  }
+  ChooseMenu(w.mnuSetBC);
+  EXPECT_EQ(w.RefBldg.FlrGrpName[1], "Typical office floor");
+  EXPECT_EQ(messages, std::vector<std::string>{"Roof will be removed from the Project. Continue?"});
 }
 
 TEST_F(AssessmentWidgets, EveryCostWindowCommandReachesTheWindow) {

@@ -175,13 +175,6 @@ class BuildingWidgets : public qtui_test::RealWindows {
   void ClickCell(const forms::Grid& grid, int row, int col) {
     ClickAt(Table(grid)->viewport(), CellCentre(grid, row, col));
   }
-  QPoint RowCentre(const forms::ListBox& list, int row) {
-    auto* rows = Widget<QListWidget>(list);
-    return rows->visualItemRect(rows->item(row)).center();
-  }
-  void ClickRow(const forms::ListBox& list, int row) {
-    ClickAt(Widget<QListWidget>(list)->viewport(), RowCentre(list, row));
-  }
   // The widget that takes the window's keys.
   QWidget* Focused(const forms::Form& form) { return Window(form)->focusWidget(); }
   // The grid's edit box stands over the cell, shown.

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -87,6 +88,14 @@ class RealWindows : public ::testing::Test {
   void DoubleClickAt(QWidget* widget, QPoint at) {
     QWidget* window = widget->window();
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
+  }
+  // The middle of a list's row; a click there.
+  QPoint RowCentre(const forms::ListBox& list, int row) {
+    auto* rows = Widget<QListWidget>(list);
+    return rows->visualItemRect(rows->item(row)).center();
+  }
+  void ClickRow(const forms::ListBox& list, int row) {
+    ClickAt(Widget<QListWidget>(list)->viewport(), RowCentre(list, row));
   }
   void DoubleClick(const forms::Control& control) {
     QWidget* w = platform.WidgetOf(control);

@@ -8,20 +8,33 @@
 namespace testsupport {
 
 namespace {
-const std::string kSample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
-}
 
-bool CopySampleOfficeFiles(const std::string& folder, std::string& error) {
+const std::string kSample = std::string(OSTREVO_SOURCE_DIR) + "/samples/office/";
+
+// Copies the sample's files whose extension `wanted` accepts.
+template <class Wanted>
+bool CopySample(const std::string& folder, std::string& error, Wanted wanted) {
   std::error_code ec;
   for (const auto& e : std::filesystem::directory_iterator(kSample, ec)) {
-    const std::string ext = e.path().extension().string();
-    if (ext != ".ECI" && ext != ".CON" && ext != ".ASS" && ext != ".WSS" && ext != ".NAC" && ext != ".SHM") continue;
+    if (!wanted(e.path().extension().string())) continue;
     std::filesystem::copy_file(e.path(), folder + e.path().filename().string(),
                                std::filesystem::copy_options::overwrite_existing, ec);
     if (ec) break;
   }
   if (ec) error = "cannot copy the sample office into " + folder + ": " + ec.message();
   return !ec;
+}
+
+}  // namespace
+
+bool CopySampleOfficeFiles(const std::string& folder, std::string& error) {
+  return CopySample(folder, error, [](const std::string& ext) {
+    return ext == ".ECI" || ext == ".CON" || ext == ".ASS" || ext == ".WSS" || ext == ".NAC" || ext == ".SHM";
+  });
+}
+
+bool CopySampleOfficeProject(const std::string& folder, std::string& error) {
+  return CopySample(folder, error, [](const std::string& ext) { return ext != ".md"; });
 }
 
 bool LoadSampleOffice(common::Program& prog, const std::string& folder, std::string& error) {

@@ -12,6 +12,9 @@ namespace testsupport {
 // replacing files of the same name. False, with the reason, when one cannot
 // be copied.
 bool CopySampleOfficeFiles(const std::string& folder, std::string& error);
+// Copies every file of the sample office, its project, groups, components
+// and elements too, into `folder` likewise.
+bool CopySampleOfficeProject(const std::string& folder, std::string& error);
 
 // Sets `prog` up as the energy input and energy calculation windows leave it
 // before a run of the sample office in `folder`: the project and data
