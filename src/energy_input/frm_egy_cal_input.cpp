@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/paths.h"
+#include "common/project_paths.h"
 #include "energy_input/energy_codes.h"
 #include "energy_input/energy_file_names.h"
 #include "energy_input/frm_code_lists.h"
@@ -428,18 +429,26 @@ void frmEgyCalInput::Form_Load() {
   mEgyModel = egy_.EgyModel;
   mUnsaved = true;
 
+  mUnread.clear();
+
   const std::string& projFile = prog_.building.Bldg.ProjFile;
   if (projFile.empty()) return;
   egy_.ConsFile = EnergyFileName(projFile, "CON");
   egy_.EciFile = EnergyFileName(projFile, "ECI");
   egy_.AssFile = EnergyFileName(projFile, "ASS");
+  // The project's files are looked for in the project folder, whatever
+  // folder a dialog left current; until the window has read them, a save
+  // over them asks first.
+  const std::string eci = common::ResolveProjectFile(egy_.EciFile, prog_.building.ProjDir);
+  MarkUnread(eci);
+  MarkUnread(common::ResolveProjectFile(egy_.AssFile, prog_.building.ProjDir));
 
   ConsLoadResult cons = ReadProjectConstructions(prog_);
   if (cons.outcome == ConsLoad::Failed) MsgBox(cons.message);
   if (cons.outcome != ConsLoad::Read) return;
 
   for (forms::CommandButton* b : {&cmdEntNZn, &cmdEntNRm, &cmdEntRmChar, &cmdEntComp}) b->SetFontBold(false);
-  if (common::FindExisting(egy_.EciFile)) mnuFLoad_Click();
+  if (common::FindExisting(eci)) mnuFLoad_Click();
 }
 
 // ---- counts ----

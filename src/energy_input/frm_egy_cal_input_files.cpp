@@ -1,10 +1,13 @@
 // The energy modelling input's File menu: Load and Save Building Data, and
 // Return, which asks while the data are unsaved.
+#include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "common/failure_text.h"
 #include "common/number_text.h"
+#include "common/paths.h"
 #include "common/project_paths.h"
 #include "energy_input/energy_model_files.h"
 #include "energy_input/frm_egy_cal_input.h"
@@ -59,10 +62,13 @@ void frmEgyCalInput::mnuFLoad_Click() {
   common::EnergyModel model = egy_.EgyModel;
   common::PerFabric<std::string> masks{};
   std::string why;
-  if (!ReadEnergyModelFile(common::ResolveProjectFile(*chosen, projDir), model, masks, why)) {
+  const std::string eci = common::ResolveProjectFile(*chosen, projDir);
+  if (!ReadEnergyModelFile(eci, model, masks, why)) {
+    MarkUnread(eci);
     MsgBox(common::WithReason(kEciReadError, why));
     return;
   }
+  MarkRead(eci);
   egy_.EciFile = *chosen;
   ClearEgyModel();
   egy_.EgyModel = std::move(model);
@@ -72,10 +78,13 @@ void frmEgyCalInput::mnuFLoad_Click() {
 
   chosen = ChooseFile(*this, Dialog::Open, kAssTitle, kAssFilter, egy_.AssFile, kAssReadError);
   if (!chosen) return;
-  if (!ReadAirSideFile(common::ResolveProjectFile(*chosen, projDir), egy_.EgyModel, egy_.ASSys, why)) {
+  const std::string ass = common::ResolveProjectFile(*chosen, projDir);
+  if (!ReadAirSideFile(ass, egy_.EgyModel, egy_.ASSys, why)) {
+    MarkUnread(ass);
     MsgBox(common::WithReason(kAssReadError, why));
     return;
   }
+  MarkRead(ass);
   egy_.AssFile = *chosen;
 }
 
@@ -89,24 +98,58 @@ bool frmEgyCalInput::SaveBuildingData() {
   auto chosen =
       ChooseFile(*this, Dialog::Save, "Save Energy Calculation Input File", kEciFilter, egy_.EciFile, kEciWriteError);
   if (!chosen) return false;
+  const std::string eci = common::ResolveProjectFile(*chosen, projDir);
+  if (!MayWriteOver(eci)) return false;
   egy_.EciFile = *chosen;
   egy_.EgyModel = mEgyModel;
   std::string why;
-  if (!WriteEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), projName, egy_.EgyModel, egy_.FabShMask,
-                            why)) {
+  if (!WriteEnergyModelFile(eci, projName, egy_.EgyModel, egy_.FabShMask, why)) {
     MsgBox(common::WithReason(kEciWriteError, why));
     return false;
   }
+  MarkRead(eci);
 
   chosen = ChooseFile(*this, Dialog::Save, kAssTitle, kAssFilter, egy_.AssFile, kAssWriteError);
   if (!chosen) return false;
+  const std::string ass = common::ResolveProjectFile(*chosen, projDir);
+  if (!MayWriteOver(ass)) return false;
   egy_.AssFile = *chosen;
-  if (!WriteAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), projName, egy_.EgyModel, egy_.ASSys, why)) {
+  if (!WriteAirSideFile(ass, projName, egy_.EgyModel, egy_.ASSys, why)) {
     MsgBox(common::WithReason(kAssWriteError, why));
     return false;
   }
+  MarkRead(ass);
   mUnsaved = false;
   return true;
+}
+
+// ---- files the window has not read ----
+
+namespace {
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return a == b || std::filesystem::equivalent(a, b, ec);
+}
+
+}  // namespace
+
+void frmEgyCalInput::MarkUnread(const std::string& path) {
+  if (auto found = common::FindExisting(path)) mUnread.push_back(*found);
+}
+
+void frmEgyCalInput::MarkRead(const std::string& path) {
+  std::erase_if(mUnread, [&path](const std::string& unread) { return SameFile(unread, path); });
+}
+
+bool frmEgyCalInput::MayWriteOver(const std::string& path) {
+  auto found = common::FindExisting(path);
+  if (!found || std::none_of(mUnread.begin(), mUnread.end(),
+                             [&found](const std::string& unread) { return SameFile(unread, *found); }))
+    return true;
+  return MsgBox(
+             "The file " + *found + " was not read into this window. Replace what it holds with the data shown here?",
+             forms::MsgButtons::YesNo) == forms::MsgResult::Yes;
 }
 
 void frmEgyCalInput::mnuFSave_Click() { SaveBuildingData(); }

@@ -105,17 +105,20 @@ std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& a
   return {};
 }
 
-void HandOverAnnualEnergy(common::Program& prog) {
+void HandOverAnnualEnergy(common::Program& prog, const AnnualSlots& kept) {
   auto& sim = prog.sim;
   const SystemRecords lists = CalculationLists(prog);
   const auto& c = lists.CPlt;
   const auto& n = lists.NAC;
-  sim.AnnEgy[common::kAnnHVAC] = sim.ACEgy[common::kACWhole] + c.AddHVACEgy[0];
-  sim.AnnEgy[common::kAnnElec] = n.AddElecEgy[0] + sim.ZnElecEgy[common::kZnElecWhole];
-  sim.AnnEgy[common::kAnnFSer] = n.FSEgy[0];
-  sim.AnnEgy[common::kAnnLift] = n.LiftEgy[0];
-  sim.AnnEgy[common::kAnnPaD] = n.PDEgy[0];
-  sim.AnnEgy[common::kAnnGas] = n.GasEgy[0];
+  std::array<Single, common::kAnnEgySlots> handed{};
+  handed[common::kAnnHVAC] = sim.ACEgy[common::kACWhole] + c.AddHVACEgy[0];
+  handed[common::kAnnElec] = n.AddElecEgy[0] + sim.ZnElecEgy[common::kZnElecWhole];
+  handed[common::kAnnFSer] = n.FSEgy[0];
+  handed[common::kAnnLift] = n.LiftEgy[0];
+  handed[common::kAnnPaD] = n.PDEgy[0];
+  handed[common::kAnnGas] = n.GasEgy[0];
+  for (size_t k = 0; k < handed.size(); ++k)
+    if (!kept[k]) sim.AnnEgy[k] = handed[k];
 }
 
 }  // namespace simulation

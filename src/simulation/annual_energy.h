@@ -47,7 +47,10 @@ std::string CalcZnElecEgy(const common::EnergyModel& model, const AnnualHours& a
 // AnnEgy(): the air-conditioning with the additional HVAC systems, the
 // zones' lighting and equipment with the additional electricity and
 // lighting, fire services, lifts and escalators, plumbing and drainage, and
-// town gas, each list's total taken from the calculation's lists.
-void HandOverAnnualEnergy(common::Program& prog);
+// town gas, each list's total taken from the calculation's lists. The
+// slots marked in `kept` keep the values they had: their figures stand on an
+// input that was not read.
+using AnnualSlots = std::array<bool, common::kAnnEgySlots>;
+void HandOverAnnualEnergy(common::Program& prog, const AnnualSlots& kept = {});
 
 }  // namespace simulation

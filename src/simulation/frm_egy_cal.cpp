@@ -117,6 +117,9 @@ void frmEgyCal::Form_Load() {
   lstRunRpt.AddItem("Exit");
   lstRunRpt.SetVisible(false);
   AnnHrs = DefaultAnnHrs();
+  // Nothing counts as read until it is, and no figure as the user's.
+  unread_.fill(true);
+  given_.fill(false);
   if (prog_.building.Bldg.ProjFile.empty()) {
     MsgBox("Open a Project File first!");
     return;
@@ -160,7 +163,15 @@ void frmEgyCal::ShowRow(int i, const std::string& caption, Single value) {
   forms::ShowNumber(txtItem[k], value);
 }
 
+bool frmEgyCal::SayNotRead() {
+  std::string note = NotReadNote(SysNo);
+  if (!note.empty()) lblMsg.SetCaption("Not calculated: " + note + ".");
+  return !note.empty();
+}
+
+// Calculate only on an input that was read; otherwise the prompt says why.
 void frmEgyCal::OfferCalculate() {
+  if (SayNotRead()) return;
   cmdGO.SetVisible(true);
   lblMsg.SetCaption(kCalculatePrompt);
   cmdGO.SetFocus();
@@ -186,14 +197,14 @@ void frmEgyCal::ShowList(int code, const std::string& heading) {
   std::string unit = Unit(code);
   ShowRow(0, "Total of all Systems (" + unit + ")", (*list->egy)[0]);
   if (*list->count < 1) {
-    lblMsg.SetCaption("No such systems defined");
+    if (!SayNotRead()) lblMsg.SetCaption("No such systems defined");
     return;
   }
   for (int i = 1; i <= SystemCount(*list->count); ++i) {
     auto k = static_cast<size_t>(i);
     ShowRow(i, common::ShortTextInt(i) + ": " + (*list->names)[k] + " (" + unit + ")", (*list->egy)[k]);
   }
-  cmdAsTyped_Click();
+  EnterTyped();
   OfferCalculate();
 }
 
@@ -258,6 +269,7 @@ class frmEgyCal::HeldCommands {
 };
 
 void frmEgyCal::cmdGO_Click() {
+  if (!NotReadNote(SysNo).empty()) return;  // not offered: the view says why
   switch (SysNo) {
     case 1:
       lblMsg.SetVisible(false);
@@ -365,19 +377,24 @@ bool frmEgyCal::EnterList(int code) {
   return true;
 }
 
+// The figures the user entered are the user's, whatever input was read.
 void frmEgyCal::cmdAsTyped_Click() {
+  if (EnterTyped() && SysNo >= 1 && SysNo < kViews) given_[static_cast<size_t>(SysNo)] = true;
+}
+
+bool frmEgyCal::EnterTyped() {
   if (SysNo == 1 || SysNo == 3) {
     // The parts follow the whole in both arrays.
     std::array<Single, common::kACEgySlots> parts{};
     int n = SysNo == 1 ? common::kACEgySlots - 1 : common::kZnElecEgySlots - 1;
     for (int i = 1; i <= n; ++i) {
       auto v = TypedValue(i);
-      if (!v) return;
+      if (!v) return false;
       parts[static_cast<size_t>(i)] = *v;
     }
     if (!SumParts(parts, n)) {
       MsgBox(kTotalTooLarge);
-      return;
+      return false;
     }
     for (int i = 0; i <= n; ++i) {
       auto k = static_cast<size_t>(i);
@@ -388,9 +405,9 @@ void frmEgyCal::cmdAsTyped_Click() {
       }
     }
     forms::ShowNumber(txtItem[0], parts[0]);
-  } else if (ListOf(CalculationLists(prog_), SysNo)) {
-    EnterList(SysNo);
+    return true;
   }
+  return ListOf(CalculationLists(prog_), SysNo) && EnterList(SysNo);
 }
 
 // ---- OK and Exit ----
@@ -426,9 +443,26 @@ void frmEgyCal::cmdOK_Click() {
   }
 }
 
-// The totals as they stand become the annual energy of the assessment.
+// The totals as they stand become the annual energy of the assessment,
+// except those standing on an input that was not read (and not given by the
+// user): they keep their values, and a message says which and why.
 void frmEgyCal::mnuFExit_Click() {
-  HandOverAnnualEnergy(prog_);
+  static constexpr std::array<const char*, common::kAnnEgySlots> kSlotNames{
+      "HVAC", "Electricity and lighting", "Fire services", "Lifts and escalators", "Plumbing and drainage", "Town gas"};
+  AnnualSlots kept{};
+  std::array<std::string, common::kAnnEgySlots> why;
+  for (int code = 1; code < kViews; ++code) {
+    std::string note = NotReadNote(code);
+    if (note.empty() || given_[static_cast<size_t>(code)]) continue;
+    const size_t slot = InputOf(code).slot;
+    kept[slot] = true;
+    if (why[slot].find(note) == std::string::npos) why[slot] += (why[slot].empty() ? "" : ", ") + note;
+  }
+  HandOverAnnualEnergy(prog_, kept);
+  std::string told;
+  for (size_t k = 0; k < kept.size(); ++k)
+    if (kept[k]) told += std::string("\n") + kSlotNames[k] + ": " + why[k];
+  if (!told.empty()) MsgBox("This annual energy was not handed over and keeps its earlier value:" + told);
   Unload();
 }
 

@@ -77,19 +77,43 @@ class frmEgyCal : public forms::Form {
  private:
   void ResetScreen();
   void ReadInputs();
+  using InputReader = std::function<bool(const std::string&, std::string&)>;
   // Asks for one input file and reads it through `read`; the chosen path
   // is kept only when the whole file was read. False when the dialog was
   // cancelled or the read failed (after a message naming the file).
   bool ReadInputFile(std::string& path, const forms::FileDialogRequest& request, const std::string& failure,
-                     const std::function<bool(const std::string&, std::string&)>& read);
-  // Reads the input file at the known `path` through `read`, saying nothing
-  // when it cannot be read.
-  void ReadKnownInputFile(const std::string& path, const std::function<bool(const std::string&, std::string&)>& read);
+                     const InputReader& read);
+  // Reads the input file at the known `path` through `read`; false, after a
+  // message naming the file and the reason, when it cannot be read.
+  bool ReadKnownInputFile(const std::string& path, const std::string& failure, const InputReader& read);
+
+  // The inputs the views compute from: the energy model (lighting and
+  // equipment in zones), the central plant (the additional HVAC systems) and
+  // the non-AC services (the other lists). One that was not read as the
+  // window opened computes nothing: its views say why, and Exit leaves the
+  // annual energy it feeds as it was, unless the user gave the view's figures
+  // (Enter Changes, or results loaded).
+  enum Input { kModel, kPlant, kServices, kNoInput, kInputs = kNoInput };
+  static constexpr int kViews = 9;  // view codes 0 to 8
+  // The input view `code` computes from, and the slot of AnnEgy it feeds.
+  struct ViewInput {
+    Input input;
+    std::size_t slot;
+  };
+  static ViewInput InputOf(int code);
+  // Why the view `code` computes nothing ("the ... input file was not
+  // read"); "" when its input was read.
+  std::string NotReadNote(int code) const;
+  std::array<bool, kInputs> unread_{};
+  std::array<bool, kViews> given_{};  // by view code
 
   // Views.
   void BeginView(int code, const std::string& heading);
   void ShowRow(int i, const std::string& caption, common::Single value);
   void OfferCalculate();
+  // Puts why the view computes nothing into the prompt; false when its
+  // input was read.
+  bool SayNotRead();
   void ShowList(int code, const std::string& heading);
   void ShowListValues(int code);
 
@@ -105,6 +129,8 @@ class frmEgyCal : public forms::Form {
   // beyond the Single range.
   std::optional<common::Single> TypedValue(int i);
   bool EnterList(int code);
+  // Enter Changes; false when nothing was stored.
+  bool EnterTyped();
 
   void DeriveEurFile();
   // False (after its message) when the run log could not be written.

@@ -17,53 +17,62 @@ namespace {
 const char* const kNoProject = "Open a Project File first!";
 const char* const kEurFilter = "Energy User Calculation Result File (*.EUR)|*.EUR";
 
+std::string CannotRead(const std::string& what, const std::string& path, const std::string& why) {
+  return "The " + what + " " + path + " could not be read (" + why + "). No value was changed.";
+}
+
 }  // namespace
 
 bool frmEgyCal::ReadInputFile(std::string& path, const forms::FileDialogRequest& request, const std::string& failure,
-                              const std::function<bool(const std::string&, std::string&)>& read) {
+                              const InputReader& read) {
   auto chosen = GetPlatform().OpenFileDialog(request);
   if (!chosen || chosen->empty()) return false;
   std::string why;
   if (!read(common::ResolveProjectFile(*chosen, prog_.building.ProjDir), why)) {
-    MsgBox("The " + failure + " could not be read (" + why + "). No value was changed.");
+    MsgBox(CannotRead(failure, *chosen, why));
     return false;
   }
   path = *chosen;
   return true;
 }
 
-void frmEgyCal::ReadKnownInputFile(const std::string& path,
-                                   const std::function<bool(const std::string&, std::string&)>& read) {
+bool frmEgyCal::ReadKnownInputFile(const std::string& path, const std::string& failure, const InputReader& read) {
   std::string why;
-  (void)read(common::ResolveProjectFile(path, prog_.building.ProjDir), why);
+  if (read(common::ResolveProjectFile(path, prog_.building.ProjDir), why)) return true;
+  MsgBox(CannotRead(failure, path, why));
+  return false;
 }
 
 // Asks for each input whose path is not yet known. The energy model, the
 // air-side systems and the central plant are read into the calculation's own
 // records, never into the records the input windows edit, so the window
 // shows and computes what the saved files hold: a file whose path is known
-// already is read without a dialog, and one that cannot be read there, like
-// the central plant file, is left for the simulation that needs it to
-// report. The services file is read into the services record, from which
-// the assessment takes the town gas, when its path was not known. A failed
-// or cancelled energy calculation input file, or services file, ends the
-// reading; a failed air-side file goes on with the central plant.
+// already is read without a dialog, and one that cannot be read there is
+// named with the reason. The services file is read into the services record,
+// from which the assessment takes the town gas, when its path was not known;
+// a known path means the record in memory is the project's. A failed or
+// cancelled energy calculation input file chosen in its dialog, or services
+// file, ends the reading; a failed air-side file goes on with the central
+// plant. What was not read is kept in unread_ for the views.
 void frmEgyCal::ReadInputs() {
   auto& ei = prog_.energyInput;
   auto& plant = prog_.plant;
   const RunFileReader readModel = EnergyModelReader(*prog_.sim.run);
   const RunFileReader readAirSide = AirSideReader(*prog_.sim.run);
+  unread_[kServices] = plant.NacFile.empty();
   if (!ei.EciFile.empty()) {
-    ReadKnownInputFile(ei.EciFile, readModel);
+    unread_[kModel] = !ReadKnownInputFile(ei.EciFile, "energy calculation input file", readModel);
   } else if (!ReadInputFile(
                  ei.EciFile,
                  {"Open Energy Calculation Input File", "Energy Calculation Input File (*.ECI)|*.ECI", "", ""},
                  "energy calculation input file", readModel)) {
     return;
+  } else {
+    unread_[kModel] = false;
   }
   if (ei.ConsFile.empty()) ei.ConsFile = energy_input::EnergyFileName(prog_.building.Bldg.ProjFile, "CON");
   if (!ei.AssFile.empty()) {
-    ReadKnownInputFile(ei.AssFile, readAirSide);
+    ReadKnownInputFile(ei.AssFile, "air-side system input file", readAirSide);
   } else {
     ReadInputFile(
         ei.AssFile,
@@ -75,23 +84,43 @@ void frmEgyCal::ReadInputs() {
         {"Read Central Plant Input Data", "Central Plant Input Data File (*.WSS)|*.WSS", "", ""});
     if (chosen) plant.WssFile = *chosen;
   }
-  if (!plant.WssFile.empty()) ReadKnownInputFile(plant.WssFile, PlantReader(*prog_.sim.run));
-  if (plant.NacFile.empty()) {
-    ReadInputFile(plant.NacFile,
-                  {"Read Input Data For Non-AC Services", "Non-AC Services Input Data File (*.NAC)|*.NAC", "", ""},
-                  "non-AC services input file", [&](const std::string& file, std::string& why) {
-                    common::NonACServicesData nac = plant.NAC;
-                    if (!plant_input::ReadServicesFile(file, nac, why)) return false;
-                    // The annual energy of the systems is not input: it stays.
-                    nac.AddElecEgy = plant.NAC.AddElecEgy;
-                    nac.FSEgy = plant.NAC.FSEgy;
-                    nac.LiftEgy = plant.NAC.LiftEgy;
-                    nac.PDEgy = plant.NAC.PDEgy;
-                    nac.GasEgy = plant.NAC.GasEgy;
-                    plant.NAC = std::move(nac);
-                    return true;
-                  });
-  }
+  if (!plant.WssFile.empty())
+    unread_[kPlant] = !ReadKnownInputFile(plant.WssFile, "central plant input file", PlantReader(*prog_.sim.run));
+  if (!plant.NacFile.empty()) return;
+  unread_[kServices] = !ReadInputFile(
+      plant.NacFile, {"Read Input Data For Non-AC Services", "Non-AC Services Input Data File (*.NAC)|*.NAC", "", ""},
+      "non-AC services input file", [&](const std::string& file, std::string& why) {
+        common::NonACServicesData nac = plant.NAC;
+        if (!plant_input::ReadServicesFile(file, nac, why)) return false;
+        // The annual energy of the systems is not input: it stays.
+        nac.AddElecEgy = plant.NAC.AddElecEgy;
+        nac.FSEgy = plant.NAC.FSEgy;
+        nac.LiftEgy = plant.NAC.LiftEgy;
+        nac.PDEgy = plant.NAC.PDEgy;
+        nac.GasEgy = plant.NAC.GasEgy;
+        plant.NAC = std::move(nac);
+        return true;
+      });
+}
+
+frmEgyCal::ViewInput frmEgyCal::InputOf(int code) {
+  static constexpr std::array<ViewInput, kViews> kInputOf{{{kNoInput, common::kAnnHVAC},
+                                                           {kNoInput, common::kAnnHVAC},  // the runs read their own
+                                                           {kPlant, common::kAnnHVAC},
+                                                           {kModel, common::kAnnElec},
+                                                           {kServices, common::kAnnElec},
+                                                           {kServices, common::kAnnFSer},
+                                                           {kServices, common::kAnnLift},
+                                                           {kServices, common::kAnnPaD},
+                                                           {kServices, common::kAnnGas}}};
+  return code >= 0 && code < kViews ? kInputOf[static_cast<size_t>(code)] : kInputOf[0];
+}
+
+std::string frmEgyCal::NotReadNote(int code) const {
+  static constexpr std::array<const char*, kInputs> kFile{"energy calculation", "central plant", "non-AC services"};
+  const Input input = InputOf(code).input;
+  if (input == kNoInput || !unread_[input]) return "";
+  return std::string("the ") + kFile[input] + " input file was not read";
 }
 
 // ---- The energy use result file ----
@@ -135,6 +164,7 @@ void frmEgyCal::mnuFLoad_Click() {
     return;
   }
   PutEnergyUse(results, prog_);
+  given_.fill(true);
 }
 
 // ---- The run log file ----

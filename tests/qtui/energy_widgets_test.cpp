@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <filesystem>
 
 #include "app/main_window.h"
 #include "common/paths.h"
@@ -203,6 +204,66 @@ TEST_F(EnergyWidgets, PlantGridCurrentCellIsAlwaysAValueCell) {
     Click(w.cmdOK);
     platform.ActionOf(w.mnuEFAUs)->trigger();  // row 6 current again
     Click(w.cmdOK);
+  }
+}
+
+// A first start without a recorded data folder: the sample office opened,
+// the database chosen in its dialog (which leaves the dialogs in the data
+// folder), then the energy input window. It shows the project's model, and
+// Return, Yes and the preset names write the same bytes back. A model that
+// cannot be read is reported with its reason, and the save that Yes starts
+// asks before it writes over that file: No keeps it, and the window.
+TEST_F(EnergyWidgets, FirstStartShowsTheProjectsModelWhereverADialogLeftOff) {
+  const std::string sample = folder.Path() + "office/", source = std::string(OSTREVO_SOURCE_DIR);
+  const std::string save = "Save data before closing this form?";
+  struct Row {
+    const char* what;
+    const char* eci;                 // written over the sample's; nullptr keeps it
+    std::deque<std::string> loaded;  // the names given to the load dialogs
+    int zones;
+    std::vector<std::string> told;  // every message, in turn
+  };
+  const Row rows[] = {
+      {"the sample's model", nullptr, {"OFFICE.ECI", "OFFICE.ASS"}, 3, {save}},
+      {"a damaged model",
+       "\"Energy Calculation Input for Project: Office\"\r\n3\r\n\"Ground\"\r\n",
+       {"OFFICE.ECI"},
+       0,
+       {"Error reading energy calcuation input data file!!\nunexpected end of file (line 4)", save,
+        "The file " + sample +
+            "OFFICE.ECI was not read into this window. Replace what it holds with the data shown here?"}},
+  };
+  answer = QMessageBox::Yes;
+  answersTo = {{"was not read into this window", QMessageBox::No}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::string error;
+    common::MakeFolder(sample);
+    ASSERT_TRUE(testsupport::CopySampleOfficeFiles(sample, error)) << error;
+    std::filesystem::copy_file(source + "/samples/office/OFFICE.PRJ", sample + "OFFICE.PRJ",
+                               std::filesystem::copy_options::overwrite_existing);
+    if (row.eci) (void)folder.Write("office/OFFICE.ECI", row.eci);
+    const std::string eci = folder.Read("office/OFFICE.ECI"), ass = folder.Read("office/OFFICE.ASS");
+    std::filesystem::current_path(folder.Path());  // each start away from the data folder
+    auto program = std::make_unique<common::Program>();
+    app::Windows wins{*program, platform};
+    app::frmMain main(*program, platform, wins);
+    main.Show();
+    fileAnswers = {sample + "OFFICE.PRJ", source + "/data/MATLCIA.IDB"};
+    ChooseMenu(main.mnuFileOpen);
+    ASSERT_TRUE(program->building.DatabaseLoaded);
+    messages.clear();
+    fileAnswers = row.loaded;
+    ChooseMenu(main.mnuEditBEUInput);
+    auto& input = wins.frmEgyCalInput();
+    EXPECT_EQ(Widget<QComboBox>(input.cboZNo)->count(), row.zones);
+    fileAnswers = {"OFFICE.ECI", "OFFICE.ASS"};
+    ChooseMenu(input.mnuDirRet);
+    EXPECT_EQ(messages, row.told);
+    EXPECT_EQ(input.IsLoaded(), row.eci != nullptr);
+    EXPECT_EQ(folder.Read("office/OFFICE.ECI"), eci);
+    EXPECT_EQ(folder.Read("office/OFFICE.ASS"), ass);
+    input.Unload();
   }
 }
 

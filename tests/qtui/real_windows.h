@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,14 +42,18 @@ class RealWindows : public ::testing::Test {
   RealWindows() {
     setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
     platform.SetEndWhenLastFormUnloaded(false);
-    // Message boxes are answered with `answer` and their texts kept; file
-    // dialogs are answered with the next of `fileAnswers` as the user
-    // types it, or cancelled when none is left.
+    // Message boxes are answered with `answer` (or as `answersTo` says) and
+    // their texts kept; file dialogs are answered with the next of
+    // `fileAnswers` as the user types it, or cancelled when none is left.
     QObject::connect(&answerer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        messages.push_back(box->text().toStdString());
-        QAbstractButton* button = box->button(answer);
+        const std::string text = box->text().toStdString();
+        messages.push_back(text);
+        QMessageBox::StandardButton reply = answer;
+        for (const auto& [part, button] : answersTo)
+          if (text.find(part) != std::string::npos) reply = button;
+        QAbstractButton* button = box->button(reply);
         if (button == nullptr) button = box->buttons().value(0);
         if (button != nullptr) button->click();
       } else if (auto* files = qobject_cast<QFileDialog*>(modal); files != nullptr && !fileAnswers.empty()) {
@@ -172,6 +177,9 @@ class RealWindows : public ::testing::Test {
   }
 
   QMessageBox::StandardButton answer = QMessageBox::Ok;
+  // A message box whose text holds one of these parts is answered with its
+  // button instead.
+  std::map<std::string, QMessageBox::StandardButton> answersTo;
   std::vector<std::string> messages;
   std::deque<std::string> fileAnswers;
   testsupport::TempFolder folder;

@@ -24,6 +24,7 @@
 #include <string>
 #include <thread>
 
+#include "energy_input/energy_model_files.h"
 #include "plant_input/plant_files.h"
 #include "qtui/qt_platform.h"
 #include "simulation/frm_egy_cal.h"
@@ -34,8 +35,8 @@ namespace {
 
 using testsupport::Shot;
 
-// A project in a temporary folder whose energy input files are all named,
-// so the window opens without asking, on the real Qt platform.
+// A project in a temporary folder whose energy input files are all named
+// and readable, so the window opens without asking, on the real Qt platform.
 class EgyCalOnQt : public testing::Test {
  protected:
   EgyCalOnQt() {
@@ -47,6 +48,15 @@ class EgyCalOnQt : public testing::Test {
     prog->energyInput.ConsFile = "OFFICE.CON";
     prog->plant.WssFile = "OFFICE.WSS";
     prog->plant.NacFile = "OFFICE.NAC";
+    // The named files: a building without zones, a plant from 7 to 19.
+    common::CentralPlantData plant;
+    plant.StartHour = 7;
+    plant.StopHour = 19;
+    std::string why;
+    EXPECT_TRUE(energy_input::WriteEnergyModelFile(folder.Path() + "OFFICE.ECI", "Office", {}, {}, why) &&
+                energy_input::WriteAirSideFile(folder.Path() + "OFFICE.ASS", "Office", {}, {}, why) &&
+                plant_input::WriteCentralPlantFile(folder.Path() + "OFFICE.WSS", "Office", plant, why))
+        << why;
   }
 
   testsupport::TempFolder folder;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "common/paths.h"
@@ -27,6 +28,9 @@ class EgyCalTest : public testing::Test {
     prog.building.Bldg.ProjName = "Tower";
     prog.building.ProjDir = folder.Path();
     SetAllPaths();
+    prog.sim.run->CPlt.StartHour = 7;
+    prog.sim.run->CPlt.StopHour = 19;
+    WriteRunInputs();
     // Stand-ins for the two simulations: progress lines, then the outcome
     // the test asks for.
     w.coolingLoadRun = [this](common::Program& p, simulation::RunLog& log) {
@@ -50,6 +54,17 @@ class EgyCalTest : public testing::Test {
     prog.energyInput.ConsFile = "TOWER.CON";
     prog.plant.WssFile = "TOWER.WSS";
     prog.plant.NacFile = "TOWER.NAC";
+  }
+  // The named energy model, air-side and plant files, holding what the
+  // run's records hold, so the window reads them back as it opens.
+  void WriteRunInputs() {
+    const auto& run = *prog.sim.run;
+    std::string why;
+    ASSERT_TRUE(
+        energy_input::WriteEnergyModelFile(folder.Path() + "TOWER.ECI", "Tower", run.EgyModel, run.FabShMask, why) &&
+        energy_input::WriteAirSideFile(folder.Path() + "TOWER.ASS", "Tower", run.EgyModel, run.ASSys, why) &&
+        plant_input::WriteCentralPlantFile(folder.Path() + "TOWER.WSS", "Tower", run.CPlt, why))
+        << why;
   }
   void ClearAllPaths() {
     prog.energyInput.EciFile.clear();
@@ -114,8 +129,9 @@ TEST_F(EgyCalTest, WithoutProjectShowsTheMessageAndReadsNothing) {
   EXPECT_EQ(w.AnnHrs[1][4], 2556.0f);
 }
 
+// The named files are read into the run's records only.
 TEST_F(EgyCalTest, WithAllPathsSetAsksAndReadsNothing) {
-  prog.energyInput.EgyModel.NoOfZn = 3;  // no file behind any path
+  prog.energyInput.EgyModel.NoOfZn = 3;
   w.Show();
   EXPECT_TRUE(platform.Dialogs().empty());
   EXPECT_EQ(prog.energyInput.EgyModel.NoOfZn, 3);
@@ -162,7 +178,8 @@ class EgyCalInputsTest : public EgyCalTest {
 };
 
 TEST_F(EgyCalInputsTest, AsksForEachMissingFileAndReadsIt) {
-  (void)folder.Write("in/T.WSS", "not read here");
+  std::string why;
+  ASSERT_TRUE(plant_input::WriteCentralPlantFile(In("T.WSS"), "Tower", {}, why)) << why;
   prog.plant.NAC.LiftEgy = {7, 7};  // not input: kept
   platform.ExpectOpenDialog(In("T.ECI"));
   platform.ExpectOpenDialog(In("T.ASS"));
@@ -205,7 +222,9 @@ TEST_F(EgyCalInputsTest, UnreadableEnergyModelEndsLoadingAndKeepsTheModel) {
   platform.AllowAnyMessage();
   w.Show();
   ASSERT_EQ(platform.Messages().size(), 1u);
-  EXPECT_EQ(platform.Messages()[0].rfind("The energy calculation input file could not be read (", 0), 0u);
+  EXPECT_EQ(
+      platform.Messages()[0].rfind("The energy calculation input file " + In("bad.ECI") + " could not be read (", 0),
+      0u);
   ExpectDialogs({"Open Energy Calculation Input File"});
   EXPECT_TRUE(prog.energyInput.EciFile.empty());
   EXPECT_EQ(prog.sim.run->EgyModel.NoOfZn, 2);
@@ -234,7 +253,8 @@ TEST_F(EgyCalInputsTest, UnreadableServicesFileKeepsTheRecord) {
   platform.AllowAnyMessage();
   w.Show();
   ASSERT_EQ(platform.Messages().size(), 1u);
-  EXPECT_EQ(platform.Messages()[0].rfind("The non-AC services input file could not be read (", 0), 0u);
+  EXPECT_EQ(platform.Messages()[0].rfind("The non-AC services input file " + In("bad.NAC") + " could not be read (", 0),
+            0u);
   EXPECT_TRUE(prog.plant.NacFile.empty());
   EXPECT_EQ(prog.plant.NAC.NoOfFS, 4);
 }
@@ -318,6 +338,7 @@ TEST_P(EgyCalViewTest, ListViewCalculatesItsList) {
   (*list.names)[1] = "S";
   (*list.power)[1] = 2, (*list.hours)[1] = 3, (*list.loadFactor)[1] = 1;
   if (c.code == 8) prog.plant.NAC.GasEff[1] = 1;
+  WriteRunInputs();
   w.Show();
   (w.*(c.menu)).Click();
   EXPECT_EQ(w.SysNo, c.code);
@@ -365,6 +386,7 @@ TEST_F(EgyCalTest, ZonesViewCalculatesLightingAndEquipment) {
   m.RmLgtW[1][1] = 10;
   m.RmEqpW[1][1] = 20;
   m.RmNIdent[1][1] = 2;
+  WriteRunInputs();
   w.Show();
   w.mnuMElec.Click();
   EXPECT_EQ(w.lblHead.Caption(), "Annual Energy Use for Lighting && Equipment in Building Zones");
@@ -444,6 +466,70 @@ TEST_F(EgyCalTest, ExitHandsOverTheTotalsAsTheyStand) {
   w.Show();
   w.UserClose();
   EXPECT_EQ(prog.sim.AnnEgy[4], 5.0f);
+}
+
+// A named energy model or central plant file that cannot be read is named
+// with the reason as the window opens. The view computing from it says why
+// and offers no Calculate, its figures stay, and Exit keeps the annual energy
+// that stands on it and says so, while the rest is handed over. Figures the
+// user enters are the user's and are handed over.
+TEST_F(EgyCalTest, UnreadableNamedInputComputesAndHandsOverNothing) {
+  struct Case {
+    const char* file;
+    const char* text;  // nullptr: missing
+    forms::Menu frmEgyCal::*view;
+    const char* input;
+    const char* reason;
+    const char* kept;  // in the message at Exit
+    size_t slot;
+  } cases[] = {
+      {"TOWER.ECI", nullptr, &frmEgyCal::mnuMElec, "energy calculation", "file not found", "Electricity and lighting",
+       common::kAnnElec},
+      {"TOWER.ECI", "\"Energy Calculation Input for Project: Tower\"\r\n99\r\n", &frmEgyCal::mnuMElec,
+       "energy calculation", "(line 2)", "Electricity and lighting", common::kAnnElec},
+      {"TOWER.WSS", nullptr, &frmEgyCal::mnuMAAC, "central plant", "file not found", "HVAC", common::kAnnHVAC},
+      {"TOWER.WSS", "\"Central Plant Input for Project: Tower\"\r\n1\r\n", &frmEgyCal::mnuMAAC, "central plant",
+       "line 3", "HVAC", common::kAnnHVAC},
+  };
+  FireServices({1});
+  prog.plant.NAC.FSEgy = {100, 100};
+  const std::array<common::Single, 3> zones{30, 10, 20};
+  prog.sim.ZnElecEgy = zones;
+  platform.AllowAnyMessage();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + (c.text ? " damaged" : " missing"));
+    WriteRunInputs();
+    c.text ? (void)folder.Write(c.file, c.text) : (void)std::filesystem::remove(folder.Path() + c.file);
+    prog.sim.AnnEgy = {1, 1, 1, 1, 1, 1};
+    const size_t before = platform.Messages().size();
+    w.Show();
+    ASSERT_EQ(platform.Messages().size(), before + 1);
+    const std::string said = platform.Messages().back();
+    EXPECT_EQ(said.rfind(std::string("The ") + c.input + " input file " + c.file + " could not be read (", 0), 0u);
+    EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+    (w.*(c.view)).Click();
+    EXPECT_EQ(w.lblMsg.Caption(), std::string("Not calculated: the ") + c.input + " input file was not read.");
+    EXPECT_FALSE(w.cmdGO.Visible());
+    const auto shown = Shown(3);
+    w.cmdGO.Click();
+    EXPECT_EQ(Shown(3), shown);
+    EXPECT_EQ(prog.sim.ZnElecEgy, zones);
+    w.cmdOK.Click();
+    w.mnuDirExit.Click();
+    EXPECT_EQ(prog.sim.AnnEgy[c.slot], 1.0f);
+    EXPECT_EQ(prog.sim.AnnEgy[common::kAnnFSer], 100.0f);
+    EXPECT_EQ(platform.Messages().back(), std::string("This annual energy was not handed over and keeps its earlier "
+                                                      "value:\n") +
+                                              c.kept + ": the " + c.input + " input file was not read");
+  }
+  // Typed and entered, the zones' figures are the user's and handed over.
+  std::filesystem::remove(folder.Path() + "TOWER.ECI");
+  w.Show();
+  w.mnuMElec.Click();
+  w.txtItem[1].Type("5");
+  w.cmdAsTyped.Click();
+  w.mnuFExit.Click();
+  EXPECT_EQ(prog.sim.AnnEgy[common::kAnnElec], 25.0f);
 }
 
 // ---- The air-conditioning run ----

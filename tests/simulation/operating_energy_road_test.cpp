@@ -8,6 +8,8 @@
 #include "app/main_window.h"
 #include "assessment/calculation.h"
 #include "assessment/results.h"
+#include "energy_input/energy_model_files.h"
+#include "plant_input/plant_files.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -24,6 +26,13 @@ class OperatingEnergyRoadTest : public testing::Test {
     prog.energyInput.AssFile = "TOWER.ASS";
     prog.plant.WssFile = "TOWER.WSS";
     prog.plant.NacFile = "TOWER.NAC";
+    // The named energy model, air-side and plant files: a building without
+    // zones or plant.
+    std::string why;
+    EXPECT_TRUE(energy_input::WriteEnergyModelFile(folder.Path() + "TOWER.ECI", "Tower", {}, {}, why) &&
+                energy_input::WriteAirSideFile(folder.Path() + "TOWER.ASS", "Tower", {}, {}, why) &&
+                plant_input::WriteCentralPlantFile(folder.Path() + "TOWER.WSS", "Tower", {}, why))
+        << why;
     auto& n = prog.plant.NAC;
     n.NoOfLift = 1;
     n.LiftName[1] = "Lift A";
