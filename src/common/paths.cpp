@@ -60,6 +60,14 @@ std::string ToNativeSeparators(std::string path) {
   return path;
 }
 
+std::string PathIn(const std::string& folder, const std::string& name) {
+  std::string n = ToNativeSeparators(name);
+  if (!n.empty() && n.front() == '/') return n;
+  if (folder.empty()) return {};
+  while (n.compare(0, 2, "./") == 0) n.erase(0, 2);
+  return WithSlash(ToNativeSeparators(folder)) + n;
+}
+
 std::string NameHoldsNulError(const std::string& path) {
   std::string shown;
   for (char c : path) shown += c == '\0' ? std::string("\\0") : std::string(1, c);

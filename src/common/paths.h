@@ -19,6 +19,12 @@ std::string SettingsFolder();
 // Turns "\" into "/" (names read from supplied or stored files).
 std::string ToNativeSeparators(std::string path);
 
+// `name` taken in `folder`: a full path stands; any other name (a leading
+// "./" dropped) goes under the folder. Empty when the name is relative and
+// no folder is given: such a name names no file, rather than one in the
+// current folder. Backslashes become "/".
+std::string PathIn(const std::string& folder, const std::string& name);
+
 // A name holding a NUL byte (a data file's quoted item may hold one) names
 // no file: the system would cut it at the NUL and open another file. The
 // reading and writing functions refuse it, with NameHoldsNulError as the

@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/paths.h"
+#include "common/project_paths.h"
 #include "energy_input/energy_codes.h"
 #include "energy_input/energy_file_names.h"
 #include "energy_input/frm_code_lists.h"
@@ -439,7 +440,7 @@ void frmEgyCalInput::Form_Load() {
   if (cons.outcome != ConsLoad::Read) return;
 
   for (forms::CommandButton* b : {&cmdEntNZn, &cmdEntNRm, &cmdEntRmChar, &cmdEntComp}) b->SetFontBold(false);
-  if (common::FindExisting(egy_.EciFile)) mnuFLoad_Click();
+  if (common::FindExisting(common::ResolveProjectFile(egy_.EciFile, prog_.building.ProjDir))) mnuFLoad_Click();
 }
 
 // ---- counts ----

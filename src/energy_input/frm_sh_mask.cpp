@@ -148,6 +148,10 @@ void frmShMask::mnuASave_Click() {
   }
   fileName_ = name + ".SHM";
   std::string path = common::ResolveProjectFile(fileName_, prog_.building.ProjDir);
+  if (path.empty()) {
+    MsgBox("The shading mask was not saved: no project is open to hold it.");
+    return;
+  }
   Single mean = RoundShadingMask(mask_);
   std::string why;
   if (!WriteShadingMaskFile(path, mask_, mean, cboOri.Text(), dims_, fileName_, why)) {

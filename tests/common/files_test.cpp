@@ -125,6 +125,8 @@ TEST(Paths, FindExistingMatchesCaseOfFileAndFolders) {
   std::string error;
   EXPECT_FALSE(common::ReadWholeFile("none.txt", &error));
   EXPECT_NE(error.find("none.txt"), std::string::npos);
+  EXPECT_FALSE(common::ReadWholeFile("", &error));
+  EXPECT_EQ(error, "no file name given");
 }
 
 TEST(Paths, WriteFileSafelyReplacesOrLeavesTheOldFile) {
