@@ -71,7 +71,6 @@ TEST_F(ProjectCommandsTest, StartWithRecordedFolderLoadsWithoutDialog) {
   EXPECT_TRUE(main.mnuOpenData.Checked());
   EXPECT_EQ(prog.assess.mat.MatIdx[502], 7);
   EXPECT_EQ(folder.Read("home/Ostrevo_Str.TXT"), "\"" + dataDir + "\"\r\n");
-  EXPECT_EQ(common::CurrentFolder(), dataDir);
 }
 
 TEST_F(ProjectCommandsTest, RecordedFolderThatIsGoneIsSkippedQuietly) {
@@ -81,6 +80,23 @@ TEST_F(ProjectCommandsTest, RecordedFolderThatIsGoneIsSkippedQuietly) {
   EXPECT_FALSE(prog.building.DatabaseLoaded);
   EXPECT_TRUE(platform.Messages().empty());
   EXPECT_EQ(Panel(0), "   First step: Open LCIA/LCC Database using the File Menu");
+}
+
+// A damaged database in the recorded data folder is reported at start; the
+// menu then asks for a database, in that folder, instead of loading the
+// same file again.
+TEST_F(ProjectCommandsTest, AfterADamagedRecordedDatabaseTheMenuAsksForAnother) {
+  folder.Write("damaged/MATLCIA.IDB", "3\r\n1,\"A\"\r\n");
+  folder.Write("damaged/MATLCIA.ILF", "3\r\n1,\"A\"\r\n");
+  RecordDataDir(folder.Path() + "damaged/");
+  platform.ExpectMessage("No material LCIA profile file loaded!!");
+  main.Show();
+  ASSERT_FALSE(prog.building.DatabaseLoaded);
+  platform.ExpectOpenDialog(dataDir + "MATLCIA.IDB");
+  main.mnuOpenData.Click();
+  ASSERT_EQ(platform.Dialogs().size(), 1u);
+  EXPECT_EQ(platform.Dialogs()[0].initialFolder, folder.Path() + "damaged/");
+  EXPECT_EQ(prog.building.DataDir, dataDir);
 }
 
 TEST_F(ProjectCommandsTest, DatabaseChosenInTheDialog) {
@@ -101,15 +117,16 @@ TEST_F(ProjectCommandsTest, FailedLoadsChangeNothing) {
   auto before = prog.assess.mat.MatIdx;
   folder.Write("bad/MATLCIA.IDB", "3\r\n1,\"A\"\r\n");
   folder.Write("bad/MATLCIA.ILF", "3\r\n1,\"A\"\r\n");
-  common::ChangeFolder(folder.Path() + "bad");
+  platform.ExpectOpenDialog(folder.Path() + "bad/MATLCIA.IDB");
   platform.ExpectMessage("No material LCIA profile file loaded!!");
   main.mnuOpenData.Click();
+  ASSERT_EQ(platform.Dialogs().size(), 1u);
+  EXPECT_EQ(platform.Dialogs()[0].initialFolder, dataDir);
   EXPECT_EQ(prog.building.DataDir, dataDir);
   EXPECT_EQ(prog.assess.mat.MatIdx, before);
   EXPECT_EQ(Panel(0), "   Load LCIA profile file");
   EXPECT_EQ(folder.Read("home/Ostrevo_Str.TXT"), "\"" + dataDir + "\"\r\n");
 
-  common::ChangeFolder(folder.Path() + "work");
   platform.ExpectOpenDialog(std::nullopt);
   platform.ExpectMessage("No material LCIA profile file loaded!!");
   main.mnuOpenData.Click();
@@ -120,9 +137,9 @@ TEST_F(ProjectCommandsTest, FailedLoadsChangeNothing) {
 TEST_F(ProjectCommandsTest, UnwritableDataDirectoryFileKeepsTheLoad) {
   folder.Write("blocked", "a file where the settings folder should be");
   setenv("OSTREVO_HOME", (folder.Path() + "blocked").c_str(), 1);
-  common::ChangeFolder(dataDir);
   main.Show();
   platform.AllowAnyMessage();
+  platform.ExpectOpenDialog(dataDir + "MATLCIA.IDB");
   main.mnuOpenData.Click();
   EXPECT_TRUE(prog.building.DatabaseLoaded);
   EXPECT_EQ(prog.building.DataDir, dataDir);
