@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -120,18 +119,6 @@ std::optional<std::string> FindExisting(const std::string& rawPath) {
   }
   if (FileExists(built)) return built;
   return std::nullopt;
-}
-
-std::string CurrentFolder() {
-  std::error_code ec;
-  auto p = fs::current_path(ec);
-  return ec ? std::string("./") : WithSlash(p.string());
-}
-
-bool ChangeFolder(const std::string& folder) {
-  std::string f = ToNativeSeparators(folder);
-  if (f.empty() || HoldsNul(f)) return false;
-  return chdir(f.c_str()) == 0;
 }
 
 bool MakeFolder(const std::string& folder) {

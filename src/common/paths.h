@@ -1,8 +1,8 @@
 #pragma once
 // Files and folders on this system: the settings folder that takes the
-// place of the root of drive C, separators, case-insensitive lookup of
-// supplied files and the current folder; reading and safe writing come
-// with it.
+// place of the root of drive C, separators, names taken in a folder and
+// case-insensitive lookup of supplied files; reading and safe writing come
+// with it. No name is ever looked up in the process's current folder.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -44,10 +44,6 @@ bool NothingAt(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 
-// The process's current folder with a trailing "/".
-std::string CurrentFolder();
-// Makes `folder` current; false when it does not exist.
-bool ChangeFolder(const std::string& folder);
 // Creates a folder (and its parents); true when it exists afterwards.
 bool MakeFolder(const std::string& folder);
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,7 +28,7 @@ class ProjectCommandsTest : public testing::Test {
     folder.Write("data/MATLCIA.IDB", testsupport::SmallLciaFile());
     folder.Write("data/MATLCIA.ILF", testsupport::SmallLciaFile());
     common::MakeFolder(folder.Path() + "work");
-    common::ChangeFolder(folder.Path() + "work");
+    std::filesystem::current_path(folder.Path() + "work");  // where the program started
   }
   ~ProjectCommandsTest() override { unsetenv("OSTREVO_HOME"); }
 
@@ -271,7 +272,6 @@ TEST_F(ProjectCommandsTest, DialogsThatNameNoFolderStartInTheProjectFolder) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.title);
-    common::ChangeFolder(folder.Path() + "work");
     if (row.open) {
       platform.ExpectOpenDialog(std::nullopt);
     } else {
@@ -389,8 +389,10 @@ TEST_F(ProjectCommandsTest, CloseAsksOnlyWhenUnsaved) {
   EXPECT_TRUE(prog.building.ProjSaved);
   EXPECT_EQ(prog.assess.LCAResult.BldgCost[0], 0);
   EXPECT_EQ(prog.building.Bldg.ProjName, "Tower");  // the record stays in memory
-  EXPECT_EQ(common::CurrentFolder(), dataDir);
   EXPECT_EQ(Panel(0), "   Project closed");
+  platform.ExpectOpenDialog(std::nullopt);  // a dialog that names no folder starts in the data folder
+  main.mnuWSelected.Click();
+  EXPECT_EQ(platform.Dialogs().back().initialFolder, dataDir);
 
   main.mnuFileClose.Click();  // saved: no question
 }

@@ -153,14 +153,4 @@ TEST(Paths, WriteFileSafelyReplacesOrLeavesTheOldFile) {
   EXPECT_EQ(entries, 1);
 }
 
-TEST(Paths, ChangeFolder) {
-  testsupport::TempFolder tmp;
-  tmp.Write("sub/x", "");
-  ASSERT_TRUE(common::ChangeFolder("sub\\"));
-  EXPECT_EQ(fs::canonical(common::CurrentFolder()), fs::canonical(tmp.Path() + "sub"));
-  EXPECT_EQ(common::CurrentFolder().back(), '/');
-  EXPECT_FALSE(common::ChangeFolder(tmp.Path() + "missing"));
-  EXPECT_FALSE(common::ChangeFolder(""));
-}
-
 }  // namespace

@@ -176,7 +176,7 @@ TEST_F(ShadingMaskWindow, OpensEmpty) {
   EXPECT_EQ(w.cboOri.List(8), "NW");
   EXPECT_EQ(w.cboOri.ListIndex(), -1);
   EXPECT_EQ(w.txtDR.Text(), "0");
-  EXPECT_EQ(w.lblCurDir.Caption(), folder.Path());
+  EXPECT_EQ(w.lblCurDir.Caption(), folder.Path() + "proj/");  // where masks are saved
 }
 
 TEST_F(ShadingMaskWindow, EastWindowLandsInTheProjectFolder) {
