@@ -53,6 +53,14 @@ std::string SettingsFolder() {
   return WithSlash(home && *home ? home : ".") + ".config/ostrevo/";
 }
 
+void AnchorSettingsFolder() {
+  const std::string folder = SettingsFolder();
+  if (folder.front() == '/') return;
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(folder, ec);
+  if (!ec) setenv("OSTREVO_HOME", absolute.c_str(), 1);
+}
+
 std::string ToNativeSeparators(std::string path) {
   for (char& c : path)
     if (c == '\\') c = '/';

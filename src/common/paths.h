@@ -16,6 +16,12 @@ namespace common {
 // $XDG_CONFIG_HOME/ostrevo/, else ~/.config/ostrevo/.
 std::string SettingsFolder();
 
+// Makes a relative settings folder absolute, against the folder the program
+// started in: called once at start, before anything else, so the
+// data-directory file stays where the user pointed whatever folder is
+// current later. $OSTREVO_HOME is set to the absolute folder.
+void AnchorSettingsFolder();
+
 // Turns "\" into "/" (names read from supplied or stored files).
 std::string ToNativeSeparators(std::string path);
 

@@ -100,6 +100,22 @@ TEST_F(ProjectCommandsTest, AfterADamagedRecordedDatabaseTheMenuAsksForAnother) 
   EXPECT_EQ(prog.building.DataDir, dataDir);
 }
 
+// A relative OSTREVO_HOME is taken in the folder the program starts in: the
+// data-directory file stays there, and nothing lands in the data folder.
+TEST_F(ProjectCommandsTest, ARelativeHomeStaysInTheStartFolder) {
+  setenv("OSTREVO_HOME", "home", 1);
+  common::AnchorSettingsFolder();  // as the program's start does
+  folder.Write("work/home/Ostrevo_Str.TXT", "\"" + dataDir + "\"\r\n");
+  main.Show();
+  ASSERT_TRUE(prog.building.DatabaseLoaded);
+  folder.Write("other/MATLCIA.IDB", testsupport::SmallLciaFile());
+  folder.Write("other/MATLCIA.ILF", testsupport::SmallLciaFile());
+  platform.ExpectOpenDialog(folder.Path() + "other/MATLCIA.IDB");
+  main.mnuOpenData.Click();
+  EXPECT_EQ(folder.Read("work/home/Ostrevo_Str.TXT"), "\"" + folder.Path() + "other/\"\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dataDir), {}), 2);  // MATLCIA.IDB and .ILF
+}
+
 TEST_F(ProjectCommandsTest, DatabaseChosenInTheDialog) {
   main.Show();
   folder.Write("other/MYDB.IDB", testsupport::SmallLciaFile());

@@ -88,6 +88,13 @@ TEST(Paths, SettingsFolderHonoursOstrevoHomeThenXdg) {
     EnvGuard a("OSTREVO_HOME", nullptr), b("XDG_CONFIG_HOME", nullptr), c("HOME", "/home/u");
     EXPECT_EQ(common::SettingsFolder(), "/home/u/.config/ostrevo/");
   }
+  {  // a relative folder is anchored in the start folder, whatever is current later
+    testsupport::TempFolder start;
+    EnvGuard a("OSTREVO_HOME", "rel/home");
+    common::AnchorSettingsFolder();
+    fs::current_path("/");
+    EXPECT_EQ(common::SettingsFolder(), start.Path() + "rel/home/");
+  }
 }
 
 TEST(Paths, IsPlainName) {
