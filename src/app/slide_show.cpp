@@ -56,13 +56,20 @@ void frmMain::ShowSlideSteps(bool visible) {
     c->SetVisible(visible);
 }
 
-// Shows the current slide's picture, named in the data folder, when it can
-// be loaded.
+// Shows the current slide's picture, named in the data folder. A picture
+// that is missing or cannot be shown leaves the picture blank, never the
+// slide before under this title, and the message panel says so.
 void frmMain::ShowSlide() {
   if (curSld_ < 1 || curSld_ > noOfSld_) return;
   const std::string& file = sldFile_[static_cast<size_t>(curSld_)];
   auto found = common::FindExisting(common::PathIn(prog_.building.DataDir, file));
-  if (found && GetPlatform().CanLoadPicture(*found)) Image1.SetPicture(*found);
+  if (found && GetPlatform().CanLoadPicture(*found)) {
+    Image1.SetPicture(*found);
+    return;
+  }
+  Image1.SetPicture("");
+  NewMsg = "   Slide " + std::to_string(curSld_) + ": picture cannot be shown: " + file;
+  ShowMessage();
 }
 
 void frmMain::cboSldLst_Click() {

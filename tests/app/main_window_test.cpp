@@ -292,6 +292,14 @@ TEST_F(SlideShowTest, NextAndLastStopAtTheEnds) {
   EXPECT_FALSE(main.Image1.Visible());
   main.PicMain.Click();
   EXPECT_TRUE(main.Image1.Visible());
+
+  // A slide whose picture is gone shows none, never the slide before, and
+  // the panel says so.
+  std::remove((folder.Path() + "data/Ch1/S3.png").c_str());
+  main.cmdNxSld.Click();
+  EXPECT_EQ(main.CurSld(), 3);
+  EXPECT_EQ(main.Image1.PicturePath(), "");
+  EXPECT_EQ(PanelLine(22), "   Slide 3: picture cannot be shown: Ch1\\S3.png");
 }
 
 TEST_F(SlideShowTest, EndHidesEverything) {
