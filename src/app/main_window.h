@@ -101,6 +101,7 @@ class frmMain : public forms::Form {
   void ShowSlideSteps(bool visible);
   void CloseLogFile();
   void StartupHook();
+  void LoadDatabase(const std::string& folder, bool takeDefault);
   // Close with its question; false when the user cancelled. `report`
   // shows its two panel messages (New closes without them).
   bool CloseProject(bool report = true);

@@ -175,7 +175,6 @@ bool frmMain::CloseProject(bool report) {
   txtProjFName.SetText("");
   b.Bldg.ProjFile.clear();
   b.ProjDir.clear();
-  if (!b.DataDir.empty()) common::ChangeFolder(b.DataDir);
   ModCal::ResetAllSelections(prog_.assess.sel);
   if (report) {
     NewMsg = "   Project closed";

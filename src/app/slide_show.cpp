@@ -11,17 +11,16 @@ namespace app {
 void frmMain::mnuSSCh1_Click() { OpenChapter(".\\Ch1\\Ch1Slides.txt"); }
 void frmMain::mnuSSCh2_Click() { OpenChapter(".\\Ch2\\Ch2Slides.txt"); }
 
-// Opens a chapter; a chapter file that cannot be read whole ends the command
-// silently, with the list emptied and the End button shown. Nothing of the
-// chapter before stays: without slides there is no count, no current slide,
-// no picture and no Next or Last.
+// Opens a chapter of the data folder; a chapter file that cannot be read
+// whole ends the command silently, with the list emptied and the End button
+// shown. Nothing of the chapter before stays: without slides there is no
+// count, no current slide, no picture and no Next or Last.
 void frmMain::OpenChapter(const std::string& chapterFile) {
   const std::string& dataDir = prog_.building.DataDir;
   if (dataDir.empty()) {
     MsgBox("Open the Main Library File First!");
     return;
   }
-  if (common::CurrentFolder() != common::ToNativeSeparators(dataDir)) common::ChangeFolder(dataDir);
   cboSldLst.Clear();
   cboSldLst.SetVisible(true);
   cmdEndSldShow.SetVisible(true);
@@ -32,7 +31,7 @@ void frmMain::OpenChapter(const std::string& chapterFile) {
   ShowSlideSteps(false);
   Image1.SetVisible(false);
   std::string error;
-  auto chapter = common::ReadSlideChapter(chapterFile, error);
+  auto chapter = common::ReadSlideChapter(common::PathIn(dataDir, chapterFile), error);
   if (!chapter) return;
   chapterTitle_ = chapter->Title;
   noOfSld_ = static_cast<int>(chapter->Slides.size());
@@ -57,12 +56,20 @@ void frmMain::ShowSlideSteps(bool visible) {
     c->SetVisible(visible);
 }
 
-// Shows the current slide's picture when it can be loaded.
+// Shows the current slide's picture, named in the data folder. A picture
+// that is missing or cannot be shown leaves the picture blank, never the
+// slide before under this title, and the message panel says so.
 void frmMain::ShowSlide() {
   if (curSld_ < 1 || curSld_ > noOfSld_) return;
-  std::string path = common::ToNativeSeparators(sldFile_[static_cast<size_t>(curSld_)]);
-  auto found = common::FindExisting(path);
-  if (found && GetPlatform().CanLoadPicture(*found)) Image1.SetPicture(*found);
+  const std::string& file = sldFile_[static_cast<size_t>(curSld_)];
+  auto found = common::FindExisting(common::PathIn(prog_.building.DataDir, file));
+  if (found && GetPlatform().CanLoadPicture(*found)) {
+    Image1.SetPicture(*found);
+    return;
+  }
+  Image1.SetPicture("");
+  NewMsg = "   Slide " + std::to_string(curSld_) + ": picture cannot be shown: " + file;
+  ShowMessage();
 }
 
 void frmMain::cboSldLst_Click() {
@@ -88,8 +95,8 @@ void frmMain::cmdNxSld_Click() {
 void frmMain::Image1_Click() { Image1.SetVisible(false); }
 
 void frmMain::PicMain_Click() {
-  std::string path = curSld_ != 0 ? sldFile_[static_cast<size_t>(curSld_)] : prog_.building.DataDir + "FrontPic.emf";
-  auto found = common::FindExisting(common::ToNativeSeparators(path));
+  std::string name = curSld_ != 0 ? sldFile_[static_cast<size_t>(curSld_)] : "FrontPic.emf";
+  auto found = common::FindExisting(common::PathIn(prog_.building.DataDir, name));
   if (!found || !GetPlatform().CanLoadPicture(*found)) return;
   Image1.SetPicture(*found);
   Image1.SetVisible(true);
@@ -103,8 +110,6 @@ void frmMain::mnuSSEnd_Click() {
   cmdEndSldShow.SetVisible(false);
   curSld_ = 0;
   noOfSld_ = 0;
-  const std::string& projDir = prog_.building.ProjDir;
-  if (!projDir.empty() && common::CurrentFolder() != common::ToNativeSeparators(projDir)) common::ChangeFolder(projDir);
 }
 
 }  // namespace app

@@ -5,7 +5,10 @@
 namespace app {
 
 Windows::Windows(common::Program& prog, forms::Platform& platform) : prog_(prog), platform_(platform) {
-  platform_.SetProjectFolder([&prog] { return prog.building.ProjDir; });
+  platform_.SetProjectFolder([&prog] {
+    const auto& b = prog.building;
+    return b.ProjDir.empty() ? b.DataDir : b.ProjDir;
+  });
 }
 
 Windows::~Windows() { platform_.SetProjectFolder(nullptr); }

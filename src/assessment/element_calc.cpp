@@ -36,19 +36,12 @@ const RunContext::Defaults& DefaultsOf(RunContext& run, const std::string& path)
   return run.defaults.emplace(path, std::move(d)).first->second;
 }
 
-// The path of an element file, or of its user-value file, by the rule for
-// stored names; each element is read once per run, so the name needs no memo.
-std::string PathOf(RunContext& run, const std::string& name, const std::string& projDir) {
-  return common::ResolveStoredFile(name, projDir,
-                                   [&run](const std::string& p) { return run.files.Find(p).has_value(); });
-}
-
 // Reads the element's user-value file (`lines` material lines, or as many
 // as its first line says).
 void ReadUserValues(common::Program& prog, RunContext& run, std::optional<int> lines, Element& e) {
   auto name = building::UserValueFileName(e.rec.ElmFile);
   if (!name) return;
-  auto found = run.files.Find(PathOf(run, *name, prog.building.ProjDir));
+  auto found = run.files.Find(common::ResolveStoredFile(*name, prog.building.ProjDir));
   if (!found) return;
   auto read = building::ReadUserValueFile(*found, lines, e.user);
   e.userStatus = read.status;
@@ -72,7 +65,7 @@ Element& ElementOf(common::Program& prog, int mode, RunContext& run) {
   Element& e = it->second;
   if (!fresh) return e;
   e.rec.ElmFile = b.CurElm.ElmFile;
-  const std::string path = PathOf(run, b.CurElm.ElmFile, b.ProjDir);
+  const std::string path = common::ResolveStoredFile(b.CurElm.ElmFile, b.ProjDir);
   auto found = run.files.Find(path);
   if (!found) {
     e.error = "file not found: " + path;

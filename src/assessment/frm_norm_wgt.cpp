@@ -1,7 +1,6 @@
 #include "assessment/frm_norm_wgt.h"
 
 #include "assessment/category_captions.h"
-#include "assessment/project_folder.h"
 #include "assessment/weighting_file.h"
 #include "common/paths.h"
 #include "forms/control_array.h"
@@ -42,7 +41,6 @@ frmNormWgt::frmNormWgt(common::Program& prog, forms::Platform& platform, frmCost
       mnuCost(*this, nullptr, "mnuCost", "Cost Parameters"),
       // A doubled "&" shows as one: the entry reads "View & Edit".
       mnuCostPara(*this, &mnuCost, "mnuCostPara", "View && Edit"),
-      prog_(prog),
       f_(prog.assess.factors),
       costPara_(costPara) {
   SetCaption("Weighting Factors");
@@ -165,7 +163,6 @@ bool frmNormWgt::WriteWeightingFile(const std::array<Single, 11>& weights) {
   if (!chosen || chosen->empty()) return false;
   std::string why;
   bool written = assessment::WriteWeightingFile(*chosen, {weights, f_.UsrCostPara}, why);
-  RestoreProjectFolder(prog_.building.ProjDir);
   if (!written) MsgBox("The weighting file was not saved: " + why + ".");
   return written;
 }
@@ -189,7 +186,6 @@ void frmNormWgt::mnuFOpen_Click() {
   WeightingValues loaded;
   auto text = common::ReadWholeFile(*chosen, &why);
   bool ok = text && ParseWeightingFile(*text, loaded, why);
-  RestoreProjectFolder(prog_.building.ProjDir);
   if (!ok) {
     MsgBox("The weighting file could not be read (" + why +
            "). The user weighting factors and cost parameters are unchanged.");

@@ -53,7 +53,6 @@ class frmNormWgt : public forms::Form {
   // Save dialog and file; true when the file was written.
   bool WriteWeightingFile(const std::array<common::Single, 11>& weights);
 
-  common::Program& prog_;
   common::FactorTables& f_;
   frmCostPara& costPara_;
 };

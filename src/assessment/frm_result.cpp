@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "assessment/category_captions.h"
-#include "assessment/project_folder.h"
 #include "assessment/result_table.h"
 #include "common/failure_text.h"
 #include "common/number_text.h"
@@ -439,7 +438,6 @@ void frmResult::SaveResultFile(int caseNo) {
     auto data = std::make_unique<CaseData>(CaseData{ShownBldg, ShownLCAResult, ShownGroupResult});
     saved = WriteResultFile(*chosen, *data, why);
   }
-  RestoreProjectFolder(prog_.building.ProjDir);
   if (!saved) MsgBox(common::WithReason(kSaveFailed, why));
 }
 
@@ -455,7 +453,6 @@ bool frmResult::LoadResultFile(int caseNo, CaseData& loaded) {
     auto text = common::ReadWholeFile(*chosen, &why);
     ok = text && ParseResultFile(*text, loaded, why);
   }
-  RestoreProjectFolder(prog_.building.ProjDir);
   if (!ok) MsgBox(common::WithReason(kLoadFailed, why));
   return ok;
 }
@@ -490,7 +487,6 @@ void frmResult::mnuExpTab_Click() {
   t.costCaption = txtBN[0].Text();
   std::string why;
   bool written = common::WriteDataFile(*chosen, ResultTableWriter(t), &why);
-  RestoreProjectFolder(prog_.building.ProjDir);
   if (!written) MsgBox(common::WithReason(kTableFailed, why));
 }
 

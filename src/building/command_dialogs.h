@@ -20,8 +20,7 @@ class CommandDialogs {
   virtual ~CommandDialogs() = default;
   // A Yes/No message box with the program's title: true for Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
-  // An open dialog: the chosen path, or nullopt when cancelled. The dialog
-  // may make the chosen file's folder the current folder.
+  // An open dialog: the chosen path, or nullopt when cancelled.
   virtual std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) = 0;
 };
 

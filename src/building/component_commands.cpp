@@ -4,7 +4,6 @@
 
 #include "building/component_file.h"
 #include "building/file_naming.h"
-#include "building/load_dialog.h"
 #include "common/failure_text.h"
 #include "common/file_names.h"
 #include "common/number_text.h"
@@ -92,7 +91,7 @@ ComponentRead ReadCompFile(common::BuildingState& st) {
 
 ComponentRead LoadCompFile(common::BuildingState& st, CommandDialogs& dialogs) {
   auto kind = SetCompFileKind(st);
-  auto chosen = ChooseFileToLoad(dialogs, {"Load Component", kind ? kind->FileFilter : "", st.ProjDir});
+  auto chosen = dialogs.ChooseFileToOpen({"Load Component", kind ? kind->FileFilter : "", st.ProjDir});
   if (!chosen) return {CommandRead::Cancelled, {}, "", ""};
   return ReadCompAt(st, *chosen, *chosen);
 }

@@ -2,7 +2,6 @@
 
 #include "building/element_file.h"
 #include "building/file_naming.h"
-#include "building/load_dialog.h"
 #include "common/failure_text.h"
 #include "common/file_names.h"
 #include "common/project_paths.h"
@@ -40,7 +39,7 @@ ElementRead ReadElmAt(common::BuildingState& st, const std::string& path, const 
     case FileRead::WrongKind:
       return {CommandRead::WrongKind, {}, ElementKindMessage(elmFile, st.GrpTypeName), ""};
     case FileRead::Failed:
-      return {CommandRead::Failed, {}, common::WithReason(ElementReadErrorMessage(elmFile), out.error), ""};
+      return {CommandRead::Failed, {}, common::WithReason(ElementReadErrorMessage(elmFile, st.ProjDir), out.error), ""};
     case FileRead::NotOpened:
       return {CommandRead::NotOpened, {}, "", out.error};
   }
@@ -77,7 +76,7 @@ ElementRead ReadElmFile(common::BuildingState& st) {
 
 ElementRead LoadElmFile(common::BuildingState& st, CommandDialogs& dialogs, int compTypeListIndex) {
   auto kind = SetElmFileKind(st, compTypeListIndex);
-  auto chosen = ChooseFileToLoad(dialogs, {"Load Element", kind ? kind->FileFilter : "", st.ProjDir});
+  auto chosen = dialogs.ChooseFileToOpen({"Load Element", kind ? kind->FileFilter : "", st.ProjDir});
   if (!chosen) return {CommandRead::Cancelled, {}, "", ""};
   return ReadElmAt(st, *chosen, *chosen);
 }

@@ -96,8 +96,8 @@ std::string ElementKindMessage(const std::string& elmFile, const std::string& gr
   return elmFile + " is not for a " + grpTypeName + " element!";
 }
 
-std::string ElementReadErrorMessage(const std::string& elmFile) {
-  std::string folder = common::CurrentFolder();
+std::string ElementReadErrorMessage(const std::string& elmFile, const std::string& projDir) {
+  std::string folder = elmFile.empty() || elmFile.front() != '/' ? projDir : std::string();
   if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   return "Error in reading element data!! " + folder + elmFile;
 }

@@ -40,9 +40,9 @@ std::string ElementFileText(const common::ElmRec& elm, common::Integer fileType)
 // text that the file cannot hold.
 bool WriteElementFile(const std::string& path, const common::ElmRec& elm, common::Integer fileType, std::string& error);
 
-// The messages about an element file. The read error names the current
-// folder and the file with nothing between them.
+// The messages about an element file. The read error names the project
+// folder (none before a full path) and the file with nothing between them.
 std::string ElementKindMessage(const std::string& elmFile, const std::string& grpTypeName);
-std::string ElementReadErrorMessage(const std::string& elmFile);
+std::string ElementReadErrorMessage(const std::string& elmFile, const std::string& projDir);
 
 }  // namespace building

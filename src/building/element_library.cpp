@@ -173,8 +173,9 @@ void SetCompTypeNames(common::BuildingState& st) { st.CompTypeName = building::C
 
 building::LibraryLoad LoadElmLib(common::BuildingState& st, std::string* why) {
   std::string file = building::ElementLibraryFile(st, st.GrpType, st.CompTypeIdx);
-  std::string path = file.empty() ? file : common::ResolveProjectFile(file, st.ProjDir);
-  return building::LoadElementLibrary(path, st.lib, why);
+  // The library file is a full path under the data folder; none is read
+  // before a database is loaded.
+  return building::LoadElementLibrary(common::PathIn("", file), st.lib, why);
 }
 
 }  // namespace ModInpCtl

@@ -88,7 +88,7 @@ bool frmGroupComp::LoadLibraryDefaults() {
     return false;
   }
   const std::string folder = ElementLibraryFolder(st_, static_cast<common::Integer>(kind - 20), st_.CompTypeIdx);
-  ElmDefFile = common::ResolveProjectFile(folder + ElementDefaultFileName(st_.CurElm.ElmTypeNo, ".IMP"), st_.ProjDir);
+  ElmDefFile = common::PathIn(folder, ElementDefaultFileName(st_.CurElm.ElmTypeNo, ".IMP"));
   ElementDefaults defaults;
   std::string why;
   auto text = common::ReadWholeFile(ElmDefFile, &why);

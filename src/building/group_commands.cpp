@@ -2,7 +2,6 @@
 
 #include "building/file_naming.h"
 #include "building/group_file.h"
-#include "building/load_dialog.h"
 #include "common/failure_text.h"
 #include "common/file_names.h"
 #include "common/number_text.h"
@@ -48,7 +47,7 @@ CommandResult ReadGrpFile(common::BuildingState& st) {
 CommandResult LoadGrpFile(common::BuildingState& st, CommandDialogs& dialogs, bool* cancelled) {
   const GroupKind* kind = GroupKindOf(st.GrpType);
   auto chosen =
-      ChooseFileToLoad(dialogs, {"Load a " + st.GrpTypeName + " File", kind ? kind->GrpFileFilter : "", st.ProjDir});
+      dialogs.ChooseFileToOpen({"Load a " + st.GrpTypeName + " File", kind ? kind->GrpFileFilter : "", st.ProjDir});
   if (cancelled) *cancelled = !chosen;
   if (!chosen) return {};
   return ReadGrpAt(st, *chosen, *chosen);

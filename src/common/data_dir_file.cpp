@@ -13,7 +13,7 @@ std::optional<std::string> ReadDataDirFile() {
   DataReader in(std::move(*text));
   std::string folder;
   if (!in.Read(folder) || folder.empty()) return std::nullopt;
-  folder = ToNativeSeparators(folder);
+  folder = PathIn(SettingsFolder(), folder);
   if (folder.back() != '/') folder += '/';
   return folder;
 }

@@ -12,7 +12,8 @@ namespace common {
 std::string DataDirFilePath();
 
 // The data folder named by the file's first item, with "/" separators and
-// a trailing "/". nullopt when the file is missing or unreadable or its
+// a trailing "/"; a relative folder is taken in the settings folder, where
+// the file lives. nullopt when the file is missing or unreadable or its
 // first item is no text or an empty one.
 std::optional<std::string> ReadDataDirFile();
 

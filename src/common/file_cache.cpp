@@ -33,6 +33,7 @@ const FileCache::FolderIndex& FileCache::Index(std::string_view folder) {
 
 std::optional<std::string> FileCache::Find(std::string_view rawPath) {
   std::string path = ToNativeSeparators(std::string(rawPath));
+  if (path.empty()) return std::nullopt;  // a name with no folder to be in
   const size_t sep = path.find_last_of('/');
   const std::string_view folder =
       sep == std::string::npos ? std::string_view() : std::string_view(path).substr(0, sep + 1);
@@ -69,12 +70,8 @@ const std::string& FileCache::Resolved(TextMap<std::string>& memo, const std::st
     projDir_ = projDir;
   }
   auto it = memo.find(name);
-  if (it == memo.end()) {
-    auto exists = [this](const std::string& path) { return Find(path).has_value(); };
-    it = memo.emplace(name,
-                      stored ? ResolveStoredFile(name, projDir, exists) : ResolveProjectFile(name, projDir, exists))
-             .first;
-  }
+  if (it == memo.end())
+    it = memo.emplace(name, stored ? ResolveStoredFile(name, projDir) : ResolveProjectFile(name, projDir)).first;
   return it->second;
 }
 

@@ -118,6 +118,10 @@ std::optional<std::string> ReadFileAt(const std::string& path, std::string* erro
 std::optional<std::string> ReadExactOrFound(const std::string& path, const FileFinder& find, std::string* error,
                                             std::uint64_t maxBytes) {
   const std::string native = ToNativeSeparators(path);
+  if (native.empty()) {  // as a bare name with no project folder resolves
+    if (error) *error = "no file name given";
+    return std::nullopt;
+  }
   std::string why;
   if (auto text = ReadFileAt(native, &why, maxBytes)) return text;
   struct stat st;

@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -54,10 +53,26 @@ std::string SettingsFolder() {
   return WithSlash(home && *home ? home : ".") + ".config/ostrevo/";
 }
 
+void AnchorSettingsFolder() {
+  const std::string folder = SettingsFolder();
+  if (folder.front() == '/') return;
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(folder, ec);
+  if (!ec) setenv("OSTREVO_HOME", absolute.c_str(), 1);
+}
+
 std::string ToNativeSeparators(std::string path) {
   for (char& c : path)
     if (c == '\\') c = '/';
   return path;
+}
+
+std::string PathIn(const std::string& folder, const std::string& name) {
+  std::string n = ToNativeSeparators(name);
+  if (!n.empty() && n.front() == '/') return n;
+  if (folder.empty()) return {};
+  while (n.compare(0, 2, "./") == 0) n.erase(0, 2);
+  return WithSlash(ToNativeSeparators(folder)) + n;
 }
 
 std::string NameHoldsNulError(const std::string& path) {
@@ -112,18 +127,6 @@ std::optional<std::string> FindExisting(const std::string& rawPath) {
   }
   if (FileExists(built)) return built;
   return std::nullopt;
-}
-
-std::string CurrentFolder() {
-  std::error_code ec;
-  auto p = fs::current_path(ec);
-  return ec ? std::string("./") : WithSlash(p.string());
-}
-
-bool ChangeFolder(const std::string& folder) {
-  std::string f = ToNativeSeparators(folder);
-  if (f.empty() || HoldsNul(f)) return false;
-  return chdir(f.c_str()) == 0;
 }
 
 bool MakeFolder(const std::string& folder) {

@@ -1,8 +1,8 @@
 #pragma once
 // Files and folders on this system: the settings folder that takes the
-// place of the root of drive C, separators, case-insensitive lookup of
-// supplied files and the current folder; reading and safe writing come
-// with it.
+// place of the root of drive C, separators, names taken in a folder and
+// case-insensitive lookup of supplied files; reading and safe writing come
+// with it. No name is ever looked up in the process's current folder.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -16,8 +16,20 @@ namespace common {
 // $XDG_CONFIG_HOME/ostrevo/, else ~/.config/ostrevo/.
 std::string SettingsFolder();
 
+// Makes a relative settings folder absolute, against the folder the program
+// started in: called once at start, before anything else, so the
+// data-directory file stays where the user pointed whatever folder is
+// current later. $OSTREVO_HOME is set to the absolute folder.
+void AnchorSettingsFolder();
+
 // Turns "\" into "/" (names read from supplied or stored files).
 std::string ToNativeSeparators(std::string path);
+
+// `name` taken in `folder`: a full path stands; any other name (a leading
+// "./" dropped) goes under the folder. Empty when the name is relative and
+// no folder is given: such a name names no file, rather than one in the
+// current folder. Backslashes become "/".
+std::string PathIn(const std::string& folder, const std::string& name);
 
 // A name holding a NUL byte (a data file's quoted item may hold one) names
 // no file: the system would cut it at the NUL and open another file. The
@@ -38,10 +50,6 @@ bool NothingAt(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 
-// The process's current folder with a trailing "/".
-std::string CurrentFolder();
-// Makes `folder` current; false when it does not exist.
-bool ChangeFolder(const std::string& folder);
 // Creates a folder (and its parents); true when it exists afterwards.
 bool MakeFolder(const std::string& folder);
 

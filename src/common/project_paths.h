@@ -1,35 +1,25 @@
 #pragma once
-// The project-folder rule: how a stored bare file name becomes the path
-// that is opened.
-#include <functional>
+// The project-folder rule: how a stored file name becomes the path that is
+// read or saved. The process's current folder never takes part, so a name
+// means the same file whatever folder a dialog or the start left current.
 #include <string>
 
 namespace common {
 
-// 1. the project folder holds a file of that name: the project folder in
-//    front of it; 2. a file of that name exists relative to the current
-//    folder (only a fallback: a folder that a dialog made current never
-//    stands in for the project's): the name as it stands; 3. the name
-//    already contains the project folder, or is a full path: as it stands;
-//    4. otherwise the project folder in front of it. With no project folder
-//    the name stands. Backslashes become "/". `exists` tells whether a file
-//    exists (FindExisting by default).
-std::string ResolveProjectFile(const std::string& name, const std::string& projDir,
-                               const std::function<bool(const std::string&)>& exists = {});
+// A full path (as a dialog returns) stands; any other name is taken in the
+// project folder alone. With no project folder (no project open: at start
+// and after Close) a bare name names no file: the result is empty, so a
+// read finds nothing and a save is refused. Backslashes become "/".
+std::string ResolveProjectFile(const std::string& name, const std::string& projDir);
 
 // A group, component or element file name as a project stores it: its file
-// part only, by the rule above (the project folder, then the current
-// folder). A folder in the stored name is never followed, so the editors
-// and the calculation, which both resolve stored names here, read the same
-// file.
-std::string ResolveStoredFile(const std::string& name, const std::string& projDir,
-                              const std::function<bool(const std::string&)>& exists = {});
+// part only, in the project folder. A folder in the stored name is never
+// followed, so the editors and the calculation, which both resolve stored
+// names here, read the same file.
+std::string ResolveStoredFile(const std::string& name, const std::string& projDir);
 
-// Where a file of the project is saved: the project folder in front of the
-// name, whatever the current folder holds, so a save never lands in another
-// folder that a dialog made current. A full path (as the save dialog
-// returns) stands; with no project folder the name stands. Backslashes
-// become "/".
+// Where a file of the project is saved: the path it is read from, by the
+// rule above.
 std::string ProjectSaveFile(const std::string& name, const std::string& projDir);
 
 }  // namespace common

@@ -98,7 +98,7 @@ void frmShMask::Form_Load() {
   for (int k = 0; k <= 8; ++k) cboOri.AddItem(std::string(kOrientations[static_cast<size_t>(k)]));
   for (forms::TextBox* box : {&txtWW, &txtWH, &txtOP, &txtDT, &txtLP, &txtDL, &txtRP, &txtDR}) box->SetText("0");
   txtShMaskFNam.SetText("");
-  lblCurDir.SetCaption(common::CurrentFolder());
+  lblCurDir.SetCaption(prog_.building.ProjDir);  // the folder a mask is saved into
 }
 
 bool frmShMask::ReadBox(const forms::TextBox& box, Single& value) {
@@ -148,6 +148,10 @@ void frmShMask::mnuASave_Click() {
   }
   const std::string fileName = name + ".SHM";
   std::string path = common::ResolveProjectFile(fileName, prog_.building.ProjDir);
+  if (path.empty()) {
+    MsgBox("The shading mask was not saved: no project is open to hold it.");
+    return;
+  }
   Single mean = RoundShadingMask(mask_);
   std::string why;
   if (!WriteShadingMaskFile(path, mask_, mean, cboOri.Text(), dims_, fileName, why)) {

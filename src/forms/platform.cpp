@@ -1,7 +1,6 @@
 #include "forms/platform.h"
 
 #include "common/file_names.h"
-#include "common/paths.h"
 
 namespace forms {
 
@@ -16,13 +15,7 @@ FileDialogRequest Platform::WithStartFolder(const FileDialogRequest& request) co
 }
 
 std::optional<std::string> Platform::OpenFileDialog(const FileDialogRequest& request) {
-  auto chosen = ShowOpenDialog(WithStartFolder(request));
-  if (chosen) {
-    std::string folder = *chosen;
-    ModInpCtl::ExtractDirectory(folder);
-    if (!folder.empty()) common::ChangeFolder(folder);
-  }
-  return chosen;
+  return ShowOpenDialog(WithStartFolder(request));
 }
 
 std::optional<std::string> Platform::SaveFileDialog(const FileDialogRequest& request) {

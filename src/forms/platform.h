@@ -22,8 +22,9 @@ enum class MsgResult { OK, Cancel, Yes, No };
 struct FileDialogRequest {
   std::string title;
   std::string filter;  // "Description|*.EXT" pairs, as the windows give them
-  // Empty: the project folder (Platform::SetProjectFolder) when the preset
-  // name has no folder and a project folder is set, else the current folder.
+  // Empty: the folder Platform::SetProjectFolder gives when the preset name
+  // has no folder, else the platform's own choice (never the process's
+  // current folder).
   std::string initialFolder;
   std::string fileName;  // preset name
 };
@@ -35,12 +36,13 @@ class Platform {
   virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons, const std::string& title) = 0;
 
   // Open and save dialogs: the chosen path, or nullopt when cancelled.
-  // After an open dialog the chosen file's folder becomes the current folder.
+  // Neither changes the process's current folder.
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request);
   std::optional<std::string> SaveFileDialog(const FileDialogRequest& request);
-  // The open project's folder, asked at each dialog, so that a dialog that
-  // names no folder starts there in every window rather than in the folder
-  // of the last dialog; empty while no project is open.
+  // The folder a dialog that names none starts in, asked at each dialog:
+  // the open project's folder in every window rather than the folder of the
+  // last dialog; with no project open, the data folder; empty when neither
+  // is known.
   void SetProjectFolder(std::function<std::string()> projectFolder) { projectFolder_ = std::move(projectFolder); }
 
   // Shows a form; a modal show returns when the form is hidden or unloaded.

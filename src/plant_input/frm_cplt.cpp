@@ -5,6 +5,7 @@
 
 #include "common/number_text.h"
 #include "common/paths.h"
+#include "common/project_paths.h"
 #include "energy_input/energy_file_names.h"
 #include "forms/typed_input.h"
 
@@ -184,7 +185,7 @@ void frmCPlt::Form_Load() {
   if (!projFile.empty()) {
     plant_.WssFile = energy_input::EnergyFileName(projFile, "WSS");
     plant_.NacFile = energy_input::EnergyFileName(projFile, "NAC");
-    if (common::FileExists(common::ToNativeSeparators(plant_.WssFile))) mnuFLoad_Click();
+    if (common::FileExists(common::ResolveProjectFile(plant_.WssFile, prog_.building.ProjDir))) mnuFLoad_Click();
   }
 }
 

@@ -4,10 +4,12 @@
 
 #include "app/main_window.h"
 #include "app/windows.h"
+#include "common/paths.h"
 #include "common/program.h"
 #include "qtui/qt_platform.h"
 
 int main(int argc, char** argv) {
+  common::AnchorSettingsFolder();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Ostrevo");
   qtui::QtPlatform platform;

@@ -55,7 +55,9 @@ QStringList ToQtFilters(const std::string& filter) {
 }
 
 std::optional<std::string> RunFileDialog(const forms::FileDialogRequest& request, bool open) {
-  const QString folder = request.initialFolder.empty() ? QDir::currentPath() : ToQString(request.initialFolder);
+  // With no folder given the dialog starts in the home folder, never in
+  // whatever folder the process happens to be in.
+  const QString folder = request.initialFolder.empty() ? QDir::homePath() : ToQString(request.initialFolder);
   QFileDialog dialog(DialogParent(), ToQString(request.title), folder);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

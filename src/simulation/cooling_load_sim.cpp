@@ -269,7 +269,7 @@ void SetRoomHumRatios(const common::EnergyModel& em, common::SimulationState& si
 bool ReadRunWeather(common::Program& prog, simulation::RunLog& log, const simulation::SimCalendar& cal,
                     WeatherYear& weather) {
   log.Add("Opening " + prog.building.DataDir + kWeatherFileName + " for weather data input");
-  auto found = common::FindExisting(prog.building.DataDir + kWeatherFileName);
+  auto found = common::FindExisting(common::PathIn(prog.building.DataDir, kWeatherFileName));
   if (!found || !ReadWeatherYear(*found, cal.Hours(), weather))
     return Fail(prog.sim, kBCLSim, "Failed to open weather data file!");
   return true;

@@ -24,8 +24,8 @@ double CalSolarAngles(Single azi, Single alt, Integer orient);
 // Transmittance of glass for direct radiation at an incidence cosine.
 Single CalGlassTrans(const common::CoolingLoadModelState& m, Single cosi);
 
-// The shading mask of a window (a name that the current folder lacks is
-// looked up in the project folder), read once into the masks of `sim`;
+// The shading mask of a window (a bare name is taken in the project
+// folder), read once into the masks of `sim`;
 // nullptr with SimErr set when the file is missing or unreadable.
 const common::ShadingMaskData* FindShadingMask(const std::string& projDir, common::SimulationState& sim,
                                                const std::string& name);

@@ -75,13 +75,12 @@ void frmMain::Layout() {
   cmdNX.Move(3720, searchTop, 735, kRowHeight);
 }
 
-// Start-up passes over every failure: without a data-directory file the
-// current folder stays, without a readable book the chapter list stays
-// empty and the message line keeps its first text.
+// Start-up passes over every failure: without a data-directory file there
+// is no data folder, so no book and no front picture; without a readable
+// book the chapter list stays empty and the message line keeps its first
+// text.
 void frmMain::Form_Load() {
-  if (auto dataDir = common::ReadDataDirFile(); dataDir && *dataDir != common::CurrentFolder())
-    common::ChangeFolder(*dataDir);
-  startFolder_ = common::CurrentFolder();
+  dataDir_ = common::ReadDataDirFile().value_or("");
 
   Image1.Move(Image1.Left(), Image1.Top(), kPictureWidth, kPictureHeight);
   lstSlides.SetHeight(kListHeight);
@@ -98,10 +97,15 @@ void frmMain::Form_Load() {
   OpenBookFile();
 }
 
+// The book's name is taken in the data folder unless it is a full path;
+// its chapter files, and their pictures, are named relative to the book.
 std::string frmMain::OpenBookFile() {
   std::string error;
-  auto book = ReadSlideBook(sld_.BookFile, error);
+  const std::string path = common::PathIn(dataDir_, sld_.BookFile);
+  auto book = ReadSlideBook(path, error);
   if (!book) return error;
+  bookFolder_ = path;
+  ModInpCtl::ExtractDirectory(bookFolder_);
   cboChLst.Clear();
   cboChLst.AddItem(book->Title);
   sld_.NoOfCh = static_cast<common::Integer>(book->Chapters.size());
@@ -128,16 +132,15 @@ bool frmMain::ShowSlidePicture() {
   const int slide = sld_.CurSld;
   std::optional<std::string> found;
   if (slide == 0) {
-    found = common::FindExisting(startFolder_ + sld_.SldPic[0]);
+    found = common::FindExisting(common::PathIn(dataDir_, sld_.SldPic[0]));
   } else if (slide > 0 && slide <= kMaxSlides) {
-    found = common::FindExisting(sld_.SldPic[static_cast<size_t>(slide)]);
+    found = common::FindExisting(common::PathIn(bookFolder_, sld_.SldPic[static_cast<size_t>(slide)]));
   }
   if (!found || !GetPlatform().CanLoadPicture(*found)) {
     Image1.SetPicture("");  // never leave another slide's picture under this title
     return false;
   }
-  // Kept with its folder, so the picture stays right when the current folder changes.
-  Image1.SetPicture(found->front() == '/' ? *found : common::CurrentFolder() + *found);
+  Image1.SetPicture(*found);
   return true;
 }
 
@@ -147,7 +150,7 @@ void frmMain::cboChLst_Click() {
   const int chosen = cboChLst.ListIndex();
   if (chosen <= 0 || chosen > sld_.NoOfCh) return;
   std::string error;
-  auto chapter = common::ReadSlideChapter(sld_.ChFile[static_cast<size_t>(chosen)], error);
+  auto chapter = common::ReadSlideChapter(common::PathIn(bookFolder_, sld_.ChFile[static_cast<size_t>(chosen)]), error);
   if (!chapter) {
     cboChLst.SetListIndex(0);
     MsgBox(error);

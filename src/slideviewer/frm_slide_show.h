@@ -57,9 +57,10 @@ class frmMain : public forms::Form {
   void SelectFound(int slide);
 
   ModSldpara& sld_;
-  // The folder the viewer started in, where the front picture lives: a
-  // book opened in another folder makes that one the current folder.
-  std::string startFolder_;
+  // The data folder named by the data-directory file (empty without one),
+  // where the default book and the front picture live, and the folder of
+  // the book read last, where its chapters and pictures are.
+  std::string dataDir_, bookFolder_;
   std::string srchText_;  // lower-cased text of the last Find
   int srchLen_ = 0;
   int lastSld_ = 0;  // the slide found or shown last; Next starts after it

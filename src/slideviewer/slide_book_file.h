@@ -1,7 +1,7 @@
 #pragma once
 // The slide book file: comma-separated items, strings in double quotes, read
 // regardless of line breaks: the book title, the chapter count (0 to 50),
-// then per chapter its title and its chapter file (relative to the current
+// then per chapter its title and its chapter file (relative to the book's
 // folder).
 #include <optional>
 #include <string>

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,7 +28,7 @@ class ProjectCommandsTest : public testing::Test {
     folder.Write("data/MATLCIA.IDB", testsupport::SmallLciaFile());
     folder.Write("data/MATLCIA.ILF", testsupport::SmallLciaFile());
     common::MakeFolder(folder.Path() + "work");
-    common::ChangeFolder(folder.Path() + "work");
+    std::filesystem::current_path(folder.Path() + "work");  // where the program started
   }
   ~ProjectCommandsTest() override { unsetenv("OSTREVO_HOME"); }
 
@@ -71,7 +72,6 @@ TEST_F(ProjectCommandsTest, StartWithRecordedFolderLoadsWithoutDialog) {
   EXPECT_TRUE(main.mnuOpenData.Checked());
   EXPECT_EQ(prog.assess.mat.MatIdx[502], 7);
   EXPECT_EQ(folder.Read("home/Ostrevo_Str.TXT"), "\"" + dataDir + "\"\r\n");
-  EXPECT_EQ(common::CurrentFolder(), dataDir);
 }
 
 TEST_F(ProjectCommandsTest, RecordedFolderThatIsGoneIsSkippedQuietly) {
@@ -81,6 +81,39 @@ TEST_F(ProjectCommandsTest, RecordedFolderThatIsGoneIsSkippedQuietly) {
   EXPECT_FALSE(prog.building.DatabaseLoaded);
   EXPECT_TRUE(platform.Messages().empty());
   EXPECT_EQ(Panel(0), "   First step: Open LCIA/LCC Database using the File Menu");
+}
+
+// A damaged database in the recorded data folder is reported at start; the
+// menu then asks for a database, in that folder, instead of loading the
+// same file again.
+TEST_F(ProjectCommandsTest, AfterADamagedRecordedDatabaseTheMenuAsksForAnother) {
+  folder.Write("damaged/MATLCIA.IDB", "3\r\n1,\"A\"\r\n");
+  folder.Write("damaged/MATLCIA.ILF", "3\r\n1,\"A\"\r\n");
+  RecordDataDir(folder.Path() + "damaged/");
+  platform.ExpectMessage("No material LCIA profile file loaded!!");
+  main.Show();
+  ASSERT_FALSE(prog.building.DatabaseLoaded);
+  platform.ExpectOpenDialog(dataDir + "MATLCIA.IDB");
+  main.mnuOpenData.Click();
+  ASSERT_EQ(platform.Dialogs().size(), 1u);
+  EXPECT_EQ(platform.Dialogs()[0].initialFolder, folder.Path() + "damaged/");
+  EXPECT_EQ(prog.building.DataDir, dataDir);
+}
+
+// A relative OSTREVO_HOME is taken in the folder the program starts in: the
+// data-directory file stays there, and nothing lands in the data folder.
+TEST_F(ProjectCommandsTest, ARelativeHomeStaysInTheStartFolder) {
+  setenv("OSTREVO_HOME", "home", 1);
+  common::AnchorSettingsFolder();  // as the program's start does
+  folder.Write("work/home/Ostrevo_Str.TXT", "\"" + dataDir + "\"\r\n");
+  main.Show();
+  ASSERT_TRUE(prog.building.DatabaseLoaded);
+  folder.Write("other/MATLCIA.IDB", testsupport::SmallLciaFile());
+  folder.Write("other/MATLCIA.ILF", testsupport::SmallLciaFile());
+  platform.ExpectOpenDialog(folder.Path() + "other/MATLCIA.IDB");
+  main.mnuOpenData.Click();
+  EXPECT_EQ(folder.Read("work/home/Ostrevo_Str.TXT"), "\"" + folder.Path() + "other/\"\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dataDir), {}), 2);  // MATLCIA.IDB and .ILF
 }
 
 TEST_F(ProjectCommandsTest, DatabaseChosenInTheDialog) {
@@ -101,15 +134,16 @@ TEST_F(ProjectCommandsTest, FailedLoadsChangeNothing) {
   auto before = prog.assess.mat.MatIdx;
   folder.Write("bad/MATLCIA.IDB", "3\r\n1,\"A\"\r\n");
   folder.Write("bad/MATLCIA.ILF", "3\r\n1,\"A\"\r\n");
-  common::ChangeFolder(folder.Path() + "bad");
+  platform.ExpectOpenDialog(folder.Path() + "bad/MATLCIA.IDB");
   platform.ExpectMessage("No material LCIA profile file loaded!!");
   main.mnuOpenData.Click();
+  ASSERT_EQ(platform.Dialogs().size(), 1u);
+  EXPECT_EQ(platform.Dialogs()[0].initialFolder, dataDir);
   EXPECT_EQ(prog.building.DataDir, dataDir);
   EXPECT_EQ(prog.assess.mat.MatIdx, before);
   EXPECT_EQ(Panel(0), "   Load LCIA profile file");
   EXPECT_EQ(folder.Read("home/Ostrevo_Str.TXT"), "\"" + dataDir + "\"\r\n");
 
-  common::ChangeFolder(folder.Path() + "work");
   platform.ExpectOpenDialog(std::nullopt);
   platform.ExpectMessage("No material LCIA profile file loaded!!");
   main.mnuOpenData.Click();
@@ -120,9 +154,9 @@ TEST_F(ProjectCommandsTest, FailedLoadsChangeNothing) {
 TEST_F(ProjectCommandsTest, UnwritableDataDirectoryFileKeepsTheLoad) {
   folder.Write("blocked", "a file where the settings folder should be");
   setenv("OSTREVO_HOME", (folder.Path() + "blocked").c_str(), 1);
-  common::ChangeFolder(dataDir);
   main.Show();
   platform.AllowAnyMessage();
+  platform.ExpectOpenDialog(dataDir + "MATLCIA.IDB");
   main.mnuOpenData.Click();
   EXPECT_TRUE(prog.building.DatabaseLoaded);
   EXPECT_EQ(prog.building.DataDir, dataDir);
@@ -265,7 +299,6 @@ TEST_F(ProjectCommandsTest, DialogsThatNameNoFolderStartInTheProjectFolder) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.title);
-    common::ChangeFolder(folder.Path() + "work");
     if (row.open) {
       platform.ExpectOpenDialog(std::nullopt);
     } else {
@@ -383,8 +416,10 @@ TEST_F(ProjectCommandsTest, CloseAsksOnlyWhenUnsaved) {
   EXPECT_TRUE(prog.building.ProjSaved);
   EXPECT_EQ(prog.assess.LCAResult.BldgCost[0], 0);
   EXPECT_EQ(prog.building.Bldg.ProjName, "Tower");  // the record stays in memory
-  EXPECT_EQ(common::CurrentFolder(), dataDir);
   EXPECT_EQ(Panel(0), "   Project closed");
+  platform.ExpectOpenDialog(std::nullopt);  // a dialog that names no folder starts in the data folder
+  main.mnuWSelected.Click();
+  EXPECT_EQ(platform.Dialogs().back().initialFolder, dataDir);
 
   main.mnuFileClose.Click();  // saved: no question
 }

@@ -114,15 +114,19 @@ TEST_F(RunCommandsTest, ARunOfChangedGroupsClearsTheOtherKindsResults) {
   EXPECT_EQ(prog.assess.LCAResult.BldgCost, (std::array<float, 5>{}));
 }
 
-// Project B opened after a run of project A: nothing of A's results is
-// left to be shown, kept by a failed run or saved under B's name, and the
-// windows that showed them are closed; the energy use result file named
-// in A is not offered in B.
+// Project B, a copy of project A's files in another folder, opened after a
+// run of A: nothing of A's results is left to be shown, kept by a failed
+// run or saved under B's name, and the windows that showed them are closed;
+// the energy use result file named in A is not offered in B. B's files are
+// B's alone, whatever folder is current (a dialog may have left it in A's):
+// an element file B lacks stops B's run, and an element user-value file B
+// lacks gives the element's defaults, not A's values.
 TEST_F(RunCommandsTest, AnotherProjectKeepsNothingOfTheLastOnesResults) {
   OpenSampleCopy();
   main.mnuRunLCA.Click();
   main.mnuRunLCC.Click();
   ASSERT_TRUE(main.mnuRunLCA.Checked() && main.mnuRunLCC.Checked());
+  const float typicalFloorOfA = prog.assess.GroupResult.FlrGrpImp[1][0][1];
   main.mnuViewRes.Click();
   assessment::frmResult& results = windows.frmResult();
   results.cboPortion.SetListIndex(0);
@@ -134,7 +138,8 @@ TEST_F(RunCommandsTest, AnotherProjectKeepsNothingOfTheLastOnesResults) {
 
   std::filesystem::copy(folder.Path() + "office", folder.Path() + "b");
   folder.Write("b/B.PRJ",
-               "\"B.PRJ\"\r\n\"Project B\",900\r\n0\r\n1\r\n\"ROOF.FLR\",\"Roof\",1\r\n1\r\n"
+               "\"B.PRJ\"\r\n\"Project B\",900\r\n0\r\n2\r\n\"ROOF.FLR\",\"Roof\",1\r\n"
+               "\"TYPICAL_FLOOR.FLR\",\"Typical office floor\",5\r\n1\r\n"
                "\"CENTRAL_PLANT.SER\",\"Central plant\",1\r\n");
   std::filesystem::remove(folder.Path() + "b/CHILLERS.SRE");
   platform.ExpectOpenDialog(folder.Path() + "b/B.PRJ");
@@ -155,6 +160,7 @@ TEST_F(RunCommandsTest, AnotherProjectKeepsNothingOfTheLastOnesResults) {
   platform.ExpectSaveDialog(std::nullopt);
   windows.frmEgyCal().mnuFSave_Click();
   EXPECT_EQ(platform.Dialogs().back().fileName, "B.EUR");
+  std::filesystem::current_path(folder.Path() + "office");  // as a dialog into A's folder left it
   platform.ExpectMessage(
       "Error in reading element file CHILLERS.SRE Err with CHILLER_PLANT.SRC Err with CENTRAL_PLANT.SER Impacting "
       "calculation terminated!!");
@@ -168,6 +174,12 @@ TEST_F(RunCommandsTest, AnotherProjectKeepsNothingOfTheLastOnesResults) {
   results.cmdShowRes.Click();
   EXPECT_EQ(results.txtBN[2].Text(), "0");
   saveRefused();  // after B's first run failed
+
+  std::filesystem::copy(folder.Path() + "office/CHILLERS.SRE", folder.Path() + "b/CHILLERS.SRE");
+  std::filesystem::remove(folder.Path() + "b/TYP_RC_SLAB_.FLE");
+  main.mnuRunLCA.Click();
+  ASSERT_TRUE(main.mnuRunLCA.Checked());
+  EXPECT_NE(prog.assess.GroupResult.FlrGrpImp[1][0][1], typicalFloorOfA);
 }
 
 // A new project after the sample starts its energy model, air-side

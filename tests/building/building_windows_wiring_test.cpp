@@ -20,6 +20,7 @@ TEST(BuildingWindowsWiring, AddComposesAGroupThroughBothEditors) {
   forms::Form mainWindow(platform, "frmMain");
   windows.SetMainWindow(&mainWindow);
   prog->building.Bldg.ProjFile = "P.PRJ";
+  prog->building.ProjDir = folder.Path();
 
   platform.OnModal("frmAddGroup", [&](forms::Form& f) {
     auto& editor = dynamic_cast<building::frmAddGroup&>(f);

@@ -265,12 +265,12 @@ TEST_F(ElementCommands, AnElementOfAnotherKindIsRefused) {
   EXPECT_EQ(platform.Dialogs()[0].initialFolder, st.ProjDir);
 }
 
-TEST_F(ElementCommands, AReadErrorNamesTheCurrentFolderAndTheFile) {
+TEST_F(ElementCommands, AReadErrorNamesTheProjectFolderAndTheFile) {
   WriteProject("BAD.FLE", "\"BAD.FLE\"\r\n220\r\n\"Bad\"\r\n301\r\n");
   st.CurElm = SampleElement(5);
   st.CurElm.ElmFile = "BAD.FLE";
   const common::ElmRec before = st.CurElm;
-  std::string current = common::CurrentFolder();
+  std::string current = st.ProjDir;
   current.pop_back();  // no separator between the folder and the file
   auto read = building::ReadElmFile(st);
   EXPECT_EQ(read.result, CommandRead::Failed);

@@ -546,12 +546,12 @@ TEST_F(GroupEditorTest, LoadReadsAGroupFileIntoANewGroup) {
 TEST_F(GroupEditorTest, AGroupLoadedFromAnotherFolderIsSavedIntoTheProjectFolder) {
   folder.Write("other/W.FLR", "\"W.FLR\"\r\n200\r\n\"Wing\"\r\n1\r\n0\r\n");
   const std::string other = folder.Read("other/W.FLR");
-  common::ChangeFolder(st.ProjDir);
+  std::filesystem::current_path(st.ProjDir);
   OpenNew(200);
   platform.ExpectOpenDialog(folder.Path() + "other/W.FLR");
   w->cmdLoadGroup.Click();
   EXPECT_EQ(w->txtGroupName.Text(), "Wing");
-  EXPECT_TRUE(std::filesystem::equivalent(common::CurrentFolder(), st.ProjDir));
+  EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), st.ProjDir));
   w->txtGroupNo.SetText("4");
   w->cmdSaveGroup.Click();
   EXPECT_EQ(folder.Read("other/W.FLR"), other);

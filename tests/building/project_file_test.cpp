@@ -121,9 +121,9 @@ TEST(ProjectFile, WhatIsNotARegularFileIsAFailedRead) {
   }
 }
 
-// Where a stored name is read from and where it is saved: the project
-// folder first; the current folder is only a fallback for reading and is
-// never written to.
+// Where a stored name is read from and saved: the project folder alone,
+// never the current folder, even when only the current folder holds the
+// file. With no project open a bare name names no file.
 TEST(ProjectFolderRule, ReadAndSavePaths) {
   testsupport::TempFolder folder;  // current for the test
   const std::string proj = folder.Path() + "proj/";
@@ -131,20 +131,21 @@ TEST(ProjectFolderRule, ReadAndSavePaths) {
   folder.Write("BOTH.FLE", "");
   folder.Write("HERE.FLE", "");
   struct Case {
-    std::string name, projDir, read, save;
+    std::string name, projDir, path;
   } cases[] = {
-      {"BOTH.FLE", proj, proj + "BOTH.FLE", proj + "BOTH.FLE"},
-      {"HERE.FLE", proj, "HERE.FLE", proj + "HERE.FLE"},
-      {"NEW.FLE", proj, proj + "NEW.FLE", proj + "NEW.FLE"},
-      {"/elsewhere/X.PRJ", proj, "/elsewhere/X.PRJ", "/elsewhere/X.PRJ"},
-      {proj + "BOTH.FLE", proj, proj + "BOTH.FLE", proj + "BOTH.FLE"},
-      {"sub\\X.FLE", proj, proj + "sub/X.FLE", proj + "sub/X.FLE"},
-      {"HERE.FLE", "", "HERE.FLE", "HERE.FLE"},
+      {"BOTH.FLE", proj, proj + "BOTH.FLE"},
+      {"HERE.FLE", proj, proj + "HERE.FLE"},
+      {"NEW.FLE", proj, proj + "NEW.FLE"},
+      {"/elsewhere/X.PRJ", proj, "/elsewhere/X.PRJ"},
+      {proj + "BOTH.FLE", proj, proj + "BOTH.FLE"},
+      {"sub\\X.FLE", proj, proj + "sub/X.FLE"},
+      {"HERE.FLE", "", ""},
+      {"/elsewhere/X.PRJ", "", "/elsewhere/X.PRJ"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name + " in " + c.projDir);
-    EXPECT_EQ(common::ResolveProjectFile(c.name, c.projDir), c.read);
-    EXPECT_EQ(common::ProjectSaveFile(c.name, c.projDir), c.save);
+    EXPECT_EQ(common::ResolveProjectFile(c.name, c.projDir), c.path);
+    EXPECT_EQ(common::ProjectSaveFile(c.name, c.projDir), c.path);
   }
 }
 

@@ -88,6 +88,13 @@ TEST(Paths, SettingsFolderHonoursOstrevoHomeThenXdg) {
     EnvGuard a("OSTREVO_HOME", nullptr), b("XDG_CONFIG_HOME", nullptr), c("HOME", "/home/u");
     EXPECT_EQ(common::SettingsFolder(), "/home/u/.config/ostrevo/");
   }
+  {  // a relative folder is anchored in the start folder, whatever is current later
+    testsupport::TempFolder start;
+    EnvGuard a("OSTREVO_HOME", "rel/home");
+    common::AnchorSettingsFolder();
+    fs::current_path("/");
+    EXPECT_EQ(common::SettingsFolder(), start.Path() + "rel/home/");
+  }
 }
 
 TEST(Paths, IsPlainName) {
@@ -125,6 +132,8 @@ TEST(Paths, FindExistingMatchesCaseOfFileAndFolders) {
   std::string error;
   EXPECT_FALSE(common::ReadWholeFile("none.txt", &error));
   EXPECT_NE(error.find("none.txt"), std::string::npos);
+  EXPECT_FALSE(common::ReadWholeFile("", &error));
+  EXPECT_EQ(error, "no file name given");
 }
 
 TEST(Paths, WriteFileSafelyReplacesOrLeavesTheOldFile) {
@@ -149,16 +158,6 @@ TEST(Paths, WriteFileSafelyReplacesOrLeavesTheOldFile) {
   int entries = 0;
   for (const auto& e : fs::directory_iterator(dir)) entries += e.path().filename() != "adir";
   EXPECT_EQ(entries, 1);
-}
-
-TEST(Paths, ChangeFolder) {
-  testsupport::TempFolder tmp;
-  tmp.Write("sub/x", "");
-  ASSERT_TRUE(common::ChangeFolder("sub\\"));
-  EXPECT_EQ(fs::canonical(common::CurrentFolder()), fs::canonical(tmp.Path() + "sub"));
-  EXPECT_EQ(common::CurrentFolder().back(), '/');
-  EXPECT_FALSE(common::ChangeFolder(tmp.Path() + "missing"));
-  EXPECT_FALSE(common::ChangeFolder(""));
 }
 
 }  // namespace

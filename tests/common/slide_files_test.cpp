@@ -90,6 +90,7 @@ TEST(DataDirFile, NamesTheDataFolderWithItsTrailingSeparator) {
       {"\"/srv/ostrevo/data\"\r\n", "/srv/ostrevo/data/"},
       {"\"\\srv\\data\\\"\r\n", "/srv/data/"},
       {"\"/srv/data/\",\"more\"\r\n", "/srv/data/"},
+      {"\"data\"\r\n", folder.Path() + "home/data/"},  // taken where the file lies
       {"\"\"\r\n", std::nullopt},
       {"", std::nullopt},
       {"\"/srv/data/\r\n", std::nullopt},

@@ -536,9 +536,9 @@ TEST_F(ConstructionWindow, UnreadableFileListsNothingAndSaysSo) {
   EXPECT_EQ(prog.energyInput.cons, energytest::SomeConstructions(2));
 }
 
-// A bare name is opened in the project folder when a file of that name is
-// there; the current folder is only a fallback.
-TEST_F(ConstructionWindow, TheProjectFolderComesFirst) {
+// A bare name is opened in the project folder alone: a file of that name
+// in the current folder is never read, also when the project has none.
+TEST_F(ConstructionWindow, TheProjectFolderAlone) {
   WriteConstructions(2);
   std::string error;
   ASSERT_TRUE(energy_input::WriteConstructionFile(folder.Path() + "T.CON", energytest::SomeConstructions(1), error));
@@ -547,7 +547,7 @@ TEST_F(ConstructionWindow, TheProjectFolderComesFirst) {
   w.Unload();
   std::remove((folder.Path() + "proj/T.CON").c_str());
   OpenSelect(0);
-  EXPECT_EQ(w.txtNCons.Text(), "1");
+  EXPECT_EQ(w.lstCons.ListCount(), 1);  // the heading alone
 }
 
 TEST_F(ConstructionWindow, MissingFileAndNoProject) {

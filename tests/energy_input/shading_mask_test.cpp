@@ -176,7 +176,7 @@ TEST_F(ShadingMaskWindow, OpensEmpty) {
   EXPECT_EQ(w.cboOri.List(8), "NW");
   EXPECT_EQ(w.cboOri.ListIndex(), -1);
   EXPECT_EQ(w.txtDR.Text(), "0");
-  EXPECT_EQ(w.lblCurDir.Caption(), folder.Path());
+  EXPECT_EQ(w.lblCurDir.Caption(), folder.Path() + "proj/");  // where masks are saved
 }
 
 TEST_F(ShadingMaskWindow, EastWindowLandsInTheProjectFolder) {
@@ -215,13 +215,21 @@ TEST_F(ShadingMaskWindow, EastWindowLandsInTheProjectFolder) {
   EXPECT_GT(read[27][0], 0.0f);
 }
 
-TEST_F(ShadingMaskWindow, AFileOfThatNameInTheCurrentFolderIsReplacedThere) {
+// The current folder is never written to, whatever it holds; with no
+// project open there is no folder to save into.
+TEST_F(ShadingMaskWindow, AFileOfThatNameInTheCurrentFolderIsLeftAlone) {
   folder.Write("EastWin.SHM", "old");
   Type(3, 1, 1, 0);
   w.txtShMaskFNam.SetText("EastWin");
   w.cmdGO.Click();
-  EXPECT_EQ(energytest::Lines(folder.Read("EastWin.SHM")).size(), 49u);
-  EXPECT_FALSE(common::FileExists(folder.Path() + "proj/EastWin.SHM"));
+  EXPECT_EQ(folder.Read("EastWin.SHM"), "old");
+  EXPECT_EQ(energytest::Lines(folder.Read("proj/EastWin.SHM")).size(), 49u);
+
+  prog.building.ProjDir.clear();
+  platform.ExpectMessage("The shading mask was not saved: no project is open to hold it.");
+  w.txtShMaskFNam.SetText("Other");
+  w.cmdGO.Click();
+  EXPECT_FALSE(common::FileExists(folder.Path() + "Other.SHM"));
 }
 
 // A failed Generate saves nothing: the file and the stored dimensions stay

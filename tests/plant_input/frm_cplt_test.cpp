@@ -81,6 +81,7 @@ TEST_F(CPltTest, OpensIdleOnCopiesOfTheRecords) {
 
 TEST_F(CPltTest, ProjectNamesTheFilesAndAMissingPlantFileLoadsNothing) {
   prog.plant.CPlt.NoOfChr = 3;
+  folder.Write("TOWER.WSS", "");  // in the current folder, not the project's
   const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
       {"TOWER.PRJ", "TOWER.WSS", "TOWER.NAC"},
       {folder.Path() + "Tower.prj", folder.Path() + "Tower.WSS", folder.Path() + "Tower.NAC"},
@@ -97,22 +98,25 @@ TEST_F(CPltTest, ProjectNamesTheFilesAndAMissingPlantFileLoadsNothing) {
   EXPECT_TRUE(platform.Dialogs().empty());
 }
 
+// The plant file is looked for in the project folder, not the current one.
 TEST_F(CPltTest, AnExistingPlantFileIsOfferedAtOpeningAndSetsTheMenus) {
   std::string error;
-  std::string wss = folder.Path() + "OFFICE.WSS", nac = folder.Path() + "OFFICE.NAC";
+  std::string wss = folder.Path() + "proj/OFFICE.WSS", nac = folder.Path() + "proj/OFFICE.NAC";
+  folder.Write("proj/.keep", "");
   ASSERT_TRUE(WriteCentralPlantFile(wss, "Office", plant_test::OfficePlant(), error));
   ASSERT_TRUE(WriteServicesFile(nac, "Office", plant_test::OfficeServices(), error));
-  prog.building.Bldg.ProjFile = folder.Path() + "OFFICE.PRJ";
+  prog.building.ProjDir = folder.Path() + "proj/";
+  prog.building.Bldg.ProjFile = "OFFICE.PRJ";
   platform.ExpectOpenDialog(wss);
   platform.ExpectOpenDialog(nac);
   Open();
   ASSERT_EQ(platform.Dialogs().size(), 2u);
   EXPECT_EQ(platform.Dialogs()[0].title, "Read Central Plant Input Data");
   EXPECT_EQ(platform.Dialogs()[0].filter, "Central Plant Input Data File (*.WSS)|*.WSS");
-  EXPECT_EQ(platform.Dialogs()[0].fileName, wss);
+  EXPECT_EQ(platform.Dialogs()[0].fileName, "OFFICE.WSS");
   EXPECT_EQ(platform.Dialogs()[1].title, "Read Input Data For Non-AC Services");
   EXPECT_EQ(platform.Dialogs()[1].filter, "Non-AC Services Input Data File (*.NAC)|*.NAC");
-  EXPECT_EQ(platform.Dialogs()[1].fileName, nac);
+  EXPECT_EQ(platform.Dialogs()[1].fileName, "OFFICE.NAC");
   EXPECT_EQ(prog.plant.CPlt, plant_test::OfficePlant());
   EXPECT_EQ(prog.plant.NAC, plant_test::OfficeServices());
   EXPECT_EQ(Plant(), prog.plant.CPlt);

@@ -161,7 +161,6 @@ class BuildingWidgets : public qtui_test::RealWindows {
     st.CurComp.CompFile = "WALL.FLC";
     st.SelGrpIdx = st.SelCompIdx = 0;
     prog.assess.sel.FlrElmAssess[0][0] = {true, false, true};
-    common::ChangeFolder(st.ProjDir);
     return ShowEditor();
   }
 

@@ -101,8 +101,7 @@ TEST_F(FileDialogTest, OpenAcceptsANameThatDoesNotExistYet) {
       {"Open Project", "LCA project files (*.PRJ)|*.PRJ", dir.path().toStdString() + "/", "NEW.PRJ"});
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(QDir(QString::fromStdString(*chosen)).absolutePath(), QDir(dir.path()).absoluteFilePath("NEW.PRJ"));
-  // The chosen file's folder becomes the current folder.
-  EXPECT_EQ(QDir::current().canonicalPath(), QDir(dir.path()).canonicalPath());
+  EXPECT_EQ(QDir::currentPath(), start);  // the current folder stays
 }
 
 // A name typed over the preset one is the one returned, though the preset
@@ -118,15 +117,17 @@ TEST_F(FileDialogTest, ANameTypedOverThePresetIsReturned) {
   EXPECT_EQ(QString::fromStdString(*chosen), QDir(dir.path()).absoluteFilePath("REF.RES"));
 }
 
+// With no folder given (and no project or data folder to start in) a dialog
+// starts in the home folder, not the current one.
 TEST_F(FileDialogTest, CancelGivesNothingAndSaveHasNoFilterWhenNoneIsGiven) {
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
   WhenShown<QFileDialog>([](QFileDialog& d) {
     EXPECT_EQ(d.acceptMode(), QFileDialog::AcceptSave);
     EXPECT_EQ(d.nameFilters(), QStringList{"All Files (*)"});
+    EXPECT_EQ(QDir(d.directory()).canonicalPath(), QDir::home().canonicalPath());
     d.reject();
   });
-  EXPECT_FALSE(
-      platform.SaveFileDialog({"Select Parent Directory and Enter New Folder Name", "", dir.path().toStdString(), ""})
-          .has_value());
+  EXPECT_FALSE(platform.SaveFileDialog({"Select Parent Directory and Enter New Folder Name", "", "", ""}).has_value());
 }
 
 TEST(KeyCodes, QtKeysBecomeTheWindowsCodes) {

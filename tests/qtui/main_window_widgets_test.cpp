@@ -31,7 +31,6 @@ TEST_F(MainWindowWidgets, WorkbookDialogOffersTheFilesItWrites) {
 
 // Each entry of the menus, and the Enter button, reaches its command.
 TEST_F(MainWindowWidgets, EveryMenuEntryReachesItsCommand) {
-  common::ChangeFolder(folder.Path());
   app::frmMain main(prog, platform, windows);
   windows.SetMainWindow(&main);
   main.Show();

@@ -81,7 +81,6 @@ TEST_F(SlideViewerTest, StartReadsTheDataFolderAndTheDefaultBook) {
   MakeDataFolder();
   Start();
   EXPECT_EQ(window.Caption(), "Slide Show");
-  EXPECT_EQ(common::CurrentFolder(), folder.Path() + "data/");
   EXPECT_EQ(sld.BookFile, "LCA.TXT");
   EXPECT_EQ(Items(window.cboChLst), (std::vector<std::string>{"LCA Slide Book", "About LCA", "About this Program"}));
   EXPECT_EQ(window.cboChLst.ListIndex(), 0);
@@ -105,26 +104,27 @@ TEST_F(SlideViewerTest, StartReadsTheDataFolderAndTheDefaultBook) {
 TEST_F(SlideViewerTest, StartPassesOverEveryMissingOrBadFile) {
   struct Case {
     const char* name;
-    std::string dataDirFile;  // empty: none
-    std::string book;         // empty: none
+    std::string dataDirFile;  // empty: none; "here": names the current folder
+    std::string book;         // empty: none; else LCA.TXT in the current folder
   };
   const Case cases[] = {
       {"no data-directory file, no book", "", ""},
       {"data folder that does not exist", "\"/no/such/folder/\"\r\n", ""},
-      {"book with 51 chapters", "", "\"Book\",51\r\n"},
-      {"truncated book", "", "\"Book\",2,\"Chapter 1\",\"Ch1.txt\"\r\n"},
+      {"no data-directory file, a book in the current folder", "", "\"Book\",1,\"Chapter 1\",\"Ch1.txt\"\r\n"},
+      {"book with 51 chapters", "here", "\"Book\",51\r\n"},
+      {"truncated book", "here", "\"Book\",2,\"Chapter 1\",\"Ch1.txt\"\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     testsupport::TempFolder here;
     setenv("OSTREVO_HOME", (here.Path() + "home").c_str(), 1);
-    if (!c.dataDirFile.empty()) here.Write("home/Ostrevo_Str.TXT", c.dataDirFile);
+    if (!c.dataDirFile.empty())
+      here.Write("home/Ostrevo_Str.TXT", c.dataDirFile == "here" ? Quoted(here.Path()) : c.dataDirFile);
     if (!c.book.empty()) here.Write("LCA.TXT", c.book);
     ScriptedPlatform quiet;  // any message box fails the test
     slideviewer::ModSldpara tables;
     frmMain viewer(quiet, tables);
     viewer.Show();
-    EXPECT_EQ(common::CurrentFolder(), here.Path());
     EXPECT_EQ(viewer.cboChLst.ListCount(), 0);
     EXPECT_EQ(viewer.lblMessage.Caption(), "Lable");
     EXPECT_EQ(viewer.Image1.PicturePath(), "");  // no front picture here
@@ -306,7 +306,8 @@ TEST_F(SlideViewerTest, UnreadableChapterIsReportedAndTheSlidesOnScreenStay) {
   Start();
   ChooseChapter(1);
   window.lstSlides.SetListIndex(3);
-  platform.ExpectMessage("The slide chapter file Ch2\\Ch2Slides.txt cannot be read: unexpected end of file (line 2)");
+  const std::string chapter = folder.Path() + "data/Ch2/Ch2Slides.txt";
+  platform.ExpectMessage("The slide chapter file " + chapter + " cannot be read: unexpected end of file (line 2)");
   ChooseChapter(2);
   EXPECT_EQ(window.cboChLst.ListIndex(), 0);
   EXPECT_EQ(sld.CurCh, 1);
@@ -316,7 +317,7 @@ TEST_F(SlideViewerTest, UnreadableChapterIsReportedAndTheSlidesOnScreenStay) {
   EXPECT_EQ(sld.SldTitle[1], "1 Introduction");
 
   std::remove((folder.Path() + "data/Ch2/Ch2Slides.txt").c_str());
-  platform.ExpectMessage("The slide chapter file Ch2\\Ch2Slides.txt cannot be read: file not found: Ch2/Ch2Slides.txt");
+  platform.ExpectMessage("The slide chapter file " + chapter + " cannot be read: file not found: " + chapter);
   ChooseChapter(2);
   EXPECT_EQ(sld.NoOfSld, 5);
 }
@@ -342,9 +343,10 @@ TEST_F(SlideViewerTest, ADeviceOrPipeIsRefusedAtOnce) {
   platform.ExpectOpenDialog(folder.Path() + "data/LCA.TXT");
   window.mnuFOpen.Click();
   ASSERT_EQ(window.cboChLst.ListCount(), 4);
-  for (auto [chapter, file] : {std::pair{1, "/dev/zero"}, {2, "pipe.txt"}, {3, "Ch1"}}) {
+  for (auto [chapter, file] :
+       {std::pair{1, std::string("/dev/zero")}, {2, pipe.Path()}, {3, folder.Path() + "data/Ch1"}}) {
     SCOPED_TRACE(file);
-    platform.ExpectMessage(std::string("The slide chapter file ") + file + " cannot be read: cannot read " + file +
+    platform.ExpectMessage("The slide chapter file " + file + " cannot be read: cannot read " + file +
                            ": it is not a regular file");
     ChooseChapter(chapter);
   }
@@ -397,8 +399,8 @@ TEST_F(SlideViewerTest, ChapterSizesFromNoneToThreeHundredAndOne) {
 
   titles.push_back("301 One too many");
   WriteChapter("data/Ch2/Ch2Slides.txt", "Too long", titles, false);
-  platform.ExpectMessage(
-      "The slide chapter file Ch2\\Ch2Slides.txt cannot be read: it lists 301 slides; a chapter holds 0 to 300");
+  platform.ExpectMessage("The slide chapter file " + folder.Path() +
+                         "data/Ch2/Ch2Slides.txt cannot be read: it lists 301 slides; a chapter holds 0 to 300");
   ChooseChapter(2);
   EXPECT_EQ(sld.NoOfSld, 300);
   EXPECT_EQ(sld.SldTitle[1], "1 Slide number 1");
