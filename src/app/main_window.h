@@ -120,6 +120,8 @@ class frmMain : public forms::Form {
   common::Program& prog_;
   Windows& windows_;
   int logFile_ = -1;  // the start-up log, held open until Exit
+  // The project file read or written last: Save replaces it unasked.
+  std::string ownProjFile_;
 
   // Slide show state.
   std::string chapterFile_;

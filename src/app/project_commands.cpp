@@ -82,11 +82,13 @@ void frmMain::mnuFileOpen_Click() {
   bldg.ProjFile = FilePart(*chosen);
   std::string error;
   b.CurFileName = bldg.ProjFile;
-  if (building::ReadProjectFile(*chosen, bldg, error) == building::ReadStatus::Failed) {
+  const building::ReadStatus read = building::ReadProjectFile(*chosen, bldg, error);
+  if (read == building::ReadStatus::Failed) {
     MsgBox(common::WithReason("Error encountered in reading project file!", error));
     return;
   }
   if (!LeaveProject()) return;
+  ownProjFile_ = read == building::ReadStatus::Ok ? *chosen : "";
   b.ProjDir = FolderPart(*chosen);
   txtProjFName.SetText(b.ProjDir + bldg.ProjFile);
   auto& sel = prog_.assess.sel;
@@ -142,7 +144,7 @@ void frmMain::mnuFileSave_Click() {
     return;
   }
   std::string preset = txtProjFName.Text().empty() ? txtProjName.Text() + ".PRJ" : txtProjFName.Text();
-  auto chosen = GetPlatform().SaveFileDialog({"Save Project File As", kProjectFilter, "", preset});
+  auto chosen = GetPlatform().SaveFileDialog({"Save Project File As", kProjectFilter, "", preset, ownProjFile_});
   if (!chosen) return;
   std::string file = *chosen;
   std::string ext = file.size() >= 4 ? file.substr(file.size() - 4) : file;
@@ -170,6 +172,7 @@ bool frmMain::CloseProject(bool report) {
   txtProjFName.SetText("");
   b.Bldg.ProjFile.clear();
   b.ProjDir.clear();
+  ownProjFile_.clear();
   if (!b.DataDir.empty()) common::ChangeFolder(b.DataDir);
   ModCal::ResetAllSelections(prog_.assess.sel);
   if (report) {
@@ -195,6 +198,7 @@ bool frmMain::WriteProjFile() {
     MsgBox(common::WithReason("Error encountered in writing project file!", error));
     return false;
   }
+  ownProjFile_ = path;
   b.ProjSaved = true;
   return true;
 }
@@ -204,10 +208,12 @@ bool frmMain::ReadProjFile() {
   b.CurFileName = b.Bldg.ProjFile;
   std::string path = common::ResolveProjectFile(b.Bldg.ProjFile, b.ProjDir);
   std::string error;
-  if (building::ReadProjectFile(path, b.Bldg, error) == building::ReadStatus::Failed) {
+  const building::ReadStatus read = building::ReadProjectFile(path, b.Bldg, error);
+  if (read == building::ReadStatus::Failed) {
     MsgBox(common::WithReason("Error encountered in reading project file!", error));
     return false;
   }
+  ownProjFile_ = read == building::ReadStatus::Ok ? path : "";
   return true;
 }
 

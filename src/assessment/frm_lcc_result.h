@@ -97,6 +97,9 @@ class frmLCCResult : public forms::Form {
   LccValues predicted_{}, assessment_{};
   LccValues filledFrom_{};  // the record's costs when the window was filled
   std::string lccFileName_;
+  // The LCC file read or written, and the table exported, since the window
+  // was filled: saving to them again asks nothing.
+  std::string ownLcc_, ownCsv_;
   common::Array2<ShownNumber, kLccRows, kLccStages> shown_{};
   std::string badBox_;
 };

@@ -4,6 +4,7 @@
 // weighting factors, the weighting file, and the cost parameters window.
 #include <array>
 #include <optional>
+#include <string>
 
 #include "assessment/frm_cost_para.h"
 #include "assessment/frm_shown_number.h"
@@ -58,6 +59,9 @@ class frmNormWgt : public forms::Form {
   common::FactorTables& f_;
   frmCostPara& costPara_;
   std::array<ShownNumber, 11> shownWgt_;
+  // The weighting file read or written since the window loaded: saving to
+  // it again asks nothing.
+  std::string ownWgt_;
 };
 
 }  // namespace assessment

@@ -202,6 +202,7 @@ void frmResult::Form_Load() {
   cboSelCase.Clear();
   for (const char* c : kCases) cboSelCase.AddItem(c);
   choice_ = CaseChoice{};
+  ownFile_ = {};
   ClearResultBoxes();
   cboSelCase.SetListIndex(2);
 }
@@ -418,7 +419,8 @@ void frmResult::SaveResultFile(int caseNo) {
     MsgBox(kSaveFailed);
     return;
   }
-  forms::FileDialogRequest request{"Open File for Saving LCA/LCC Results", kResultFilter, "", name};
+  forms::FileDialogRequest request{"Open File for Saving LCA/LCC Results", kResultFilter, "", name,
+                                   ownFile_[static_cast<size_t>(caseNo)]};
   auto chosen = GetPlatform().SaveFileDialog(request);
   bool saved = false;
   std::string why;
@@ -426,6 +428,7 @@ void frmResult::SaveResultFile(int caseNo) {
     auto data = std::make_unique<CaseData>(CaseData{ShownBldg, ShownLCAResult, ShownGroupResult});
     saved = WriteResultFile(*chosen, *data, why);
   }
+  if (saved) ownFile_[static_cast<size_t>(caseNo)] = *chosen;
   RestoreProjectFolder(prog_.building.ProjDir);
   if (!saved) MsgBox(common::WithReason(kSaveFailed, why));
 }
@@ -442,6 +445,7 @@ bool frmResult::LoadResultFile(int caseNo, CaseData& loaded) {
     auto text = common::ReadWholeFile(*chosen, &why);
     ok = text && ParseResultFile(*text, loaded, why);
   }
+  if (ok) ownFile_[static_cast<size_t>(caseNo)] = *chosen;
   RestoreProjectFolder(prog_.building.ProjDir);
   if (!ok) MsgBox(common::WithReason(kLoadFailed, why));
   return ok;

@@ -427,6 +427,8 @@ void frmEgyCalInput::Form_Load() {
   ClearFabCompControls();
   mEgyModel = egy_.EgyModel;
   mUnsaved = true;
+  ownEci_.clear();
+  ownAss_.clear();
 
   const std::string& projFile = prog_.building.Bldg.ProjFile;
   if (projFile.empty()) return;

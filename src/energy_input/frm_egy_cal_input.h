@@ -154,6 +154,9 @@ class frmEgyCalInput : public forms::Form {
   int mCurFab = 0;
   bool mUnsaved = true;
   int filling_ = 0;  // depth of the window filling its own controls
+  // The files read or written since the window loaded: saving to them
+  // again asks nothing.
+  std::string ownEci_, ownAss_;
 };
 
 }  // namespace energy_input

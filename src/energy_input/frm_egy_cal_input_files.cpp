@@ -25,9 +25,10 @@ enum class Dialog { Open, Save };
 
 // The file the user chooses in the dialog, starting from `current`; nothing,
 // once `refusal` has been said, when the dialog is cancelled or names none.
+// A save replaces `own` (the file the window read or wrote) unasked.
 std::optional<std::string> ChooseFile(forms::Form& form, Dialog dialog, const char* title, const char* filter,
-                                      const std::string& current, const char* refusal) {
-  const forms::FileDialogRequest request{title, filter, "", current};
+                                      const std::string& current, const char* refusal, const std::string& own = "") {
+  const forms::FileDialogRequest request{title, filter, "", current, own};
   forms::Platform& platform = form.GetPlatform();
   auto chosen = dialog == Dialog::Open ? platform.OpenFileDialog(request) : platform.SaveFileDialog(request);
   if (chosen && !chosen->empty()) return chosen;
@@ -59,11 +60,13 @@ void frmEgyCalInput::mnuFLoad_Click() {
   common::EnergyModel model = egy_.EgyModel;
   common::PerFabric<std::string> masks{};
   std::string why;
-  if (!ReadEnergyModelFile(common::ResolveProjectFile(*chosen, projDir), model, masks, why)) {
+  const std::string eci = common::ResolveProjectFile(*chosen, projDir);
+  if (!ReadEnergyModelFile(eci, model, masks, why)) {
     MsgBox(common::WithReason(kEciReadError, why));
     return;
   }
   egy_.EciFile = *chosen;
+  ownEci_ = eci;
   ClearEgyModel();
   egy_.EgyModel = std::move(model);
   egy_.FabShMask = std::move(masks);
@@ -72,11 +75,13 @@ void frmEgyCalInput::mnuFLoad_Click() {
 
   chosen = ChooseFile(*this, Dialog::Open, kAssTitle, kAssFilter, egy_.AssFile, kAssReadError);
   if (!chosen) return;
-  if (!ReadAirSideFile(common::ResolveProjectFile(*chosen, projDir), egy_.EgyModel, egy_.ASSys, why)) {
+  const std::string ass = common::ResolveProjectFile(*chosen, projDir);
+  if (!ReadAirSideFile(ass, egy_.EgyModel, egy_.ASSys, why)) {
     MsgBox(common::WithReason(kAssReadError, why));
     return;
   }
   egy_.AssFile = *chosen;
+  ownAss_ = ass;
 }
 
 bool frmEgyCalInput::SaveBuildingData() {
@@ -86,25 +91,28 @@ bool frmEgyCalInput::SaveBuildingData() {
   if (!StoreFabCompData() || !EnterZone()) return false;
   const std::string& projDir = prog_.building.ProjDir;
   const std::string& projName = prog_.building.Bldg.ProjName;
-  auto chosen =
-      ChooseFile(*this, Dialog::Save, "Save Energy Calculation Input File", kEciFilter, egy_.EciFile, kEciWriteError);
+  auto chosen = ChooseFile(*this, Dialog::Save, "Save Energy Calculation Input File", kEciFilter, egy_.EciFile,
+                           kEciWriteError, ownEci_);
   if (!chosen) return false;
   egy_.EciFile = *chosen;
   egy_.EgyModel = mEgyModel;
   std::string why;
-  if (!WriteEnergyModelFile(common::ResolveProjectFile(egy_.EciFile, projDir), projName, egy_.EgyModel, egy_.FabShMask,
-                            why)) {
+  const std::string eci = common::ResolveProjectFile(egy_.EciFile, projDir);
+  if (!WriteEnergyModelFile(eci, projName, egy_.EgyModel, egy_.FabShMask, why)) {
     MsgBox(common::WithReason(kEciWriteError, why));
     return false;
   }
+  ownEci_ = eci;
 
-  chosen = ChooseFile(*this, Dialog::Save, kAssTitle, kAssFilter, egy_.AssFile, kAssWriteError);
+  chosen = ChooseFile(*this, Dialog::Save, kAssTitle, kAssFilter, egy_.AssFile, kAssWriteError, ownAss_);
   if (!chosen) return false;
   egy_.AssFile = *chosen;
-  if (!WriteAirSideFile(common::ResolveProjectFile(egy_.AssFile, projDir), projName, egy_.EgyModel, egy_.ASSys, why)) {
+  const std::string ass = common::ResolveProjectFile(egy_.AssFile, projDir);
+  if (!WriteAirSideFile(ass, projName, egy_.EgyModel, egy_.ASSys, why)) {
     MsgBox(common::WithReason(kAssWriteError, why));
     return false;
   }
+  ownAss_ = ass;
   mUnsaved = false;
   return true;
 }

@@ -26,6 +26,12 @@ struct FileDialogRequest {
   // name has no folder and a project folder is set, else the current folder.
   std::string initialFolder;
   std::string fileName;  // preset name
+  // The file the asking window opened or last saved: a save dialog replaces
+  // it without a question. Any other existing file only after the user said
+  // Yes; No returns to the dialog.
+  std::string ownFile{};
+  // A save dialog that picks a file to read: it asks nothing.
+  bool readsChosenFile = false;
 };
 
 class Platform {
@@ -36,6 +42,8 @@ class Platform {
 
   // Open and save dialogs: the chosen path, or nullopt when cancelled.
   // After an open dialog the chosen file's folder becomes the current folder.
+  // A save dialog asks before it hands on an existing file other than the
+  // request's own one (unless it picks a file to read).
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request);
   std::optional<std::string> SaveFileDialog(const FileDialogRequest& request);
   // The open project's folder, asked at each dialog, so that a dialog that

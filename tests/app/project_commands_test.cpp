@@ -267,6 +267,43 @@ TEST_F(ProjectCommandsTest, DialogsThatNameNoFolderStartInTheProjectFolder) {
   }
 }
 
+// Each window's save asks before it replaces a file that the window did not
+// open or save; saving there again asks nothing.
+TEST_F(ProjectCommandsTest, EachSaveAsksBeforeReplacingAFileNotItsWindowsOwn) {
+  StartWithDatabase();
+  WriteProject("proj/X.PRJ");
+  platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
+  main.mnuFileOpen.Click();
+  struct Row {
+    std::vector<std::string> files;  // those its dialogs are answered with
+    std::function<void()> command;
+  } rows[] = {
+      {{"OTHER.ECI", "OTHER.ASS"}, [&] { main.mnuEditBEUInput.Click(), windows.frmEgyCalInput().mnuFSave.Click(); }},
+      {{"OTHER.WSS", "OTHER.NAC"}, [&] { windows.frmCPlt().Load(), windows.frmCPlt().mnuFSave_Click(); }},
+      {{"OTHER.EUR"}, [&] { windows.frmEgyCal().mnuFSave_Click(); }},
+      // The calculation window reads the files named above, asking nothing.
+      {{"RUN.TXT"}, [&] { windows.frmEgyCal().Load(), windows.frmEgyCal().lstRunRpt.SetListIndex(0); }},
+      {{"OTHER.RES"}, [&] { main.mnuViewRes.Click(), windows.frmResult().mnuSaveCur.Click(); }},
+      {{"OTHER.LCC"}, [&] { main.mnuViewLCC.Click(), windows.frmLCCResult().mnuFSave.Click(); }},
+      {{"OTHER.CSV"}, [&] { windows.frmLCCResult().mnuFExp.Click(); }},
+      {{"OTHER.WGT"}, [&] { windows.frmNormWgt().mnuFSave.Click(); }},
+      {{"X.PRJ"}, [&] { main.mnuFileSave.Click(); }},  // the file opened
+      {{"OTHER.PRJ"}, [&] { main.mnuFileSave.Click(); }},
+  };
+  for (const Row& row : rows) {
+    for (bool again : {false, true}) {
+      SCOPED_TRACE(row.files[0] + (again ? " again" : ""));
+      for (const std::string& file : row.files) {
+        platform.ExpectSaveDialog(again ? folder.Path() + "proj/" + file : folder.Write("proj/" + file, "old"));
+        if (!again && file != "X.PRJ") platform.ExpectMessage(file + " already exists.", MsgResult::Yes);
+      }
+      row.command();
+      EXPECT_TRUE(platform.ScriptDone());
+      for (const std::string& file : row.files) EXPECT_NE(folder.Read("proj/" + file), "old");
+    }
+  }
+}
+
 TEST_F(ProjectCommandsTest, SaveAppendsTheExtensionAndWritesWhereChosen) {
   StartWithDatabase();
   WriteProject("proj/X.PRJ");
@@ -341,6 +378,7 @@ TEST_F(ProjectCommandsTest, AFailureSaysWhyOnASecondLine) {
     SCOPED_TRACE(c.chosen);
     if (c.save) {
       platform.ExpectSaveDialog(c.chosen);
+      if (c.chosen == readOnly) platform.ExpectMessage("RO.PRJ already exists.", MsgResult::Yes);
       platform.ExpectMessage("Error encountered in writing project file!\n" + c.reason);
       main.mnuFileSave.Click();
     } else {
