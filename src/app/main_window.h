@@ -104,6 +104,9 @@ class frmMain : public forms::Form {
   // Close with its question; false when the user cancelled. `report`
   // shows its two panel messages (New closes without them).
   bool CloseProject(bool report = true);
+  // Close's question, asked while the building holds unsaved edits; false
+  // when the user cancelled.
+  bool AskToDropEdits();
   // Leaves the open project as at start-up, so that nothing of it is shown
   // or saved under the name of the project that follows: the windows that
   // show it close, its results, costs, energy model, air-side systems,

@@ -67,8 +67,10 @@ void frmMain::cmdEnterProjName_Click() {
 }
 
 // Reads the chosen project file before anything else changes: a file that
-// cannot be read leaves the open project as it was. Nothing of the project
-// it replaces stays.
+// cannot be read leaves the open project as it was. Unsaved edits are
+// dropped only after Close's question; Cancel there, or in a window's own
+// question, keeps the open project. Nothing of the project it replaces
+// stays, and the project opened counts as saved.
 void frmMain::mnuFileOpen_Click() {
   auto& b = prog_.building;
   NewMsg = "   Load main project input file";
@@ -87,7 +89,7 @@ void frmMain::mnuFileOpen_Click() {
     MsgBox(common::WithReason("Error encountered in reading project file!", error));
     return;
   }
-  if (!LeaveProject()) return;
+  if (!AskToDropEdits() || !LeaveProject()) return;
   ownProjFile_ = read == building::ReadStatus::Ok ? *chosen : "";
   b.ProjDir = FolderPart(*chosen);
   txtProjFName.SetText(b.ProjDir + bldg.ProjFile);
@@ -99,6 +101,7 @@ void frmMain::mnuFileOpen_Click() {
   if (!b.DatabaseLoaded) mnuOpenData_Click();
   NewMsg = "   Project file loaded";
   ShowMessage();
+  b.ProjSaved = true;
 }
 
 // New asks Close's question first; Cancel there ends New. The project
@@ -165,9 +168,7 @@ bool frmMain::CloseProject(bool report) {
     NewMsg = "   Close project";
     ShowMessage();
   }
-  if (!b.ProjSaved && MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) == forms::MsgResult::Cancel)
-    return false;
-  if (!LeaveProject()) return false;
+  if (!AskToDropEdits() || !LeaveProject()) return false;
   txtProjName.SetText("");
   txtProjFName.SetText("");
   b.Bldg.ProjFile.clear();
@@ -181,6 +182,11 @@ bool frmMain::CloseProject(bool report) {
   }
   b.ProjSaved = true;
   return true;
+}
+
+bool frmMain::AskToDropEdits() {
+  return prog_.building.ProjSaved ||
+         MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) != forms::MsgResult::Cancel;
 }
 
 bool frmMain::LeaveProject() {

@@ -416,15 +416,23 @@ TEST_F(ProjectCommandsTest, CloseAsksOnlyWhenUnsaved) {
   main.mnuFileClose.Click();  // saved: no question
 }
 
-TEST_F(ProjectCommandsTest, OpenAndCloseTakeDownTheBuildingWindowOfTheOldProject) {
+// Open drops unsaved edits only after Close's question: Cancel keeps the
+// project and its windows; the project opened counts as saved.
+TEST_F(ProjectCommandsTest, OpenAndCloseAskThenTakeDownTheBuildingWindowOfTheOldProject) {
   StartWithDatabase();
   main.txtProjName.SetText("Tower");
   main.AcceptProjName();
   ASSERT_TRUE(windows.frmBldgSysInput().Visible());
+  prog.building.Bldg.CFA = 7;
   WriteProject("proj/X.PRJ");
-  platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
-  main.mnuFileOpen.Click();
-  EXPECT_FALSE(windows.frmBldgSysInput().IsLoaded());
+  for (MsgResult answer : {MsgResult::Cancel, MsgResult::OK}) {
+    platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
+    platform.ExpectMessage("Close project without saving?", answer);
+    main.mnuFileOpen.Click();
+    EXPECT_EQ(windows.frmBldgSysInput().IsLoaded(), answer == MsgResult::Cancel);
+    EXPECT_EQ(prog.building.Bldg.CFA, answer == MsgResult::Cancel ? 7.0f : 900.0f);
+    EXPECT_EQ(prog.building.ProjSaved, answer == MsgResult::OK);
+  }
 
   main.mnuEditBldg.Click();
   ASSERT_TRUE(windows.frmBldgSysInput().Visible());

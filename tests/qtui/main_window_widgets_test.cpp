@@ -1,8 +1,13 @@
 // The main window's commands on the real Qt dialogs, and every button and
-// menu entry chosen with the mouse.
+// menu entry chosen with the mouse; the project commands on two copies of
+// the sample office, A and B in other folders, where no command drops
+// unsaved work or replaces a file of A unasked.
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
+#include <filesystem>
 #include <functional>
+#include <map>
 
 #include "app/main_window.h"
 #include "common/paths.h"
@@ -117,6 +122,67 @@ TEST_F(MainWindowWidgets, EveryMenuEntryReachesItsCommand) {
     step.act();
     EXPECT_TRUE(step.done()) << step.what << " " << (messages.empty() ? "" : messages.front());
   }
+}
+
+// The sample database loaded at start; A and B two copies of the sample
+// office, B's floor area 9600.
+class ProjectWidgets : public MainWindowWidgets {
+ protected:
+  ProjectWidgets() {
+    const std::string source = OSTREVO_SOURCE_DIR;
+    folder.Write("home/Ostrevo_Str.TXT", "\"" + source + "/data/\"\r\n");
+    std::filesystem::copy(source + "/samples/office", a);
+    std::filesystem::copy(source + "/samples/office", b);
+    std::string project = folder.Read("b/OFFICE.PRJ");
+    project.replace(project.find(",4800"), 5, ",9600");
+    folder.Write("b/OFFICE.PRJ", project);
+    aFiles = Files(a);
+    windows.SetMainWindow(&main);
+    main.Show();
+  }
+  // Every file of a folder with its bytes.
+  static std::map<std::string, std::string> Files(const std::string& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+      files[e.path().filename().string()] = *common::ReadWholeFile(e.path().string());
+    return files;
+  }
+  void Open(const std::string& project) {
+    fileAnswers.push_back(project);
+    ChooseMenu(main.mnuFileOpen);
+  }
+  std::string ProjectFileShown() { return Widget<QLineEdit>(main.txtProjFName)->text().toStdString(); }
+
+  const std::string a = folder.Path() + "a/", b = folder.Path() + "b/";
+  std::map<std::string, std::string> aFiles;
+  app::frmMain main{prog, platform, windows};
+};
+
+// A's building edited (Roof deleted) and not saved: Open of B asks Close's
+// question; Cancel keeps A as it was, OK opens B, which counts as saved.
+TEST_F(ProjectWidgets, OpenAsksBeforeItDropsTheBuildingsUnsavedEdits) {
+  Open(a + "OFFICE.PRJ");
+  Click(main.cmdEnterProjName);
+  auto& composition = windows.frmBldgSysInput();
+  auto* floors = Widget<QListWidget>(composition.lstFloorName);
+  ClickAt(floors->viewport(), floors->visualItemRect(floors->item(2)).center());
+  Click(composition.cmdDeleteFloor);  // "Roof will be removed from the Project. Continue?" OK
+  Click(composition.cmdReturn);
+  ASSERT_EQ(prog.building.Bldg.NoOfFlrGrp, 2);
+  for (auto reply : {QMessageBox::Cancel, QMessageBox::Ok}) {
+    messages.clear();
+    answers = {reply};
+    Open(b + "OFFICE.PRJ");
+    const bool kept = reply == QMessageBox::Cancel;
+    EXPECT_EQ(messages, std::vector<std::string>{"Close project without saving?"});
+    EXPECT_EQ(ProjectFileShown(), (kept ? a : b) + "OFFICE.PRJ");
+    EXPECT_EQ(prog.building.Bldg.NoOfFlrGrp, kept ? 2 : 3);
+    EXPECT_EQ(prog.building.Bldg.CFA, kept ? 4800.0f : 9600.0f);
+    EXPECT_EQ(Files(a), aFiles);
+  }
+  messages.clear();
+  ChooseMenu(main.mnuFileClose);  // B is saved: no question
+  EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

@@ -40,14 +40,16 @@ class RealWindows : public ::testing::Test {
   RealWindows() {
     setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
     platform.SetEndWhenLastFormUnloaded(false);
-    // Message boxes are answered with `answer` and their texts kept; file
+    // Message boxes are answered with the next of `answers`, then with
+    // `answer`, and their texts kept; file
     // dialogs are answered with the next of `fileAnswers` as the user
     // types it, or cancelled when none is left.
     QObject::connect(&answerer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         messages.push_back(box->text().toStdString());
-        QAbstractButton* button = box->button(answer);
+        QAbstractButton* button = box->button(answers.empty() ? answer : answers.front());
+        if (!answers.empty()) answers.pop_front();
         if (button == nullptr) button = box->buttons().value(0);
         if (button != nullptr) button->click();
       } else if (auto* files = qobject_cast<QFileDialog*>(modal); files != nullptr && !fileAnswers.empty()) {
@@ -163,6 +165,7 @@ class RealWindows : public ::testing::Test {
   }
 
   QMessageBox::StandardButton answer = QMessageBox::Ok;
+  std::deque<QMessageBox::StandardButton> answers;
   std::vector<std::string> messages;
   std::deque<std::string> fileAnswers;
   testsupport::TempFolder folder;
