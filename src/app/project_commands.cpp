@@ -171,7 +171,9 @@ bool frmMain::CloseProject(bool report) {
   if (!AskToDropEdits() || !LeaveProject()) return false;
   txtProjName.SetText("");
   txtProjFName.SetText("");
-  b.Bldg.ProjFile.clear();
+  // Nothing of the closed building stays to be shown or saved under the
+  // name of the project that follows.
+  b.Bldg = common::BldgRec{};
   b.ProjDir.clear();
   ownProjFile_.clear();
   if (!b.DataDir.empty()) common::ChangeFolder(b.DataDir);

@@ -409,7 +409,7 @@ TEST_F(ProjectCommandsTest, CloseAsksOnlyWhenUnsaved) {
   EXPECT_TRUE(prog.building.ProjDir.empty());
   EXPECT_TRUE(prog.building.ProjSaved);
   EXPECT_EQ(prog.assess.LCAResult.BldgCost[0], 0);
-  EXPECT_EQ(prog.building.Bldg.ProjName, "Tower");  // the record stays in memory
+  EXPECT_TRUE(prog.building.Bldg == common::BldgRec{});  // nothing of the closed building stays
   EXPECT_EQ(common::CurrentFolder(), dataDir);
   EXPECT_EQ(Panel(0), "   Project closed");
 

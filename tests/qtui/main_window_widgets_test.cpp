@@ -185,4 +185,37 @@ TEST_F(ProjectWidgets, OpenAsksBeforeItDropsTheBuildingsUnsavedEdits) {
   EXPECT_TRUE(messages.empty());
 }
 
+// Close empties the building; Enter then names A's project file: the
+// building window shows an empty building, and Save asks before it
+// replaces A's file (No returns to the dialog, cancelled there; Yes
+// replaces it).
+TEST_F(ProjectWidgets, ACloseLeavesNoBuildingToSaveOverAnotherProjectsFile) {
+  Open(b + "OFFICE.PRJ");
+  ChooseMenu(main.mnuFileClose);
+  EXPECT_TRUE(prog.building.Bldg == common::BldgRec{});
+  QTest::keyClicks(Widget<QLineEdit>(main.txtProjName), "Tower");
+  fileAnswers = {a + "OFFICE.PRJ"};
+  Click(main.cmdEnterProjName);  // "Select Folder for Project file ..." OK
+  auto& composition = windows.frmBldgSysInput();
+  EXPECT_EQ(ProjectFileShown(), a + "OFFICE.PRJ");
+  for (const forms::ListBox* list :
+       {&composition.lstFoundationName, &composition.lstFloorName, &composition.lstServicesName})
+    EXPECT_EQ(Widget<QListWidget>(*list)->count(), 0) << list->Name();
+  EXPECT_EQ(Widget<QLineEdit>(composition.txtCFA)->text(), " 0");
+  Click(composition.cmdReturn);
+  const std::string replace = "OFFICE.PRJ already exists.\nDo you want to replace it?";
+  for (auto reply : {QMessageBox::No, QMessageBox::Yes}) {
+    messages.clear();
+    answers = {reply};
+    fileAnswers = {a + "OFFICE.PRJ"};
+    ChooseMenu(main.mnuFileSave);
+    EXPECT_EQ(messages, std::vector<std::string>{replace});
+    EXPECT_EQ(Files(a) == aFiles, reply == QMessageBox::No);
+  }
+  EXPECT_EQ(folder.Read("a/OFFICE.PRJ"), "\"" + a + "OFFICE.PRJ\"\r\n\"Tower\",0\r\n0\r\n0\r\n0\r\n");
+  auto files = Files(a);
+  files["OFFICE.PRJ"] = aFiles["OFFICE.PRJ"];
+  EXPECT_EQ(files, aFiles);
+}
+
 }  // namespace
