@@ -11,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "common/paths.h"
+#include "energy_input/frm_si_zn.h"
 #include "real_windows.h"
 
 namespace {
@@ -116,7 +117,12 @@ TEST_F(MainWindowWidgets, EveryMenuEntryReachesItsCommand) {
       {"LCC Results", [&] { ChooseMenu(main.mnuViewLCC); }, [&] { return windows.frmLCCResult().Visible(); }},
       {"Overall Results", [&] { ChooseMenu(main.mnuViewRes); }, [&] { return windows.frmResult().Visible(); }},
       {"End Slide Show", [&] { ChooseMenu(main.mnuSSEnd); }, [&] { return main.NoOfSld() == 0; }},
-      {"Exit", [&] { ChooseMenu(main.mnuFileExit); }, [&] { return !Window(main)->isVisible(); }},
+      {"Exit",
+       [&] {
+         answers = {QMessageBox::No};  // the energy modelling input's data not saved
+         ChooseMenu(main.mnuFileExit);
+       },
+       [&] { return told("Save data before closing this form?") && !Window(main)->isVisible(); }},
   };
   for (const Step& step : steps) {
     step.act();
@@ -183,6 +189,65 @@ TEST_F(ProjectWidgets, OpenAsksBeforeItDropsTheBuildingsUnsavedEdits) {
   messages.clear();
   ChooseMenu(main.mnuFileClose);  // B is saved: no question
   EXPECT_TRUE(messages.empty());
+}
+
+// The energy input window holds A's air-side fan power, 5 kW typed as 9 and
+// not saved: Exit and the main window's frame close it through its own
+// question first; Cancel there keeps the program running, No drops the
+// edit, Yes saves it; then Exit's own question.
+TEST_F(ProjectWidgets, ExitClosesTheEnergyInputThroughItsQuestionFirst) {
+  Open(a + "OFFICE.PRJ");
+  Click(main.cmdEnterProjName);  // the building is unsaved from here
+  auto& input = windows.frmEgyCalInput();
+  auto& airSide = windows.frmSIZn();
+  auto editFanPower = [&] {
+    fileAnswers = {a + "OFFICE.ECI", a + "OFFICE.ASS"};
+    ChooseMenu(main.mnuEditBEUInput);
+    WhenShownModal(airSide, [&] {
+      auto* box = Widget<QLineEdit>(airSide.txtZnRmD[4]);
+      box->selectAll();
+      QTest::keyClicks(box, "9");
+      Click(airSide.cmdSaQ);
+    });
+    Click(input.cmdEAC);
+  };
+  const std::string question = "Save data before closing this form?", quit = "Quit program without saving?";
+  struct Row {
+    const char* what;
+    std::function<void()> exit;
+    std::deque<QMessageBox::StandardButton> replies;
+    std::vector<std::string> asked;
+    bool running;
+  } rows[] = {
+      {"Exit, Cancel", [&] { ChooseMenu(main.mnuFileExit); }, {QMessageBox::Cancel}, {question}, true},
+      {"the frame, No, Cancel",
+       [&] { Window(main)->close(); },
+       {QMessageBox::No, QMessageBox::Cancel},
+       {question, quit},
+       true},
+      {"Exit, Yes, OK",
+       [&] {
+         fileAnswers = {a + "OFFICE.ECI", a + "OFFICE.ASS"};  // the files it read: replaced unasked
+         ChooseMenu(main.mnuFileExit);
+       },
+       {QMessageBox::Yes, QMessageBox::Ok},
+       {question, quit},
+       false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    if (!input.IsLoaded()) editFanPower();
+    messages.clear();
+    answers = row.replies;
+    row.exit();
+    EXPECT_EQ(messages, row.asked);
+    EXPECT_EQ(Window(main)->isVisible(), row.running);
+    EXPECT_EQ(input.IsLoaded(), row.replies.front() == QMessageBox::Cancel);
+  }
+  auto files = Files(a);
+  EXPECT_NE(files["OFFICE.ASS"].find("\r\n4.35,750,9,2.7\r\n"), std::string::npos);
+  for (const char* saved : {"OFFICE.ECI", "OFFICE.ASS"}) files[saved] = aFiles[saved];
+  EXPECT_EQ(files, aFiles);
 }
 
 // Close empties the building; Enter then names A's project file: the

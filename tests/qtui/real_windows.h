@@ -66,7 +66,14 @@ class RealWindows : public ::testing::Test {
     });
     answerer_.start(5);
   }
-  ~RealWindows() override { unsetenv("OSTREVO_HOME"); }
+  ~RealWindows() override {
+    unsetenv("OSTREVO_HOME");
+    // A test that ended the program leaves the application ending every
+    // event loop at once; the application's own loop, run and ended here,
+    // lets the next test's dialogs run again.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QApplication::exec();
+  }
 
   template <class W>
   W* Widget(const forms::Control& control) {
