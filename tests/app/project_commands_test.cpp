@@ -441,6 +441,33 @@ TEST_F(ProjectCommandsTest, OpenAndCloseAskThenTakeDownTheBuildingWindowOfTheOld
   EXPECT_FALSE(windows.frmBldgSysInput().IsLoaded());
 }
 
+// Open, Creat New, Close and Exit close the shading mask generator with the
+// project's other windows.
+TEST_F(ProjectCommandsTest, ProjectCommandsCloseTheShadingMask) {
+  StartWithDatabase();
+  WriteProject("proj/X.PRJ");
+  struct Row {
+    const char* what;
+    std::function<void()> command;
+  } rows[] = {
+      {"Open", [&] { platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ"), main.mnuFileOpen.Click(); }},
+      {"Creat New",
+       [&] {
+         for (const char* chosen : {"fresh", "fresh/NEW.PRJ"}) platform.ExpectOpenDialog(folder.Path() + chosen);
+         main.mnuFNew.Click();
+       }},
+      {"Close", [&] { main.mnuFileClose.Click(); }},
+      {"Exit", [&] { main.mnuFileExit.Click(); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    windows.frmShMask().Show();
+    row.command();
+    EXPECT_FALSE(windows.frmShMask().IsLoaded());
+  }
+  EXPECT_TRUE(platform.ProgramEnded());
+}
+
 TEST_F(ProjectCommandsTest, NewEndsOnCancelAndCreatesTheFolder) {
   StartWithDatabase();
   main.txtProjName.SetText("Tower");
