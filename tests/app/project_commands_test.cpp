@@ -442,8 +442,8 @@ TEST_F(ProjectCommandsTest, OpenAndCloseAskThenTakeDownTheBuildingWindowOfTheOld
 }
 
 // Open, Creat New, Close and Exit close the shading mask generator with the
-// project's other windows.
-TEST_F(ProjectCommandsTest, ProjectCommandsCloseTheShadingMask) {
+// project's other windows; the first three leave no Run entry checked.
+TEST_F(ProjectCommandsTest, ProjectCommandsCloseTheShadingMaskAndClearTheRunMarks) {
   StartWithDatabase();
   WriteProject("proj/X.PRJ");
   struct Row {
@@ -462,8 +462,12 @@ TEST_F(ProjectCommandsTest, ProjectCommandsCloseTheShadingMask) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     windows.frmShMask().Show();
+    for (forms::Menu* entry : {&main.mnuRunLCA, &main.mnuRunOprEgy, &main.mnuRunLCC}) entry->SetChecked(true);
     row.command();
     EXPECT_FALSE(windows.frmShMask().IsLoaded());
+    if (platform.ProgramEnded()) continue;
+    for (forms::Menu* entry : {&main.mnuRunLCA, &main.mnuRunOprEgy, &main.mnuRunLCC})
+      EXPECT_FALSE(entry->Checked()) << entry->Name();
   }
   EXPECT_TRUE(platform.ProgramEnded());
 }
