@@ -172,8 +172,12 @@ void frmMain::CloseLogFile() {
   logFile_ = -1;
 }
 
-// Exit asks only when there is unsaved work.
+// Exit first closes the project's windows, each through its own question
+// where it holds unsaved work (Cancel there keeps the program running), as
+// Open, Creat New and Close do; then it asks only while the building is
+// unsaved.
 void frmMain::mnuFileExit_Click() {
+  if (!windows_.CloseProjectWindows()) return;
   if (!prog_.building.ProjSaved &&
       MsgBox("Quit program without saving?", forms::MsgButtons::OKCancel) == forms::MsgResult::Cancel)
     return;

@@ -105,6 +105,9 @@ class frmMain : public forms::Form {
   // Close with its question; false when the user cancelled. `report`
   // shows its two panel messages (New closes without them).
   bool CloseProject(bool report = true);
+  // Close's question, asked while the building holds unsaved edits; false
+  // when the user cancelled.
+  bool AskToDropEdits();
   // Leaves the open project as at start-up, so that nothing of it is shown
   // or saved under the name of the project that follows: the windows that
   // show it close, its results, costs, energy model, air-side systems,
@@ -121,6 +124,8 @@ class frmMain : public forms::Form {
   common::Program& prog_;
   Windows& windows_;
   int logFile_ = -1;  // the start-up log, held open until Exit
+  // The project file read or written last: Save replaces it unasked.
+  std::string ownProjFile_;
 
   // Slide show state.
   std::string chapterFile_;

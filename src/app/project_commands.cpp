@@ -68,7 +68,10 @@ void frmMain::cmdEnterProjName_Click() {
 
 // Reads the chosen project file before anything else changes: a file that
 // cannot be read, or is not there (Open makes no new project), leaves the
-// open project as it was. Nothing of the project it replaces stays.
+// open project as it was. Unsaved edits are dropped only after Close's
+// question; Cancel there, or in a window's own question, keeps the open
+// project. Nothing of the project it replaces stays, and the project
+// opened counts as saved.
 void frmMain::mnuFileOpen_Click() {
   auto& b = prog_.building;
   NewMsg = "   Load main project input file";
@@ -91,7 +94,8 @@ void frmMain::mnuFileOpen_Click() {
     MsgBox(common::WithReason("Error encountered in reading project file!", error));
     return;
   }
-  if (!LeaveProject()) return;
+  if (!AskToDropEdits() || !LeaveProject()) return;
+  ownProjFile_ = read == building::ReadStatus::Ok ? *chosen : "";
   b.ProjDir = FolderPart(*chosen);
   txtProjFName.SetText(b.ProjDir + bldg.ProjFile);
   auto& sel = prog_.assess.sel;
@@ -102,6 +106,7 @@ void frmMain::mnuFileOpen_Click() {
   if (!b.DatabaseLoaded) mnuOpenData_Click();
   NewMsg = "   Project file loaded";
   ShowMessage();
+  b.ProjSaved = true;
 }
 
 // New asks Close's question first; Cancel there ends New. The project
@@ -147,7 +152,7 @@ void frmMain::mnuFileSave_Click() {
     return;
   }
   std::string preset = txtProjFName.Text().empty() ? txtProjName.Text() + ".PRJ" : txtProjFName.Text();
-  auto chosen = GetPlatform().SaveFileDialog({"Save Project File As", kProjectFilter, "", preset});
+  auto chosen = GetPlatform().SaveFileDialog({"Save Project File As", kProjectFilter, "", preset, ownProjFile_});
   if (!chosen) return;
   std::string file = *chosen;
   std::string ext = file.size() >= 4 ? file.substr(file.size() - 4) : file;
@@ -168,13 +173,14 @@ bool frmMain::CloseProject(bool report) {
     NewMsg = "   Close project";
     ShowMessage();
   }
-  if (!b.ProjSaved && MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) == forms::MsgResult::Cancel)
-    return false;
-  if (!LeaveProject()) return false;
+  if (!AskToDropEdits() || !LeaveProject()) return false;
   txtProjName.SetText("");
   txtProjFName.SetText("");
-  b.Bldg.ProjFile.clear();
+  // Nothing of the closed building stays to be shown or saved under the
+  // name of the project that follows.
+  b.Bldg = common::BldgRec{};
   b.ProjDir.clear();
+  ownProjFile_.clear();
   ModCal::ResetAllSelections(prog_.assess.sel);
   if (report) {
     NewMsg = "   Project closed";
@@ -182,6 +188,11 @@ bool frmMain::CloseProject(bool report) {
   }
   b.ProjSaved = true;
   return true;
+}
+
+bool frmMain::AskToDropEdits() {
+  return prog_.building.ProjSaved ||
+         MsgBox("Close project without saving?", forms::MsgButtons::OKCancel) != forms::MsgResult::Cancel;
 }
 
 bool frmMain::LeaveProject() {
@@ -199,6 +210,7 @@ bool frmMain::WriteProjFile() {
     MsgBox(common::WithReason("Error encountered in writing project file!", error));
     return false;
   }
+  ownProjFile_ = path;
   b.ProjSaved = true;
   return true;
 }
@@ -208,10 +220,12 @@ bool frmMain::ReadProjFile() {
   b.CurFileName = b.Bldg.ProjFile;
   std::string path = common::ResolveProjectFile(b.Bldg.ProjFile, b.ProjDir);
   std::string error;
-  if (building::ReadProjectFile(path, b.Bldg, error) == building::ReadStatus::Failed) {
+  const building::ReadStatus read = building::ReadProjectFile(path, b.Bldg, error);
+  if (read == building::ReadStatus::Failed) {
     MsgBox(common::WithReason("Error encountered in reading project file!", error));
     return false;
   }
+  ownProjFile_ = read == building::ReadStatus::Ok ? path : "";
   return true;
 }
 

@@ -18,8 +18,8 @@ bool Windows::CloseProjectWindows() {
     egyCalInput_->UserClose();
     if (egyCalInput_->IsLoaded()) return false;
   }
-  for (forms::Form* shown :
-       std::initializer_list<forms::Form*>{bldgSysInput_.get(), result_.get(), charts_.get(), lccResult_.get()})
+  for (forms::Form* shown : std::initializer_list<forms::Form*>{bldgSysInput_.get(), shMask_.get(), result_.get(),
+                                                                charts_.get(), lccResult_.get()})
     if (shown) shown->Unload();
   return true;
 }

@@ -39,10 +39,11 @@ class Windows {
   void SetMainWindow(forms::Form* main) { main_ = main; }
 
   // Closes the windows that show the open project, before another takes
-  // its place: the energy modelling input as its user closes it (it asks
-  // about its unsaved data), then the building window and the results,
-  // charts and life-cycle cost windows. False, with every window as it
-  // was, when the energy modelling input stays open.
+  // its place or the program ends: the energy modelling input as its user
+  // closes it (it asks about its unsaved data), then the building window,
+  // the shading mask generator and the results, charts and life-cycle cost
+  // windows. False, with every window as it was, when the energy modelling
+  // input stays open.
   bool CloseProjectWindows();
 
   building::frmBldgSysInput& frmBldgSysInput();

@@ -170,6 +170,8 @@ void frmLCCResult::FillFromRecord() {
   filledFrom_ = predicted_;
   assessment_ = LccValues{};
   lccFileName_.clear();
+  ownLcc_.clear();
+  ownCsv_.clear();
   for (int row = 0; row < kLccRows; ++row)
     for (int s = 0; s < kLccStages; ++s) Box(row, s).SetText("");
   Option1.SetValue(false);
@@ -331,20 +333,26 @@ bool frmLCCResult::NeedsProject() {
 void frmLCCResult::mnuFSave_Click() {
   if (NeedsProject()) return;
   if (lccFileName_.empty()) lccFileName_ = DefaultLccFileName(prog_.building.Bldg.ProjFile);
-  auto chosen = GetPlatform().SaveFileDialog({"Save LCC Calculation Results", kLccFilter, "", lccFileName_});
+  auto chosen = GetPlatform().SaveFileDialog({"Save LCC Calculation Results", kLccFilter, "", lccFileName_, ownLcc_});
   if (!chosen || chosen->empty()) return;
   lccFileName_ = *chosen;
   auto values = ReadAllBoxes("Nothing is saved.");
   if (!values) return;
   std::string why;
-  if (!WriteLccFile(*chosen, *values, why)) MsgBox("The LCC results were not saved: " + why + ".");
+  if (WriteLccFile(*chosen, *values, why)) {
+    ownLcc_ = *chosen;
+  } else {
+    MsgBox("The LCC results were not saved: " + why + ".");
+  }
 }
 
 // Every number of the file is read before any box changes.
 void frmLCCResult::mnuFLoad_Click() {
   if (NeedsProject()) return;
   if (lccFileName_.empty()) lccFileName_ = DefaultLccFileName(prog_.building.Bldg.ProjFile);
-  auto chosen = GetPlatform().SaveFileDialog({"Load LCC Calculation Results", kLccFilter, "", lccFileName_});
+  forms::FileDialogRequest request{"Load LCC Calculation Results", kLccFilter, "", lccFileName_};
+  request.readsChosenFile = true;
+  auto chosen = GetPlatform().SaveFileDialog(request);
   if (!chosen || chosen->empty()) return;
   lccFileName_ = *chosen;
   std::string why;
@@ -354,12 +362,13 @@ void frmLCCResult::mnuFLoad_Click() {
     MsgBox("The LCC results could not be loaded (" + why + "). No value was changed.");
     return;
   }
+  ownLcc_ = *chosen;
   ShowColumn(loaded);
 }
 
 void frmLCCResult::mnuFExp_Click() {
   auto chosen = GetPlatform().SaveFileDialog(
-      {"Export LCC Calculation Results", "LCC Calculation Result File (*.CSV)|*.CSV", "", ""});
+      {"Export LCC Calculation Results", "LCC Calculation Result File (*.CSV)|*.CSV", "", "", ownCsv_});
   if (!chosen || chosen->empty()) return;
   auto numbers = ReadAllBoxes("Nothing is exported.");
   if (!numbers) return;
@@ -371,8 +380,11 @@ void frmLCCResult::mnuFExp_Click() {
   std::array<std::string, kLccRows> rowCaption;
   for (int row = 0; row < kLccRows; ++row) rowCaption[static_cast<size_t>(row)] = RowLabel(row).Caption();
   std::string why;
-  if (!common::WriteFileSafely(*chosen, FormatLccTable(stageCaption, rowCaption, values), &why))
+  if (common::WriteFileSafely(*chosen, FormatLccTable(stageCaption, rowCaption, values), &why)) {
+    ownCsv_ = *chosen;
+  } else {
     MsgBox("The LCC results were not exported: " + why + ".");
+  }
 }
 
 }  // namespace assessment

@@ -95,6 +95,9 @@ class frmLCCResult : public forms::Form {
   LccValues predicted_{}, assessment_{};
   LccValues filledFrom_{};  // the record's costs when the window was filled
   std::string lccFileName_;
+  // The LCC file read or written, and the table exported, since the window
+  // was filled: saving to them again asks nothing.
+  std::string ownLcc_, ownCsv_;
   std::string badBox_;
 };
 

@@ -84,6 +84,7 @@ void frmNormWgt::ShowWeights(const std::array<Single, 11>& w) {
 }
 
 void frmNormWgt::Form_Load() {
+  ownWgt_.clear();
   ShowWeights(f_.WgtFtr);
   for (size_t i = 0; i <= 10; ++i) txtNormFtr[i].SetText(common::DisplayText(f_.NormFtr[i]));
   f_.FtrChanged = f_.DefFtrSelected = f_.UsrFtrSelected = false;
@@ -159,11 +160,16 @@ bool frmNormWgt::WriteWeightingFile(const std::array<Single, 11>& weights) {
   forms::FileDialogRequest request;
   request.title = "Save Weighting / Cost Para. File";
   request.filter = "Weighting/Cost Para. Data Files (*.WGT)|*.WGT";
+  request.ownFile = ownWgt_;
   auto chosen = GetPlatform().SaveFileDialog(request);
   if (!chosen || chosen->empty()) return false;
   std::string why;
   bool written = assessment::WriteWeightingFile(*chosen, {weights, f_.UsrCostPara}, why);
-  if (!written) MsgBox("The weighting file was not saved: " + why + ".");
+  if (written) {
+    ownWgt_ = *chosen;
+  } else {
+    MsgBox("The weighting file was not saved: " + why + ".");
+  }
   return written;
 }
 
@@ -191,6 +197,7 @@ void frmNormWgt::mnuFOpen_Click() {
            "). The user weighting factors and cost parameters are unchanged.");
     return;
   }
+  ownWgt_ = *chosen;
   f_.UsrWgtFtr = loaded.wgtFtr;
   f_.UsrCostPara = loaded.costPara;
   if (Option2.Value()) {

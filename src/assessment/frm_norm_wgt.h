@@ -4,6 +4,7 @@
 // weighting factors, the weighting file, and the cost parameters window.
 #include <array>
 #include <optional>
+#include <string>
 
 #include "assessment/frm_cost_para.h"
 #include "common/program.h"
@@ -55,6 +56,9 @@ class frmNormWgt : public forms::Form {
 
   common::FactorTables& f_;
   frmCostPara& costPara_;
+  // The weighting file read or written since the window loaded: saving to
+  // it again asks nothing.
+  std::string ownWgt_;
 };
 
 }  // namespace assessment

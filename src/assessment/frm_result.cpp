@@ -203,6 +203,7 @@ void frmResult::Form_Load() {
   cboSelCase.Clear();
   for (const char* c : kCases) cboSelCase.AddItem(c);
   choice_ = CaseChoice{};
+  ownFile_ = {};
   ClearResultBoxes();
   cboSelCase.SetListIndex(2);
 }
@@ -430,7 +431,8 @@ void frmResult::SaveResultFile(int caseNo) {
     MsgBox(common::WithReason(kSaveFailed, kNoRun));
     return;
   }
-  forms::FileDialogRequest request{"Open File for Saving LCA/LCC Results", kResultFilter, "", name};
+  forms::FileDialogRequest request{"Open File for Saving LCA/LCC Results", kResultFilter, "", name,
+                                   ownFile_[static_cast<size_t>(caseNo)]};
   auto chosen = GetPlatform().SaveFileDialog(request);
   bool saved = false;
   std::string why;
@@ -438,6 +440,7 @@ void frmResult::SaveResultFile(int caseNo) {
     auto data = std::make_unique<CaseData>(CaseData{ShownBldg, ShownLCAResult, ShownGroupResult});
     saved = WriteResultFile(*chosen, *data, why);
   }
+  if (saved) ownFile_[static_cast<size_t>(caseNo)] = *chosen;
   if (!saved) MsgBox(common::WithReason(kSaveFailed, why));
 }
 
@@ -453,6 +456,7 @@ bool frmResult::LoadResultFile(int caseNo, CaseData& loaded) {
     auto text = common::ReadWholeFile(*chosen, &why);
     ok = text && ParseResultFile(*text, loaded, why);
   }
+  if (ok) ownFile_[static_cast<size_t>(caseNo)] = *chosen;
   if (!ok) MsgBox(common::WithReason(kLoadFailed, why));
   return ok;
 }

@@ -102,6 +102,9 @@ class frmResult : public forms::Form {
   std::function<void()> showCharts_;
   CaseChoice choice_;
   StageScores scores_;
+  // Per case, the result file read or written since the window loaded:
+  // saving the case to it again asks nothing.
+  std::array<std::string, 3> ownFile_;
 };
 
 }  // namespace assessment

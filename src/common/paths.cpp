@@ -86,6 +86,12 @@ bool FileExists(const std::string& path) {
   return !path.empty() && !HoldsNul(path) && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa, sb;
+  if (a.empty() || b.empty() || HoldsNul(a) || HoldsNul(b)) return false;
+  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 bool NothingAt(const std::string& rawPath) {
   const std::string path = ToNativeSeparators(rawPath);
   struct stat st;

@@ -48,6 +48,9 @@ std::optional<std::string> FindExisting(const std::string& path);
 // regular file is not free: reading it fails with the reason.
 bool NothingAt(const std::string& path);
 bool FileExists(const std::string& path);
+// True when both paths name one existing file, however each is spelled
+// (links, "..", another folder's name for it).
+bool SameFile(const std::string& a, const std::string& b);
 bool FolderExists(const std::string& path);
 
 // Creates a folder (and its parents); true when it exists afterwards.

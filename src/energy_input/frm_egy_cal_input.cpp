@@ -428,20 +428,17 @@ void frmEgyCalInput::Form_Load() {
   ClearFabCompControls();
   mEgyModel = egy_.EgyModel;
   mUnsaved = true;
-
-  mUnread.clear();
+  ownEci_.clear();
+  ownAss_.clear();
 
   const std::string& projFile = prog_.building.Bldg.ProjFile;
   if (projFile.empty()) return;
   egy_.ConsFile = EnergyFileName(projFile, "CON");
   egy_.EciFile = EnergyFileName(projFile, "ECI");
   egy_.AssFile = EnergyFileName(projFile, "ASS");
-  // The project's files are looked for in the project folder, whatever
-  // folder a dialog left current; until the window has read them, a save
-  // over them asks first.
+  // The model is looked for in the project folder alone. A model the
+  // window cannot read is not its own file: a save over it asks first.
   const std::string eci = common::ResolveProjectFile(egy_.EciFile, prog_.building.ProjDir);
-  MarkUnread(eci);
-  MarkUnread(common::ResolveProjectFile(egy_.AssFile, prog_.building.ProjDir));
 
   ConsLoadResult cons = ReadProjectConstructions(prog_);
   if (cons.outcome == ConsLoad::Failed) MsgBox(cons.message);

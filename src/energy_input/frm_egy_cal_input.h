@@ -143,14 +143,6 @@ class frmEgyCalInput : public forms::Form {
   void ShowLoadedModel();
   // Asks while the data are unsaved; false to keep the window open.
   bool MayClose();
-  // The files of the project that exist and that the window has not read
-  // (the load cancelled, or the file could not be read): a save over one of
-  // them asks first, so what the window shows never replaces a model that
-  // it could not read without the user's word.
-  void MarkUnread(const std::string& path);
-  void MarkRead(const std::string& path);
-  // False when `path` is such a file and the user keeps it.
-  bool MayWriteOver(const std::string& path);
 
   common::Program& prog_;
   common::EnergyInputState& egy_;
@@ -161,8 +153,10 @@ class frmEgyCalInput : public forms::Form {
   int mCurRm = 0;
   int mCurFab = 0;
   bool mUnsaved = true;
-  std::vector<std::string> mUnread;
   int filling_ = 0;  // depth of the window filling its own controls
+  // The files read or written since the window loaded: saving to them
+  // again asks nothing.
+  std::string ownEci_, ownAss_;
 };
 
 }  // namespace energy_input

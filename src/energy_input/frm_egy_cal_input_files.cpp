@@ -1,13 +1,10 @@
 // The energy modelling input's File menu: Load and Save Building Data, and
 // Return, which asks while the data are unsaved.
-#include <algorithm>
-#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "common/failure_text.h"
 #include "common/number_text.h"
-#include "common/paths.h"
 #include "common/project_paths.h"
 #include "energy_input/energy_model_files.h"
 #include "energy_input/frm_egy_cal_input.h"
@@ -28,9 +25,10 @@ enum class Dialog { Open, Save };
 
 // The file the user chooses in the dialog, starting from `current`; nothing,
 // once `refusal` has been said, when the dialog is cancelled or names none.
+// A save replaces `own` (the file the window read or wrote) unasked.
 std::optional<std::string> ChooseFile(forms::Form& form, Dialog dialog, const char* title, const char* filter,
-                                      const std::string& current, const char* refusal) {
-  const forms::FileDialogRequest request{title, filter, "", current};
+                                      const std::string& current, const char* refusal, const std::string& own = "") {
+  const forms::FileDialogRequest request{title, filter, "", current, own};
   forms::Platform& platform = form.GetPlatform();
   auto chosen = dialog == Dialog::Open ? platform.OpenFileDialog(request) : platform.SaveFileDialog(request);
   if (chosen && !chosen->empty()) return chosen;
@@ -64,12 +62,11 @@ void frmEgyCalInput::mnuFLoad_Click() {
   std::string why;
   const std::string eci = common::ResolveProjectFile(*chosen, projDir);
   if (!ReadEnergyModelFile(eci, model, masks, why)) {
-    MarkUnread(eci);
     MsgBox(common::WithReason(kEciReadError, why));
     return;
   }
-  MarkRead(eci);
   egy_.EciFile = *chosen;
+  ownEci_ = eci;
   ClearEgyModel();
   egy_.EgyModel = std::move(model);
   egy_.FabShMask = std::move(masks);
@@ -80,12 +77,11 @@ void frmEgyCalInput::mnuFLoad_Click() {
   if (!chosen) return;
   const std::string ass = common::ResolveProjectFile(*chosen, projDir);
   if (!ReadAirSideFile(ass, egy_.EgyModel, egy_.ASSys, why)) {
-    MarkUnread(ass);
     MsgBox(common::WithReason(kAssReadError, why));
     return;
   }
-  MarkRead(ass);
   egy_.AssFile = *chosen;
+  ownAss_ = ass;
 }
 
 bool frmEgyCalInput::SaveBuildingData() {
@@ -95,11 +91,10 @@ bool frmEgyCalInput::SaveBuildingData() {
   if (!StoreFabCompData() || !EnterZone()) return false;
   const std::string& projDir = prog_.building.ProjDir;
   const std::string& projName = prog_.building.Bldg.ProjName;
-  auto chosen =
-      ChooseFile(*this, Dialog::Save, "Save Energy Calculation Input File", kEciFilter, egy_.EciFile, kEciWriteError);
+  auto chosen = ChooseFile(*this, Dialog::Save, "Save Energy Calculation Input File", kEciFilter, egy_.EciFile,
+                           kEciWriteError, ownEci_);
   if (!chosen) return false;
   const std::string eci = common::ResolveProjectFile(*chosen, projDir);
-  if (!MayWriteOver(eci)) return false;
   egy_.EciFile = *chosen;
   egy_.EgyModel = mEgyModel;
   std::string why;
@@ -107,49 +102,19 @@ bool frmEgyCalInput::SaveBuildingData() {
     MsgBox(common::WithReason(kEciWriteError, why));
     return false;
   }
-  MarkRead(eci);
+  ownEci_ = eci;
 
-  chosen = ChooseFile(*this, Dialog::Save, kAssTitle, kAssFilter, egy_.AssFile, kAssWriteError);
+  chosen = ChooseFile(*this, Dialog::Save, kAssTitle, kAssFilter, egy_.AssFile, kAssWriteError, ownAss_);
   if (!chosen) return false;
   const std::string ass = common::ResolveProjectFile(*chosen, projDir);
-  if (!MayWriteOver(ass)) return false;
   egy_.AssFile = *chosen;
   if (!WriteAirSideFile(ass, projName, egy_.EgyModel, egy_.ASSys, why)) {
     MsgBox(common::WithReason(kAssWriteError, why));
     return false;
   }
-  MarkRead(ass);
+  ownAss_ = ass;
   mUnsaved = false;
   return true;
-}
-
-// ---- files the window has not read ----
-
-namespace {
-
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code ec;
-  return a == b || std::filesystem::equivalent(a, b, ec);
-}
-
-}  // namespace
-
-void frmEgyCalInput::MarkUnread(const std::string& path) {
-  if (auto found = common::FindExisting(path)) mUnread.push_back(*found);
-}
-
-void frmEgyCalInput::MarkRead(const std::string& path) {
-  std::erase_if(mUnread, [&path](const std::string& unread) { return SameFile(unread, path); });
-}
-
-bool frmEgyCalInput::MayWriteOver(const std::string& path) {
-  auto found = common::FindExisting(path);
-  if (!found || std::none_of(mUnread.begin(), mUnread.end(),
-                             [&found](const std::string& unread) { return SameFile(unread, *found); }))
-    return true;
-  return MsgBox(
-             "The file " + *found + " was not read into this window. Replace what it holds with the data shown here?",
-             forms::MsgButtons::YesNo) == forms::MsgResult::Yes;
 }
 
 void frmEgyCalInput::mnuFSave_Click() { SaveBuildingData(); }

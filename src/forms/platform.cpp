@@ -1,6 +1,7 @@
 #include "forms/platform.h"
 
 #include "common/file_names.h"
+#include "common/paths.h"
 
 namespace forms {
 
@@ -19,7 +20,18 @@ std::optional<std::string> Platform::OpenFileDialog(const FileDialogRequest& req
 }
 
 std::optional<std::string> Platform::SaveFileDialog(const FileDialogRequest& request) {
-  return ShowSaveDialog(WithStartFolder(request));
+  FileDialogRequest shown = WithStartFolder(request);
+  for (;;) {
+    auto chosen = ShowSaveDialog(shown);
+    if (!chosen || request.readsChosenFile || !common::FileExists(*chosen) ||
+        common::SameFile(*chosen, request.ownFile))
+      return chosen;
+    std::string name = *chosen;
+    ModInpCtl::ExtractFileName(name);
+    if (MessageBox(name + " already exists.\nDo you want to replace it?", MsgButtons::YesNo, "") == MsgResult::Yes)
+      return chosen;
+    shown.fileName = *chosen;  // back to the dialog, on the name refused
+  }
 }
 
 std::vector<FilterEntry> ParseFilter(const std::string& filter) {

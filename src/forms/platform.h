@@ -27,6 +27,12 @@ struct FileDialogRequest {
   // current folder).
   std::string initialFolder;
   std::string fileName;  // preset name
+  // The file the asking window opened or last saved: a save dialog replaces
+  // it without a question. Any other existing file only after the user said
+  // Yes; No returns to the dialog.
+  std::string ownFile{};
+  // A save dialog that picks a file to read: it asks nothing.
+  bool readsChosenFile = false;
 };
 
 class Platform {
@@ -36,7 +42,9 @@ class Platform {
   virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons, const std::string& title) = 0;
 
   // Open and save dialogs: the chosen path, or nullopt when cancelled.
-  // Neither changes the process's current folder.
+  // Neither changes the process's current folder. A save dialog asks before
+  // it hands on an existing file other than the request's own one (unless
+  // it picks a file to read).
   std::optional<std::string> OpenFileDialog(const FileDialogRequest& request);
   std::optional<std::string> SaveFileDialog(const FileDialogRequest& request);
   // The folder a dialog that names none starts in, asked at each dialog:

@@ -172,6 +172,8 @@ void frmCPlt::Form_Load() {
   msgPlt.SetColWidth(2, 1000);
   msgPlt.SetVisible(false);
   mCellEditing = false;
+  ownWss_.clear();
+  ownNac_.clear();
   for (forms::Control* c : {static_cast<forms::Control*>(&txtData), static_cast<forms::Control*>(&cmdEntCell),
                             static_cast<forms::Control*>(&cmdNoEq), static_cast<forms::Control*>(&cmdAddEq),
                             static_cast<forms::Control*>(&cmdDelEq), static_cast<forms::Control*>(&cmdSame),

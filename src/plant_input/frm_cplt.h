@@ -122,6 +122,9 @@ class frmCPlt : public forms::Form {
   int mCellLeft = 0, mCellTop = 0;
   common::CentralPlantData mCPlt;
   common::NonACServicesData mNAC;
+  // The plant and services files read or written since the window loaded:
+  // saving to them again asks nothing.
+  std::string ownWss_, ownNac_;
 };
 
 }  // namespace plant_input

@@ -34,6 +34,7 @@ void frmCPlt::LoadFiles() {
     MsgBox("The central plant input file could not be read: " + error + ". The plant data are unchanged.");
     return;
   }
+  ownWss_ = *path;
   mCPlt = plant_.CPlt;
   auto nac = platform.OpenFileDialog({"Read Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile});
   if (!nac) return;
@@ -42,6 +43,7 @@ void frmCPlt::LoadFiles() {
     MsgBox("The non-AC services input file could not be read: " + error + ". The services data are unchanged.");
     return;
   }
+  ownNac_ = *nac;
   mNAC = plant_.NAC;
 }
 
@@ -60,20 +62,23 @@ bool frmCPlt::Save() {
   auto& platform = GetPlatform();
   const std::string& projName = prog_.building.Bldg.ProjName;
   std::string error;
-  auto path = platform.SaveFileDialog({"Save Central Plant Input Data", kPlantFilter, "", plant_.WssFile});
+  auto path = platform.SaveFileDialog({"Save Central Plant Input Data", kPlantFilter, "", plant_.WssFile, ownWss_});
   if (!path) return false;
   plant_.WssFile = *path;
   if (!WriteCentralPlantFile(*path, projName, plant_.CPlt, error)) {
     MsgBox("The central plant input file could not be saved: " + error + ".");
     return false;
   }
-  auto nac = platform.SaveFileDialog({"Save Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile});
+  ownWss_ = *path;
+  auto nac =
+      platform.SaveFileDialog({"Save Input Data For Non-AC Services", kServicesFilter, "", plant_.NacFile, ownNac_});
   if (!nac) return false;
   plant_.NacFile = *nac;
   if (!WriteServicesFile(*nac, projName, plant_.NAC, error)) {
     MsgBox("The non-AC services input file could not be saved: " + error + ".");
     return false;
   }
+  ownNac_ = *nac;
   mDataChanged = false;
   return true;
 }

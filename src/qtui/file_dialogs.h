@@ -18,8 +18,9 @@ QStringList ToQtFilters(const std::string& filter);
 
 // Runs the dialog; the chosen absolute path, or nullopt when cancelled.
 // The open dialog accepts a name that does not exist yet (commands name new
-// files and folders through it); the save dialog asks nothing on overwrite
-// (the windows ask themselves where they must).
+// files and folders through it); the save dialog asks nothing on overwrite:
+// forms::Platform::SaveFileDialog asks, once, where the file is not the
+// window's own.
 std::optional<std::string> RunFileDialog(const forms::FileDialogRequest& request, bool open);
 
 }  // namespace qtui

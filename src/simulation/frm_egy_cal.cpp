@@ -107,6 +107,8 @@ frmEgyCal::frmEgyCal(common::Program& prog, forms::Platform& platform)
 
 void frmEgyCal::Form_Load() {
   AllSysMode = false;
+  ownEur_.clear();
+  ownRunLog_.clear();
   ResetScreen();
   // A log left from an earlier opening is gone; the prompt shows again.
   lblMsg.SetVisible(true);

@@ -137,6 +137,9 @@ class frmEgyCal : public forms::Form {
   bool SaveRunLog();
 
   common::Program& prog_;
+  // The energy use result file and the run log read or written since the
+  // window loaded: saving to them again asks nothing.
+  std::string ownEur_, ownRunLog_;
 };
 
 }  // namespace simulation

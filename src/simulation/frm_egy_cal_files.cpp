@@ -137,12 +137,15 @@ void frmEgyCal::mnuFSave_Click() {
   }
   DeriveEurFile();
   auto chosen =
-      GetPlatform().SaveFileDialog({"Save Energy Use Calculation Results", kEurFilter, "", prog_.sim.EurFile});
+      GetPlatform().SaveFileDialog({"Save Energy Use Calculation Results", kEurFilter, "", prog_.sim.EurFile, ownEur_});
   if (!chosen || chosen->empty()) return;
   prog_.sim.EurFile = *chosen;
   std::string why;
-  if (!WriteEnergyUseFile(*chosen, TakeEnergyUse(prog_), why))
+  if (WriteEnergyUseFile(*chosen, TakeEnergyUse(prog_), why)) {
+    ownEur_ = *chosen;
+  } else {
     MsgBox("The energy use results were not saved: " + why + ".");
+  }
 }
 
 // The values show the next time a system is shown.
@@ -157,7 +160,8 @@ void frmEgyCal::mnuFLoad_Click() {
   if (!chosen || chosen->empty()) return;
   prog_.sim.EurFile = *chosen;
   std::string why;
-  auto text = common::ReadWholeFile(common::ResolveProjectFile(*chosen, prog_.building.ProjDir), &why);
+  const std::string eur = common::ResolveProjectFile(*chosen, prog_.building.ProjDir);
+  auto text = common::ReadWholeFile(eur, &why);
   EnergyUseResults results = TakeEnergyUse(prog_);
   if (!text || !ParseEnergyUseFile(*text, results, why)) {
     MsgBox("The energy use results could not be loaded (" + why + "). No value was changed.");
@@ -165,12 +169,13 @@ void frmEgyCal::mnuFLoad_Click() {
   }
   PutEnergyUse(results, prog_);
   given_.fill(true);
+  ownEur_ = eur;
 }
 
 // ---- The run log file ----
 
 bool frmEgyCal::SaveRunLog() {
-  auto chosen = GetPlatform().SaveFileDialog({"Save Run Log", "Run Log File (*.TXT)|*.TXT", "", ""});
+  auto chosen = GetPlatform().SaveFileDialog({"Save Run Log", "Run Log File (*.TXT)|*.TXT", "", "", ownRunLog_});
   std::vector<std::string> lines;
   for (int i = 0; i < lstRun.ListCount(); ++i) lines.push_back(lstRun.List(i));
   std::string why;
@@ -178,6 +183,7 @@ bool frmEgyCal::SaveRunLog() {
     MsgBox(common::WithReason("Error in printing run log!!", why));
     return false;
   }
+  ownRunLog_ = *chosen;
   return true;
 }
 

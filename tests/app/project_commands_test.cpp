@@ -311,6 +311,44 @@ TEST_F(ProjectCommandsTest, DialogsThatNameNoFolderStartInTheProjectFolder) {
   }
 }
 
+// Each window's save asks before it replaces a file that the window did not
+// open or save; saving there again asks nothing.
+TEST_F(ProjectCommandsTest, EachSaveAsksBeforeReplacingAFileNotItsWindowsOwn) {
+  StartWithDatabase();
+  WriteProject("proj/X.PRJ");
+  platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
+  main.mnuFileOpen.Click();
+  struct Row {
+    std::vector<std::string> files;  // those its dialogs are answered with
+    std::function<void()> command;
+  } rows[] = {
+      {{"OTHER.ECI", "OTHER.ASS"}, [&] { main.mnuEditBEUInput.Click(), windows.frmEgyCalInput().mnuFSave.Click(); }},
+      {{"OTHER.WSS", "OTHER.NAC"}, [&] { windows.frmCPlt().Load(), windows.frmCPlt().mnuFSave_Click(); }},
+      {{"OTHER.EUR"}, [&] { windows.frmEgyCal().mnuFSave_Click(); }},
+      // The calculation window reads the files named above, asking nothing.
+      {{"RUN.TXT"}, [&] { windows.frmEgyCal().Load(), windows.frmEgyCal().lstRunRpt.SetListIndex(0); }},
+      {{"OTHER.RES"},
+       [&] { main.mnuViewRes.Click(), windows.frmResult().mnuSetBC.Click(), windows.frmResult().mnuSaveBC.Click(); }},
+      {{"OTHER.LCC"}, [&] { main.mnuViewLCC.Click(), windows.frmLCCResult().mnuFSave.Click(); }},
+      {{"OTHER.CSV"}, [&] { windows.frmLCCResult().mnuFExp.Click(); }},
+      {{"OTHER.WGT"}, [&] { windows.frmNormWgt().mnuFSave.Click(); }},
+      {{"X.PRJ"}, [&] { main.mnuFileSave.Click(); }},  // the file opened
+      {{"OTHER.PRJ"}, [&] { main.mnuFileSave.Click(); }},
+  };
+  for (const Row& row : rows) {
+    for (bool again : {false, true}) {
+      SCOPED_TRACE(row.files[0] + (again ? " again" : ""));
+      for (const std::string& file : row.files) {
+        platform.ExpectSaveDialog(again ? folder.Path() + "proj/" + file : folder.Write("proj/" + file, "old"));
+        if (!again && file != "X.PRJ") platform.ExpectMessage(file + " already exists.", MsgResult::Yes);
+      }
+      row.command();
+      EXPECT_TRUE(platform.ScriptDone());
+      for (const std::string& file : row.files) EXPECT_NE(folder.Read("proj/" + file), "old");
+    }
+  }
+}
+
 TEST_F(ProjectCommandsTest, SaveAppendsTheExtensionAndWritesWhereChosen) {
   StartWithDatabase();
   WriteProject("proj/X.PRJ");
@@ -385,6 +423,7 @@ TEST_F(ProjectCommandsTest, AFailureSaysWhyOnASecondLine) {
     SCOPED_TRACE(c.chosen);
     if (c.save) {
       platform.ExpectSaveDialog(c.chosen);
+      if (c.chosen == readOnly) platform.ExpectMessage("RO.PRJ already exists.", MsgResult::Yes);
       platform.ExpectMessage("Error encountered in writing project file!\n" + c.reason);
       main.mnuFileSave.Click();
     } else {
@@ -415,7 +454,7 @@ TEST_F(ProjectCommandsTest, CloseAsksOnlyWhenUnsaved) {
   EXPECT_TRUE(prog.building.ProjDir.empty());
   EXPECT_TRUE(prog.building.ProjSaved);
   EXPECT_EQ(prog.assess.LCAResult.BldgCost[0], 0);
-  EXPECT_EQ(prog.building.Bldg.ProjName, "Tower");  // the record stays in memory
+  EXPECT_TRUE(prog.building.Bldg == common::BldgRec{});  // nothing of the closed building stays
   EXPECT_EQ(Panel(0), "   Project closed");
   platform.ExpectOpenDialog(std::nullopt);  // a dialog that names no folder starts in the data folder
   main.mnuWSelected.Click();
@@ -424,21 +463,60 @@ TEST_F(ProjectCommandsTest, CloseAsksOnlyWhenUnsaved) {
   main.mnuFileClose.Click();  // saved: no question
 }
 
-TEST_F(ProjectCommandsTest, OpenAndCloseTakeDownTheBuildingWindowOfTheOldProject) {
+// Open drops unsaved edits only after Close's question: Cancel keeps the
+// project and its windows; the project opened counts as saved.
+TEST_F(ProjectCommandsTest, OpenAndCloseAskThenTakeDownTheBuildingWindowOfTheOldProject) {
   StartWithDatabase();
   main.txtProjName.SetText("Tower");
   main.AcceptProjName();
   ASSERT_TRUE(windows.frmBldgSysInput().Visible());
+  prog.building.Bldg.CFA = 7;
   WriteProject("proj/X.PRJ");
-  platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
-  main.mnuFileOpen.Click();
-  EXPECT_FALSE(windows.frmBldgSysInput().IsLoaded());
+  for (MsgResult answer : {MsgResult::Cancel, MsgResult::OK}) {
+    platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ");
+    platform.ExpectMessage("Close project without saving?", answer);
+    main.mnuFileOpen.Click();
+    EXPECT_EQ(windows.frmBldgSysInput().IsLoaded(), answer == MsgResult::Cancel);
+    EXPECT_EQ(prog.building.Bldg.CFA, answer == MsgResult::Cancel ? 7.0f : 900.0f);
+    EXPECT_EQ(prog.building.ProjSaved, answer == MsgResult::OK);
+  }
 
   main.mnuEditBldg.Click();
   ASSERT_TRUE(windows.frmBldgSysInput().Visible());
   platform.ExpectMessage("Close project without saving?", MsgResult::OK);
   main.mnuFileClose.Click();
   EXPECT_FALSE(windows.frmBldgSysInput().IsLoaded());
+}
+
+// Open, Creat New, Close and Exit close the shading mask generator with the
+// project's other windows; the first three leave no Run entry checked.
+TEST_F(ProjectCommandsTest, ProjectCommandsCloseTheShadingMaskAndClearTheRunMarks) {
+  StartWithDatabase();
+  WriteProject("proj/X.PRJ");
+  struct Row {
+    const char* what;
+    std::function<void()> command;
+  } rows[] = {
+      {"Open", [&] { platform.ExpectOpenDialog(folder.Path() + "proj/X.PRJ"), main.mnuFileOpen.Click(); }},
+      {"Creat New",
+       [&] {
+         for (const char* chosen : {"fresh", "fresh/NEW.PRJ"}) platform.ExpectOpenDialog(folder.Path() + chosen);
+         main.mnuFNew.Click();
+       }},
+      {"Close", [&] { main.mnuFileClose.Click(); }},
+      {"Exit", [&] { main.mnuFileExit.Click(); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    windows.frmShMask().Show();
+    for (forms::Menu* entry : {&main.mnuRunLCA, &main.mnuRunOprEgy, &main.mnuRunLCC}) entry->SetChecked(true);
+    row.command();
+    EXPECT_FALSE(windows.frmShMask().IsLoaded());
+    if (platform.ProgramEnded()) continue;
+    for (forms::Menu* entry : {&main.mnuRunLCA, &main.mnuRunOprEgy, &main.mnuRunLCC})
+      EXPECT_FALSE(entry->Checked()) << entry->Name();
+  }
+  EXPECT_TRUE(platform.ProgramEnded());
 }
 
 TEST_F(ProjectCommandsTest, NewEndsOnCancelAndCreatesTheFolder) {

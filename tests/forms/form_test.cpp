@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -123,6 +124,38 @@ TEST_F(FormTest, DialogsReturnScriptedPathsAndLeaveTheCurrentFolder) {
   ASSERT_EQ(platform.Dialogs().size(), 3u);
   EXPECT_EQ(platform.Dialogs()[0].fileName, "House");
   EXPECT_NONFATAL_FAILURE((void)platform.OpenFileDialog(request), "Unexpected open dialog");
+}
+
+// A save dialog asks before it hands on an existing file other than the
+// window's own; No goes back to the dialog on the refused name.
+TEST_F(FormTest, ASaveDialogAsksBeforeReplacingAFileNotTheWindowsOwn) {
+  testsupport::TempFolder tmp;
+  const std::string old = tmp.Write("sub/OLD.PRJ", "old"), fresh = tmp.Path() + "sub/NEW.PRJ";
+  fs::create_symlink(old, tmp.Path() + "LINK.PRJ");
+  struct Row {
+    const char* what;
+    std::string chosen, own;
+    bool readsChosenFile;
+    std::optional<MsgResult> answer;  // to the question, when asked
+    std::optional<std::string> returned;
+  } rows[] = {
+      {"its own file by another name", old, tmp.Path() + "sub/../LINK.PRJ", false, std::nullopt, old},
+      {"a file to read", old, "", true, std::nullopt, old},
+      {"another file, replaced", old, fresh, false, MsgResult::Yes, old},
+      {"another file, kept", old, "", false, MsgResult::No, std::nullopt},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    platform.ExpectSaveDialog(row.chosen);
+    if (row.answer) platform.ExpectMessage("OLD.PRJ already exists.\nDo you want to replace it?", *row.answer);
+    if (row.answer == MsgResult::No) platform.ExpectSaveDialog(std::nullopt);  // cancelled there
+    forms::FileDialogRequest request{"Save Project File As", "", tmp.Path(), "X.PRJ", row.own};
+    request.readsChosenFile = row.readsChosenFile;
+    EXPECT_EQ(platform.SaveFileDialog(request), row.returned);
+    EXPECT_TRUE(platform.ScriptDone());
+    EXPECT_EQ(platform.Dialogs().back().fileName, row.answer == MsgResult::No ? old : "X.PRJ");
+  }
+  EXPECT_EQ(tmp.Read("sub/OLD.PRJ"), "old");
 }
 
 class GridTest : public FormTest {

@@ -212,7 +212,8 @@ TEST_F(EnergyWidgets, PlantGridCurrentCellIsAlwaysAValueCell) {
 // folder), then the energy input window. It shows the project's model, and
 // Return, Yes and the preset names write the same bytes back. A model that
 // cannot be read is reported with its reason, and the save that Yes starts
-// asks before it writes over that file: No keeps it, and the window.
+// asks before it writes over that file: No, then the dialog cancelled,
+// keeps it, and the window.
 TEST_F(EnergyWidgets, FirstStartShowsTheProjectsModelWhereverADialogLeftOff) {
   const std::string sample = folder.Path() + "office/", source = std::string(OSTREVO_SOURCE_DIR);
   const std::string save = "Save data before closing this form?";
@@ -220,21 +221,22 @@ TEST_F(EnergyWidgets, FirstStartShowsTheProjectsModelWhereverADialogLeftOff) {
     const char* what;
     const char* eci;                 // written over the sample's; nullptr keeps it
     std::deque<std::string> loaded;  // the names given to the load dialogs
+    std::deque<std::string> saved;   // and to the save dialogs
     int zones;
     std::vector<std::string> told;  // every message, in turn
   };
   const Row rows[] = {
-      {"the sample's model", nullptr, {"OFFICE.ECI", "OFFICE.ASS"}, 3, {save}},
+      {"the sample's model", nullptr, {"OFFICE.ECI", "OFFICE.ASS"}, {"OFFICE.ECI", "OFFICE.ASS"}, 3, {save}},
       {"a damaged model",
        "\"Energy Calculation Input for Project: Office\"\r\n3\r\n\"Ground\"\r\n",
        {"OFFICE.ECI"},
+       {"OFFICE.ECI"},
        0,
        {"Error reading energy calcuation input data file!!\nunexpected end of file (line 4)", save,
-        "The file " + sample +
-            "OFFICE.ECI was not read into this window. Replace what it holds with the data shown here?"}},
+        "OFFICE.ECI already exists.\nDo you want to replace it?", "Error writing energy input data!!"}},
   };
   answer = QMessageBox::Yes;
-  answersTo = {{"was not read into this window", QMessageBox::No}};
+  answersTo = {{"already exists", QMessageBox::No}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     std::string error;
@@ -257,7 +259,7 @@ TEST_F(EnergyWidgets, FirstStartShowsTheProjectsModelWhereverADialogLeftOff) {
     ChooseMenu(main.mnuEditBEUInput);
     auto& input = wins.frmEgyCalInput();
     EXPECT_EQ(Widget<QComboBox>(input.cboZNo)->count(), row.zones);
-    fileAnswers = {"OFFICE.ECI", "OFFICE.ASS"};
+    fileAnswers = row.saved;
     ChooseMenu(input.mnuDirRet);
     EXPECT_EQ(messages, row.told);
     EXPECT_EQ(input.IsLoaded(), row.eci != nullptr);

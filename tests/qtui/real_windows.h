@@ -42,9 +42,10 @@ class RealWindows : public ::testing::Test {
   RealWindows() {
     setenv("OSTREVO_HOME", (folder.Path() + "home").c_str(), 1);
     platform.SetEndWhenLastFormUnloaded(false);
-    // Message boxes are answered with `answer` (or as `answersTo` says) and
-    // their texts kept; file dialogs are answered with the next of
-    // `fileAnswers` as the user types it, or cancelled when none is left.
+    // Message boxes are answered with the next of `answers`, then as
+    // `answersTo` says, then with `answer`, and their texts kept; file
+    // dialogs are answered with the next of `fileAnswers` as the user types
+    // it, or cancelled when none is left.
     QObject::connect(&answerer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -53,6 +54,10 @@ class RealWindows : public ::testing::Test {
         QMessageBox::StandardButton reply = answer;
         for (const auto& [part, button] : answersTo)
           if (text.find(part) != std::string::npos) reply = button;
+        if (!answers.empty()) {
+          reply = answers.front();
+          answers.pop_front();
+        }
         QAbstractButton* button = box->button(reply);
         if (button == nullptr) button = box->buttons().value(0);
         if (button != nullptr) button->click();
@@ -70,7 +75,14 @@ class RealWindows : public ::testing::Test {
     });
     answerer_.start(5);
   }
-  ~RealWindows() override { unsetenv("OSTREVO_HOME"); }
+  ~RealWindows() override {
+    unsetenv("OSTREVO_HOME");
+    // A test that ended the program leaves the application ending every
+    // event loop at once; the application's own loop, run and ended here,
+    // lets the next test's dialogs run again.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QApplication::exec();
+  }
 
   template <class W>
   W* Widget(const forms::Control& control) {
@@ -178,8 +190,9 @@ class RealWindows : public ::testing::Test {
 
   QMessageBox::StandardButton answer = QMessageBox::Ok;
   // A message box whose text holds one of these parts is answered with its
-  // button instead.
+  // button instead of `answer`; `answers`, while any is left, come first.
   std::map<std::string, QMessageBox::StandardButton> answersTo;
+  std::deque<QMessageBox::StandardButton> answers;
   std::vector<std::string> messages;
   std::deque<std::string> fileAnswers;
   testsupport::TempFolder folder;

@@ -75,9 +75,26 @@ inline std::string AnswerFileDialog(QFileDialog& dialog, const std::string& answ
     dialog.reject();
     return "the file dialog for " + answer + " has no name box or no accept button";
   }
+  // Where the file's folder exists, the user types the file's name in it,
+  // going there first (its path typed, then Return) when the dialog shows
+  // another folder: a whole path typed at once may leave the dialog in the
+  // folder it names instead.
+  const QFileInfo target(wanted);
+  const QFileInfo targetFolder(target.absolutePath());
+  QString typedName = typed;
+  if (targetFolder.isDir()) {
+    if (QFileInfo(dialog.directory().absolutePath()) != targetFolder) {
+      QTest::mouseClick(name, Qt::LeftButton);
+      QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(name, targetFolder.absoluteFilePath());
+      QTest::keyClick(name, Qt::Key_Return);
+      ProcessEventsUntil([&] { return QFileInfo(dialog.directory().absolutePath()) == targetFolder; });
+    }
+    typedName = target.fileName();
+  }
   QTest::mouseClick(name, Qt::LeftButton);
   QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(name, typed);
+  QTest::keyClicks(name, typedName);
   // The names the box proposes while typing close with Escape, as the user
   // closes them before reaching for the button.
   if (QCompleter* names = name->completer(); names != nullptr && names->popup()->isVisible())
