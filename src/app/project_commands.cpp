@@ -152,11 +152,11 @@ void frmMain::mnuFileSave_Click() {
     return;
   }
   std::string preset = txtProjFName.Text().empty() ? txtProjName.Text() + ".PRJ" : txtProjFName.Text();
-  auto chosen = GetPlatform().SaveFileDialog({"Save Project File As", kProjectFilter, "", preset, ownProjFile_});
+  forms::FileDialogRequest request{"Save Project File As", kProjectFilter, "", preset, ownProjFile_};
+  request.addedExtension = ".prj";
+  auto chosen = GetPlatform().SaveFileDialog(request);
   if (!chosen) return;
-  std::string file = *chosen;
-  std::string ext = file.size() >= 4 ? file.substr(file.size() - 4) : file;
-  if (ext != ".prj" && ext != ".PRJ") file += ".prj";
+  const std::string& file = *chosen;
   b.Bldg.ProjFile = file;
   txtProjFName.SetText(file);
   b.Bldg.ProjName = txtProjName.Text();

@@ -1,5 +1,7 @@
 #include "forms/platform.h"
 
+#include <cctype>
+
 #include "common/file_names.h"
 #include "common/paths.h"
 
@@ -19,10 +21,24 @@ std::optional<std::string> Platform::OpenFileDialog(const FileDialogRequest& req
   return ShowOpenDialog(WithStartFolder(request));
 }
 
+namespace {
+
+// The name with `ext` after it unless it ends in `ext` in lower or in
+// upper case already.
+std::string WithExtension(std::string name, const std::string& ext) {
+  std::string upper = ext;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (!name.ends_with(ext) && !name.ends_with(upper)) name += ext;
+  return name;
+}
+
+}  // namespace
+
 std::optional<std::string> Platform::SaveFileDialog(const FileDialogRequest& request) {
   FileDialogRequest shown = WithStartFolder(request);
   for (;;) {
     auto chosen = ShowSaveDialog(shown);
+    if (chosen && !request.addedExtension.empty()) chosen = WithExtension(*chosen, request.addedExtension);
     if (!chosen || request.readsChosenFile || !common::FileExists(*chosen) ||
         common::SameFile(*chosen, request.ownFile))
       return chosen;

@@ -33,6 +33,9 @@ struct FileDialogRequest {
   std::string ownFile{};
   // A save dialog that picks a file to read: it asks nothing.
   bool readsChosenFile = false;
+  // Put after a chosen name that does not end in it (in lower or upper
+  // case), before the question, so the file asked about is the one saved.
+  std::string addedExtension{};
 };
 
 class Platform {

@@ -156,6 +156,15 @@ TEST_F(FormTest, ASaveDialogAsksBeforeReplacingAFileNotTheWindowsOwn) {
     EXPECT_EQ(platform.Dialogs().back().fileName, row.answer == MsgResult::No ? old : "X.PRJ");
   }
   EXPECT_EQ(tmp.Read("sub/OLD.PRJ"), "old");
+
+  // A name typed without the extension the save adds is asked about as the
+  // file it becomes.
+  const std::string lower = tmp.Write("sub/LOWER.prj", "old");
+  platform.ExpectSaveDialog(tmp.Path() + "sub/LOWER");
+  platform.ExpectMessage("LOWER.prj already exists.\nDo you want to replace it?", MsgResult::Yes);
+  forms::FileDialogRequest request{"Save Project File As", "", tmp.Path(), "X.PRJ"};
+  request.addedExtension = ".prj";
+  EXPECT_EQ(platform.SaveFileDialog(request), lower);
 }
 
 class GridTest : public FormTest {
